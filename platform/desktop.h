@@ -1,0 +1,55 @@
+#pragma once
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+#include <functional>
+#include <memory>
+
+// Hands files, folders and web addresses to the desktop, and starts programs.
+// Until main() installs the real opener, every request is only recorded.
+class DesktopOpener {
+public:
+    struct Request {
+        QString target;       // a URL, a file or a program
+        QStringList arguments; // only for a program started with parameters
+    };
+
+    virtual ~DesktopOpener() = default;
+    virtual bool openUrl(const QUrl& url) = 0;
+    virtual bool startProgram(const QString& program, const QStringList& arguments) = 0;
+
+    static DesktopOpener& instance();
+    static void install(std::unique_ptr<DesktopOpener> opener);
+    static void installReal();
+    static void installRecorder();
+    static const QList<Request>& recorded();
+};
+
+struct CommandResult {
+    bool started = false;
+    int exitCode = -1;
+    QString output;
+    QString errorOutput;
+    bool ok() const { return started && exitCode == 0; }
+};
+
+// Runs a command and waits for it. Until main() installs the real runner,
+// commands are recorded and answered from a queue (success when empty).
+class CommandRunner {
+public:
+    struct Request {
+        QString program;
+        QStringList arguments;
+    };
+
+    virtual ~CommandRunner() = default;
+    virtual CommandResult run(const QString& program, const QStringList& arguments) = 0;
+
+    static CommandRunner& instance();
+    static void install(std::unique_ptr<CommandRunner> runner);
+    static void installReal();
+    static void installRecorder();
+    static const QList<Request>& recorded();
+    static void setNextResult(const CommandResult& result);
+};

@@ -1,0 +1,124 @@
+#include "inifile.h"
+#include "program.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QStringList>
+
+namespace {
+QStringList readLines(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QString text = QString::fromUtf8(file.readAll());
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QStringList lines = text.split(QLatin1Char('\n'));
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+// The section name of a "[name]" line, or a null string.
+QString sectionOf(const QString& line)
+{
+    const QString trimmed = line.trimmed();
+    if (trimmed.startsWith(QLatin1Char('[')) && trimmed.endsWith(QLatin1Char(']')))
+        return trimmed.mid(1, trimmed.size() - 2).trimmed();
+    return {};
+}
+
+bool isKeyLine(const QString& line, const QString& key)
+{
+    const int eq = line.indexOf(QLatin1Char('='));
+    return eq >= 0 && line.left(eq).trimmed().compare(key, Qt::CaseInsensitive) == 0;
+}
+
+bool sameName(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+}
+
+IniFile::IniFile(QString path)
+    : m_path(std::move(path))
+{
+}
+
+QString IniFile::read(const QString& section, const QString& key) const
+{
+    bool inSection = false;
+    for (const QString& line : readLines(m_path)) {
+        const QString name = sectionOf(line);
+        if (!name.isNull()) {
+            inSection = sameName(name, section);
+            continue;
+        }
+        if (inSection && isKeyLine(line, key))
+            return line.mid(line.indexOf(QLatin1Char('=')) + 1).trimmed();
+    }
+    return {};
+}
+
+bool IniFile::write(const QString& section, const QString& key, const QString& value) const
+{
+    QStringList lines = readLines(m_path);
+    const QString entry = key + QLatin1Char('=') + value;
+    int sectionStart = -1;
+    int insertAt = -1;
+    for (int i = 0; i < lines.size(); ++i) {
+        const QString name = sectionOf(lines[i]);
+        if (!name.isNull()) {
+            if (sectionStart >= 0)
+                break;
+            if (sameName(name, section)) {
+                sectionStart = i;
+                insertAt = i + 1;
+            }
+            continue;
+        }
+        if (sectionStart < 0)
+            continue;
+        if (isKeyLine(lines[i], key)) {
+            lines[i] = entry;
+            insertAt = -1;
+            break;
+        }
+        if (!lines[i].trimmed().isEmpty())
+            insertAt = i + 1;
+    }
+    if (sectionStart < 0) {
+        lines << QLatin1Char('[') + section + QLatin1Char(']') << entry;
+    } else if (insertAt >= 0) {
+        lines.insert(insertAt, entry);
+    }
+
+    if (!QDir().mkpath(QFileInfo(m_path).absolutePath()))
+        return false;
+    QSaveFile file(m_path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write(lines.join(QLatin1Char('\n')).toUtf8() + '\n');
+    return file.commit();
+}
+
+QString UserSettings::filePath(const QString& application)
+{
+    QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (config.isEmpty())
+        config = QDir::homePath() + QStringLiteral("/.config");
+    return config + QLatin1Char('/') + Program::name() + QLatin1Char('/') + application + QStringLiteral(".ini");
+}
+
+QString UserSettings::get(const QString& application, const QString& section, const QString& key,
+                          const QString& defaultValue)
+{
+    const QString value = IniFile(filePath(application)).read(section, key);
+    return value.isEmpty() ? defaultValue : value;
+}
+
+bool UserSettings::save(const QString& application, const QString& section, const QString& key,
+                        const QString& value)
+{
+    return IniFile(filePath(application)).write(section, key, value);
+}

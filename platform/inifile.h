@@ -1,0 +1,27 @@
+#pragma once
+#include <QString>
+
+// An INI file with the semantics of the old private-profile calls: a missing
+// file, section or key reads ""; section and key names ignore case; values are
+// stored as given, without escaping; writing creates the folder, the file and
+// the section when they are missing.
+class IniFile {
+public:
+    explicit IniFile(QString path);
+
+    QString read(const QString& section, const QString& key) const;
+    bool write(const QString& section, const QString& key, const QString& value) const;
+    const QString& path() const { return m_path; }
+
+private:
+    QString m_path;
+};
+
+// Per-user program settings (application, section, key), one INI file per
+// application under $XDG_CONFIG_HOME/<program>/.
+namespace UserSettings {
+QString get(const QString& application, const QString& section, const QString& key,
+            const QString& defaultValue = {});
+bool save(const QString& application, const QString& section, const QString& key, const QString& value);
+QString filePath(const QString& application);
+}

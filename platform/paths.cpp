@@ -1,0 +1,69 @@
+#include "paths.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace {
+QString& deliveredOverride()
+{
+    static QString dir;
+    return dir;
+}
+
+constexpr auto ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+}
+
+QString Paths::appPath()
+{
+    const QString home = qEnvironmentVariable("VARNHOLT_HOME");
+    if (!home.isEmpty())
+        return QDir::cleanPath(home);
+    QString data = qEnvironmentVariable("XDG_DATA_HOME");
+    if (data.isEmpty())
+        data = QDir::homePath() + QStringLiteral("/.local/share");
+    return QDir::cleanPath(data + QStringLiteral("/Varnholt"));
+}
+
+QString Paths::deliveredDir()
+{
+    if (!deliveredOverride().isEmpty())
+        return deliveredOverride();
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/varnholt"));
+}
+
+void Paths::setDeliveredDir(const QString& dir) { deliveredOverride() = dir; }
+
+QString Paths::deliveredFile(const QString& appPath, const QString& name)
+{
+    const QString own = appPath + QLatin1Char('/') + name;
+    if (QFileInfo::exists(own))
+        return own;
+    return deliveredDir() + QLatin1Char('/') + name;
+}
+
+bool Paths::copyOwnerOnly(const QString& source, const QString& target)
+{
+    if (QFileInfo::exists(target) || !QFile::copy(source, target))
+        return false;
+    return QFile::setPermissions(target, ownerOnly);
+}
+
+bool Paths::prepareAppPath(const QString& appPath, const QString& sourceDir, const QStringList& names)
+{
+    QDir dir(appPath);
+    if (!dir.exists()) {
+        if (!dir.mkpath(QStringLiteral(".")))
+            return false;
+        QFile::setPermissions(appPath, ownerOnly | QFileDevice::ExeOwner);
+    }
+    bool ok = true;
+    for (const QString& name : names) {
+        const QString target = dir.filePath(name);
+        if (!QFileInfo::exists(target))
+            ok = copyOwnerOnly(sourceDir + QLatin1Char('/') + name, target) && ok;
+    }
+    return ok;
+}

@@ -1,0 +1,44 @@
+#pragma once
+#include <QHash>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <memory>
+
+class InstanceLock;
+
+// When the tray starts the timed backup: the hour and minute it waits for and
+// whether it still waits in this run.
+struct BackupTrigger {
+    int hour = 16;
+    int minute = 55;
+    bool armed = false;
+};
+
+// The process-wide state of the shop program; tests reset it between cases.
+class AppState {
+public:
+    static AppState& instance();
+
+    QString appPath;
+    QString currentOperator;
+    QString slipMode;
+    BackupTrigger backupTrigger;
+    std::unique_ptr<InstanceLock> instanceLock;
+    QPointer<QObject> trayForm;
+
+    bool isAdministrator() const;
+    QString databasePath() const;
+
+    // Forms shown once at a time, by name: an open one is raised, not opened twice.
+    QWidget* openForm(const QString& name) const;
+    void registerForm(const QString& name, QWidget* form);
+
+    void reset();
+
+private:
+    QHash<QString, QPointer<QWidget>> m_forms;
+};
+
+inline AppState& appState() { return AppState::instance(); }

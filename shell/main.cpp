@@ -1,0 +1,20 @@
+#include "desktop.h"
+#include "program.h"
+#include "startup.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Varnholt"));
+    Program::setName(QStringLiteral("Varnholt"));
+    if (qEnvironmentVariableIsEmpty("VARNHOLT_DRY_RUN")) {
+        DesktopOpener::installReal();
+        CommandRunner::installReal();
+    }
+    const StartupResult start = prepareVarnholt();
+    if (!start.runEventLoop)
+        return start.exitCode;
+    return app.exec();
+}

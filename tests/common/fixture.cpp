@@ -1,6 +1,7 @@
 #include "fixture.h"
 #include "appstate.h"
 #include "clock.h"
+#include "dbsession.h"
 #include "desktop.h"
 #include "environment.h"
 #include "filedialogs.h"
@@ -85,17 +86,21 @@ void VarnholtTestCase::init()
     TrayRecord::clear();
     EndRequest::setRecording(true);
     EndRequest::clear();
+    Database::setFailureHook({});
 }
 
 void VarnholtTestCase::cleanup()
 {
     closeAllWindows();
+    const bool connectionLeftOpen = Database::isOpen();
+    Database::setFailureHook({});
     AppState::instance().reset();
     const int boxesLeft = MessageBox::pendingAnswers();
     const int dialogsLeft = FileDialogs::pendingAnswers();
     MessageBox::clear();
     FileDialogs::clear();
     m_root.reset();
+    QVERIFY2(!connectionLeftOpen, "a database session stayed open");
     QCOMPARE(boxesLeft, 0);
     QCOMPARE(dialogsLeft, 0);
 }

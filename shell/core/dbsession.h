@@ -1,0 +1,65 @@
+#pragma once
+#include "dbresult.h"
+#include "rows.h"
+
+#include <QVariantList>
+#include <functional>
+#include <utility>
+
+struct sqlite3;
+
+using ColumnValues = QList<std::pair<QString, QVariant>>;
+
+// One open connection to the shop's database, for the length of one
+// operation; it closes on every path, and a transaction left open by a
+// failure is rolled back. Every value is bound, never spliced into the text.
+class DbSession {
+public:
+    DbSession(DbSession&& other) noexcept;
+    DbSession& operator=(DbSession&&) = delete;
+    DbSession(const DbSession&) = delete;
+    ~DbSession();
+
+    DbResult<Rows> query(const QString& sql, const QVariantList& params = {});
+    // The number of rows the statement changed.
+    DbResult<int> exec(const QString& sql, const QVariantList& params = {});
+    DbResult<int> insert(const QString& table, const ColumnValues& values);
+
+    // Runs work inside one transaction: committed when it succeeds, rolled
+    // back when it or the commit fails.
+    DbStatus transaction(const std::function<DbStatus(DbSession&)>& work);
+    bool inTransaction() const;
+
+    sqlite3* handle() const { return m_db; }
+
+private:
+    friend class Database;
+    explicit DbSession(sqlite3* db);
+    DbResult<int> run(const QString& sql, const QVariantList& params, Rows* rows);
+
+    sqlite3* m_db = nullptr;
+};
+
+// The database file of the current AppPath and the state of its connection.
+class Database {
+public:
+    // Opens AppPath/db_kcgl.mdb; a missing file is an error and is never created.
+    // Refused while another session is open.
+    static DbResult<DbSession> open();
+    static DbResult<DbSession> openFile(const QString& path);
+    static bool isOpen();
+
+    // Test seam: a hook that may fail any statement before it runs.
+    using FailureHook = std::function<std::optional<DbError>(const QString& sql)>;
+    static void setFailureHook(FailureHook hook);
+
+private:
+    friend class DbSession;
+    static int& openSessions();
+};
+
+namespace Mod1 {
+inline DbResult<DbSession> OpenConn() { return Database::open(); }
+// 1 while a connection is open, 0 otherwise.
+inline int ConnState() { return Database::isOpen() ? 1 : 0; }
+}

@@ -1,5 +1,6 @@
 #include "MDIF_main.h"
 #include "appstate.h"
+#include "dialogrules.h"
 #include "clock.h"
 #include "dispatch.h"
 #include "environment.h"
@@ -7,6 +8,7 @@
 #include "messagebox.h"
 #include "programend.h"
 #include "rightflags.h"
+#include "searchbox.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -88,6 +90,7 @@ MDIF_main::MDIF_main(QWidget* parent)
     setCentralWidget(m_mdiArea);
     buildMenus();
     buildToolbar();
+    buildSearchBox();
     buildStatusBar();
     Dispatch::wire(*this);
 
@@ -127,6 +130,15 @@ void MDIF_main::buildToolbar()
     }
 }
 
+void MDIF_main::buildSearchBox()
+{
+    QToolBar* bar = addToolBar(QString());
+    bar->setObjectName(QStringLiteral("SearchBar"));
+    bar->setMovable(false);
+    m_searchBox = new SearchBox(bar);
+    bar->addWidget(m_searchBox);
+}
+
 void MDIF_main::buildStatusBar()
 {
     QStatusBar* bar = statusBar();
@@ -144,6 +156,7 @@ void MDIF_main::buildStatusBar()
 
 void MDIF_main::Form_Load()
 {
+    m_searchBox->selectWebSearch();
     m_operatorPanel->setText(QStringLiteral("当前操作员：") + appState().currentOperator);
     if (MachineState::isOnline())
         Dispatch::showOnce(QStringLiteral("jxcad"), [] { return new jxcad; });
@@ -195,7 +208,9 @@ void MDIF_main::Toolbar1_17_Click()
                          QMessageBox::Question, QMessageBox::Ok | QMessageBox::Cancel)
         == QMessageBox::Ok) {
         ProgramEnd::unloadEveryForm();
+        return;
     }
+    DialogRules::SetTopmost(this, false);
 }
 
 bool MDIF_main::event(QEvent* event)

@@ -5,6 +5,7 @@ class ClockTimer;
 class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
+class SearchBox;
 
 // The main window: menus, toolbar and status bar; every item opens its form
 // through the dispatch table, and the operator's right flags gate the items
@@ -31,11 +32,13 @@ private:
     void buildMenus();
     void buildToolbar();
     void buildStatusBar();
+    void buildSearchBox();
     void Form_Load();
     void Form_Activate();
     void Timer1_Timer();
 
     QMdiArea* m_mdiArea = nullptr;
+    SearchBox* m_searchBox = nullptr;
     QLabel* m_operatorPanel = nullptr;
     QLabel* m_clockPanel = nullptr;
     ClockTimer* m_timer1 = nullptr;

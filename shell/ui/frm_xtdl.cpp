@@ -2,6 +2,7 @@
 #include "MDIF_main.h"
 #include "appstate.h"
 #include "dbsession.h"
+#include "dialogrules.h"
 #include "dispatch.h"
 #include "instancelock.h"
 #include "messagebox.h"
@@ -33,8 +34,9 @@ frm_xtdl* frm_xtdl::load()
     }
     auto* form = new frm_xtdl;
     app.registerForm(QStringLiteral("frm_xtdl"), form);
-    form->show();
     form->fillOperators();
+    DialogRules::CenterForm(form);
+    form->show();
     return form;
 }
 
@@ -129,6 +131,7 @@ void frm_xtdl::ListView1_ItemClick(QListWidgetItem* item)
 
 void frm_xtdl::Command1_Click()
 {
+    DialogRules::SetTopmost(this, false);
     const QString name = m_text2->text();
     std::optional<DbError> failure;
     std::optional<QString> stored; // the password of the operator's row, when there is one

@@ -1,7 +1,7 @@
 #include "jxcad.h"
 #include "appstate.h"
-#include "desktop.h"
 #include "paths.h"
+#include "shellexec.h"
 
 #include <QTextBrowser>
 #include <QUrl>
@@ -20,7 +20,7 @@ jxcad::jxcad(QWidget* parent)
     // Links leave the window for the browser; the page itself stays.
     m_browser->setOpenLinks(false);
     connect(m_browser, &QTextBrowser::anchorClicked, this,
-            [](const QUrl& url) { DesktopOpener::instance().openUrl(url); });
+            [](const QUrl& url) { mdlShellExec::ShellOpen(url.toString()); });
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_browser);

@@ -1,5 +1,6 @@
 #include "MDIF_main.h"
 #include "clock.h"
+#include "desktop.h"
 #include "dispatch.h"
 #include "environment.h"
 #include "fixture.h"
@@ -9,11 +10,13 @@
 #include <QAction>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QRadioButton>
 #include <QTextBrowser>
 #include <QToolBar>
 
@@ -124,6 +127,25 @@ private slots:
         QVERIFY(main);
         Clock::setNow(QDateTime(QDate(2024, 3, 6), time));
         QCOMPARE(child<QLabel>(main, QStringLiteral("StatusBar1_4"))->text(), shown);
+    }
+
+    void searchBoxOpensTheChosenService()
+    {
+        QWidget* main = logIn(QStringLiteral("管理员"), QStringLiteral("admin"));
+        QVERIFY(main);
+        QVERIFY(child<QRadioButton>(main, QStringLiteral("OptBD"))->isChecked());
+        auto* text = child<QLineEdit>(main, QStringLiteral("Text1"));
+        text->setFocus();
+        QTest::keyClicks(text, QStringLiteral("red apple"));
+        QTest::keyClick(text, Qt::Key_Return);
+        QCOMPARE(DesktopOpener::recorded().size(), 1);
+        QVERIFY(DesktopOpener::recorded()[0].target.endsWith(QStringLiteral("word=red+apple")));
+
+        QTest::mouseClick(child<QRadioButton>(main, QStringLiteral("OptJD")), Qt::LeftButton);
+        QTest::mouseClick(child<QWidget>(main, QStringLiteral("CmdOK")), Qt::LeftButton);
+        QCOMPARE(DesktopOpener::recorded().size(), 2);
+        const QUrl jd(DesktopOpener::recorded()[1].target);
+        QVERIFY(jd.toString(QUrl::FullyEncoded).endsWith(QStringLiteral("keyword=red%20apple&enc=utf-8")));
     }
 
     void noticeWindowOnlyWhenOnlineAndOnlyOnce()

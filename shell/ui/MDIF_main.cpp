@@ -1,4 +1,5 @@
 #include "MDIF_main.h"
+#include "TuoPan.h"
 #include "appstate.h"
 #include "dialogrules.h"
 #include "clock.h"
@@ -226,7 +227,7 @@ void MDIF_main::closeEvent(QCloseEvent* event)
     if (login && login->isVisible())
         login->close();
     // Without the tray, closing the main window ends the program.
-    if (!ProgramEnd::unloading())
+    if (!ProgramEnd::unloading() && !TuoPan::isUp())
         EndRequest::request();
     event->accept();
 }

@@ -1,6 +1,7 @@
 #include "dispatch.h"
 #include "MDIF_main.h"
 #include "appstate.h"
+#include "frm_backup.h"
 
 #include <QAction>
 
@@ -40,7 +41,7 @@ const QList<DispatchRow>& Dispatch::rows()
         {"Toolbar1_9", nullptr},
         {"Toolbar1_11", nullptr},
         {"Toolbar1_13", nullptr},
-        {"Toolbar1_15", nullptr},
+        {"Toolbar1_15", [](MDIF_main& main) { frm_backup::backUpAndClose(&main); }},
         {"Toolbar1_17", [](MDIF_main& main) { main.Toolbar1_17_Click(); }, false},
     };
     return table;

@@ -1,5 +1,6 @@
 #include "frm_xtdl.h"
 #include "MDIF_main.h"
+#include "TuoPan.h"
 #include "appstate.h"
 #include "dbsession.h"
 #include "dialogrules.h"
@@ -166,6 +167,7 @@ void frm_xtdl::Command1_Click()
         return;
     }
     appState().currentOperator = name;
+    TuoPan::loadOnce();
     Dispatch::showOnce(QStringLiteral("MDIF_main"), [] { return new MDIF_main; });
     close();
 }

@@ -112,6 +112,7 @@ void frm_backup::buildTimeBoxes(QWidget* row)
     for (QComboBox* box : {cboHour, cboMinute}) {
         box->setEditable(true);
         box->setInsertPolicy(QComboBox::NoInsert);
+        box->setCompleter(nullptr); // the text stays as typed
     }
 
     const int boxWidth = cboHour->sizeHint().width() + cboHour->fontMetrics().horizontalAdvance(QStringLiteral("00"));
@@ -153,7 +154,7 @@ void frm_backup::Form_Load()
 frm_backup* frm_backup::showOnce()
 {
     if (auto* open = qobject_cast<frm_backup*>(appState().openForm(formName))) {
-        open->showNormal();
+        open->setWindowState(open->windowState() & ~Qt::WindowMinimized);
         open->raise();
         open->activateWindow();
         return open;

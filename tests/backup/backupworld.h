@@ -1,6 +1,7 @@
 #pragma once
 #include "appstate.h"
 #include "backupfiles.h"
+#include "clock.h"
 #include "dbsession.h"
 #include "frm_backup.h"
 #include "frm_backup2.h"
@@ -12,6 +13,7 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <memory>
 
 // What the backup tests share: the window opened by an operator, its
 // controls by name, the backup folder, the files and rows to compare.
@@ -66,6 +68,15 @@ inline QList<QVariantList> rowsOf(const QString& sql, const QVariantList& params
         return {};
     auto rows = conn->query(sql, params);
     return rows ? rows->data() : QList<QVariantList>{};
+}
+
+// Stands in for the tray's once-a-second check of the timed backup.
+inline std::unique_ptr<ClockTimer> trayCheck()
+{
+    auto tray = std::make_unique<ClockTimer>();
+    QObject::connect(tray.get(), &ClockTimer::timeout, [] { frm_backup2::openWhenDue(nullptr); });
+    tray->start(1000);
+    return tray;
 }
 
 // Runs an action that may open the countdown. Each countdown it opens is

@@ -23,14 +23,9 @@ const QStringList& bookTables()
     };
     return tables;
 }
-}
 
-QString DatabaseSwap::workFile(const QString& databaseFile)
-{
-    return QFileInfo(databaseFile).absolutePath() + QStringLiteral("/db_kcgl_temp.mdb");
-}
-
-DbStatus DatabaseSwap::verify(const QString& path)
+// A sound SQLite file that holds the books' tables.
+DbStatus verify(const QString& path)
 {
     auto conn = Database::openFile(path);
     if (!conn)
@@ -52,6 +47,12 @@ DbStatus DatabaseSwap::verify(const QString& path)
             return DbError{SQLITE_NOTADB, QStringLiteral("缺少数据表 ") + table};
     }
     return {};
+}
+}
+
+QString DatabaseSwap::workFile(const QString& databaseFile)
+{
+    return QFileInfo(databaseFile).absolutePath() + QStringLiteral("/db_kcgl_temp.mdb");
 }
 
 DbStatus DatabaseSwap::replace(const QString& candidate, const QString& databaseFile)

@@ -10,8 +10,7 @@ namespace DatabaseSwap {
 // The work file beside the database that a compaction or a restore fills.
 QString workFile(const QString& databaseFile);
 
-DbStatus verify(const QString& path);
-// Verifies candidate and renames it over databaseFile; on failure both files
+// Checks candidate and renames it over databaseFile; on failure both files
 // stay as they were.
 DbStatus replace(const QString& candidate, const QString& databaseFile);
 }

@@ -102,8 +102,8 @@ frm_backup::frm_backup(QWidget* parent)
     Form_Load();
 }
 
-// The two time boxes sit in the blanks of one label, "时" behind the hour and
-// "分" behind the minute.
+// The two time boxes sit in one label, the hour before its "时" and the
+// minute in the blank between "时" and "分".
 void frm_backup::buildTimeBoxes(QWidget* row)
 {
     cboHour = named(new QComboBox(row), "cboHour");
@@ -113,26 +113,30 @@ void frm_backup::buildTimeBoxes(QWidget* row)
         box->setEditable(true);
         box->setInsertPolicy(QComboBox::NoInsert);
         box->setCompleter(nullptr); // the text stays as typed
+        box->setMinimumContentsLength(2);
+        box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     }
+    const QSize box = cboHour->sizeHint();
+    const int margin = 4;
+    const QString text = Label12->text();
+    const QString hourUnit = text.left(1);
 
-    const int boxWidth = cboHour->sizeHint().width() + cboHour->fontMetrics().horizontalAdvance(QStringLiteral("00"));
-    const QString blanks(Label12->text().count(QLatin1Char(' ')), QLatin1Char(' '));
+    // Spread the letters until the blank holds a box.
     QFont font = Label12->font();
-    const int blankWidth = QFontMetrics(font).horizontalAdvance(blanks);
-    const int spare = QFontMetrics(font).horizontalAdvance(QLatin1Char(' '));
-    if (blankWidth < boxWidth + 2 * spare)
-        font.setWordSpacing(qreal(boxWidth + 2 * spare - blankWidth) / blanks.size() + 1);
+    const QFontMetrics plain(font);
+    const int blank = plain.horizontalAdvance(text.chopped(1)) - plain.horizontalAdvance(hourUnit);
+    const int blanks = int(text.count(QLatin1Char(' ')));
+    if (blank < box.width() + 2 * margin)
+        font.setLetterSpacing(QFont::AbsoluteSpacing, qreal(box.width() + 2 * margin - blank) / blanks + 1);
     Label12->setFont(font);
-    const QFontMetrics metrics(font);
-    const int height = cboHour->sizeHint().height();
+    const QFontMetrics spread(font);
 
-    cboHour->setGeometry(0, 0, boxWidth, height);
-    const int labelLeft = boxWidth + spare;
-    Label12->setGeometry(labelLeft, 0, metrics.horizontalAdvance(Label12->text()) + spare, height);
-    const int minuteLeft = labelLeft + metrics.horizontalAdvance(QStringLiteral("时")) + metrics.horizontalAdvance(QLatin1Char(' '));
-    cboMinute->setGeometry(minuteLeft, 0, boxWidth, height);
+    cboHour->setGeometry(0, 0, box.width(), box.height());
+    const int labelLeft = box.width() + margin;
+    Label12->setGeometry(labelLeft, 0, spread.horizontalAdvance(text) + margin, box.height());
+    cboMinute->setGeometry(labelLeft + spread.horizontalAdvance(hourUnit) + margin, 0, box.width(), box.height());
     cboMinute->raise();
-    row->setFixedSize(Label12->geometry().right() + 1, height);
+    row->setFixedSize(Label12->geometry().right() + 1, box.height());
 }
 
 void frm_backup::Form_Load()

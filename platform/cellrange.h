@@ -19,9 +19,5 @@ struct CellRange {
     // "N" for column 14.
     static QString columnName(int column);
 
-    bool contains(int row, int column) const
-    {
-        return row >= firstRow && row <= lastRow && column >= firstColumn && column <= lastColumn;
-    }
     QString toString() const;
 };

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QHash>
 #include <QUrl>
+#include <algorithm>
 
 namespace {
 const QString contentTypesPart = QStringLiteral("[Content_Types].xml");
@@ -129,11 +130,6 @@ std::unique_ptr<Workbook> Workbook::open(const QString& path, QString* error)
             book->m_activeTab = view->attribute(QStringLiteral("activeTab")).toInt();
     }
     return book;
-}
-
-int Workbook::worksheetCount() const
-{
-    return int(std::count_if(m_sheets.begin(), m_sheets.end(), [](const Sheet& sheet) { return sheet.isWorksheet; }));
 }
 
 Worksheet* Workbook::worksheet(int number)

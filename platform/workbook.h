@@ -16,7 +16,6 @@ public:
     static std::unique_ptr<Workbook> open(const QString& path, QString* error = nullptr);
 
     // Worksheets by number from 1, in tab order; chart sheets are not counted.
-    int worksheetCount() const;
     Worksheet* worksheet(int number);
     // The sheet the workbook was saved showing; null when that is a chart sheet.
     Worksheet* activeWorksheet();

@@ -119,12 +119,12 @@ std::unique_ptr<Worksheet> Worksheet::load(const QByteArray& data)
     auto part = XmlPart::parse(data);
     if (!part)
         return nullptr;
-    const XmlNode* sheetData = part->find(QStringLiteral("sheetData"));
+    auto sheetData = part->take(QStringLiteral("sheetData"));
     if (!sheetData)
         return nullptr;
     std::unique_ptr<Worksheet> sheet(new Worksheet);
     sheet->m_prefix = sheetData->prefix();
-    if (!sheet->read(*sheetData))
+    if (!sheet->read(std::move(*sheetData)))
         return nullptr;
     if (const XmlNode* cols = part->find(QStringLiteral("cols"))) {
         for (const XmlNode& col : cols->children) {
@@ -139,10 +139,10 @@ std::unique_ptr<Worksheet> Worksheet::load(const QByteArray& data)
 }
 
 // Rows and cells without a reference follow the one before, as the format allows.
-bool Worksheet::read(const XmlNode& sheetData)
+bool Worksheet::read(XmlNode sheetData)
 {
     int lastRow = 0;
-    for (const XmlNode& rowNode : sheetData.children) {
+    for (XmlNode& rowNode : sheetData.children) {
         if (rowNode.localName() != QLatin1String("row"))
             continue;
         const int number = rowNode.hasAttribute(QStringLiteral("r")) ? rowNode.attribute(QStringLiteral("r")).toInt()
@@ -150,15 +150,15 @@ bool Worksheet::read(const XmlNode& sheetData)
         if (number < 1 || number > CellRange::maxRow)
             return false;
         lastRow = number;
+        std::vector<XmlNode> children = std::exchange(rowNode.children, {});
         Row& row = m_rows[number];
-        row.node = rowNode;
-        row.node.children.clear();
+        row.node = std::move(rowNode);
         int lastColumn = 0;
-        for (const XmlNode& child : rowNode.children) {
+        for (XmlNode& child : children) {
             if (child.isText())
                 continue;
             if (child.localName() != cellTag) {
-                row.rest.push_back(child);
+                row.rest.push_back(std::move(child));
                 continue;
             }
             const int column = child.hasAttribute(QStringLiteral("r")) ? columnOf(child.attribute(QStringLiteral("r")))
@@ -166,7 +166,7 @@ bool Worksheet::read(const XmlNode& sheetData)
             if (column < 1 || column > CellRange::maxColumn)
                 return false;
             lastColumn = column;
-            row.cells[column] = child;
+            row.cells[column] = std::move(child);
         }
     }
     return true;
@@ -331,23 +331,33 @@ QString Worksheet::dimension() const
     return any ? used.toString() : QStringLiteral("A1");
 }
 
+// Rows and cells are written with their references, so that none read
+// without one is misplaced next to what was added.
 QString Worksheet::sheetDataXml() const
 {
     QString out;
     QXmlStreamWriter writer(&out);
+    auto start = [&](const XmlNode& node, const QString& reference, bool dropSpans) {
+        writer.writeStartElement(node.name);
+        writer.writeAttribute(QStringLiteral("r"), reference);
+        for (const auto& [key, value] : node.attributes) {
+            if (key != QLatin1String("r") && !(dropSpans && key == QLatin1String("spans")))
+                writer.writeAttribute(key, value);
+        }
+    };
     writer.writeStartElement(m_prefix + QStringLiteral("sheetData"));
     for (const auto& [number, row] : m_rows) {
-        XmlNode node = row.node;
-        node.setAttribute(QStringLiteral("r"), QString::number(number));
-        // The spans hint would no longer match the row's cells.
-        if (row.changed)
-            node.removeAttribute(QStringLiteral("spans"));
+        // The spans hint would no longer match a changed row's cells.
+        start(row.node, QString::number(number), row.changed);
         for (const auto& [column, cell] : row.cells) {
-            node.children.push_back(cell);
-            node.children.back().setAttribute(QStringLiteral("r"), CellRange::cellName(number, column));
+            start(cell, CellRange::cellName(number, column), false);
+            for (const XmlNode& child : cell.children)
+                child.write(writer);
+            writer.writeEndElement();
         }
-        node.children.insert(node.children.end(), row.rest.begin(), row.rest.end());
-        node.write(writer);
+        for (const XmlNode& child : row.rest)
+            child.write(writer);
+        writer.writeEndElement();
     }
     writer.writeEndElement();
     return out;

@@ -48,7 +48,7 @@ private:
     };
 
     Worksheet() = default;
-    bool read(const XmlNode& sheetData);
+    bool read(XmlNode sheetData);
     Row& rowAt(int row);
     XmlNode& cellAt(int row, int column);
     int formatForNewCell(const Row& row, int column) const;

@@ -3,6 +3,7 @@
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 #include <algorithm>
+#include <utility>
 
 XmlNode XmlNode::element(const QString& name)
 {
@@ -192,6 +193,15 @@ const XmlNode* XmlPart::find(const QString& localName) const
             return &child.node;
     }
     return nullptr;
+}
+
+std::optional<XmlNode> XmlPart::take(const QString& localName)
+{
+    for (Child& child : m_children) {
+        if (child.state == State::Kept && child.node.localName() == localName)
+            return std::exchange(child.node, XmlNode::element(child.node.name));
+    }
+    return std::nullopt;
 }
 
 XmlNode* XmlPart::edit(const QString& localName)

@@ -49,6 +49,9 @@ public:
     const XmlNode& root() const { return m_root; } // the root's name and attributes
     std::vector<const XmlNode*> elements() const;
     const XmlNode* find(const QString& localName) const;
+    // Moves the first child of that name out, for a caller that builds its
+    // own model; the part keeps writing the child's text until it is replaced.
+    std::optional<XmlNode> take(const QString& localName);
     // The first child of that name, marked for writing anew.
     XmlNode* edit(const QString& localName);
     // Writes the child of that name as the given XML text instead.

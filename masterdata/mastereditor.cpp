@@ -86,6 +86,10 @@ MasterEditor::MasterEditor(EditorSpec spec, MasterListPanel& list, EditorMode mo
     DialogRules::CenterForm(this);
 }
 
+// The boxes give up the focus while they are destroyed, after this part of
+// the editor is gone.
+MasterEditor::~MasterEditor() { disconnect(m_nameLeft); }
+
 void MasterEditor::buildControls()
 {
     auto* layout = new QVBoxLayout(this);
@@ -149,7 +153,7 @@ void MasterEditor::buildControls()
     DialogKeyFilter::install(this);
 
     if (box(m_spec.nameField)) {
-        connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+        m_nameLeft = connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
             // Only a move within the editor counts: another window taking the
             // activation leaves the codes alone.
             if (old == box(m_spec.nameField) && now && now->window() == this)

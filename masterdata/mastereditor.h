@@ -69,6 +69,7 @@ class MasterEditor : public QDialog {
     Q_OBJECT
 public:
     MasterEditor(EditorSpec spec, MasterListPanel& list, EditorMode mode, QWidget* parent = nullptr);
+    ~MasterEditor() override;
 
     EditorMode mode() const { return m_mode; }
     const QString& oldNumber() const { return m_oldNumber; }
@@ -102,4 +103,5 @@ private:
     QPushButton* m_save = nullptr;
     QPushButton* m_cancel = nullptr;
     bool m_shown = false;
+    QMetaObject::Connection m_nameLeft;
 };

@@ -92,13 +92,16 @@ MasterEditor::~MasterEditor() { disconnect(m_nameLeft); }
 
 void MasterEditor::buildControls()
 {
-    auto* layout = new QVBoxLayout(this);
+    m_parts = new QHBoxLayout(this);
+    auto* layout = new QVBoxLayout;
+    m_parts->addLayout(layout);
     auto* grid = new QGridLayout;
     QHBoxLayout* line = nullptr;
     int row = -1;
     for (const EditorField& field : std::as_const(m_spec.fields)) {
         QWidget* box = makeBox(field, this);
         auto* label = new QLabel(field.label, this);
+        label->setObjectName(field.labelName);
         if (!field.sameRow || !line) {
             line = new QHBoxLayout;
             grid->addWidget(label, ++row, 0);
@@ -262,6 +265,8 @@ bool MasterEditor::eventFilter(QObject* watched, QEvent* event)
     }
     return QDialog::eventFilter(watched, event);
 }
+
+void MasterEditor::addSidePart(QWidget* part) { m_parts->addWidget(part, 1); }
 
 QWidget* MasterEditor::box(const QString& objectName) const
 {

@@ -13,8 +13,10 @@
 #include <QPersistentModelIndex>
 #include <optional>
 
+class QHBoxLayout;
 class QPushButton;
 
+// A member whose boxes need another kind (a date, a whole number) adds it here.
 enum class FieldKind {
     Line,
     MultiLine, // several lines with a vertical scroll bar
@@ -38,6 +40,7 @@ struct EditorField {
     FieldKind kind = FieldKind::Line;
     bool enterChain = true; // Enter in it moves on
     bool sameRow = false;   // stands right of the box before it
+    QString labelName = {};   // the label's objectName, when a member changes its text
     QString hint = {};        // a label right of the box
     QStringList items = {};   // Combo: fixed items
     QString itemsQuery = {};  // Combo: a statement of one column read at load, trimmed
@@ -77,6 +80,8 @@ public:
     QString text(const QString& objectName) const;
     void setText(const QString& objectName, const QString& text);
     MasterRecord record() const;
+    // A part of the member's own right of the record (a history half).
+    void addSidePart(QWidget* part);
 
 public slots:
     void ComSave_Click();
@@ -99,6 +104,7 @@ private:
     EditorMode m_mode;
     QString m_oldNumber;
     QPersistentModelIndex m_listRow;
+    QHBoxLayout* m_parts = nullptr;
     QList<QWidget*> m_boxes; // by field
     QPushButton* m_save = nullptr;
     QPushButton* m_cancel = nullptr;

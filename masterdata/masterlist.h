@@ -1,24 +1,25 @@
 #pragma once
 // The master list and editor family. Every master table (goods, categories,
-// units, suppliers, customers, salesmen) is kept by one MasterListPanel and
-// one MasterEditor, each built from a spec; a member writes specs, not code:
+// units, suppliers, customers, salesmen) is kept through one MasterListPanel
+// and one MasterEditor, each built from a spec; a member writes specs:
 //
-//   - its list form is a plain QWidget that holds one MasterListPanel (two for
-//     categories and units) built from a ListSpec: table, statement, columns
-//     with header, width in twips, alignment and format, filter options (one
-//     option: a fixed column without buttons) with their config.ini sections,
-//     the delete question and statements, the control names;
-//   - its editor is a MasterEditor subclass that only hands over an
-//     EditorSpec (mastereditor.h): number scheme, boxes with label, column,
-//     required/optional, kind and list column, search codes, hooks;
-//   - ListSpec::openEditor ties the two: showModally<frmXxx1>().
+//   - its list form is a plain QWidget holding one MasterListPanel (two for
+//     categories and units) made from a ListSpec: the table and statement, the
+//     columns (header, width in twips, alignment, format; the first column is
+//     the record's number), the filter options with their config.ini sections
+//     (a single option is a fixed column without buttons), whether the list
+//     fills at once, the delete question and statements, the control names;
+//   - its editor is a MasterEditor subclass that hands over an EditorSpec
+//     (mastereditor.h): number scheme, boxes with label, column, rule, kind and
+//     list column, the search-code boxes, the caption of the view mode, hooks
+//     that refuse a save or write more in its transaction;
+//   - ListSpec::openEditor ties them: showModally<frmXxx1>().
 //
-// A member's own additions (extra buttons that fill the list another way, the
-// history half of an editor) use fillWhere(), model() and the editor's
-// box()/text() accessors around the family, never a copy of it.
+// What a member adds of its own (buttons that fill the list another way, an
+// editor's history half) goes around the family through fillWhere(), model(),
+// selectedRow() and the editor's box()/text(), never into a copy of it.
 #include "mastertablemodel.h"
 
-#include <QPointer>
 #include <QWidget>
 #include <functional>
 

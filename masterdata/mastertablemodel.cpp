@@ -100,11 +100,3 @@ QString MasterTableModel::text(int row, int column) const
         return {};
     return format(rawValue(row, column), m_columns[column].format);
 }
-
-QStringList MasterTableModel::rowTexts(int row) const
-{
-    QStringList texts;
-    for (int c = 0; c < m_columns.size(); ++c)
-        texts << text(row, c);
-    return texts;
-}

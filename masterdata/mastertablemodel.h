@@ -41,11 +41,10 @@ public:
     QVariant rawValue(int row, int column) const;
     QVariantList rawRow(int row) const;
     QString text(int row, int column) const;
-    QStringList rowTexts(int row) const;
-
-    static QString format(const QVariant& value, CellFormat format);
 
 private:
+    static QString format(const QVariant& value, CellFormat format);
+
     QList<ListColumn> m_columns;
     QList<QVariantList> m_rows;
 };

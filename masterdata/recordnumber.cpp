@@ -3,9 +3,12 @@
 #include <limits>
 #include <sqlite3.h>
 
-QString FormatRecordNumber(const NumberScheme& scheme, qint64 counter)
+namespace {
+// Zero-padded to the width; a longer counter is written in full.
+QString formatNumber(const NumberScheme& scheme, qint64 counter)
 {
     return scheme.prefix + QStringLiteral("%1").arg(counter, scheme.width, 10, QLatin1Char('0'));
+}
 }
 
 DbResult<QString> NextRecordNumber(DbSession& session, const NumberScheme& scheme)
@@ -23,5 +26,5 @@ DbResult<QString> NextRecordNumber(DbSession& session, const NumberScheme& schem
     const qint64 largest = last.isNull() ? 0 : last.toLongLong();
     if (largest == std::numeric_limits<qint64>::max())
         return DbError{SQLITE_FULL, QStringLiteral("编号已用尽: ") + scheme.table};
-    return FormatRecordNumber(scheme, largest + 1);
+    return formatNumber(scheme, largest + 1);
 }

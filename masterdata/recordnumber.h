@@ -26,7 +26,3 @@ inline const NumberScheme Units{QStringLiteral("计量单位"), QStringLiteral("
 // never issued twice. Rows whose tail does not start with a digit are not
 // counted; an empty table gives the counter 1.
 DbResult<QString> NextRecordNumber(DbSession& session, const NumberScheme& scheme);
-
-// The text of a counter under a scheme: zero-padded to the width, a longer
-// counter written in full.
-QString FormatRecordNumber(const NumberScheme& scheme, qint64 counter);

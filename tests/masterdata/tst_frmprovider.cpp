@@ -361,13 +361,14 @@ private slots:
         QCOMPARE(storedSuppliers().size(), 3);
         QCOMPARE(selectedRow(list), 0);
 
-        clickRow(list, 1);
+        clickRow(list, 0);
         MessageBox::setNextAnswer(QMessageBox::Yes);
         remove->click();
-        QCOMPARE(MessageBox::shownTexts().last(), QStringLiteral("确认删除[CJ000002]吗?"));
+        QCOMPARE(MessageBox::shownTexts().last(), QStringLiteral("确认删除[CJ000001]吗?"));
         QCOMPARE(storedSuppliers().size(), 2);
+        QCOMPARE(storedSuppliers().at(0).at(0), QStringLiteral("CJ000002"));
         QCOMPARE(shownRows(list).size(), 2);
-        QCOMPARE(shownRows(list).at(1).at(0), QStringLiteral("CJ000003"));
+        QCOMPARE(shownRows(list).at(0).at(0), QStringLiteral("CJ000002"));
         QCOMPARE(selectedRow(list), 0);
     }
 

@@ -116,6 +116,7 @@ EditorSpec customerLikeEditor()
         field("Text2", "名    称", "名称", FieldRule::Required, 2),
         field("Text3", "电    话", "电话", FieldRule::Optional, 3),
     };
+    spec.fields[2].labelName = QStringLiteral("Label3");
     spec.caption = QStringLiteral("会员客户记录");
     spec.viewCaption = QStringLiteral("客户信息及消费记录");
     spec.refuseSave = [](DbSession& session, const MasterRecord& record, EditorMode) -> DbResult<std::optional<Refusal>> {
@@ -138,6 +139,11 @@ public:
     CustomerLikeEditor(MasterListPanel& list, EditorMode mode, QWidget* parent)
         : MasterEditor(customerLikeEditor(), list, mode, parent)
     {
+        if (mode != EditorMode::View)
+            return;
+        auto* history = new QLabel(QStringLiteral("会 员 客 户 个 人 消 费 情 况"), this);
+        history->setObjectName(QStringLiteral("history"));
+        addSidePart(history);
     }
 };
 }
@@ -365,6 +371,10 @@ private slots:
             auto* close = childOf<QPushButton>(editor, "ComRtn");
             QCOMPARE(close->text(), QStringLiteral("关   闭 （C）"));
             QCOMPARE(childOf<QLineEdit>(editor, "Text2")->text(), QStringLiteral("王五"));
+            QCOMPARE(childOf<QLabel>(editor, "Label3")->text(), QStringLiteral("电    话"));
+            auto* history = childOf<QLabel>(editor, "history");
+            QVERIFY(history->isVisible());
+            QVERIFY(history->geometry().left() > childOf<QWidget>(editor, "Text2")->geometry().right());
             auto* phone = childOf<QLineEdit>(editor, "Text3");
             phone->setFocus();
             QTest::keyClick(phone, Qt::Key_Return);
@@ -385,6 +395,7 @@ private slots:
         MasterListPanel* panel = showPanel(std::move(list));
         whenModal([](QDialog* editor) {
             QCOMPARE(editor->windowTitle(), QStringLiteral("会员客户记录"));
+            QVERIFY(!editor->findChild<QLabel*>(QStringLiteral("history")));
             QCOMPARE(childOf<QLineEdit>(editor, "Text1")->text(), QStringLiteral("KH000002"));
             childOf<QLineEdit>(editor, "Text2")->setText(QStringLiteral("王五"));
             MessageBox::setNextAnswer(QMessageBox::Ok);

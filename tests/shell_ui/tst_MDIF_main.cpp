@@ -49,7 +49,7 @@ const QList<Menu> designedMenus{
 const QStringList buttonCaptions{"货品入库", "商品销售", "库存查询", "日常支出", "利润统计",
                                  "数据分析", "会员客户", "备份数据", "退出系统"};
 
-// Every item that opens a form; none of those forms is part of the shell yet.
+// Every item that opens a form.
 const QStringList formItems{"DPXX", "GYSXXWH", "KHXXWH", "YWYSZ", "S61", "HPXXWH", "FKGL", "S23", "S24", "S12",
                             "S13", "S14", "S35", "S36", "S33", "S34", "CZYXXWH", "MMXG", "CZYQXSZ", "SJQL",
                             "Toolbar1_1", "Toolbar1_3", "Toolbar1_5", "Toolbar1_7", "Toolbar1_9", "Toolbar1_11",

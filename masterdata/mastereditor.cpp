@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -254,6 +255,12 @@ void MasterEditor::showEvent(QShowEvent* event)
 bool MasterEditor::eventFilter(QObject* watched, QEvent* event)
 {
     auto* money = qobject_cast<QLineEdit*>(watched);
+    // Another window taking or giving back the activation is no move between boxes.
+    if (money && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+            return QDialog::eventFilter(watched, event);
+    }
     if (money && event->type() == QEvent::FocusIn) {
         // After the box's own selection on focus: the whole of "0.00".
         QTimer::singleShot(0, money, [money] {

@@ -1,6 +1,7 @@
 #include "dispatch.h"
 #include "MDIF_main.h"
 #include "appstate.h"
+#include "frmGoods.h"
 #include "frmProvider.h"
 #include "frmType.h"
 #include "frm_backup.h"
@@ -16,7 +17,7 @@ const QList<DispatchRow>& Dispatch::rows()
         {"KHXXWH", nullptr},
         {"YWYSZ", nullptr},
         {"S61", [](MDIF_main& main) { main.showChild(new frmType); }},
-        {"HPXXWH", nullptr},
+        {"HPXXWH", [](MDIF_main& main) { main.showChild(new frmGoods); }},
         // 入库管理
         {"FKGL", nullptr},
         {"S23", nullptr},

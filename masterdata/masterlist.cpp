@@ -173,6 +173,13 @@ QString MasterListPanel::filterColumn() const
     return m_spec.filters.value(0).column;
 }
 
+QString MasterListPanel::statement(const QString& condition) const
+{
+    return condition.isEmpty() ? m_spec.select : m_spec.select + QStringLiteral(" where ") + condition;
+}
+
+QString MasterListPanel::filterCondition() const { return filterColumn() + QStringLiteral(" like '%'||?||'%'"); }
+
 void MasterListPanel::fillWhere(const QString& condition, const QVariantList& params)
 {
     m_model->setRows({});
@@ -183,21 +190,28 @@ void MasterListPanel::fillWhere(const QString& condition, const QVariantList& pa
         if (!conn) {
             status = conn.error();
         } else {
-            const QString sql = condition.isEmpty() ? m_spec.select : m_spec.select + QStringLiteral(" where ") + condition;
-            auto result = conn->query(sql, params);
+            auto result = conn->query(statement(condition), params);
             if (!result) {
                 status = result.error();
             } else {
                 QList<int> sources;
-                for (const ListColumn& column : m_spec.columns)
+                bool listOrder = result->columns().size() == m_spec.columns.size();
+                for (const ListColumn& column : m_spec.columns) {
+                    listOrder = listOrder && result->columnIndex(column.column) == sources.size();
                     sources << result->columnIndex(column.column);
-                rows.reserve(result->count());
-                for (const QVariantList& source : result->data()) {
-                    QVariantList row;
-                    row.reserve(sources.size());
-                    for (const int index : sources)
-                        row << (index < 0 ? QVariant() : source[index]);
-                    rows << std::move(row);
+                }
+                // A statement that reads the list's columns in order gives its rows as they are.
+                if (listOrder) {
+                    rows = result->data();
+                } else {
+                    rows.reserve(result->count());
+                    for (const QVariantList& source : result->data()) {
+                        QVariantList row;
+                        row.reserve(sources.size());
+                        for (const int index : sources)
+                            row << (index < 0 ? QVariant() : source[index]);
+                        rows << std::move(row);
+                    }
                 }
             }
         }
@@ -216,7 +230,7 @@ void MasterListPanel::TextName_Change()
         m_model->setRows({});
         return;
     }
-    fillWhere(filterColumn() + QStringLiteral(" like '%'||?||'%'"), {text.trimmed()});
+    fillWhere(filterCondition(), {text.trimmed()});
 }
 
 int MasterListPanel::selectedRow() const

@@ -92,6 +92,10 @@ public:
     // with bound values; a failure is reported and leaves the list empty.
     void fillWhere(const QString& condition = {}, const QVariantList& params = {});
     QString filterColumn() const;
+    // The statement a fill runs, and the condition the filter box adds to it
+    // (its one value is the box's text, trimmed).
+    QString statement(const QString& condition = {}) const;
+    QString filterCondition() const;
 
 public slots:
     void ComAdd_Click();

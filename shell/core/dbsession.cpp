@@ -52,9 +52,11 @@ QVariant columnValue(sqlite3_stmt* stmt, int column)
         return qlonglong(sqlite3_column_int64(stmt, column));
     case SQLITE_FLOAT:
         return sqlite3_column_double(stmt, column);
-    case SQLITE_TEXT:
-        return QString(reinterpret_cast<const QChar*>(sqlite3_column_text16(stmt, column)),
-                       sqlite3_column_bytes16(stmt, column) / int(sizeof(QChar)));
+    case SQLITE_TEXT: {
+        // Stored as UTF-8: one decoding, straight into the string.
+        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
+        return QString::fromUtf8(text, sqlite3_column_bytes(stmt, column));
+    }
     case SQLITE_BLOB:
         return QByteArray(static_cast<const char*>(sqlite3_column_blob(stmt, column)), sqlite3_column_bytes(stmt, column));
     default:
@@ -74,6 +76,8 @@ int& Database::openSessions()
     return count;
 }
 
+const int Database::OpenFlags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX;
+
 bool Database::isOpen() { return openSessions() > 0; }
 void Database::setFailureHook(FailureHook hook) { failureHook() = std::move(hook); }
 
@@ -86,7 +90,7 @@ DbResult<DbSession> Database::openFile(const QString& path)
     if (!QFileInfo(path).isFile())
         return DbError{SQLITE_CANTOPEN, QStringLiteral("找不到数据库文件 ") + path};
     sqlite3* db = nullptr;
-    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, Database::OpenFlags, nullptr);
     if (rc != SQLITE_OK) {
         DbError error = db ? errorOf(db) : DbError{rc, QString::fromUtf8(sqlite3_errstr(rc))};
         error.message += QStringLiteral(": ") + path;

@@ -48,6 +48,9 @@ public:
     static DbResult<DbSession> open();
     static DbResult<DbSession> openFile(const QString& path);
     static bool isOpen();
+    // Read and write, never created; a session lives on one thread only, so
+    // the connection needs no lock of its own (SQLITE_OPEN_NOMUTEX).
+    static const int OpenFlags;
 
     // Test seam: a hook that may fail any statement before it runs.
     using FailureHook = std::function<std::optional<DbError>(const QString& sql)>;

@@ -1,0 +1,53 @@
+#include "summary.h"
+
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+const std::string ShareSuffix = "/DbShare";
+const std::string PlainSuffix = "/PlainSqlite";
+
+bool endsWith(const std::string& text, const std::string& suffix)
+{
+    return text.size() >= suffix.size() && text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
+}
+
+double milliseconds(const benchmark::BenchmarkReporter::Run& run)
+{
+    // The multiplier takes seconds to the unit.
+    return run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit) * 1e3;
+}
+}
+
+SummaryReporter::SummaryReporter()
+    : benchmark::ConsoleReporter(isatty(fileno(stdout)) ? OO_Defaults : OO_Tabular)
+{
+}
+
+void SummaryReporter::ReportRuns(const std::vector<Run>& reports)
+{
+    for (const Run& run : reports) {
+        if (run.aggregate_name == "median")
+            m_medians[run.run_name.function_name] = milliseconds(run);
+    }
+    ConsoleReporter::ReportRuns(reports);
+}
+
+void SummaryReporter::printSummary() const
+{
+    std::printf("\n%-28s %10s %10s %13s %7s\n", "wait (median)", "total", "DB share", "plain SQLite", "ratio");
+    for (const auto& [name, total] : m_medians) {
+        if (endsWith(name, ShareSuffix) || endsWith(name, PlainSuffix))
+            continue;
+        const auto share = m_medians.find(name + ShareSuffix);
+        const auto plain = m_medians.find(name + PlainSuffix);
+        if (share == m_medians.end() || plain == m_medians.end()) {
+            std::printf("%-28s %7.2f ms %s\n", name.c_str(), total, total < GoalMilliseconds ? "" : "  over the goal");
+            continue;
+        }
+        const double ratio = share->second / plain->second;
+        std::printf("%-28s %7.2f ms %7.2f ms %10.2f ms %7.2f%s%s\n", name.c_str(), total, share->second, plain->second, ratio,
+                    total < GoalMilliseconds ? "" : "  total over the goal", ratio <= GoalRatio ? "" : "  ratio over the goal");
+    }
+    std::printf("goals: each total under %.0f ms, each ratio at most %.1f\n", GoalMilliseconds, GoalRatio);
+}

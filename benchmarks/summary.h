@@ -1,0 +1,23 @@
+#pragma once
+#include <benchmark/benchmark.h>
+
+#include <map>
+#include <string>
+
+// The console report, followed by one line per measured wait: its median,
+// the median of its database share, of plain SQLite running the same
+// statement, and their ratio. A wait named "A/B" has its share in
+// "A/B/DbShare" and its yardstick in "A/B/PlainSqlite".
+class SummaryReporter : public benchmark::ConsoleReporter {
+public:
+    // Colours only on a terminal.
+    SummaryReporter();
+    void ReportRuns(const std::vector<Run>& reports) override;
+    void printSummary() const;
+
+    static constexpr double GoalMilliseconds = 50;
+    static constexpr double GoalRatio = 1.5;
+
+private:
+    std::map<std::string, double> m_medians; // by name, in milliseconds
+};

@@ -1,0 +1,27 @@
+#pragma once
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <functional>
+
+class QWidget;
+
+// What a user waits for is timed by hand (the setting up around it is not),
+// one sample per iteration, and reported as the median of the repetitions.
+namespace Waits {
+constexpr int Repetitions = 21;
+
+benchmark::internal::Benchmark* add(const char* name, std::function<void(benchmark::State&)> run);
+
+// Times one call and hands the time to the state.
+template <typename Work>
+void timeOnce(benchmark::State& state, Work&& work)
+{
+    const auto start = std::chrono::steady_clock::now();
+    work();
+    state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+}
+
+// Lets a shown window lay out and paint, as the user sees it.
+void settle(QWidget* window);
+}

@@ -1,6 +1,7 @@
 #include "dispatch.h"
 #include "MDIF_main.h"
 #include "appstate.h"
+#include "frmCustomer.h"
 #include "frmProvider.h"
 #include "frmType.h"
 #include "frm_backup.h"
@@ -13,7 +14,7 @@ const QList<DispatchRow>& Dispatch::rows()
         // 期初设置
         {"DPXX", nullptr},
         {"GYSXXWH", [](MDIF_main& main) { main.showChild(new frmProvider); }},
-        {"KHXXWH", nullptr},
+        {"KHXXWH", [](MDIF_main& main) { main.showChild(new frmCustomer); }},
         {"YWYSZ", nullptr},
         {"S61", [](MDIF_main& main) { main.showChild(new frmType); }},
         {"HPXXWH", nullptr},
@@ -42,7 +43,7 @@ const QList<DispatchRow>& Dispatch::rows()
         {"Toolbar1_7", nullptr},
         {"Toolbar1_9", nullptr},
         {"Toolbar1_11", nullptr},
-        {"Toolbar1_13", nullptr},
+        {"Toolbar1_13", [](MDIF_main& main) { main.showChild(new frmCustomer); }},
         {"Toolbar1_15", [](MDIF_main& main) { frm_backup::backUpAndClose(&main); }},
         {"Toolbar1_17", [](MDIF_main& main) { main.Toolbar1_17_Click(); }, false},
     };

@@ -311,7 +311,13 @@ bool MasterEditor::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
-void MasterEditor::addSidePart(QWidget* part) { m_parts->addWidget(part, 1); }
+void MasterEditor::addSidePart(QWidget* part)
+{
+    m_parts->addWidget(part, 1);
+    // Sized now, a window is not cut to two thirds of the screen when shown:
+    // the record keeps its room beside the part.
+    resize(sizeHint());
+}
 
 QWidget* MasterEditor::box(const QString& objectName) const
 {

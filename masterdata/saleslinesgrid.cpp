@@ -27,6 +27,8 @@ SalesLinesGrid::SalesLinesGrid(const QString& objectName, QWidget* parent)
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     for (int c = 0; c < columns.size(); ++c)
         setColumnWidth(c, columns[c].widthTwips / TwipsPerPixel);
+    // A date is never cut short, whatever the font.
+    setColumnWidth(0, qMax(columnWidth(0), fontMetrics().horizontalAdvance(QStringLiteral("0000-00-00")) + 12));
     setFixedHeight(2115 / TwipsPerPixel);
 }
 

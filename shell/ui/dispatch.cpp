@@ -1,6 +1,8 @@
 #include "dispatch.h"
 #include "MDIF_main.h"
 #include "appstate.h"
+#include "frmCompany.h"
+#include "frmOperation.h"
 #include "frmProvider.h"
 #include "frmType.h"
 #include "frm_backup.h"
@@ -11,10 +13,10 @@ const QList<DispatchRow>& Dispatch::rows()
 {
     static const QList<DispatchRow> table{
         // 期初设置
-        {"DPXX", nullptr},
+        {"DPXX", [](MDIF_main& main) { showOnce(QStringLiteral("frmCompany"), [&main] { return new frmCompany(&main); }); }},
         {"GYSXXWH", [](MDIF_main& main) { main.showChild(new frmProvider); }},
         {"KHXXWH", nullptr},
-        {"YWYSZ", nullptr},
+        {"YWYSZ", [](MDIF_main& main) { main.showChild(new frmOperation); }},
         {"S61", [](MDIF_main& main) { main.showChild(new frmType); }},
         {"HPXXWH", nullptr},
         // 入库管理

@@ -1,4 +1,5 @@
 #include "rows.h"
+#include "module2.h"
 
 Rows::Rows(QStringList columns, QList<QVariantList> data)
     : m_columns(std::move(columns))
@@ -20,8 +21,7 @@ QVariant Rows::value(int row, const QString& column) const
 
 QString Rows::text(int row, const QString& column) const
 {
-    const QVariant v = value(row, column);
-    return v.isNull() ? QString() : v.toString();
+    return Module2::NumberText(value(row, column));
 }
 
 double Rows::number(int row, const QString& column) const { return value(row, column).toDouble(); }

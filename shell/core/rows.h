@@ -18,6 +18,7 @@ public:
     int columnIndex(const QString& column) const;
 
     QVariant value(int row, const QString& column) const;
+    // A number reads as its plain text ("3", "12.5"), NULL as "".
     QString text(int row, const QString& column) const;
     double number(int row, const QString& column) const;
 

@@ -148,6 +148,7 @@ private slots:
         auto quoted = conn->query(QStringLiteral("select 积分 from 客户 where 名称=?"), {QStringLiteral("O'Brien")});
         QCOMPARE(quoted->count(), 1);
         QCOMPARE(quoted->number(0, QStringLiteral("积分")), 12.5);
+        QCOMPARE(quoted->text(0, QStringLiteral("积分")), QStringLiteral("12.5"));
         auto lower = conn->query(QStringLiteral("select 名称 from 客户 where 名称=?"), {QStringLiteral("tom")});
         QCOMPARE(lower->count(), 1);
         QCOMPARE(lower->text(0, QStringLiteral("名称")), QStringLiteral("Tom"));

@@ -1,0 +1,143 @@
+#include "dialogrules.h"
+
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QWindow>
+
+namespace {
+bool isEnterKey(const QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<const QKeyEvent*>(event)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+QString textOf(const QWidget* box)
+{
+    if (const auto* combo = qobject_cast<const QComboBox*>(box))
+        return combo->currentText();
+    const QVariant text = box->property("text");
+    return text.isValid() ? text.toString() : box->property("plainText").toString();
+}
+}
+
+namespace DialogRules {
+void CenterForm(QWidget* form)
+{
+    if (!form || !form->isWindow())
+        return;
+    // Before the first show the size is still the one the show would give.
+    if (!form->testAttribute(Qt::WA_Resized))
+        form->adjustSize();
+    QScreen* screen = form->screen() ? form->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->geometry();
+    const QSize size = form->frameGeometry().size();
+    form->move(area.x() + (area.width() - size.width()) / 2, area.y() + (area.height() - size.height()) / 2);
+}
+
+void SetTopmost(QWidget* form, bool on)
+{
+    if (!form || !form->isWindow())
+        return;
+    QWindow* window = form->windowHandle();
+    if (form->isVisible() && window) {
+        // Changing the widget's flags would hide the window and end its exec():
+        // tell the window system only, and keep the widget's record in step.
+        form->overrideWindowFlags(form->windowFlags().setFlag(Qt::WindowStaysOnTopHint, on));
+        window->setFlag(Qt::WindowStaysOnTopHint, on);
+        if (on)
+            window->raise();
+    } else {
+        form->setWindowFlag(Qt::WindowStaysOnTopHint, on);
+    }
+}
+}
+
+EnterToNext::EnterToNext(const QList<QWidget*>& boxes, std::function<void()> lastAction, Mode mode)
+    : QObject(boxes.value(0))
+    , m_lastAction(std::move(lastAction))
+    , m_mode(mode)
+{
+    for (QWidget* box : boxes) {
+        m_boxes.append(box);
+        box->installEventFilter(this);
+    }
+}
+
+EnterToNext* EnterToNext::install(const QList<QWidget*>& boxes, std::function<void()> lastAction, Mode mode)
+{
+    if (boxes.isEmpty())
+        return nullptr;
+    return new EnterToNext(boxes, std::move(lastAction), mode);
+}
+
+bool EnterToNext::eventFilter(QObject* watched, QEvent* event)
+{
+    if (!isEnterKey(event))
+        return false;
+    const qsizetype index = m_boxes.indexOf(qobject_cast<QWidget*>(watched));
+    if (index < 0)
+        return false;
+    if (m_mode == Mode::FromFilledBox && textOf(m_boxes[index]).isEmpty())
+        return true;
+    if (index + 1 < m_boxes.size()) {
+        if (QWidget* next = m_boxes[index + 1])
+            next->setFocus(Qt::OtherFocusReason);
+    } else if (m_lastAction) {
+        m_lastAction();
+    }
+    return true;
+}
+
+DialogKeyFilter::DialogKeyFilter(QWidget* form, std::function<void()> escapeAction)
+    : QObject(form)
+    , m_form(form)
+    , m_escapeAction(std::move(escapeAction))
+{
+    clearDefaultButtons();
+    form->installEventFilter(this);
+}
+
+DialogKeyFilter* DialogKeyFilter::install(QWidget* form, std::function<void()> escapeAction)
+{
+    return form ? new DialogKeyFilter(form, std::move(escapeAction)) : nullptr;
+}
+
+void DialogKeyFilter::clearDefaultButtons() const
+{
+    const auto buttons = m_form->findChildren<QPushButton*>();
+    for (QPushButton* button : buttons) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+    }
+}
+
+bool DialogKeyFilter::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != m_form)
+        return false;
+    if (event->type() == QEvent::Show) {
+        // Buttons built after the filter was installed.
+        clearDefaultButtons();
+        return false;
+    }
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Escape) {
+        if (m_escapeAction)
+            m_escapeAction();
+        return true;
+    }
+    if (key != Qt::Key_Return && key != Qt::Key_Enter)
+        return false;
+    if (auto* button = qobject_cast<QPushButton*>(m_form->focusWidget()); button && button->isEnabled())
+        button->click();
+    return true;
+}

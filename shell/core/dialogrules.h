@@ -1,0 +1,62 @@
+#pragma once
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+
+// The placing and stacking rules the dialogs share.
+namespace DialogRules {
+// Places a window in the middle of its screen.
+void CenterForm(QWidget* form);
+// Keeps a window above every other window, or takes that away. A shown dialog
+// stays shown (and its exec() goes on); a form that is not a window of its own
+// is left alone.
+void SetTopmost(QWidget* form, bool on);
+}
+
+// Enter in a box moves the focus to the next box of a fixed order; Enter in
+// the last box runs the form's main action. The Enter key is used up either
+// way, so it never reaches a default button. Other keys are left to the box.
+class EnterToNext : public QObject {
+    Q_OBJECT
+public:
+    enum class Mode {
+        Always,        // every box moves on
+        FromFilledBox, // an empty box keeps the focus (a blank counts as filled)
+    };
+
+    // Watches the boxes; lives as long as the first of them.
+    static EnterToNext* install(const QList<QWidget*>& boxes, std::function<void()> lastAction,
+                                Mode mode = Mode::Always);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    EnterToNext(const QList<QWidget*>& boxes, std::function<void()> lastAction, Mode mode);
+
+    QList<QPointer<QWidget>> m_boxes;
+    std::function<void()> m_lastAction;
+    Mode m_mode;
+};
+
+// A form's own Enter and Esc: neither reaches a dialog's default handling (no
+// default button is pressed, Esc does not reject). Enter on a focused push
+// button clicks it; Esc runs the form's Esc action when it has one. The form's
+// push buttons are made not to act as default buttons.
+class DialogKeyFilter : public QObject {
+    Q_OBJECT
+public:
+    static DialogKeyFilter* install(QWidget* form, std::function<void()> escapeAction = {});
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    DialogKeyFilter(QWidget* form, std::function<void()> escapeAction);
+    void clearDefaultButtons() const;
+
+    QWidget* m_form;
+    std::function<void()> m_escapeAction;
+};

@@ -1,0 +1,22 @@
+#include "mdlini.h"
+#include "appstate.h"
+#include "inifile.h"
+
+namespace {
+IniFile settingsFile()
+{
+    QString path = AppState::instance().appPath;
+    if (!path.endsWith(QLatin1Char('/')))
+        path += QLatin1Char('/');
+    return IniFile(path + QStringLiteral("config.ini"));
+}
+}
+
+namespace mdlINI {
+QString ReadIni(const QString& section, const QString& key) { return settingsFile().read(section, key); }
+
+bool WriteIni(const QString& section, const QString& key, const QString& value)
+{
+    return settingsFile().write(section, key, value);
+}
+}

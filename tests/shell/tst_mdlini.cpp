@@ -1,0 +1,45 @@
+#include "appstate.h"
+#include "fixture.h"
+#include "mdlini.h"
+
+#include <QDir>
+#include <QFile>
+
+class TestMdlIni : public VarnholtTestCase {
+    Q_OBJECT
+private slots:
+    void missingFileReadsEmpty()
+    {
+        QVERIFY(!QFile::exists(appPath() + QStringLiteral("/config.ini")));
+        QCOMPARE(mdlINI::ReadIni(QStringLiteral("option1"), QStringLiteral("name")), QString());
+    }
+
+    void firstWriteCreatesTheFileInAppPath()
+    {
+        QVERIFY(mdlINI::WriteIni(QStringLiteral("option2"), QStringLiteral("name"), QStringLiteral("True")));
+        QFile file(appPath() + QStringLiteral("/config.ini"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lines, QStringList({QStringLiteral("[option2]"), QStringLiteral("name=True")}));
+        QCOMPARE(mdlINI::ReadIni(QStringLiteral("option2"), QStringLiteral("name")), QStringLiteral("True"));
+        QCOMPARE(mdlINI::ReadIni(QStringLiteral("option2"), QStringLiteral("nameC")), QString());
+        QCOMPARE(mdlINI::ReadIni(QStringLiteral("option1"), QStringLiteral("name")), QString());
+    }
+
+    // The file follows AppPath as it stands at each call.
+    void followsTheCurrentAppPath()
+    {
+        const QString other = root() + QStringLiteral("/other/");
+        QVERIFY(QDir().mkpath(other));
+        QVERIFY(mdlINI::WriteIni(QStringLiteral("check1"), QStringLiteral("name"), QStringLiteral("1")));
+        AppState::instance().appPath = other;
+        QCOMPARE(mdlINI::ReadIni(QStringLiteral("check1"), QStringLiteral("name")), QString());
+        QVERIFY(mdlINI::WriteIni(QStringLiteral("check1"), QStringLiteral("name"), QStringLiteral("0")));
+        QVERIFY(QFile::exists(other + QStringLiteral("config.ini")));
+        AppState::instance().appPath = appPath();
+        QCOMPARE(mdlINI::ReadIni(QStringLiteral("check1"), QStringLiteral("name")), QStringLiteral("1"));
+    }
+};
+
+VARNHOLT_TEST(TestMdlIni)
+#include "tst_mdlini.moc"

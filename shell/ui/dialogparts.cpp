@@ -37,8 +37,6 @@ QPushButton* button(QWidget* parent, const QString& name, const QString& caption
 {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(name);
-    b->setAutoDefault(false);
-    b->setDefault(false);
     return b;
 }
 

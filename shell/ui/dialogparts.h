@@ -17,7 +17,6 @@ QLineEdit* labelledBox(QGridLayout* grid, int row, int column, const QString& la
                        const QString& boxName);
 // A box that shows each typed character as "*".
 void maskWithStars(QLineEdit* box);
-// Return never presses these on its own: the dialogs' key rules decide.
 QPushButton* button(QWidget* parent, const QString& name, const QString& caption);
 
 }

@@ -1,6 +1,8 @@
 #include "frm_Edit_Password.h"
 #include "dialogparts.h"
+#include "dialogrules.h"
 #include "messagebox.h"
+#include "module2.h"
 #include "operators.h"
 
 #include <QGridLayout>
@@ -45,11 +47,17 @@ frm_Edit_Password::frm_Edit_Password(QWidget* parent)
     Text5->setFocus();
 
     connect(Command1, &QPushButton::clicked, this, &frm_Edit_Password::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &QDialog::close);
+    connect(Command2, &QPushButton::clicked, this, [this] { Module2::UnloadForm(this); });
+    EnterToNext::install({Text5, Text1, Text2, Text3}, [this] { Command1_Click(); });
+    DialogKeyFilter::install(this, [this] { Module2::UnloadForm(this); });
+
+    DialogRules::SetTopmost(this, true);
+    DialogRules::CenterForm(this);
 }
 
 void frm_Edit_Password::Command1_Click()
 {
+    DialogRules::SetTopmost(this, false);
     const auto outcome = Operators::changePassword(Text5->text(), Text1->text(), Text2->text(), Text3->text());
     if (!outcome) {
         MessageBox::show(this, outcome.error().text(), QStringLiteral("提示信息"), QMessageBox::Critical);
@@ -75,7 +83,7 @@ void frm_Edit_Password::Command1_Click()
         return;
     case Operators::PasswordOutcome::Changed:
         MessageBox::show(this, QStringLiteral("密码修改成功,请您记住新密码"), QStringLiteral("信息提示"));
-        close();
+        Module2::UnloadForm(this);
         return;
     }
 }

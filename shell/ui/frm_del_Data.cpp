@@ -2,7 +2,9 @@
 #include "appstate.h"
 #include "datainit.h"
 #include "dialogparts.h"
+#include "dialogrules.h"
 #include "messagebox.h"
+#include "module2.h"
 
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -44,6 +46,8 @@ frm_del_Data::frm_del_Data(QWidget* parent)
     connect(cmdNotAllSel, &QPushButton::clicked, this, [this] { setAllChecked(false); });
     connect(cmdSel, &QPushButton::clicked, this, &frm_del_Data::cmdSel_Click);
     connect(cmdDel, &QPushButton::clicked, this, &frm_del_Data::cmdDel_Click);
+    DialogKeyFilter::install(this, [this] { Module2::UnloadForm(this); });
+    DialogRules::CenterForm(this);
 
     List1->clear();
     const auto tables = DataInit::tables();
@@ -114,5 +118,5 @@ void frm_del_Data::cmdDel_Click()
         return;
     }
     MessageBox::show(this, QStringLiteral("初始化完成"));
-    close();
+    Module2::UnloadForm(this);
 }

@@ -1,6 +1,8 @@
 #include "frm_setoperator.h"
 #include "dialogparts.h"
+#include "dialogrules.h"
 #include "messagebox.h"
+#include "module2.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -93,7 +95,11 @@ frm_setoperator::frm_setoperator(QWidget* parent)
     connect(ListView1, &QListWidget::itemClicked, this, &frm_setoperator::ListView1_ItemClick);
     connect(Cmd_sq, &QPushButton::clicked, this, &frm_setoperator::Cmd_sq_Click);
     connect(Cmd_Cancel, &QPushButton::clicked, this, &frm_setoperator::Cmd_Cancel_Click);
-    connect(Cmd_exit, &QPushButton::clicked, this, &QDialog::close);
+    connect(Cmd_exit, &QPushButton::clicked, this, [this] { Module2::UnloadForm(this); });
+    DialogKeyFilter::install(this, [this] { Module2::UnloadForm(this); });
+
+    DialogRules::SetTopmost(this, true);
+    DialogRules::CenterForm(this);
 
     if (auto names = Operators::names(Operators::NameOrder::Table); names && !names->isEmpty()) {
         const QIcon icon = style()->standardIcon(QStyle::SP_DirHomeIcon);
@@ -122,6 +128,7 @@ void frm_setoperator::ListView1_ItemClick(QListWidgetItem* item)
 
 void frm_setoperator::Cmd_sq_Click()
 {
+    DialogRules::SetTopmost(this, false);
     QListWidgetItem* item = ListView1->currentItem();
     auto names = Operators::names(Operators::NameOrder::Table);
     if (!names) {

@@ -1,8 +1,10 @@
 #include "frm_sfyz.h"
 #include "appstate.h"
 #include "dialogparts.h"
+#include "dialogrules.h"
 #include "frm_del_Data.h"
 #include "messagebox.h"
+#include "module2.h"
 #include "operators.h"
 
 #include <QEvent>
@@ -43,7 +45,12 @@ frm_sfyz::frm_sfyz(QWidget* parent)
     Text2->setFocus();
 
     connect(Command1, &QPushButton::clicked, this, &frm_sfyz::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &QDialog::close);
+    connect(Command2, &QPushButton::clicked, this, [this] { Module2::UnloadForm(this); });
+    EnterToNext::install({Text2}, [this] { Command1_Click(); });
+    DialogKeyFilter::install(this, [this] { Module2::UnloadForm(this); });
+
+    DialogRules::SetTopmost(this, true);
+    DialogRules::CenterForm(this);
 }
 
 void frm_sfyz::showEvent(QShowEvent* event)
@@ -63,6 +70,7 @@ void frm_sfyz::Form_Activate() { Text1->setText(appState().currentOperator); }
 
 void frm_sfyz::Command1_Click()
 {
+    DialogRules::SetTopmost(this, false);
     const auto outcome = Operators::checkIdentity(Text1->text(), Text2->text());
     if (!outcome) {
         MessageBox::show(this, outcome.error().text(), QStringLiteral("提示信息"), QMessageBox::Critical);
@@ -79,7 +87,7 @@ void frm_sfyz::Command1_Click()
         return;
     case Operators::IdentityOutcome::Confirmed:
         frm_del_Data::open(parentWidget() ? parentWidget()->window() : nullptr);
-        close();
+        Module2::UnloadForm(this);
         return;
     }
 }

@@ -1,10 +1,13 @@
 #include "frm_systemer.h"
 #include "appstate.h"
 #include "dialogparts.h"
+#include "dialogrules.h"
 #include "messagebox.h"
+#include "module2.h"
 #include "operators.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QLabel>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -85,12 +88,24 @@ frm_systemer::frm_systemer(QWidget* parent)
     });
     connect(Command1, &QPushButton::clicked, this, &frm_systemer::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &frm_systemer::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &QDialog::close);
+    connect(Command3, &QPushButton::clicked, this, [this] { Module2::UnloadForm(this); });
+    EnterToNext::install({Text1, Text2, Text3, Text4}, [this] { Command1_Click(); });
+    EnterToNext::install({Combo1}, [this] { Command2_Click(); });
+    DialogKeyFilter::install(this, [this] { Module2::UnloadForm(this); });
+
+    DialogRules::SetTopmost(this, true);
 
     Option1->setChecked(true);
     if (auto names = Operators::names(Operators::NameOrder::ById))
         Combo1->addItems(*names);
     Combo1->setCurrentIndex(-1);
+}
+
+void frm_systemer::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        DialogRules::CenterForm(this);
 }
 
 void frm_systemer::Option1_Click()
@@ -118,6 +133,7 @@ void frm_systemer::clearRegistration()
 
 void frm_systemer::Command1_Click()
 {
+    DialogRules::SetTopmost(this, false);
     const auto outcome = Operators::registerOperator({Text1->text(), Text2->text(), Text3->text(), Text4->text()});
     if (!outcome) {
         MessageBox::show(this, outcome.error().text(), QStringLiteral("提示信息"), QMessageBox::Critical);
@@ -143,13 +159,14 @@ void frm_systemer::Command1_Click()
     case Operators::RegisterOutcome::Registered:
         MessageBox::show(this, QStringLiteral("注册成功!!"), QStringLiteral("用户注册信息提示"), QMessageBox::Warning);
         clearRegistration();
-        close();
+        Module2::UnloadForm(this);
         return;
     }
 }
 
 void frm_systemer::Command2_Click()
 {
+    DialogRules::SetTopmost(this, false);
     const QString name = Combo1->currentText();
     if (Operators::sameName(name, appState().currentOperator)) {
         MessageBox::show(this, QStringLiteral("不能删除当前用户名!!"), QStringLiteral("提示信息"), QMessageBox::Warning);
@@ -171,7 +188,7 @@ void frm_systemer::Command2_Click()
         MessageBox::show(this, QStringLiteral("不能删除管理员账户"));
         return;
     case Operators::DeleteOutcome::Deleted:
-        close();
+        Module2::UnloadForm(this);
         return;
     }
 }

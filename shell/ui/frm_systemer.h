@@ -13,6 +13,9 @@ class frm_systemer : public QDialog {
 public:
     explicit frm_systemer(QWidget* parent = nullptr);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void Option1_Click();
     void Option2_Click();

@@ -11,6 +11,8 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QWindow>
 
 namespace {
 const QStringList registrationBoxes{"Text1", "Text2", "Text3", "Text4"};
@@ -276,6 +278,74 @@ private slots:
             QTRY_VERIFY(!form);
         else
             QVERIFY(form && form->isVisible());
+    }
+
+    void enterWalksTheBoxesAndRegisters()
+    {
+        openForm();
+        auto* first = control<QLineEdit>("Text1");
+        first->setFocus();
+        const QStringList texts{"张三", "店员", "pw", "pw"};
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(form->focusWidget(), control(registrationBoxes[i].toLatin1()));
+            KeyboardInput::type(form->focusWidget(), texts[i]);
+            if (i == 3)
+                MessageBox::setNextAnswer(QMessageBox::Ok);
+            QTest::keyClick(form->focusWidget(), Qt::Key_Return);
+        }
+        QCOMPARE(MessageBox::shownTexts(), QStringList{"注册成功!!"});
+        QCOMPARE(OperatorBook::count("tb_enter"), 2);
+        QTRY_VERIFY(!form);
+    }
+
+    void enterInTheNameListDeletes()
+    {
+        OperatorBook::addOperator(2, QStringLiteral("张三"), QStringLiteral("店员"), QStringLiteral("z"));
+        appState().currentOperator = QStringLiteral("管理员");
+        openForm();
+        chooseForDeletion(QStringLiteral("张三"));
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        QTest::keyClick(form->focusWidget(), Qt::Key_Return);
+        QCOMPARE(MessageBox::shownTexts(), QStringList{"您确认要删除该用户吗?"});
+        QCOMPARE(OperatorBook::count("tb_enter"), 1);
+        QTRY_VERIFY(!form);
+    }
+
+    void topmostUntilTheFirstMessage()
+    {
+        openForm();
+        QVERIFY(form->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
+        bool topmostAtTheBox = true;
+        MessageBox::setUnqueuedAction(
+            [&](const MessageBoxRecord&) { topmostAtTheBox = form->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint); });
+        QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
+        QCOMPARE(MessageBox::shownTexts(), QStringList{"输入的用户注册信息不完全!!"});
+        QVERIFY(!topmostAtTheBox);
+        QVERIFY(form->isVisible());
+    }
+
+    void centredWhenActivated()
+    {
+        openForm();
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        form->move(0, 0);
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form));
+        const QRect screen = form->screen()->geometry();
+        QCOMPARE(form->frameGeometry().center().x(), screen.center().x());
+        QVERIFY(qAbs(form->frameGeometry().center().y() - screen.center().y()) <= 1);
+    }
+
+    void escapeClosesWithoutWriting()
+    {
+        openForm();
+        fill({QStringLiteral("张三"), QStringLiteral("店员"), QStringLiteral("1"), QStringLiteral("1")});
+        QTest::keyClick(control("Text2"), Qt::Key_Escape);
+        QTRY_VERIFY(!form);
+        QCOMPARE(OperatorBook::count("tb_enter"), 1);
     }
 
     void cancelButtonWritesNothing()

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QWindow>
 
 namespace {
 // Name, old password, new password, confirmation, in the order of the form.
@@ -139,6 +140,33 @@ private slots:
         QCOMPARE(*Operators::checkIdentity("管理员", newPassword), Operators::IdentityOutcome::Confirmed);
         if (newPassword != QLatin1String("admin"))
             QCOMPARE(*Operators::checkIdentity("管理员", "admin"), Operators::IdentityOutcome::WrongPassword);
+    }
+
+    void enterWalksTheBoxesAndChanges()
+    {
+        openForm();
+        const QStringList texts{"管理员", "admin", "neu", "neu"};
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(form->focusWidget(), box(boxNames[i]));
+            KeyboardInput::type(form->focusWidget(), texts[i]);
+            if (i == 3)
+                MessageBox::setNextAnswer(QMessageBox::Ok);
+            QTest::keyClick(form->focusWidget(), Qt::Key_Return);
+        }
+        QCOMPARE(MessageBox::shownTexts(), QStringList{"密码修改成功,请您记住新密码"});
+        QCOMPARE(storedPassword("管理员"), QStringLiteral("neu"));
+    }
+
+    void topmostUntilTheFirstMessage()
+    {
+        openForm();
+        QVERIFY(form->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
+        bool topmostAtTheBox = true;
+        MessageBox::setUnqueuedAction(
+            [&](const MessageBoxRecord&) { topmostAtTheBox = form->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint); });
+        QTest::mouseClick(form->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+        QCOMPARE(MessageBox::shownTexts(), QStringList{"输入不能为空!!"});
+        QVERIFY(!topmostAtTheBox);
     }
 
     void aFailedWriteIsReportedAndNotCalledASuccess()

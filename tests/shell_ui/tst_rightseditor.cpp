@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QWindow>
 
 class TestRightsEditor : public VarnholtTestCase {
     Q_OBJECT
@@ -136,6 +137,20 @@ private slots:
         QCOMPARE(OperatorBook::rights("管理员"), QStringList(25, "1"));
         QVERIFY(!control("Cmd_sq")->isEnabled());
         QVERIFY(form->isVisible());
+    }
+
+    void topmostUntilTheQuestion()
+    {
+        openForm();
+        QVERIFY(form->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
+        choose("管理员");
+        bool topmostAtTheBox = true;
+        MessageBox::setUnqueuedAction([&](const MessageBoxRecord&) {
+            topmostAtTheBox = form->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint);
+        });
+        click("Cmd_sq");
+        QCOMPARE(MessageBox::shownTexts(), QStringList{"确认要将所选权限的信息赋给该操作员吗?"});
+        QVERIFY(!topmostAtTheBox);
     }
 
     void answeringNoWritesNothing()

@@ -12,6 +12,7 @@
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QWindow>
 
 namespace {
 const QStringList keptTables{"业务员", "供应商", "商品信息", "商品类别", "客户", "店铺信息", "计量单位"};
@@ -109,6 +110,39 @@ private slots:
         QCOMPARE(name->text(), QStringLiteral("张三"));
         QVERIFY(name->isReadOnly());
         QCOMPARE(check->findChild<QLineEdit*>("Text2")->echoMode(), QLineEdit::Password);
+    }
+
+    void nameFollowsTheOperatorAtEachActivation()
+    {
+        openCheck("张三");
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        appState().currentOperator = QStringLiteral("李四");
+        check->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(check));
+        QCOMPARE(check->findChild<QLineEdit*>("Text1")->text(), QStringLiteral("李四"));
+    }
+
+    void enterInThePasswordBoxChecksIt()
+    {
+        openCheck("管理员");
+        QVERIFY(check->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
+        auto* box = check->findChild<QLineEdit*>("Text2");
+        QCOMPARE(check->focusWidget(), box);
+        bool topmostAtTheBox = true;
+        MessageBox::setUnqueuedAction(
+            [&](const MessageBoxRecord&) { topmostAtTheBox = check->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint); });
+        KeyboardInput::type(box, "wrong");
+        QTest::keyClick(box, Qt::Key_Return);
+        QCOMPARE(MessageBox::shownTexts(), QStringList{"您输入的密码不正确,请您确认后重新输入"});
+        QVERIFY(!topmostAtTheBox);
+        KeyboardInput::type(box, "admin");
+        QTest::keyClick(box, Qt::Key_Return);
+        QTRY_VERIFY(!check);
+        QVERIFY(appState().openForm("frm_del_Data"));
+        QVERIFY(!appState().openForm("frm_del_Data")->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     }
 
     void aWrongPasswordIsRefused_data()

@@ -1,6 +1,6 @@
 #include "desktop.h"
 #include "program.h"
-#include "startup.h"
+#include "startvarnholt.h"
 
 #include <QApplication>
 
@@ -13,7 +13,7 @@ int main(int argc, char** argv)
         DesktopOpener::installReal();
         CommandRunner::installReal();
     }
-    const StartupResult start = prepareVarnholt();
+    const StartupResult start = startVarnholt();
     if (!start.runEventLoop)
         return start.exitCode;
     return app.exec();

@@ -1,6 +1,5 @@
 #include "startup.h"
 #include "appstate.h"
-#include "instancelock.h"
 #include "paths.h"
 
 #include <sys/stat.h>
@@ -9,12 +8,9 @@ StartupResult prepareVarnholt()
 {
     ::umask(077);
     AppState& app = appState();
-    if (!app.instanceLock) {
-        app.instanceLock = std::make_unique<InstanceLock>(QStringLiteral("Varnholt"));
-        if (!app.instanceLock->acquire())
-            return {false, 1};
-    }
     app.appPath = Paths::appPath();
+    // A database that could not be copied shows itself when the login form
+    // reads the operators.
     Paths::prepareAppPath(app.appPath, Paths::deliveredDir(), {QStringLiteral("db_kcgl.mdb")});
-    return {false, 0};
+    return {true, 0};
 }

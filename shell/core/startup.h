@@ -6,6 +6,6 @@ struct StartupResult {
     int exitCode = 0;
 };
 
-// Prepares the shop program: owner-only files, the single-instance lock and
+// Prepares the shop program before its first window: owner-only files and
 // the data folder with its delivered database.
 StartupResult prepareVarnholt();

@@ -1,0 +1,16 @@
+#pragma once
+#include "dbresult.h"
+
+#include <QString>
+
+// Replacing the live database by another file without ever being left with
+// none: the replacement must be a sound database holding the books' tables,
+// and it takes the old file's place in one rename.
+namespace DatabaseSwap {
+// The work file beside the database that a compaction or a restore fills.
+QString workFile(const QString& databaseFile);
+
+// Checks candidate and renames it over databaseFile; on failure both files
+// stay as they were.
+DbStatus replace(const QString& candidate, const QString& databaseFile);
+}

@@ -1,0 +1,241 @@
+#include "frm_backup.h"
+#include "appstate.h"
+#include "backupfiles.h"
+#include "backuptime.h"
+#include "compact.h"
+#include "dialogrules.h"
+#include "filedialogs.h"
+#include "immediatebackup.h"
+#include "messagebox.h"
+#include "module2.h"
+#include "purge.h"
+#include "restore.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+const QString formName = QStringLiteral("frm_backup");
+
+template <typename W>
+W* named(W* widget, const char* name)
+{
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+QPushButton* button(const char* name, const QString& caption) { return named(new QPushButton(caption), name); }
+QLabel* label(const char* name, const QString& caption) { return named(new QLabel(caption), name); }
+}
+
+frm_backup::frm_backup(QWidget* parent)
+    : QWidget(parent, Qt::Window)
+{
+    setObjectName(formName);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("数据恢复与备份（部分操作需管理员权限）"));
+
+    Label5 = label("Label5", QStringLiteral("数 据 备 份 与 恢 复"));
+    Command4 = button("Command4", QStringLiteral("立即备份"));
+    Command1 = button("Command1", QStringLiteral("选择备份文件"));
+    Text1 = named(new QLineEdit, "Text1");
+    Command5 = button("Command5", QStringLiteral("恢复"));
+    Command2 = button("Command2", QStringLiteral("设置定时备份"));
+    Line1 = named(new QFrame, "Line1");
+    Line1->setFrameShape(QFrame::HLine);
+    Label4 = label("Label4", QStringLiteral("数 据 精 简 及 提 速（建议删除操作前先备份）"));
+    DTPicker1 = named(new QDateEdit(QDate(2013, 7, 26)), "DTPicker1");
+    DTPicker1->setCalendarPopup(true);
+    DTPicker1->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    Label3 = label("Label3", QStringLiteral("此日期入库、销售、盘点、报损单据数据"));
+    ComDel = button("ComDel", QStringLiteral("删除"));
+    Label2 = label("Label2", QStringLiteral("数据访问缓慢或出错时使用："));
+    ComCompress = button("ComCompress", QStringLiteral("修复与压缩数据库"));
+    ComDown = button("ComDown", QStringLiteral("下载并恢复网络备份"));
+    Label1 = label("Label1", QString());
+
+    auto* timeRow = new QWidget;
+    buildTimeBoxes(timeRow);
+
+    auto* grid = new QGridLayout;
+    grid->addWidget(Command4, 0, 0);
+    grid->addWidget(Command1, 1, 0);
+    grid->addWidget(Text1, 1, 1);
+    grid->addWidget(Command5, 1, 2);
+    grid->addWidget(timeRow, 2, 1, Qt::AlignLeft);
+    grid->addWidget(Command2, 2, 2);
+    auto* purgeRow = new QHBoxLayout;
+    purgeRow->addWidget(DTPicker1);
+    purgeRow->addWidget(Label3);
+    purgeRow->addStretch();
+    purgeRow->addWidget(ComDel);
+    auto* compactRow = new QHBoxLayout;
+    compactRow->addWidget(Label2);
+    compactRow->addWidget(ComCompress);
+    compactRow->addStretch();
+    compactRow->addWidget(Label1);
+    compactRow->addWidget(ComDown);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Label5, 0, Qt::AlignHCenter);
+    layout->addLayout(grid);
+    layout->addWidget(Line1);
+    layout->addWidget(Label4, 0, Qt::AlignHCenter);
+    layout->addLayout(purgeRow);
+    layout->addLayout(compactRow);
+
+    connect(Command4, &QPushButton::clicked, this, &frm_backup::Command4_Click);
+    connect(Command1, &QPushButton::clicked, this, &frm_backup::Command1_Click);
+    connect(Command5, &QPushButton::clicked, this, &frm_backup::Command5_Click);
+    connect(Command2, &QPushButton::clicked, this, &frm_backup::Command2_Click);
+    connect(ComDel, &QPushButton::clicked, this, &frm_backup::ComDel_Click);
+    connect(ComCompress, &QPushButton::clicked, this, &frm_backup::ComCompress_Click);
+
+    Form_Load();
+}
+
+// The two time boxes sit in one label, the hour before its "时" and the
+// minute in the blank between "时" and "分".
+void frm_backup::buildTimeBoxes(QWidget* row)
+{
+    cboHour = named(new QComboBox(row), "cboHour");
+    cboMinute = named(new QComboBox(row), "cboMinute");
+    Label12 = named(new QLabel(QStringLiteral("时             分"), row), "Label12");
+    for (QComboBox* box : {cboHour, cboMinute}) {
+        box->setEditable(true);
+        box->setInsertPolicy(QComboBox::NoInsert);
+        box->setCompleter(nullptr); // the text stays as typed
+        box->setMinimumContentsLength(2);
+        box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    }
+    const QSize box = cboHour->sizeHint();
+    const int margin = 4;
+    const QString text = Label12->text();
+    const QString hourUnit = text.left(1);
+
+    // Spread the letters until the blank holds a box.
+    QFont font = Label12->font();
+    const QFontMetrics plain(font);
+    const int blank = plain.horizontalAdvance(text.chopped(1)) - plain.horizontalAdvance(hourUnit);
+    const int blanks = int(text.count(QLatin1Char(' ')));
+    if (blank < box.width() + 2 * margin)
+        font.setLetterSpacing(QFont::AbsoluteSpacing, qreal(box.width() + 2 * margin - blank) / blanks + 1);
+    Label12->setFont(font);
+    const QFontMetrics spread(font);
+
+    cboHour->setGeometry(0, 0, box.width(), box.height());
+    const int labelLeft = box.width() + margin;
+    Label12->setGeometry(labelLeft, 0, spread.horizontalAdvance(text) + margin, box.height());
+    cboMinute->setGeometry(labelLeft + spread.horizontalAdvance(hourUnit) + margin, 0, box.width(), box.height());
+    cboMinute->raise();
+    row->setFixedSize(Label12->geometry().right() + 1, box.height());
+}
+
+void frm_backup::Form_Load()
+{
+    ComDown->hide();
+    for (int hour = 0; hour <= 23; ++hour)
+        cboHour->addItem(QString::number(hour));
+    for (int minute = 0; minute <= 59; ++minute)
+        cboMinute->addItem(QString::number(minute));
+    const BackupTime::Texts time = BackupTime::storedOrDefault();
+    cboHour->setEditText(time.hour);
+    cboMinute->setEditText(time.minute);
+    const bool administrator = appState().isAdministrator();
+    for (QPushButton* adminOnly : {Command5, Command2, ComDel, ComDown})
+        adminOnly->setEnabled(administrator);
+    DialogRules::CenterForm(this);
+}
+
+frm_backup* frm_backup::showOnce()
+{
+    if (auto* open = qobject_cast<frm_backup*>(appState().openForm(formName))) {
+        open->setWindowState(open->windowState() & ~Qt::WindowMinimized);
+        open->raise();
+        open->activateWindow();
+        return open;
+    }
+    auto* form = new frm_backup;
+    appState().registerForm(formName, form);
+    form->show();
+    return form;
+}
+
+void frm_backup::backUpAndClose(QWidget* parent)
+{
+    ImmediateBackup::runAndReport(parent);
+    Module2::UnloadForm(appState().openForm(formName));
+}
+
+void frm_backup::closeEvent(QCloseEvent* event)
+{
+    if (appState().openForm(formName) == this)
+        appState().registerForm(formName, nullptr);
+    QWidget::closeEvent(event);
+}
+
+void frm_backup::Command4_Click() { ImmediateBackup::runAndReport(this); }
+
+void frm_backup::Command1_Click()
+{
+    const QString chosen = FileDialogs::openFile(this, QStringLiteral("打开"), BackupFiles::folder(),
+                                                 QStringLiteral("*.mdb"));
+    if (!chosen.isEmpty())
+        Text1->setText(chosen);
+}
+
+void frm_backup::Command5_Click()
+{
+    const QString chosen = Text1->text().trimmed();
+    if (chosen.isEmpty()) {
+        MessageBox::show(this, QStringLiteral("请先选择备份数据库路径"));
+        return;
+    }
+    if (restoreDatabase(chosen, appState().databasePath()))
+        MessageBox::show(this, QStringLiteral("成功恢复数据！"));
+    else
+        MessageBox::show(this, QStringLiteral("数据恢复失败！"));
+    close();
+}
+
+void frm_backup::Command2_Click()
+{
+    BackupTime::store({cboHour->currentText(), cboMinute->currentText()});
+    const BackupTime::Texts time = BackupTime::stored();
+    BackupTime::arm(appState().backupTrigger, time);
+    MessageBox::show(this, QStringLiteral("每天自动备份时间是") + time.hour + QStringLiteral("时") + time.minute
+                               + QStringLiteral("分,") + QStringLiteral("更换电脑需重新设置!"));
+}
+
+void frm_backup::ComDel_Click()
+{
+    const QDate upTo = DTPicker1->date();
+    const QString question = QStringLiteral("确定要删除") + upTo.toString(QStringLiteral("yyyy年M月d日"))
+                             + QStringLiteral("前的数据吗？请确认这些单据已无欠款记录，删除这些数据不影响库存，但影响统计分析！");
+    if (!MessageBox::askYesNo(this, question, QStringLiteral("提示"), QMessageBox::Information))
+        return;
+    if (const DbStatus purged = purgeSlips(upTo); !purged) {
+        MessageBox::show(this, purged.error().text());
+        return;
+    }
+    MessageBox::show(this, QStringLiteral("数据成功删除！"));
+    close();
+}
+
+void frm_backup::ComCompress_Click()
+{
+    if (const DbStatus compacted = compactDatabase(appState().databasePath()); !compacted) {
+        MessageBox::show(this, compacted.error().text());
+        return;
+    }
+    MessageBox::show(this, QStringLiteral("压缩修复数据库完成"));
+    close();
+}

@@ -1,0 +1,30 @@
+#include "restore.h"
+#include "databaseswap.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+bool sameFile(const QFileInfo& a, const QString& b)
+{
+    const QFileInfo other(b);
+    return other.exists() && a.canonicalFilePath() == other.canonicalFilePath();
+}
+}
+
+bool restoreDatabase(const QString& chosenFile, const QString& databaseFile)
+{
+    const QFileInfo chosen(chosenFile);
+    const QString work = DatabaseSwap::workFile(databaseFile);
+    // The work file is cleared before the copy, so it can never be the source.
+    if (!chosen.isFile() || sameFile(chosen, databaseFile) || sameFile(chosen, work))
+        return false;
+    QFile::remove(work);
+    if (!QFile::copy(chosenFile, work))
+        return false;
+    if (!DatabaseSwap::replace(work, databaseFile)) {
+        QFile::remove(work);
+        return false;
+    }
+    return true;
+}

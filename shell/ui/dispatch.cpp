@@ -1,0 +1,83 @@
+#include "dispatch.h"
+#include "MDIF_main.h"
+#include "appstate.h"
+#include "frm_backup.h"
+
+#include <QAction>
+
+const QList<DispatchRow>& Dispatch::rows()
+{
+    static const QList<DispatchRow> table{
+        // 期初设置
+        {"DPXX", nullptr},
+        {"GYSXXWH", nullptr},
+        {"KHXXWH", nullptr},
+        {"YWYSZ", nullptr},
+        {"S61", nullptr},
+        {"HPXXWH", nullptr},
+        // 入库管理
+        {"FKGL", nullptr},
+        {"S23", nullptr},
+        {"S24", nullptr},
+        // 销售管理
+        {"S12", nullptr},
+        {"S13", nullptr},
+        {"S14", nullptr},
+        // 库存管理
+        {"S35", nullptr},
+        {"S36", nullptr},
+        {"S33", nullptr},
+        {"S34", nullptr},
+        // 系统维护
+        {"CZYXXWH", nullptr},
+        {"MMXG", nullptr},
+        {"CZYQXSZ", nullptr},
+        {"SJQL", nullptr},
+        // Toolbar
+        {"Toolbar1_1", nullptr},
+        {"Toolbar1_3", nullptr},
+        {"Toolbar1_5", nullptr},
+        {"Toolbar1_7", nullptr},
+        {"Toolbar1_9", nullptr},
+        {"Toolbar1_11", nullptr},
+        {"Toolbar1_13", nullptr},
+        {"Toolbar1_15", [](MDIF_main& main) { frm_backup::backUpAndClose(&main); }},
+        {"Toolbar1_17", [](MDIF_main& main) { main.Toolbar1_17_Click(); }, false},
+    };
+    return table;
+}
+
+void Dispatch::run(MDIF_main& main, const DispatchRow& row)
+{
+    if (!row.open)
+        return;
+    if (row.closesChildren)
+        main.closeChildWindows();
+    row.open(main);
+}
+
+void Dispatch::wire(MDIF_main& main)
+{
+    for (const DispatchRow& row : rows()) {
+        QAction* action = main.findChild<QAction*>(QString::fromLatin1(row.item));
+        if (!action)
+            continue;
+        QObject::connect(action, &QAction::triggered, &main, [&main, &row] { run(main, row); });
+    }
+}
+
+QWidget* Dispatch::showOnce(const QString& name, const std::function<QWidget*()>& create)
+{
+    QWidget* form = appState().openForm(name);
+    // A closed form may wait for its deletion: it is not open any more.
+    if (form && !form->isVisible() && form->testAttribute(Qt::WA_DeleteOnClose))
+        form = nullptr;
+    if (!form) {
+        form = create();
+        appState().registerForm(name, form);
+    }
+    form->show();
+    form->raise();
+    form->activateWindow();
+    return form;
+}

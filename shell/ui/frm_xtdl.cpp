@@ -1,0 +1,180 @@
+#include "frm_xtdl.h"
+#include "MDIF_main.h"
+#include "TuoPan.h"
+#include "appstate.h"
+#include "dbsession.h"
+#include "dialogrules.h"
+#include "dispatch.h"
+#include "instancelock.h"
+#include "messagebox.h"
+#include "paths.h"
+#include "programend.h"
+
+#include <QGridLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStyle>
+
+namespace {
+const QString loginTitle = QStringLiteral("库存管理系统");
+}
+
+frm_xtdl* frm_xtdl::load()
+{
+    AppState& app = appState();
+    app.appPath = Paths::appPath();
+    if (!app.instanceLock)
+        app.instanceLock = std::make_unique<InstanceLock>(QStringLiteral("Varnholt"));
+    if (!app.instanceLock->acquire()) {
+        MessageBox::show(nullptr, QStringLiteral("程序已经运行，请查看右下角图标！"), QStringLiteral("系统提示"),
+                         QMessageBox::Information, QMessageBox::Ok);
+        return nullptr;
+    }
+    auto* form = new frm_xtdl;
+    app.registerForm(QStringLiteral("frm_xtdl"), form);
+    form->fillOperators();
+    DialogRules::CenterForm(form);
+    form->show();
+    return form;
+}
+
+frm_xtdl::frm_xtdl()
+{
+    setObjectName(QStringLiteral("frm_xtdl"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("系统登录"));
+
+    auto* label1 = new QLabel(QStringLiteral("用户名"), this);
+    label1->setObjectName(QStringLiteral("Label1"));
+    m_text2 = new QLineEdit(this);
+    m_text2->setObjectName(QStringLiteral("Text2"));
+    auto* label2 = new QLabel(QStringLiteral("密 码"), this);
+    label2->setObjectName(QStringLiteral("Label2"));
+    m_text1 = new QLineEdit(this);
+    m_text1->setObjectName(QStringLiteral("Text1"));
+    m_text1->setEchoMode(QLineEdit::Password);
+    m_text1->setStyleSheet(QStringLiteral("lineedit-password-character: 42;"));
+    m_listView1 = new QListWidget(this);
+    m_listView1->setObjectName(QStringLiteral("ListView1"));
+    m_listView1->setViewMode(QListView::IconMode);
+    m_listView1->setMovement(QListView::Static);
+    m_listView1->setResizeMode(QListView::Adjust);
+    m_label3 = new QLabel(this);
+    m_label3->setObjectName(QStringLiteral("Label3"));
+    auto* command1 = new QPushButton(QStringLiteral("确定"), this);
+    command1->setObjectName(QStringLiteral("Command1"));
+    auto* command2 = new QPushButton(QStringLiteral("取消"), this);
+    command2->setObjectName(QStringLiteral("Command2"));
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(m_listView1, 0, 0, 1, 4);
+    layout->addWidget(m_label3, 1, 0, 1, 4);
+    layout->addWidget(label1, 2, 0);
+    layout->addWidget(m_text2, 2, 1, 1, 3);
+    layout->addWidget(label2, 3, 0);
+    layout->addWidget(m_text1, 3, 1, 1, 3);
+    layout->addWidget(command1, 4, 2);
+    layout->addWidget(command2, 4, 3);
+    resize(420, 320);
+
+    connect(m_listView1, &QListWidget::itemClicked, this, &frm_xtdl::ListView1_ItemClick);
+    connect(m_text2, &QLineEdit::returnPressed, m_text1, [this] { m_text1->setFocus(); });
+    connect(m_text1, &QLineEdit::returnPressed, this, &frm_xtdl::Command1_Click);
+    connect(command1, &QPushButton::clicked, this, &frm_xtdl::Command1_Click);
+    connect(command2, &QPushButton::clicked, this, &frm_xtdl::Command2_Click);
+}
+
+void frm_xtdl::fillOperators()
+{
+    QStringList names;
+    std::optional<DbError> failure;
+    {
+        auto conn = Mod1::OpenConn();
+        if (!conn) {
+            failure = conn.error();
+        } else if (auto rows = conn->query(QStringLiteral("select M_Name from tb_enter order by rowid")); !rows) {
+            failure = rows.error();
+        } else {
+            for (int i = 0; i < rows->count(); ++i)
+                names << rows->text(i, QStringLiteral("M_Name"));
+        }
+    }
+    m_listView1->clear();
+    m_listView1->setEnabled(!names.isEmpty());
+    const QIcon icon = style()->standardIcon(QStyle::SP_DirHomeIcon);
+    for (const QString& name : names)
+        new QListWidgetItem(icon, name, m_listView1);
+    if (failure)
+        reportDatabaseError(*failure);
+}
+
+void frm_xtdl::ListView1_ItemClick(QListWidgetItem* item)
+{
+    m_text2->setText(item->text());
+    std::optional<QString> post;
+    {
+        auto conn = Mod1::OpenConn();
+        if (!conn)
+            return;
+        auto rows = conn->query(QStringLiteral("select M_zw from tb_enter where M_Name=? order by rowid limit 1"),
+                                {m_text2->text()});
+        if (rows && !rows->isEmpty())
+            post = rows->text(0, QStringLiteral("M_zw"));
+    }
+    if (!post)
+        return;
+    m_label3->setText(QStringLiteral("所选操作员职务： ") + *post);
+    m_text1->setFocus();
+}
+
+void frm_xtdl::Command1_Click()
+{
+    DialogRules::SetTopmost(this, false);
+    const QString name = m_text2->text();
+    std::optional<DbError> failure;
+    std::optional<QString> stored; // the password of the operator's row, when there is one
+    {
+        auto conn = Mod1::OpenConn();
+        if (!conn) {
+            failure = conn.error();
+        } else if (auto rows = conn->query(
+                       QStringLiteral("select M_Password from tb_enter where M_Name = ? order by rowid limit 1"), {name});
+                   !rows) {
+            failure = rows.error();
+        } else if (!rows->isEmpty()) {
+            stored = rows->text(0, QStringLiteral("M_Password")); // NULL reads as empty text
+        }
+    }
+    if (failure) {
+        // A database that cannot be read logs nobody in; the form stays.
+        reportDatabaseError(*failure);
+        return;
+    }
+    if (!stored) {
+        MessageBox::show(this, QStringLiteral("对不起 没有此用户的信息"), loginTitle, QMessageBox::NoIcon, QMessageBox::Ok);
+        m_text2->clear();
+        m_text1->clear();
+        return;
+    }
+    if (*stored != m_text1->text()) {
+        MessageBox::show(this, QStringLiteral("密码不正确,请您确认后重新输入"), loginTitle, QMessageBox::NoIcon,
+                         QMessageBox::Ok);
+        m_text1->clear();
+        m_text1->setFocus();
+        return;
+    }
+    appState().currentOperator = name;
+    TuoPan::loadOnce();
+    Dispatch::showOnce(QStringLiteral("MDIF_main"), [] { return new MDIF_main; });
+    close();
+}
+
+void frm_xtdl::Command2_Click() { ProgramEnd::unloadEveryForm(); }
+
+void frm_xtdl::reportDatabaseError(const DbError& error)
+{
+    MessageBox::show(this, error.text(), QStringLiteral("系统提示"), QMessageBox::Warning, QMessageBox::Ok);
+}

@@ -1,0 +1,32 @@
+#pragma once
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+class QPushButton;
+struct DbError;
+
+// The login form: the instance test, the operator list and the name and
+// password check that opens the main window.
+class frm_xtdl : public QWidget {
+    Q_OBJECT
+public:
+    // Loads and shows the form; nullptr when another copy of the program
+    // runs (after saying so), and the program must end.
+    static frm_xtdl* load();
+
+private:
+    frm_xtdl();
+    void fillOperators();
+    void ListView1_ItemClick(QListWidgetItem* item);
+    void Command1_Click();
+    void Command2_Click();
+    void reportDatabaseError(const DbError& error);
+
+    QLineEdit* m_text2 = nullptr; // name
+    QLineEdit* m_text1 = nullptr; // password
+    QListWidget* m_listView1 = nullptr;
+    QLabel* m_label3 = nullptr;
+};

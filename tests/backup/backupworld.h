@@ -1,0 +1,107 @@
+#pragma once
+#include "appstate.h"
+#include "backupfiles.h"
+#include "clock.h"
+#include "dbsession.h"
+#include "frm_backup.h"
+#include "frm_backup2.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+// What the backup tests share: the window opened by an operator, its
+// controls by name, the backup folder, the files and rows to compare.
+namespace BackupWorld {
+inline frm_backup* openWindow(const QString& operatorName = QStringLiteral("管理员"))
+{
+    appState().currentOperator = operatorName;
+    return frm_backup::showOnce();
+}
+
+template <typename T>
+T* control(QWidget* form, const char* name)
+{
+    return form ? form->findChild<T*>(QLatin1String(name)) : nullptr;
+}
+
+inline void click(QWidget* form, const char* name)
+{
+    if (auto* button = control<QPushButton>(form, name))
+        QTest::mouseClick(button, Qt::LeftButton);
+    else
+        QTest::qFail(QByteArray("no button ").append(name).constData(), __FILE__, __LINE__);
+}
+
+// Lets closed windows go, as the event loop would.
+inline void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+inline QString makeBackupFolder()
+{
+    QDir().mkpath(BackupFiles::folder());
+    return BackupFiles::folder();
+}
+
+inline QStringList backupFiles() { return QDir(BackupFiles::folder()).entryList(QDir::Files, QDir::Name); }
+
+inline QByteArray bytesOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline bool exec(const QString& sql, const QVariantList& params = {})
+{
+    auto conn = Mod1::OpenConn();
+    return conn && conn->exec(sql, params);
+}
+
+inline QList<QVariantList> rowsOf(const QString& sql, const QVariantList& params = {})
+{
+    auto conn = Mod1::OpenConn();
+    if (!conn)
+        return {};
+    auto rows = conn->query(sql, params);
+    return rows ? rows->data() : QList<QVariantList>{};
+}
+
+// Stands in for the tray's once-a-second check of the timed backup.
+inline std::unique_ptr<ClockTimer> trayCheck()
+{
+    auto tray = std::make_unique<ClockTimer>();
+    QObject::connect(tray.get(), &ClockTimer::timeout, [] { frm_backup2::openWhenDue(nullptr); });
+    tray->start(1000);
+    return tray;
+}
+
+// Runs an action that may open the countdown. Each countdown it opens is
+// handed to onOpen from inside its exec(); one left open is then cancelled,
+// so no test blocks. Gives how many opened.
+inline int countdownsOpenedBy(const std::function<void()>& action,
+                              const std::function<void(frm_backup2*)>& onOpen = {})
+{
+    int opened = 0;
+    QTimer watcher;
+    watcher.setInterval(0);
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        auto* countdown = qobject_cast<frm_backup2*>(QApplication::activeModalWidget());
+        if (!countdown || countdown->property("seen").toBool())
+            return;
+        countdown->setProperty("seen", true);
+        ++opened;
+        QPointer<frm_backup2> guard(countdown);
+        if (onOpen)
+            onOpen(countdown);
+        if (guard && guard->isVisible())
+            guard->reject();
+    });
+    watcher.start();
+    action();
+    return opened;
+}
+}

@@ -1,0 +1,75 @@
+#include "backupworld.h"
+#include "fixture.h"
+#include "messagebox.h"
+
+#include <QFileInfo>
+
+using namespace BackupWorld;
+
+namespace {
+// Every table with its rows, to compare before and after.
+QMap<QString, QList<QVariantList>> allRows()
+{
+    QMap<QString, QList<QVariantList>> tables;
+    for (const QVariantList& table : rowsOf(QStringLiteral("select name from sqlite_master where type='table'"))) {
+        const QString name = table.value(0).toString();
+        tables.insert(name, rowsOf(QStringLiteral("select * from \"%1\" order by rowid").arg(name)));
+    }
+    return tables;
+}
+
+QString workFile(const QString& appPath) { return appPath + QStringLiteral("/db_kcgl_temp.mdb"); }
+}
+
+class TestCompact : public VarnholtTestCase {
+    Q_OBJECT
+private slots:
+    void compactKeepsEveryRowAndLeavesNoWorkFile()
+    {
+        // Rows deleted again leave free pages that compaction gives back.
+        QVERIFY(exec(QStringLiteral("with recursive n(i) as (select 0 union all select i + 1 from n where i < 399) "
+                                    "insert into 日常支出 (单号, 日期, 操作员, 费用总额) "
+                                    "select printf('Z%07d', i), '2024-03-01', '管理员', ? from n"),
+                     {QString(200, QLatin1Char('x'))}));
+        QVERIFY(exec(QStringLiteral("delete from 日常支出 where 单号 > 'Z0000010'")));
+        const auto before = allRows();
+        const qint64 sizeBefore = QFileInfo(dbPath()).size();
+        {
+            QFile leftover(workFile(appPath()));
+            QVERIFY(leftover.open(QIODevice::WriteOnly));
+            leftover.write("left by an earlier attempt");
+        }
+
+        QPointer<frm_backup> form = openWindow(QStringLiteral("张三"));
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        click(form, "ComCompress");
+        QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("压缩修复数据库完成")});
+        QCOMPARE(allRows(), before);
+        QCOMPARE(before.value(QStringLiteral("日常支出")).size(), 11);
+        QVERIFY(QFileInfo(dbPath()).size() < sizeBefore);
+        QVERIFY(!QFile::exists(workFile(appPath())));
+        QCOMPARE(QFileInfo(dbPath()).permissions() & (QFileDevice::ReadGroup | QFileDevice::ReadOther), QFileDevice::Permissions());
+        settle();
+        QVERIFY(!form);
+    }
+
+    void failedCompactLeavesTheDatabase()
+    {
+        const QByteArray before = bytesOf(dbPath());
+        Database::setFailureHook([](const QString& sql) -> std::optional<DbError> {
+            if (sql.startsWith(QStringLiteral("VACUUM")))
+                return DbError{13, QStringLiteral("database or disk is full")};
+            return std::nullopt;
+        });
+        frm_backup* form = openWindow();
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        click(form, "ComCompress");
+        QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("Error 13: database or disk is full")});
+        QCOMPARE(bytesOf(dbPath()), before);
+        QVERIFY(!QFile::exists(workFile(appPath())));
+        QVERIFY(form->isVisible());
+    }
+};
+
+VARNHOLT_TEST(TestCompact)
+#include "tst_compact.moc"

@@ -1,0 +1,84 @@
+#include "backupworld.h"
+#include "fixture.h"
+#include "inifile.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+
+using namespace BackupWorld;
+
+class TestFrmBackup : public VarnholtTestCase {
+    Q_OBJECT
+private slots:
+    void opensWithTheStoredTime_data()
+    {
+        QTest::addColumn<QString>("storedHour");
+        QTest::addColumn<QString>("storedMinute");
+        QTest::addColumn<QString>("hour");
+        QTest::addColumn<QString>("minute");
+        QTest::newRow("nothing stored") << QString() << QString() << QStringLiteral("16") << QStringLiteral("55");
+        QTest::newRow("stored") << QStringLiteral("9") << QStringLiteral("5") << QStringLiteral("9") << QStringLiteral("5");
+        QTest::newRow("no number") << QStringLiteral("abc") << QStringLiteral("07") << QStringLiteral("abc") << QStringLiteral("07");
+    }
+
+    void opensWithTheStoredTime()
+    {
+        QFETCH(QString, storedHour);
+        QFETCH(QString, storedMinute);
+        QFETCH(QString, hour);
+        QFETCH(QString, minute);
+        if (!storedHour.isEmpty()) {
+            QVERIFY(UserSettings::save(QStringLiteral("database"), QStringLiteral("time"), QStringLiteral("hour"), storedHour));
+            QVERIFY(UserSettings::save(QStringLiteral("database"), QStringLiteral("time"), QStringLiteral("minute"), storedMinute));
+        }
+        frm_backup* form = openWindow();
+        QCOMPARE(form->windowTitle(), QStringLiteral("数据恢复与备份（部分操作需管理员权限）"));
+        auto* cboHour = control<QComboBox>(form, "cboHour");
+        auto* cboMinute = control<QComboBox>(form, "cboMinute");
+        QVERIFY(cboHour && cboMinute);
+        QCOMPARE(cboHour->currentText(), hour);
+        QCOMPARE(cboMinute->currentText(), minute);
+        QCOMPARE(cboHour->count(), 24);
+        QCOMPARE(cboHour->itemText(23), QStringLiteral("23"));
+        QCOMPARE(cboMinute->count(), 60);
+        QCOMPARE(cboMinute->itemText(5), QStringLiteral("5"));
+        QCOMPARE(control<QDateEdit>(form, "DTPicker1")->date(), QDate(2013, 7, 26));
+    }
+
+    void administratorButtons_data()
+    {
+        QTest::addColumn<QString>("operatorName");
+        QTest::addColumn<bool>("administrator");
+        QTest::newRow("administrator") << QStringLiteral("管理员") << true;
+        QTest::newRow("other operator") << QStringLiteral("张三") << false;
+    }
+
+    void administratorButtons()
+    {
+        QFETCH(QString, operatorName);
+        QFETCH(bool, administrator);
+        frm_backup* form = openWindow(operatorName);
+        for (const char* name : {"Command5", "Command2", "ComDel", "ComDown"})
+            QVERIFY2(control<QPushButton>(form, name)->isEnabled() == administrator, name);
+        for (const char* name : {"Command4", "Command1", "ComCompress"})
+            QVERIFY2(control<QPushButton>(form, name)->isEnabled(), name);
+        QVERIFY(control<QPushButton>(form, "ComDown")->isHidden());
+    }
+
+    void showsOneWindowAtATime()
+    {
+        QPointer<frm_backup> first = openWindow();
+        QCOMPARE(openWindow(), first.data());
+        const auto windows = QApplication::topLevelWidgets();
+        QCOMPARE(std::count_if(windows.begin(), windows.end(), [](QWidget* w) { return qobject_cast<frm_backup*>(w); }), 1);
+        first->close();
+        frm_backup* second = openWindow();
+        QVERIFY(second != first.data());
+        settle();
+        QVERIFY(!first);
+        QVERIFY(second->isVisible());
+    }
+};
+
+VARNHOLT_TEST(TestFrmBackup)
+#include "tst_frmbackup.moc"

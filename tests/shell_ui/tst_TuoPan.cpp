@@ -1,0 +1,153 @@
+#include "TuoPan.h"
+#include "appstate.h"
+#include "clock.h"
+#include "clssystray.h"
+#include "environment.h"
+#include "fixture.h"
+#include "inifile.h"
+#include "messagebox.h"
+#include "uidriver.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QPushButton>
+#include <QTimer>
+
+using namespace UiDriver;
+
+namespace {
+QAction* trayItem(const QString& name)
+{
+    auto* tray = qobject_cast<TuoPan*>(appState().trayForm.data());
+    return tray ? tray->menu1()->findChild<QAction*>(name) : nullptr;
+}
+
+QString backupFolder() { return QDir::homePath() + QStringLiteral("/Morvane数据备份"); }
+
+// Acts on the countdown once its exec() has started; closes it if the check fails.
+void whenCountdownOpens(const std::function<void(QWidget*)>& act)
+{
+    QTimer::singleShot(0, [act] {
+        QWidget* countdown = window(QStringLiteral("frm_backup2"));
+        if (!countdown) {
+            QTest::qFail("no countdown open", __FILE__, __LINE__);
+            return;
+        }
+        act(countdown);
+    });
+}
+}
+
+class TestTuoPan : public VarnholtTestCase {
+    Q_OBJECT
+private slots:
+    void iconComesWithTheFirstLoginAndGoesWithExit()
+    {
+        QVERIFY(!TrayRecord::isIconShown());
+        QVERIFY(logIn(QStringLiteral("管理员"), QStringLiteral("admin")));
+        QVERIFY(TrayRecord::isIconShown());
+        QCOMPARE(TrayRecord::tip(), QStringLiteral("Varnholt"));
+        QVERIFY(QFileInfo(backupFolder()).isDir());
+        QCOMPARE(EndRequest::count(), 0);
+
+        trayItem(QStringLiteral("tuichu"))->trigger();
+        QVERIFY(!TrayRecord::isIconShown());
+        QCOMPARE(EndRequest::count(), 1);
+        QVERIFY(!window(QStringLiteral("MDIF_main")));
+    }
+
+    void logOffKeepsTheIconAndCancelThenEnds()
+    {
+        QVERIFY(logIn(QStringLiteral("管理员"), QStringLiteral("admin")));
+        trayItem(QStringLiteral("zhuxiao"))->trigger();
+        QVERIFY(!window(QStringLiteral("MDIF_main")));
+        QWidget* login = window(QStringLiteral("frm_xtdl"));
+        QVERIFY(login);
+        QVERIFY(TrayRecord::isIconShown());
+        QCOMPARE(EndRequest::count(), 0);
+
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        trayItem(QStringLiteral("zhujiemian"))->trigger();
+        QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("请先登录！")});
+
+        child<QPushButton>(login, QStringLiteral("Command2"))->click();
+        QCOMPARE(EndRequest::count(), 1);
+        QVERIFY(!TrayRecord::isIconShown());
+    }
+
+    void closingTheMainWindowLeavesTheProgramInTheTray()
+    {
+        QWidget* main = logIn(QStringLiteral("管理员"), QStringLiteral("admin"));
+        QVERIFY(main);
+        main->close();
+        QCOMPARE(EndRequest::count(), 0);
+        QVERIFY(TrayRecord::isIconShown());
+        // A double click on the icon brings the main window back.
+        auto* tray = qobject_cast<TuoPan*>(appState().trayForm.data());
+        tray->cSysTray()->deliverActivation(QSystemTrayIcon::Trigger);
+        tray->cSysTray()->deliverActivation(QSystemTrayIcon::DoubleClick);
+        QVERIFY(window(QStringLiteral("MDIF_main")));
+    }
+
+    void withoutATrayClosingTheMainWindowEnds()
+    {
+        MachineState::setSystemTrayOverride(false);
+        QWidget* main = logIn(QStringLiteral("管理员"), QStringLiteral("admin"));
+        QVERIFY(main);
+        QVERIFY(!TrayRecord::isIconShown());
+        main->close();
+        QCOMPARE(EndRequest::count(), 1);
+    }
+
+    void countdownOpensAtTheDefaultTimeOnlyOnce()
+    {
+        Clock::setNow(QDateTime(QDate(2024, 3, 5), QTime(16, 50, 0)));
+        QVERIFY(logIn(QStringLiteral("管理员"), QStringLiteral("admin")));
+        Clock::setNow(QDateTime(QDate(2024, 3, 5), QTime(16, 54, 59)));
+        QVERIFY(!window(QStringLiteral("frm_backup2")));
+
+        int opened = 0;
+        whenCountdownOpens([&](QWidget* countdown) {
+            ++opened;
+            Clock::advance(3000); // the tray keeps ticking while the countdown waits
+            child<QPushButton>(countdown, QStringLiteral("Command2"))->click();
+        });
+        Clock::setNow(QDateTime(QDate(2024, 3, 5), QTime(16, 55, 0)));
+        QCOMPARE(opened, 1);
+        Clock::setNow(QDateTime(QDate(2024, 3, 5), QTime(16, 55, 30)));
+        QVERIFY(!window(QStringLiteral("frm_backup2")));
+        QVERIFY(QDir(backupFolder()).entryList(QDir::Files).isEmpty());
+    }
+
+    void countdownRunningOutBacksUpOnce()
+    {
+        QVERIFY(UserSettings::save(QStringLiteral("database"), QStringLiteral("time"), QStringLiteral("hour"), QStringLiteral("09")));
+        QVERIFY(UserSettings::save(QStringLiteral("database"), QStringLiteral("time"), QStringLiteral("minute"), QStringLiteral("5")));
+        QVERIFY(logIn(QStringLiteral("管理员"), QStringLiteral("admin")));
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        whenCountdownOpens([](QWidget*) { Clock::advance(61000); });
+        Clock::setNow(QDateTime(QDate(2024, 3, 5), QTime(9, 5, 0)));
+        QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("成功备份数据")});
+        QCOMPARE(QDir(backupFolder()).entryList(QDir::Files).size(), 1);
+        Clock::setNow(QDateTime(QDate(2024, 3, 6), QTime(9, 5, 0)));
+        QVERIFY(!window(QStringLiteral("frm_backup2")));
+    }
+
+    void backupButtonOfTheToolbarBacksUp()
+    {
+        Clock::setNow(QDateTime(QDate(2024, 3, 5), QTime(9, 5, 0)));
+        QWidget* main = logIn(QStringLiteral("管理员"), QStringLiteral("admin"));
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        main->findChild<QAction*>(QStringLiteral("Toolbar1_15"))->trigger();
+        QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("成功备份数据")});
+        QFile backup(backupFolder() + QStringLiteral("/2024-03-05-0905.mdb"));
+        QFile live(dbPath());
+        QVERIFY(backup.open(QIODevice::ReadOnly) && live.open(QIODevice::ReadOnly));
+        QCOMPARE(backup.readAll(), live.readAll());
+    }
+};
+
+VARNHOLT_TEST(TestTuoPan)
+#include "tst_TuoPan.moc"

@@ -1,0 +1,64 @@
+#include "uidriver.h"
+#include "dbsession.h"
+#include "startvarnholt.h"
+
+#include <QLineEdit>
+
+bool UiDriver::activate(QWidget* window)
+{
+    if (!window)
+        return false;
+    window->show();
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window, 1000);
+}
+
+void UiDriver::typeText(QWidget* widget, const QString& text)
+{
+    for (const QChar ch : text)
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+}
+
+QWidget* UiDriver::startLoginForm()
+{
+    if (!startVarnholt().runEventLoop)
+        return nullptr;
+    return window(QStringLiteral("frm_xtdl"));
+}
+
+void UiDriver::typeLogin(QWidget* login, const QString& name, const QString& password)
+{
+    auto* nameBox = child<QLineEdit>(login, QStringLiteral("Text2"));
+    auto* passwordBox = child<QLineEdit>(login, QStringLiteral("Text1"));
+    QVERIFY(nameBox && passwordBox);
+    nameBox->setFocus();
+    typeText(nameBox, name);
+    QTest::keyClick(nameBox, Qt::Key_Return);
+    QCOMPARE(login->focusWidget(), passwordBox);
+    typeText(passwordBox, password);
+    QTest::keyClick(passwordBox, Qt::Key_Return);
+}
+
+QWidget* UiDriver::logIn(const QString& name, const QString& password)
+{
+    QWidget* login = startLoginForm();
+    if (!login)
+        return nullptr;
+    typeLogin(login, name, password);
+    return window(QStringLiteral("MDIF_main"));
+}
+
+bool UiDriver::addOperator(const QString& name, const QVariant& password, const QVariant& flag)
+{
+    auto conn = Mod1::OpenConn();
+    if (!conn)
+        return false;
+    QVariantList values{2, name, QStringLiteral("收银员"), password};
+    for (int right = 1; right <= 25; ++right)
+        values << flag;
+    values << QStringLiteral("0");
+    QStringList marks;
+    for (int i = 0; i < values.size(); ++i)
+        marks << QStringLiteral("?");
+    return bool(conn->exec(QStringLiteral("insert into tb_enter values (%1)").arg(marks.join(QLatin1Char(','))), values));
+}

@@ -1,0 +1,43 @@
+#pragma once
+#include <QApplication>
+#include <QString>
+#include <QTest>
+#include <QWidget>
+
+// Finding and driving the shop program's windows as a user does.
+namespace UiDriver {
+// The open top-level window of that objectName, or nullptr.
+template <typename T = QWidget>
+T* window(const QString& name)
+{
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->objectName() == name && widget->isVisible())
+            return qobject_cast<T*>(widget);
+    }
+    return nullptr;
+}
+
+template <typename T>
+T* child(QWidget* window, const QString& name)
+{
+    return window ? window->findChild<T*>(name) : nullptr;
+}
+
+// Makes the window the active one, as a click on it would.
+bool activate(QWidget* window);
+
+// Types text into a widget key by key; Chinese characters too, which
+// QTest::keyClicks cannot type.
+void typeText(QWidget* widget, const QString& text);
+
+// Loads the login form through the program's start; types the name and the
+// password, each followed by Enter.
+QWidget* startLoginForm();
+void typeLogin(QWidget* login, const QString& name, const QString& password);
+
+// Logs in through the login form and returns the main window it opened.
+QWidget* logIn(const QString& name, const QString& password);
+
+// Adds an operator row with every right flag set to flag (NULL when flag is null).
+bool addOperator(const QString& name, const QVariant& password, const QVariant& flag);
+}

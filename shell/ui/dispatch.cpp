@@ -1,9 +1,22 @@
 #include "dispatch.h"
 #include "MDIF_main.h"
 #include "appstate.h"
+#include "frm_Edit_Password.h"
 #include "frm_backup.h"
+#include "frm_setoperator.h"
+#include "frm_sfyz.h"
+#include "frm_systemer.h"
 
 #include <QAction>
+
+namespace {
+// A modeless dialog over the main window, shown once at a time.
+template <typename Form>
+void showDialog(MDIF_main& main, const char* name)
+{
+    Dispatch::showOnce(QString::fromLatin1(name), [&main] { return new Form(&main); });
+}
+}
 
 const QList<DispatchRow>& Dispatch::rows()
 {
@@ -29,10 +42,10 @@ const QList<DispatchRow>& Dispatch::rows()
         {"S33", nullptr},
         {"S34", nullptr},
         // 系统维护
-        {"CZYXXWH", nullptr},
-        {"MMXG", nullptr},
-        {"CZYQXSZ", nullptr},
-        {"SJQL", nullptr},
+        {"CZYXXWH", [](MDIF_main& main) { showDialog<frm_systemer>(main, "frm_systemer"); }},
+        {"MMXG", [](MDIF_main& main) { showDialog<frm_Edit_Password>(main, "frm_Edit_Password"); }},
+        {"CZYQXSZ", [](MDIF_main& main) { showDialog<frm_setoperator>(main, "frm_setoperator"); }},
+        {"SJQL", [](MDIF_main& main) { showDialog<frm_sfyz>(main, "frm_sfyz"); }},
         // Toolbar
         {"Toolbar1_1", nullptr},
         {"Toolbar1_3", nullptr},

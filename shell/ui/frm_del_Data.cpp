@@ -1,5 +1,4 @@
 #include "frm_del_Data.h"
-#include "appstate.h"
 #include "datainit.h"
 #include "dialogparts.h"
 #include "dialogrules.h"
@@ -60,20 +59,6 @@ frm_del_Data::frm_del_Data(QWidget* parent)
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Unchecked);
     }
-}
-
-frm_del_Data* frm_del_Data::open(QWidget* parent)
-{
-    const QString name = QStringLiteral("frm_del_Data");
-    auto* form = qobject_cast<frm_del_Data*>(appState().openForm(name));
-    if (!form) {
-        form = new frm_del_Data(parent);
-        appState().registerForm(name, form);
-    }
-    form->show();
-    form->raise();
-    form->activateWindow();
-    return form;
 }
 
 void frm_del_Data::setAllChecked(bool checked)

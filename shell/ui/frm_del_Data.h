@@ -10,9 +10,6 @@ class frm_del_Data : public QDialog {
 public:
     explicit frm_del_Data(QWidget* parent = nullptr);
 
-    // Shows the one instance, raising it when it is open already.
-    static frm_del_Data* open(QWidget* parent);
-
 private:
     void setAllChecked(bool checked);
     void cmdSel_Click();

@@ -2,6 +2,7 @@
 #include "appstate.h"
 #include "dialogparts.h"
 #include "dialogrules.h"
+#include "dispatch.h"
 #include "frm_del_Data.h"
 #include "messagebox.h"
 #include "module2.h"
@@ -86,7 +87,9 @@ void frm_sfyz::Command1_Click()
         Text2->setFocus();
         return;
     case Operators::IdentityOutcome::Confirmed:
-        frm_del_Data::open(parentWidget() ? parentWidget()->window() : nullptr);
+        // Over the main window, never over this dialog, which goes now.
+        QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+        Dispatch::showOnce(QStringLiteral("frm_del_Data"), [owner] { return new frm_del_Data(owner); });
         Module2::UnloadForm(this);
         return;
     }

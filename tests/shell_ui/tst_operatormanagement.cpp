@@ -1,9 +1,9 @@
 #include "appstate.h"
 #include "fixture.h"
-#include "keyboardinput.h"
 #include "frm_systemer.h"
 #include "messagebox.h"
 #include "operatorbook.h"
+#include "uidriver.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -44,7 +44,7 @@ class TestOperatorManagement : public VarnholtTestCase {
         for (int i = 0; i < texts.size(); ++i) {
             auto* box = form->findChild<QLineEdit*>(registrationBoxes[i]);
             box->clear();
-            KeyboardInput::type(box, texts[i]);
+            UiDriver::typeText(box, texts[i]);
         }
     }
 
@@ -238,7 +238,7 @@ private slots:
         openForm();
         clickOption("Option2");
         auto* combo = control<QComboBox>("Combo1");
-        KeyboardInput::type(combo, target);
+        UiDriver::typeText(combo, target);
         if (asked)
             MessageBox::setNextAnswer(QMessageBox::Ok);
         MessageBox::setNextAnswer(QMessageBox::Ok);
@@ -288,7 +288,7 @@ private slots:
         const QStringList texts{"张三", "店员", "pw", "pw"};
         for (int i = 0; i < 4; ++i) {
             QCOMPARE(form->focusWidget(), control(registrationBoxes[i].toLatin1()));
-            KeyboardInput::type(form->focusWidget(), texts[i]);
+            UiDriver::typeText(form->focusWidget(), texts[i]);
             if (i == 3)
                 MessageBox::setNextAnswer(QMessageBox::Ok);
             QTest::keyClick(form->focusWidget(), Qt::Key_Return);

@@ -1,9 +1,9 @@
 #include "fixture.h"
 #include "frm_Edit_Password.h"
-#include "keyboardinput.h"
 #include "messagebox.h"
 #include "operatorbook.h"
 #include "operators.h"
+#include "uidriver.h"
 
 #include <QLineEdit>
 #include <QPointer>
@@ -32,7 +32,7 @@ class TestPasswordChange : public VarnholtTestCase {
     void submit(const QStringList& texts)
     {
         for (int i = 0; i < texts.size(); ++i)
-            KeyboardInput::type(box(boxNames[i]), texts[i]);
+            UiDriver::typeText(box(boxNames[i]), texts[i]);
         MessageBox::setNextAnswer(QMessageBox::Ok);
         QTest::mouseClick(form->findChild<QPushButton*>("Command1"), Qt::LeftButton);
     }
@@ -148,7 +148,7 @@ private slots:
         const QStringList texts{"管理员", "admin", "neu", "neu"};
         for (int i = 0; i < 4; ++i) {
             QCOMPARE(form->focusWidget(), box(boxNames[i]));
-            KeyboardInput::type(form->focusWidget(), texts[i]);
+            UiDriver::typeText(form->focusWidget(), texts[i]);
             if (i == 3)
                 MessageBox::setNextAnswer(QMessageBox::Ok);
             QTest::keyClick(form->focusWidget(), Qt::Key_Return);

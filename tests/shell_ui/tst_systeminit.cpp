@@ -3,9 +3,9 @@
 #include "fixture.h"
 #include "frm_del_Data.h"
 #include "frm_sfyz.h"
-#include "keyboardinput.h"
 #include "messagebox.h"
 #include "operatorbook.h"
+#include "uidriver.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -44,13 +44,14 @@ class TestSystemInit : public VarnholtTestCase {
     {
         auto* box = check->findChild<QLineEdit*>("Text2");
         box->clear();
-        KeyboardInput::type(box, password);
+        UiDriver::typeText(box, password);
         QTest::mouseClick(check->findChild<QPushButton*>("Command1"), Qt::LeftButton);
     }
 
     void openInitialisation()
     {
-        form = frm_del_Data::open(nullptr);
+        form = new frm_del_Data;
+        form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form));
     }
 
@@ -134,11 +135,11 @@ private slots:
         bool topmostAtTheBox = true;
         MessageBox::setUnqueuedAction(
             [&](const MessageBoxRecord&) { topmostAtTheBox = check->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint); });
-        KeyboardInput::type(box, "wrong");
+        UiDriver::typeText(box, "wrong");
         QTest::keyClick(box, Qt::Key_Return);
         QCOMPARE(MessageBox::shownTexts(), QStringList{"您输入的密码不正确,请您确认后重新输入"});
         QVERIFY(!topmostAtTheBox);
-        KeyboardInput::type(box, "admin");
+        UiDriver::typeText(box, "admin");
         QTest::keyClick(box, Qt::Key_Return);
         QTRY_VERIFY(!check);
         QVERIFY(appState().openForm("frm_del_Data"));

@@ -1,6 +1,8 @@
 #include "dispatch.h"
 #include "MDIF_main.h"
 #include "appstate.h"
+#include "frmProvider.h"
+#include "frmType.h"
 #include "frm_Edit_Password.h"
 #include "frm_backup.h"
 #include "frm_setoperator.h"
@@ -23,10 +25,10 @@ const QList<DispatchRow>& Dispatch::rows()
     static const QList<DispatchRow> table{
         // 期初设置
         {"DPXX", nullptr},
-        {"GYSXXWH", nullptr},
+        {"GYSXXWH", [](MDIF_main& main) { main.showChild(new frmProvider); }},
         {"KHXXWH", nullptr},
         {"YWYSZ", nullptr},
-        {"S61", nullptr},
+        {"S61", [](MDIF_main& main) { main.showChild(new frmType); }},
         {"HPXXWH", nullptr},
         // 入库管理
         {"FKGL", nullptr},

@@ -1,0 +1,96 @@
+#include "exporttoexcel.h"
+#include "appstate.h"
+#include "cellrange.h"
+#include "clock.h"
+#include "desktop.h"
+#include "paths.h"
+#include "workbook.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QUrl>
+
+namespace {
+// A new file of its own under the temporary folder, kept after the export:
+// the spreadsheet program reads it after we have returned.
+QString reserveExportFile(const QString& templateName, QString* error)
+{
+    const QString stem = QDir(QDir::tempPath()).filePath(QFileInfo(templateName).completeBaseName() + QLatin1Char('-')
+                                                         + Clock::now().toString(QStringLiteral("yyyyMMdd-HHmmss")));
+    for (int attempt = 1; attempt <= 1000; ++attempt) {
+        const QString path = stem + (attempt == 1 ? QString() : QLatin1Char('-') + QString::number(attempt))
+                             + QStringLiteral(".xlsx");
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+            file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+            return path;
+        }
+        if (!file.exists())
+            break;
+    }
+    *error = QStringLiteral("无法在临时文件夹中建立文件：%1").arg(QDir::tempPath());
+    return {};
+}
+}
+
+ExportOutcome ExportToExcel(const ExcelExport& request)
+{
+    ExportOutcome outcome;
+    // Notes the first failure; true when it ends the export.
+    auto failed = [&](const QString& text) {
+        if (outcome.error.isEmpty())
+            outcome.error = text;
+        return !request.skipFailures;
+    };
+
+    const QString path = Paths::deliveredFile(AppState::instance().appPath, request.templateName);
+    if (!QFileInfo::exists(path)) {
+        outcome.error = QStringLiteral("找不到模板文件：%1").arg(request.templateName);
+        return outcome;
+    }
+    QString error;
+    const auto book = Workbook::open(path, &error);
+    if (!book) {
+        outcome.error = error;
+        return outcome;
+    }
+
+    Worksheet* sheet = book->worksheet(request.sheet);
+    if (!sheet && failed(QStringLiteral("模板 %1 中没有第 %2 张工作表").arg(request.templateName).arg(request.sheet)))
+        return outcome;
+    if (sheet) {
+        for (const QString& text : request.clearRanges) {
+            const auto range = CellRange::parse(text);
+            if (range)
+                sheet->clear(*range);
+            else if (failed(QStringLiteral("无效的单元格区域：%1").arg(text)))
+                return outcome;
+        }
+        for (qsizetype i = 0; i < request.headers.size(); ++i)
+            sheet->setValue(1, int(i) + 1, request.headers[i]);
+        for (const ExportCells& cells : request.data) {
+            const auto start = CellRange::parse(cells.topLeft);
+            if (start)
+                sheet->writeRows(start->firstRow, start->firstColumn, cells.rows);
+            else if (failed(QStringLiteral("无效的单元格：%1").arg(cells.topLeft)))
+                return outcome;
+        }
+    }
+    book->switchWrapOff(book->activeWorksheet());
+
+    const QString file = reserveExportFile(request.templateName, &error);
+    if (file.isEmpty()) {
+        failed(error);
+        return outcome;
+    }
+    if (!book->save(file, &error)) {
+        QFile::remove(file);
+        failed(error);
+        return outcome;
+    }
+    outcome.file = file;
+    if (!DesktopOpener::instance().openUrl(QUrl::fromLocalFile(file)))
+        failed(QStringLiteral("无法打开文件：%1").arg(file));
+    return outcome;
+}

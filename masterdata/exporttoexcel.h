@@ -1,0 +1,46 @@
+#pragma once
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+// A query's result as the data layer read it: column names and rows of values.
+struct ExportTable {
+    QStringList columns;
+    QList<QVariantList> rows;
+};
+
+// Values written from a top-left cell, row by row, left to right.
+struct ExportCells {
+    QString topLeft;
+    QList<QVariantList> rows;
+
+    // A query's whole result from "a2" on, every column (names not written).
+    static ExportCells query(const ExportTable& table) { return {QStringLiteral("a2"), table.rows}; }
+    static ExportCells cell(const QString& reference, const QVariant& value) { return {reference, {{value}}}; }
+};
+
+// How one form hands a list to the spreadsheet program.
+struct ExcelExport {
+    QString templateName;      // "data.xls" … "data6.xls", "销售单.xls"
+    int sheet = 1;             // worksheet number (4 for the printed sales slip)
+    QStringList clearRanges;   // cleared in order, formats kept; none to clear nothing
+    // Row 1, columns 1 to n: a list's column headers. Empty when the template's
+    // own row 1 stays, when a grid's header row comes with the data, or none.
+    QStringList headers;
+    QList<ExportCells> data;   // a query at "a2", a list or grid, single cells
+    // A failed step is passed over and the next one runs; when false the
+    // first failure ends the export and nothing is opened.
+    bool skipFailures = true;
+};
+
+struct ExportOutcome {
+    QString file;  // the filled workbook handed to the desktop, "" when none
+    QString error; // the first step that failed, "" when none did
+};
+
+// Fills a copy of the template (the shop's own in AppPath, else the delivered
+// one) and hands it to the desktop under a new name in the temporary folder.
+// The template is never written. Forms that pass failures over silently ignore
+// the outcome.
+ExportOutcome ExportToExcel(const ExcelExport& request);

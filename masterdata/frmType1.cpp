@@ -1,0 +1,7 @@
+#include "frmType1.h"
+#include "lookuptables.h"
+
+frmType1::frmType1(MasterListPanel& list, EditorMode mode, QWidget* parent)
+    : MasterEditor(lookupEditorSpec(LookupTables::Categories), list, mode, parent)
+{
+}

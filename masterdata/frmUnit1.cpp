@@ -1,0 +1,7 @@
+#include "frmUnit1.h"
+#include "lookuptables.h"
+
+frmUnit1::frmUnit1(MasterListPanel& list, EditorMode mode, QWidget* parent)
+    : MasterEditor(lookupEditorSpec(LookupTables::Units), list, mode, parent)
+{
+}

@@ -1,0 +1,17 @@
+#pragma once
+#include "mastereditor.h"
+
+// Categories and units: two columns, 编号 and 名称, no search codes.
+struct LookupTable {
+    NumberScheme number;
+    QString header; // the name column's header
+    QString hint;   // the filter's hint: it searches the number only
+};
+
+namespace LookupTables {
+extern const LookupTable Categories;
+extern const LookupTable Units;
+}
+
+ListSpec lookupListSpec(const LookupTable& table);
+EditorSpec lookupEditorSpec(const LookupTable& table);

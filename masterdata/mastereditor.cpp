@@ -1,0 +1,392 @@
+#include "mastereditor.h"
+#include "dialogrules.h"
+#include "messagebox.h"
+#include "module2.h"
+#include "searchcodes.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+QWidget* makeBox(const EditorField& field, QWidget* parent)
+{
+    QWidget* box = nullptr;
+    switch (field.kind) {
+    case FieldKind::Line:
+        box = new QLineEdit(parent);
+        break;
+    case FieldKind::Money: {
+        auto* line = new QLineEdit(parent);
+        line->setAlignment(Qt::AlignRight);
+        box = line;
+        break;
+    }
+    case FieldKind::MultiLine: {
+        auto* edit = new QPlainTextEdit(parent);
+        edit->setTabChangesFocus(true);
+        edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        edit->setFixedHeight(edit->fontMetrics().lineSpacing() * 3 + 2 * edit->frameWidth() + 8);
+        box = edit;
+        break;
+    }
+    case FieldKind::Combo: {
+        auto* combo = new QComboBox(parent);
+        combo->setEditable(true);
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        combo->addItems(field.items);
+        box = combo;
+        break;
+    }
+    }
+    box->setObjectName(field.objectName);
+    return box;
+}
+
+QString boxText(const QWidget* box)
+{
+    if (const auto* line = qobject_cast<const QLineEdit*>(box))
+        return line->text();
+    if (const auto* edit = qobject_cast<const QPlainTextEdit*>(box))
+        return edit->toPlainText();
+    if (const auto* combo = qobject_cast<const QComboBox*>(box))
+        return combo->currentText();
+    return {};
+}
+
+void setBoxText(QWidget* box, const QString& text)
+{
+    if (auto* line = qobject_cast<QLineEdit*>(box))
+        line->setText(text);
+    else if (auto* edit = qobject_cast<QPlainTextEdit*>(box))
+        edit->setPlainText(text);
+    else if (auto* combo = qobject_cast<QComboBox*>(box))
+        combo->setEditText(text);
+}
+}
+
+MasterEditor::MasterEditor(EditorSpec spec, MasterListPanel& list, EditorMode mode, QWidget* parent)
+    : QDialog(parent)
+    , m_spec(std::move(spec))
+    , m_list(list)
+    , m_mode(mode)
+{
+    setModal(true);
+    setWindowTitle(mode == EditorMode::View && !m_spec.viewCaption.isEmpty() ? m_spec.viewCaption : m_spec.caption);
+    buildControls();
+    load();
+    DialogRules::CenterForm(this);
+}
+
+// The boxes give up the focus while they are destroyed, after this part of
+// the editor is gone.
+MasterEditor::~MasterEditor() { disconnect(m_nameLeft); }
+
+void MasterEditor::buildControls()
+{
+    m_parts = new QHBoxLayout(this);
+    auto* layout = new QVBoxLayout;
+    m_parts->addLayout(layout);
+    auto* grid = new QGridLayout;
+    QHBoxLayout* line = nullptr;
+    int row = -1;
+    for (const EditorField& field : std::as_const(m_spec.fields)) {
+        QWidget* box = makeBox(field, this);
+        auto* label = new QLabel(field.label, this);
+        label->setObjectName(field.labelName);
+        if (!field.sameRow || !line) {
+            line = new QHBoxLayout;
+            grid->addWidget(label, ++row, 0);
+            grid->addLayout(line, row, 1);
+        } else {
+            line->addWidget(label);
+        }
+        line->addWidget(box, 1);
+        if (!field.hint.isEmpty())
+            line->addWidget(new QLabel(field.hint, this));
+        if (field.kind == FieldKind::Money)
+            box->installEventFilter(this);
+        m_boxes << box;
+    }
+    layout->addLayout(grid);
+
+    // The number is given by the program and never typed.
+    if (QWidget* number = m_boxes.value(0)) {
+        number->setEnabled(false);
+        QPalette face = number->palette();
+        face.setColor(QPalette::Disabled, QPalette::Base, face.color(QPalette::Button));
+        number->setPalette(face);
+    }
+
+    auto* buttons = new QHBoxLayout;
+    m_save = new QPushButton(QStringLiteral("保存(&S)"), this);
+    m_save->setObjectName(QStringLiteral("ComSave"));
+    m_cancel = new QPushButton(QStringLiteral("取消(&C)"), this);
+    m_cancel->setObjectName(QStringLiteral("ComRtn"));
+    buttons->addStretch();
+    buttons->addWidget(m_save);
+    buttons->addWidget(m_cancel);
+    buttons->addStretch();
+    layout->addLayout(buttons);
+    connect(m_save, &QPushButton::clicked, this, &MasterEditor::ComSave_Click);
+    connect(m_cancel, &QPushButton::clicked, this, &MasterEditor::ComRtn_Click);
+    if (m_mode == EditorMode::View) {
+        m_save->hide();
+        m_cancel->setText(QStringLiteral("关   闭 （C）"));
+        m_cancel->setMinimumWidth(2700 / 15);
+    }
+
+    QList<QWidget*> chain;
+    for (int i = 1; i < m_spec.fields.size(); ++i) {
+        if (m_spec.fields[i].enterChain)
+            chain << m_boxes[i];
+    }
+    EnterToNext::install(chain, [this] {
+        if (m_save->isVisible())
+            m_save->setFocus(Qt::OtherFocusReason);
+    }, EnterToNext::Mode::FromFilledBox);
+    DialogKeyFilter::install(this);
+
+    if (box(m_spec.nameField)) {
+        m_nameLeft = connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+            // Only a move within the editor counts: another window taking the
+            // activation leaves the codes alone.
+            if (old == box(m_spec.nameField) && now && now->window() == this)
+                fillSearchCodes();
+        });
+    }
+}
+
+void MasterEditor::fillItemLists()
+{
+    QList<std::pair<QComboBox*, QStringList>> lists;
+    DbStatus status;
+    {
+        std::optional<DbSession> session;
+        for (int i = 0; i < m_spec.fields.size() && status; ++i) {
+            const EditorField& field = m_spec.fields[i];
+            if (field.kind != FieldKind::Combo || field.itemsQuery.isEmpty())
+                continue;
+            if (!session) {
+                auto conn = Mod1::OpenConn();
+                if (!conn) {
+                    status = conn.error();
+                    break;
+                }
+                session.emplace(std::move(*conn));
+            }
+            auto rows = session->query(field.itemsQuery);
+            if (!rows) {
+                status = rows.error();
+                break;
+            }
+            QStringList items;
+            for (const QVariantList& row : rows->data())
+                items << row.value(0).toString().trimmed();
+            lists.append({qobject_cast<QComboBox*>(m_boxes[i]), items});
+        }
+    }
+    for (auto& [combo, items] : lists)
+        combo->addItems(items);
+    if (!status)
+        MessageBox::show(this, status.error().text());
+}
+
+void MasterEditor::load()
+{
+    fillItemLists();
+    for (int i = 0; i < m_spec.fields.size(); ++i) {
+        const EditorField& field = m_spec.fields[i];
+        setBoxText(m_boxes[i], field.kind == FieldKind::Money && field.initialText.isEmpty() ? QStringLiteral("0.00")
+                                                                                             : field.initialText);
+    }
+    if (m_mode == EditorMode::Add) {
+        DbResult<QString> number = DbError{};
+        {
+            auto conn = Mod1::OpenConn();
+            number = conn ? NextRecordNumber(*conn, m_spec.number) : DbResult<QString>(conn.error());
+        }
+        if (number)
+            setBoxText(m_boxes.value(0), *number);
+        else
+            MessageBox::show(this, number.error().text());
+        return;
+    }
+    const int row = m_list.selectedRow();
+    if (row < 0)
+        return;
+    const MasterTableModel* model = m_list.model();
+    for (int i = 0; i < m_spec.fields.size(); ++i) {
+        if (m_spec.fields[i].listColumn >= 0)
+            setBoxText(m_boxes[i], model->text(row, m_spec.fields[i].listColumn));
+    }
+    m_listRow = model->index(row, 0);
+    m_oldNumber = boxText(m_boxes.value(0));
+}
+
+QWidget* MasterEditor::firstBox() const
+{
+    for (int i = 0; i < m_spec.fields.size(); ++i) {
+        if (m_spec.fields[i].enterChain && m_boxes[i]->isEnabled())
+            return m_boxes[i];
+    }
+    return nullptr;
+}
+
+void MasterEditor::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (m_shown)
+        return;
+    m_shown = true;
+    if (QWidget* start = firstBox())
+        start->setFocus(Qt::OtherFocusReason);
+}
+
+bool MasterEditor::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* money = qobject_cast<QLineEdit*>(watched);
+    if (money && event->type() == QEvent::FocusIn) {
+        // After the box's own selection on focus: the whole of "0.00".
+        QTimer::singleShot(0, money, [money] {
+            if (money->hasFocus())
+                money->setSelection(0, 4);
+        });
+    } else if (money && event->type() == QEvent::FocusOut) {
+        money->setText(Module2::FormatMoney(money->text()));
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void MasterEditor::addSidePart(QWidget* part) { m_parts->addWidget(part, 1); }
+
+QWidget* MasterEditor::box(const QString& objectName) const
+{
+    if (objectName.isEmpty())
+        return nullptr;
+    for (int i = 0; i < m_spec.fields.size(); ++i) {
+        if (m_spec.fields[i].objectName == objectName)
+            return m_boxes[i];
+    }
+    return nullptr;
+}
+
+QString MasterEditor::text(const QString& objectName) const { return boxText(box(objectName)); }
+
+void MasterEditor::setText(const QString& objectName, const QString& text)
+{
+    if (QWidget* target = box(objectName))
+        setBoxText(target, text);
+}
+
+MasterRecord MasterEditor::record() const
+{
+    MasterRecord record{m_spec.number.table, m_spec.number.column, {}, m_oldNumber};
+    for (int i = 0; i < m_spec.fields.size(); ++i) {
+        const EditorField& field = m_spec.fields[i];
+        const QString text = boxText(m_boxes[i]);
+        record.values.append({field.column, field.kind == FieldKind::Money
+                                                 ? QVariant(QLocale::c().toDouble(Module2::FormatMoney(text)))
+                                                 : QVariant(text)});
+    }
+    return record;
+}
+
+void MasterEditor::fillSearchCodes()
+{
+    DbResult<SearchCodes> codes = DbError{};
+    {
+        auto conn = Mod1::OpenConn();
+        codes = conn ? MakeSearchCodes(*conn, text(m_spec.nameField)) : DbResult<SearchCodes>(conn.error());
+    }
+    if (!codes) {
+        MessageBox::show(this, codes.error().text());
+        return;
+    }
+    setText(m_spec.pinyinField, codes->pinyin);
+    setText(m_spec.wubiField, codes->wubi);
+}
+
+void MasterEditor::ComSave_Click()
+{
+    if (m_mode == EditorMode::View)
+        return;
+    for (int i = 0; i < m_spec.fields.size(); ++i) {
+        const EditorField& field = m_spec.fields[i];
+        if (field.rule == FieldRule::Untested || !boxText(m_boxes[i]).isEmpty())
+            continue;
+        if (field.rule == FieldRule::Optional) {
+            setBoxText(m_boxes[i], QStringLiteral("-"));
+            continue;
+        }
+        MessageBox::show(this, QStringLiteral("请输入") + field.name + QStringLiteral("。"), QStringLiteral("提示"));
+        if (m_boxes[i]->isEnabled())
+            m_boxes[i]->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+
+    const MasterRecord saved = record();
+    std::optional<Refusal> refusal;
+    DbStatus status;
+    {
+        auto conn = Mod1::OpenConn();
+        if (!conn) {
+            status = conn.error();
+        } else {
+            status = conn->transaction([&](DbSession& session) -> DbStatus {
+                if (m_spec.refuseSave) {
+                    auto refused = m_spec.refuseSave(session, saved, m_mode);
+                    if (!refused)
+                        return refused.error();
+                    if ((refusal = *refused))
+                        return {};
+                }
+                if (DbStatus written = WriteMasterRecord(session, saved, m_mode == EditorMode::Add); !written)
+                    return written;
+                return m_spec.alsoWrite ? m_spec.alsoWrite(session, saved, m_mode) : DbStatus();
+            });
+        }
+    }
+    if (!status) {
+        MessageBox::show(this, status.error().text() + QLatin1Char('\n'));
+        return;
+    }
+    if (refusal) {
+        MessageBox::show(this, refusal->text, refusal->title);
+        if (QWidget* target = box(refusal->focusField))
+            target->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    writeListRow();
+    MessageBox::show(this, m_mode == EditorMode::Add ? QStringLiteral("新增成功。") : QStringLiteral("修改成功。"),
+                     QStringLiteral("提示"));
+    accept();
+}
+
+void MasterEditor::writeListRow()
+{
+    MasterTableModel* model = m_list.model();
+    const bool adding = m_mode == EditorMode::Add;
+    if (!adding && !m_listRow.isValid())
+        return;
+    QVariantList row = adding ? QVariantList(model->columnCount()) : model->rawRow(m_listRow.row());
+    for (int i = 0; i < m_spec.fields.size(); ++i) {
+        const int column = m_spec.fields[i].listColumn;
+        if (column >= 0 && column < row.size())
+            row[column] = boxText(m_boxes[i]);
+    }
+    if (adding)
+        model->appendRow(row);
+    else
+        model->setRow(m_listRow.row(), row);
+}
+
+void MasterEditor::ComRtn_Click() { Module2::UnloadForm(this); }

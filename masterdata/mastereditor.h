@@ -1,0 +1,113 @@
+#pragma once
+// The master record editor of the family (see masterlist.h): a modal dialog
+// built from an EditorSpec. It numbers a new record, copies the list's
+// selected row to modify or view one, moves on with Enter only from a filled
+// box (from the last one to the save button), ignores Esc, fills the search
+// codes when the name box is left for another place in the editor, checks
+// the boxes in field order, saves in one transaction and writes the list row.
+#include "masterlist.h"
+#include "masterrecord.h"
+#include "recordnumber.h"
+
+#include <QDialog>
+#include <QPersistentModelIndex>
+#include <optional>
+
+class QHBoxLayout;
+class QPushButton;
+
+// A member whose boxes need another kind (a date, a whole number) adds it here.
+enum class FieldKind {
+    Line,
+    MultiLine, // several lines with a vertical scroll bar
+    Combo,     // a list and typing; a typed value is kept
+    Money,     // right-aligned, "0.00" on leaving, saved as a number
+};
+
+enum class FieldRule {
+    Required, // empty: "请输入<name>。" and the focus to the box
+    Optional, // empty: "-"
+    Untested,
+};
+
+struct EditorField {
+    QString objectName; // "Text2"
+    QString label;      // "名    称", as it stands beside the box
+    QString name;       // "名称", the field in its message
+    QString column;     // the table's column
+    FieldRule rule = FieldRule::Optional;
+    int listColumn = -1; // the list column it is copied from and written to
+    FieldKind kind = FieldKind::Line;
+    bool enterChain = true; // Enter in it moves on
+    bool sameRow = false;   // stands right of the box before it
+    QString labelName = {};   // the label's objectName, when a member changes its text
+    QString hint = {};        // a label right of the box
+    QStringList items = {};   // Combo: fixed items
+    QString itemsQuery = {};  // Combo: a statement of one column read at load, trimmed
+    QString initialText = {}; // the text a new record starts with
+};
+
+// A save the database refuses before anything is written.
+struct Refusal {
+    QString text;
+    QString title;
+    QString focusField;
+};
+
+struct EditorSpec {
+    NumberScheme number;       // table, number column and numbering
+    QList<EditorField> fields; // in the order of the checks; the first is the number box
+    QString caption = QStringLiteral("记录编辑");
+    QString viewCaption;
+    // Leaving the name box fills the two code boxes; empty names: no codes.
+    QString nameField;
+    QString pinyinField;
+    QString wubiField;
+    // Both run inside the save's transaction, before and after the write.
+    std::function<DbResult<std::optional<Refusal>>(DbSession&, const MasterRecord&, EditorMode)> refuseSave;
+    std::function<DbStatus(DbSession&, const MasterRecord&, EditorMode)> alsoWrite;
+};
+
+class MasterEditor : public QDialog {
+    Q_OBJECT
+public:
+    MasterEditor(EditorSpec spec, MasterListPanel& list, EditorMode mode, QWidget* parent = nullptr);
+    ~MasterEditor() override;
+
+    EditorMode mode() const { return m_mode; }
+    const QString& oldNumber() const { return m_oldNumber; }
+    QWidget* box(const QString& objectName) const;
+    QString text(const QString& objectName) const;
+    void setText(const QString& objectName, const QString& text);
+    MasterRecord record() const;
+    // A part of the member's own right of the record (a history half).
+    void addSidePart(QWidget* part);
+
+public slots:
+    void ComSave_Click();
+    void ComRtn_Click();
+    void fillSearchCodes();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildControls();
+    void load();
+    void fillItemLists();
+    void writeListRow();
+    QWidget* firstBox() const;
+
+    EditorSpec m_spec;
+    MasterListPanel& m_list;
+    EditorMode m_mode;
+    QString m_oldNumber;
+    QPersistentModelIndex m_listRow;
+    QHBoxLayout* m_parts = nullptr;
+    QList<QWidget*> m_boxes; // by field
+    QPushButton* m_save = nullptr;
+    QPushButton* m_cancel = nullptr;
+    bool m_shown = false;
+    QMetaObject::Connection m_nameLeft;
+};

@@ -1,0 +1,275 @@
+#include "masterlist.h"
+#include "appstate.h"
+#include "dbsession.h"
+#include "mdlini.h"
+#include "messagebox.h"
+
+#include <QButtonGroup>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int TwipsPerPixel = 15;
+
+QPushButton* makeButton(const QString& name, const QString& caption, QWidget* parent)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    return button;
+}
+
+bool readBoolean(const QString& text, bool* value)
+{
+    if (text.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0)
+        *value = true;
+    else if (text.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0)
+        *value = false;
+    else
+        return false;
+    return true;
+}
+}
+
+MasterListPanel::MasterListPanel(ListSpec spec, QWidget* parent)
+    : QWidget(parent)
+    , m_spec(std::move(spec))
+{
+    if (m_spec.select.isEmpty())
+        m_spec.select = QStringLiteral("select * from \"%1\"").arg(m_spec.table);
+    if (m_spec.deleteStatements.isEmpty())
+        m_spec.deleteStatements << QStringLiteral("delete from \"%1\" where \"%2\" = ?").arg(m_spec.table, m_spec.numberColumn);
+    buildControls();
+    restoreFilterOption();
+    if (m_spec.fillOnOpen)
+        fillWhere();
+}
+
+void MasterListPanel::buildControls()
+{
+    const ListNames& names = m_spec.names;
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+
+    auto* buttonFrame = new QWidget(this);
+    buttonFrame->setObjectName(names.buttonFrame);
+    auto* buttons = new QHBoxLayout(buttonFrame);
+    buttons->setContentsMargins(0, 0, 0, 0);
+    auto* add = makeButton(names.add, QStringLiteral("新 增"), buttonFrame);
+    auto* modify = makeButton(names.modify, QStringLiteral("修 改"), buttonFrame);
+    auto* remove = makeButton(names.remove, QStringLiteral("删 除"), buttonFrame);
+    auto* back = makeButton(names.back, QStringLiteral("返 回"), buttonFrame);
+    buttons->addWidget(add);
+    buttons->addWidget(names.deleteBeforeModify ? remove : modify);
+    buttons->addWidget(names.deleteBeforeModify ? modify : remove);
+    buttons->addWidget(back);
+    buttons->addStretch();
+    layout->addWidget(buttonFrame);
+    remove->setEnabled(!m_spec.deleteForAdministratorOnly || appState().isAdministrator());
+    connect(add, &QPushButton::clicked, this, &MasterListPanel::ComAdd_Click);
+    connect(modify, &QPushButton::clicked, this, &MasterListPanel::ComMod_Click);
+    connect(remove, &QPushButton::clicked, this, &MasterListPanel::ComDel_Click);
+    connect(back, &QPushButton::clicked, this, &MasterListPanel::ComRtn_Click);
+
+    auto* filterRow = new QHBoxLayout;
+    if (m_spec.filters.size() > 1) {
+        auto* optionFrame = new QWidget(this);
+        optionFrame->setObjectName(names.optionFrame);
+        auto* optionLayout = new QVBoxLayout(optionFrame);
+        optionLayout->setContentsMargins(0, 0, 0, 0);
+        auto* group = new QButtonGroup(optionFrame);
+        for (int i = 0; i < m_spec.filters.size(); ++i) {
+            auto* option = new QRadioButton(m_spec.filters[i].caption, optionFrame);
+            option->setObjectName(m_spec.filters[i].objectName);
+            group->addButton(option, i);
+            optionLayout->addWidget(option);
+            connect(option, &QRadioButton::clicked, this, [this, i] { chooseFilterOption(i); });
+            m_options << option;
+        }
+        m_options.first()->setChecked(true);
+        filterRow->addWidget(optionFrame);
+    }
+    auto* filterColumn = new QVBoxLayout;
+    m_hint = new QLabel(m_spec.filters.value(0).hint, this);
+    m_hint->setObjectName(names.hintLabel);
+    m_filter = new QLineEdit(this);
+    m_filter->setObjectName(names.filterBox);
+    QPalette cyan = m_filter->palette();
+    cyan.setColor(QPalette::Base, QColor(128, 255, 255));
+    m_filter->setPalette(cyan);
+    connect(m_filter, &QLineEdit::textChanged, this, &MasterListPanel::TextName_Change);
+    filterColumn->addWidget(m_hint);
+    filterColumn->addWidget(m_filter);
+    filterRow->addLayout(filterColumn, 1);
+    layout->addLayout(filterRow);
+
+    m_model = new MasterTableModel(m_spec.columns, this);
+    m_view = new QTreeView(this);
+    m_view->setObjectName(names.list);
+    m_view->setModel(m_model);
+    m_view->setRootIsDecorated(false);
+    m_view->setItemsExpandable(false);
+    m_view->setUniformRowHeights(true);
+    m_view->setAllColumnsShowFocus(true);
+    m_view->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_view->header()->setStretchLastSection(false);
+    for (int c = 0; c < m_spec.columns.size(); ++c) {
+        const int width = m_spec.columns[c].widthTwips / TwipsPerPixel;
+        if (width == 0)
+            m_view->setColumnHidden(c, true);
+        else
+            m_view->setColumnWidth(c, width);
+    }
+    connect(m_view, &QTreeView::doubleClicked, this, [this] {
+        if (m_spec.doubleClickViews)
+            openEditor(EditorMode::View);
+        else
+            ComMod_Click();
+    });
+    layout->addWidget(m_view, 1);
+}
+
+void MasterListPanel::restoreFilterOption()
+{
+    if (m_options.isEmpty())
+        return;
+    // Each option reads its own section; one that reads True is chosen as by a click.
+    for (int i = 0; i < m_options.size(); ++i) {
+        const QString section = m_spec.filters[i].iniSection;
+        bool chosen = false;
+        if (section.isEmpty() || !readBoolean(mdlINI::ReadIni(section, m_spec.iniKey), &chosen) || !chosen)
+            continue;
+        m_options[i]->setChecked(true);
+        chooseFilterOption(i);
+    }
+}
+
+void MasterListPanel::chooseFilterOption(int index)
+{
+    for (int i = 0; i < m_options.size(); ++i) {
+        const QString section = m_spec.filters[i].iniSection;
+        if (!section.isEmpty())
+            mdlINI::WriteIni(section, m_spec.iniKey, m_options[i]->isChecked() ? QStringLiteral("True") : QStringLiteral("False"));
+    }
+    if (m_options[index]->isChecked())
+        m_hint->setText(m_spec.filters[index].hint);
+}
+
+QString MasterListPanel::filterColumn() const
+{
+    for (int i = 0; i < m_options.size(); ++i) {
+        if (m_options[i]->isChecked())
+            return m_spec.filters[i].column;
+    }
+    return m_spec.filters.value(0).column;
+}
+
+void MasterListPanel::fillWhere(const QString& condition, const QVariantList& params)
+{
+    m_model->setRows({});
+    QList<QVariantList> rows;
+    DbStatus status;
+    {
+        auto conn = Mod1::OpenConn();
+        if (!conn) {
+            status = conn.error();
+        } else {
+            const QString sql = condition.isEmpty() ? m_spec.select : m_spec.select + QStringLiteral(" where ") + condition;
+            auto result = conn->query(sql, params);
+            if (!result) {
+                status = result.error();
+            } else {
+                QList<int> sources;
+                for (const ListColumn& column : m_spec.columns)
+                    sources << result->columnIndex(column.column);
+                rows.reserve(result->count());
+                for (const QVariantList& source : result->data()) {
+                    QVariantList row;
+                    row.reserve(sources.size());
+                    for (const int index : sources)
+                        row << (index < 0 ? QVariant() : source[index]);
+                    rows << std::move(row);
+                }
+            }
+        }
+    }
+    if (!status) {
+        MessageBox::show(this, status.error().text());
+        return;
+    }
+    m_model->setRows(std::move(rows));
+}
+
+void MasterListPanel::TextName_Change()
+{
+    const QString text = m_filter->text();
+    if (m_spec.emptyFilterClears && text.isEmpty()) {
+        m_model->setRows({});
+        return;
+    }
+    fillWhere(filterColumn() + QStringLiteral(" like '%'||?||'%'"), {text.trimmed()});
+}
+
+int MasterListPanel::selectedRow() const
+{
+    const QModelIndexList rows = m_view->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+void MasterListPanel::selectRow(int row)
+{
+    const QModelIndex index = m_model->index(row, 0);
+    m_view->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    m_view->scrollTo(index);
+}
+
+void MasterListPanel::openEditor(EditorMode mode)
+{
+    if (m_spec.openEditor)
+        m_spec.openEditor(*this, mode);
+}
+
+void MasterListPanel::ComAdd_Click() { openEditor(EditorMode::Add); }
+void MasterListPanel::ComMod_Click() { openEditor(EditorMode::Modify); }
+
+void MasterListPanel::ComDel_Click()
+{
+    const int row = selectedRow();
+    if (row < 0)
+        return;
+    const QString number = m_model->text(row, 0);
+    if (MessageBox::askYesNo(this, m_spec.deleteQuestion.arg(number))) {
+        DbStatus status;
+        {
+            auto conn = Mod1::OpenConn();
+            if (!conn) {
+                status = conn.error();
+            } else {
+                status = conn->transaction([&](DbSession& session) -> DbStatus {
+                    for (const QString& statement : std::as_const(m_spec.deleteStatements)) {
+                        if (auto done = session.exec(statement, {number}); !done)
+                            return done.error();
+                    }
+                    return {};
+                });
+            }
+        }
+        if (status)
+            m_model->removeRow(row);
+        else
+            MessageBox::show(this, status.error().text());
+    }
+    if (m_model->rowCount() > 0)
+        selectRow(0);
+}
+
+void MasterListPanel::ComRtn_Click() { emit returnRequested(); }

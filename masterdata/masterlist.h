@@ -1,0 +1,127 @@
+#pragma once
+// The master list and editor family. Every master table (goods, categories,
+// units, suppliers, customers, salesmen) is kept through one MasterListPanel
+// and one MasterEditor, each built from a spec; a member writes specs:
+//
+//   - its list form is a plain QWidget holding one MasterListPanel (two for
+//     categories and units) made from a ListSpec: the table and statement, the
+//     columns (header, width in twips, alignment, format; the first column is
+//     the record's number), the filter options with their config.ini sections
+//     (a single option is a fixed column without buttons), whether the list
+//     fills at once, the delete question and statements, the control names;
+//   - its editor is a MasterEditor subclass that hands over an EditorSpec
+//     (mastereditor.h): number scheme, boxes with label, column, rule, kind and
+//     list column, the search-code boxes, the caption of the view mode, hooks
+//     that refuse a save or write more in its transaction;
+//   - ListSpec::openEditor ties them: showModally<frmXxx1>().
+//
+// What a member adds of its own (buttons that fill the list another way, an
+// editor's history half) goes around the family through fillWhere(), model(),
+// selectedRow() and the editor's box()/text(), never into a copy of it.
+#include "mastertablemodel.h"
+
+#include <QWidget>
+#include <functional>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTreeView;
+class MasterListPanel;
+
+enum class EditorMode { Add, Modify, View };
+
+struct FilterOption {
+    QString objectName; // "Option1"
+    QString caption;    // "按拼音码"
+    QString column;     // the searched column
+    QString hint;       // "输入拼音码筛选"
+    QString iniSection; // "option9"; empty when the choice is not kept
+};
+
+// Object names of the panel's controls; the defaults are those of most lists.
+struct ListNames {
+    QString list = QStringLiteral("ListView1");
+    QString filterBox = QStringLiteral("TextName");
+    QString hintLabel = QStringLiteral("Label2");
+    QString buttonFrame;
+    QString optionFrame;
+    QString add = QStringLiteral("ComAdd");
+    QString modify = QStringLiteral("ComMod");
+    QString remove = QStringLiteral("ComDel");
+    QString back = QStringLiteral("ComRtn");
+    bool deleteBeforeModify = false; // button order 新增 删除 修改 返回
+};
+
+using EditorOpener = std::function<void(MasterListPanel&, EditorMode)>;
+
+struct ListSpec {
+    QString table;
+    QString numberColumn = QStringLiteral("编号");
+    QString select;                 // the statement without its filter; empty: every column of the table
+    QList<ListColumn> columns;
+    QList<FilterOption> filters;    // the first is chosen at design time
+    QString iniKey = QStringLiteral("name");
+    bool fillOnOpen = true;
+    bool emptyFilterClears = false; // an empty filter box empties the list without a query
+    QString deleteQuestion = QStringLiteral("确认删除[%1]吗?");
+    QStringList deleteStatements;   // each binds the number; empty: the row of the table
+    bool deleteForAdministratorOnly = false;
+    bool doubleClickViews = false;  // a double-click views instead of modifying
+    ListNames names;
+    EditorOpener openEditor;
+};
+
+// A filtered master list with its add, modify, delete and return buttons.
+class MasterListPanel : public QWidget {
+    Q_OBJECT
+public:
+    explicit MasterListPanel(ListSpec spec, QWidget* parent = nullptr);
+
+    const ListSpec& spec() const { return m_spec; }
+    MasterTableModel* model() const { return m_model; }
+    QTreeView* view() const { return m_view; }
+    QLineEdit* filterBox() const { return m_filter; }
+
+    // The row marked selected, -1 when none.
+    int selectedRow() const;
+    void selectRow(int row);
+
+    // Refills the list from the spec's statement, narrowed by a condition
+    // with bound values; a failure is reported and leaves the list empty.
+    void fillWhere(const QString& condition = {}, const QVariantList& params = {});
+    QString filterColumn() const;
+
+public slots:
+    void ComAdd_Click();
+    void ComMod_Click();
+    void ComDel_Click();
+    void ComRtn_Click();
+    void TextName_Change();
+
+signals:
+    void returnRequested();
+
+private:
+    void buildControls();
+    void restoreFilterOption();
+    void chooseFilterOption(int index);
+    void openEditor(EditorMode mode);
+
+    ListSpec m_spec;
+    MasterTableModel* m_model = nullptr;
+    QTreeView* m_view = nullptr;
+    QLineEdit* m_filter = nullptr;
+    QLabel* m_hint = nullptr;
+    QList<QRadioButton*> m_options;
+};
+
+template <typename Editor>
+EditorOpener showModally()
+{
+    return [](MasterListPanel& list, EditorMode mode) {
+        Editor editor(list, mode, list.window());
+        editor.exec();
+    };
+}

@@ -1,0 +1,34 @@
+#include "masterrecord.h"
+
+#include <QStringList>
+#include <sqlite3.h>
+
+QVariant MasterRecord::value(const QString& column) const
+{
+    for (const auto& [name, value] : values) {
+        if (name == column)
+            return value;
+    }
+    return {};
+}
+
+DbStatus WriteMasterRecord(DbSession& session, const MasterRecord& record, bool isNew)
+{
+    if (isNew)
+        return session.insert(record.table, record.values).status();
+    QStringList assignments;
+    QVariantList params;
+    for (const auto& [column, value] : record.values) {
+        assignments << QStringLiteral("\"%1\" = ?").arg(column);
+        params << value;
+    }
+    params << record.oldNumber;
+    auto changed = session.exec(QStringLiteral("update \"%1\" set %2 where \"%3\" = ?")
+                                    .arg(record.table, assignments.join(QStringLiteral(", ")), record.numberColumn),
+                                params);
+    if (!changed)
+        return changed.error();
+    if (*changed == 0)
+        return DbError{SQLITE_NOTFOUND, QStringLiteral("记录[%1]已不存在").arg(record.oldNumber)};
+    return {};
+}

@@ -1,0 +1,102 @@
+#include "mastertablemodel.h"
+#include "module2.h"
+
+MasterTableModel::MasterTableModel(QList<ListColumn> columns, QObject* parent)
+    : QAbstractTableModel(parent)
+    , m_columns(std::move(columns))
+{
+}
+
+int MasterTableModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : int(m_rows.size()); }
+int MasterTableModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : int(m_columns.size()); }
+
+QString MasterTableModel::format(const QVariant& value, CellFormat format)
+{
+    if (value.isNull())
+        return {};
+    switch (format) {
+    case CellFormat::Text:
+        return value.toString().trimmed();
+    case CellFormat::Money:
+        return value.typeId() == QMetaType::QString ? Module2::FormatMoney(value.toString())
+                                                    : Module2::FormatMoney(value.toDouble());
+    case CellFormat::Whole:
+        return value.typeId() == QMetaType::QString ? Module2::FormatInt(value.toString())
+                                                    : Module2::FormatInt(value.toDouble());
+    case CellFormat::Number:
+        return Module2::NumberText(value);
+    }
+    return {};
+}
+
+QVariant MasterTableModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_rows.size())
+        return {};
+    if (role == Qt::DisplayRole)
+        return text(index.row(), index.column());
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(m_columns[index.column()].alignment | Qt::AlignVCenter);
+    return {};
+}
+
+QVariant MasterTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || section < 0 || section >= m_columns.size())
+        return {};
+    if (role == Qt::DisplayRole)
+        return m_columns[section].header;
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(m_columns[section].alignment | Qt::AlignVCenter);
+    return {};
+}
+
+void MasterTableModel::setRows(QList<QVariantList> rows)
+{
+    beginResetModel();
+    m_rows = std::move(rows);
+    endResetModel();
+}
+
+void MasterTableModel::appendRow(QVariantList row)
+{
+    row.resize(m_columns.size());
+    const int at = int(m_rows.size());
+    beginInsertRows({}, at, at);
+    m_rows.append(std::move(row));
+    endInsertRows();
+}
+
+void MasterTableModel::setRow(int row, QVariantList values)
+{
+    if (row < 0 || row >= m_rows.size())
+        return;
+    values.resize(m_columns.size());
+    m_rows[row] = std::move(values);
+    emit dataChanged(index(row, 0), index(row, columnCount() - 1));
+}
+
+void MasterTableModel::removeRow(int row)
+{
+    if (row < 0 || row >= m_rows.size())
+        return;
+    beginRemoveRows({}, row, row);
+    m_rows.removeAt(row);
+    endRemoveRows();
+}
+
+QVariant MasterTableModel::rawValue(int row, int column) const
+{
+    if (row < 0 || row >= m_rows.size() || column < 0 || column >= m_columns.size())
+        return {};
+    return m_rows[row].value(column);
+}
+
+QVariantList MasterTableModel::rawRow(int row) const { return row >= 0 && row < m_rows.size() ? m_rows[row] : QVariantList(); }
+
+QString MasterTableModel::text(int row, int column) const
+{
+    if (column < 0 || column >= m_columns.size())
+        return {};
+    return format(rawValue(row, column), m_columns[column].format);
+}

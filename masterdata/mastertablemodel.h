@@ -1,0 +1,50 @@
+#pragma once
+#include <QAbstractTableModel>
+#include <QList>
+#include <QString>
+#include <QVariant>
+
+// How a cell shows its raw value; a missing value (NULL) shows nothing.
+enum class CellFormat {
+    Text,   // trimmed text
+    Money,  // "0.00"
+    Whole,  // "0"
+    Number, // the plain text of the number ("3", "12.5")
+};
+
+struct ListColumn {
+    QString header;
+    QString column; // the column of the list's statement it shows
+    int widthTwips = 0; // 0 hides the column; it is still filled
+    Qt::Alignment alignment = Qt::AlignLeft;
+    CellFormat format = CellFormat::Text;
+};
+
+// The rows of a master list as read, one raw value per column; a cell is
+// formatted only when the view asks for it.
+class MasterTableModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    explicit MasterTableModel(QList<ListColumn> columns, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+    const QList<ListColumn>& columns() const { return m_columns; }
+    void setRows(QList<QVariantList> rows);
+    void appendRow(QVariantList row);
+    void setRow(int row, QVariantList values);
+    void removeRow(int row);
+
+    QVariant rawValue(int row, int column) const;
+    QVariantList rawRow(int row) const;
+    QString text(int row, int column) const;
+
+private:
+    static QString format(const QVariant& value, CellFormat format);
+
+    QList<ListColumn> m_columns;
+    QList<QVariantList> m_rows;
+};

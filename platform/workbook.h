@@ -1,0 +1,52 @@
+#pragma once
+#include "worksheet.h"
+#include "xmlpart.h"
+#include "zipfile.h"
+
+#include <QString>
+#include <map>
+#include <memory>
+#include <optional>
+
+// An Office Open XML workbook read whole into memory: its worksheets are
+// filled through Worksheet and the result saved as a new file. Parts that
+// nothing touched are written back byte for byte; the source file is only read.
+class Workbook {
+public:
+    static std::unique_ptr<Workbook> open(const QString& path, QString* error = nullptr);
+
+    // Worksheets by number from 1, in tab order; chart sheets are not counted.
+    Worksheet* worksheet(int number);
+    // The sheet the workbook was saved showing; null when that is a chart sheet.
+    Worksheet* activeWorksheet();
+    // Switches text wrapping off on every cell of the sheet. Formats other
+    // sheets share are copied, so their cells keep wrapping.
+    void switchWrapOff(Worksheet* sheet);
+
+    bool save(const QString& path, QString* error = nullptr);
+
+private:
+    struct Sheet {
+        QString part;
+        bool isWorksheet;
+    };
+
+    Workbook() = default;
+    qsizetype entryIndex(const QString& part) const;
+    std::optional<XmlPart> readPart(const QString& part) const;
+    Worksheet* sheetAt(qsizetype tab);
+    void markForRecalculation();
+
+    QList<ZipFile::Entry> m_entries;
+    QString m_workbookPart;
+    QString m_relationshipsPart;
+    QString m_stylesPart;
+    std::optional<XmlPart> m_workbook;
+    std::optional<XmlPart> m_relationships;
+    std::optional<XmlPart> m_contentTypes;
+    std::optional<XmlPart> m_styles;
+    QList<Sheet> m_sheets; // tab order
+    qsizetype m_activeTab = 0;
+    std::map<QString, std::unique_ptr<Worksheet>> m_loaded;
+    QList<QString> m_removedParts;
+};

@@ -1,0 +1,374 @@
+#include "worksheet.h"
+
+#include <QLocale>
+#include <QXmlStreamWriter>
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+
+namespace {
+const QString cellTag = QStringLiteral("c");
+
+bool isTrue(const QString& flag) { return flag == QLatin1String("1") || flag == QLatin1String("true"); }
+
+int columnOf(const QString& reference)
+{
+    int column = 0;
+    for (QChar ch : reference) {
+        const char letter = char(ch.toUpper().toLatin1());
+        if (letter < 'A' || letter > 'Z')
+            break;
+        column = column * 26 + (letter - 'A' + 1);
+        if (column > CellRange::maxColumn)
+            return 0;
+    }
+    return column;
+}
+
+bool startsEscape(const QString& text, qsizetype at)
+{
+    if (at + 7 > text.size() || text[at + 1] != QLatin1Char('x') || text[at + 6] != QLatin1Char('_'))
+        return false;
+    for (qsizetype i = at + 2; i < at + 6; ++i) {
+        if (!isxdigit(text[i].toLatin1()))
+            return false;
+    }
+    return true;
+}
+
+// Text as the workbook stores it: characters XML cannot carry (and a carriage
+// return, which XML would turn into a line feed) as _xHHHH_, and a literal
+// "_xHHHH_" with its underscore escaped, so every text reads back as written.
+QString storedText(const QString& text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar ch = text[i];
+        const char16_t code = ch.unicode();
+        if (ch.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            out += ch;
+            out += text[++i];
+            continue;
+        }
+        const bool allowed = code == 0x9 || code == 0xA || (code >= 0x20 && code <= 0xD7FF)
+                             || (code >= 0xE000 && code <= 0xFFFD);
+        if (!allowed)
+            out += QStringLiteral("_x%1_").arg(QString::number(code, 16).toUpper().rightJustified(4, QLatin1Char('0')));
+        else if (ch == QLatin1Char('_') && startsEscape(text, i))
+            out += QStringLiteral("_x005F_");
+        else
+            out += ch;
+    }
+    return out;
+}
+
+std::optional<QString> numberText(const QVariant& value)
+{
+    switch (value.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::Long:
+    case QMetaType::LongLong:
+    case QMetaType::Short:
+        return QString::number(value.toLongLong());
+    case QMetaType::UInt:
+    case QMetaType::ULong:
+    case QMetaType::ULongLong:
+    case QMetaType::UShort:
+        return QString::number(value.toULongLong());
+    case QMetaType::Double:
+    case QMetaType::Float: {
+        const double number = value.toDouble();
+        if (!std::isfinite(number))
+            return std::nullopt;
+        return QString::number(number, 'g', QLocale::FloatingPointShortest);
+    }
+    default:
+        return std::nullopt;
+    }
+}
+
+bool isEmptyValue(const QVariant& value)
+{
+    if (!value.isValid() || value.isNull())
+        return true;
+    return (value.typeId() == QMetaType::QString || value.typeId() == QMetaType::QByteArray)
+           && value.toString().isEmpty();
+}
+
+void clearContent(XmlNode& cell)
+{
+    for (const char* attribute : {"t", "cm", "vm"})
+        cell.removeAttribute(QString::fromLatin1(attribute));
+    std::erase_if(cell.children, [](const XmlNode& child) {
+        const QString name = child.localName();
+        return child.isText() || name == QLatin1String("f") || name == QLatin1String("v") || name == QLatin1String("is");
+    });
+}
+
+bool isBare(const XmlNode& cell)
+{
+    return cell.children.empty()
+           && std::all_of(cell.attributes.begin(), cell.attributes.end(),
+                          [](const auto& attribute) { return attribute.first == QLatin1String("r"); });
+}
+}
+
+std::unique_ptr<Worksheet> Worksheet::load(const QByteArray& data)
+{
+    auto part = XmlPart::parse(data);
+    if (!part)
+        return nullptr;
+    auto sheetData = part->take(QStringLiteral("sheetData"));
+    if (!sheetData)
+        return nullptr;
+    std::unique_ptr<Worksheet> sheet(new Worksheet);
+    sheet->m_prefix = sheetData->prefix();
+    if (!sheet->read(std::move(*sheetData)))
+        return nullptr;
+    if (const XmlNode* cols = part->find(QStringLiteral("cols"))) {
+        for (const XmlNode& col : cols->children) {
+            if (col.localName() == QLatin1String("col") && col.hasAttribute(QStringLiteral("style")))
+                sheet->m_columnFormats.push_back({col.attribute(QStringLiteral("min")).toInt(),
+                                                  col.attribute(QStringLiteral("max")).toInt(),
+                                                  col.attribute(QStringLiteral("style")).toInt()});
+        }
+    }
+    sheet->m_part = std::make_unique<XmlPart>(std::move(*part));
+    return sheet;
+}
+
+// Rows and cells without a reference follow the one before, as the format allows.
+bool Worksheet::read(XmlNode sheetData)
+{
+    int lastRow = 0;
+    for (XmlNode& rowNode : sheetData.children) {
+        if (rowNode.localName() != QLatin1String("row"))
+            continue;
+        const int number = rowNode.hasAttribute(QStringLiteral("r")) ? rowNode.attribute(QStringLiteral("r")).toInt()
+                                                                       : lastRow + 1;
+        if (number < 1 || number > CellRange::maxRow)
+            return false;
+        lastRow = number;
+        std::vector<XmlNode> children = std::exchange(rowNode.children, {});
+        Row& row = m_rows[number];
+        row.node = std::move(rowNode);
+        int lastColumn = 0;
+        for (XmlNode& child : children) {
+            if (child.isText())
+                continue;
+            if (child.localName() != cellTag) {
+                row.rest.push_back(std::move(child));
+                continue;
+            }
+            const int column = child.hasAttribute(QStringLiteral("r")) ? columnOf(child.attribute(QStringLiteral("r")))
+                                                                        : lastColumn + 1;
+            if (column < 1 || column > CellRange::maxColumn)
+                return false;
+            lastColumn = column;
+            row.cells[column] = std::move(child);
+        }
+    }
+    return true;
+}
+
+Worksheet::Row& Worksheet::rowAt(int number)
+{
+    auto found = m_rows.find(number);
+    if (found == m_rows.end()) {
+        Row row;
+        row.node = XmlNode::element(m_prefix + QStringLiteral("row"));
+        row.node.setAttribute(QStringLiteral("r"), QString::number(number));
+        found = m_rows.emplace(number, std::move(row)).first;
+    }
+    found->second.changed = true;
+    m_changed = true;
+    return found->second;
+}
+
+XmlNode& Worksheet::cellAt(int row, int column)
+{
+    Row& line = rowAt(row);
+    auto found = line.cells.find(column);
+    if (found == line.cells.end()) {
+        XmlNode cell = XmlNode::element(m_prefix + cellTag);
+        cell.setAttribute(QStringLiteral("r"), CellRange::cellName(row, column));
+        if (const int format = formatForNewCell(line, column))
+            cell.setAttribute(QStringLiteral("s"), QString::number(format));
+        found = line.cells.emplace(column, std::move(cell)).first;
+    }
+    return found->second;
+}
+
+// What a spreadsheet program gives a cell typed into an empty place: the
+// row's format when the row has one, else the column's.
+int Worksheet::formatForNewCell(const Row& row, int column) const
+{
+    if (isTrue(row.node.attribute(QStringLiteral("customFormat"))))
+        return row.node.attribute(QStringLiteral("s")).toInt();
+    for (const ColumnFormat& format : m_columnFormats) {
+        if (column >= format.first && column <= format.last)
+            return format.format;
+    }
+    return 0;
+}
+
+void Worksheet::clear(const CellRange& range)
+{
+    for (auto row = m_rows.lower_bound(range.firstRow); row != m_rows.end() && row->first <= range.lastRow; ++row) {
+        auto& cells = row->second.cells;
+        for (auto cell = cells.lower_bound(range.firstColumn); cell != cells.end() && cell->first <= range.lastColumn;) {
+            clearContent(cell->second);
+            row->second.changed = true;
+            m_changed = true;
+            cell = isBare(cell->second) ? cells.erase(cell) : std::next(cell);
+        }
+    }
+}
+
+void Worksheet::setValue(int row, int column, const QVariant& value)
+{
+    if (row < 1 || row > CellRange::maxRow || column < 1 || column > CellRange::maxColumn)
+        return;
+    if (isEmptyValue(value)) {
+        clear(CellRange{row, column, row, column});
+        return;
+    }
+    XmlNode& cell = cellAt(row, column);
+    clearContent(cell);
+    XmlNode content;
+    if (const auto number = numberText(value)) {
+        content = XmlNode::element(m_prefix + QStringLiteral("v"));
+        content.children.push_back(XmlNode::textNode(*number));
+    } else {
+        const QString text = value.typeId() == QMetaType::QByteArray ? QString::fromUtf8(value.toByteArray())
+                                                                     : value.toString();
+        cell.setAttribute(QStringLiteral("t"), QStringLiteral("inlineStr"));
+        XmlNode textElement = XmlNode::element(m_prefix + QStringLiteral("t"));
+        if (text != text.trimmed())
+            textElement.setAttribute(QStringLiteral("xml:space"), QStringLiteral("preserve"));
+        textElement.children.push_back(XmlNode::textNode(storedText(text)));
+        content = XmlNode::element(m_prefix + QStringLiteral("is"));
+        content.children.push_back(std::move(textElement));
+    }
+    // The value comes before anything else a cell may hold (extLst).
+    cell.children.insert(cell.children.begin(), std::move(content));
+}
+
+void Worksheet::writeRows(int row, int column, const QList<QVariantList>& rows)
+{
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        for (qsizetype j = 0; j < rows[i].size(); ++j)
+            setValue(row + int(i), column + int(j), rows[i][j]);
+    }
+}
+
+QSet<int> Worksheet::usedFormats() const
+{
+    QSet<int> formats;
+    for (const auto& [number, row] : m_rows) {
+        if (isTrue(row.node.attribute(QStringLiteral("customFormat"))))
+            formats.insert(row.node.attribute(QStringLiteral("s")).toInt());
+        for (const auto& [column, cell] : row.cells)
+            formats.insert(cell.attribute(QStringLiteral("s")).toInt());
+    }
+    for (const ColumnFormat& format : m_columnFormats)
+        formats.insert(format.format);
+    return formats;
+}
+
+void Worksheet::replaceFormats(const QHash<int, int>& replacement)
+{
+    if (replacement.isEmpty())
+        return;
+    auto replace = [&](XmlNode& node, const QString& attribute) {
+        const auto found = replacement.constFind(node.attribute(attribute).toInt());
+        if (found == replacement.constEnd())
+            return false;
+        node.setAttribute(attribute, QString::number(*found));
+        return true;
+    };
+    for (auto& [number, row] : m_rows) {
+        bool changed = isTrue(row.node.attribute(QStringLiteral("customFormat")))
+                       && replace(row.node, QStringLiteral("s"));
+        for (auto& [column, cell] : row.cells)
+            changed = replace(cell, QStringLiteral("s")) || changed;
+        if (changed) {
+            row.changed = true;
+            m_changed = true;
+        }
+    }
+    bool columnsChanged = false;
+    for (ColumnFormat& format : m_columnFormats) {
+        if (replacement.contains(format.format)) {
+            format.format = replacement.value(format.format);
+            columnsChanged = true;
+        }
+    }
+    if (columnsChanged) {
+        XmlNode* cols = m_part->edit(QStringLiteral("cols"));
+        for (XmlNode& col : cols->children) {
+            if (col.localName() == QLatin1String("col") && col.hasAttribute(QStringLiteral("style")))
+                replace(col, QStringLiteral("style"));
+        }
+        m_changed = true;
+    }
+}
+
+QString Worksheet::dimension() const
+{
+    CellRange used{CellRange::maxRow, CellRange::maxColumn, 1, 1};
+    bool any = false;
+    for (const auto& [number, row] : m_rows) {
+        if (row.cells.empty())
+            continue;
+        any = true;
+        used.firstRow = std::min(used.firstRow, number);
+        used.lastRow = std::max(used.lastRow, number);
+        used.firstColumn = std::min(used.firstColumn, row.cells.begin()->first);
+        used.lastColumn = std::max(used.lastColumn, row.cells.rbegin()->first);
+    }
+    return any ? used.toString() : QStringLiteral("A1");
+}
+
+// Rows and cells are written with their references, so that none read
+// without one is misplaced next to what was added.
+QString Worksheet::sheetDataXml() const
+{
+    QString out;
+    QXmlStreamWriter writer(&out);
+    auto start = [&](const XmlNode& node, const QString& reference, bool dropSpans) {
+        writer.writeStartElement(node.name);
+        writer.writeAttribute(QStringLiteral("r"), reference);
+        for (const auto& [key, value] : node.attributes) {
+            if (key != QLatin1String("r") && !(dropSpans && key == QLatin1String("spans")))
+                writer.writeAttribute(key, value);
+        }
+    };
+    writer.writeStartElement(m_prefix + QStringLiteral("sheetData"));
+    for (const auto& [number, row] : m_rows) {
+        // The spans hint would no longer match a changed row's cells.
+        start(row.node, QString::number(number), row.changed);
+        for (const auto& [column, cell] : row.cells) {
+            start(cell, CellRange::cellName(number, column), false);
+            for (const XmlNode& child : cell.children)
+                child.write(writer);
+            writer.writeEndElement();
+        }
+        for (const XmlNode& child : row.rest)
+            child.write(writer);
+        writer.writeEndElement();
+    }
+    writer.writeEndElement();
+    return out;
+}
+
+QByteArray Worksheet::save()
+{
+    if (m_changed) {
+        m_part->replace(QStringLiteral("sheetData"), sheetDataXml());
+        if (XmlNode* dimension = m_part->edit(QStringLiteral("dimension")))
+            dimension->setAttribute(QStringLiteral("ref"), this->dimension());
+    }
+    return m_part->toByteArray();
+}

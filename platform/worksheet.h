@@ -1,0 +1,63 @@
+#pragma once
+#include "cellrange.h"
+#include "xmlpart.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <QSet>
+#include <QVariant>
+#include <map>
+#include <memory>
+#include <vector>
+
+// One worksheet part of a workbook, its cells held by row and column so that
+// what is written lands in ascending order among the template's own cells.
+// Every cell keeps its format (s) whatever happens to its value.
+class Worksheet {
+public:
+    static std::unique_ptr<Worksheet> load(const QByteArray& data);
+
+    // Values and formulas of the range go; formats stay.
+    void clear(const CellRange& range);
+    // Numbers become number cells, other values text cells; a null or empty
+    // value clears the cell. A new cell takes its row's or column's format.
+    void setValue(int row, int column, const QVariant& value);
+    // Rows left to right from a top-left cell, every value of every row.
+    void writeRows(int row, int column, const QList<QVariantList>& rows);
+
+    // The cell formats (indexes into the workbook's cellXfs) that the sheet's
+    // cells, rows and columns use, and their replacement by others.
+    QSet<int> usedFormats() const;
+    void replaceFormats(const QHash<int, int>& replacement);
+
+    bool isChanged() const { return m_changed; }
+    QByteArray save();
+
+private:
+    struct Row {
+        XmlNode node; // the row element without its children
+        std::map<int, XmlNode> cells;
+        std::vector<XmlNode> rest; // anything after the cells (extLst)
+        bool changed = false;
+    };
+    struct ColumnFormat {
+        int first;
+        int last;
+        int format;
+    };
+
+    Worksheet() = default;
+    bool read(XmlNode sheetData);
+    Row& rowAt(int row);
+    XmlNode& cellAt(int row, int column);
+    int formatForNewCell(const Row& row, int column) const;
+    QString sheetDataXml() const;
+    QString dimension() const;
+
+    std::unique_ptr<XmlPart> m_part;
+    QString m_prefix; // the main namespace's prefix as the part writes it
+    std::map<int, Row> m_rows;
+    std::vector<ColumnFormat> m_columnFormats;
+    bool m_changed = false;
+};

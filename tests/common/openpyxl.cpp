@@ -1,0 +1,95 @@
+#include "openpyxl.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QProcess>
+#include <QtDebug>
+
+namespace {
+const char* const writeScript = R"(
+import sys, openpyxl
+from openpyxl.styles import Alignment, Font, PatternFill
+wb = openpyxl.Workbook()
+ws = wb.active
+exec(sys.argv[2])
+wb.save(sys.argv[1])
+)";
+
+const char* const readScript = R"(
+import json, sys, zipfile, xml.etree.ElementTree as ET
+import openpyxl
+from openpyxl.utils.cell import coordinate_from_string, column_index_from_string
+
+path = sys.argv[1]
+with open(path, 'rb') as f:
+    wb = openpyxl.load_workbook(f)
+sheets = []
+for ws in wb.worksheets:
+    cells = {}
+    for row in ws.iter_rows():
+        for c in row:
+            if c.value is None and not c.has_style:
+                continue
+            value = c.value if isinstance(c.value, (str, int, float, bool)) or c.value is None else str(c.value)
+            cells[c.coordinate] = {'v': value, 't': c.data_type, 'fmt': c.number_format,
+                                   'bold': bool(c.font.b), 'wrap': c.alignment.wrap_text}
+    sheets.append({'name': ws.title, 'cells': cells})
+result = {'sheets': sheets, 'active': wb.index(wb.active), 'entries': {}, 'ordered': {}}
+with zipfile.ZipFile(path) as z:
+    for info in z.infolist():
+        result['entries'][info.filename] = info.CRC
+        if info.filename.startswith('xl/worksheets/') and info.filename.endswith('.xml'):
+            ok = True
+            last_row = 0
+            ns = '{http://schemas.openxmlformats.org/spreadsheetml/2006/main}'
+            for row in ET.fromstring(z.read(info)).iter(ns + 'row'):
+                r = int(row.get('r'))
+                ok = ok and r > last_row
+                last_row = r
+                last_col = 0
+                for c in row.findall(ns + 'c'):
+                    col = column_index_from_string(coordinate_from_string(c.get('r'))[0])
+                    ok = ok and col > last_col
+                    last_col = col
+            result['ordered'][info.filename] = ok
+print(json.dumps(result))
+)";
+
+bool runPython(const char* script, const QStringList& arguments, QByteArray* output)
+{
+    QProcess python;
+    python.start(QStringLiteral("/usr/bin/python3"), QStringList{QStringLiteral("-c"), QString::fromUtf8(script)} + arguments);
+    if (!python.waitForFinished(60000) || python.exitStatus() != QProcess::NormalExit || python.exitCode() != 0) {
+        qWarning().noquote() << "openpyxl failed:" << python.errorString() << QString::fromUtf8(python.readAllStandardError());
+        return false;
+    }
+    if (output)
+        *output = python.readAllStandardOutput();
+    return true;
+}
+}
+
+bool Openpyxl::write(const QString& path, const QString& body)
+{
+    return runPython(writeScript, {path, body}, nullptr);
+}
+
+bool Openpyxl::read(const QString& path, QJsonObject* book)
+{
+    QByteArray output;
+    if (!runPython(readScript, {path}, &output))
+        return false;
+    QJsonParseError error;
+    *book = QJsonDocument::fromJson(output, &error).object();
+    if (error.error != QJsonParseError::NoError) {
+        qWarning() << "openpyxl output is no JSON:" << error.errorString();
+        return false;
+    }
+    return true;
+}
+
+QJsonObject Openpyxl::cell(const QJsonObject& book, int sheet, const QString& reference)
+{
+    return book.value(QStringLiteral("sheets")).toArray().at(sheet).toObject().value(QStringLiteral("cells")).toObject()
+        .value(reference).toObject();
+}

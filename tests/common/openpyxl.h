@@ -1,0 +1,24 @@
+#pragma once
+#include <QJsonObject>
+#include <QString>
+#include <QStringList>
+
+// The independent reader and writer of workbooks in tests: Debian's openpyxl,
+// run with /usr/bin/python3. A failure is printed and answered with false.
+namespace Openpyxl {
+// Runs the body after "wb = openpyxl.Workbook(); ws = wb.active" (openpyxl and
+// its styles imported) and saves wb to path.
+bool write(const QString& path, const QString& body);
+
+// The whole workbook as JSON:
+//   sheets: [{name, cells: {"A1": {v, t, fmt, bold, wrap}}}] in tab order,
+//   active: the index of the active sheet,
+//   entries: {part name: CRC-32 of its content},
+//   ordered: {worksheet part: rows and cells stand in ascending order}.
+// A cell is listed when it holds a value or a format; t is openpyxl's data
+// type ("s" text, "n" number, "f" formula), wrap is null when not set.
+bool read(const QString& path, QJsonObject* book);
+
+// A cell of a sheet in the read workbook (0-based sheet index); empty when absent.
+QJsonObject cell(const QJsonObject& book, int sheet, const QString& reference);
+}

@@ -1,0 +1,85 @@
+#pragma once
+// Driving the master lists and editors as a user does.
+#include <QApplication>
+#include <QDialog>
+#include <QTest>
+#include <QTimer>
+#include <QTreeView>
+#include <functional>
+
+// Acts on the modal dialog that the next click opens, from inside its exec().
+// A dialog the action leaves open is rejected afterwards, so a failed check
+// never blocks the test.
+inline void whenModal(std::function<void(QDialog*)> act)
+{
+    QTimer::singleShot(0, [act = std::move(act)] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog) {
+            QTest::qFail("no modal dialog is open", __FILE__, __LINE__);
+            return;
+        }
+        // Offscreen, a window shown over an active one is not activated by itself.
+        QApplication::setActiveWindow(dialog);
+        if (QApplication::activeWindow() == dialog)
+            act(dialog);
+        else
+            QTest::qFail("the dialog did not become active", __FILE__, __LINE__);
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+}
+
+// Types a text as keystrokes; characters outside Latin-1 arrive as key
+// events carrying their text, as an input method delivers them.
+inline void typeText(QWidget* box, const QString& text)
+{
+    for (const QChar c : text) {
+        if (c.unicode() < 0x80)
+            QTest::keyClick(box, c.toLatin1());
+        else
+            QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+}
+
+template <typename T>
+T* childOf(const QWidget* parent, const char* name)
+{
+    T* child = parent->findChild<T*>(QString::fromLatin1(name));
+    if (!child)
+        QTest::qFail(QByteArray("no control ") + name, __FILE__, __LINE__);
+    return child;
+}
+
+// The texts of a list, row by row, as shown.
+inline QList<QStringList> shownRows(const QTreeView* view)
+{
+    QList<QStringList> rows;
+    const QAbstractItemModel* model = view->model();
+    for (int r = 0; r < model->rowCount(); ++r) {
+        QStringList row;
+        for (int c = 0; c < model->columnCount(); ++c)
+            row << model->index(r, c).data().toString();
+        rows << row;
+    }
+    return rows;
+}
+
+inline void clickRow(QTreeView* view, int row)
+{
+    const QRect rect = view->visualRect(view->model()->index(row, 0));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, rect.center());
+}
+
+inline void doubleClickRow(QTreeView* view, int row)
+{
+    const QRect rect = view->visualRect(view->model()->index(row, 0));
+    // A double-click follows the press that picks the row.
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, rect.center());
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, rect.center());
+}
+
+inline int selectedRow(const QTreeView* view)
+{
+    const QModelIndexList rows = view->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}

@@ -84,8 +84,9 @@ void Dispatch::wire(MDIF_main& main)
 QWidget* Dispatch::showOnce(const QString& name, const std::function<QWidget*()>& create)
 {
     QWidget* form = appState().openForm(name);
-    // A closed form may wait for its deletion: it is not open any more.
-    if (form && !form->isVisible() && form->testAttribute(Qt::WA_DeleteOnClose))
+    // These forms are shown while open: a hidden one was closed and only waits
+    // for its deletion (Qt clears WA_DeleteOnClose as it closes it).
+    if (form && form->isHidden())
         form = nullptr;
     if (!form) {
         form = create();

@@ -26,7 +26,7 @@ const QList<DispatchRow>& Dispatch::rows()
 {
     static const QList<DispatchRow> table{
         // 期初设置
-        {"DPXX", [](MDIF_main& main) { Dispatch::showOnce(QStringLiteral("frmCompany"), [&main] { return new frmCompany(&main); }); }},
+        {"DPXX", [](MDIF_main& main) { showDialog<frmCompany>(main, "frmCompany"); }},
         {"GYSXXWH", [](MDIF_main& main) { main.showChild(new frmProvider); }},
         {"KHXXWH", nullptr},
         {"YWYSZ", [](MDIF_main& main) { main.showChild(new frmOperation); }},

@@ -1,5 +1,6 @@
 #include "frmCustomer1.h"
 #include "appstate.h"
+#include "dialogrules.h"
 #include "messagebox.h"
 #include "module2.h"
 #include "saleslines.h"
@@ -11,8 +12,6 @@
 #include <QVBoxLayout>
 
 namespace {
-constexpr int TwipsPerPixel = 15;
-
 // One history grid with its title and its two totals.
 void addHistory(QVBoxLayout* layout, const QString& title, const QString& grid, const QString& salesBox,
                 const QString& profitBox, const SalesLines& lines)
@@ -21,7 +20,8 @@ void addHistory(QVBoxLayout* layout, const QString& title, const QString& grid, 
     auto* caption = new QLabel(title, part);
     caption->setAlignment(Qt::AlignCenter);
     layout->addWidget(caption);
-    auto* view = new SalesLinesGrid(grid, part);
+    auto* view = new SalesLinesGrid(part);
+    view->setObjectName(grid);
     view->setLines(lines);
     layout->addWidget(view);
     auto* totals = new QHBoxLayout;
@@ -33,50 +33,27 @@ void addHistory(QVBoxLayout* layout, const QString& title, const QString& grid, 
         totals->addWidget(new QLabel(label, part));
         totals->addWidget(box);
     };
-    addTotal(QStringLiteral("销售总额"), salesBox, lines.sales);
+    addTotal(QStringLiteral("销售总额"), salesBox, lines.amount);
     addTotal(QStringLiteral("利润总额"), profitBox, lines.profit);
     layout->addLayout(totals);
 }
 
+// The customer's own purchases and those of the customers he introduced,
+// found by his name exactly as the sales slips stored it.
 DbStatus readHistories(const QString& name, SalesLines* own, SalesLines* introduced)
 {
     auto conn = Mod1::OpenConn();
     if (!conn)
         return conn.error();
-    auto mine = ReadSalesLines(*conn, SalesLineParty::Customer, name);
+    auto mine = ReadSalesLines(*conn, QStringLiteral("客户"), name, SalesLineKinds::Sale);
     if (!mine)
         return mine.error();
-    auto theirs = ReadSalesLines(*conn, SalesLineParty::Introducer, name);
+    auto theirs = ReadSalesLines(*conn, QStringLiteral("介绍人"), name, SalesLineKinds::Sale);
     if (!theirs)
         return theirs.error();
     *own = std::move(*mine);
     *introduced = std::move(*theirs);
     return {};
-}
-
-// The history half, read by the customer's name exactly as the sales slips
-// stored it. Without a loaded record there is no name to look for.
-QWidget* customerHistory(MasterEditor& editor)
-{
-    SalesLines own;
-    SalesLines introduced;
-    DbStatus status;
-    if (!editor.oldNumber().isEmpty())
-        status = readHistories(editor.text(QStringLiteral("Text2")), &own, &introduced);
-
-    auto* part = new QWidget(&editor);
-    part->setMinimumWidth(5070 / TwipsPerPixel);
-    auto* layout = new QVBoxLayout(part);
-    layout->setContentsMargins(0, 0, 0, 0);
-    addHistory(layout, QStringLiteral("会 员 客 户 个 人 消 费 情 况"), QStringLiteral("MSHFlexGrid1"), QStringLiteral("Text14"),
-               QStringLiteral("Text15"), own);
-    addHistory(layout, QStringLiteral("会 员 客 户 转 介 消 费 情 况"), QStringLiteral("MSHFlexGrid2"), QStringLiteral("Text16"),
-               QStringLiteral("Text17"), introduced);
-    layout->addWidget(new QLabel(QStringLiteral("会员个人消费和介绍新客户消费按一元一分累计到会员积分"), part));
-    layout->addStretch();
-    if (!status)
-        MessageBox::show(&editor, status.error().text());
-    return part;
 }
 
 // Another customer of the same name would collect this one's points: sales
@@ -140,7 +117,6 @@ EditorSpec customerEditorSpec()
     spec.pinyinField = QStringLiteral("Text11");
     spec.wubiField = QStringLiteral("Text12");
     spec.refuseSave = refuseTakenName;
-    spec.administratorViewPart = customerHistory;
     return spec;
 }
 }
@@ -159,6 +135,31 @@ frmCustomer1::frmCustomer1(MasterListPanel& list, EditorMode mode, QWidget* pare
     points->setEnabled(mode == EditorMode::Add || (mode == EditorMode::Modify && appState().isAdministrator()));
     if (mode != EditorMode::Add)
         rereadPoints();
+    // Only the administrator sees the histories, and only when viewing; for
+    // anyone else the part is not built and its queries never run.
+    if (mode == EditorMode::View && appState().isAdministrator()) {
+        addSidePart(buildHistoryPart());
+        DialogRules::CenterForm(this);
+    }
+}
+
+QWidget* frmCustomer1::buildHistoryPart()
+{
+    SalesLines own;
+    SalesLines introduced;
+    const DbStatus status = readHistories(text(QStringLiteral("Text2")), &own, &introduced);
+    auto* part = new QWidget(this);
+    auto* layout = new QVBoxLayout(part);
+    layout->setContentsMargins(0, 0, 0, 0);
+    addHistory(layout, QStringLiteral("会 员 客 户 个 人 消 费 情 况"), QStringLiteral("MSHFlexGrid1"), QStringLiteral("Text14"),
+               QStringLiteral("Text15"), own);
+    addHistory(layout, QStringLiteral("会 员 客 户 转 介 消 费 情 况"), QStringLiteral("MSHFlexGrid2"), QStringLiteral("Text16"),
+               QStringLiteral("Text17"), introduced);
+    layout->addWidget(new QLabel(QStringLiteral("会员个人消费和介绍新客户消费按一元一分累计到会员积分"), part));
+    layout->addStretch();
+    if (!status)
+        MessageBox::show(this, status.error().text());
+    return part;
 }
 
 // The points as stored now, not as the list rounded them when it was filled.

@@ -1,5 +1,4 @@
 #include "mastereditor.h"
-#include "appstate.h"
 #include "clock.h"
 #include "dialogrules.h"
 #include "messagebox.h"
@@ -116,10 +115,6 @@ MasterEditor::MasterEditor(EditorSpec spec, MasterListPanel& list, EditorMode mo
     setWindowTitle(mode == EditorMode::View && !m_spec.viewCaption.isEmpty() ? m_spec.viewCaption : m_spec.caption);
     buildControls();
     load();
-    if (m_spec.administratorViewPart && mode == EditorMode::View && appState().isAdministrator()) {
-        if (QWidget* part = m_spec.administratorViewPart(*this))
-            addSidePart(part);
-    }
     DialogRules::CenterForm(this);
 }
 

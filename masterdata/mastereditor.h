@@ -14,7 +14,6 @@
 #include <QSet>
 #include <optional>
 
-class MasterEditor;
 class QHBoxLayout;
 class QPushButton;
 
@@ -71,10 +70,6 @@ struct EditorSpec {
     // Both run inside the save's transaction, before and after the write.
     std::function<DbResult<std::optional<Refusal>>(DbSession&, const MasterRecord&, EditorMode)> refuseSave;
     std::function<DbStatus(DbSession&, const MasterRecord&, EditorMode)> alsoWrite;
-    // The part right of the record (a history) that only the administrator
-    // sees, and only when viewing: for anyone else it is never built, so its
-    // queries never run. Made after the record is loaded into the boxes.
-    std::function<QWidget*(MasterEditor&)> administratorViewPart;
 };
 
 class MasterEditor : public QDialog {

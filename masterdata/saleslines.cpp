@@ -1,18 +1,35 @@
 #include "saleslines.h"
 
-DbResult<SalesLines> ReadSalesLines(DbSession& session, SalesLineParty party, const QString& name)
+#include <QStringList>
+#include <sqlite3.h>
+
+DbResult<SalesLines> ReadSalesLines(DbSession& session, const QString& nameColumn, const QString& name,
+                                    const QString& kind, const std::optional<DatePeriod>& period)
 {
-    const QString column = party == SalesLineParty::Customer ? QStringLiteral("客户") : QStringLiteral("介绍人");
-    auto rows = session.query(QStringLiteral("select 日期 as 日期, 商品名称 as 商品名称, 金额 as 销售额, 利润金额 as 利润额 "
-                                             "from 出库单明细 where %1 = ? and 类别2 = '出库' order by 日期 desc, rowid")
-                                  .arg(column),
-                              {name});
+    static const QStringList nameColumns{QStringLiteral("业务员"), QStringLiteral("客户"), QStringLiteral("介绍人")};
+    if (!nameColumns.contains(nameColumn))
+        return DbError{SQLITE_MISUSE, QStringLiteral("no name column %1 in 出库单明细").arg(nameColumn)};
+    SalesLines result;
+    if (name.isEmpty())
+        return result;
+
+    QString sql = QStringLiteral("select 日期, 商品名称, 金额, 利润金额 from 出库单明细 where \"%1\" = ? and 类别2 = ?")
+                      .arg(nameColumn);
+    QVariantList params{name, kind};
+    if (period) {
+        sql += QStringLiteral(" and 日期 >= ? and 日期 <= ?");
+        params << period->first << period->last;
+    }
+    // Newest day first; the lines of one day in the order they were written.
+    sql += QStringLiteral(" order by 日期 desc, rowid");
+    auto rows = session.query(sql, params);
     if (!rows)
         return rows.error();
-    SalesLines lines{rows->data()};
-    for (int i = 0; i < rows->count(); ++i) {
-        lines.sales += rows->number(i, QStringLiteral("销售额"));
-        lines.profit += rows->number(i, QStringLiteral("利润额"));
+    result.lines.reserve(rows->count());
+    for (const QVariantList& row : rows->data()) {
+        result.lines.append({row[0].toString(), row[1].toString(), row[2], row[3]});
+        result.amount += row[2].toDouble();
+        result.profit += row[3].toDouble();
     }
-    return lines;
+    return result;
 }

@@ -1,25 +1,40 @@
 #pragma once
+// Lines of sales and sales returns (出库单明细) drawn for one person: the
+// salesman performance and the customer histories read them the same way.
 #include "dbsession.h"
 
 #include <QList>
 #include <QString>
-#include <QVariantList>
+#include <optional>
 
-// Whose sale lines are read: the buyer's, or those of the buyers a customer
-// introduced. Both are the name text the slip stored.
-enum class SalesLineParty {
-    Customer,   // 出库单明细.客户
-    Introducer, // 出库单明细.介绍人
+// Days from first to last, both included, as 'yyyy-mm-dd' texts.
+struct DatePeriod {
+    QString first;
+    QString last;
 };
 
-// Sale lines (类别2 '出库') as a history grid shows them: 日期, 商品名称,
-// 销售额, 利润额, newest day first, lines of one day in table order; the
-// totals add the exact amounts.
+struct SalesLine {
+    QString date;
+    QString goods;
+    QVariant amount; // as stored, so a grid formats it itself
+    QVariant profit;
+};
+
+// The lines of one kind, newest first, with the exact sums of their amounts
+// and profits (not of rounded cells).
 struct SalesLines {
-    QList<QVariantList> rows;
-    double sales = 0;
+    QList<SalesLine> lines;
+    double amount = 0;
     double profit = 0;
 };
 
-// The lines whose party is exactly name (王五 never counts 王五一's lines).
-DbResult<SalesLines> ReadSalesLines(DbSession& session, SalesLineParty party, const QString& name);
+namespace SalesLineKinds {
+inline const QString Sale = QStringLiteral("出库");
+inline const QString Return = QStringLiteral("退货");
+}
+
+// The lines whose nameColumn (业务员, 客户 or 介绍人) holds exactly name and
+// whose 类别2 is kind, within the period when one is given. An empty name
+// belongs to no one and gives no lines.
+DbResult<SalesLines> ReadSalesLines(DbSession& session, const QString& nameColumn, const QString& name,
+                                    const QString& kind, const std::optional<DatePeriod>& period = std::nullopt);

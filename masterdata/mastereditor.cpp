@@ -1,4 +1,5 @@
 #include "mastereditor.h"
+#include "clock.h"
 #include "dialogrules.h"
 #include "messagebox.h"
 #include "module2.h"
@@ -6,6 +7,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -16,6 +18,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace {
 QWidget* makeBox(const EditorField& field, QWidget* parent)
@@ -39,6 +42,23 @@ QWidget* makeBox(const EditorField& field, QWidget* parent)
         box = edit;
         break;
     }
+    case FieldKind::Date: {
+        auto* date = new QDateEdit(parent);
+        date->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+        date->setCalendarPopup(true);
+        box = date;
+        break;
+    }
+    case FieldKind::Whole: {
+        auto* line = new QLineEdit(parent);
+        QObject::connect(line, &QLineEdit::textChanged, line, [line](const QString& text) {
+            const QString whole = Module2::FormatInt(text);
+            if (whole != text)
+                line->setText(whole);
+        });
+        box = line;
+        break;
+    }
     case FieldKind::Combo: {
         auto* combo = new QComboBox(parent);
         combo->setEditable(true);
@@ -60,6 +80,8 @@ QString boxText(const QWidget* box)
         return edit->toPlainText();
     if (const auto* combo = qobject_cast<const QComboBox*>(box))
         return combo->currentText();
+    if (const auto* date = qobject_cast<const QDateEdit*>(box))
+        return date->date().toString(QStringLiteral("yyyy-MM-dd"));
     return {};
 }
 
@@ -71,6 +93,16 @@ void setBoxText(QWidget* box, const QString& text)
         edit->setPlainText(text);
     else if (auto* combo = qobject_cast<QComboBox*>(box))
         combo->setEditText(text);
+    else if (auto* date = qobject_cast<QDateEdit*>(box)) {
+        // A text that is no date leaves the picker where it stands.
+        for (const char* format : {"yyyy-MM-dd", "yyyy-M-d", "yyyy/M/d"}) {
+            const QDate read = QDate::fromString(text.trimmed(), QString::fromLatin1(format));
+            if (read.isValid()) {
+                date->setDate(read);
+                break;
+            }
+        }
+    }
 }
 }
 
@@ -116,6 +148,8 @@ void MasterEditor::buildControls()
         if (field.kind == FieldKind::Money)
             box->installEventFilter(this);
         m_boxes << box;
+        if (field.writtenWhenEdited)
+            watchEdits(int(m_boxes.size()) - 1);
     }
     layout->addLayout(grid);
 
@@ -206,8 +240,14 @@ void MasterEditor::load()
     fillItemLists();
     for (int i = 0; i < m_spec.fields.size(); ++i) {
         const EditorField& field = m_spec.fields[i];
-        setBoxText(m_boxes[i], field.kind == FieldKind::Money && field.initialText.isEmpty() ? QStringLiteral("0.00")
-                                                                                             : field.initialText);
+        QString initial = field.initialText;
+        if (initial.isEmpty() && field.kind == FieldKind::Money)
+            initial = QStringLiteral("0.00");
+        else if (initial.isEmpty() && field.kind == FieldKind::Whole)
+            initial = QStringLiteral("0");
+        else if (initial.isEmpty() && field.kind == FieldKind::Date)
+            initial = Clock::now().date().toString(QStringLiteral("yyyy-MM-dd"));
+        assign(m_boxes[i], initial);
     }
     if (m_mode == EditorMode::Add) {
         DbResult<QString> number = DbError{};
@@ -216,7 +256,7 @@ void MasterEditor::load()
             number = conn ? NextRecordNumber(*conn, m_spec.number) : DbResult<QString>(conn.error());
         }
         if (number)
-            setBoxText(m_boxes.value(0), *number);
+            assign(m_boxes.value(0), *number);
         else
             MessageBox::show(this, number.error().text());
         return;
@@ -227,7 +267,7 @@ void MasterEditor::load()
     const MasterTableModel* model = m_list.model();
     for (int i = 0; i < m_spec.fields.size(); ++i) {
         if (m_spec.fields[i].listColumn >= 0)
-            setBoxText(m_boxes[i], model->text(row, m_spec.fields[i].listColumn));
+            assign(m_boxes[i], model->text(row, m_spec.fields[i].listColumn));
     }
     m_listRow = model->index(row, 0);
     m_oldNumber = boxText(m_boxes.value(0));
@@ -273,7 +313,13 @@ bool MasterEditor::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
-void MasterEditor::addSidePart(QWidget* part) { m_parts->addWidget(part, 1); }
+void MasterEditor::addSidePart(QWidget* part)
+{
+    m_parts->addWidget(part, 1);
+    // Sized now, a window is not cut to two thirds of the screen when shown:
+    // the record keeps its room beside the part.
+    resize(sizeHint());
+}
 
 QWidget* MasterEditor::box(const QString& objectName) const
 {
@@ -291,7 +337,32 @@ QString MasterEditor::text(const QString& objectName) const { return boxText(box
 void MasterEditor::setText(const QString& objectName, const QString& text)
 {
     if (QWidget* target = box(objectName))
-        setBoxText(target, text);
+        assign(target, text);
+}
+
+// What the program writes into a box is no edit of the user's.
+void MasterEditor::assign(QWidget* box, const QString& text)
+{
+    const bool wasAssigning = std::exchange(m_assigning, true);
+    setBoxText(box, text);
+    m_assigning = wasAssigning;
+}
+
+void MasterEditor::watchEdits(int field)
+{
+    QWidget* watched = m_boxes[field];
+    auto edited = [this, watched] {
+        if (!m_assigning)
+            m_edited.insert(watched);
+    };
+    if (auto* line = qobject_cast<QLineEdit*>(watched))
+        connect(line, &QLineEdit::textChanged, this, edited);
+    else if (auto* edit = qobject_cast<QPlainTextEdit*>(watched))
+        connect(edit, &QPlainTextEdit::textChanged, this, edited);
+    else if (auto* combo = qobject_cast<QComboBox*>(watched))
+        connect(combo, &QComboBox::currentTextChanged, this, edited);
+    else if (auto* date = qobject_cast<QDateEdit*>(watched))
+        connect(date, &QDateEdit::dateChanged, this, edited);
 }
 
 MasterRecord MasterEditor::record() const
@@ -299,10 +370,15 @@ MasterRecord MasterEditor::record() const
     MasterRecord record{m_spec.number.table, m_spec.number.column, {}, m_oldNumber};
     for (int i = 0; i < m_spec.fields.size(); ++i) {
         const EditorField& field = m_spec.fields[i];
+        if (field.writtenWhenEdited && m_mode == EditorMode::Modify && !m_edited.contains(m_boxes[i]))
+            continue;
         const QString text = boxText(m_boxes[i]);
-        record.values.append({field.column, field.kind == FieldKind::Money
-                                                 ? QVariant(QLocale::c().toDouble(Module2::FormatMoney(text)))
-                                                 : QVariant(text)});
+        QVariant value = text;
+        if (field.kind == FieldKind::Money)
+            value = QLocale::c().toDouble(Module2::FormatMoney(text));
+        else if (field.kind == FieldKind::Whole)
+            value = QLocale::c().toDouble(Module2::FormatInt(text));
+        record.values.append({field.column, value});
     }
     return record;
 }
@@ -331,7 +407,7 @@ void MasterEditor::ComSave_Click()
         if (field.rule == FieldRule::Untested || !boxText(m_boxes[i]).isEmpty())
             continue;
         if (field.rule == FieldRule::Optional) {
-            setBoxText(m_boxes[i], QStringLiteral("-"));
+            assign(m_boxes[i], QStringLiteral("-"));
             continue;
         }
         MessageBox::show(this, QStringLiteral("请输入") + field.name + QStringLiteral("。"), QStringLiteral("提示"));

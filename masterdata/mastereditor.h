@@ -11,6 +11,7 @@
 
 #include <QDialog>
 #include <QPersistentModelIndex>
+#include <QSet>
 #include <optional>
 
 class QHBoxLayout;
@@ -22,6 +23,8 @@ enum class FieldKind {
     MultiLine, // several lines with a vertical scroll bar
     Combo,     // a list and typing; a typed value is kept
     Money,     // right-aligned, "0.00" on leaving, saved as a number
+    Date,      // a date picker, read and written as "yyyy-mm-dd"; a new record starts today
+    Whole,     // a whole number after every change ("12.6" shows 13), saved as a number
 };
 
 enum class FieldRule {
@@ -45,6 +48,7 @@ struct EditorField {
     QStringList items = {};   // Combo: fixed items
     QString itemsQuery = {};  // Combo: a statement of one column read at load, trimmed
     QString initialText = {}; // the text a new record starts with
+    bool writtenWhenEdited = false; // a modified record writes it only after the user changed the box
 };
 
 // A save the database refuses before anything is written.
@@ -98,6 +102,8 @@ private:
     void fillItemLists();
     void writeListRow();
     QWidget* firstBox() const;
+    void assign(QWidget* box, const QString& text);
+    void watchEdits(int field);
 
     EditorSpec m_spec;
     MasterListPanel& m_list;
@@ -109,5 +115,7 @@ private:
     QPushButton* m_save = nullptr;
     QPushButton* m_cancel = nullptr;
     bool m_shown = false;
+    bool m_assigning = false;
+    QSet<QWidget*> m_edited; // boxes the user changed
     QMetaObject::Connection m_nameLeft;
 };

@@ -1,21 +1,37 @@
 #include "dispatch.h"
 #include "MDIF_main.h"
 #include "appstate.h"
+#include "frmCompany.h"
+#include "frmCustomer.h"
 #include "frmGoods.h"
+#include "frmOperation.h"
 #include "frmProvider.h"
 #include "frmType.h"
+#include "frm_Edit_Password.h"
 #include "frm_backup.h"
+#include "frm_setoperator.h"
+#include "frm_sfyz.h"
+#include "frm_systemer.h"
 
 #include <QAction>
+
+namespace {
+// A modeless dialog over the main window, shown once at a time.
+template <typename Form>
+void showDialog(MDIF_main& main, const char* name)
+{
+    Dispatch::showOnce(QString::fromLatin1(name), [&main] { return new Form(&main); });
+}
+}
 
 const QList<DispatchRow>& Dispatch::rows()
 {
     static const QList<DispatchRow> table{
         // 期初设置
-        {"DPXX", nullptr},
+        {"DPXX", [](MDIF_main& main) { showDialog<frmCompany>(main, "frmCompany"); }},
         {"GYSXXWH", [](MDIF_main& main) { main.showChild(new frmProvider); }},
-        {"KHXXWH", nullptr},
-        {"YWYSZ", nullptr},
+        {"KHXXWH", [](MDIF_main& main) { main.showChild(new frmCustomer); }},
+        {"YWYSZ", [](MDIF_main& main) { main.showChild(new frmOperation); }},
         {"S61", [](MDIF_main& main) { main.showChild(new frmType); }},
         {"HPXXWH", [](MDIF_main& main) { main.showChild(new frmGoods); }},
         // 入库管理
@@ -32,10 +48,10 @@ const QList<DispatchRow>& Dispatch::rows()
         {"S33", nullptr},
         {"S34", nullptr},
         // 系统维护
-        {"CZYXXWH", nullptr},
-        {"MMXG", nullptr},
-        {"CZYQXSZ", nullptr},
-        {"SJQL", nullptr},
+        {"CZYXXWH", [](MDIF_main& main) { showDialog<frm_systemer>(main, "frm_systemer"); }},
+        {"MMXG", [](MDIF_main& main) { showDialog<frm_Edit_Password>(main, "frm_Edit_Password"); }},
+        {"CZYQXSZ", [](MDIF_main& main) { showDialog<frm_setoperator>(main, "frm_setoperator"); }},
+        {"SJQL", [](MDIF_main& main) { showDialog<frm_sfyz>(main, "frm_sfyz"); }},
         // Toolbar
         {"Toolbar1_1", nullptr},
         {"Toolbar1_3", nullptr},
@@ -43,7 +59,7 @@ const QList<DispatchRow>& Dispatch::rows()
         {"Toolbar1_7", nullptr},
         {"Toolbar1_9", nullptr},
         {"Toolbar1_11", nullptr},
-        {"Toolbar1_13", nullptr},
+        {"Toolbar1_13", [](MDIF_main& main) { main.showChild(new frmCustomer); }},
         {"Toolbar1_15", [](MDIF_main& main) { frm_backup::backUpAndClose(&main); }},
         {"Toolbar1_17", [](MDIF_main& main) { main.Toolbar1_17_Click(); }, false},
     };
@@ -72,8 +88,9 @@ void Dispatch::wire(MDIF_main& main)
 QWidget* Dispatch::showOnce(const QString& name, const std::function<QWidget*()>& create)
 {
     QWidget* form = appState().openForm(name);
-    // A closed form may wait for its deletion: it is not open any more.
-    if (form && !form->isVisible() && form->testAttribute(Qt::WA_DeleteOnClose))
+    // These forms are shown while open: a hidden one was closed and only waits
+    // for its deletion (Qt clears WA_DeleteOnClose as it closes it).
+    if (form && form->isHidden())
         form = nullptr;
     if (!form) {
         form = create();

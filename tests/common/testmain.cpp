@@ -1,3 +1,4 @@
+#include "fixture.h"
 #include "testregistry.h"
 
 #include <QApplication>
@@ -19,6 +20,18 @@ std::string TestRegistry::caseName(const char* file)
         name = name.substr(slash + 1);
     const size_t dot = name.find('.');
     return dot == std::string::npos ? name : name.substr(0, dot);
+}
+
+// A class of its own init() or cleanup() would run its tests without the fixture.
+static bool usesTheFixture(const QObject& test)
+{
+    const QMetaObject* meta = test.metaObject();
+    for (const char* slot : {"init()", "cleanup()"}) {
+        const int index = meta->indexOfMethod(slot);
+        if (index >= 0 && meta->method(index).enclosingMetaObject() != &VarnholtTestCase::staticMetaObject)
+            return false;
+    }
+    return true;
 }
 
 // Usage: tests_<folder> [case] [Qt Test options]; without a case, every case runs.
@@ -46,6 +59,11 @@ int main(int argc, char** argv)
         if (!only.empty() && name != only)
             continue;
         auto test = make();
+        if (!usesTheFixture(*test)) {
+            std::cerr << name << ": a test class must not define its own init() or cleanup()\n";
+            ++failed;
+            continue;
+        }
         failed += QTest::qExec(test.get(), int(args.size()), args.data());
     }
     return failed == 0 ? 0 : 1;

@@ -77,6 +77,18 @@ private slots:
         QVERIFY(!TrayRecord::isIconShown());
     }
 
+    void logOffThenLogInOpensAFreshMainWindow()
+    {
+        QVERIFY(logIn(QStringLiteral("管理员"), QStringLiteral("admin")));
+        trayItem(QStringLiteral("zhuxiao"))->trigger();
+        // The closed main window may still wait for its deletion here.
+        QWidget* login = window(QStringLiteral("frm_xtdl"));
+        typeLogin(login, QStringLiteral("管理员"), QStringLiteral("admin"));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(window(QStringLiteral("MDIF_main")));
+        QCOMPARE(TrayRecord::timesShown(), 1);
+    }
+
     void closingTheMainWindowLeavesTheProgramInTheTray()
     {
         QWidget* main = logIn(QStringLiteral("管理员"), QStringLiteral("admin"));

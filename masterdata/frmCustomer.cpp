@@ -1,0 +1,123 @@
+#include "frmCustomer.h"
+#include "appstate.h"
+#include "clock.h"
+#include "exporttoexcel.h"
+#include "frmCustomer1.h"
+#include "module2.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+// Headers 1 to 13 head the export; the 14th column is exported without one.
+constexpr int ExportedHeaders = 13;
+
+ListSpec customerListSpec()
+{
+    ListSpec spec;
+    spec.table = QStringLiteral("客户");
+    auto column = [](const char* header, const char* column, int width, CellFormat format = CellFormat::Text) {
+        return ListColumn{QString::fromUtf8(header), QString::fromUtf8(column), width, Qt::AlignLeft, format};
+    };
+    spec.columns = {
+        column("编号", "编号", 1100),       column("积分", "积分", 1000, CellFormat::Whole),
+        column("名称", "名称", 1500),       column("电话", "电话", 1500),
+        column("传真", "传真", 1200),       column("地址", "地址", 1500),
+        column("联系人", "联系人", 0),      column("QQ号码", "QQ号码", 1200),
+        column("开户银行", "开户银行", 0),  column("银行帐号", "帐号", 0),
+        column("备注", "备注", 2000),       column("维护日期", "维护日期", 1440),
+        column("拼音码", "拼音码", 1000),   column("五笔码", "五笔码", 1000),
+    };
+    auto option = [](const char* name, const char* caption, const char* column, const char* hint, const char* section) {
+        return FilterOption{QString::fromLatin1(name), QString::fromUtf8(caption), QString::fromUtf8(column),
+                            QString::fromUtf8(hint), QString::fromLatin1(section)};
+    };
+    spec.filters = {
+        option("Option5", "按拼音码", "拼音码", "输入拼音码筛选", "option5"),
+        option("Option6", "按五笔码", "五笔码", "输入五笔码筛选", "option6"),
+        option("Option7", "按编号码", "编号", "输入编号码筛选", "option7"),
+        option("Option8", "按电话号", "电话", "输入电话号筛选", "option8"),
+    };
+    spec.iniKey = QStringLiteral("nameC");
+    spec.fillOnOpen = false;
+    spec.emptyFilterClears = true;
+    spec.deleteForAdministratorOnly = true;
+    spec.doubleClickViews = true;
+    spec.openEditor = showModally<frmCustomer1>();
+    return spec;
+}
+
+// Due for a maintenance visit: the date is today or earlier ('yyyy-mm-dd' text).
+const QString DueCondition = QStringLiteral("维护日期 <= ?");
+QVariantList today() { return {Clock::now().date().toString(QStringLiteral("yyyy-MM-dd"))}; }
+
+QPushButton* makeButton(const char* name, const char* caption, QWidget* parent)
+{
+    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(false);
+    return button;
+}
+}
+
+frmCustomer::frmCustomer(QWidget* parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("frmCustomer"));
+    setWindowTitle(QStringLiteral("会员客户资料(双击表格可以详细信息)"));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    auto* layout = new QVBoxLayout(this);
+    auto* fills = new QHBoxLayout;
+    auto* all = makeButton("ComAll", "显示全部", this);
+    auto* exportAll = makeButton("ComExcel", "导出", this);
+    auto* due = makeButton("ComTime", "到期维护", this);
+    auto* exportDue = makeButton("ComExcel2", "导出", this);
+    for (QPushButton* narrow : {exportAll, exportDue})
+        narrow->setMaximumWidth(narrow->fontMetrics().horizontalAdvance(narrow->text()) + 24);
+    fills->addWidget(all);
+    fills->addWidget(exportAll);
+    fills->addWidget(due);
+    fills->addWidget(exportDue);
+    fills->addStretch();
+    layout->addLayout(fills);
+    m_list = new MasterListPanel(customerListSpec(), this);
+    layout->addWidget(m_list, 1);
+
+    const bool administrator = appState().isAdministrator();
+    exportAll->setEnabled(administrator);
+    exportDue->setEnabled(administrator);
+    connect(all, &QPushButton::clicked, this, &frmCustomer::ComAll_Click);
+    connect(due, &QPushButton::clicked, this, &frmCustomer::ComTime_Click);
+    connect(exportAll, &QPushButton::clicked, this, &frmCustomer::ComExcel_Click);
+    connect(exportDue, &QPushButton::clicked, this, &frmCustomer::ComExcel2_Click);
+    connect(m_list, &MasterListPanel::returnRequested, this, [this] { Module2::UnloadForm(this); });
+}
+
+void frmCustomer::ComAll_Click() { m_list->fillWhere(); }
+void frmCustomer::ComTime_Click() { m_list->fillWhere(DueCondition, today()); }
+void frmCustomer::ComExcel_Click() { exportCustomers({}, {}); }
+void frmCustomer::ComExcel2_Click() { exportCustomers(DueCondition, today()); }
+
+// The export reads the table, not the list: every column of every customer
+// asked for, under the list's first 13 headers. Failures pass silently.
+void frmCustomer::exportCustomers(const QString& condition, const QVariantList& params)
+{
+    ExcelExport request;
+    request.templateName = QStringLiteral("data.xls");
+    request.clearRanges = {QStringLiteral("a1:m65536")};
+    const QList<ListColumn>& columns = m_list->spec().columns;
+    for (int c = 0; c < ExportedHeaders && c < columns.size(); ++c)
+        request.headers << columns[c].header;
+    {
+        auto conn = Mod1::OpenConn();
+        if (conn) {
+            const QString select = m_list->spec().select;
+            auto rows = conn->query(condition.isEmpty() ? select : select + QStringLiteral(" where ") + condition, params);
+            if (rows)
+                request.data = {ExportCells::query({rows->columns(), rows->data()})};
+        }
+    }
+    ExportToExcel(request);
+}

@@ -1,0 +1,62 @@
+#include "datainit.h"
+#include "dbsession.h"
+
+namespace DataInit {
+
+namespace {
+bool offered(const QString& table)
+{
+    static const QStringList hiddenPrefixes{QStringLiteral("MSys"), QStringLiteral("sysd"), QStringLiteral("tb_e"),
+                                            QStringLiteral("sqlite_")};
+    for (const QString& prefix : hiddenPrefixes) {
+        if (table.startsWith(prefix, Qt::CaseSensitive))
+            return false;
+    }
+    return true;
+}
+
+QString quotedName(QString table) { return QLatin1Char('"') + table.replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"'); }
+}
+
+DbResult<QStringList> tables()
+{
+    auto conn = Mod1::OpenConn();
+    if (!conn)
+        return conn.error();
+    auto rows = conn->query(QStringLiteral("select name from sqlite_master where type = 'table' order by rowid"));
+    if (!rows)
+        return rows.error();
+    QStringList result;
+    for (int i = 0; i < rows->count(); ++i) {
+        const QString name = rows->text(i, QStringLiteral("name"));
+        if (offered(name))
+            result << name;
+    }
+    return result;
+}
+
+const QStringList& openingTables()
+{
+    static const QStringList names{QStringLiteral("业务员"), QStringLiteral("供应商"), QStringLiteral("商品信息"),
+                                   QStringLiteral("商品类别"), QStringLiteral("客户"),  QStringLiteral("店铺信息"),
+                                   QStringLiteral("计量单位")};
+    return names;
+}
+
+DbStatus emptyTables(const QStringList& tables, const std::function<void()>& afterEach)
+{
+    auto conn = Mod1::OpenConn();
+    if (!conn)
+        return conn.error();
+    return conn->transaction([&](DbSession& s) -> DbStatus {
+        for (const QString& table : tables) {
+            auto deleted = s.exec(QStringLiteral("delete from ") + quotedName(table));
+            if (!deleted)
+                return deleted.error();
+            afterEach();
+        }
+        return {};
+    });
+}
+
+}

@@ -9,10 +9,8 @@ ListSpec goodsListSpec()
     ListSpec spec;
     spec.table = QStringLiteral("商品信息");
     spec.numberColumn = QStringLiteral("商品编号");
-    // The columns in the list's order, so the rows go to the list as read.
-    spec.select = QStringLiteral("select 商品编号, 商品名称, 规格, 单位, 类别, 进价, 批发价, 会员价, 零售价, 库存上限, 库存下限, "
-                                 "coalesce((select 库存.库存量 from 库存 where 库存.商品编号 = trim(商品信息.商品编号) limit 1), 0) "
-                                 "as 库存量, 厂家, 拼音码, 五笔码, 自编码, 条形码 from 商品信息");
+    spec.select = QStringLiteral("select 商品信息.*, coalesce((select 库存.库存量 from 库存 where 库存.商品编号 = trim(商品信息.商品编号) "
+                                 "limit 1), 0) as 库存量 from 商品信息");
     auto text = [](const char* header, const char* column, int width) {
         return ListColumn{QString::fromUtf8(header), QString::fromUtf8(column), width};
     };

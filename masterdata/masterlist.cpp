@@ -14,6 +14,7 @@
 #include <QRadioButton>
 #include <QTreeView>
 #include <QVBoxLayout>
+#include <optional>
 
 namespace {
 constexpr int TwipsPerPixel = 15;
@@ -183,44 +184,26 @@ QString MasterListPanel::filterCondition() const { return filterColumn() + QStri
 void MasterListPanel::fillWhere(const QString& condition, const QVariantList& params)
 {
     m_model->setRows({});
-    QList<QVariantList> rows;
+    std::optional<Rows> read;
     DbStatus status;
     {
         auto conn = Mod1::OpenConn();
         if (!conn) {
             status = conn.error();
+        } else if (auto result = conn->query(statement(condition), params); !result) {
+            status = result.error();
         } else {
-            auto result = conn->query(statement(condition), params);
-            if (!result) {
-                status = result.error();
-            } else {
-                QList<int> sources;
-                bool listOrder = result->columns().size() == m_spec.columns.size();
-                for (const ListColumn& column : m_spec.columns) {
-                    listOrder = listOrder && result->columnIndex(column.column) == sources.size();
-                    sources << result->columnIndex(column.column);
-                }
-                // A statement that reads the list's columns in order gives its rows as they are.
-                if (listOrder) {
-                    rows = result->data();
-                } else {
-                    rows.reserve(result->count());
-                    for (const QVariantList& source : result->data()) {
-                        QVariantList row;
-                        row.reserve(sources.size());
-                        for (const int index : sources)
-                            row << (index < 0 ? QVariant() : source[index]);
-                        rows << std::move(row);
-                    }
-                }
-            }
+            read = std::move(*result);
         }
     }
     if (!status) {
         MessageBox::show(this, status.error().text());
         return;
     }
-    m_model->setRows(std::move(rows));
+    QList<int> sources;
+    for (const ListColumn& column : m_spec.columns)
+        sources << read->columnIndex(column.column);
+    m_model->setRows(std::move(*read), sources);
 }
 
 void MasterListPanel::TextName_Change()

@@ -54,7 +54,26 @@ QVariant MasterTableModel::headerData(int section, Qt::Orientation orientation, 
 void MasterTableModel::setRows(QList<QVariantList> rows)
 {
     beginResetModel();
-    m_rows = std::move(rows);
+    m_read = {};
+    m_sources.clear();
+    m_rows.clear();
+    m_rows.reserve(rows.size());
+    for (QVariantList& values : rows) {
+        values.resize(m_columns.size());
+        m_rows.append(ShownRow{-1, std::move(values)});
+    }
+    endResetModel();
+}
+
+void MasterTableModel::setRows(Rows read, QList<int> sources)
+{
+    beginResetModel();
+    m_read = std::move(read);
+    m_sources = std::move(sources);
+    m_rows.clear();
+    m_rows.reserve(m_read.count());
+    for (int r = 0; r < m_read.count(); ++r)
+        m_rows.append(ShownRow{r, {}});
     endResetModel();
 }
 
@@ -63,7 +82,7 @@ void MasterTableModel::appendRow(QVariantList row)
     row.resize(m_columns.size());
     const int at = int(m_rows.size());
     beginInsertRows({}, at, at);
-    m_rows.append(std::move(row));
+    m_rows.append(ShownRow{-1, std::move(row)});
     endInsertRows();
 }
 
@@ -72,7 +91,7 @@ void MasterTableModel::setRow(int row, QVariantList values)
     if (row < 0 || row >= m_rows.size())
         return;
     values.resize(m_columns.size());
-    m_rows[row] = std::move(values);
+    m_rows[row] = ShownRow{-1, std::move(values)};
     emit dataChanged(index(row, 0), index(row, columnCount() - 1));
 }
 
@@ -89,10 +108,20 @@ QVariant MasterTableModel::rawValue(int row, int column) const
 {
     if (row < 0 || row >= m_rows.size() || column < 0 || column >= m_columns.size())
         return {};
-    return m_rows[row].value(column);
+    const ShownRow& shown = m_rows[row];
+    return shown.read < 0 ? shown.values.value(column) : m_read.value(shown.read, m_sources.value(column, -1));
 }
 
-QVariantList MasterTableModel::rawRow(int row) const { return row >= 0 && row < m_rows.size() ? m_rows[row] : QVariantList(); }
+QVariantList MasterTableModel::rawRow(int row) const
+{
+    if (row < 0 || row >= m_rows.size())
+        return {};
+    QVariantList values;
+    values.reserve(m_columns.size());
+    for (int c = 0; c < m_columns.size(); ++c)
+        values << rawValue(row, c);
+    return values;
+}
 
 QString MasterTableModel::text(int row, int column) const
 {

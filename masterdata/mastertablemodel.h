@@ -1,4 +1,6 @@
 #pragma once
+#include "rows.h"
+
 #include <QAbstractTableModel>
 #include <QList>
 #include <QString>
@@ -21,7 +23,8 @@ struct ListColumn {
 };
 
 // The rows of a master list as read, one raw value per column; a cell is
-// formatted only when the view asks for it.
+// formatted only when the view asks for it. Rows read from the database stay
+// as the data layer holds them; a row written by an editor holds its own values.
 class MasterTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -34,6 +37,9 @@ public:
 
     const QList<ListColumn>& columns() const { return m_columns; }
     void setRows(QList<QVariantList> rows);
+    // Every row of a result; sources gives the result's column of each list
+    // column (-1: none, the cell stays empty).
+    void setRows(Rows read, QList<int> sources);
     void appendRow(QVariantList row);
     void setRow(int row, QVariantList values);
     void removeRow(int row);
@@ -45,6 +51,14 @@ public:
 private:
     static QString format(const QVariant& value, CellFormat format);
 
+    // A row of the result by its index, or values of its own.
+    struct ShownRow {
+        int read = -1;
+        QVariantList values;
+    };
+
     QList<ListColumn> m_columns;
-    QList<QVariantList> m_rows;
+    Rows m_read;
+    QList<int> m_sources;
+    QList<ShownRow> m_rows;
 };

@@ -45,25 +45,6 @@ int bindValue(sqlite3_stmt* stmt, int index, const QVariant& value)
     }
 }
 
-QVariant columnValue(sqlite3_stmt* stmt, int column)
-{
-    switch (sqlite3_column_type(stmt, column)) {
-    case SQLITE_INTEGER:
-        return qlonglong(sqlite3_column_int64(stmt, column));
-    case SQLITE_FLOAT:
-        return sqlite3_column_double(stmt, column);
-    case SQLITE_TEXT: {
-        // Stored as UTF-8: one decoding, straight into the string.
-        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
-        return QString::fromUtf8(text, sqlite3_column_bytes(stmt, column));
-    }
-    case SQLITE_BLOB:
-        return QByteArray(static_cast<const char*>(sqlite3_column_blob(stmt, column)), sqlite3_column_bytes(stmt, column));
-    default:
-        return {};
-    }
-}
-
 struct Statement {
     sqlite3_stmt* stmt = nullptr;
     ~Statement() { sqlite3_finalize(stmt); }
@@ -125,6 +106,28 @@ DbSession::~DbSession()
 
 bool DbSession::inTransaction() const { return m_db && sqlite3_get_autocommit(m_db) == 0; }
 
+// One value of the current row, kept as the engine gives it.
+void DbSession::appendValue(Rows& rows, sqlite3_stmt* stmt, int column)
+{
+    switch (sqlite3_column_type(stmt, column)) {
+    case SQLITE_INTEGER:
+        rows.appendInteger(sqlite3_column_int64(stmt, column));
+        break;
+    case SQLITE_FLOAT:
+        rows.appendReal(sqlite3_column_double(stmt, column));
+        break;
+    case SQLITE_TEXT:
+        rows.appendText(reinterpret_cast<const char*>(sqlite3_column_text(stmt, column)), sqlite3_column_bytes(stmt, column));
+        break;
+    case SQLITE_BLOB:
+        rows.appendBlob(sqlite3_column_blob(stmt, column), sqlite3_column_bytes(stmt, column));
+        break;
+    default:
+        rows.appendNull();
+        break;
+    }
+}
+
 DbResult<int> DbSession::run(const QString& sql, const QVariantList& params, Rows* rows)
 {
     if (failureHook()) {
@@ -138,27 +141,26 @@ DbResult<int> DbSession::run(const QString& sql, const QVariantList& params, Row
         if (bindValue(statement.stmt, i + 1, params[i]) != SQLITE_OK)
             return errorOf(m_db);
     }
-    QStringList columns;
-    QList<QVariantList> data;
     const int columnCount = sqlite3_column_count(statement.stmt);
+    Rows read;
     if (rows) {
+        QStringList columns;
         for (int c = 0; c < columnCount; ++c)
             columns << QString::fromUtf8(sqlite3_column_name(statement.stmt, c));
+        read = Rows(std::move(columns));
     }
     int rc;
     while ((rc = sqlite3_step(statement.stmt)) == SQLITE_ROW) {
         if (!rows)
             continue;
-        QVariantList row;
-        row.reserve(columnCount);
         for (int c = 0; c < columnCount; ++c)
-            row << columnValue(statement.stmt, c);
-        data << std::move(row);
+            appendValue(read, statement.stmt, c);
+        read.endRow();
     }
     if (rc != SQLITE_DONE)
         return errorOf(m_db);
     if (rows)
-        *rows = Rows(std::move(columns), std::move(data));
+        *rows = std::move(read);
     return sqlite3_changes(m_db);
 }
 

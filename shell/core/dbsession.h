@@ -7,6 +7,7 @@
 #include <utility>
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 using ColumnValues = QList<std::pair<QString, QVariant>>;
 
@@ -36,6 +37,7 @@ private:
     friend class Database;
     explicit DbSession(sqlite3* db);
     DbResult<int> run(const QString& sql, const QVariantList& params, Rows* rows);
+    static void appendValue(Rows& rows, sqlite3_stmt* stmt, int column);
 
     sqlite3* m_db = nullptr;
 };

@@ -1,23 +1,98 @@
 #include "rows.h"
 #include "module2.h"
 
-Rows::Rows(QStringList columns, QList<QVariantList> data)
+Rows::Rows(QStringList columns)
     : m_columns(std::move(columns))
-    , m_data(std::move(data))
 {
     for (int i = 0; i < m_columns.size(); ++i)
         m_index.insert(m_columns[i].toLower(), i);
 }
 
+Rows::Rows(QStringList columns, QList<QVariantList> data)
+    : Rows(std::move(columns))
+{
+    m_rowCount = int(data.size());
+    m_data = std::move(data);
+}
+
+void Rows::appendNull() { m_cells.append(Cell{}); }
+
+void Rows::appendInteger(qint64 value)
+{
+    Cell cell;
+    cell.kind = Kind::Integer;
+    cell.integer = value;
+    m_cells.append(cell);
+}
+
+void Rows::appendReal(double value)
+{
+    Cell cell;
+    cell.kind = Kind::Real;
+    cell.real = value;
+    m_cells.append(cell);
+}
+
+void Rows::appendText(const char* utf8, int size)
+{
+    Cell cell;
+    cell.kind = Kind::Text;
+    cell.bytes = {quint32(m_bytes.size()), quint32(size)};
+    m_bytes.append(utf8, size);
+    m_cells.append(cell);
+}
+
+void Rows::appendBlob(const void* bytes, int size)
+{
+    Cell cell;
+    cell.kind = Kind::Blob;
+    cell.bytes = {quint32(m_bytes.size()), quint32(size)};
+    m_bytes.append(static_cast<const char*>(bytes), size);
+    m_cells.append(cell);
+}
+
+const QList<QVariantList>& Rows::data() const
+{
+    if (!m_data) {
+        QList<QVariantList> data;
+        data.reserve(m_rowCount);
+        for (int r = 0; r < m_rowCount; ++r) {
+            QVariantList row;
+            row.reserve(m_columns.size());
+            for (int c = 0; c < m_columns.size(); ++c)
+                row << value(r, c);
+            data << std::move(row);
+        }
+        m_data = std::move(data);
+    }
+    return *m_data;
+}
+
 int Rows::columnIndex(const QString& column) const { return m_index.value(column.toLower(), -1); }
 
-QVariant Rows::value(int row, const QString& column) const
+QVariant Rows::value(int row, int column) const
 {
-    const int index = columnIndex(column);
-    if (index < 0 || row < 0 || row >= m_data.size())
+    if (row < 0 || row >= m_rowCount || column < 0 || column >= m_columns.size())
         return {};
-    return m_data[row][index];
+    if (m_data)
+        return (*m_data)[row].value(column);
+    const Cell& cell = m_cells[qsizetype(row) * m_columns.size() + column];
+    switch (cell.kind) {
+    case Kind::Null:
+        return {};
+    case Kind::Integer:
+        return cell.integer;
+    case Kind::Real:
+        return cell.real;
+    case Kind::Text:
+        return QString::fromUtf8(m_bytes.constData() + cell.bytes.offset, cell.bytes.size);
+    case Kind::Blob:
+        return m_bytes.mid(cell.bytes.offset, cell.bytes.size);
+    }
+    return {};
 }
+
+QVariant Rows::value(int row, const QString& column) const { return value(row, columnIndex(column)); }
 
 QString Rows::text(int row, const QString& column) const
 {

@@ -3,27 +3,58 @@
 #include <QList>
 #include <QStringList>
 #include <QVariant>
+#include <optional>
 
 // The rows a statement returned, read whole: the count is known at once and
-// fields are read by column name (NULL reads as an invalid QVariant).
+// fields are read by column name or index (NULL reads as an invalid QVariant).
+// Values are kept as the engine gave them, texts as UTF-8 in one block, and
+// become QVariants only when read: a list of thousands of rows costs two
+// allocations, not one per cell.
 class Rows {
 public:
     Rows() = default;
     Rows(QStringList columns, QList<QVariantList> data);
 
-    int count() const { return int(m_data.size()); }
-    bool isEmpty() const { return m_data.isEmpty(); }
+    int count() const { return m_rowCount; }
+    bool isEmpty() const { return m_rowCount == 0; }
     const QStringList& columns() const { return m_columns; }
-    const QList<QVariantList>& data() const { return m_data; }
+    // Every row as values; made on the first call.
+    const QList<QVariantList>& data() const;
     int columnIndex(const QString& column) const;
 
+    QVariant value(int row, int column) const;
     QVariant value(int row, const QString& column) const;
     // A number reads as its plain text ("3", "12.5"), NULL as "".
     QString text(int row, const QString& column) const;
     double number(int row, const QString& column) const;
 
 private:
+    friend class DbSession;
+    explicit Rows(QStringList columns);
+    void appendNull();
+    void appendInteger(qint64 value);
+    void appendReal(double value);
+    void appendText(const char* utf8, int size);
+    void appendBlob(const void* bytes, int size);
+    void endRow() { ++m_rowCount; }
+
+    enum class Kind : quint8 { Null, Integer, Real, Text, Blob };
+    struct Cell {
+        Kind kind = Kind::Null;
+        union {
+            qint64 integer;
+            double real;
+            struct {
+                quint32 offset;
+                quint32 size;
+            } bytes;
+        };
+    };
+
     QStringList m_columns;
     QHash<QString, int> m_index;
-    QList<QVariantList> m_data;
+    int m_rowCount = 0;
+    QList<Cell> m_cells;       // row by row
+    QByteArray m_bytes;        // the texts and blobs the cells point into
+    mutable std::optional<QList<QVariantList>> m_data;
 };

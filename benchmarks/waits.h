@@ -7,9 +7,10 @@
 class QWidget;
 
 // What a user waits for is timed by hand (the setting up around it is not),
-// one sample per iteration, and reported as the median of the repetitions.
+// one sample per iteration, and reported as the median of the repetitions;
+// each wait runs once untimed before.
 namespace Waits {
-constexpr int Repetitions = 21;
+constexpr int Repetitions = 31;
 
 benchmark::internal::Benchmark* add(const char* name, std::function<void(benchmark::State&)> run);
 

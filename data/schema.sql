@@ -104,7 +104,8 @@ CREATE INDEX ix_tb_enter_name ON tb_enter (M_Name);
 CREATE INDEX ix_sysdepe_k1 ON sysdepe (k1);
 CREATE INDEX ix_goods_code ON 商品信息 (商品编号);
 CREATE INDEX ix_goods_barcode ON 商品信息 (条形码);
-CREATE INDEX ix_stock_code ON 库存 (商品编号);
+-- The quantity too: the goods list reads it from the index alone.
+CREATE INDEX ix_stock_code ON 库存 (商品编号, 库存量);
 CREATE INDEX ix_supplier_code ON 供应商 (编号);
 CREATE INDEX ix_customer_code ON 客户 (编号);
 CREATE INDEX ix_customer_name ON 客户 (名称);

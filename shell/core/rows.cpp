@@ -8,13 +8,6 @@ Rows::Rows(QStringList columns)
         m_index.insert(m_columns[i].toLower(), i);
 }
 
-Rows::Rows(QStringList columns, QList<QVariantList> data)
-    : Rows(std::move(columns))
-{
-    m_rowCount = int(data.size());
-    m_data = std::move(data);
-}
-
 void Rows::appendNull() { m_cells.append(Cell{}); }
 
 void Rows::appendInteger(qint64 value)
@@ -74,8 +67,6 @@ QVariant Rows::value(int row, int column) const
 {
     if (row < 0 || row >= m_rowCount || column < 0 || column >= m_columns.size())
         return {};
-    if (m_data)
-        return (*m_data)[row].value(column);
     const Cell& cell = m_cells[qsizetype(row) * m_columns.size() + column];
     switch (cell.kind) {
     case Kind::Null:

@@ -13,7 +13,6 @@
 class Rows {
 public:
     Rows() = default;
-    Rows(QStringList columns, QList<QVariantList> data);
 
     int count() const { return m_rowCount; }
     bool isEmpty() const { return m_rowCount == 0; }

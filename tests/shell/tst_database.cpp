@@ -156,6 +156,36 @@ private slots:
         QCOMPARE(like->count(), 1);
     }
 
+    void valuesReadBackInTheirOwnKinds()
+    {
+        auto conn = Mod1::OpenConn();
+        auto rows = conn->query(QStringLiteral("select 7 as i, 2.5 as r, '可乐 ' as t, '' as e, x'00ff' as b, null as n "
+                                               "union all select -1, 0.0, 'ab', '', x'', 'x'"));
+        QVERIFY(rows);
+        QCOMPARE(rows->count(), 2);
+        const Rows copy = *rows;
+        rows = DbError{};
+        QCOMPARE(copy.value(0, 0).typeId(), QMetaType::LongLong);
+        QCOMPARE(copy.value(0, 0).toLongLong(), 7);
+        QCOMPARE(copy.value(0, QStringLiteral("R")).typeId(), QMetaType::Double);
+        QCOMPARE(copy.value(0, 2), QVariant(QStringLiteral("可乐 ")));
+        QCOMPARE(copy.value(0, 3), QVariant(QString()));
+        QVERIFY(!copy.value(0, 3).isNull());
+        QCOMPARE(copy.value(0, 4), QVariant(QByteArray("\x00\xff", 2)));
+        QVERIFY(copy.value(0, 5).isNull());
+        QCOMPARE(copy.value(1, 5), QVariant(QStringLiteral("x")));
+        QVERIFY(copy.value(2, 0).isNull());
+        QVERIFY(copy.value(0, 6).isNull());
+        QCOMPARE(copy.text(1, QStringLiteral("r")), QStringLiteral("0"));
+        // The rows as lists hold the same values.
+        const QList<QVariantList>& data = copy.data();
+        QCOMPARE(data.size(), 2);
+        for (int r = 0; r < 2; ++r) {
+            for (int c = 0; c < 6; ++c)
+                QCOMPARE(data[r][c], copy.value(r, c));
+        }
+    }
+
     void failureInsideATransactionWritesNothing_data()
     {
         QTest::addColumn<bool>("byTrigger");

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <cstdio>
 #include <memory>
 #include <optional>
 
@@ -100,6 +101,8 @@ void addGoodsListWaits(const BenchShop& shop)
 
     long long listed = 0;
     const QString letter = busiestLetter(&listed);
+    std::printf("keystroke: \"%s\" typed into the empty filter lists %lld of %d goods\n", qPrintable(letter), listed,
+                shop.size().goods);
     const QString filterStatement = [] {
         const auto form = std::make_unique<frmGoods>();
         return form->list()->statement(form->list()->filterCondition());

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTreeView>
 #include <QVBoxLayout>
 #include <optional>
@@ -270,3 +271,13 @@ void MasterListPanel::ComDel_Click()
 }
 
 void MasterListPanel::ComRtn_Click() { emit returnRequested(); }
+
+QSize MasterListPanel::sizeHint() const
+{
+    int columnsWidth = 0;
+    for (const ListColumn& column : m_spec.columns)
+        columnsWidth += column.widthTwips / TwipsPerPixel;
+    const QSize controls = QWidget::sizeHint();
+    const int frame = m_view->frameWidth() * 2 + m_view->verticalScrollBar()->sizeHint().width();
+    return {std::max(controls.width(), columnsWidth + frame + 24), std::max(controls.height(), 480)};
+}

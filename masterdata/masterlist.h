@@ -97,6 +97,9 @@ public:
     QString statement(const QString& condition = {}) const;
     QString filterCondition() const;
 
+    // Wide enough for every shown column, so the list opens readable.
+    QSize sizeHint() const override;
+
 public slots:
     void ComAdd_Click();
     void ComMod_Click();

@@ -187,6 +187,8 @@ QMdiSubWindow* MDIF_main::showChild(QWidget* form)
 {
     QMdiSubWindow* window = m_mdiArea->addSubWindow(form);
     window->setAttribute(Qt::WA_DeleteOnClose);
+    // As large as the form asks for, within the area.
+    window->resize(window->sizeHint().boundedTo(m_mdiArea->viewport()->size()));
     form->show();
     return window;
 }

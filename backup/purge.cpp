@@ -19,11 +19,8 @@ const QStringList& slipTables()
 
 DbStatus purgeSlips(const QDate& upTo)
 {
-    auto conn = Mod1::OpenConn();
-    if (!conn)
-        return conn.error();
     const QString day = upTo.toString(QStringLiteral("yyyy-MM-dd"));
-    return conn->transaction([&](DbSession& s) -> DbStatus {
+    return Database::runInTransaction([&](DbSession& s) -> DbStatus {
         for (const QString& table : slipTables()) {
             if (auto deleted = s.exec(QStringLiteral("delete from %1 where 日期<=?").arg(table), {day}); !deleted)
                 return deleted.error();

@@ -84,24 +84,16 @@ void frmCompany::ComSave_Click()
     QVariantList values;
     for (const QLineEdit* box : std::as_const(m_boxes))
         values << box->text();
-    DbStatus status;
-    {
-        auto conn = Mod1::OpenConn();
-        if (!conn) {
-            status = conn.error();
-        } else {
-            status = conn->transaction([&](DbSession& session) -> DbStatus {
-                auto count = session.query(QStringLiteral("select count(*) from 店铺信息"));
-                if (!count)
-                    return count.error();
-                // The table is used as one row: every row takes the four values.
-                const QString sql = count->data().value(0).value(0).toInt() > 0
-                                        ? QStringLiteral("update 店铺信息 set 名称 = ?, 地址 = ?, 联系人 = ?, 电话 = ?")
-                                        : QStringLiteral("insert into 店铺信息 (名称, 地址, 联系人, 电话) values (?, ?, ?, ?)");
-                return session.exec(sql, values).status();
-            });
-        }
-    }
+    const DbStatus status = Database::runInTransaction([&](DbSession& session) -> DbStatus {
+        auto count = session.query(QStringLiteral("select count(*) from 店铺信息"));
+        if (!count)
+            return count.error();
+        // The table is used as one row: every row takes the four values.
+        const QString sql = count->data().value(0).value(0).toInt() > 0
+                                ? QStringLiteral("update 店铺信息 set 名称 = ?, 地址 = ?, 联系人 = ?, 电话 = ?")
+                                : QStringLiteral("insert into 店铺信息 (名称, 地址, 联系人, 电话) values (?, ?, ?, ?)");
+        return session.exec(sql, values).status();
+    });
     if (!status) {
         MessageBox::show(this, status.error().text() + QLatin1Char('\n'));
         return;

@@ -418,26 +418,18 @@ void MasterEditor::ComSave_Click()
 
     const MasterRecord saved = record();
     std::optional<Refusal> refusal;
-    DbStatus status;
-    {
-        auto conn = Mod1::OpenConn();
-        if (!conn) {
-            status = conn.error();
-        } else {
-            status = conn->transaction([&](DbSession& session) -> DbStatus {
-                if (m_spec.refuseSave) {
-                    auto refused = m_spec.refuseSave(session, saved, m_mode);
-                    if (!refused)
-                        return refused.error();
-                    if ((refusal = *refused))
-                        return {};
-                }
-                if (DbStatus written = WriteMasterRecord(session, saved, m_mode == EditorMode::Add); !written)
-                    return written;
-                return m_spec.alsoWrite ? m_spec.alsoWrite(session, saved, m_mode) : DbStatus();
-            });
+    const DbStatus status = Database::runInTransaction([&](DbSession& session) -> DbStatus {
+        if (m_spec.refuseSave) {
+            auto refused = m_spec.refuseSave(session, saved, m_mode);
+            if (!refused)
+                return refused.error();
+            if ((refusal = *refused))
+                return {};
         }
-    }
+        if (DbStatus written = WriteMasterRecord(session, saved, m_mode == EditorMode::Add); !written)
+            return written;
+        return m_spec.alsoWrite ? m_spec.alsoWrite(session, saved, m_mode) : DbStatus();
+    });
     if (!status) {
         MessageBox::show(this, status.error().text() + QLatin1Char('\n'));
         return;

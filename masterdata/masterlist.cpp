@@ -246,21 +246,13 @@ void MasterListPanel::ComDel_Click()
         return;
     const QString number = m_model->text(row, 0);
     if (MessageBox::askYesNo(this, m_spec.deleteQuestion.arg(number))) {
-        DbStatus status;
-        {
-            auto conn = Mod1::OpenConn();
-            if (!conn) {
-                status = conn.error();
-            } else {
-                status = conn->transaction([&](DbSession& session) -> DbStatus {
-                    for (const QString& statement : std::as_const(m_spec.deleteStatements)) {
-                        if (auto done = session.exec(statement, {number}); !done)
-                            return done.error();
-                    }
-                    return {};
-                });
+        const DbStatus status = Database::runInTransaction([&](DbSession& session) -> DbStatus {
+            for (const QString& statement : std::as_const(m_spec.deleteStatements)) {
+                if (auto done = session.exec(statement, {number}); !done)
+                    return done.error();
             }
-        }
+            return {};
+        });
         if (status)
             m_model->removeRow(row);
         else

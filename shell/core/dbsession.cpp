@@ -60,6 +60,14 @@ int& Database::openSessions()
 const int Database::OpenFlags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX;
 
 bool Database::isOpen() { return openSessions() > 0; }
+
+DbStatus Database::runInTransaction(const std::function<DbStatus(DbSession&)>& work)
+{
+    auto conn = open();
+    if (!conn)
+        return conn.error();
+    return conn->transaction(work);
+}
 void Database::setFailureHook(FailureHook hook) { failureHook() = std::move(hook); }
 
 DbResult<DbSession> Database::open() { return openFile(AppState::instance().databasePath()); }

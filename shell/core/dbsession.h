@@ -50,6 +50,8 @@ public:
     static DbResult<DbSession> open();
     static DbResult<DbSession> openFile(const QString& path);
     static bool isOpen();
+    // Opens the database, runs work in one transaction and closes it again.
+    static DbStatus runInTransaction(const std::function<DbStatus(DbSession&)>& work);
     // Read and write, never created; a session lives on one thread only, so
     // the connection needs no lock of its own (SQLITE_OPEN_NOMUTEX).
     static const int OpenFlags;

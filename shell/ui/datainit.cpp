@@ -45,10 +45,7 @@ const QStringList& openingTables()
 
 DbStatus emptyTables(const QStringList& tables, const std::function<void()>& afterEach)
 {
-    auto conn = Mod1::OpenConn();
-    if (!conn)
-        return conn.error();
-    return conn->transaction([&](DbSession& s) -> DbStatus {
+    return Database::runInTransaction([&](DbSession& s) -> DbStatus {
         for (const QString& table : tables) {
             auto deleted = s.exec(QStringLiteral("delete from ") + quotedName(table));
             if (!deleted)

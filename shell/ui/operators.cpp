@@ -69,11 +69,8 @@ DbResult<RegisterOutcome> registerOperator(const Registration& r)
 {
     if (r.password.isEmpty() || r.post.isEmpty() || r.name.isEmpty())
         return RegisterOutcome::Incomplete;
-    auto conn = Mod1::OpenConn();
-    if (!conn)
-        return conn.error();
     RegisterOutcome outcome = RegisterOutcome::Registered;
-    const DbStatus status = conn->transaction([&](DbSession& s) -> DbStatus {
+    const DbStatus status = Database::runInTransaction([&](DbSession& s) -> DbStatus {
         auto taken = s.query(QStringLiteral("select M_ID from tb_enter where M_Name = ?"), {r.name});
         if (!taken)
             return taken.error();
@@ -104,11 +101,8 @@ DbResult<RegisterOutcome> registerOperator(const Registration& r)
 
 DbResult<DeleteOutcome> deleteOperator(const QString& name)
 {
-    auto conn = Mod1::OpenConn();
-    if (!conn)
-        return conn.error();
     DeleteOutcome outcome = DeleteOutcome::Deleted;
-    const DbStatus status = conn->transaction([&](DbSession& s) -> DbStatus {
+    const DbStatus status = Database::runInTransaction([&](DbSession& s) -> DbStatus {
         auto rows = s.query(QStringLiteral("select M_Name from tb_enter where M_Name = ?"), {name});
         if (!rows)
             return rows.error();
@@ -132,11 +126,8 @@ DbResult<PasswordOutcome> changePassword(const QString& name, const QString& old
 {
     if (name.isEmpty() || confirmation.isEmpty() || newPassword.isEmpty() || oldPassword.isEmpty())
         return PasswordOutcome::Incomplete;
-    auto conn = Mod1::OpenConn();
-    if (!conn)
-        return conn.error();
     PasswordOutcome outcome = PasswordOutcome::NoMatch;
-    const DbStatus status = conn->transaction([&](DbSession& s) -> DbStatus {
+    const DbStatus status = Database::runInTransaction([&](DbSession& s) -> DbStatus {
         // The password column compares exactly, as at login.
         auto rows = s.query(QStringLiteral("select rowid as id from tb_enter where M_Password = ? and M_Name = ?"),
                             {oldPassword, name});

@@ -1,5 +1,9 @@
 #include "dialogparts.h"
+#include "dialogrules.h"
+#include "module2.h"
 
+#include <QDialog>
+#include <QHBoxLayout>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -38,6 +42,27 @@ QPushButton* button(QWidget* parent, const QString& name, const QString& caption
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(name);
     return b;
+}
+
+}
+
+namespace DialogParts {
+
+QHBoxLayout* buttonRow(std::initializer_list<QPushButton*> buttons)
+{
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    for (QPushButton* b : buttons)
+        row->addWidget(b);
+    return row;
+}
+
+void closeWith(QDialog* dialog, QPushButton* closeButton)
+{
+    const auto unload = [dialog] { Module2::UnloadForm(dialog); };
+    if (closeButton)
+        QObject::connect(closeButton, &QPushButton::clicked, dialog, unload);
+    DialogKeyFilter::install(dialog, unload);
 }
 
 }

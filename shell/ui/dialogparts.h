@@ -1,7 +1,11 @@
 #pragma once
 #include <QString>
 
+#include <initializer_list>
+
+class QDialog;
 class QGridLayout;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -18,5 +22,10 @@ QLineEdit* labelledBox(QGridLayout* grid, int row, int column, const QString& la
 // A box that shows each typed character as "*".
 void maskWithStars(QLineEdit* box);
 QPushButton* button(QWidget* parent, const QString& name, const QString& caption);
+// The dialog's buttons in a row, pushed to the right.
+QHBoxLayout* buttonRow(std::initializer_list<QPushButton*> buttons);
+// The dialog closes through its unload from its close button and from Esc;
+// its other keys follow the dialog key rules.
+void closeWith(QDialog* dialog, QPushButton* closeButton);
 
 }

@@ -33,13 +33,9 @@ frm_Edit_Password::frm_Edit_Password(QWidget* parent)
 
     auto* Command1 = button(this, QStringLiteral("Command1"), QStringLiteral("确认"));
     auto* Command2 = button(this, QStringLiteral("Command2"), QStringLiteral("取消"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Command1);
-    buttons->addWidget(Command2);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Frame1);
-    layout->addLayout(buttons);
+    layout->addLayout(buttonRow({Command1, Command2}));
 
     setTabOrder(Text5, Text1);
     setTabOrder(Text1, Text2);
@@ -47,9 +43,8 @@ frm_Edit_Password::frm_Edit_Password(QWidget* parent)
     Text5->setFocus();
 
     connect(Command1, &QPushButton::clicked, this, &frm_Edit_Password::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, [this] { Module2::UnloadForm(this); });
     EnterToNext::install({Text5, Text1, Text2, Text3}, [this] { Command1_Click(); });
-    DialogKeyFilter::install(this, [this] { Module2::UnloadForm(this); });
+    closeWith(this, Command2);
 
     DialogRules::SetTopmost(this, true);
     DialogRules::CenterForm(this);

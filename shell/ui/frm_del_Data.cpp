@@ -45,7 +45,7 @@ frm_del_Data::frm_del_Data(QWidget* parent)
     connect(cmdNotAllSel, &QPushButton::clicked, this, [this] { setAllChecked(false); });
     connect(cmdSel, &QPushButton::clicked, this, &frm_del_Data::cmdSel_Click);
     connect(cmdDel, &QPushButton::clicked, this, &frm_del_Data::cmdDel_Click);
-    DialogKeyFilter::install(this, [this] { Module2::UnloadForm(this); });
+    closeWith(this, nullptr);
     DialogRules::CenterForm(this);
 
     List1->clear();

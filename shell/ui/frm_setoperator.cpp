@@ -95,8 +95,7 @@ frm_setoperator::frm_setoperator(QWidget* parent)
     connect(ListView1, &QListWidget::itemClicked, this, &frm_setoperator::ListView1_ItemClick);
     connect(Cmd_sq, &QPushButton::clicked, this, &frm_setoperator::Cmd_sq_Click);
     connect(Cmd_Cancel, &QPushButton::clicked, this, &frm_setoperator::Cmd_Cancel_Click);
-    connect(Cmd_exit, &QPushButton::clicked, this, [this] { Module2::UnloadForm(this); });
-    DialogKeyFilter::install(this, [this] { Module2::UnloadForm(this); });
+    closeWith(this, Cmd_exit);
 
     DialogRules::SetTopmost(this, true);
     DialogRules::CenterForm(this);

@@ -36,19 +36,14 @@ frm_sfyz::frm_sfyz(QWidget* parent)
 
     auto* Command1 = button(this, QStringLiteral("Command1"), QStringLiteral("确定"));
     auto* Command2 = button(this, QStringLiteral("Command2"), QStringLiteral("取消"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Command1);
-    buttons->addWidget(Command2);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Frame1);
-    layout->addLayout(buttons);
+    layout->addLayout(buttonRow({Command1, Command2}));
     Text2->setFocus();
 
     connect(Command1, &QPushButton::clicked, this, &frm_sfyz::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, [this] { Module2::UnloadForm(this); });
     EnterToNext::install({Text2}, [this] { Command1_Click(); });
-    DialogKeyFilter::install(this, [this] { Module2::UnloadForm(this); });
+    closeWith(this, Command2);
 
     DialogRules::SetTopmost(this, true);
     DialogRules::CenterForm(this);

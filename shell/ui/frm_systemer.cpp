@@ -64,15 +64,10 @@ frm_systemer::frm_systemer(QWidget* parent)
     auto* panels = new QGridLayout;
     panels->addWidget(Frame2, 0, 0);
     panels->addWidget(Frame1, 0, 0);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Command1);
-    buttons->addWidget(Command2);
-    buttons->addWidget(Command3);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Frame3);
     layout->addLayout(panels);
-    layout->addLayout(buttons);
+    layout->addLayout(buttonRow({Command1, Command2, Command3}));
 
     setTabOrder(Text1, Text2);
     setTabOrder(Text2, Text3);
@@ -88,10 +83,9 @@ frm_systemer::frm_systemer(QWidget* parent)
     });
     connect(Command1, &QPushButton::clicked, this, &frm_systemer::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &frm_systemer::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, [this] { Module2::UnloadForm(this); });
     EnterToNext::install({Text1, Text2, Text3, Text4}, [this] { Command1_Click(); });
     EnterToNext::install({Combo1}, [this] { Command2_Click(); });
-    DialogKeyFilter::install(this, [this] { Module2::UnloadForm(this); });
+    closeWith(this, Command3);
 
     DialogRules::SetTopmost(this, true);
 

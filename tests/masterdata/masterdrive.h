@@ -1,5 +1,7 @@
 #pragma once
 // Driving the master lists and editors as a user does.
+#include "dbsession.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QTest>
@@ -82,4 +84,24 @@ inline int selectedRow(const QTreeView* view)
 {
     const QModelIndexList rows = view->selectionModel()->selectedRows();
     return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+// The rows a statement reads from the database, each value as its text
+// (numbers plainly, NULL as nullText).
+inline QList<QStringList> storedTexts(const QString& sql, const QString& nullText = {})
+{
+    QList<QStringList> texts;
+    auto conn = Mod1::OpenConn();
+    auto rows = conn ? conn->query(sql) : DbResult<Rows>(conn.error());
+    if (!rows) {
+        QTest::qFail(qPrintable(rows.error().text()), __FILE__, __LINE__);
+        return texts;
+    }
+    for (int r = 0; r < rows->count(); ++r) {
+        QStringList row;
+        for (int c = 0; c < rows->columns().size(); ++c)
+            row << (rows->value(r, c).isNull() ? nullText : rows->text(r, rows->columns()[c]));
+        texts << row;
+    }
+    return texts;
 }

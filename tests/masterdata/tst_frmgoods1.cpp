@@ -53,19 +53,6 @@ class TestFrmGoods1 : public VarnholtTestCase {
     }
 
     // Rows as their plain texts, with the kind SQLite keeps each value as.
-    QList<QStringList> rows(const QString& sql)
-    {
-        auto conn = Mod1::OpenConn();
-        auto result = conn->query(sql);
-        QList<QStringList> texts;
-        for (int r = 0; r < result->count(); ++r) {
-            QStringList row;
-            for (const QString& name : result->columns())
-                row << result->text(r, name);
-            texts << row;
-        }
-        return texts;
-    }
 
     frmGoods* openList()
     {
@@ -215,7 +202,7 @@ private slots:
             QVERIFY(editor->isVisible());
         });
         childOf<QPushButton>(form, "ComAdd")->click();
-        QVERIFY(rows("select * from 商品信息").isEmpty());
+        QVERIFY(storedTexts("select * from 商品信息").isEmpty());
     }
 
     void addingStoresDashesAndNoStockRow()
@@ -249,13 +236,13 @@ private slots:
         childOf<QPushButton>(form, "ComAdd")->click();
         QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("新增成功。")});
         QCOMPARE(MessageBox::shown().last().title, QStringLiteral("提示"));
-        QCOMPARE(rows("select * from 商品信息 where 商品编号 = 'SP000003'"),
+        QCOMPARE(storedTexts("select * from 商品信息 where 商品编号 = 'SP000003'"),
                  (QList<QStringList>{{"SP000003", "可乐", "-", "打", "零食", "12.5", "0", "0", "15", "0", "5", "-", "KL",
                                       "SQ", "-", "-"}}));
         // Prices are numbers in the database, not texts.
-        QCOMPARE(rows("select typeof(进价), typeof(库存下限) from 商品信息 where 商品编号 = 'SP000003'"),
+        QCOMPARE(storedTexts("select typeof(进价), typeof(库存下限) from 商品信息 where 商品编号 = 'SP000003'"),
                  (QList<QStringList>{{"real", "real"}}));
-        QCOMPARE(rows("select 商品编号 from 库存"), (QList<QStringList>{{"SP000001"}}));
+        QCOMPARE(storedTexts("select 商品编号 from 库存"), (QList<QStringList>{{"SP000001"}}));
         // Appended with an empty stock column until the list is read again.
         QCOMPARE(shownRows(list).last(),
                  (QStringList{"SP000003", "可乐", "-", "打", "零食", "12.50", "0.00", "0.00", "15.00", "0.00", "5.00", "",
@@ -289,11 +276,11 @@ private slots:
         });
         doubleClickRow(list, 0);
         QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("修改成功。")});
-        QCOMPARE(rows("select * from 商品信息 where 商品编号 = 'SP000001'"),
+        QCOMPARE(storedTexts("select * from 商品信息 where 商品编号 = 'SP000001'"),
                  (QList<QStringList>{{"SP000001", "百事可乐", "500ml", "听", "汽水", "2", "2.5", "2.8", "3.5", "80", "8.5",
                                       "A区", "BSKL", "DGSQ", "K1", "6901"}}));
         // The six copies change; quantity, value and average cost stay.
-        QCOMPARE(rows("select * from 库存"),
+        QCOMPARE(storedTexts("select * from 库存"),
                  (QList<QStringList>{{"汽水", "SP000001", "百事可乐", "500ml", "听", "2.4", "30", "80", "8.5", "12.5"}}));
         QCOMPARE(shownRows(list).first(),
                  (QStringList{"SP000001", "百事可乐", "500ml", "听", "汽水", "2.00", "2.50", "2.80", "3.50", "80.00",
@@ -307,8 +294,8 @@ private slots:
         });
         doubleClickRow(list, 1);
         QCOMPARE(MessageBox::shownTexts().last(), QStringLiteral("修改成功。"));
-        QCOMPARE(rows("select 商品名称 from 商品信息 where 商品编号 = 'SP000002'"), (QList<QStringList>{{"七喜"}}));
-        QCOMPARE(rows("select 商品编号 from 库存"), (QList<QStringList>{{"SP000001"}}));
+        QCOMPARE(storedTexts("select 商品名称 from 商品信息 where 商品编号 = 'SP000002'"), (QList<QStringList>{{"七喜"}}));
+        QCOMPARE(storedTexts("select 商品编号 from 库存"), (QList<QStringList>{{"SP000001"}}));
     }
 
     void failedStockCopyLeavesTheGoodsAsItWas()
@@ -327,8 +314,8 @@ private slots:
         });
         clickRow(childOf<QTreeView>(form, "ListView1"), 0);
         childOf<QPushButton>(form, "ComMod")->click();
-        QCOMPARE(rows("select 商品名称 from 商品信息 where 商品编号 = 'SP000001'"), (QList<QStringList>{{"可乐"}}));
-        QCOMPARE(rows("select 商品名称 from 库存"), (QList<QStringList>{{"可乐"}}));
+        QCOMPARE(storedTexts("select 商品名称 from 商品信息 where 商品编号 = 'SP000001'"), (QList<QStringList>{{"可乐"}}));
+        QCOMPARE(storedTexts("select 商品名称 from 库存"), (QList<QStringList>{{"可乐"}}));
         QCOMPARE(shownRows(childOf<QTreeView>(form, "ListView1")).first().at(1), QStringLiteral("可乐"));
     }
 
@@ -343,7 +330,7 @@ private slots:
             QCOMPARE(MessageBox::shownTexts().last(), QStringLiteral("请输入商品编号。"));
         });
         childOf<QPushButton>(form, "ComMod")->click();
-        QVERIFY(rows("select * from 商品信息").isEmpty());
+        QVERIFY(storedTexts("select * from 商品信息").isEmpty());
     }
 };
 

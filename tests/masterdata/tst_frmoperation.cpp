@@ -86,19 +86,6 @@ class TestFrmOperation : public VarnholtTestCase {
                               {"利润金额", profit}, {"业务员", QString::fromUtf8(salesman)}, {"类别2", QString::fromUtf8(kind)}}));
     }
 
-    QList<QStringList> storedSalesmen()
-    {
-        auto conn = Mod1::OpenConn();
-        auto rows = conn->query(QStringLiteral("select * from 业务员"));
-        QList<QStringList> result;
-        for (const QVariantList& row : rows->data()) {
-            QStringList texts;
-            for (const QVariant& v : row)
-                texts << v.toString();
-            result << texts;
-        }
-        return result;
-    }
 
     frmOperation* openList(const QString& operatorName = QStringLiteral("管理员"))
     {
@@ -192,7 +179,7 @@ private slots:
         QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("新增成功。")});
         QCOMPARE(MessageBox::shown().first().title, QStringLiteral("提示"));
         const QStringList expected{"YW000001", "张三", "不详", "-", "O'Neil's 助理", "-", "-", "-", "去年", "-", "ZS", "XD"};
-        QCOMPARE(storedSalesmen(), QList<QStringList>{expected});
+        QCOMPARE(storedTexts(QStringLiteral("select * from 业务员")), QList<QStringList>{expected});
         QCOMPARE(shownRows(list), QList<QStringList>{expected});
         QCOMPARE(selectedRow(list), -1);
     }
@@ -237,7 +224,7 @@ private slots:
             QVERIFY(editor->isVisible());
         });
         childOf<QPushButton>(form, "ComAdd")->click();
-        QCOMPARE(storedSalesmen().size(), 1);
+        QCOMPARE(storedTexts(QStringLiteral("select * from 业务员")).size(), 1);
     }
 
     void modifyRewritesTheRowWithQuotesAsTyped()
@@ -259,7 +246,7 @@ private slots:
         });
         childOf<QPushButton>(form, "ComMod")->click();
         QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("修改成功。")});
-        const auto stored = storedSalesmen();
+        const auto stored = storedTexts(QStringLiteral("select * from 业务员"));
         QCOMPARE(stored.at(0).at(1), QStringLiteral("甲"));
         QCOMPARE(stored.at(1).at(1), QStringLiteral("D'Arcy"));
         QCOMPARE(stored.at(1).at(9), QStringLiteral("it's \"ok\"; --"));
@@ -276,7 +263,7 @@ private slots:
         clickRow(childOf<QTreeView>(clerk, "ListView1"), 0);
         QTest::mouseClick(clerkDelete, Qt::LeftButton);
         QVERIFY(MessageBox::shownTexts().isEmpty());
-        QCOMPARE(storedSalesmen().size(), 2);
+        QCOMPARE(storedTexts(QStringLiteral("select * from 业务员")).size(), 2);
 
         frmOperation* form = openList();
         auto* list = childOf<QTreeView>(form, "ListView1");
@@ -285,14 +272,14 @@ private slots:
         childOf<QPushButton>(form, "ComDel")->click();
         QCOMPARE(MessageBox::shownTexts().last(), QStringLiteral("确认删除[YW000002]吗?"));
         QCOMPARE(MessageBox::shown().last().title, QStringLiteral("Varnholt"));
-        QCOMPARE(storedSalesmen().size(), 2);
+        QCOMPARE(storedTexts(QStringLiteral("select * from 业务员")).size(), 2);
         QCOMPARE(selectedRow(list), 0);
 
         MessageBox::setNextAnswer(QMessageBox::Yes);
         childOf<QPushButton>(form, "ComDel")->click();
         QCOMPARE(MessageBox::shownTexts().last(), QStringLiteral("确认删除[YW000001]吗?"));
-        QCOMPARE(storedSalesmen().size(), 1);
-        QCOMPARE(storedSalesmen().at(0).at(0), QStringLiteral("YW000002"));
+        QCOMPARE(storedTexts(QStringLiteral("select * from 业务员")).size(), 1);
+        QCOMPARE(storedTexts(QStringLiteral("select * from 业务员")).at(0).at(0), QStringLiteral("YW000002"));
         QCOMPARE(shownRows(list).size(), 1);
         QCOMPARE(selectedRow(list), 0);
     }
@@ -343,7 +330,7 @@ private slots:
             QVERIFY(!editor->isVisible());
         });
         doubleClickRow(list, 0);
-        QCOMPARE(storedSalesmen().at(0).at(1), QStringLiteral("李"));
+        QCOMPARE(storedTexts(QStringLiteral("select * from 业务员")).at(0).at(1), QStringLiteral("李"));
     }
 
     void queryOverAPeriod()

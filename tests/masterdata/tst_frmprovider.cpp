@@ -40,19 +40,6 @@ class TestFrmProvider : public VarnholtTestCase {
         QVERIFY(conn->insert(QStringLiteral("供应商"), row));
     }
 
-    QList<QStringList> storedSuppliers()
-    {
-        auto conn = Mod1::OpenConn();
-        auto rows = conn->query(QStringLiteral("select * from 供应商"));
-        QList<QStringList> result;
-        for (const QVariantList& row : rows->data()) {
-            QStringList texts;
-            for (const QVariant& v : row)
-                texts << v.toString();
-            result << texts;
-        }
-        return result;
-    }
 
     frmProvider* openList()
     {
@@ -168,7 +155,7 @@ private slots:
             QVERIFY(editor->isVisible());
         });
         childOf<QPushButton>(form, "ComAdd")->click();
-        QVERIFY(storedSuppliers().isEmpty());
+        QVERIFY(storedTexts(QStringLiteral("select * from 供应商")).isEmpty());
     }
 
     void lastBoxEnterFocusesSaveAndASecondEnterSaves()
@@ -192,7 +179,7 @@ private slots:
         childOf<QPushButton>(form, "ComAdd")->click();
         QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("新增成功。")});
         QCOMPARE(MessageBox::shown().first().title, QStringLiteral("提示"));
-        QCOMPARE(storedSuppliers(),
+        QCOMPARE(storedTexts(QStringLiteral("select * from 供应商")),
                  (QList<QStringList>{{"CJ000001", "张三", "-", "-", "-", "-", "-", "-", "-", "ZS", "XD"}}));
         QCOMPARE(shownRows(childOf<QTreeView>(form, "ListView1")),
                  (QList<QStringList>{{"CJ000001", "张三", "-", "-", "-", "-", "-", "-", "-", "ZS", "XD"}}));
@@ -233,7 +220,7 @@ private slots:
             QVERIFY(editor->isVisible());
         });
         childOf<QPushButton>(form, "ComAdd")->click();
-        QVERIFY(storedSuppliers().isEmpty());
+        QVERIFY(storedTexts(QStringLiteral("select * from 供应商")).isEmpty());
     }
 
     void failedSaveKeepsTheEditorOpen()
@@ -257,7 +244,7 @@ private slots:
             QCOMPARE(box.title, QStringLiteral("Varnholt"));
         });
         childOf<QPushButton>(form, "ComAdd")->click();
-        QVERIFY(storedSuppliers().isEmpty());
+        QVERIFY(storedTexts(QStringLiteral("select * from 供应商")).isEmpty());
         QVERIFY(shownRows(childOf<QTreeView>(form, "ListView1")).isEmpty());
     }
 
@@ -277,7 +264,7 @@ private slots:
         });
         doubleClickRow(list, 1);
         QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("修改成功。")});
-        const auto stored = storedSuppliers();
+        const auto stored = storedTexts(QStringLiteral("select * from 供应商"));
         QCOMPARE(stored.at(0).at(1), QStringLiteral("甲"));
         QCOMPARE(stored.at(1).at(1), QStringLiteral("O'Neil 乙"));
         QCOMPARE(shownRows(list).at(1).at(1), QStringLiteral("O'Neil 乙"));
@@ -358,15 +345,15 @@ private slots:
         remove->click();
         QCOMPARE(MessageBox::shownTexts().last(), QStringLiteral("确认删除[CJ000003]吗?"));
         QCOMPARE(MessageBox::shown().last().title, QStringLiteral("Varnholt"));
-        QCOMPARE(storedSuppliers().size(), 3);
+        QCOMPARE(storedTexts(QStringLiteral("select * from 供应商")).size(), 3);
         QCOMPARE(selectedRow(list), 0);
 
         clickRow(list, 0);
         MessageBox::setNextAnswer(QMessageBox::Yes);
         remove->click();
         QCOMPARE(MessageBox::shownTexts().last(), QStringLiteral("确认删除[CJ000001]吗?"));
-        QCOMPARE(storedSuppliers().size(), 2);
-        QCOMPARE(storedSuppliers().at(0).at(0), QStringLiteral("CJ000002"));
+        QCOMPARE(storedTexts(QStringLiteral("select * from 供应商")).size(), 2);
+        QCOMPARE(storedTexts(QStringLiteral("select * from 供应商")).at(0).at(0), QStringLiteral("CJ000002"));
         QCOMPARE(shownRows(list).size(), 2);
         QCOMPARE(shownRows(list).at(0).at(0), QStringLiteral("CJ000002"));
         QCOMPARE(selectedRow(list), 0);

@@ -14,13 +14,6 @@ using namespace UiDriver;
 class TestCustomerMenu : public VarnholtTestCase {
     Q_OBJECT
 
-    static QList<QWidget*> children(MDIF_main* main)
-    {
-        QList<QWidget*> forms;
-        for (QMdiSubWindow* window : main->mdiArea()->subWindowList())
-            forms << window->widget();
-        return forms;
-    }
 
 private slots:
     void menuItemAndToolbarButtonOpenTheCustomerList()
@@ -29,8 +22,8 @@ private slots:
         QVERIFY(main);
 
         main->findChild<QAction*>(QStringLiteral("KHXXWH"))->trigger();
-        QCOMPARE(children(main).size(), 1);
-        QPointer<QWidget> fromMenu = qobject_cast<frmCustomer*>(children(main).first());
+        QCOMPARE(childForms(main).size(), 1);
+        QPointer<QWidget> fromMenu = qobject_cast<frmCustomer*>(childForms(main).first());
         QVERIFY(fromMenu);
         QCOMPARE(fromMenu->windowTitle(), QStringLiteral("会员客户资料(双击表格可以详细信息)"));
         QVERIFY(child<QPushButton>(fromMenu, QStringLiteral("ComExcel"))->isEnabled());
@@ -38,8 +31,8 @@ private slots:
         main->findChild<QAction*>(QStringLiteral("Toolbar1_13"))->trigger();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!fromMenu);
-        QCOMPARE(children(main).size(), 1);
-        QWidget* fromToolbar = children(main).first();
+        QCOMPARE(childForms(main).size(), 1);
+        QWidget* fromToolbar = childForms(main).first();
         QVERIFY(qobject_cast<frmCustomer*>(fromToolbar));
 
         child<QPushButton>(fromToolbar, QStringLiteral("ComRtn"))->click();

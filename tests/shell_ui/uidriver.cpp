@@ -1,8 +1,19 @@
 #include "uidriver.h"
+#include "MDIF_main.h"
 #include "dbsession.h"
 #include "startvarnholt.h"
 
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+QList<QWidget*> UiDriver::childForms(MDIF_main* main)
+{
+    QList<QWidget*> forms;
+    for (QMdiSubWindow* window : main->mdiArea()->subWindowList())
+        forms << window->widget();
+    return forms;
+}
 
 bool UiDriver::activate(QWidget* window)
 {

@@ -4,6 +4,8 @@
 #include <QTest>
 #include <QWidget>
 
+class MDIF_main;
+
 // Finding and driving the shop program's windows as a user does.
 namespace UiDriver {
 // The open top-level window of that objectName, or nullptr.
@@ -22,6 +24,9 @@ T* child(QWidget* window, const QString& name)
 {
     return window ? window->findChild<T*>(name) : nullptr;
 }
+
+// The forms open in the main window's child windows, in their order.
+QList<QWidget*> childForms(MDIF_main* main);
 
 // Makes the window the active one, as a click on it would.
 bool activate(QWidget* window);

@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QStyle>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -71,6 +72,8 @@ frm_setoperator::frm_setoperator(QWidget* parent)
         pageLayout->addStretch();
         SSTab1->addTab(page, QString::fromUtf16(tab.caption));
     }
+    // Every tab's caption in sight, as on the designed form.
+    SSTab1->setMinimumWidth(SSTab1->tabBar()->sizeHint().width() + 8);
     auto* tabLayout = new QVBoxLayout(Frame3);
     tabLayout->addWidget(SSTab1);
 

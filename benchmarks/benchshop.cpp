@@ -20,7 +20,7 @@ const QStringList Units{QStringLiteral("瓶"), QStringLiteral("箱"), QStringLit
                         QStringLiteral("袋"), QStringLiteral("斤"), QStringLiteral("盒")};
 const QStringList Categories{QStringLiteral("饮料"), QStringLiteral("食品"), QStringLiteral("日用品"),
                              QStringLiteral("文具"), QStringLiteral("烟酒"), QStringLiteral("生鲜")};
-const QStringList Specifications{QStringLiteral("-"), QStringLiteral("500ml"), QStringLiteral("330ml"),
+const QStringList Sizes{QStringLiteral("-"), QStringLiteral("500ml"), QStringLiteral("330ml"),
                                  QStringLiteral("1kg"), QStringLiteral("250g"), QStringLiteral("12支")};
 
 // Prices as a shop writes them: two decimals.
@@ -69,7 +69,7 @@ DbStatus BenchShop::addGoods(DbSession& session)
     std::uniform_int_distribution<qsizetype> character(0, NameCharacters.size() - 1);
     std::uniform_int_distribution<qsizetype> unit(0, Units.size() - 1);
     std::uniform_int_distribution<qsizetype> category(0, Categories.size() - 1);
-    std::uniform_int_distribution<qsizetype> specification(0, Specifications.size() - 1);
+    std::uniform_int_distribution<qsizetype> size(0, Sizes.size() - 1);
     std::uniform_int_distribution<qint64> barcode(0, 99999999999LL);
 
     // Which goods have been taken into stock: a random choice of the right count.
@@ -87,14 +87,14 @@ DbStatus BenchShop::addGoods(DbSession& session)
         const QString number = NumberSchemes::Goods.prefix + QStringLiteral("%1").arg(i + 1, 6, 10, QLatin1Char('0'));
         const QString goodsUnit = Units[unit(random)];
         const QString goodsCategory = Categories[category(random)];
-        const QString goodsSpecification = Specifications[specification(random)];
+        const QString goodsSize = Sizes[size(random)];
         const double cost = price(random, 0.5, 200);
         const double upper = std::round(cost) + 100;
         const double lower = 5;
         auto added = session.insert(QStringLiteral("商品信息"),
                                     {{QStringLiteral("商品编号"), number},
                                      {QStringLiteral("商品名称"), name},
-                                     {QStringLiteral("规格"), goodsSpecification},
+                                     {QStringLiteral("规格"), goodsSize},
                                      {QStringLiteral("单位"), goodsUnit},
                                      {QStringLiteral("类别"), goodsCategory},
                                      {QStringLiteral("进价"), cost},
@@ -117,7 +117,7 @@ DbStatus BenchShop::addGoods(DbSession& session)
                                     {{QStringLiteral("类别"), goodsCategory},
                                      {QStringLiteral("商品编号"), number},
                                      {QStringLiteral("商品名称"), name},
-                                     {QStringLiteral("规格"), goodsSpecification},
+                                     {QStringLiteral("规格"), goodsSize},
                                      {QStringLiteral("单位"), goodsUnit},
                                      {QStringLiteral("均价"), cost},
                                      {QStringLiteral("金额"), quantity * cost},

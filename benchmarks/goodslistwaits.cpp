@@ -81,7 +81,7 @@ void plainSqlite(benchmark::State& state, const QString& path, const QString& sq
 void addGoodsListWaits(const BenchShop& shop)
 {
     const QString path = shop.databasePath();
-    const QString openStatement = goodsListSpec().select;
+    const QString openStatement = goodsListDesign().select;
 
     Waits::add("GoodsList/Open", [](benchmark::State& state) {
         // The first window of a run also loads fonts and styles: not timed.

@@ -13,14 +13,14 @@ namespace {
 // Headers 1 to 13 head the export; the 14th column is exported without one.
 constexpr int ExportedHeaders = 13;
 
-ListSpec customerListSpec()
+ListDesign customerListDesign()
 {
-    ListSpec spec;
-    spec.table = QStringLiteral("客户");
+    ListDesign design;
+    design.table = QStringLiteral("客户");
     auto column = [](const char* header, const char* column, int width, CellFormat format = CellFormat::Text) {
         return ListColumn{QString::fromUtf8(header), QString::fromUtf8(column), width, Qt::AlignLeft, format};
     };
-    spec.columns = {
+    design.columns = {
         column("编号", "编号", 1100),       column("积分", "积分", 1000, CellFormat::Whole),
         column("名称", "名称", 1500),       column("电话", "电话", 1500),
         column("传真", "传真", 1200),       column("地址", "地址", 1500),
@@ -33,19 +33,19 @@ ListSpec customerListSpec()
         return FilterOption{QString::fromLatin1(name), QString::fromUtf8(caption), QString::fromUtf8(column),
                             QString::fromUtf8(hint), QString::fromLatin1(section)};
     };
-    spec.filters = {
+    design.filters = {
         option("Option5", "按拼音码", "拼音码", "输入拼音码筛选", "option5"),
         option("Option6", "按五笔码", "五笔码", "输入五笔码筛选", "option6"),
         option("Option7", "按编号码", "编号", "输入编号码筛选", "option7"),
         option("Option8", "按电话号", "电话", "输入电话号筛选", "option8"),
     };
-    spec.iniKey = QStringLiteral("nameC");
-    spec.fillOnOpen = false;
-    spec.emptyFilterClears = true;
-    spec.deleteForAdministratorOnly = true;
-    spec.doubleClickViews = true;
-    spec.openEditor = showModally<frmCustomer1>();
-    return spec;
+    design.iniKey = QStringLiteral("nameC");
+    design.fillOnOpen = false;
+    design.emptyFilterClears = true;
+    design.deleteForAdministratorOnly = true;
+    design.doubleClickViews = true;
+    design.openEditor = showModally<frmCustomer1>();
+    return design;
 }
 
 // Due for a maintenance visit: the date is today or earlier ('yyyy-mm-dd' text).
@@ -82,7 +82,7 @@ frmCustomer::frmCustomer(QWidget* parent)
     fills->addWidget(exportDue);
     fills->addStretch();
     layout->addLayout(fills);
-    m_list = new MasterListPanel(customerListSpec(), this);
+    m_list = new MasterListPanel(customerListDesign(), this);
     layout->addWidget(m_list, 1);
 
     const bool administrator = appState().isAdministrator();
@@ -107,13 +107,13 @@ void frmCustomer::exportCustomers(const QString& condition, const QVariantList& 
     ExcelExport request;
     request.templateName = QStringLiteral("data.xls");
     request.clearRanges = {QStringLiteral("a1:m65536")};
-    const QList<ListColumn>& columns = m_list->spec().columns;
+    const QList<ListColumn>& columns = m_list->design().columns;
     for (int c = 0; c < ExportedHeaders && c < columns.size(); ++c)
         request.headers << columns[c].header;
     {
         auto conn = Mod1::OpenConn();
         if (conn) {
-            const QString select = m_list->spec().select;
+            const QString select = m_list->design().select;
             auto rows = conn->query(condition.isEmpty() ? select : select + QStringLiteral(" where ") + condition, params);
             if (rows)
                 request.data = {ExportCells::query({rows->columns(), rows->data()})};

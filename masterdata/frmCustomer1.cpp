@@ -74,15 +74,15 @@ DbResult<std::optional<Refusal>> refuseTakenName(DbSession& session, const Maste
     return std::optional<Refusal>(Refusal{QStringLiteral("客户名称已经存在，请增加标识用以区分！"), {}, QStringLiteral("Text2")});
 }
 
-EditorSpec customerEditorSpec()
+EditorDesign customerEditorDesign()
 {
-    EditorSpec spec;
-    spec.number = NumberSchemes::Customers;
+    EditorDesign design;
+    design.number = NumberSchemes::Customers;
     auto field = [](const char* name, const char* label, const char* column, FieldRule rule, int listColumn) {
         return EditorField{QString::fromLatin1(name), QString::fromUtf8(label), QString::fromUtf8(column),
                            QString::fromUtf8(column), rule, listColumn};
     };
-    spec.fields = {
+    design.fields = {
         field("Text1", "编    号", "编号", FieldRule::Required, 0),
         field("Text18", "会员积分：", "积分", FieldRule::Untested, 1),
         field("Text2", "名    称", "名称", FieldRule::Required, 2),
@@ -98,31 +98,31 @@ EditorSpec customerEditorSpec()
         field("Text11", "拼 音 码", "拼音码", FieldRule::Required, 12),
         field("Text12", "五 笔 码", "五笔码", FieldRule::Required, 13),
     };
-    EditorField& points = spec.fields[1];
+    EditorField& points = design.fields[1];
     points.kind = FieldKind::Whole;
     points.sameRow = true;
     points.enterChain = false;
     points.labelName = QStringLiteral("Label16");
     // The list's copy may be older than the points sales have added since.
     points.writtenWhenEdited = true;
-    spec.fields[7].sameRow = true;
-    spec.fields[7].enterChain = false;
-    spec.fields[10].kind = FieldKind::MultiLine;
-    spec.fields[11].kind = FieldKind::Date;
-    spec.fields[11].enterChain = false;
-    spec.fields[13].sameRow = true;
-    spec.caption = QStringLiteral("会员客户记录（部分内容查看需管理员权限）");
-    spec.viewCaption = QStringLiteral("客户信息及消费记录");
-    spec.nameField = QStringLiteral("Text2");
-    spec.pinyinField = QStringLiteral("Text11");
-    spec.wubiField = QStringLiteral("Text12");
-    spec.refuseSave = refuseTakenName;
-    return spec;
+    design.fields[7].sameRow = true;
+    design.fields[7].enterChain = false;
+    design.fields[10].kind = FieldKind::MultiLine;
+    design.fields[11].kind = FieldKind::Date;
+    design.fields[11].enterChain = false;
+    design.fields[13].sameRow = true;
+    design.caption = QStringLiteral("会员客户记录（部分内容查看需管理员权限）");
+    design.viewCaption = QStringLiteral("客户信息及消费记录");
+    design.nameField = QStringLiteral("Text2");
+    design.pinyinField = QStringLiteral("Text11");
+    design.wubiField = QStringLiteral("Text12");
+    design.refuseSave = refuseTakenName;
+    return design;
 }
 }
 
 frmCustomer1::frmCustomer1(MasterListPanel& list, EditorMode mode, QWidget* parent)
-    : MasterEditor(customerEditorSpec(), list, mode, parent)
+    : MasterEditor(customerEditorDesign(), list, mode, parent)
 {
     auto* label = findChild<QLabel*>(QStringLiteral("Label16"));
     QWidget* points = box(QStringLiteral("Text18"));

@@ -4,12 +4,12 @@
 
 #include <QVBoxLayout>
 
-ListSpec goodsListSpec()
+ListDesign goodsListDesign()
 {
-    ListSpec spec;
-    spec.table = QStringLiteral("商品信息");
-    spec.numberColumn = QStringLiteral("商品编号");
-    spec.select = QStringLiteral("select 商品信息.*, coalesce((select 库存.库存量 from 库存 where 库存.商品编号 = trim(商品信息.商品编号) "
+    ListDesign design;
+    design.table = QStringLiteral("商品信息");
+    design.numberColumn = QStringLiteral("商品编号");
+    design.select = QStringLiteral("select 商品信息.*, coalesce((select 库存.库存量 from 库存 where 库存.商品编号 = trim(商品信息.商品编号) "
                                  "limit 1), 0) as 库存量 from 商品信息");
     auto text = [](const char* header, const char* column, int width) {
         return ListColumn{QString::fromUtf8(header), QString::fromUtf8(column), width};
@@ -17,7 +17,7 @@ ListSpec goodsListSpec()
     auto money = [](const char* header, int width) {
         return ListColumn{QString::fromUtf8(header), QString::fromUtf8(header), width, Qt::AlignRight, CellFormat::Money};
     };
-    spec.columns = {
+    design.columns = {
         text("商品编号", "商品编号", 1100), text("商品名称", "商品名称", 1500), text("规格", "规格", 1500),
         text("单位", "单位", 700),          text("类别", "类别", 1000),         money("进价", 1000),
         money("批发价", 0),                 money("会员价", 0),                 money("零售价", 1000),
@@ -30,18 +30,18 @@ ListSpec goodsListSpec()
         return FilterOption{QString::fromLatin1(name), QString::fromUtf8(caption), QString::fromUtf8(column),
                             QString::fromUtf8(hint), QString::fromLatin1(section)};
     };
-    spec.filters = {
+    design.filters = {
         option("Option9", "按拼音码", "拼音码", "输入拼音码筛选", "option9"),
         option("Option10", "按五笔码", "五笔码", "输入五笔码筛选", "option10"),
         option("Option11", "按自编码", "自编码", "输入自编码筛选", "option11"),
         option("Option12", "按条形码", "条形码", "输入条形码筛选", "option12"),
     };
-    spec.deleteQuestion = QStringLiteral("库存中的信息将同步删除，确认删除[%1]吗?");
-    spec.deleteStatements = {QStringLiteral("delete from 商品信息 where 商品编号 = ?"),
+    design.deleteQuestion = QStringLiteral("库存中的信息将同步删除，确认删除[%1]吗?");
+    design.deleteStatements = {QStringLiteral("delete from 商品信息 where 商品编号 = ?"),
                              QStringLiteral("delete from 库存 where 商品编号 = ?")};
-    spec.names.optionFrame = QStringLiteral("Frame2");
-    spec.openEditor = showModally<frmGoods1>();
-    return spec;
+    design.names.optionFrame = QStringLiteral("Frame2");
+    design.openEditor = showModally<frmGoods1>();
+    return design;
 }
 
 frmGoods::frmGoods(QWidget* parent)
@@ -51,7 +51,7 @@ frmGoods::frmGoods(QWidget* parent)
     setWindowTitle(QStringLiteral("商品资料(双击表格可以修改)"));
     setAttribute(Qt::WA_DeleteOnClose);
     auto* layout = new QVBoxLayout(this);
-    m_list = new MasterListPanel(goodsListSpec(), this);
+    m_list = new MasterListPanel(goodsListDesign(), this);
     layout->addWidget(m_list);
     connect(m_list, &MasterListPanel::returnRequested, this, [this] { Module2::UnloadForm(this); });
 }

@@ -17,4 +17,4 @@ private:
 
 // The goods list: each goods with the quantity of its first stock row, read
 // in the same statement ("0" without one), so no goods is listed twice.
-ListSpec goodsListSpec();
+ListDesign goodsListDesign();

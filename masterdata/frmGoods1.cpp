@@ -2,10 +2,10 @@
 #include "stockcopysync.h"
 
 namespace {
-EditorSpec goodsEditorSpec()
+EditorDesign goodsEditorDesign()
 {
-    EditorSpec spec;
-    spec.number = NumberSchemes::Goods;
+    EditorDesign design;
+    design.number = NumberSchemes::Goods;
     // The label's name without its spacing is the field's name in the messages.
     auto field = [](const char* name, const char* label, const char* column, FieldRule rule, int listColumn,
                     FieldKind kind = FieldKind::Line) {
@@ -18,7 +18,7 @@ EditorSpec goodsEditorSpec()
         box.hint = QString::fromUtf8(hint);
         return box;
     };
-    spec.fields = {
+    design.fields = {
         field("Text1", "商品编号", "商品编号", FieldRule::Required, 0),
         field("Text2", "商品名称", "商品名称", FieldRule::Required, 1),
         field("Text3", "规    格", "规格", FieldRule::Optional, 2),
@@ -36,13 +36,13 @@ EditorSpec goodsEditorSpec()
         field("Text15", "自 编 码", "自编码", FieldRule::Optional, 15),
         field("Text16", "条 形 码", "条形码", FieldRule::Optional, 16),
     };
-    spec.fields[3].itemsQuery = QStringLiteral("select 名称 from 计量单位");
-    spec.fields[4].itemsQuery = QStringLiteral("select 名称 from 商品类别");
-    spec.nameField = QStringLiteral("Text2");
-    spec.pinyinField = QStringLiteral("Text13");
-    spec.wubiField = QStringLiteral("Text14");
+    design.fields[3].itemsQuery = QStringLiteral("select 名称 from 计量单位");
+    design.fields[4].itemsQuery = QStringLiteral("select 名称 from 商品类别");
+    design.nameField = QStringLiteral("Text2");
+    design.pinyinField = QStringLiteral("Text13");
+    design.wubiField = QStringLiteral("Text14");
     // A new goods gets its stock row when it is first taken in or counted.
-    spec.alsoWrite = [](DbSession& session, const MasterRecord& goods, EditorMode mode) -> DbStatus {
+    design.alsoWrite = [](DbSession& session, const MasterRecord& goods, EditorMode mode) -> DbStatus {
         if (mode != EditorMode::Modify)
             return {};
         return StockCopySync(session, {goods.value(QStringLiteral("商品编号")).toString(),
@@ -53,11 +53,11 @@ EditorSpec goodsEditorSpec()
                                        goods.value(QStringLiteral("库存上限")).toDouble(),
                                        goods.value(QStringLiteral("库存下限")).toDouble()});
     };
-    return spec;
+    return design;
 }
 }
 
 frmGoods1::frmGoods1(MasterListPanel& list, EditorMode mode, QWidget* parent)
-    : MasterEditor(goodsEditorSpec(), list, mode, parent)
+    : MasterEditor(goodsEditorDesign(), list, mode, parent)
 {
 }

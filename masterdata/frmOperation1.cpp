@@ -14,15 +14,15 @@
 #include <QPushButton>
 
 namespace {
-EditorSpec salesmanEditorSpec()
+EditorDesign salesmanEditorDesign()
 {
-    EditorSpec spec;
-    spec.number = NumberSchemes::Salesmen;
+    EditorDesign design;
+    design.number = NumberSchemes::Salesmen;
     auto field = [](const char* name, const char* label, const char* column, FieldRule rule, int listColumn) {
         return EditorField{QString::fromLatin1(name), QString::fromUtf8(label), QString::fromUtf8(column),
                            QString::fromUtf8(column), rule, listColumn};
     };
-    spec.fields = {
+    design.fields = {
         field("Text1", "编    号", "编号", FieldRule::Required, 0),
         field("Text2", "姓    名", "姓名", FieldRule::Required, 1),
         field("Text3", "性    别", "性别", FieldRule::Required, 2),
@@ -36,16 +36,16 @@ EditorSpec salesmanEditorSpec()
         field("Text11", "拼 音 码", "拼音码", FieldRule::Required, 10),
         field("Text12", "五 笔 码", "五笔码", FieldRule::Required, 11),
     };
-    spec.fields[2].kind = FieldKind::Combo;
-    spec.fields[2].items = {QStringLiteral("男"), QStringLiteral("女")};
-    spec.fields[2].initialText = QStringLiteral("男");
-    spec.fields[9].kind = FieldKind::MultiLine;
-    spec.fields[11].sameRow = true;
-    spec.viewCaption = QStringLiteral("业务员信息");
-    spec.nameField = QStringLiteral("Text2");
-    spec.pinyinField = QStringLiteral("Text11");
-    spec.wubiField = QStringLiteral("Text12");
-    return spec;
+    design.fields[2].kind = FieldKind::Combo;
+    design.fields[2].items = {QStringLiteral("男"), QStringLiteral("女")};
+    design.fields[2].initialText = QStringLiteral("男");
+    design.fields[9].kind = FieldKind::MultiLine;
+    design.fields[11].sameRow = true;
+    design.viewCaption = QStringLiteral("业务员信息");
+    design.nameField = QStringLiteral("Text2");
+    design.pinyinField = QStringLiteral("Text11");
+    design.wubiField = QStringLiteral("Text12");
+    return design;
 }
 
 QLabel* namedLabel(const char* name, const char* text, QWidget* parent)
@@ -59,7 +59,7 @@ QString dayText(const QDateEdit* picker) { return picker->date().toString(QStrin
 }
 
 frmOperation1::frmOperation1(MasterListPanel& list, EditorMode mode, QWidget* parent)
-    : MasterEditor(salesmanEditorSpec(), list, mode, parent)
+    : MasterEditor(salesmanEditorDesign(), list, mode, parent)
 {
     // Only the administrator sees the sales, and only when viewing; for anyone
     // else the part is not built and its queries never run.

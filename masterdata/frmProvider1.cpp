@@ -1,15 +1,15 @@
 #include "frmProvider1.h"
 
 namespace {
-EditorSpec providerEditorSpec()
+EditorDesign providerEditorDesign()
 {
-    EditorSpec spec;
-    spec.number = NumberSchemes::Suppliers;
+    EditorDesign design;
+    design.number = NumberSchemes::Suppliers;
     auto field = [](const char* name, const char* label, const char* column, FieldRule rule, int listColumn) {
         return EditorField{QString::fromLatin1(name), QString::fromUtf8(label), QString::fromUtf8(column),
                            QString::fromUtf8(column), rule, listColumn};
     };
-    spec.fields = {
+    design.fields = {
         field("Text1", "编    号", "编号", FieldRule::Required, 0),
         field("Text2", "名    称", "名称", FieldRule::Required, 1),
         field("Text3", "电    话", "电话", FieldRule::Optional, 2),
@@ -22,16 +22,16 @@ EditorSpec providerEditorSpec()
         field("Text11", "拼 音 码", "拼音码", FieldRule::Required, 9),
         field("Text12", "五 笔 码", "五笔码", FieldRule::Required, 10),
     };
-    spec.fields[8].kind = FieldKind::MultiLine;
-    spec.fields[10].sameRow = true;
-    spec.nameField = QStringLiteral("Text2");
-    spec.pinyinField = QStringLiteral("Text11");
-    spec.wubiField = QStringLiteral("Text12");
-    return spec;
+    design.fields[8].kind = FieldKind::MultiLine;
+    design.fields[10].sameRow = true;
+    design.nameField = QStringLiteral("Text2");
+    design.pinyinField = QStringLiteral("Text11");
+    design.wubiField = QStringLiteral("Text12");
+    return design;
 }
 }
 
 frmProvider1::frmProvider1(MasterListPanel& list, EditorMode mode, QWidget* parent)
-    : MasterEditor(providerEditorSpec(), list, mode, parent)
+    : MasterEditor(providerEditorDesign(), list, mode, parent)
 {
 }

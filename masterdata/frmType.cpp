@@ -13,11 +13,11 @@ frmType::frmType(QWidget* parent)
     setWindowTitle(QStringLiteral("商品类别(双击表格可以修改)"));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    ListSpec categories = lookupListSpec(LookupTables::Categories);
+    ListDesign categories = lookupListDesign(LookupTables::Categories);
     categories.names.buttonFrame = QStringLiteral("Frame2");
     categories.openEditor = showModally<frmType1>();
 
-    ListSpec units = lookupListSpec(LookupTables::Units);
+    ListDesign units = lookupListDesign(LookupTables::Units);
     units.names = {QStringLiteral("ListView2"), QStringLiteral("TextName1"), QStringLiteral("Label3"), QStringLiteral("Frame3"), {},
                    QStringLiteral("ComAdd1"), QStringLiteral("ComMod1"), QStringLiteral("ComDel1"), QStringLiteral("ComRtn1"), true};
     units.openEditor = showModally<frmUnit1>();

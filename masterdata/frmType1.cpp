@@ -2,6 +2,6 @@
 #include "lookuptables.h"
 
 frmType1::frmType1(MasterListPanel& list, EditorMode mode, QWidget* parent)
-    : MasterEditor(lookupEditorSpec(LookupTables::Categories), list, mode, parent)
+    : MasterEditor(lookupEditorDesign(LookupTables::Categories), list, mode, parent)
 {
 }

@@ -2,6 +2,6 @@
 #include "lookuptables.h"
 
 frmUnit1::frmUnit1(MasterListPanel& list, EditorMode mode, QWidget* parent)
-    : MasterEditor(lookupEditorSpec(LookupTables::Units), list, mode, parent)
+    : MasterEditor(lookupEditorDesign(LookupTables::Units), list, mode, parent)
 {
 }

@@ -5,25 +5,25 @@ const LookupTable Categories{NumberSchemes::Categories, QStringLiteral("商品�
 const LookupTable Units{NumberSchemes::Units, QStringLiteral("计量单位"), QStringLiteral("输入编号筛选(计量单位)")};
 }
 
-ListSpec lookupListSpec(const LookupTable& table)
+ListDesign lookupListDesign(const LookupTable& table)
 {
-    ListSpec spec;
-    spec.table = table.number.table;
-    spec.columns = {
+    ListDesign design;
+    design.table = table.number.table;
+    design.columns = {
         {QStringLiteral("编号"), QStringLiteral("编号"), 1000},
         {table.header, QStringLiteral("名称"), 2800},
     };
-    spec.filters = {{{}, {}, QStringLiteral("编号"), table.hint, {}}};
-    return spec;
+    design.filters = {{{}, {}, QStringLiteral("编号"), table.hint, {}}};
+    return design;
 }
 
-EditorSpec lookupEditorSpec(const LookupTable& table)
+EditorDesign lookupEditorDesign(const LookupTable& table)
 {
-    EditorSpec spec;
-    spec.number = table.number;
-    spec.fields = {
+    EditorDesign design;
+    design.number = table.number;
+    design.fields = {
         {QStringLiteral("Text1"), QStringLiteral("编    号"), QStringLiteral("编号"), QStringLiteral("编号"), FieldRule::Required, 0},
         {QStringLiteral("Text2"), QStringLiteral("名    称"), QStringLiteral("名称"), QStringLiteral("名称"), FieldRule::Required, 1},
     };
-    return spec;
+    return design;
 }

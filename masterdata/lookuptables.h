@@ -13,5 +13,5 @@ extern const LookupTable Categories;
 extern const LookupTable Units;
 }
 
-ListSpec lookupListSpec(const LookupTable& table);
-EditorSpec lookupEditorSpec(const LookupTable& table);
+ListDesign lookupListDesign(const LookupTable& table);
+EditorDesign lookupEditorDesign(const LookupTable& table);

@@ -106,14 +106,14 @@ void setBoxText(QWidget* box, const QString& text)
 }
 }
 
-MasterEditor::MasterEditor(EditorSpec spec, MasterListPanel& list, EditorMode mode, QWidget* parent)
+MasterEditor::MasterEditor(EditorDesign design, MasterListPanel& list, EditorMode mode, QWidget* parent)
     : QDialog(parent)
-    , m_spec(std::move(spec))
+    , m_design(std::move(design))
     , m_list(list)
     , m_mode(mode)
 {
     setModal(true);
-    setWindowTitle(mode == EditorMode::View && !m_spec.viewCaption.isEmpty() ? m_spec.viewCaption : m_spec.caption);
+    setWindowTitle(mode == EditorMode::View && !m_design.viewCaption.isEmpty() ? m_design.viewCaption : m_design.caption);
     buildControls();
     load();
     DialogRules::CenterForm(this);
@@ -131,7 +131,7 @@ void MasterEditor::buildControls()
     auto* grid = new QGridLayout;
     QHBoxLayout* line = nullptr;
     int row = -1;
-    for (const EditorField& field : std::as_const(m_spec.fields)) {
+    for (const EditorField& field : std::as_const(m_design.fields)) {
         QWidget* box = makeBox(field, this);
         auto* label = new QLabel(field.label, this);
         label->setObjectName(field.labelName);
@@ -180,8 +180,8 @@ void MasterEditor::buildControls()
     }
 
     QList<QWidget*> chain;
-    for (int i = 1; i < m_spec.fields.size(); ++i) {
-        if (m_spec.fields[i].enterChain)
+    for (int i = 1; i < m_design.fields.size(); ++i) {
+        if (m_design.fields[i].enterChain)
             chain << m_boxes[i];
     }
     EnterToNext::install(chain, [this] {
@@ -190,11 +190,11 @@ void MasterEditor::buildControls()
     }, EnterToNext::Mode::FromFilledBox);
     DialogKeyFilter::install(this);
 
-    if (box(m_spec.nameField)) {
+    if (box(m_design.nameField)) {
         m_nameLeft = connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
             // Only a move within the editor counts: another window taking the
             // activation leaves the codes alone.
-            if (old == box(m_spec.nameField) && now && now->window() == this)
+            if (old == box(m_design.nameField) && now && now->window() == this)
                 fillSearchCodes();
         });
     }
@@ -206,8 +206,8 @@ void MasterEditor::fillItemLists()
     DbStatus status;
     {
         std::optional<DbSession> session;
-        for (int i = 0; i < m_spec.fields.size() && status; ++i) {
-            const EditorField& field = m_spec.fields[i];
+        for (int i = 0; i < m_design.fields.size() && status; ++i) {
+            const EditorField& field = m_design.fields[i];
             if (field.kind != FieldKind::Combo || field.itemsQuery.isEmpty())
                 continue;
             if (!session) {
@@ -238,8 +238,8 @@ void MasterEditor::fillItemLists()
 void MasterEditor::load()
 {
     fillItemLists();
-    for (int i = 0; i < m_spec.fields.size(); ++i) {
-        const EditorField& field = m_spec.fields[i];
+    for (int i = 0; i < m_design.fields.size(); ++i) {
+        const EditorField& field = m_design.fields[i];
         QString initial = field.initialText;
         if (initial.isEmpty() && field.kind == FieldKind::Money)
             initial = QStringLiteral("0.00");
@@ -253,7 +253,7 @@ void MasterEditor::load()
         DbResult<QString> number = DbError{};
         {
             auto conn = Mod1::OpenConn();
-            number = conn ? NextRecordNumber(*conn, m_spec.number) : DbResult<QString>(conn.error());
+            number = conn ? NextRecordNumber(*conn, m_design.number) : DbResult<QString>(conn.error());
         }
         if (number)
             assign(m_boxes.value(0), *number);
@@ -265,9 +265,9 @@ void MasterEditor::load()
     if (row < 0)
         return;
     const MasterTableModel* model = m_list.model();
-    for (int i = 0; i < m_spec.fields.size(); ++i) {
-        if (m_spec.fields[i].listColumn >= 0)
-            assign(m_boxes[i], model->text(row, m_spec.fields[i].listColumn));
+    for (int i = 0; i < m_design.fields.size(); ++i) {
+        if (m_design.fields[i].listColumn >= 0)
+            assign(m_boxes[i], model->text(row, m_design.fields[i].listColumn));
     }
     m_listRow = model->index(row, 0);
     m_oldNumber = boxText(m_boxes.value(0));
@@ -275,8 +275,8 @@ void MasterEditor::load()
 
 QWidget* MasterEditor::firstBox() const
 {
-    for (int i = 0; i < m_spec.fields.size(); ++i) {
-        if (m_spec.fields[i].enterChain && m_boxes[i]->isEnabled())
+    for (int i = 0; i < m_design.fields.size(); ++i) {
+        if (m_design.fields[i].enterChain && m_boxes[i]->isEnabled())
             return m_boxes[i];
     }
     return nullptr;
@@ -325,8 +325,8 @@ QWidget* MasterEditor::box(const QString& objectName) const
 {
     if (objectName.isEmpty())
         return nullptr;
-    for (int i = 0; i < m_spec.fields.size(); ++i) {
-        if (m_spec.fields[i].objectName == objectName)
+    for (int i = 0; i < m_design.fields.size(); ++i) {
+        if (m_design.fields[i].objectName == objectName)
             return m_boxes[i];
     }
     return nullptr;
@@ -367,9 +367,9 @@ void MasterEditor::watchEdits(int field)
 
 MasterRecord MasterEditor::record() const
 {
-    MasterRecord record{m_spec.number.table, m_spec.number.column, {}, m_oldNumber};
-    for (int i = 0; i < m_spec.fields.size(); ++i) {
-        const EditorField& field = m_spec.fields[i];
+    MasterRecord record{m_design.number.table, m_design.number.column, {}, m_oldNumber};
+    for (int i = 0; i < m_design.fields.size(); ++i) {
+        const EditorField& field = m_design.fields[i];
         if (field.writtenWhenEdited && m_mode == EditorMode::Modify && !m_edited.contains(m_boxes[i]))
             continue;
         const QString text = boxText(m_boxes[i]);
@@ -388,22 +388,22 @@ void MasterEditor::fillSearchCodes()
     DbResult<SearchCodes> codes = DbError{};
     {
         auto conn = Mod1::OpenConn();
-        codes = conn ? MakeSearchCodes(*conn, text(m_spec.nameField)) : DbResult<SearchCodes>(conn.error());
+        codes = conn ? MakeSearchCodes(*conn, text(m_design.nameField)) : DbResult<SearchCodes>(conn.error());
     }
     if (!codes) {
         MessageBox::show(this, codes.error().text());
         return;
     }
-    setText(m_spec.pinyinField, codes->pinyin);
-    setText(m_spec.wubiField, codes->wubi);
+    setText(m_design.pinyinField, codes->pinyin);
+    setText(m_design.wubiField, codes->wubi);
 }
 
 void MasterEditor::ComSave_Click()
 {
     if (m_mode == EditorMode::View)
         return;
-    for (int i = 0; i < m_spec.fields.size(); ++i) {
-        const EditorField& field = m_spec.fields[i];
+    for (int i = 0; i < m_design.fields.size(); ++i) {
+        const EditorField& field = m_design.fields[i];
         if (field.rule == FieldRule::Untested || !boxText(m_boxes[i]).isEmpty())
             continue;
         if (field.rule == FieldRule::Optional) {
@@ -419,8 +419,8 @@ void MasterEditor::ComSave_Click()
     const MasterRecord saved = record();
     std::optional<Refusal> refusal;
     const DbStatus status = Database::runInTransaction([&](DbSession& session) -> DbStatus {
-        if (m_spec.refuseSave) {
-            auto refused = m_spec.refuseSave(session, saved, m_mode);
+        if (m_design.refuseSave) {
+            auto refused = m_design.refuseSave(session, saved, m_mode);
             if (!refused)
                 return refused.error();
             if ((refusal = *refused))
@@ -428,7 +428,7 @@ void MasterEditor::ComSave_Click()
         }
         if (DbStatus written = WriteMasterRecord(session, saved, m_mode == EditorMode::Add); !written)
             return written;
-        return m_spec.alsoWrite ? m_spec.alsoWrite(session, saved, m_mode) : DbStatus();
+        return m_design.alsoWrite ? m_design.alsoWrite(session, saved, m_mode) : DbStatus();
     });
     if (!status) {
         MessageBox::show(this, status.error().text() + QLatin1Char('\n'));
@@ -453,8 +453,8 @@ void MasterEditor::writeListRow()
     if (!adding && !m_listRow.isValid())
         return;
     QVariantList row = adding ? QVariantList(model->columnCount()) : model->rawRow(m_listRow.row());
-    for (int i = 0; i < m_spec.fields.size(); ++i) {
-        const int column = m_spec.fields[i].listColumn;
+    for (int i = 0; i < m_design.fields.size(); ++i) {
+        const int column = m_design.fields[i].listColumn;
         if (column >= 0 && column < row.size())
             row[column] = boxText(m_boxes[i]);
     }

@@ -1,6 +1,6 @@
 #pragma once
 // The master record editor of the family (see masterlist.h): a modal dialog
-// built from an EditorSpec. It numbers a new record, copies the list's
+// built from an EditorDesign. It numbers a new record, copies the list's
 // selected row to modify or view one, moves on with Enter only from a filled
 // box (from the last one to the save button), ignores Esc, fills the search
 // codes when the name box is left for another place in the editor, checks
@@ -58,7 +58,7 @@ struct Refusal {
     QString focusField;
 };
 
-struct EditorSpec {
+struct EditorDesign {
     NumberScheme number;       // table, number column and numbering
     QList<EditorField> fields; // in the order of the checks; the first is the number box
     QString caption = QStringLiteral("记录编辑");
@@ -75,7 +75,7 @@ struct EditorSpec {
 class MasterEditor : public QDialog {
     Q_OBJECT
 public:
-    MasterEditor(EditorSpec spec, MasterListPanel& list, EditorMode mode, QWidget* parent = nullptr);
+    MasterEditor(EditorDesign design, MasterListPanel& list, EditorMode mode, QWidget* parent = nullptr);
     ~MasterEditor() override;
 
     EditorMode mode() const { return m_mode; }
@@ -105,7 +105,7 @@ private:
     void assign(QWidget* box, const QString& text);
     void watchEdits(int field);
 
-    EditorSpec m_spec;
+    EditorDesign m_design;
     MasterListPanel& m_list;
     EditorMode m_mode;
     QString m_oldNumber;

@@ -40,23 +40,23 @@ bool readBoolean(const QString& text, bool* value)
 }
 }
 
-MasterListPanel::MasterListPanel(ListSpec spec, QWidget* parent)
+MasterListPanel::MasterListPanel(ListDesign design, QWidget* parent)
     : QWidget(parent)
-    , m_spec(std::move(spec))
+    , m_design(std::move(design))
 {
-    if (m_spec.select.isEmpty())
-        m_spec.select = QStringLiteral("select * from \"%1\"").arg(m_spec.table);
-    if (m_spec.deleteStatements.isEmpty())
-        m_spec.deleteStatements << QStringLiteral("delete from \"%1\" where \"%2\" = ?").arg(m_spec.table, m_spec.numberColumn);
+    if (m_design.select.isEmpty())
+        m_design.select = QStringLiteral("select * from \"%1\"").arg(m_design.table);
+    if (m_design.deleteStatements.isEmpty())
+        m_design.deleteStatements << QStringLiteral("delete from \"%1\" where \"%2\" = ?").arg(m_design.table, m_design.numberColumn);
     buildControls();
     restoreFilterOption();
-    if (m_spec.fillOnOpen)
+    if (m_design.fillOnOpen)
         fillWhere();
 }
 
 void MasterListPanel::buildControls()
 {
-    const ListNames& names = m_spec.names;
+    const ListNames& names = m_design.names;
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
 
@@ -74,22 +74,22 @@ void MasterListPanel::buildControls()
     buttons->addWidget(back);
     buttons->addStretch();
     layout->addWidget(buttonFrame);
-    remove->setEnabled(!m_spec.deleteForAdministratorOnly || appState().isAdministrator());
+    remove->setEnabled(!m_design.deleteForAdministratorOnly || appState().isAdministrator());
     connect(add, &QPushButton::clicked, this, &MasterListPanel::ComAdd_Click);
     connect(modify, &QPushButton::clicked, this, &MasterListPanel::ComMod_Click);
     connect(remove, &QPushButton::clicked, this, &MasterListPanel::ComDel_Click);
     connect(back, &QPushButton::clicked, this, &MasterListPanel::ComRtn_Click);
 
     auto* filterRow = new QHBoxLayout;
-    if (m_spec.filters.size() > 1) {
+    if (m_design.filters.size() > 1) {
         auto* optionFrame = new QWidget(this);
         optionFrame->setObjectName(names.optionFrame);
         auto* optionLayout = new QVBoxLayout(optionFrame);
         optionLayout->setContentsMargins(0, 0, 0, 0);
         auto* group = new QButtonGroup(optionFrame);
-        for (int i = 0; i < m_spec.filters.size(); ++i) {
-            auto* option = new QRadioButton(m_spec.filters[i].caption, optionFrame);
-            option->setObjectName(m_spec.filters[i].objectName);
+        for (int i = 0; i < m_design.filters.size(); ++i) {
+            auto* option = new QRadioButton(m_design.filters[i].caption, optionFrame);
+            option->setObjectName(m_design.filters[i].objectName);
             group->addButton(option, i);
             optionLayout->addWidget(option);
             connect(option, &QRadioButton::clicked, this, [this, i] { chooseFilterOption(i); });
@@ -99,7 +99,7 @@ void MasterListPanel::buildControls()
         filterRow->addWidget(optionFrame);
     }
     auto* filterColumn = new QVBoxLayout;
-    m_hint = new QLabel(m_spec.filters.value(0).hint, this);
+    m_hint = new QLabel(m_design.filters.value(0).hint, this);
     m_hint->setObjectName(names.hintLabel);
     m_filter = new QLineEdit(this);
     m_filter->setObjectName(names.filterBox);
@@ -112,7 +112,7 @@ void MasterListPanel::buildControls()
     filterRow->addLayout(filterColumn, 1);
     layout->addLayout(filterRow);
 
-    m_model = new MasterTableModel(m_spec.columns, this);
+    m_model = new MasterTableModel(m_design.columns, this);
     m_view = new QTreeView(this);
     m_view->setObjectName(names.list);
     m_view->setModel(m_model);
@@ -124,15 +124,15 @@ void MasterListPanel::buildControls()
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_view->header()->setStretchLastSection(false);
-    for (int c = 0; c < m_spec.columns.size(); ++c) {
-        const int width = m_spec.columns[c].widthTwips / TwipsPerPixel;
+    for (int c = 0; c < m_design.columns.size(); ++c) {
+        const int width = m_design.columns[c].widthTwips / TwipsPerPixel;
         if (width == 0)
             m_view->setColumnHidden(c, true);
         else
             m_view->setColumnWidth(c, width);
     }
     connect(m_view, &QTreeView::doubleClicked, this, [this] {
-        if (m_spec.doubleClickViews)
+        if (m_design.doubleClickViews)
             openEditor(EditorMode::View);
         else
             ComMod_Click();
@@ -146,9 +146,9 @@ void MasterListPanel::restoreFilterOption()
         return;
     // Each option reads its own section; one that reads True is chosen as by a click.
     for (int i = 0; i < m_options.size(); ++i) {
-        const QString section = m_spec.filters[i].iniSection;
+        const QString section = m_design.filters[i].iniSection;
         bool chosen = false;
-        if (section.isEmpty() || !readBoolean(mdlINI::ReadIni(section, m_spec.iniKey), &chosen) || !chosen)
+        if (section.isEmpty() || !readBoolean(mdlINI::ReadIni(section, m_design.iniKey), &chosen) || !chosen)
             continue;
         m_options[i]->setChecked(true);
         chooseFilterOption(i);
@@ -158,26 +158,26 @@ void MasterListPanel::restoreFilterOption()
 void MasterListPanel::chooseFilterOption(int index)
 {
     for (int i = 0; i < m_options.size(); ++i) {
-        const QString section = m_spec.filters[i].iniSection;
+        const QString section = m_design.filters[i].iniSection;
         if (!section.isEmpty())
-            mdlINI::WriteIni(section, m_spec.iniKey, m_options[i]->isChecked() ? QStringLiteral("True") : QStringLiteral("False"));
+            mdlINI::WriteIni(section, m_design.iniKey, m_options[i]->isChecked() ? QStringLiteral("True") : QStringLiteral("False"));
     }
     if (m_options[index]->isChecked())
-        m_hint->setText(m_spec.filters[index].hint);
+        m_hint->setText(m_design.filters[index].hint);
 }
 
 QString MasterListPanel::filterColumn() const
 {
     for (int i = 0; i < m_options.size(); ++i) {
         if (m_options[i]->isChecked())
-            return m_spec.filters[i].column;
+            return m_design.filters[i].column;
     }
-    return m_spec.filters.value(0).column;
+    return m_design.filters.value(0).column;
 }
 
 QString MasterListPanel::statement(const QString& condition) const
 {
-    return condition.isEmpty() ? m_spec.select : m_spec.select + QStringLiteral(" where ") + condition;
+    return condition.isEmpty() ? m_design.select : m_design.select + QStringLiteral(" where ") + condition;
 }
 
 QString MasterListPanel::filterCondition() const { return filterColumn() + QStringLiteral(" like '%'||?||'%'"); }
@@ -202,7 +202,7 @@ void MasterListPanel::fillWhere(const QString& condition, const QVariantList& pa
         return;
     }
     QList<int> sources;
-    for (const ListColumn& column : m_spec.columns)
+    for (const ListColumn& column : m_design.columns)
         sources << read->columnIndex(column.column);
     m_model->setRows(std::move(*read), sources);
 }
@@ -210,7 +210,7 @@ void MasterListPanel::fillWhere(const QString& condition, const QVariantList& pa
 void MasterListPanel::TextName_Change()
 {
     const QString text = m_filter->text();
-    if (m_spec.emptyFilterClears && text.isEmpty()) {
+    if (m_design.emptyFilterClears && text.isEmpty()) {
         m_model->setRows({});
         return;
     }
@@ -232,8 +232,8 @@ void MasterListPanel::selectRow(int row)
 
 void MasterListPanel::openEditor(EditorMode mode)
 {
-    if (m_spec.openEditor)
-        m_spec.openEditor(*this, mode);
+    if (m_design.openEditor)
+        m_design.openEditor(*this, mode);
 }
 
 void MasterListPanel::ComAdd_Click() { openEditor(EditorMode::Add); }
@@ -245,9 +245,9 @@ void MasterListPanel::ComDel_Click()
     if (row < 0)
         return;
     const QString number = m_model->text(row, 0);
-    if (MessageBox::askYesNo(this, m_spec.deleteQuestion.arg(number))) {
+    if (MessageBox::askYesNo(this, m_design.deleteQuestion.arg(number))) {
         const DbStatus status = Database::runInTransaction([&](DbSession& session) -> DbStatus {
-            for (const QString& statement : std::as_const(m_spec.deleteStatements)) {
+            for (const QString& statement : std::as_const(m_design.deleteStatements)) {
                 if (auto done = session.exec(statement, {number}); !done)
                     return done.error();
             }
@@ -267,7 +267,7 @@ void MasterListPanel::ComRtn_Click() { emit returnRequested(); }
 QSize MasterListPanel::sizeHint() const
 {
     int columnsWidth = 0;
-    for (const ListColumn& column : m_spec.columns)
+    for (const ListColumn& column : m_design.columns)
         columnsWidth += column.widthTwips / TwipsPerPixel;
     const QSize controls = QWidget::sizeHint();
     const int frame = m_view->frameWidth() * 2 + m_view->verticalScrollBar()->sizeHint().width();

@@ -1,19 +1,19 @@
 #pragma once
 // The master list and editor family. Every master table (goods, categories,
 // units, suppliers, customers, salesmen) is kept through one MasterListPanel
-// and one MasterEditor, each built from a spec; a member writes specs:
+// and one MasterEditor, each built from a design; a member writes designs:
 //
 //   - its list form is a plain QWidget holding one MasterListPanel (two for
-//     categories and units) made from a ListSpec: the table and statement, the
+//     categories and units) made from a ListDesign: the table and statement, the
 //     columns (header, width in twips, alignment, format; the first column is
 //     the record's number), the filter options with their config.ini sections
 //     (a single option is a fixed column without buttons), whether the list
 //     fills at once, the delete question and statements, the control names;
-//   - its editor is a MasterEditor subclass that hands over an EditorSpec
+//   - its editor is a MasterEditor subclass that hands over an EditorDesign
 //     (mastereditor.h): number scheme, boxes with label, column, rule, kind and
 //     list column, the search-code boxes, the caption of the view mode, hooks
 //     that refuse a save or write more in its transaction;
-//   - ListSpec::openEditor ties them: showModally<frmXxx1>().
+//   - ListDesign::openEditor ties them: showModally<frmXxx1>().
 //
 // What a member adds of its own (buttons that fill the list another way, an
 // editor's history half) goes around the family through fillWhere(), model(),
@@ -56,7 +56,7 @@ struct ListNames {
 
 using EditorOpener = std::function<void(MasterListPanel&, EditorMode)>;
 
-struct ListSpec {
+struct ListDesign {
     QString table;
     QString numberColumn = QStringLiteral("编号");
     QString select;                 // the statement without its filter; empty: every column of the table
@@ -77,9 +77,9 @@ struct ListSpec {
 class MasterListPanel : public QWidget {
     Q_OBJECT
 public:
-    explicit MasterListPanel(ListSpec spec, QWidget* parent = nullptr);
+    explicit MasterListPanel(ListDesign design, QWidget* parent = nullptr);
 
-    const ListSpec& spec() const { return m_spec; }
+    const ListDesign& design() const { return m_design; }
     MasterTableModel* model() const { return m_model; }
     QTreeView* view() const { return m_view; }
     QLineEdit* filterBox() const { return m_filter; }
@@ -88,7 +88,7 @@ public:
     int selectedRow() const;
     void selectRow(int row);
 
-    // Refills the list from the spec's statement, narrowed by a condition
+    // Refills the list from the design's statement, narrowed by a condition
     // with bound values; a failure is reported and leaves the list empty.
     void fillWhere(const QString& condition = {}, const QVariantList& params = {});
     QString filterColumn() const;
@@ -116,7 +116,7 @@ private:
     void chooseFilterOption(int index);
     void openEditor(EditorMode mode);
 
-    ListSpec m_spec;
+    ListDesign m_design;
     MasterTableModel* m_model = nullptr;
     QTreeView* m_view = nullptr;
     QLineEdit* m_filter = nullptr;

@@ -7,7 +7,7 @@
 struct GoodsStockCopy {
     QString number;
     QString name;
-    QString specification;
+    QString size; // 规格
     QString unit;
     QString category;
     double upperLimit = 0;

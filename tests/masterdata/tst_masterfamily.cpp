@@ -17,14 +17,14 @@
 
 namespace {
 // A goods-like list: money, hidden money, stock as a plain number, four kept options.
-ListSpec goodsLikeList()
+ListDesign goodsLikeList()
 {
-    ListSpec spec;
-    spec.table = QStringLiteral("商品信息");
-    spec.numberColumn = QStringLiteral("商品编号");
-    spec.select = QStringLiteral("select 商品信息.*, coalesce((select 库存量 from 库存 where 库存.商品编号 = 商品信息.商品编号 "
+    ListDesign design;
+    design.table = QStringLiteral("商品信息");
+    design.numberColumn = QStringLiteral("商品编号");
+    design.select = QStringLiteral("select 商品信息.*, coalesce((select 库存量 from 库存 where 库存.商品编号 = 商品信息.商品编号 "
                                  "limit 1), 0) as 库存量 from 商品信息");
-    spec.columns = {
+    design.columns = {
         {QStringLiteral("商品编号"), QStringLiteral("商品编号"), 1100},
         {QStringLiteral("商品名称"), QStringLiteral("商品名称"), 1500},
         {QStringLiteral("单位"), QStringLiteral("单位"), 700},
@@ -37,41 +37,41 @@ ListSpec goodsLikeList()
         return FilterOption{QString::fromLatin1(name), QString::fromUtf8(caption), QString::fromUtf8(column),
                             QString::fromUtf8(hint), QString::fromLatin1(section)};
     };
-    spec.filters = {
+    design.filters = {
         option("Option9", "按拼音码", "拼音码", "输入拼音码筛选", "option9"),
         option("Option10", "按五笔码", "五笔码", "输入五笔码筛选", "option10"),
         option("Option11", "按自编码", "自编码", "输入自编码筛选", "option11"),
     };
-    spec.deleteQuestion = QStringLiteral("库存中的信息将同步删除，确认删除[%1]吗?");
-    spec.deleteStatements = {QStringLiteral("delete from 商品信息 where 商品编号 = ?"),
+    design.deleteQuestion = QStringLiteral("库存中的信息将同步删除，确认删除[%1]吗?");
+    design.deleteStatements = {QStringLiteral("delete from 商品信息 where 商品编号 = ?"),
                              QStringLiteral("delete from 库存 where 商品编号 = ?")};
-    return spec;
+    return design;
 }
 
 // A customer-like list: empty until asked, whole numbers, a kept option
 // under another key, deletion for the administrator, double-click views.
-ListSpec customerLikeList()
+ListDesign customerLikeList()
 {
-    ListSpec spec;
-    spec.table = QStringLiteral("客户");
-    spec.columns = {
+    ListDesign design;
+    design.table = QStringLiteral("客户");
+    design.columns = {
         {QStringLiteral("编号"), QStringLiteral("编号"), 1100},
         {QStringLiteral("积分"), QStringLiteral("积分"), 1000, Qt::AlignLeft, CellFormat::Whole},
         {QStringLiteral("名称"), QStringLiteral("名称"), 1500},
         {QStringLiteral("电话"), QStringLiteral("电话"), 1500},
     };
-    spec.filters = {
+    design.filters = {
         {QStringLiteral("Option5"), QStringLiteral("按拼音码"), QStringLiteral("拼音码"), QStringLiteral("输入拼音码筛选"),
          QStringLiteral("option5")},
         {QStringLiteral("Option8"), QStringLiteral("按电话号"), QStringLiteral("电话"), QStringLiteral("输入电话号筛选"),
          QStringLiteral("option8")},
     };
-    spec.iniKey = QStringLiteral("nameC");
-    spec.fillOnOpen = false;
-    spec.emptyFilterClears = true;
-    spec.deleteForAdministratorOnly = true;
-    spec.doubleClickViews = true;
-    return spec;
+    design.iniKey = QStringLiteral("nameC");
+    design.fillOnOpen = false;
+    design.emptyFilterClears = true;
+    design.deleteForAdministratorOnly = true;
+    design.doubleClickViews = true;
+    return design;
 }
 
 EditorField field(const char* name, const char* label, const char* column, FieldRule rule, int listColumn,
@@ -82,21 +82,21 @@ EditorField field(const char* name, const char* label, const char* column, Field
     return f;
 }
 
-EditorSpec goodsLikeEditor()
+EditorDesign goodsLikeEditor()
 {
-    EditorSpec spec;
-    spec.number = NumberSchemes::Goods;
-    spec.fields = {
+    EditorDesign design;
+    design.number = NumberSchemes::Goods;
+    design.fields = {
         field("Text1", "商品编号", "商品编号", FieldRule::Required, 0),
         field("Text2", "商品名称", "商品名称", FieldRule::Required, 1),
         field("Text4", "单    位", "单位", FieldRule::Required, 2, FieldKind::Combo),
         field("Text6", "进    价", "进价", FieldRule::Untested, 3, FieldKind::Money),
         field("Text15", "自 编 码", "自编码", FieldRule::Optional, 6),
     };
-    spec.fields[2].name = QStringLiteral("单位");
-    spec.fields[2].itemsQuery = QStringLiteral("select 名称 from 计量单位");
-    spec.fields[3].hint = QStringLiteral("（入货调用）");
-    return spec;
+    design.fields[2].name = QStringLiteral("单位");
+    design.fields[2].itemsQuery = QStringLiteral("select 名称 from 计量单位");
+    design.fields[3].hint = QStringLiteral("（入货调用）");
+    return design;
 }
 
 class GoodsLikeEditor : public MasterEditor {
@@ -107,19 +107,19 @@ public:
     }
 };
 
-EditorSpec customerLikeEditor()
+EditorDesign customerLikeEditor()
 {
-    EditorSpec spec;
-    spec.number = NumberSchemes::Customers;
-    spec.fields = {
+    EditorDesign design;
+    design.number = NumberSchemes::Customers;
+    design.fields = {
         field("Text1", "编    号", "编号", FieldRule::Required, 0),
         field("Text2", "名    称", "名称", FieldRule::Required, 2),
         field("Text3", "电    话", "电话", FieldRule::Optional, 3),
     };
-    spec.fields[2].labelName = QStringLiteral("Label3");
-    spec.caption = QStringLiteral("会员客户记录");
-    spec.viewCaption = QStringLiteral("客户信息及消费记录");
-    spec.refuseSave = [](DbSession& session, const MasterRecord& record, EditorMode) -> DbResult<std::optional<Refusal>> {
+    design.fields[2].labelName = QStringLiteral("Label3");
+    design.caption = QStringLiteral("会员客户记录");
+    design.viewCaption = QStringLiteral("客户信息及消费记录");
+    design.refuseSave = [](DbSession& session, const MasterRecord& record, EditorMode) -> DbResult<std::optional<Refusal>> {
         auto same = session.query(QStringLiteral("select 1 from 客户 where 名称 = ?"), {record.value("名称")});
         if (!same)
             return same.error();
@@ -128,10 +128,10 @@ EditorSpec customerLikeEditor()
         return std::optional<Refusal>(Refusal{QStringLiteral("客户名称已经存在，请增加标识用以区分！"), {}, QStringLiteral("Text2")});
     };
     // A second write in the same transaction.
-    spec.alsoWrite = [](DbSession& session, const MasterRecord& record, EditorMode) -> DbStatus {
+    design.alsoWrite = [](DbSession& session, const MasterRecord& record, EditorMode) -> DbStatus {
         return session.exec(QStringLiteral("update 客户 set 积分 = 10 where 编号 = ?"), {record.value("编号")}).status();
     };
-    return spec;
+    return design;
 }
 
 class CustomerLikeEditor : public MasterEditor {
@@ -156,9 +156,9 @@ class TestMasterFamily : public VarnholtTestCase {
         return IniFile(appPath() + QStringLiteral("/config.ini")).read(section, key);
     }
 
-    MasterListPanel* showPanel(ListSpec spec)
+    MasterListPanel* showPanel(ListDesign design)
     {
-        auto* panel = new MasterListPanel(std::move(spec));
+        auto* panel = new MasterListPanel(std::move(design));
         panel->resize(800, 400);
         panel->show();
         QApplication::setActiveWindow(panel);
@@ -287,7 +287,7 @@ private slots:
     void comboAndMoneyBoxes()
     {
         execute("insert into 计量单位 (编号, 名称) values ('DW001', ' 瓶 '), ('DW002', '箱')");
-        ListSpec list = goodsLikeList();
+        ListDesign list = goodsLikeList();
         list.openEditor = showModally<GoodsLikeEditor>();
         MasterListPanel* panel = showPanel(std::move(list));
         whenModal([](QDialog* editor) {
@@ -341,7 +341,7 @@ private slots:
     {
         execute("insert into 计量单位 (编号, 名称) values ('DW001', '瓶')");
         execute("insert into 商品信息 (商品编号, 商品名称, 单位, 进价) values ('SP000001', '可乐', '桶', 2)");
-        ListSpec list = goodsLikeList();
+        ListDesign list = goodsLikeList();
         list.openEditor = showModally<GoodsLikeEditor>();
         MasterListPanel* panel = showPanel(std::move(list));
         clickRow(panel->view(), 0);
@@ -361,7 +361,7 @@ private slots:
     void viewModeShowsTheRecordWithOnlyAClosingButton()
     {
         execute("insert into 客户 (编号, 积分, 名称, 电话) values ('KH000001', 1, '王五', '138')");
-        ListSpec list = customerLikeList();
+        ListDesign list = customerLikeList();
         list.openEditor = showModally<CustomerLikeEditor>();
         MasterListPanel* panel = showPanel(std::move(list));
         panel->fillWhere();
@@ -390,7 +390,7 @@ private slots:
     void refusalWritesNothingAndTheSecondWriteSharesTheTransaction()
     {
         execute("insert into 客户 (编号, 名称) values ('KH000001', '王五')");
-        ListSpec list = customerLikeList();
+        ListDesign list = customerLikeList();
         list.openEditor = showModally<CustomerLikeEditor>();
         MasterListPanel* panel = showPanel(std::move(list));
         whenModal([](QDialog* editor) {

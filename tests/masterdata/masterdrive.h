@@ -105,3 +105,31 @@ inline QList<QStringList> storedTexts(const QString& sql, const QString& nullTex
     }
     return texts;
 }
+
+// Shows a form at the given size and makes it the active window, as a user
+// opening it finds it.
+template <typename Form>
+Form* showActive(int width, int height)
+{
+    auto* form = new Form;
+    form->resize(width, height);
+    form->show();
+    QApplication::setActiveWindow(form);
+    if (QApplication::activeWindow() != form)
+        QTest::qFail("the form did not become active", __FILE__, __LINE__);
+    return form;
+}
+
+// Adds a row giving columns[i] the value values[i], or missing where values
+// run short.
+inline void insertRow(const QString& table, const QStringList& columns, const QVariantList& values,
+                      const QVariant& missing = {})
+{
+    auto conn = Mod1::OpenConn();
+    ColumnValues row;
+    for (int i = 0; i < columns.size(); ++i)
+        row.append({columns[i], i < values.size() ? values[i] : missing});
+    auto added = conn ? conn->insert(table, row) : DbResult<int>(conn.error());
+    if (!added)
+        QTest::qFail(qPrintable(added.error().text()), __FILE__, __LINE__);
+}

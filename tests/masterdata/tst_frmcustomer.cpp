@@ -75,11 +75,7 @@ class TestFrmCustomer : public VarnholtTestCase {
     // A customer with every column given (NULL where the value is invalid).
     void addCustomer(const QVariantList& values)
     {
-        auto conn = Mod1::OpenConn();
-        ColumnValues row;
-        for (int i = 0; i < Columns.size(); ++i)
-            row.append({Columns[i], values.value(i)});
-        QVERIFY(conn->insert(QStringLiteral("客户"), row));
+        insertRow(QStringLiteral("客户"), Columns, values);
     }
 
     void addCustomer(const char* number, double points, const char* name, const char* phone, const char* due)
@@ -126,13 +122,7 @@ class TestFrmCustomer : public VarnholtTestCase {
     frmCustomer* openList(const QString& operatorName)
     {
         appState().currentOperator = operatorName;
-        auto* form = new frmCustomer;
-        form->resize(1000, 500);
-        form->show();
-        QApplication::setActiveWindow(form);
-        if (QApplication::activeWindow() != form)
-            QTest::qFail("the list did not become active", __FILE__, __LINE__);
-        return form;
+        return showActive<frmCustomer>(1000, 500);
     }
 
     static QTreeView* list(frmCustomer* form) { return childOf<QTreeView>(form, "ListView1"); }

@@ -38,13 +38,7 @@ class TestFrmGoods : public VarnholtTestCase {
 
     frmGoods* openList()
     {
-        auto* form = new frmGoods;
-        form->resize(1200, 500);
-        form->show();
-        QApplication::setActiveWindow(form);
-        if (QApplication::activeWindow() != form)
-            QTest::qFail("the list did not become active", __FILE__, __LINE__);
-        return form;
+        return showActive<frmGoods>(1200, 500);
     }
 
     static QStringList numbersShown(const QTreeView* list)

@@ -56,13 +56,7 @@ class TestFrmGoods1 : public VarnholtTestCase {
 
     frmGoods* openList()
     {
-        auto* form = new frmGoods;
-        form->resize(1200, 500);
-        form->show();
-        QApplication::setActiveWindow(form);
-        if (QApplication::activeWindow() != form)
-            QTest::qFail("the list did not become active", __FILE__, __LINE__);
-        return form;
+        return showActive<frmGoods>(1200, 500);
     }
 
     void addGoodsWithStock()

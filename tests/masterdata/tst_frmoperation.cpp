@@ -70,11 +70,7 @@ class TestFrmOperation : public VarnholtTestCase {
 
     void addSalesman(const QStringList& values)
     {
-        auto conn = Mod1::OpenConn();
-        ColumnValues row;
-        for (int i = 0; i < Columns.size(); ++i)
-            row.append({Columns[i], values.value(i, QStringLiteral("-"))});
-        QVERIFY(conn->insert(QStringLiteral("业务员"), row));
+        insertRow(QStringLiteral("业务员"), Columns, QVariantList(values.begin(), values.end()), QStringLiteral("-"));
     }
 
     void addLine(const char* date, const char* goods, double amount, double profit, const char* salesman,
@@ -90,13 +86,7 @@ class TestFrmOperation : public VarnholtTestCase {
     frmOperation* openList(const QString& operatorName = QStringLiteral("管理员"))
     {
         appState().currentOperator = operatorName;
-        auto* form = new frmOperation;
-        form->resize(1000, 500);
-        form->show();
-        QApplication::setActiveWindow(form);
-        if (QApplication::activeWindow() != form)
-            QTest::qFail("the list did not become active", __FILE__, __LINE__);
-        return form;
+        return showActive<frmOperation>(1000, 500);
     }
 
 private slots:

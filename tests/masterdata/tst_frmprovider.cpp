@@ -32,24 +32,14 @@ class TestFrmProvider : public VarnholtTestCase {
 
     void addSupplier(const QStringList& values)
     {
-        auto conn = Mod1::OpenConn();
         const QStringList columns{"编号", "名称", "电话", "传真", "地址", "联系人", "开户银行", "帐号", "备注", "拼音码", "五笔码"};
-        ColumnValues row;
-        for (int i = 0; i < columns.size(); ++i)
-            row.append({columns[i], values.value(i, QStringLiteral("-"))});
-        QVERIFY(conn->insert(QStringLiteral("供应商"), row));
+        insertRow(QStringLiteral("供应商"), columns, QVariantList(values.begin(), values.end()), QStringLiteral("-"));
     }
 
 
     frmProvider* openList()
     {
-        auto* form = new frmProvider;
-        form->resize(900, 500);
-        form->show();
-        QApplication::setActiveWindow(form);
-        if (QApplication::activeWindow() != form)
-            QTest::qFail("the list did not become active", __FILE__, __LINE__);
-        return form;
+        return showActive<frmProvider>(900, 500);
     }
 
 private slots:

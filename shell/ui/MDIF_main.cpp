@@ -218,7 +218,9 @@ void MDIF_main::Toolbar1_17_Click()
 
 bool MDIF_main::event(QEvent* event)
 {
-    if (event->type() == QEvent::WindowActivate)
+    // Also when shown: a window manager may never activate the window, and
+    // nothing a flag forbids may be usable meanwhile.
+    if (event->type() == QEvent::WindowActivate || event->type() == QEvent::Show)
         Form_Activate();
     return QMainWindow::event(event);
 }
@@ -229,7 +231,7 @@ void MDIF_main::closeEvent(QCloseEvent* event)
     if (login && login->isVisible())
         login->close();
     // Without the tray, closing the main window ends the program.
-    if (!ProgramEnd::unloading() && !TuoPan::isUp())
+    if (!ProgramEnd::unloading() && !TuoPan::loggingOff() && !TuoPan::isUp())
         EndRequest::request();
     event->accept();
 }

@@ -10,6 +10,7 @@
 #include "frm_backup2.h"
 #include "frm_xtdl.h"
 #include "messagebox.h"
+#include "module2.h"
 #include "programend.h"
 
 #include <QApplication>
@@ -19,6 +20,7 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QPainter>
+#include <QScopedValueRollback>
 
 namespace {
 const QString formName = QStringLiteral("TuoPan");
@@ -38,6 +40,12 @@ QIcon trayIcon()
     painter.setFont(QFont(QStringLiteral("WenQuanYi Zen Hei"), 14, QFont::Bold));
     painter.drawText(pixmap.rect(), Qt::AlignCenter, QStringLiteral("库"));
     return QIcon(pixmap);
+}
+
+bool& loggingOffFlag()
+{
+    static bool flag = false;
+    return flag;
 }
 
 QWidget* visibleForm(const QString& name)
@@ -149,6 +157,11 @@ void TuoPan::zhujiemian_Click()
         MessageBox::show(nullptr, QStringLiteral("请先登录！"), {}, QMessageBox::NoIcon, QMessageBox::Ok);
         return;
     }
+    // Nobody is logged in after a log-off: the way in is the login.
+    if (appState().currentOperator.isEmpty()) {
+        frm_xtdl::load();
+        return;
+    }
     if (!visibleForm(QStringLiteral("MDIF_main")))
         Dispatch::showOnce(QStringLiteral("MDIF_main"), [] { return new MDIF_main; });
 }
@@ -157,10 +170,18 @@ void TuoPan::SJGL_Click() { frm_backup::showOnce(); }
 
 void TuoPan::zhuxiao_Click()
 {
-    if (QWidget* main = appState().openForm(QStringLiteral("MDIF_main")))
-        main->close();
+    // From here until the next login nobody is logged in, and the windows
+    // opened with the operator's rights go with him.
+    appState().currentOperator.clear();
+    {
+        QScopedValueRollback<bool> guard(loggingOffFlag(), true);
+        for (const QString& form : {QStringLiteral("MDIF_main"), QStringLiteral("frm_backup")})
+            Module2::UnloadForm(appState().openForm(form));
+    }
     frm_xtdl::load();
 }
+
+bool TuoPan::loggingOff() { return loggingOffFlag(); }
 
 void TuoPan::tuichu_Click() { ProgramEnd::unloadEveryForm(); }
 

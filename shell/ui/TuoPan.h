@@ -18,6 +18,8 @@ public:
     static TuoPan* loadOnce();
     // Whether the program lives in the notification area now.
     static bool isUp();
+    // True while a log-off closes the operator's windows.
+    static bool loggingOff();
 
     clsSysTray* cSysTray() const { return m_sysTray; }
     QMenu* menu1() const { return m_menu1; }

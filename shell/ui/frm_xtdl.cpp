@@ -25,6 +25,12 @@ const QString loginTitle = QStringLiteral("库存管理系统");
 frm_xtdl* frm_xtdl::load()
 {
     AppState& app = appState();
+    // One login form at a time: the one open is raised.
+    if (auto* open = qobject_cast<frm_xtdl*>(app.openForm(QStringLiteral("frm_xtdl"))); open && open->isVisible()) {
+        open->raise();
+        open->activateWindow();
+        return open;
+    }
     app.appPath = Paths::appPath();
     if (!app.instanceLock)
         app.instanceLock = std::make_unique<InstanceLock>(QStringLiteral("Varnholt"));

@@ -13,8 +13,9 @@ struct DbError;
 class frm_xtdl : public QWidget {
     Q_OBJECT
 public:
-    // Loads and shows the form; nullptr when another copy of the program
-    // runs (after saying so), and the program must end.
+    // Loads and shows the form, or raises the one already open; nullptr when
+    // another copy of the program runs (after saying so), and the program
+    // must end.
     static frm_xtdl* load();
 
 private:

@@ -24,6 +24,14 @@ QAction* trayItem(const QString& name)
     return tray ? tray->menu1()->findChild<QAction*>(name) : nullptr;
 }
 
+int openCount(const QString& name)
+{
+    int count = 0;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        count += widget->objectName() == name && widget->isVisible() ? 1 : 0;
+    return count;
+}
+
 QString backupFolder() { return QDir::homePath() + QStringLiteral("/Morvane数据备份"); }
 
 // Acts on the countdown once its exec() has started; closes it if the check fails.
@@ -75,6 +83,44 @@ private slots:
         child<QPushButton>(login, QStringLiteral("Command2"))->click();
         QCOMPARE(EndRequest::count(), 1);
         QVERIFY(!TrayRecord::isIconShown());
+    }
+
+    void afterLogOffNoPathLeadsInWithoutALogin()
+    {
+        QVERIFY(logIn(QStringLiteral("管理员"), QStringLiteral("admin")));
+        trayItem(QStringLiteral("SJGL"))->trigger();
+        QVERIFY(window(QStringLiteral("frm_backup")));
+        trayItem(QStringLiteral("zhuxiao"))->trigger();
+        QVERIFY(appState().currentOperator.isEmpty());
+        // The administrator's backup window goes with him.
+        QVERIFY(!window(QStringLiteral("frm_backup")));
+        QWidget* login = window(QStringLiteral("frm_xtdl"));
+        QVERIFY(login);
+
+        // A second log-off raises the login form that is open.
+        trayItem(QStringLiteral("zhuxiao"))->trigger();
+        QCOMPARE(window(QStringLiteral("frm_xtdl")), login);
+        QCOMPARE(openCount(QStringLiteral("frm_xtdl")), 1);
+
+        // With the login form closed, the menu and the icon bring it back.
+        login->close();
+        trayItem(QStringLiteral("zhujiemian"))->trigger();
+        QVERIFY(window(QStringLiteral("frm_xtdl")));
+        QVERIFY(!window(QStringLiteral("MDIF_main")));
+        window(QStringLiteral("frm_xtdl"))->close();
+        auto* tray = qobject_cast<TuoPan*>(appState().trayForm.data());
+        tray->cSysTray()->deliverActivation(QSystemTrayIcon::DoubleClick);
+        QVERIFY(window(QStringLiteral("frm_xtdl")));
+        QVERIFY(!window(QStringLiteral("MDIF_main")));
+        QVERIFY(MessageBox::shown().isEmpty());
+
+        // The backup window grants nobody the administrator's buttons.
+        trayItem(QStringLiteral("SJGL"))->trigger();
+        QWidget* backup = window(QStringLiteral("frm_backup"));
+        QVERIFY(backup);
+        for (const char* adminOnly : {"Command5", "Command2", "ComDel"})
+            QVERIFY2(!child<QPushButton>(backup, QString::fromLatin1(adminOnly))->isEnabled(), adminOnly);
+        QVERIFY(child<QPushButton>(backup, QStringLiteral("Command4"))->isEnabled());
     }
 
     void logOffThenLogInOpensAFreshMainWindow()

@@ -131,6 +131,19 @@ private slots:
         QVERIFY(!action(main, QStringLiteral("S61"))->isEnabled());
     }
 
+    void flagsHoldBeforeTheFirstActivation()
+    {
+        QVERIFY(addOperator(QStringLiteral("Clerk"), QStringLiteral("pw"), QStringLiteral("0")));
+        QWidget* main = logIn(QStringLiteral("Clerk"), QStringLiteral("pw"));
+        QVERIFY(main);
+        // A window manager that does not activate the new window.
+        QVERIFY(!main->isActiveWindow());
+        for (const QString& name : visibilityItems)
+            QVERIFY2(!action(main, name)->isVisible(), qPrintable(name));
+        for (const QString& name : enabledItems)
+            QVERIFY2(!action(main, name)->isEnabled(), qPrintable(name));
+    }
+
     void nullFlagsAndAMissingRowChangeNothing()
     {
         QVERIFY(addOperator(QStringLiteral("Clerk"), QStringLiteral("pw"), QVariant()));

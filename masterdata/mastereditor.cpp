@@ -63,6 +63,7 @@ QWidget* makeBox(const EditorField& field, QWidget* parent)
         auto* combo = new QComboBox(parent);
         combo->setEditable(true);
         combo->setInsertPolicy(QComboBox::NoInsert);
+        combo->setCompleter(nullptr); // a typed name is kept as typed, never completed
         combo->addItems(field.items);
         box = combo;
         break;
@@ -302,10 +303,11 @@ bool MasterEditor::eventFilter(QObject* watched, QEvent* event)
             return QDialog::eventFilter(watched, event);
     }
     if (money && event->type() == QEvent::FocusIn) {
-        // After the box's own selection on focus: the whole of "0.00".
+        // After the box's own selection on focus: the whole amount, so what is
+        // typed replaces it.
         QTimer::singleShot(0, money, [money] {
             if (money->hasFocus())
-                money->setSelection(0, 4);
+                money->selectAll();
         });
     } else if (money && event->type() == QEvent::FocusOut) {
         money->setText(Module2::FormatMoney(money->text()));

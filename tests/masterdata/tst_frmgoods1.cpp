@@ -292,6 +292,38 @@ private slots:
         QCOMPARE(storedTexts("select 商品编号 from 库存"), (QList<QStringList>{{"SP000001"}}));
     }
 
+    void typedValuesAreStoredAsTyped()
+    {
+        addGoodsWithStock();
+        execute("insert into 计量单位 values ('DW001', 'kgs')");
+        execute("insert into 商品类别 values ('LB001', 'Snacks')");
+        frmGoods* form = openList();
+        whenModal([](QDialog* editor) {
+            // Tabbing into an amount selects all of it: typing replaces it.
+            childOf<QWidget>(editor, "Text9")->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(editor->focusWidget(), Qt::Key_Tab);
+            QCoreApplication::processEvents();
+            auto* upper = childOf<QLineEdit>(editor, "Text10");
+            QCOMPARE(editor->focusWidget(), upper);
+            QCOMPARE(upper->selectedText(), QStringLiteral("100.00"));
+            typeText(upper, QStringLiteral("50"));
+            QTest::keyClick(upper, Qt::Key_Tab);
+            QCOMPARE(upper->text(), QStringLiteral("50.00"));
+            // A name that starts another one is not completed to it.
+            typeInto(editor, "Text4", QStringLiteral("k"));
+            typeInto(editor, "Text5", QStringLiteral("S"));
+            QCOMPARE(boxText(editor, "Text4"), QStringLiteral("k"));
+            QCOMPARE(boxText(editor, "Text5"), QStringLiteral("S"));
+            MessageBox::setNextAnswer(QMessageBox::Ok);
+            save(editor);
+        });
+        doubleClickRow(childOf<QTreeView>(form, "ListView1"), 0);
+        QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("修改成功。")});
+        QCOMPARE(storedTexts("select 单位, 类别, 库存上限 from 商品信息 where 商品编号 = 'SP000001'"),
+                 (QList<QStringList>{{"k", "S", "50"}}));
+        QCOMPARE(storedTexts("select 单位, 类别, 库存上限 from 库存"), (QList<QStringList>{{"k", "S", "50"}}));
+    }
+
     void failedStockCopyLeavesTheGoodsAsItWas()
     {
         addGoodsWithStock();

@@ -73,6 +73,19 @@ QWidget* makeBox(const EditorField& field, QWidget* parent)
     return box;
 }
 
+// How a stored value shows in a box of the kind.
+CellFormat shownFormat(FieldKind kind)
+{
+    switch (kind) {
+    case FieldKind::Money:
+        return CellFormat::Money;
+    case FieldKind::Whole:
+        return CellFormat::Whole;
+    default:
+        return CellFormat::Number;
+    }
+}
+
 QString boxText(const QWidget* box)
 {
     if (const auto* line = qobject_cast<const QLineEdit*>(box))
@@ -112,6 +125,7 @@ MasterEditor::MasterEditor(EditorDesign design, MasterListPanel& list, EditorMod
     , m_design(std::move(design))
     , m_list(list)
     , m_mode(mode)
+    , m_stored(m_design.fields.size())
 {
     setModal(true);
     setWindowTitle(mode == EditorMode::View && !m_design.viewCaption.isEmpty() ? m_design.viewCaption : m_design.caption);
@@ -265,13 +279,35 @@ void MasterEditor::load()
     const int row = m_list.selectedRow();
     if (row < 0)
         return;
+    // The record as the table holds it, found by its number: the list shows
+    // trimmed and rounded texts.
     const MasterTableModel* model = m_list.model();
+    const QVariant number = model->rawValue(row, m_design.fields.value(0).listColumn);
+    DbResult<Rows> read = DbError{};
+    {
+        auto conn = Mod1::OpenConn();
+        read = conn ? ReadMasterRecord(*conn, m_design.number.table, m_design.number.column, number)
+                    : DbResult<Rows>(conn.error());
+    }
+    if (!read) {
+        MessageBox::show(this, read.error().text());
+        return;
+    }
+    // A record deleted meanwhile loads as no selection does.
+    if (read->isEmpty())
+        return;
     for (int i = 0; i < m_design.fields.size(); ++i) {
-        if (m_design.fields[i].listColumn >= 0)
-            assign(m_boxes[i], model->text(row, m_design.fields[i].listColumn));
+        const EditorField& field = m_design.fields[i];
+        m_stored[i] = read->value(0, field.column);
+        assign(m_boxes[i], formatCell(m_stored[i], shownFormat(field.kind)));
     }
     m_listRow = model->index(row, 0);
-    m_oldNumber = boxText(m_boxes.value(0));
+    m_oldNumber = read->text(0, m_design.number.column);
+}
+
+bool MasterEditor::isWritten(int field) const
+{
+    return !(m_design.fields[field].writtenWhenEdited && m_mode == EditorMode::Modify && !m_edited.contains(m_boxes[field]));
 }
 
 QWidget* MasterEditor::firstBox() const
@@ -372,7 +408,7 @@ MasterRecord MasterEditor::record() const
     MasterRecord record{m_design.number.table, m_design.number.column, {}, m_oldNumber};
     for (int i = 0; i < m_design.fields.size(); ++i) {
         const EditorField& field = m_design.fields[i];
-        if (field.writtenWhenEdited && m_mode == EditorMode::Modify && !m_edited.contains(m_boxes[i]))
+        if (!isWritten(i))
             continue;
         const QString text = boxText(m_boxes[i]);
         QVariant value = text;
@@ -457,8 +493,9 @@ void MasterEditor::writeListRow()
     QVariantList row = adding ? QVariantList(model->columnCount()) : model->rawRow(m_listRow.row());
     for (int i = 0; i < m_design.fields.size(); ++i) {
         const int column = m_design.fields[i].listColumn;
+        // A value left unwritten shows as it is stored.
         if (column >= 0 && column < row.size())
-            row[column] = boxText(m_boxes[i]);
+            row[column] = isWritten(i) ? QVariant(boxText(m_boxes[i])) : m_stored[i];
     }
     if (adding)
         model->appendRow(row);

@@ -104,11 +104,15 @@ private:
     QWidget* firstBox() const;
     void assign(QWidget* box, const QString& text);
     void watchEdits(int field);
+    // Whether the save writes the field: one written only when edited and
+    // left alone keeps its stored value.
+    bool isWritten(int field) const;
 
     EditorDesign m_design;
     MasterListPanel& m_list;
     EditorMode m_mode;
     QString m_oldNumber;
+    QVariantList m_stored; // by field, the values of the record as loaded
     QPersistentModelIndex m_listRow;
     QHBoxLayout* m_parts = nullptr;
     QList<QWidget*> m_boxes; // by field

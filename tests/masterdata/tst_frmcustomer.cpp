@@ -67,6 +67,15 @@ void replaceText(QLineEdit* box, const QString& text)
     else
         box->insert(text);
 }
+
+// Changes the phone and saves, which closes the editor.
+void savePhone(QDialog* editor, const QString& phone)
+{
+    replaceText(childOf<QLineEdit>(editor, "Text3"), phone);
+    MessageBox::setNextAnswer(QMessageBox::Ok);
+    childOf<QPushButton>(editor, "ComSave")->click();
+    QVERIFY(!editor->isVisible());
+}
 }
 
 class TestFrmCustomer : public VarnholtTestCase {
@@ -286,10 +295,7 @@ private slots:
             auto* points = childOf<QLineEdit>(editor, "Text18");
             QVERIFY(!points->isEnabled());
             QCOMPARE(points->text(), QStringLiteral("21"));
-            replaceText(childOf<QLineEdit>(editor, "Text3"), QStringLiteral("13900"));
-            MessageBox::setNextAnswer(QMessageBox::Ok);
-            childOf<QPushButton>(editor, "ComSave")->click();
-            QVERIFY(!editor->isVisible());
+            savePhone(editor, QStringLiteral("13900"));
         });
         childOf<QPushButton>(form, "ComMod")->click();
         QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("修改成功。")});
@@ -460,10 +466,7 @@ private slots:
         clickRow(list(form), 1);
         whenModal([](QDialog* editor) {
             QCOMPARE(lineText(editor, "Text2"), QStringLiteral("王五 "));
-            replaceText(childOf<QLineEdit>(editor, "Text3"), QStringLiteral("13900"));
-            MessageBox::setNextAnswer(QMessageBox::Ok);
-            childOf<QPushButton>(editor, "ComSave")->click();
-            QVERIFY(!editor->isVisible());
+            savePhone(editor, QStringLiteral("13900"));
         });
         childOf<QPushButton>(form, "ComMod")->click();
         QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("修改成功。")});

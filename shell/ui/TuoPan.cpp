@@ -57,8 +57,8 @@ QWidget* visibleForm(const QString& name)
 
 TuoPan* TuoPan::loadOnce()
 {
-    if (auto* loaded = qobject_cast<TuoPan*>(appState().trayForm.data()))
-        return loaded;
+    if (TuoPan* form = loaded())
+        return form;
     auto* form = new TuoPan;
     appState().trayForm = form;
     appState().registerForm(formName, form);
@@ -68,7 +68,7 @@ TuoPan* TuoPan::loadOnce()
 
 bool TuoPan::isUp()
 {
-    auto* form = qobject_cast<TuoPan*>(appState().trayForm.data());
+    TuoPan* form = loaded();
     return form && form->m_sysTray->IsSysTraySet();
 }
 
@@ -101,9 +101,21 @@ TuoPan::TuoPan()
         connect(action, &QAction::triggered, this, item.handler);
     }
 
+    m_sysTray->setContextMenu(m_menu1);
+
     m_timer1 = new ClockTimer(this);
     m_timer1->setObjectName(QStringLiteral("Timer1"));
     connect(m_timer1, &ClockTimer::timeout, this, &TuoPan::Timer1_Timer);
+}
+
+TuoPan* TuoPan::loaded() { return qobject_cast<TuoPan*>(appState().trayForm.data()); }
+
+QList<QAction*> TuoPan::menuBarItems() const
+{
+    QList<QAction*> items;
+    for (const char* name : {"SJGL", "zhuxiao", "tuichu"})
+        items << m_menu1->findChild<QAction*>(QString::fromLatin1(name));
+    return items;
 }
 
 TuoPan::~TuoPan()

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTimer>
 
@@ -157,6 +158,39 @@ private slots:
         QVERIFY(!TrayRecord::isIconShown());
         main->close();
         QCOMPARE(EndRequest::count(), 1);
+    }
+
+    void withoutATrayTheMenuBarCarriesTheTrayItems()
+    {
+        MachineState::setSystemTrayOverride(false);
+        QWidget* main = logIn(QStringLiteral("管理员"), QStringLiteral("admin"));
+        QVERIFY(main);
+        QMenu* items = nullptr;
+        for (QAction* top : main->findChild<QMenuBar*>()->actions()) {
+            if (top->menu() && top->menu()->actions().value(0) && top->menu()->actions().value(0)->text() == QStringLiteral("数据管理"))
+                items = top->menu();
+        }
+        QVERIFY(items);
+        const QList<QAction*> actions = items->actions();
+        QCOMPARE(actions.size(), 3);
+        QCOMPARE(actions[1]->text(), QStringLiteral("注销"));
+        QCOMPARE(actions[2]->text(), QStringLiteral("退出"));
+
+        actions[0]->trigger();
+        QVERIFY(window(QStringLiteral("frm_backup")));
+        actions[1]->trigger();
+        QVERIFY(!window(QStringLiteral("MDIF_main")));
+        QVERIFY(window(QStringLiteral("frm_xtdl")));
+        QCOMPARE(EndRequest::count(), 0);
+    }
+
+    void theTrayMenuIsTheIconsContextMenu()
+    {
+        QVERIFY(logIn(QStringLiteral("管理员"), QStringLiteral("admin")));
+        auto* tray = qobject_cast<TuoPan*>(appState().trayForm.data());
+        auto* icon = tray->cSysTray()->findChild<QSystemTrayIcon*>();
+        QVERIFY(icon);
+        QCOMPARE(icon->contextMenu(), tray->menu1());
     }
 
     void countdownOpensAtTheDefaultTimeOnlyOnce()

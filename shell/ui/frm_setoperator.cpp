@@ -108,7 +108,10 @@ frm_setoperator::frm_setoperator(QWidget* parent)
     DialogRules::SetTopmost(this, true);
     DialogRules::CenterForm(this);
 
-    if (auto names = Operators::names(Operators::NameOrder::Table); names && !names->isEmpty()) {
+    const auto names = Operators::names(Operators::NameOrder::Table);
+    if (!names) {
+        MessageBox::show(this, names.error().text());
+    } else if (!names->isEmpty()) {
         const QIcon icon = style()->standardIcon(QStyle::SP_DirHomeIcon);
         ListView1->clear();
         for (const QString& name : *names)

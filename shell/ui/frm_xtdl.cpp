@@ -86,11 +86,19 @@ frm_xtdl::frm_xtdl()
     layout->addWidget(command2, 4, 3);
     resize(420, 320);
 
+    // An operator chosen by the keys shows as one clicked; only a click moves
+    // on to the password.
+    connect(m_listView1, &QListWidget::itemSelectionChanged, this, [this] {
+        if (QListWidgetItem* selected = m_listView1->selectedItems().value(0))
+            showOperator(selected);
+    });
     connect(m_listView1, &QListWidget::itemClicked, this, &frm_xtdl::ListView1_ItemClick);
     connect(m_text2, &QLineEdit::returnPressed, m_text1, [this] { m_text1->setFocus(); });
     connect(m_text1, &QLineEdit::returnPressed, this, &frm_xtdl::Command1_Click);
     connect(command1, &QPushButton::clicked, this, &frm_xtdl::Command1_Click);
     connect(command2, &QPushButton::clicked, this, &frm_xtdl::Command2_Click);
+    // Enter on a focused button presses it; Esc does nothing.
+    DialogKeyFilter::install(this);
 }
 
 void frm_xtdl::fillOperators()
@@ -117,8 +125,10 @@ void frm_xtdl::fillOperators()
         reportDatabaseError(*failure);
 }
 
-void frm_xtdl::ListView1_ItemClick(QListWidgetItem* item)
+void frm_xtdl::showOperator(QListWidgetItem* item)
 {
+    m_shown = item;
+    m_shownFound = false;
     m_text2->setText(item->text());
     std::optional<QString> post;
     {
@@ -132,8 +142,19 @@ void frm_xtdl::ListView1_ItemClick(QListWidgetItem* item)
     }
     if (!post)
         return;
+    m_shownFound = true;
     m_label3->setText(QStringLiteral("所选操作员职务： ") + *post);
-    m_text1->setFocus();
+}
+
+void frm_xtdl::ListView1_ItemClick(QListWidgetItem* item)
+{
+    // The press that selected the item has shown it already.
+    if (item == m_shown)
+        m_text2->setText(item->text());
+    else
+        showOperator(item);
+    if (m_shownFound)
+        m_text1->setFocus();
 }
 
 void frm_xtdl::Command1_Click()

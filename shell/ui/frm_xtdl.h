@@ -21,6 +21,8 @@ public:
 private:
     frm_xtdl();
     void fillOperators();
+    // Puts the operator's name and post in the boxes.
+    void showOperator(QListWidgetItem* item);
     void ListView1_ItemClick(QListWidgetItem* item);
     void Command1_Click();
     void Command2_Click();
@@ -30,4 +32,6 @@ private:
     QLineEdit* m_text1 = nullptr; // password
     QListWidget* m_listView1 = nullptr;
     QLabel* m_label3 = nullptr;
+    QListWidgetItem* m_shown = nullptr; // the operator shown last, and whether his row was found
+    bool m_shownFound = false;
 };

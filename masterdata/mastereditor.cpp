@@ -153,13 +153,16 @@ void MasterEditor::buildControls()
         if (!field.sameRow || !line) {
             line = new QHBoxLayout;
             grid->addWidget(label, ++row, 0);
-            grid->addLayout(line, row, 1);
+            // Hints stand in a column of their own, so the boxes they follow
+            // are of one width.
+            const bool hinted = !field.hint.isEmpty();
+            grid->addLayout(line, row, 1, 1, hinted ? 1 : 2);
+            if (hinted)
+                grid->addWidget(new QLabel(field.hint, this), row, 2);
         } else {
             line->addWidget(label);
         }
         line->addWidget(box, 1);
-        if (!field.hint.isEmpty())
-            line->addWidget(new QLabel(field.hint, this));
         if (field.kind == FieldKind::Money)
             box->installEventFilter(this);
         m_boxes << box;
@@ -204,6 +207,11 @@ void MasterEditor::buildControls()
             m_save->setFocus(Qt::OtherFocusReason);
     }, EnterToNext::Mode::FromFilledBox);
     DialogKeyFilter::install(this);
+    // Form_Activate: each activation puts the focus in the name box.
+    FormActivation::install(this, [this] {
+        if (QWidget* start = firstBox())
+            start->setFocus(Qt::OtherFocusReason);
+    });
 
     if (box(m_design.nameField)) {
         m_nameLeft = connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
@@ -317,16 +325,6 @@ QWidget* MasterEditor::firstBox() const
             return m_boxes[i];
     }
     return nullptr;
-}
-
-void MasterEditor::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (m_shown)
-        return;
-    m_shown = true;
-    if (QWidget* start = firstBox())
-        start->setFocus(Qt::OtherFocusReason);
 }
 
 bool MasterEditor::eventFilter(QObject* watched, QEvent* event)

@@ -73,7 +73,6 @@ void MasterListPanel::buildControls()
     buttons->addWidget(names.deleteBeforeModify ? modify : remove);
     buttons->addWidget(back);
     buttons->addStretch();
-    layout->addWidget(buttonFrame);
     remove->setEnabled(!m_design.deleteForAdministratorOnly || appState().isAdministrator());
     connect(add, &QPushButton::clicked, this, &MasterListPanel::ComAdd_Click);
     connect(modify, &QPushButton::clicked, this, &MasterListPanel::ComMod_Click);
@@ -110,7 +109,13 @@ void MasterListPanel::buildControls()
     filterColumn->addWidget(m_hint);
     filterColumn->addWidget(m_filter);
     filterRow->addLayout(filterColumn, 1);
-    layout->addLayout(filterRow);
+    if (m_design.buttonsBelowFilter) {
+        layout->addLayout(filterRow);
+        layout->addWidget(buttonFrame);
+    } else {
+        layout->addWidget(buttonFrame);
+        layout->addLayout(filterRow);
+    }
 
     m_model = new MasterTableModel(m_design.columns, this);
     m_view = new QTreeView(this);

@@ -40,15 +40,12 @@ void addHistory(QVBoxLayout* layout, const QString& title, const QString& grid, 
 
 // The customer's own purchases and those of the customers he introduced,
 // found by his name exactly as the sales slips stored it.
-DbStatus readHistories(const QString& name, SalesLines* own, SalesLines* introduced)
+DbStatus readHistories(DbSession& session, const QString& name, SalesLines* own, SalesLines* introduced)
 {
-    auto conn = Mod1::OpenConn();
-    if (!conn)
-        return conn.error();
-    auto mine = ReadSalesLines(*conn, QStringLiteral("客户"), name, SalesLineKinds::Sale);
+    auto mine = ReadSalesLines(session, QStringLiteral("客户"), name, SalesLineKinds::Sale);
     if (!mine)
         return mine.error();
-    auto theirs = ReadSalesLines(*conn, QStringLiteral("介绍人"), name, SalesLineKinds::Sale);
+    auto theirs = ReadSalesLines(session, QStringLiteral("介绍人"), name, SalesLineKinds::Sale);
     if (!theirs)
         return theirs.error();
     *own = std::move(*mine);
@@ -147,7 +144,8 @@ QWidget* frmCustomer1::buildHistoryPart()
 {
     SalesLines own;
     SalesLines introduced;
-    const DbStatus status = readHistories(text(QStringLiteral("Text2")), &own, &introduced);
+    const QString name = text(QStringLiteral("Text2"));
+    const DbStatus status = Database::read([&](DbSession& s) { return readHistories(s, name, &own, &introduced); });
     auto* part = new QWidget(this);
     auto* layout = new QVBoxLayout(part);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -225,35 +225,28 @@ void MasterEditor::buildControls()
 
 void MasterEditor::fillItemLists()
 {
-    QList<std::pair<QComboBox*, QStringList>> lists;
-    DbStatus status;
-    {
-        std::optional<DbSession> session;
-        for (int i = 0; i < m_design.fields.size() && status; ++i) {
-            const EditorField& field = m_design.fields[i];
-            if (field.kind != FieldKind::Combo || field.itemsQuery.isEmpty())
-                continue;
-            if (!session) {
-                auto conn = Mod1::OpenConn();
-                if (!conn) {
-                    status = conn.error();
-                    break;
-                }
-                session.emplace(std::move(*conn));
-            }
-            auto rows = session->query(field.itemsQuery);
-            if (!rows) {
-                status = rows.error();
-                break;
-            }
-            QStringList items;
-            for (const QVariantList& row : rows->data())
-                items << row.value(0).toString().trimmed();
-            lists.append({qobject_cast<QComboBox*>(m_boxes[i]), items});
-        }
+    QList<int> listed; // the fields whose items a statement gives
+    for (int i = 0; i < m_design.fields.size(); ++i) {
+        if (m_design.fields[i].kind == FieldKind::Combo && !m_design.fields[i].itemsQuery.isEmpty())
+            listed << i;
     }
-    for (auto& [combo, items] : lists)
-        combo->addItems(items);
+    if (listed.isEmpty())
+        return;
+    QList<QStringList> items;
+    const DbStatus status = Database::read([&](DbSession& s) -> DbStatus {
+        for (int i : std::as_const(listed)) {
+            auto rows = s.query(m_design.fields[i].itemsQuery);
+            if (!rows)
+                return rows.error();
+            QStringList names;
+            for (const QVariantList& row : rows->data())
+                names << row.value(0).toString().trimmed();
+            items << names;
+        }
+        return {};
+    });
+    for (int n = 0; n < items.size(); ++n)
+        qobject_cast<QComboBox*>(m_boxes[listed[n]])->addItems(items[n]);
     if (!status)
         MessageBox::show(this, status.error().text());
 }
@@ -273,11 +266,7 @@ void MasterEditor::load()
         assign(m_boxes[i], initial);
     }
     if (m_mode == EditorMode::Add) {
-        DbResult<QString> number = DbError{};
-        {
-            auto conn = Mod1::OpenConn();
-            number = conn ? NextRecordNumber(*conn, m_design.number) : DbResult<QString>(conn.error());
-        }
+        const auto number = Database::read([this](DbSession& s) { return NextRecordNumber(s, m_design.number); });
         if (number)
             assign(m_boxes.value(0), *number);
         else
@@ -291,12 +280,8 @@ void MasterEditor::load()
     // trimmed and rounded texts.
     const MasterTableModel* model = m_list.model();
     const QVariant number = model->rawValue(row, m_design.fields.value(0).listColumn);
-    DbResult<Rows> read = DbError{};
-    {
-        auto conn = Mod1::OpenConn();
-        read = conn ? ReadMasterRecord(*conn, m_design.number.table, m_design.number.column, number)
-                    : DbResult<Rows>(conn.error());
-    }
+    const auto read = Database::read(
+        [&](DbSession& s) { return ReadMasterRecord(s, m_design.number.table, m_design.number.column, number); });
     if (!read) {
         MessageBox::show(this, read.error().text());
         return;
@@ -421,11 +406,8 @@ MasterRecord MasterEditor::record() const
 
 void MasterEditor::fillSearchCodes()
 {
-    DbResult<SearchCodes> codes = DbError{};
-    {
-        auto conn = Mod1::OpenConn();
-        codes = conn ? MakeSearchCodes(*conn, text(m_design.nameField)) : DbResult<SearchCodes>(conn.error());
-    }
+    const QString name = text(m_design.nameField);
+    const auto codes = Database::read([&name](DbSession& s) { return MakeSearchCodes(s, name); });
     if (!codes) {
         MessageBox::show(this, codes.error().text());
         return;

@@ -190,20 +190,9 @@ QString MasterListPanel::filterCondition() const { return filterColumn() + QStri
 void MasterListPanel::fillWhere(const QString& condition, const QVariantList& params)
 {
     m_model->setRows({});
-    std::optional<Rows> read;
-    DbStatus status;
-    {
-        auto conn = Mod1::OpenConn();
-        if (!conn) {
-            status = conn.error();
-        } else if (auto result = conn->query(statement(condition), params); !result) {
-            status = result.error();
-        } else {
-            read = std::move(*result);
-        }
-    }
-    if (!status) {
-        MessageBox::show(this, status.error().text());
+    auto read = Database::read([&](DbSession& s) { return s.query(statement(condition), params); });
+    if (!read) {
+        MessageBox::show(this, read.error().text());
         return;
     }
     QList<int> sources;

@@ -194,10 +194,10 @@ void MDIF_main::Form_Activate()
 {
     // A failed read changes nothing and tells nobody: a message box here
     // would activate the window again, and so on without end.
-    const std::optional<RightFlags> flags = RightFlagRules::read(appState().currentOperator);
-    if (!flags)
+    const auto found = Operators::find(appState().currentOperator);
+    if (!found || !*found)
         return;
-    for (const RightChange& change : RightFlagRules::changes(*flags)) {
+    for (const RightChange& change : RightFlagRules::changes((*found)->rights)) {
         QAction* action = findChild<QAction*>(change.item);
         if (!action)
             continue;

@@ -2,11 +2,11 @@
 #include "MDIF_main.h"
 #include "TuoPan.h"
 #include "appstate.h"
-#include "dbsession.h"
 #include "dialogrules.h"
 #include "dispatch.h"
 #include "instancelock.h"
 #include "messagebox.h"
+#include "operators.h"
 #include "paths.h"
 #include "programend.h"
 
@@ -103,47 +103,27 @@ frm_xtdl::frm_xtdl()
 
 void frm_xtdl::fillOperators()
 {
-    QStringList names;
-    std::optional<DbError> failure;
-    {
-        auto conn = Mod1::OpenConn();
-        if (!conn) {
-            failure = conn.error();
-        } else if (auto rows = conn->query(QStringLiteral("select M_Name from tb_enter order by rowid")); !rows) {
-            failure = rows.error();
-        } else {
-            for (int i = 0; i < rows->count(); ++i)
-                names << rows->text(i, QStringLiteral("M_Name"));
-        }
-    }
+    const auto names = Operators::names(Operators::NameOrder::Table);
     m_listView1->clear();
-    m_listView1->setEnabled(!names.isEmpty());
+    m_listView1->setEnabled(names && !names->isEmpty());
+    if (!names) {
+        reportDatabaseError(names.error());
+        return;
+    }
     const QIcon icon = style()->standardIcon(QStyle::SP_DirHomeIcon);
-    for (const QString& name : names)
+    for (const QString& name : *names)
         new QListWidgetItem(icon, name, m_listView1);
-    if (failure)
-        reportDatabaseError(*failure);
 }
 
 void frm_xtdl::showOperator(QListWidgetItem* item)
 {
     m_shown = item;
-    m_shownFound = false;
     m_text2->setText(item->text());
-    std::optional<QString> post;
-    {
-        auto conn = Mod1::OpenConn();
-        if (!conn)
-            return;
-        auto rows = conn->query(QStringLiteral("select M_zw from tb_enter where M_Name=? order by rowid limit 1"),
-                                {m_text2->text()});
-        if (rows && !rows->isEmpty())
-            post = rows->text(0, QStringLiteral("M_zw"));
-    }
-    if (!post)
-        return;
-    m_shownFound = true;
-    m_label3->setText(QStringLiteral("所选操作员职务： ") + *post);
+    // A failed read leaves the post as it was, without a message.
+    const auto found = Operators::find(m_text2->text());
+    m_shownFound = found && *found;
+    if (m_shownFound)
+        m_label3->setText(QStringLiteral("所选操作员职务： ") + (*found)->post);
 }
 
 void frm_xtdl::ListView1_ItemClick(QListWidgetItem* item)
@@ -161,42 +141,31 @@ void frm_xtdl::Command1_Click()
 {
     DialogRules::SetTopmost(this, false);
     const QString name = m_text2->text();
-    std::optional<DbError> failure;
-    std::optional<QString> stored; // the password of the operator's row, when there is one
-    {
-        auto conn = Mod1::OpenConn();
-        if (!conn) {
-            failure = conn.error();
-        } else if (auto rows = conn->query(
-                       QStringLiteral("select M_Password from tb_enter where M_Name = ? order by rowid limit 1"), {name});
-                   !rows) {
-            failure = rows.error();
-        } else if (!rows->isEmpty()) {
-            stored = rows->text(0, QStringLiteral("M_Password")); // NULL reads as empty text
-        }
-    }
-    if (failure) {
+    const auto identity = Operators::checkIdentity(name, m_text1->text());
+    if (!identity) {
         // A database that cannot be read logs nobody in; the form stays.
-        reportDatabaseError(*failure);
+        reportDatabaseError(identity.error());
         return;
     }
-    if (!stored) {
+    switch (*identity) {
+    case Operators::IdentityOutcome::Unknown:
         MessageBox::show(this, QStringLiteral("对不起 没有此用户的信息"), loginTitle, QMessageBox::NoIcon, QMessageBox::Ok);
         m_text2->clear();
         m_text1->clear();
         return;
-    }
-    if (*stored != m_text1->text()) {
+    case Operators::IdentityOutcome::WrongPassword:
         MessageBox::show(this, QStringLiteral("密码不正确,请您确认后重新输入"), loginTitle, QMessageBox::NoIcon,
                          QMessageBox::Ok);
         m_text1->clear();
         m_text1->setFocus();
         return;
+    case Operators::IdentityOutcome::Confirmed:
+        appState().currentOperator = name;
+        TuoPan::loadOnce();
+        Dispatch::showOnce(QStringLiteral("MDIF_main"), [] { return new MDIF_main; });
+        close();
+        return;
     }
-    appState().currentOperator = name;
-    TuoPan::loadOnce();
-    Dispatch::showOnce(QStringLiteral("MDIF_main"), [] { return new MDIF_main; });
-    close();
 }
 
 void frm_xtdl::Command2_Click() { ProgramEnd::unloadEveryForm(); }

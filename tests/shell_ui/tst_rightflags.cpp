@@ -28,10 +28,11 @@ ChangeMap asMap(const QList<RightChange>& changes)
     return map;
 }
 
-RightFlags onlyFlag(int right, const QVariant& value)
+// Every flag unreadable but one, stored as value.
+Operators::RightFlags onlyFlag(int right, const QVariant& value)
 {
-    RightFlags flags(RightFlagRules::flagCount);
-    flags[right - 1] = value;
+    Operators::RightFlags flags{};
+    flags[right - 1] = Operators::readFlag(value);
     return flags;
 }
 
@@ -64,8 +65,6 @@ bool reactivate(QWidget* main)
     return activate(&other) && activate(main);
 }
 }
-
-Q_DECLARE_METATYPE(RightFlags)
 
 class TestRightFlags : public VarnholtTestCase {
     Q_OBJECT

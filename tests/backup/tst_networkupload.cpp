@@ -128,7 +128,10 @@ private slots:
     void aFailedZipUploadsNothing()
     {
         prepare(QStringLiteral("127.0.0.1:%1").arg(NetServers::closedPort()));
-        QPointer<QWidget> tray = loadTrayForm(); // no backup folder: nothing can be zipped
+        makeBackupFolder();
+        QVERIFY(writeFile(NetworkBackup::uploadFile(), noise(5000))); // left by an earlier run
+        QVERIFY(QFile::rename(dbPath(), dbPath() + QStringLiteral(".aside"))); // nothing to zip
+        QPointer<QWidget> tray = loadTrayForm();
         QPointer<frmUnL> prompt = new frmUnL;
         prompt->show();
         MessageBox::setNextAnswer(QMessageBox::Ok);

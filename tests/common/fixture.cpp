@@ -8,6 +8,7 @@
 #include "messagebox.h"
 #include "paths.h"
 #include "program.h"
+#include "teskarnstate.h"
 
 #include <QApplication>
 #include <QDir>
@@ -66,11 +67,15 @@ void VarnholtTestCase::init()
     qputenv("TMPDIR", (base + QStringLiteral("/tmp")).toUtf8());
     qputenv("VARNHOLT_HOME", appPath().toUtf8());
 
-    Program::setName(QStringLiteral("Varnholt"));
-    AppState::instance().reset();
-    AppState::instance().appPath = appPath();
-    Paths::setDeliveredDir(QStringLiteral(VARNHOLT_SHARE_DIR));
-    QVERIFY(Paths::prepareAppPath(appPath(), QStringLiteral(VARNHOLT_SHARE_DIR), {QStringLiteral("db_kcgl.mdb")}));
+    resetProgramState();
+    if (m_program == TestedProgram::Varnholt) {
+        Program::setName(QStringLiteral("Varnholt"));
+        AppState::instance().appPath = appPath();
+        Paths::setDeliveredDir(QStringLiteral(VARNHOLT_SHARE_DIR));
+        QVERIFY(Paths::prepareAppPath(appPath(), QStringLiteral(VARNHOLT_SHARE_DIR), {QStringLiteral("db_kcgl.mdb")}));
+    } else {
+        Program::setName(QStringLiteral("Teskarn"));
+    }
 
     MessageBox::setScripted(true);
     MessageBox::clear();
@@ -89,12 +94,20 @@ void VarnholtTestCase::init()
     Database::setFailureHook({});
 }
 
+void VarnholtTestCase::resetProgramState()
+{
+    if (m_program == TestedProgram::Varnholt)
+        AppState::instance().reset();
+    else
+        Teskarn::State::instance().reset();
+}
+
 void VarnholtTestCase::cleanup()
 {
     closeAllWindows();
     const bool connectionLeftOpen = Database::isOpen();
     Database::setFailureHook({});
-    AppState::instance().reset();
+    resetProgramState();
     const int boxesLeft = MessageBox::pendingAnswers();
     const int dialogsLeft = FileDialogs::pendingAnswers();
     MessageBox::clear();

@@ -1,6 +1,10 @@
 #include "startteskarn.h"
+#include "search.h"
 
 namespace Teskarn {
-// Nothing to show yet: the program ends at once.
-StartupResult start() { return {false, 0}; }
+StartupResult start()
+{
+    search::showModeless();
+    return {true, 0};
+}
 }

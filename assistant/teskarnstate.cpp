@@ -13,5 +13,6 @@ void State::reset()
 {
     HotKeys::unregisterAll();
     ProgramState::instance().reset();
+    PreviousWndProc = nullptr;
 }
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "windowmessages.h"
 
 namespace Teskarn {
 // The process-wide state of the assistant; tests reset it between cases.
@@ -6,7 +7,10 @@ class State {
 public:
     static State& instance();
 
-    // Forgets the forms and the instance lock and lets every hot key go.
+    // The search bar's window procedure before the hot-key procedure took its place.
+    WindowProcedure PreviousWndProc = nullptr;
+
+    // Forgets the forms, the instance lock and the procedure, and lets every hot key go.
     void reset();
 };
 }

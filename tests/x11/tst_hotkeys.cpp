@@ -1,9 +1,7 @@
 #include "fixture.h"
 #include "hotkeys.h"
+#include "messagerecorder.h"
 #include "ownserver.h"
-
-#include <QList>
-#include <QPair>
 
 using OwnServer::OtherClient;
 
@@ -12,19 +10,9 @@ constexpr quint32 vkF1 = 0x70;
 constexpr quint32 vkF3 = 0x72;
 constexpr uint16_t lockMask = XCB_MOD_MASK_LOCK;
 
-QList<QPair<qint32, qint32>>& received()
-{
-    static QList<QPair<qint32, qint32>> messages;
-    return messages;
-}
+using MessageRecorder::received;
 
-qint32 recordingProc(WindowId, qint32 message, qint32 wParam, qint32)
-{
-    received().append({message, wParam});
-    return 0;
-}
-
-QPair<qint32, qint32> hotKey(qint32 id) { return {HotKeys::Message, id}; }
+MessageRecorder::Message hotKey(qint32 id) { return {HotKeys::Message, id}; }
 }
 
 class TestHotKeys : public VarnholtTestCase {
@@ -39,7 +27,7 @@ private slots:
     void pressedKeyReachesItsWindowAlsoWithNumLock()
     {
         received().clear();
-        const WindowId window = WindowMessages::createWindow(recordingProc);
+        const WindowId window = WindowMessages::createWindow(MessageRecorder::procedure);
         QVERIFY(HotKeys::registerKey(window, 2, vkF3));
 
         QVERIFY(OwnServer::xdotool({QStringLiteral("key"), QStringLiteral("F3")}));
@@ -64,7 +52,7 @@ private slots:
     {
         OtherClient other;
         QVERIFY(other.isConnected());
-        const WindowId window = WindowMessages::createWindow(recordingProc);
+        const WindowId window = WindowMessages::createWindow(MessageRecorder::procedure);
         QVERIFY(HotKeys::registerKey(window, 1, vkF1));
         QVERIFY(!other.grab(OwnServer::keysymF1));
         QVERIFY(!other.grab(OwnServer::keysymF1, lockMask));
@@ -83,7 +71,7 @@ private slots:
         // Held only with Caps Lock on: the plain key could be taken, but a
         // registration is all four variants or nothing.
         QVERIFY(other.grab(OwnServer::keysymF1, lockMask));
-        const WindowId window = WindowMessages::createWindow(recordingProc);
+        const WindowId window = WindowMessages::createWindow(MessageRecorder::procedure);
         QVERIFY(!HotKeys::registerKey(window, 1, vkF1));
         QVERIFY(other.grab(OwnServer::keysymF1));
         other.ungrab(OwnServer::keysymF1);
@@ -93,7 +81,7 @@ private slots:
 
     void resetReleasesEveryKey()
     {
-        const WindowId window = WindowMessages::createWindow(recordingProc);
+        const WindowId window = WindowMessages::createWindow(MessageRecorder::procedure);
         QVERIFY(HotKeys::registerKey(window, 1, vkF1));
         QVERIFY(HotKeys::registerKey(window, 2, vkF3));
         HotKeys::unregisterAll();

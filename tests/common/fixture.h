@@ -13,11 +13,11 @@ enum class TestedProgram { Varnholt, Teskarn };
 
 // Base of every test class. Before each test function it lays a fresh world:
 // temporary HOME, XDG folders and TMPDIR, scripted message boxes and file
-// dialogs, the test clock, recording opener and runner, offline, the tested
-// program's name and its reset state; for Varnholt also an AppPath (with
-// Chinese and a blank in its name) holding a copy of the delivered database.
-// After it, it checks that every queued answer was used and that no database
-// session stayed open.
+// dialogs, the test clock, recording opener and runner, offline, an empty
+// sysfs, network waits of 50 ms steps, the tested program's name and its
+// reset state; for Varnholt also an AppPath (with Chinese and a blank in its
+// name) holding a copy of the delivered database. After it, it checks that
+// every queued answer was used and that no database session stayed open.
 class VarnholtTestCase : public QObject {
     Q_OBJECT
 public:

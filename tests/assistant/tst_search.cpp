@@ -11,6 +11,7 @@
 #include "teskarnstate.h"
 #include "typing.h"
 
+#include <QApplication>
 #include <QCursor>
 #include <QFile>
 #include <QGuiApplication>
@@ -139,7 +140,7 @@ private slots:
         QCOMPARE(bar->Top(), 45.0);
     }
 
-    void draggingAGripMovesTheBarAndClosingStoresIt()
+    void draggedPlaceIsStoredOnActivationAndClose()
     {
         store(QStringLiteral("3000"), QStringLiteral("3000"));
         search* bar = search::showModeless();
@@ -152,10 +153,17 @@ private slots:
         QCOMPARE(bar->pos(), start + QPoint(-50, -20));
         QCOMPARE(bar->Left(), (start.x() - 50) * 15.0);
         QCOMPARE(bar->Top(), (start.y() - 20) * 15.0);
+        QCOMPARE(stored(QStringLiteral("left")), QStringLiteral("3000"));
 
-        bar->close();
+        // Activating the bar stores its place, and so does closing it.
+        QApplication::setActiveWindow(bar);
         QCOMPARE(stored(QStringLiteral("left")), QString::number((start.x() - 50) * 15));
         QCOMPARE(stored(QStringLiteral("top")), QString::number((start.y() - 20) * 15));
+        QTest::mousePress(grip, Qt::LeftButton, {}, hold);
+        QTest::mouseMove(grip, hold + QPoint(5, 0));
+        QTest::mouseRelease(grip, Qt::LeftButton, {}, hold + QPoint(5, 0));
+        bar->close();
+        QCOMPARE(stored(QStringLiteral("left")), QString::number((start.x() - 45) * 15));
         QCOMPARE(EndRequest::count(), 1);
     }
 

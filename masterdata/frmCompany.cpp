@@ -3,6 +3,7 @@
 #include "dialogrules.h"
 #include "messagebox.h"
 #include "module2.h"
+#include "shopdetails.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -13,7 +14,6 @@
 
 namespace {
 constexpr int TwipsPerPixel = 15;
-const char* const Columns[] = {"名称", "地址", "联系人", "电话"};
 const char* const Labels[] = {"店铺名称", "店铺地址", "联 系 人", "联系电话"};
 
 QPushButton* makeButton(const char* name, const char* caption, QWidget* parent)
@@ -67,33 +67,20 @@ void frmCompany::Form_Load()
     DialogRules::SetTopmost(this, true);
     DialogRules::CenterForm(this);
     // A database that cannot be read leaves the boxes empty, without a message.
-    auto conn = Mod1::OpenConn();
-    if (!conn)
+    const auto details = Database::read([](DbSession& s) { return ReadShopDetails(s); });
+    if (!details || !*details)
         return;
-    auto rows = conn->query(QStringLiteral("select 名称, 地址, 联系人, 电话 from 店铺信息 limit 1"));
-    if (!rows || rows->isEmpty())
-        return;
-    for (int i = 0; i < 4; ++i)
-        m_boxes[i]->setText(rows->value(0, QString::fromUtf8(Columns[i])).toString());
+    const ShopDetails& shop = **details;
+    for (int i = 0; const QString& text : {shop.name, shop.address, shop.contact, shop.phone})
+        m_boxes[i++]->setText(text);
 }
 
 void frmCompany::ComSave_Click()
 {
     // A message box must not fall behind the dialog.
     DialogRules::SetTopmost(this, false);
-    QVariantList values;
-    for (const QLineEdit* box : std::as_const(m_boxes))
-        values << box->text();
-    const DbStatus status = Database::runInTransaction([&](DbSession& session) -> DbStatus {
-        auto count = session.query(QStringLiteral("select count(*) from 店铺信息"));
-        if (!count)
-            return count.error();
-        // The table is used as one row: every row takes the four values.
-        const QString sql = count->data().value(0).value(0).toInt() > 0
-                                ? QStringLiteral("update 店铺信息 set 名称 = ?, 地址 = ?, 联系人 = ?, 电话 = ?")
-                                : QStringLiteral("insert into 店铺信息 (名称, 地址, 联系人, 电话) values (?, ?, ?, ?)");
-        return session.exec(sql, values).status();
-    });
+    const ShopDetails shop{m_boxes[0]->text(), m_boxes[1]->text(), m_boxes[2]->text(), m_boxes[3]->text()};
+    const DbStatus status = Database::runInTransaction([&shop](DbSession& s) { return SaveShopDetails(s, shop); });
     if (!status) {
         MessageBox::show(this, status.error().text() + QLatin1Char('\n'));
         // The dialog stays open over the other windows, as it opened.

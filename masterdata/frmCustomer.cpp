@@ -1,6 +1,7 @@
 #include "frmCustomer.h"
 #include "appstate.h"
 #include "clock.h"
+#include "customers.h"
 #include "exporttoexcel.h"
 #include "frmCustomer1.h"
 #include "module2.h"
@@ -48,9 +49,7 @@ ListDesign customerListDesign()
     return design;
 }
 
-// Due for a maintenance visit: the date is today or earlier ('yyyy-mm-dd' text).
-const QString DueCondition = QStringLiteral("维护日期 <= ?");
-QVariantList today() { return {Clock::now().date().toString(QStringLiteral("yyyy-MM-dd"))}; }
+CustomerFilter dueToday() { return Customers::dueOn(Clock::now().date()); }
 
 QPushButton* makeButton(const char* name, const char* caption, QWidget* parent)
 {
@@ -96,13 +95,17 @@ frmCustomer::frmCustomer(QWidget* parent)
 }
 
 void frmCustomer::ComAll_Click() { m_list->fillWhere(); }
-void frmCustomer::ComTime_Click() { m_list->fillWhere(DueCondition, today()); }
-void frmCustomer::ComExcel_Click() { exportCustomers({}, {}); }
-void frmCustomer::ComExcel2_Click() { exportCustomers(DueCondition, today()); }
+void frmCustomer::ComTime_Click()
+{
+    const CustomerFilter due = dueToday();
+    m_list->fillWhere(due.condition, due.values);
+}
+void frmCustomer::ComExcel_Click() { exportCustomers({}); }
+void frmCustomer::ComExcel2_Click() { exportCustomers(dueToday()); }
 
 // The export reads the table, not the list: every column of every customer
 // asked for, under the list's first 13 headers. Failures pass silently.
-void frmCustomer::exportCustomers(const QString& condition, const QVariantList& params)
+void frmCustomer::exportCustomers(const CustomerFilter& filter)
 {
     ExcelExport request;
     request.templateName = QStringLiteral("data.xls");
@@ -110,14 +113,7 @@ void frmCustomer::exportCustomers(const QString& condition, const QVariantList& 
     const QList<ListColumn>& columns = m_list->design().columns;
     for (int c = 0; c < ExportedHeaders && c < columns.size(); ++c)
         request.headers << columns[c].header;
-    {
-        auto conn = Mod1::OpenConn();
-        if (conn) {
-            const QString select = m_list->design().select;
-            auto rows = conn->query(condition.isEmpty() ? select : select + QStringLiteral(" where ") + condition, params);
-            if (rows)
-                request.data = {ExportCells::query({rows->columns(), rows->data()})};
-        }
-    }
+    if (const auto rows = Database::read([&filter](DbSession& s) { return Customers::read(s, filter); }))
+        request.data = {ExportCells::query({rows->columns(), rows->data()})};
     ExportToExcel(request);
 }

@@ -227,7 +227,7 @@ void MasterEditor::fillItemLists()
 {
     QList<int> listed; // the fields whose items a statement gives
     for (int i = 0; i < m_design.fields.size(); ++i) {
-        if (m_design.fields[i].kind == FieldKind::Combo && !m_design.fields[i].itemsQuery.isEmpty())
+        if (m_design.fields[i].kind == FieldKind::Combo && !m_design.fields[i].itemsFrom.isEmpty())
             listed << i;
     }
     if (listed.isEmpty())
@@ -235,13 +235,10 @@ void MasterEditor::fillItemLists()
     QList<QStringList> items;
     const DbStatus status = Database::read([&](DbSession& s) -> DbStatus {
         for (int i : std::as_const(listed)) {
-            auto rows = s.query(m_design.fields[i].itemsQuery);
-            if (!rows)
-                return rows.error();
-            QStringList names;
-            for (const QVariantList& row : rows->data())
-                names << row.value(0).toString().trimmed();
-            items << names;
+            auto names = ReadNames(s, m_design.fields[i].itemsFrom);
+            if (!names)
+                return names.error();
+            items << *names;
         }
         return {};
     });

@@ -1,4 +1,5 @@
 #include "masterlist.h"
+#include "masterrecord.h"
 #include "appstate.h"
 #include "dbsession.h"
 #include "mdlini.h"
@@ -46,8 +47,6 @@ MasterListPanel::MasterListPanel(ListDesign design, QWidget* parent)
 {
     if (m_design.select.isEmpty())
         m_design.select = QStringLiteral("select * from \"%1\"").arg(m_design.table);
-    if (m_design.deleteStatements.isEmpty())
-        m_design.deleteStatements << QStringLiteral("delete from \"%1\" where \"%2\" = ?").arg(m_design.table, m_design.numberColumn);
     buildControls();
     restoreFilterOption();
     if (m_design.fillOnOpen)
@@ -240,12 +239,8 @@ void MasterListPanel::ComDel_Click()
         return;
     const QString number = m_model->text(row, 0);
     if (MessageBox::askYesNo(this, m_design.deleteQuestion.arg(number))) {
-        const DbStatus status = Database::runInTransaction([&](DbSession& session) -> DbStatus {
-            for (const QString& statement : std::as_const(m_design.deleteStatements)) {
-                if (auto done = session.exec(statement, {number}); !done)
-                    return done.error();
-            }
-            return {};
+        const DbStatus status = Database::runInTransaction([&](DbSession& session) {
+            return DeleteMasterRecord(session, m_design.table, m_design.numberColumn, number, m_design.alsoDeleteFrom);
         });
         if (status)
             m_model->removeRow(row);

@@ -1,6 +1,7 @@
 #include "frmCompany.h"
 #include "dbsession.h"
 #include "dialogrules.h"
+#include "formparts.h"
 #include "messagebox.h"
 #include "module2.h"
 #include "shopdetails.h"
@@ -13,16 +14,7 @@
 #include <QVBoxLayout>
 
 namespace {
-constexpr int TwipsPerPixel = 15;
 const char* const Labels[] = {"店铺名称", "店铺地址", "联 系 人", "联系电话"};
-
-QPushButton* makeButton(const char* name, const char* caption, QWidget* parent)
-{
-    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setAutoDefault(false);
-    return button;
-}
 }
 
 frmCompany::frmCompany(QWidget* parent)
@@ -36,19 +28,17 @@ frmCompany::frmCompany(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     auto* grid = new QGridLayout;
     for (int i = 0; i < 4; ++i) {
-        auto* label = new QLabel(QString::fromUtf8(Labels[i]), this);
-        label->setObjectName(QStringLiteral("Label%1").arg(i + 1));
-        auto* box = new QLineEdit(this);
-        box->setObjectName(QStringLiteral("Text%1").arg(i + 1));
-        box->setMinimumWidth(3000 / TwipsPerPixel);
+        auto* label = FormParts::label(this, QStringLiteral("Label%1").arg(i + 1), QString::fromUtf8(Labels[i]));
+        auto* box = FormParts::named(new QLineEdit(this), QStringLiteral("Text%1").arg(i + 1));
+        box->setMinimumWidth(FormParts::pixels(3000));
         grid->addWidget(label, i, 0);
         grid->addWidget(box, i, 1);
         m_boxes << box;
     }
     layout->addLayout(grid);
     auto* buttons = new QHBoxLayout;
-    auto* save = makeButton("ComSave", "保    存", this);
-    auto* cancel = makeButton("Command2", "取    消", this);
+    auto* save = FormParts::button(this, QStringLiteral("ComSave"), QStringLiteral("保    存"));
+    auto* cancel = FormParts::button(this, QStringLiteral("Command2"), QStringLiteral("取    消"));
     buttons->addStretch();
     buttons->addWidget(save);
     buttons->addWidget(cancel);

@@ -3,6 +3,7 @@
 #include "clock.h"
 #include "customers.h"
 #include "exporttoexcel.h"
+#include "formparts.h"
 #include "frmCustomer1.h"
 #include "module2.h"
 
@@ -50,14 +51,6 @@ ListDesign customerListDesign()
 }
 
 CustomerFilter dueToday() { return Customers::dueOn(Clock::now().date()); }
-
-QPushButton* makeButton(const char* name, const char* caption, QWidget* parent)
-{
-    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setAutoDefault(false);
-    return button;
-}
 }
 
 frmCustomer::frmCustomer(QWidget* parent)
@@ -69,10 +62,10 @@ frmCustomer::frmCustomer(QWidget* parent)
 
     auto* layout = new QVBoxLayout(this);
     auto* fills = new QHBoxLayout;
-    auto* all = makeButton("ComAll", "显示全部", this);
-    auto* exportAll = makeButton("ComExcel", "导出", this);
-    auto* due = makeButton("ComTime", "到期维护", this);
-    auto* exportDue = makeButton("ComExcel2", "导出", this);
+    auto* all = FormParts::button(this, QStringLiteral("ComAll"), QStringLiteral("显示全部"));
+    auto* exportAll = FormParts::button(this, QStringLiteral("ComExcel"), QStringLiteral("导出"));
+    auto* due = FormParts::button(this, QStringLiteral("ComTime"), QStringLiteral("到期维护"));
+    auto* exportDue = FormParts::button(this, QStringLiteral("ComExcel2"), QStringLiteral("导出"));
     for (QPushButton* narrow : {exportAll, exportDue})
         narrow->setMaximumWidth(narrow->fontMetrics().horizontalAdvance(narrow->text()) + 24);
     fills->addWidget(all);

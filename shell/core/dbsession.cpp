@@ -12,6 +12,12 @@ Database::FailureHook& failureHook()
     return hook;
 }
 
+Database::StatementObserver& statementObserver()
+{
+    static Database::StatementObserver observer;
+    return observer;
+}
+
 DbError errorOf(sqlite3* db)
 {
     return DbError{sqlite3_extended_errcode(db), QString::fromUtf8(sqlite3_errmsg(db))};
@@ -69,6 +75,7 @@ DbStatus Database::runInTransaction(const std::function<DbStatus(DbSession&)>& w
     return conn->transaction(work);
 }
 void Database::setFailureHook(FailureHook hook) { failureHook() = std::move(hook); }
+void Database::setStatementObserver(StatementObserver observer) { statementObserver() = std::move(observer); }
 
 DbResult<DbSession> Database::open() { return openFile(AppState::instance().databasePath()); }
 
@@ -138,6 +145,8 @@ void DbSession::appendValue(Rows& rows, sqlite3_stmt* stmt, int column)
 
 DbResult<int> DbSession::run(const QString& sql, const QVariantList& params, Rows* rows)
 {
+    if (statementObserver())
+        statementObserver()(sql, params);
     if (failureHook()) {
         if (auto injected = failureHook()(sql))
             return *injected;

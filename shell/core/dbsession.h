@@ -67,6 +67,10 @@ public:
     // Test seam: a hook that may fail any statement before it runs.
     using FailureHook = std::function<std::optional<DbError>(const QString& sql)>;
     static void setFailureHook(FailureHook hook);
+    // Benchmark seam: sees every statement with its values before it runs,
+    // so a write can be replayed through plain SQLite.
+    using StatementObserver = std::function<void(const QString& sql, const QVariantList& params)>;
+    static void setStatementObserver(StatementObserver observer);
 
 private:
     friend class DbSession;

@@ -1,4 +1,5 @@
 #include "module2.h"
+#include "decimaltext.h"
 
 #include <QLocale>
 #include <QMdiSubWindow>
@@ -10,143 +11,10 @@
 
 namespace {
 
-// A number as its decimal digits: value = 0.<digits> x 10^point.
-struct Decimal {
-    bool negative = false;
-    QString digits; // no leading or trailing zeros; empty for zero
-    int point = 0;
-};
-
-struct Reading {
-    Decimal number;
-    qsizetype end = 0; // index after the number read
-    bool found = false;
-};
-
-bool isDigit(const QString& text, qsizetype i)
-{
-    return i < text.size() && text[i] >= QLatin1Char('0') && text[i] <= QLatin1Char('9');
-}
-
-// The longest number at the start of the text: a sign, digits with grouping
-// commas between them, a decimal point, an exponent.
-Reading readNumber(const QString& text)
-{
-    Reading r;
-    qsizetype i = 0;
-    if (i < text.size() && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'))) {
-        r.number.negative = text[i] == QLatin1Char('-');
-        ++i;
-    }
-    QString mantissa;
-    int integerDigits = 0;
-    while (isDigit(text, i)
-           || (i < text.size() && text[i] == QLatin1Char(',') && integerDigits > 0 && isDigit(text, i + 1))) {
-        if (text[i] != QLatin1Char(',')) {
-            mantissa += text[i];
-            ++integerDigits;
-        }
-        ++i;
-    }
-    if (i < text.size() && text[i] == QLatin1Char('.')) {
-        qsizetype j = i + 1;
-        while (isDigit(text, j))
-            mantissa += text[j++];
-        if (!mantissa.isEmpty())
-            i = j;
-    }
-    if (mantissa.isEmpty())
-        return r;
-    r.found = true;
-
-    int exponent = 0;
-    if (i < text.size() && (text[i] == QLatin1Char('e') || text[i] == QLatin1Char('E'))) {
-        qsizetype j = i + 1;
-        bool negativeExponent = false;
-        if (j < text.size() && (text[j] == QLatin1Char('+') || text[j] == QLatin1Char('-')))
-            negativeExponent = text[j++] == QLatin1Char('-');
-        if (isDigit(text, j)) {
-            while (isDigit(text, j)) {
-                // Saturate: anything this far out is zero or out of range anyway.
-                exponent = std::min(exponent * 10 + (text[j].unicode() - '0'), 1000000);
-                ++j;
-            }
-            if (negativeExponent)
-                exponent = -exponent;
-            i = j;
-        }
-    }
-    r.end = i;
-
-    qsizetype lead = 0;
-    while (lead < mantissa.size() && mantissa[lead] == QLatin1Char('0'))
-        ++lead;
-    qsizetype tail = mantissa.size();
-    while (tail > lead && mantissa[tail - 1] == QLatin1Char('0'))
-        --tail;
-    r.number.digits = mantissa.mid(lead, tail - lead);
-    r.number.point = r.number.digits.isEmpty() ? 0 : integerDigits - int(lead) + exponent;
-    return r;
-}
-
-double toDouble(const Decimal& d)
-{
-    if (d.digits.isEmpty())
-        return 0.0;
-    const QString text = (d.negative ? QStringLiteral("-0.") : QStringLiteral("0.")) + d.digits
-        + QLatin1Char('e') + QString::number(d.point);
-    return QLocale::c().toDouble(text);
-}
-
-void increment(QString& digits)
-{
-    for (qsizetype i = digits.size() - 1; i >= 0; --i) {
-        if (digits[i] != QLatin1Char('9')) {
-            digits[i] = QChar(digits[i].unicode() + 1);
-            return;
-        }
-        digits[i] = QLatin1Char('0');
-    }
-    digits.prepend(QLatin1Char('1'));
-}
-
-// The number with a fixed count of decimals, rounded half away from zero on
-// its decimal digits.
-QString fixed(const Decimal& d, int decimals)
-{
-    const int keep = d.point + decimals;
-    QString scaled;
-    if (!d.digits.isEmpty() && keep >= 0) {
-        scaled = d.digits.left(keep);
-        if (scaled.size() < keep)
-            scaled += QString(keep - scaled.size(), QLatin1Char('0'));
-        if (keep < d.digits.size() && d.digits[keep] >= QLatin1Char('5'))
-            increment(scaled);
-    }
-    const bool zero = scaled.count(QLatin1Char('0')) == scaled.size();
-    if (scaled.size() <= decimals)
-        scaled.prepend(QString(decimals + 1 - scaled.size(), QLatin1Char('0')));
-    if (decimals > 0)
-        scaled.insert(scaled.size() - decimals, QLatin1Char('.'));
-    return d.negative && !zero ? QLatin1Char('-') + scaled : scaled;
-}
-
-// The platform's numeric test: the whole text, blanks around it aside, is one
-// number that a double can hold.
-bool readWholeNumber(const QString& text, Decimal& number)
-{
-    const QString trimmed = text.trimmed();
-    const Reading r = readNumber(trimmed);
-    if (!r.found || r.end != trimmed.size() || !std::isfinite(toDouble(r.number)))
-        return false;
-    number = r.number;
-    return true;
-}
-
 QString format(const QString& text, int decimals)
 {
-    Decimal number;
-    return fixed(readWholeNumber(text, number) ? number : Decimal{}, decimals);
+    DecimalNumber number;
+    return DecimalText::fixed(DecimalText::readWholeNumber(text, number) ? number : DecimalNumber{}, decimals);
 }
 
 struct Boundary {
@@ -170,18 +38,7 @@ QString FormatMoney(double value) { return FormatMoney(NumberText(value)); }
 QString FormatInt(const QString& text) { return format(text, 0); }
 QString FormatInt(double value) { return FormatInt(NumberText(value)); }
 
-double Val(const QString& text)
-{
-    QString packed;
-    packed.reserve(text.size());
-    for (const QChar c : text) {
-        if (!c.isSpace())
-            packed += c;
-    }
-    const Reading r = readNumber(packed);
-    const double value = r.found ? toDouble(r.number) : 0.0;
-    return std::isfinite(value) ? value : 0.0;
-}
+double Val(const QString& text) { return DecimalText::toDouble(DecimalText::leadingNumber(text)); }
 
 QString NumberText(double value)
 {

@@ -1,0 +1,31 @@
+#pragma once
+#include "slipdesign.h"
+#include "slipvalues.h"
+
+#include <optional>
+
+// A goods item's stock: quantity on hand (库存量), value (金额) and moving
+// average cost (均价).
+struct StockLevel {
+    Amount quantity;
+    Amount value;
+    Amount averageCost;
+    friend bool operator==(const StockLevel&, const StockLevel&) = default;
+};
+
+// The moving average cost after the quantity and value changed: the value
+// over the quantity, to the cent; none when the quantity rounds to 0.00, and
+// the old average stays.
+std::optional<Amount> RecalcAverageCost(Amount quantity, Amount value);
+
+// What a saved line makes of its goods' stock: the row's new level, or, when
+// the goods has no row (before is none), the level of the row the save
+// creates; none when the line moves no stock (a loss of a goods without a row).
+std::optional<StockLevel> StockAfterSave(const SlipDesign& design, const std::optional<StockLevel>& before,
+                                         const SlipLine& line);
+
+// What deleting a slip makes of a stock level when it takes back one line
+// of the given quantity and value (the value the save moved); none when the
+// design refuses the result.
+std::optional<StockLevel> StockAfterTakeBack(const SlipDesign& design, const StockLevel& before, Amount quantity,
+                                             Amount value);

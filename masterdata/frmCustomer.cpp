@@ -1,7 +1,9 @@
 #include "frmCustomer.h"
 #include "appstate.h"
 #include "clock.h"
+#include "customers.h"
 #include "exporttoexcel.h"
+#include "formparts.h"
 #include "frmCustomer1.h"
 #include "module2.h"
 
@@ -48,17 +50,7 @@ ListDesign customerListDesign()
     return design;
 }
 
-// Due for a maintenance visit: the date is today or earlier ('yyyy-mm-dd' text).
-const QString DueCondition = QStringLiteral("维护日期 <= ?");
-QVariantList today() { return {Clock::now().date().toString(QStringLiteral("yyyy-MM-dd"))}; }
-
-QPushButton* makeButton(const char* name, const char* caption, QWidget* parent)
-{
-    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setAutoDefault(false);
-    return button;
-}
+CustomerFilter dueToday() { return Customers::dueOn(Clock::now().date()); }
 }
 
 frmCustomer::frmCustomer(QWidget* parent)
@@ -70,10 +62,10 @@ frmCustomer::frmCustomer(QWidget* parent)
 
     auto* layout = new QVBoxLayout(this);
     auto* fills = new QHBoxLayout;
-    auto* all = makeButton("ComAll", "显示全部", this);
-    auto* exportAll = makeButton("ComExcel", "导出", this);
-    auto* due = makeButton("ComTime", "到期维护", this);
-    auto* exportDue = makeButton("ComExcel2", "导出", this);
+    auto* all = FormParts::button(this, QStringLiteral("ComAll"), QStringLiteral("显示全部"));
+    auto* exportAll = FormParts::button(this, QStringLiteral("ComExcel"), QStringLiteral("导出"));
+    auto* due = FormParts::button(this, QStringLiteral("ComTime"), QStringLiteral("到期维护"));
+    auto* exportDue = FormParts::button(this, QStringLiteral("ComExcel2"), QStringLiteral("导出"));
     for (QPushButton* narrow : {exportAll, exportDue})
         narrow->setMaximumWidth(narrow->fontMetrics().horizontalAdvance(narrow->text()) + 24);
     fills->addWidget(all);
@@ -96,13 +88,17 @@ frmCustomer::frmCustomer(QWidget* parent)
 }
 
 void frmCustomer::ComAll_Click() { m_list->fillWhere(); }
-void frmCustomer::ComTime_Click() { m_list->fillWhere(DueCondition, today()); }
-void frmCustomer::ComExcel_Click() { exportCustomers({}, {}); }
-void frmCustomer::ComExcel2_Click() { exportCustomers(DueCondition, today()); }
+void frmCustomer::ComTime_Click()
+{
+    const CustomerFilter due = dueToday();
+    m_list->fillWhere(due.condition, due.values);
+}
+void frmCustomer::ComExcel_Click() { exportCustomers({}); }
+void frmCustomer::ComExcel2_Click() { exportCustomers(dueToday()); }
 
 // The export reads the table, not the list: every column of every customer
 // asked for, under the list's first 13 headers. Failures pass silently.
-void frmCustomer::exportCustomers(const QString& condition, const QVariantList& params)
+void frmCustomer::exportCustomers(const CustomerFilter& filter)
 {
     ExcelExport request;
     request.templateName = QStringLiteral("data.xls");
@@ -110,14 +106,7 @@ void frmCustomer::exportCustomers(const QString& condition, const QVariantList& 
     const QList<ListColumn>& columns = m_list->design().columns;
     for (int c = 0; c < ExportedHeaders && c < columns.size(); ++c)
         request.headers << columns[c].header;
-    {
-        auto conn = Mod1::OpenConn();
-        if (conn) {
-            const QString select = m_list->design().select;
-            auto rows = conn->query(condition.isEmpty() ? select : select + QStringLiteral(" where ") + condition, params);
-            if (rows)
-                request.data = {ExportCells::query({rows->columns(), rows->data()})};
-        }
-    }
+    if (const auto rows = Database::read([&filter](DbSession& s) { return Customers::read(s, filter); }))
+        request.data = {ExportCells::query({rows->columns(), rows->data()})};
     ExportToExcel(request);
 }

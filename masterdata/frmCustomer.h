@@ -1,8 +1,8 @@
 #pragma once
-#include <QVariantList>
 #include <QWidget>
 
 class MasterListPanel;
+struct CustomerFilter;
 
 // The member customers: an empty list filled on demand (all, due for a
 // maintenance visit, or filtered on one of four columns); deleting and the
@@ -21,7 +21,7 @@ public slots:
     void ComExcel2_Click();
 
 private:
-    void exportCustomers(const QString& condition, const QVariantList& params);
+    void exportCustomers(const CustomerFilter& filter);
 
     MasterListPanel* m_list = nullptr;
 };

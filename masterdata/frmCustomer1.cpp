@@ -1,5 +1,6 @@
 #include "frmCustomer1.h"
 #include "appstate.h"
+#include "customers.h"
 #include "dialogrules.h"
 #include "messagebox.h"
 #include "module2.h"
@@ -57,16 +58,11 @@ DbStatus readHistories(DbSession& session, const QString& name, SalesLines* own,
 // add them by name.
 DbResult<std::optional<Refusal>> refuseTakenName(DbSession& session, const MasterRecord& record, EditorMode mode)
 {
-    QString sql = QStringLiteral("select 1 from 客户 where 名称 = ?");
-    QVariantList params{record.value(QStringLiteral("名称"))};
-    if (mode == EditorMode::Modify) {
-        sql += QStringLiteral(" and 编号 is not ?");
-        params << record.oldNumber;
-    }
-    auto same = session.query(sql + QStringLiteral(" limit 1"), params);
-    if (!same)
-        return same.error();
-    if (same->isEmpty())
+    auto taken = Customers::nameTaken(session, record.value(QStringLiteral("名称")).toString(),
+                                      mode == EditorMode::Modify ? record.oldNumber : QString());
+    if (!taken)
+        return taken.error();
+    if (!*taken)
         return std::optional<Refusal>();
     return std::optional<Refusal>(Refusal{QStringLiteral("客户名称已经存在，请增加标识用以区分！"), {}, QStringLiteral("Text2")});
 }

@@ -1,5 +1,6 @@
 #include "frmGoods.h"
 #include "frmGoods1.h"
+#include "goodslist.h"
 #include "module2.h"
 
 #include <QVBoxLayout>
@@ -9,8 +10,7 @@ ListDesign goodsListDesign()
     ListDesign design;
     design.table = QStringLiteral("商品信息");
     design.numberColumn = QStringLiteral("商品编号");
-    design.select = QStringLiteral("select 商品信息.*, coalesce((select 库存.库存量 from 库存 where 库存.商品编号 = trim(商品信息.商品编号) "
-                                 "limit 1), 0) as 库存量 from 商品信息");
+    design.select = GoodsListSelect();
     auto text = [](const char* header, const char* column, int width) {
         return ListColumn{QString::fromUtf8(header), QString::fromUtf8(column), width};
     };
@@ -37,8 +37,7 @@ ListDesign goodsListDesign()
         option("Option12", "按条形码", "条形码", "输入条形码筛选", "option12"),
     };
     design.deleteQuestion = QStringLiteral("库存中的信息将同步删除，确认删除[%1]吗?");
-    design.deleteStatements = {QStringLiteral("delete from 商品信息 where 商品编号 = ?"),
-                             QStringLiteral("delete from 库存 where 商品编号 = ?")};
+    design.alsoDeleteFrom = {QStringLiteral("库存")};
     design.names.optionFrame = QStringLiteral("Frame2");
     design.openEditor = showModally<frmGoods1>();
     return design;

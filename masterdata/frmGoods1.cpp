@@ -36,8 +36,8 @@ EditorDesign goodsEditorDesign()
         field("Text15", "自 编 码", "自编码", FieldRule::Optional, 15),
         field("Text16", "条 形 码", "条形码", FieldRule::Optional, 16),
     };
-    design.fields[3].itemsQuery = QStringLiteral("select 名称 from 计量单位");
-    design.fields[4].itemsQuery = QStringLiteral("select 名称 from 商品类别");
+    design.fields[3].itemsFrom = QStringLiteral("计量单位");
+    design.fields[4].itemsFrom = QStringLiteral("商品类别");
     design.nameField = QStringLiteral("Text2");
     design.pinyinField = QStringLiteral("Text13");
     design.wubiField = QStringLiteral("Text14");

@@ -2,6 +2,7 @@
 #include "appstate.h"
 #include "clock.h"
 #include "dialogrules.h"
+#include "formparts.h"
 #include "messagebox.h"
 #include "salesmanperformance.h"
 #include "saleslinesgrid.h"
@@ -48,12 +49,7 @@ EditorDesign salesmanEditorDesign()
     return design;
 }
 
-QLabel* namedLabel(const char* name, const char* text, QWidget* parent)
-{
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
-    label->setObjectName(QString::fromLatin1(name));
-    return label;
-}
+using FormParts::label;
 
 QString dayText(const QDateEdit* picker) { return picker->date().toString(QStringLiteral("yyyy-MM-dd")); }
 }
@@ -106,13 +102,13 @@ QWidget* frmOperation1::buildPerformancePart()
     m_returnsGrid = new SalesLinesGrid(part);
     m_returnsGrid->setObjectName(QStringLiteral("MSHFlexGrid2"));
 
-    grid->addWidget(namedLabel("Label17", "业 务 员 销 售 情 况", part), 0, 0, Qt::AlignHCenter);
+    grid->addWidget(label(part, QStringLiteral("Label17"), QStringLiteral("业 务 员 销 售 情 况")), 0, 0, Qt::AlignHCenter);
     grid->addWidget(m_salesGrid, 1, 0);
-    totalsRow(2, namedLabel("Label13", "销售总额", part), 0, namedLabel("Label16", "利润总额", part));
-    grid->addWidget(namedLabel("Label18", "销 售 退 货 情 况", part), 3, 0, Qt::AlignHCenter);
+    totalsRow(2, label(part, QStringLiteral("Label13"), QStringLiteral("销售总额")), 0, label(part, QStringLiteral("Label16"), QStringLiteral("利润总额")));
+    grid->addWidget(label(part, QStringLiteral("Label18"), QStringLiteral("销 售 退 货 情 况")), 3, 0, Qt::AlignHCenter);
     grid->addWidget(m_returnsGrid, 4, 0);
-    totalsRow(5, namedLabel("Label14", "退货总额", part), 2, namedLabel("Label15", "利润扣回", part));
-    totalsRow(6, namedLabel("Label20", "实际销售", part), 4, namedLabel("Label19", "实际利润", part));
+    totalsRow(5, label(part, QStringLiteral("Label14"), QStringLiteral("退货总额")), 2, label(part, QStringLiteral("Label15"), QStringLiteral("利润扣回")));
+    totalsRow(6, label(part, QStringLiteral("Label20"), QStringLiteral("实际销售")), 4, label(part, QStringLiteral("Label19"), QStringLiteral("实际利润")));
 
     // The period starts as this month up to today.
     const QDate today = Clock::now().date();
@@ -125,13 +121,11 @@ QWidget* frmOperation1::buildPerformancePart()
     };
     m_first = picker("DTPicker1", QDate(today.year(), today.month(), 1));
     m_last = picker("DTPicker2", today);
-    auto* query = new QPushButton(QStringLiteral("查询"), part);
-    query->setObjectName(QStringLiteral("ComQuery"));
-    query->setAutoDefault(false);
+    auto* query = FormParts::button(part, QStringLiteral("ComQuery"), QStringLiteral("查询"));
     connect(query, &QPushButton::clicked, this, &frmOperation1::ComQuery_Click);
     auto* period = new QHBoxLayout;
     period->addWidget(m_first, 1);
-    period->addWidget(namedLabel("Label21", "至", part));
+    period->addWidget(label(part, QStringLiteral("Label21"), QStringLiteral("至")));
     period->addWidget(m_last, 1);
     period->addWidget(query);
     grid->addLayout(period, 7, 0);

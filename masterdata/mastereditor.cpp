@@ -1,6 +1,7 @@
 #include "mastereditor.h"
 #include "clock.h"
 #include "dialogrules.h"
+#include "formparts.h"
 #include "messagebox.h"
 #include "module2.h"
 #include "searchcodes.h"
@@ -180,10 +181,8 @@ void MasterEditor::buildControls()
     }
 
     auto* buttons = new QHBoxLayout;
-    m_save = new QPushButton(QStringLiteral("保存(&S)"), this);
-    m_save->setObjectName(QStringLiteral("ComSave"));
-    m_cancel = new QPushButton(QStringLiteral("取消(&C)"), this);
-    m_cancel->setObjectName(QStringLiteral("ComRtn"));
+    m_save = FormParts::button(this, QStringLiteral("ComSave"), QStringLiteral("保存(&S)"));
+    m_cancel = FormParts::button(this, QStringLiteral("ComRtn"), QStringLiteral("取消(&C)"));
     buttons->addStretch();
     buttons->addWidget(m_save);
     buttons->addWidget(m_cancel);
@@ -194,7 +193,7 @@ void MasterEditor::buildControls()
     if (m_mode == EditorMode::View) {
         m_save->hide();
         m_cancel->setText(QStringLiteral("关   闭 （C）"));
-        m_cancel->setMinimumWidth(2700 / 15);
+        m_cancel->setMinimumWidth(FormParts::pixels(2700));
     }
 
     QList<QWidget*> chain;
@@ -227,7 +226,7 @@ void MasterEditor::fillItemLists()
 {
     QList<int> listed; // the fields whose items a statement gives
     for (int i = 0; i < m_design.fields.size(); ++i) {
-        if (m_design.fields[i].kind == FieldKind::Combo && !m_design.fields[i].itemsQuery.isEmpty())
+        if (m_design.fields[i].kind == FieldKind::Combo && !m_design.fields[i].itemsFrom.isEmpty())
             listed << i;
     }
     if (listed.isEmpty())
@@ -235,13 +234,10 @@ void MasterEditor::fillItemLists()
     QList<QStringList> items;
     const DbStatus status = Database::read([&](DbSession& s) -> DbStatus {
         for (int i : std::as_const(listed)) {
-            auto rows = s.query(m_design.fields[i].itemsQuery);
-            if (!rows)
-                return rows.error();
-            QStringList names;
-            for (const QVariantList& row : rows->data())
-                names << row.value(0).toString().trimmed();
-            items << names;
+            auto names = ReadNames(s, m_design.fields[i].itemsFrom);
+            if (!names)
+                return names.error();
+            items << *names;
         }
         return {};
     });

@@ -46,7 +46,7 @@ struct EditorField {
     QString labelName = {};   // the label's objectName, when a member changes its text
     QString hint = {};        // a label right of the box that starts a row
     QStringList items = {};   // Combo: fixed items
-    QString itemsQuery = {};  // Combo: a statement of one column read at load, trimmed
+    QString itemsFrom = {};   // Combo: a table whose names (名称) are its items, read at load
     QString initialText = {}; // the text a new record starts with
     bool writtenWhenEdited = false; // a modified record writes it only after the user changed the box
 };

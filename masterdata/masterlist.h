@@ -66,7 +66,7 @@ struct ListDesign {
     bool fillOnOpen = true;
     bool emptyFilterClears = false; // an empty filter box empties the list without a query
     QString deleteQuestion = QStringLiteral("确认删除[%1]吗?");
-    QStringList deleteStatements;   // each binds the number; empty: the row of the table
+    QStringList alsoDeleteFrom;     // tables whose rows of the number go with the record
     bool deleteForAdministratorOnly = false;
     bool doubleClickViews = false;  // a double-click views instead of modifying
     bool buttonsBelowFilter = false; // hint, filter box, buttons, list; else the buttons on top

@@ -43,8 +43,7 @@ ListDesign goodsLikeList()
         option("Option11", "按自编码", "自编码", "输入自编码筛选", "option11"),
     };
     design.deleteQuestion = QStringLiteral("库存中的信息将同步删除，确认删除[%1]吗?");
-    design.deleteStatements = {QStringLiteral("delete from 商品信息 where 商品编号 = ?"),
-                             QStringLiteral("delete from 库存 where 商品编号 = ?")};
+    design.alsoDeleteFrom = {QStringLiteral("库存")};
     return design;
 }
 
@@ -94,7 +93,7 @@ EditorDesign goodsLikeEditor()
         field("Text15", "自 编 码", "自编码", FieldRule::Optional, 6),
     };
     design.fields[2].name = QStringLiteral("单位");
-    design.fields[2].itemsQuery = QStringLiteral("select 名称 from 计量单位");
+    design.fields[2].itemsFrom = QStringLiteral("计量单位");
     design.fields[3].hint = QStringLiteral("（入货调用）");
     return design;
 }

@@ -2,12 +2,15 @@
 #include "appstate.h"
 #include "backupfiles.h"
 #include "backuptime.h"
+#include "busyform.h"
 #include "compact.h"
 #include "dialogrules.h"
 #include "filedialogs.h"
 #include "immediatebackup.h"
 #include "messagebox.h"
 #include "module2.h"
+#include "networkbackup.h"
+#include "networkrestore.h"
 #include "purge.h"
 #include "restore.h"
 
@@ -98,6 +101,7 @@ frm_backup::frm_backup(QWidget* parent)
     connect(Command2, &QPushButton::clicked, this, &frm_backup::Command2_Click);
     connect(ComDel, &QPushButton::clicked, this, &frm_backup::ComDel_Click);
     connect(ComCompress, &QPushButton::clicked, this, &frm_backup::ComCompress_Click);
+    connect(ComDown, &QPushButton::clicked, this, &frm_backup::ComDown_Click);
 
     Form_Load();
 }
@@ -238,4 +242,27 @@ void frm_backup::ComCompress_Click()
     }
     MessageBox::show(this, QStringLiteral("压缩修复数据库完成"));
     close();
+}
+
+void frm_backup::ComDown_Click()
+{
+    // Events run while the blocks arrive: the button waits for the run to end.
+    ComDown->setEnabled(false);
+    const BusyForm busy(this);
+    const QString transferFile = NetworkBackup::downloadFile();
+    const QString address =
+        NetworkRestore::remoteAddress(NetworkBackup::httpHost(), NetworkBackup::remotePath(NetworkBackup::serial()));
+    const NetworkRestore::Download download =
+        NetworkRestore::download(address, transferFile, [this](const QString& text) { Label1->setText(text); });
+    if (download.error)
+        MessageBox::show(this, download.error->text());
+    else if (!download.notice.isEmpty())
+        MessageBox::show(this, download.notice, QStringLiteral("提示"), QMessageBox::Information);
+    if (download.finished) {
+        const NetworkRestore::Restored restored = NetworkRestore::restoreArchive(transferFile, appState().appPath);
+        if (restored.leftOut)
+            MessageBox::show(this, restored.leftOut->text());
+        MessageBox::show(this, restored.books ? QStringLiteral("成功恢复数据！") : QStringLiteral("数据恢复失败！"));
+    }
+    ComDown->setEnabled(true);
 }

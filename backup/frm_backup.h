@@ -9,7 +9,8 @@ class QLineEdit;
 class QPushButton;
 
 // The backup window: back up now, restore a copy, the daily backup time, the
-// purge of old slips and compact and repair. One at a time.
+// purge of old slips, compact and repair, and the network restore (its button
+// hidden). One at a time.
 class frm_backup : public QWidget {
     Q_OBJECT
 public:
@@ -33,6 +34,7 @@ private:
     void Command2_Click();
     void ComDel_Click();
     void ComCompress_Click();
+    void ComDown_Click();
 
     QLabel* Label5;
     QPushButton* Command4;

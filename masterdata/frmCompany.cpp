@@ -96,6 +96,8 @@ void frmCompany::ComSave_Click()
     });
     if (!status) {
         MessageBox::show(this, status.error().text() + QLatin1Char('\n'));
+        // The dialog stays open over the other windows, as it opened.
+        DialogRules::SetTopmost(this, true);
         return;
     }
     Module2::UnloadForm(this);

@@ -40,15 +40,12 @@ void addHistory(QVBoxLayout* layout, const QString& title, const QString& grid, 
 
 // The customer's own purchases and those of the customers he introduced,
 // found by his name exactly as the sales slips stored it.
-DbStatus readHistories(const QString& name, SalesLines* own, SalesLines* introduced)
+DbStatus readHistories(DbSession& session, const QString& name, SalesLines* own, SalesLines* introduced)
 {
-    auto conn = Mod1::OpenConn();
-    if (!conn)
-        return conn.error();
-    auto mine = ReadSalesLines(*conn, QStringLiteral("客户"), name, SalesLineKinds::Sale);
+    auto mine = ReadSalesLines(session, QStringLiteral("客户"), name, SalesLineKinds::Sale);
     if (!mine)
         return mine.error();
-    auto theirs = ReadSalesLines(*conn, QStringLiteral("介绍人"), name, SalesLineKinds::Sale);
+    auto theirs = ReadSalesLines(session, QStringLiteral("介绍人"), name, SalesLineKinds::Sale);
     if (!theirs)
         return theirs.error();
     *own = std::move(*mine);
@@ -110,6 +107,8 @@ EditorDesign customerEditorDesign()
     design.fields[10].kind = FieldKind::MultiLine;
     design.fields[11].kind = FieldKind::Date;
     design.fields[11].enterChain = false;
+    // A stored date that is empty or no date stays as it is unless one is chosen.
+    design.fields[11].writtenWhenEdited = true;
     design.fields[13].sameRow = true;
     design.caption = QStringLiteral("会员客户记录（部分内容查看需管理员权限）");
     design.viewCaption = QStringLiteral("客户信息及消费记录");
@@ -133,8 +132,6 @@ frmCustomer1::frmCustomer1(MasterListPanel& list, EditorMode mode, QWidget* pare
     if (mode == EditorMode::Add)
         label->setText(QStringLiteral("初始积分"));
     points->setEnabled(mode == EditorMode::Add || (mode == EditorMode::Modify && appState().isAdministrator()));
-    if (mode != EditorMode::Add)
-        rereadPoints();
     // Only the administrator sees the histories, and only when viewing; for
     // anyone else the part is not built and its queries never run.
     if (mode == EditorMode::View && appState().isAdministrator()) {
@@ -147,7 +144,8 @@ QWidget* frmCustomer1::buildHistoryPart()
 {
     SalesLines own;
     SalesLines introduced;
-    const DbStatus status = readHistories(text(QStringLiteral("Text2")), &own, &introduced);
+    const QString name = text(QStringLiteral("Text2"));
+    const DbStatus status = Database::read([&](DbSession& s) { return readHistories(s, name, &own, &introduced); });
     auto* part = new QWidget(this);
     auto* layout = new QVBoxLayout(part);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -160,21 +158,4 @@ QWidget* frmCustomer1::buildHistoryPart()
     if (!status)
         MessageBox::show(this, status.error().text());
     return part;
-}
-
-// The points as stored now, not as the list rounded them when it was filled.
-void frmCustomer1::rereadPoints()
-{
-    if (oldNumber().isEmpty())
-        return;
-    DbResult<Rows> rows = DbError{};
-    {
-        auto conn = Mod1::OpenConn();
-        rows = conn ? conn->query(QStringLiteral("select 积分 from 客户 where 编号 = ?"), {oldNumber()})
-                    : DbResult<Rows>(conn.error());
-    }
-    if (!rows)
-        MessageBox::show(this, rows.error().text());
-    else if (!rows->isEmpty())
-        setText(QStringLiteral("Text18"), rows->text(0, QStringLiteral("积分")));
 }

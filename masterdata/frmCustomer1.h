@@ -10,6 +10,5 @@ public:
     frmCustomer1(MasterListPanel& list, EditorMode mode, QWidget* parent = nullptr);
 
 private:
-    void rereadPoints();
     QWidget* buildHistoryPart();
 };

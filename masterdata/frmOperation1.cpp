@@ -145,12 +145,8 @@ void frmOperation1::ComQuery_Click() { fillPerformance(DatePeriod{dayText(m_firs
 void frmOperation1::fillPerformance(const std::optional<DatePeriod>& period)
 {
     // The name as it stands in the box, also when it was changed here.
-    DbResult<SalesmanPerformance> performance = DbError{};
-    {
-        auto conn = Mod1::OpenConn();
-        performance = conn ? ReadSalesmanPerformance(*conn, text(QStringLiteral("Text2")), period)
-                           : DbResult<SalesmanPerformance>(conn.error());
-    }
+    const QString salesman = text(QStringLiteral("Text2"));
+    const auto performance = Database::read([&](DbSession& s) { return ReadSalesmanPerformance(s, salesman, period); });
     if (!performance) {
         m_salesGrid->setLines({});
         m_returnsGrid->setLines({});

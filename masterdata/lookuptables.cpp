@@ -14,6 +14,7 @@ ListDesign lookupListDesign(const LookupTable& table)
         {table.header, QStringLiteral("名称"), 2800},
     };
     design.filters = {{{}, {}, QStringLiteral("编号"), table.hint, {}}};
+    design.buttonsBelowFilter = true;
     return design;
 }
 

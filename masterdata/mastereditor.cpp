@@ -63,6 +63,7 @@ QWidget* makeBox(const EditorField& field, QWidget* parent)
         auto* combo = new QComboBox(parent);
         combo->setEditable(true);
         combo->setInsertPolicy(QComboBox::NoInsert);
+        combo->setCompleter(nullptr); // a typed name is kept as typed, never completed
         combo->addItems(field.items);
         box = combo;
         break;
@@ -70,6 +71,19 @@ QWidget* makeBox(const EditorField& field, QWidget* parent)
     }
     box->setObjectName(field.objectName);
     return box;
+}
+
+// How a stored value shows in a box of the kind.
+CellFormat shownFormat(FieldKind kind)
+{
+    switch (kind) {
+    case FieldKind::Money:
+        return CellFormat::Money;
+    case FieldKind::Whole:
+        return CellFormat::Whole;
+    default:
+        return CellFormat::Number;
+    }
 }
 
 QString boxText(const QWidget* box)
@@ -111,6 +125,7 @@ MasterEditor::MasterEditor(EditorDesign design, MasterListPanel& list, EditorMod
     , m_design(std::move(design))
     , m_list(list)
     , m_mode(mode)
+    , m_stored(m_design.fields.size())
 {
     setModal(true);
     setWindowTitle(mode == EditorMode::View && !m_design.viewCaption.isEmpty() ? m_design.viewCaption : m_design.caption);
@@ -138,13 +153,16 @@ void MasterEditor::buildControls()
         if (!field.sameRow || !line) {
             line = new QHBoxLayout;
             grid->addWidget(label, ++row, 0);
-            grid->addLayout(line, row, 1);
+            // Hints stand in a column of their own, so the boxes they follow
+            // are of one width.
+            const bool hinted = !field.hint.isEmpty();
+            grid->addLayout(line, row, 1, 1, hinted ? 1 : 2);
+            if (hinted)
+                grid->addWidget(new QLabel(field.hint, this), row, 2);
         } else {
             line->addWidget(label);
         }
         line->addWidget(box, 1);
-        if (!field.hint.isEmpty())
-            line->addWidget(new QLabel(field.hint, this));
         if (field.kind == FieldKind::Money)
             box->installEventFilter(this);
         m_boxes << box;
@@ -189,6 +207,11 @@ void MasterEditor::buildControls()
             m_save->setFocus(Qt::OtherFocusReason);
     }, EnterToNext::Mode::FromFilledBox);
     DialogKeyFilter::install(this);
+    // Form_Activate: each activation puts the focus in the name box.
+    FormActivation::install(this, [this] {
+        if (QWidget* start = firstBox())
+            start->setFocus(Qt::OtherFocusReason);
+    });
 
     if (box(m_design.nameField)) {
         m_nameLeft = connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
@@ -202,35 +225,28 @@ void MasterEditor::buildControls()
 
 void MasterEditor::fillItemLists()
 {
-    QList<std::pair<QComboBox*, QStringList>> lists;
-    DbStatus status;
-    {
-        std::optional<DbSession> session;
-        for (int i = 0; i < m_design.fields.size() && status; ++i) {
-            const EditorField& field = m_design.fields[i];
-            if (field.kind != FieldKind::Combo || field.itemsQuery.isEmpty())
-                continue;
-            if (!session) {
-                auto conn = Mod1::OpenConn();
-                if (!conn) {
-                    status = conn.error();
-                    break;
-                }
-                session.emplace(std::move(*conn));
-            }
-            auto rows = session->query(field.itemsQuery);
-            if (!rows) {
-                status = rows.error();
-                break;
-            }
-            QStringList items;
-            for (const QVariantList& row : rows->data())
-                items << row.value(0).toString().trimmed();
-            lists.append({qobject_cast<QComboBox*>(m_boxes[i]), items});
-        }
+    QList<int> listed; // the fields whose items a statement gives
+    for (int i = 0; i < m_design.fields.size(); ++i) {
+        if (m_design.fields[i].kind == FieldKind::Combo && !m_design.fields[i].itemsQuery.isEmpty())
+            listed << i;
     }
-    for (auto& [combo, items] : lists)
-        combo->addItems(items);
+    if (listed.isEmpty())
+        return;
+    QList<QStringList> items;
+    const DbStatus status = Database::read([&](DbSession& s) -> DbStatus {
+        for (int i : std::as_const(listed)) {
+            auto rows = s.query(m_design.fields[i].itemsQuery);
+            if (!rows)
+                return rows.error();
+            QStringList names;
+            for (const QVariantList& row : rows->data())
+                names << row.value(0).toString().trimmed();
+            items << names;
+        }
+        return {};
+    });
+    for (int n = 0; n < items.size(); ++n)
+        qobject_cast<QComboBox*>(m_boxes[listed[n]])->addItems(items[n]);
     if (!status)
         MessageBox::show(this, status.error().text());
 }
@@ -250,11 +266,7 @@ void MasterEditor::load()
         assign(m_boxes[i], initial);
     }
     if (m_mode == EditorMode::Add) {
-        DbResult<QString> number = DbError{};
-        {
-            auto conn = Mod1::OpenConn();
-            number = conn ? NextRecordNumber(*conn, m_design.number) : DbResult<QString>(conn.error());
-        }
+        const auto number = Database::read([this](DbSession& s) { return NextRecordNumber(s, m_design.number); });
         if (number)
             assign(m_boxes.value(0), *number);
         else
@@ -264,13 +276,31 @@ void MasterEditor::load()
     const int row = m_list.selectedRow();
     if (row < 0)
         return;
+    // The record as the table holds it, found by its number: the list shows
+    // trimmed and rounded texts.
     const MasterTableModel* model = m_list.model();
+    const QVariant number = model->rawValue(row, m_design.fields.value(0).listColumn);
+    const auto read = Database::read(
+        [&](DbSession& s) { return ReadMasterRecord(s, m_design.number.table, m_design.number.column, number); });
+    if (!read) {
+        MessageBox::show(this, read.error().text());
+        return;
+    }
+    // A record deleted meanwhile loads as no selection does.
+    if (read->isEmpty())
+        return;
     for (int i = 0; i < m_design.fields.size(); ++i) {
-        if (m_design.fields[i].listColumn >= 0)
-            assign(m_boxes[i], model->text(row, m_design.fields[i].listColumn));
+        const EditorField& field = m_design.fields[i];
+        m_stored[i] = read->value(0, field.column);
+        assign(m_boxes[i], formatCell(m_stored[i], shownFormat(field.kind)));
     }
     m_listRow = model->index(row, 0);
-    m_oldNumber = boxText(m_boxes.value(0));
+    m_oldNumber = read->text(0, m_design.number.column);
+}
+
+bool MasterEditor::isWritten(int field) const
+{
+    return !(m_design.fields[field].writtenWhenEdited && m_mode == EditorMode::Modify && !m_edited.contains(m_boxes[field]));
 }
 
 QWidget* MasterEditor::firstBox() const
@@ -280,16 +310,6 @@ QWidget* MasterEditor::firstBox() const
             return m_boxes[i];
     }
     return nullptr;
-}
-
-void MasterEditor::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (m_shown)
-        return;
-    m_shown = true;
-    if (QWidget* start = firstBox())
-        start->setFocus(Qt::OtherFocusReason);
 }
 
 bool MasterEditor::eventFilter(QObject* watched, QEvent* event)
@@ -302,10 +322,11 @@ bool MasterEditor::eventFilter(QObject* watched, QEvent* event)
             return QDialog::eventFilter(watched, event);
     }
     if (money && event->type() == QEvent::FocusIn) {
-        // After the box's own selection on focus: the whole of "0.00".
+        // After the box's own selection on focus: the whole amount, so what is
+        // typed replaces it.
         QTimer::singleShot(0, money, [money] {
             if (money->hasFocus())
-                money->setSelection(0, 4);
+                money->selectAll();
         });
     } else if (money && event->type() == QEvent::FocusOut) {
         money->setText(Module2::FormatMoney(money->text()));
@@ -370,7 +391,7 @@ MasterRecord MasterEditor::record() const
     MasterRecord record{m_design.number.table, m_design.number.column, {}, m_oldNumber};
     for (int i = 0; i < m_design.fields.size(); ++i) {
         const EditorField& field = m_design.fields[i];
-        if (field.writtenWhenEdited && m_mode == EditorMode::Modify && !m_edited.contains(m_boxes[i]))
+        if (!isWritten(i))
             continue;
         const QString text = boxText(m_boxes[i]);
         QVariant value = text;
@@ -385,11 +406,8 @@ MasterRecord MasterEditor::record() const
 
 void MasterEditor::fillSearchCodes()
 {
-    DbResult<SearchCodes> codes = DbError{};
-    {
-        auto conn = Mod1::OpenConn();
-        codes = conn ? MakeSearchCodes(*conn, text(m_design.nameField)) : DbResult<SearchCodes>(conn.error());
-    }
+    const QString name = text(m_design.nameField);
+    const auto codes = Database::read([&name](DbSession& s) { return MakeSearchCodes(s, name); });
     if (!codes) {
         MessageBox::show(this, codes.error().text());
         return;
@@ -455,8 +473,9 @@ void MasterEditor::writeListRow()
     QVariantList row = adding ? QVariantList(model->columnCount()) : model->rawRow(m_listRow.row());
     for (int i = 0; i < m_design.fields.size(); ++i) {
         const int column = m_design.fields[i].listColumn;
+        // A value left unwritten shows as it is stored.
         if (column >= 0 && column < row.size())
-            row[column] = boxText(m_boxes[i]);
+            row[column] = isWritten(i) ? QVariant(boxText(m_boxes[i])) : m_stored[i];
     }
     if (adding)
         model->appendRow(row);

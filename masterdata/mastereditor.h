@@ -44,7 +44,7 @@ struct EditorField {
     bool enterChain = true; // Enter in it moves on
     bool sameRow = false;   // stands right of the box before it
     QString labelName = {};   // the label's objectName, when a member changes its text
-    QString hint = {};        // a label right of the box
+    QString hint = {};        // a label right of the box that starts a row
     QStringList items = {};   // Combo: fixed items
     QString itemsQuery = {};  // Combo: a statement of one column read at load, trimmed
     QString initialText = {}; // the text a new record starts with
@@ -93,7 +93,6 @@ public slots:
     void fillSearchCodes();
 
 protected:
-    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -104,17 +103,20 @@ private:
     QWidget* firstBox() const;
     void assign(QWidget* box, const QString& text);
     void watchEdits(int field);
+    // Whether the save writes the field: one written only when edited and
+    // left alone keeps its stored value.
+    bool isWritten(int field) const;
 
     EditorDesign m_design;
     MasterListPanel& m_list;
     EditorMode m_mode;
     QString m_oldNumber;
+    QVariantList m_stored; // by field, the values of the record as loaded
     QPersistentModelIndex m_listRow;
     QHBoxLayout* m_parts = nullptr;
     QList<QWidget*> m_boxes; // by field
     QPushButton* m_save = nullptr;
     QPushButton* m_cancel = nullptr;
-    bool m_shown = false;
     bool m_assigning = false;
     QSet<QWidget*> m_edited; // boxes the user changed
     QMetaObject::Connection m_nameLeft;

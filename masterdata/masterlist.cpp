@@ -73,7 +73,6 @@ void MasterListPanel::buildControls()
     buttons->addWidget(names.deleteBeforeModify ? modify : remove);
     buttons->addWidget(back);
     buttons->addStretch();
-    layout->addWidget(buttonFrame);
     remove->setEnabled(!m_design.deleteForAdministratorOnly || appState().isAdministrator());
     connect(add, &QPushButton::clicked, this, &MasterListPanel::ComAdd_Click);
     connect(modify, &QPushButton::clicked, this, &MasterListPanel::ComMod_Click);
@@ -110,7 +109,13 @@ void MasterListPanel::buildControls()
     filterColumn->addWidget(m_hint);
     filterColumn->addWidget(m_filter);
     filterRow->addLayout(filterColumn, 1);
-    layout->addLayout(filterRow);
+    if (m_design.buttonsBelowFilter) {
+        layout->addLayout(filterRow);
+        layout->addWidget(buttonFrame);
+    } else {
+        layout->addWidget(buttonFrame);
+        layout->addLayout(filterRow);
+    }
 
     m_model = new MasterTableModel(m_design.columns, this);
     m_view = new QTreeView(this);
@@ -185,20 +190,9 @@ QString MasterListPanel::filterCondition() const { return filterColumn() + QStri
 void MasterListPanel::fillWhere(const QString& condition, const QVariantList& params)
 {
     m_model->setRows({});
-    std::optional<Rows> read;
-    DbStatus status;
-    {
-        auto conn = Mod1::OpenConn();
-        if (!conn) {
-            status = conn.error();
-        } else if (auto result = conn->query(statement(condition), params); !result) {
-            status = result.error();
-        } else {
-            read = std::move(*result);
-        }
-    }
-    if (!status) {
-        MessageBox::show(this, status.error().text());
+    auto read = Database::read([&](DbSession& s) { return s.query(statement(condition), params); });
+    if (!read) {
+        MessageBox::show(this, read.error().text());
         return;
     }
     QList<int> sources;

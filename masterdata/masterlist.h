@@ -69,6 +69,7 @@ struct ListDesign {
     QStringList deleteStatements;   // each binds the number; empty: the row of the table
     bool deleteForAdministratorOnly = false;
     bool doubleClickViews = false;  // a double-click views instead of modifying
+    bool buttonsBelowFilter = false; // hint, filter box, buttons, list; else the buttons on top
     ListNames names;
     EditorOpener openEditor;
 };

@@ -12,6 +12,13 @@ QVariant MasterRecord::value(const QString& column) const
     return {};
 }
 
+DbResult<Rows> ReadMasterRecord(DbSession& session, const QString& table, const QString& numberColumn,
+                                const QVariant& number)
+{
+    return session.query(QStringLiteral("select * from \"%1\" where \"%2\" = ? order by rowid limit 1").arg(table, numberColumn),
+                         {number});
+}
+
 DbStatus WriteMasterRecord(DbSession& session, const MasterRecord& record, bool isNew)
 {
     if (isNew)

@@ -10,7 +10,7 @@ MasterTableModel::MasterTableModel(QList<ListColumn> columns, QObject* parent)
 int MasterTableModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : int(m_rows.size()); }
 int MasterTableModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : int(m_columns.size()); }
 
-QString MasterTableModel::format(const QVariant& value, CellFormat format)
+QString formatCell(const QVariant& value, CellFormat format)
 {
     if (value.isNull())
         return {};
@@ -127,5 +127,5 @@ QString MasterTableModel::text(int row, int column) const
 {
     if (column < 0 || column >= m_columns.size())
         return {};
-    return format(rawValue(row, column), m_columns[column].format);
+    return formatCell(rawValue(row, column), m_columns[column].format);
 }

@@ -14,6 +14,9 @@ enum class CellFormat {
     Number, // the plain text of the number ("3", "12.5")
 };
 
+// The text of a raw value in a format.
+QString formatCell(const QVariant& value, CellFormat format);
+
 struct ListColumn {
     QString header;
     QString column; // the column of the list's statement it shows
@@ -49,8 +52,6 @@ public:
     QString text(int row, int column) const;
 
 private:
-    static QString format(const QVariant& value, CellFormat format);
-
     // A row of the result by its index, or values of its own.
     struct ShownRow {
         int read = -1;

@@ -1,7 +1,9 @@
 #include "zipfile.h"
 #include "clock.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <unzip.h>
 #include <zip.h>
 
@@ -10,6 +12,8 @@ namespace {
 // announcing more is refused before it is unpacked.
 constexpr quint64 maxTotalSize = 512ull * 1024 * 1024;
 constexpr int maxEntries = 10000;
+constexpr int chunkSize = 65536;
+constexpr uLong msdosDirectory = 0x10;
 
 bool fail(QString* error, const QString& text)
 {
@@ -34,25 +38,117 @@ private:
     unzFile m_file;
 };
 
-std::optional<QByteArray> readCurrent(unzFile file, quint64 size)
+struct EntryInfo {
+    QByteArray name;
+    unz_file_info64 info{};
+};
+
+std::optional<EntryInfo> currentEntry(unzFile file)
+{
+    EntryInfo entry;
+    char name[4096];
+    if (unzGetCurrentFileInfo64(file, &entry.info, name, sizeof name, nullptr, 0, nullptr, 0) != UNZ_OK
+        || entry.info.size_filename >= sizeof name)
+        return std::nullopt;
+    entry.name = QByteArray(name, int(entry.info.size_filename));
+    return entry;
+}
+
+// Feeds the current entry to sink chunk by chunk; closing it checks the CRC
+// once the whole entry was read.
+template <typename Sink>
+bool readCurrent(unzFile file, Sink sink)
 {
     if (unzOpenCurrentFile(file) != UNZ_OK)
-        return std::nullopt;
+        return false;
+    char buffer[chunkSize];
+    int got = 0;
+    bool taken = true;
+    while (taken && (got = unzReadCurrentFile(file, buffer, sizeof buffer)) > 0)
+        taken = sink(buffer, got);
+    const int closed = unzCloseCurrentFile(file);
+    return taken && got == 0 && closed == UNZ_OK;
+}
+
+std::optional<QByteArray> readWhole(unzFile file, quint64 size)
+{
     QByteArray data;
     data.reserve(qsizetype(size));
-    char buffer[65536];
-    int got = 0;
-    while ((got = unzReadCurrentFile(file, buffer, sizeof buffer)) > 0) {
-        if (quint64(data.size()) + quint64(got) > size)
-            break;
-        data.append(buffer, got);
-    }
-    // Closing checks the CRC once the whole entry was read.
-    const int closed = unzCloseCurrentFile(file);
-    if (got != 0 || closed != UNZ_OK || quint64(data.size()) != size)
+    const bool read = readCurrent(file, [&](const char* chunk, int length) {
+        if (quint64(data.size()) + quint64(length) > size)
+            return false;
+        data.append(chunk, length);
+        return true;
+    });
+    if (!read || quint64(data.size()) != size)
         return std::nullopt;
     return data;
 }
+
+// Where an entry lands below the folder, or nothing when it would land outside.
+std::optional<QString> relativeTarget(const QByteArray& name)
+{
+    const QString text = QString::fromUtf8(name).replace(QLatin1Char('\\'), QLatin1Char('/'));
+    if (text.startsWith(QLatin1Char('/')))
+        return std::nullopt;
+    QStringList parts = text.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    parts.removeAll(QStringLiteral("."));
+    if (parts.contains(QStringLiteral("..")))
+        return std::nullopt;
+    return parts.join(QLatin1Char('/'));
+}
+
+class ZipWriter {
+public:
+    explicit ZipWriter(const QString& path)
+        : m_path(path)
+        , m_file(zipOpen64(QFile::encodeName(path).constData(), APPEND_STATUS_CREATE))
+    {
+        const QDateTime now = Clock::now();
+        m_info.tmz_date.tm_year = uInt(now.date().year());
+        m_info.tmz_date.tm_mon = uInt(now.date().month() - 1);
+        m_info.tmz_date.tm_mday = uInt(now.date().day());
+        m_info.tmz_date.tm_hour = uInt(now.time().hour());
+        m_info.tmz_date.tm_min = uInt(now.time().minute());
+        m_info.tmz_date.tm_sec = uInt(now.time().second());
+    }
+    // An archive left unfinished is one that failed.
+    ~ZipWriter()
+    {
+        if (m_file)
+            finish(false);
+    }
+    ZipWriter(const ZipWriter&) = delete;
+    ZipWriter& operator=(const ZipWriter&) = delete;
+
+    bool isOpen() const { return m_file != nullptr; }
+
+    // One deflated entry whose content comes from repeated calls to write().
+    bool begin(const QByteArray& name, quint64 size)
+    {
+        const int large = size >= 0xffffffffull ? 1 : 0;
+        return zipOpenNewFileInZip64(m_file, name.constData(), &m_info, nullptr, 0, nullptr, 0, nullptr, Z_DEFLATED,
+                                     Z_DEFAULT_COMPRESSION, large)
+               == ZIP_OK;
+    }
+    bool write(const char* data, int length) { return zipWriteInFileInZip(m_file, data, unsigned(length)) == ZIP_OK; }
+    bool end() { return zipCloseFileInZip(m_file) == ZIP_OK; }
+
+    // Closes the archive; one that failed anywhere is removed.
+    bool finish(bool ok)
+    {
+        ok = zipClose(m_file, nullptr) == ZIP_OK && ok;
+        m_file = nullptr;
+        if (!ok)
+            QFile::remove(m_path);
+        return ok;
+    }
+
+private:
+    QString m_path;
+    zipFile m_file;
+    zip_fileinfo m_info{};
+};
 }
 
 std::optional<QList<ZipFile::Entry>> ZipFile::read(const QString& path, QString* error)
@@ -66,24 +162,22 @@ std::optional<QList<ZipFile::Entry>> ZipFile::read(const QString& path, QString*
     quint64 total = 0;
     int status = unzGoToFirstFile(archive.get());
     while (status == UNZ_OK) {
-        unz_file_info64 info{};
-        char name[4096];
-        if (unzGetCurrentFileInfo64(archive.get(), &info, name, sizeof name, nullptr, 0, nullptr, 0) != UNZ_OK
-            || info.size_filename >= sizeof name) {
+        const auto entry = currentEntry(archive.get());
+        if (!entry) {
             fail(error, QStringLiteral("压缩文件的目录已损坏：%1").arg(path));
             return std::nullopt;
         }
-        total += info.uncompressed_size;
+        total += entry->info.uncompressed_size;
         if (total > maxTotalSize || entries.size() >= maxEntries) {
             fail(error, QStringLiteral("压缩文件过大：%1").arg(path));
             return std::nullopt;
         }
-        auto data = readCurrent(archive.get(), info.uncompressed_size);
+        auto data = readWhole(archive.get(), entry->info.uncompressed_size);
         if (!data) {
-            fail(error, QStringLiteral("压缩文件中的 %1 已损坏").arg(QString::fromUtf8(name)));
+            fail(error, QStringLiteral("压缩文件中的 %1 已损坏").arg(QString::fromUtf8(entry->name)));
             return std::nullopt;
         }
-        entries.append({QByteArray(name, int(info.size_filename)), *data});
+        entries.append({entry->name, *data});
         status = unzGoToNextFile(archive.get());
     }
     if (status != UNZ_END_OF_LIST_OF_FILE) {
@@ -95,34 +189,87 @@ std::optional<QList<ZipFile::Entry>> ZipFile::read(const QString& path, QString*
 
 bool ZipFile::write(const QString& path, const QList<Entry>& entries, QString* error)
 {
-    zipFile archive = zipOpen64(QFile::encodeName(path).constData(), APPEND_STATUS_CREATE);
-    if (!archive)
+    ZipWriter archive(path);
+    if (!archive.isOpen())
         return fail(error, QStringLiteral("无法写入文件：%1").arg(path));
-
-    const QDateTime now = Clock::now();
-    zip_fileinfo info{};
-    info.tmz_date.tm_year = uInt(now.date().year());
-    info.tmz_date.tm_mon = uInt(now.date().month() - 1);
-    info.tmz_date.tm_mday = uInt(now.date().day());
-    info.tmz_date.tm_hour = uInt(now.time().hour());
-    info.tmz_date.tm_min = uInt(now.time().minute());
-    info.tmz_date.tm_sec = uInt(now.time().second());
-
     bool ok = true;
     for (const Entry& entry : entries) {
-        const int large = quint64(entry.data.size()) >= 0xffffffffull ? 1 : 0;
-        ok = zipOpenNewFileInZip64(archive, entry.name.constData(), &info, nullptr, 0, nullptr, 0, nullptr,
-                                   Z_DEFLATED, Z_DEFAULT_COMPRESSION, large) == ZIP_OK;
+        ok = archive.begin(entry.name, quint64(entry.data.size()));
         if (ok && !entry.data.isEmpty())
-            ok = zipWriteInFileInZip(archive, entry.data.constData(), unsigned(entry.data.size())) == ZIP_OK;
-        ok = zipCloseFileInZip(archive) == ZIP_OK && ok;
+            ok = archive.write(entry.data.constData(), int(entry.data.size()));
+        ok = archive.end() && ok;
         if (!ok)
             break;
     }
-    ok = zipClose(archive, nullptr) == ZIP_OK && ok;
-    if (!ok) {
-        QFile::remove(path);
+    if (!archive.finish(ok))
         return fail(error, QStringLiteral("无法写入文件：%1").arg(path));
+    return true;
+}
+
+bool ZipFile::unpack(const QString& path, const QString& folder, QString* error)
+{
+    UnzipHandle archive(path);
+    if (!archive.get())
+        return fail(error, QStringLiteral("无法打开压缩文件：%1").arg(path));
+
+    struct Target {
+        QString path;
+        bool folder;
+    };
+    QList<Target> targets;
+    int status = unzGoToFirstFile(archive.get());
+    for (; status == UNZ_OK; status = unzGoToNextFile(archive.get())) {
+        const auto entry = currentEntry(archive.get());
+        if (!entry)
+            return fail(error, QStringLiteral("压缩文件的目录已损坏：%1").arg(path));
+        const auto relative = relativeTarget(entry->name);
+        const bool isFolder = entry->name.endsWith('/') || (entry->info.external_fa & msdosDirectory);
+        if (!relative || (relative->isEmpty() && !isFolder))
+            return fail(error, QStringLiteral("压缩文件中的 %1 会解压到目标文件夹之外").arg(QString::fromUtf8(entry->name)));
+        targets.append({folder + QLatin1Char('/') + *relative, isFolder});
     }
+    if (status != UNZ_END_OF_LIST_OF_FILE)
+        return fail(error, QStringLiteral("压缩文件已损坏：%1").arg(path));
+
+    unzGoToFirstFile(archive.get());
+    for (const Target& target : targets) {
+        const QString parent = target.folder ? target.path : QFileInfo(target.path).path();
+        if (!QDir().mkpath(parent))
+            return fail(error, QStringLiteral("无法创建文件夹：%1").arg(parent));
+        if (!target.folder) {
+            QFile out(target.path);
+            if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+                return fail(error, QStringLiteral("无法写入文件：%1").arg(target.path));
+            const bool copied = readCurrent(archive.get(), [&](const char* chunk, int length) {
+                return out.write(chunk, length) == length;
+            });
+            if (!copied || !out.flush())
+                return fail(error, QStringLiteral("无法解压 %1").arg(target.path));
+        }
+        unzGoToNextFile(archive.get());
+    }
+    return true;
+}
+
+bool ZipFile::pack(const QString& path, const QList<FileEntry>& files, QString* error)
+{
+    ZipWriter archive(path);
+    if (!archive.isOpen())
+        return fail(error, QStringLiteral("无法写入文件：%1").arg(path));
+    for (const FileEntry& file : files) {
+        QFile in(file.source);
+        if (!in.open(QIODevice::ReadOnly))
+            return fail(error, QStringLiteral("无法读取文件：%1").arg(file.source));
+        bool ok = archive.begin(file.name, quint64(in.size()));
+        char buffer[chunkSize];
+        qint64 got = 0;
+        while (ok && (got = in.read(buffer, sizeof buffer)) > 0)
+            ok = archive.write(buffer, int(got));
+        ok = archive.end() && ok && got == 0;
+        if (!ok)
+            return fail(error, QStringLiteral("无法写入文件：%1").arg(path));
+    }
+    if (!archive.finish(true))
+        return fail(error, QStringLiteral("无法写入文件：%1").arg(path));
     return true;
 }

@@ -3,6 +3,7 @@
 #include "environment.h"
 #include "mdlsubclass.h"
 
+#include <QMenu>
 #include <QWidget>
 
 namespace {
@@ -63,8 +64,9 @@ bool clsSysTray::AddSysTray(WindowId window, const QIcon& icon, const QString& t
         m_window = 0;
         return false;
     }
-    m_trayIcon = std::make_unique<QSystemTrayIcon>(m_icon);
+    m_trayIcon = std::make_unique<QSystemTrayIcon>(m_icon, this);
     m_trayIcon->setToolTip(cutTip(m_tip));
+    m_trayIcon->setContextMenu(m_menu);
     connect(m_trayIcon.get(), &QSystemTrayIcon::activated, this, &clsSysTray::deliverActivation);
     m_trayIcon->show();
     TrayRecord::iconShown(cutTip(m_tip));
@@ -137,6 +139,13 @@ void clsSysTray::ShowMenuBeforePatch()
 {
     if (m_form)
         m_form->activateWindow();
+}
+
+void clsSysTray::setContextMenu(QMenu* menu)
+{
+    m_menu = menu;
+    if (m_trayIcon)
+        m_trayIcon->setContextMenu(menu);
 }
 
 void clsSysTray::send(qint32 mouseMessage) { WindowMessages::send(m_window, CallbackMessage, 0, mouseMessage); }

@@ -7,6 +7,7 @@
 #include <QSystemTrayIcon>
 #include <memory>
 
+class QMenu;
 class QWidget;
 
 // One notification-area icon shown on behalf of a window. Activations of the
@@ -29,6 +30,9 @@ public:
     void SetIcon(const QIcon& icon);
     void ShowForm();
     void ShowMenuBeforePatch();
+    // The menu the icon offers itself, for desktops whose notification area
+    // draws menus of its own.
+    void setContextMenu(QMenu* menu);
 
     WindowId hwnd() const { return m_window; }
     QIcon IconHandle() const { return m_icon; }
@@ -52,6 +56,7 @@ private:
     void send(qint32 mouseMessage);
 
     QPointer<QWidget> m_form;
+    QPointer<QMenu> m_menu;
     std::unique_ptr<QSystemTrayIcon> m_trayIcon;
     WindowId m_window = 0;
     QIcon m_icon;

@@ -4,6 +4,7 @@
 
 #include <QVariantList>
 #include <functional>
+#include <type_traits>
 #include <utility>
 
 struct sqlite3;
@@ -52,6 +53,13 @@ public:
     static bool isOpen();
     // Opens the database, runs work in one transaction and closes it again.
     static DbStatus runInTransaction(const std::function<DbStatus(DbSession&)>& work);
+    // Opens the database, runs work (reads) on it and closes it again before
+    // the result is handed back, so the caller may then report it: a message
+    // box runs an event loop in which other handlers open sessions of their
+    // own. work returns a DbResult or a DbStatus; a database that cannot be
+    // opened gives its error.
+    template <typename Work>
+    static auto read(Work&& work) -> std::invoke_result_t<Work&, DbSession&>;
     // Read and write, never created; a session lives on one thread only, so
     // the connection needs no lock of its own (SQLITE_OPEN_NOMUTEX).
     static const int OpenFlags;
@@ -68,6 +76,15 @@ private:
     friend class DbSession;
     static int& openSessions();
 };
+
+template <typename Work>
+auto Database::read(Work&& work) -> std::invoke_result_t<Work&, DbSession&>
+{
+    auto conn = open();
+    if (!conn)
+        return conn.error();
+    return work(*conn);
+}
 
 namespace Mod1 {
 inline DbResult<DbSession> OpenConn() { return Database::open(); }

@@ -1,6 +1,9 @@
 #include "dialogrules.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QFileDialog>
+#include <QMessageBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -14,6 +17,17 @@ bool isEnterKey(const QEvent* event)
         return false;
     const int key = static_cast<const QKeyEvent*>(event)->key();
     return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+// Whether the window stands on owner, through any chain of parents (unlike
+// QWidget::isAncestorOf, across windows).
+bool ownedBy(const QWidget* window, const QWidget* owner)
+{
+    for (const QWidget* w = window->parentWidget(); w; w = w->parentWidget()) {
+        if (w == owner)
+            return true;
+    }
+    return false;
 }
 
 QString textOf(const QWidget* box)
@@ -140,4 +154,55 @@ bool DialogKeyFilter::eventFilter(QObject* watched, QEvent* event)
     if (auto* button = qobject_cast<QPushButton*>(m_form->focusWidget()); button && button->isEnabled())
         button->click();
     return true;
+}
+
+FormActivation::FormActivation(QWidget* form, std::function<void()> handler)
+    : QObject(form)
+    , m_form(form)
+    , m_handler(std::move(handler))
+{
+    form->installEventFilter(this);
+}
+
+FormActivation* FormActivation::install(QWidget* form, std::function<void()> handler)
+{
+    return form ? new FormActivation(form, std::move(handler)) : nullptr;
+}
+
+bool FormActivation::isOwnForm(const QWidget* window) const
+{
+    if (!window || qobject_cast<const QMessageBox*>(window) || qobject_cast<const QFileDialog*>(window))
+        return false;
+    // A window that a modal form blocks is activated by the window system
+    // alone, never by the user.
+    switch (m_form->windowModality()) {
+    case Qt::ApplicationModal:
+        return ownedBy(window, m_form);
+    case Qt::WindowModal:
+        return !ownedBy(m_form, window);
+    default:
+        return true;
+    }
+}
+
+bool FormActivation::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != m_form)
+        return false;
+    switch (event->type()) {
+    case QEvent::Show:
+        m_counts = true;
+        break;
+    case QEvent::WindowDeactivate:
+        // The window that takes over is already the active one.
+        m_counts = isOwnForm(QApplication::activeWindow());
+        break;
+    case QEvent::WindowActivate:
+        if (std::exchange(m_counts, false))
+            m_handler();
+        break;
+    default:
+        break;
+    }
+    return false;
 }

@@ -60,3 +60,28 @@ private:
     QWidget* m_form;
     std::function<void()> m_escapeAction;
 };
+
+// A form's own activation: the first time it becomes active after it is
+// shown, and each time it becomes active again after another form of the
+// program was (for a modal form, one opened over it). Coming back from a
+// message box, a file dialog or another program is no activation, so the
+// focus a message left stays where it is.
+class FormActivation : public QObject {
+    Q_OBJECT
+public:
+    // Runs handler at each activation; lives as long as the form.
+    static FormActivation* install(QWidget* form, std::function<void()> handler);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    FormActivation(QWidget* form, std::function<void()> handler);
+    // Whether the window is another form of the program the user may turn to
+    // from this one.
+    bool isOwnForm(const QWidget* window) const;
+
+    QWidget* m_form;
+    std::function<void()> m_handler;
+    bool m_counts = true; // whether the next activation is one
+};

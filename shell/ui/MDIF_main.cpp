@@ -99,7 +99,7 @@ MDIF_main::MDIF_main(QWidget* parent)
     m_timer1->setObjectName(QStringLiteral("Timer1"));
     connect(m_timer1, &ClockTimer::timeout, this, &MDIF_main::Timer1_Timer);
     m_timer1->start(60);
-    resize(1024, 700);
+    resize(std::max(1024, m_toolbar->sizeHint().width() + 24), 700);
     Form_Load();
 }
 
@@ -114,11 +114,19 @@ void MDIF_main::buildMenus()
             action->setObjectName(QString::fromLatin1(item.name));
         }
     }
+    // Without a notification area the tray menu's items stand here, or log-off
+    // and the backup window could not be reached.
+    if (TuoPan* tray = TuoPan::loaded(); tray && !TuoPan::isUp()) {
+        QMenu* menu = menuBar()->addMenu(QStringLiteral("程序"));
+        menu->setObjectName(QStringLiteral("TrayItems"));
+        menu->addActions(tray->menuBarItems());
+    }
 }
 
 void MDIF_main::buildToolbar()
 {
-    QToolBar* toolbar = addToolBar(QString());
+    m_toolbar = addToolBar(QString());
+    QToolBar* toolbar = m_toolbar;
     toolbar->setObjectName(QStringLiteral("Toolbar1"));
     toolbar->setMovable(false);
     toolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
@@ -133,11 +141,30 @@ void MDIF_main::buildToolbar()
 
 void MDIF_main::buildSearchBox()
 {
-    QToolBar* bar = addToolBar(QString());
-    bar->setObjectName(QStringLiteral("SearchBar"));
-    bar->setMovable(false);
-    m_searchBox = new SearchBox(bar);
-    bar->addWidget(m_searchBox);
+    m_searchBar = addToolBar(QString());
+    m_searchBar->setObjectName(QStringLiteral("SearchBar"));
+    m_searchBar->setMovable(false);
+    m_searchBox = new SearchBox(m_searchBar);
+    m_searchBar->addWidget(m_searchBox);
+}
+
+void MDIF_main::placeSearchBar()
+{
+    // Every button of the toolbar stays in sight: the search box takes a row
+    // of its own when the two do not fit side by side.
+    const bool ownRow = m_toolbar->sizeHint().width() + m_searchBar->sizeHint().width() > width();
+    if (ownRow == toolBarBreak(m_searchBar))
+        return;
+    if (ownRow)
+        insertToolBarBreak(m_searchBar);
+    else
+        removeToolBarBreak(m_searchBar);
+}
+
+void MDIF_main::resizeEvent(QResizeEvent* event)
+{
+    placeSearchBar();
+    QMainWindow::resizeEvent(event);
 }
 
 void MDIF_main::buildStatusBar()
@@ -159,18 +186,18 @@ void MDIF_main::Form_Load()
 {
     m_searchBox->selectWebSearch();
     m_operatorPanel->setText(QStringLiteral("当前操作员：") + appState().currentOperator);
-    if (MachineState::isOnline())
-        Dispatch::showOnce(QStringLiteral("jxcad"), [] { return new jxcad; });
+    // Shown once this window is: as a window of its own it stays in front of it.
+    m_noticePending = MachineState::isOnline();
 }
 
 void MDIF_main::Form_Activate()
 {
     // A failed read changes nothing and tells nobody: a message box here
     // would activate the window again, and so on without end.
-    const std::optional<RightFlags> flags = RightFlagRules::read(appState().currentOperator);
-    if (!flags)
+    const auto found = Operators::find(appState().currentOperator);
+    if (!found || !*found)
         return;
-    for (const RightChange& change : RightFlagRules::changes(*flags)) {
+    for (const RightChange& change : RightFlagRules::changes((*found)->rights)) {
         QAction* action = findChild<QAction*>(change.item);
         if (!action)
             continue;
@@ -218,8 +245,12 @@ void MDIF_main::Toolbar1_17_Click()
 
 bool MDIF_main::event(QEvent* event)
 {
-    if (event->type() == QEvent::WindowActivate)
+    // Also when shown: a window manager may never activate the window, and
+    // nothing a flag forbids may be usable meanwhile.
+    if (event->type() == QEvent::WindowActivate || event->type() == QEvent::Show)
         Form_Activate();
+    if (event->type() == QEvent::Show && std::exchange(m_noticePending, false))
+        Dispatch::showOnce(QStringLiteral("jxcad"), [this] { return new jxcad(this); });
     return QMainWindow::event(event);
 }
 
@@ -229,7 +260,7 @@ void MDIF_main::closeEvent(QCloseEvent* event)
     if (login && login->isVisible())
         login->close();
     // Without the tray, closing the main window ends the program.
-    if (!ProgramEnd::unloading() && !TuoPan::isUp())
+    if (!ProgramEnd::unloading() && !TuoPan::loggingOff() && !TuoPan::isUp())
         EndRequest::request();
     event->accept();
 }

@@ -5,6 +5,7 @@ class ClockTimer;
 class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
+class QToolBar;
 class SearchBox;
 
 // The main window: menus, toolbar and status bar; every item opens its form
@@ -27,19 +28,24 @@ public:
 protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void buildMenus();
     void buildToolbar();
     void buildStatusBar();
     void buildSearchBox();
+    void placeSearchBar();
     void Form_Load();
     void Form_Activate();
     void Timer1_Timer();
 
     QMdiArea* m_mdiArea = nullptr;
+    QToolBar* m_toolbar = nullptr;
+    QToolBar* m_searchBar = nullptr;
     SearchBox* m_searchBox = nullptr;
     QLabel* m_operatorPanel = nullptr;
     QLabel* m_clockPanel = nullptr;
     ClockTimer* m_timer1 = nullptr;
+    bool m_noticePending = false;
 };

@@ -10,6 +10,7 @@
 #include "frm_backup2.h"
 #include "frm_xtdl.h"
 #include "messagebox.h"
+#include "module2.h"
 #include "programend.h"
 
 #include <QApplication>
@@ -19,6 +20,7 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QPainter>
+#include <QScopedValueRollback>
 
 namespace {
 const QString formName = QStringLiteral("TuoPan");
@@ -40,6 +42,12 @@ QIcon trayIcon()
     return QIcon(pixmap);
 }
 
+bool& loggingOffFlag()
+{
+    static bool flag = false;
+    return flag;
+}
+
 QWidget* visibleForm(const QString& name)
 {
     QWidget* form = appState().openForm(name);
@@ -49,8 +57,8 @@ QWidget* visibleForm(const QString& name)
 
 TuoPan* TuoPan::loadOnce()
 {
-    if (auto* loaded = qobject_cast<TuoPan*>(appState().trayForm.data()))
-        return loaded;
+    if (TuoPan* form = loaded())
+        return form;
     auto* form = new TuoPan;
     appState().trayForm = form;
     appState().registerForm(formName, form);
@@ -60,7 +68,7 @@ TuoPan* TuoPan::loadOnce()
 
 bool TuoPan::isUp()
 {
-    auto* form = qobject_cast<TuoPan*>(appState().trayForm.data());
+    TuoPan* form = loaded();
     return form && form->m_sysTray->IsSysTraySet();
 }
 
@@ -93,9 +101,21 @@ TuoPan::TuoPan()
         connect(action, &QAction::triggered, this, item.handler);
     }
 
+    m_sysTray->setContextMenu(m_menu1);
+
     m_timer1 = new ClockTimer(this);
     m_timer1->setObjectName(QStringLiteral("Timer1"));
     connect(m_timer1, &ClockTimer::timeout, this, &TuoPan::Timer1_Timer);
+}
+
+TuoPan* TuoPan::loaded() { return qobject_cast<TuoPan*>(appState().trayForm.data()); }
+
+QList<QAction*> TuoPan::menuBarItems() const
+{
+    QList<QAction*> items;
+    for (const char* name : {"SJGL", "zhuxiao", "tuichu"})
+        items << m_menu1->findChild<QAction*>(QString::fromLatin1(name));
+    return items;
 }
 
 TuoPan::~TuoPan()
@@ -149,6 +169,11 @@ void TuoPan::zhujiemian_Click()
         MessageBox::show(nullptr, QStringLiteral("请先登录！"), {}, QMessageBox::NoIcon, QMessageBox::Ok);
         return;
     }
+    // Nobody is logged in after a log-off: the way in is the login.
+    if (appState().currentOperator.isEmpty()) {
+        frm_xtdl::load();
+        return;
+    }
     if (!visibleForm(QStringLiteral("MDIF_main")))
         Dispatch::showOnce(QStringLiteral("MDIF_main"), [] { return new MDIF_main; });
 }
@@ -157,10 +182,18 @@ void TuoPan::SJGL_Click() { frm_backup::showOnce(); }
 
 void TuoPan::zhuxiao_Click()
 {
-    if (QWidget* main = appState().openForm(QStringLiteral("MDIF_main")))
-        main->close();
+    // From here until the next login nobody is logged in, and the windows
+    // opened with the operator's rights go with him.
+    appState().currentOperator.clear();
+    {
+        QScopedValueRollback<bool> guard(loggingOffFlag(), true);
+        for (const QString& form : {QStringLiteral("MDIF_main"), QStringLiteral("frm_backup")})
+            Module2::UnloadForm(appState().openForm(form));
+    }
     frm_xtdl::load();
 }
+
+bool TuoPan::loggingOff() { return loggingOffFlag(); }
 
 void TuoPan::tuichu_Click() { ProgramEnd::unloadEveryForm(); }
 

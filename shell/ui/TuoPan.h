@@ -16,11 +16,18 @@ class TuoPan : public QWidget {
 public:
     // Loads the form the first time; later calls find it loaded.
     static TuoPan* loadOnce();
+    // The loaded form, nullptr before the first login.
+    static TuoPan* loaded();
     // Whether the program lives in the notification area now.
     static bool isUp();
+    // True while a log-off closes the operator's windows.
+    static bool loggingOff();
 
     clsSysTray* cSysTray() const { return m_sysTray; }
     QMenu* menu1() const { return m_menu1; }
+    // The items the main window's menu bar carries when there is no
+    // notification area: 数据管理, 注销 and 退出.
+    QList<QAction*> menuBarItems() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -95,7 +95,12 @@ frm_setoperator::frm_setoperator(QWidget* parent)
     layout->addLayout(panes);
     layout->addLayout(buttons);
 
-    connect(ListView1, &QListWidget::itemClicked, this, &frm_setoperator::ListView1_ItemClick);
+    // Selected by a click or by the keys alike: the boxes always show the
+    // operator 授权 writes to.
+    connect(ListView1, &QListWidget::itemSelectionChanged, this, [this] {
+        if (QListWidgetItem* selected = ListView1->selectedItems().value(0))
+            ListView1_ItemClick(selected);
+    });
     connect(Cmd_sq, &QPushButton::clicked, this, &frm_setoperator::Cmd_sq_Click);
     connect(Cmd_Cancel, &QPushButton::clicked, this, &frm_setoperator::Cmd_Cancel_Click);
     closeWith(this, Cmd_exit);
@@ -103,7 +108,10 @@ frm_setoperator::frm_setoperator(QWidget* parent)
     DialogRules::SetTopmost(this, true);
     DialogRules::CenterForm(this);
 
-    if (auto names = Operators::names(Operators::NameOrder::Table); names && !names->isEmpty()) {
+    const auto names = Operators::names(Operators::NameOrder::Table);
+    if (!names) {
+        MessageBox::show(this, names.error().text());
+    } else if (!names->isEmpty()) {
         const QIcon icon = style()->standardIcon(QStyle::SP_DirHomeIcon);
         ListView1->clear();
         for (const QString& name : *names)
@@ -113,10 +121,13 @@ frm_setoperator::frm_setoperator(QWidget* parent)
 
 void frm_setoperator::ListView1_ItemClick(QListWidgetItem* item)
 {
-    Cmd_sq->setEnabled(true);
-    const QString name = item->text().trimmed();
-    // A failing read leaves the boxes as they are, without a message.
-    if (auto found = Operators::find(item->text()); found && *found) {
+    m_chosen = item->text();
+    const QString name = m_chosen.trimmed();
+    // A failing read leaves the boxes as they are, without a message; they
+    // then show someone else, so nothing may be granted from them.
+    auto found = Operators::find(m_chosen);
+    Cmd_sq->setEnabled(bool(found));
+    if (found && *found) {
         const Operators::Record& record = **found;
         Label1->setText(QStringLiteral("当前所选操作员 ") + record.name + QStringLiteral(" 的职务为： ") + record.post);
         Frame3->setTitle(QStringLiteral("操作员 ") + name + QStringLiteral(" 的权限设置"));
@@ -131,20 +142,19 @@ void frm_setoperator::ListView1_ItemClick(QListWidgetItem* item)
 void frm_setoperator::Cmd_sq_Click()
 {
     DialogRules::SetTopmost(this, false);
-    QListWidgetItem* item = ListView1->currentItem();
     auto names = Operators::names(Operators::NameOrder::Table);
     if (!names) {
         MessageBox::show(this, names.error().text(), QStringLiteral("提示"), QMessageBox::Critical);
         return;
     }
-    if (!item || names->isEmpty())
+    if (names->isEmpty())
         return;
     if (!MessageBox::askYesNo(this, QStringLiteral("确认要将所选权限的信息赋给该操作员吗?"), QStringLiteral("提示")))
         return;
     std::array<bool, Operators::RightCount> rights{};
     for (int i = 0; i < Operators::RightCount; ++i)
         rights[i] = checks[i]->isChecked();
-    if (auto written = Operators::writeRights(item->text(), rights); !written) {
+    if (auto written = Operators::writeRights(m_chosen, rights); !written) {
         MessageBox::show(this, written.error().text(), QStringLiteral("提示"), QMessageBox::Critical);
         return;
     }

@@ -29,5 +29,6 @@ private:
     QGroupBox* Frame3;
     QLabel* Label1;
     QPushButton* Cmd_sq;
+    QString m_chosen; // the operator the boxes show
     std::array<QCheckBox*, Operators::RightCount> checks{};
 };

@@ -90,8 +90,10 @@ frm_systemer::frm_systemer(QWidget* parent)
     DialogRules::SetTopmost(this, true);
 
     Option1->setChecked(true);
-    if (auto names = Operators::names(Operators::NameOrder::ById))
+    if (const auto names = Operators::names(Operators::NameOrder::ById))
         Combo1->addItems(*names);
+    else
+        MessageBox::show(this, names.error().text());
     Combo1->setCurrentIndex(-1);
 }
 

@@ -2,11 +2,11 @@
 #include "MDIF_main.h"
 #include "TuoPan.h"
 #include "appstate.h"
-#include "dbsession.h"
 #include "dialogrules.h"
 #include "dispatch.h"
 #include "instancelock.h"
 #include "messagebox.h"
+#include "operators.h"
 #include "paths.h"
 #include "programend.h"
 
@@ -25,6 +25,12 @@ const QString loginTitle = QStringLiteral("库存管理系统");
 frm_xtdl* frm_xtdl::load()
 {
     AppState& app = appState();
+    // One login form at a time: the one open is raised.
+    if (auto* open = qobject_cast<frm_xtdl*>(app.openForm(QStringLiteral("frm_xtdl"))); open && open->isVisible()) {
+        open->raise();
+        open->activateWindow();
+        return open;
+    }
     app.appPath = Paths::appPath();
     if (!app.instanceLock)
         app.instanceLock = std::make_unique<InstanceLock>(QStringLiteral("Varnholt"));
@@ -80,96 +86,86 @@ frm_xtdl::frm_xtdl()
     layout->addWidget(command2, 4, 3);
     resize(420, 320);
 
+    // An operator chosen by the keys shows as one clicked; only a click moves
+    // on to the password.
+    connect(m_listView1, &QListWidget::itemSelectionChanged, this, [this] {
+        if (QListWidgetItem* selected = m_listView1->selectedItems().value(0))
+            showOperator(selected);
+    });
     connect(m_listView1, &QListWidget::itemClicked, this, &frm_xtdl::ListView1_ItemClick);
     connect(m_text2, &QLineEdit::returnPressed, m_text1, [this] { m_text1->setFocus(); });
     connect(m_text1, &QLineEdit::returnPressed, this, &frm_xtdl::Command1_Click);
     connect(command1, &QPushButton::clicked, this, &frm_xtdl::Command1_Click);
     connect(command2, &QPushButton::clicked, this, &frm_xtdl::Command2_Click);
+    // Enter on a focused button presses it; Esc does nothing.
+    DialogKeyFilter::install(this);
 }
 
 void frm_xtdl::fillOperators()
 {
-    QStringList names;
-    std::optional<DbError> failure;
-    {
-        auto conn = Mod1::OpenConn();
-        if (!conn) {
-            failure = conn.error();
-        } else if (auto rows = conn->query(QStringLiteral("select M_Name from tb_enter order by rowid")); !rows) {
-            failure = rows.error();
-        } else {
-            for (int i = 0; i < rows->count(); ++i)
-                names << rows->text(i, QStringLiteral("M_Name"));
-        }
-    }
+    const auto names = Operators::names(Operators::NameOrder::Table);
     m_listView1->clear();
-    m_listView1->setEnabled(!names.isEmpty());
+    m_listView1->setEnabled(names && !names->isEmpty());
+    if (!names) {
+        reportDatabaseError(names.error());
+        return;
+    }
     const QIcon icon = style()->standardIcon(QStyle::SP_DirHomeIcon);
-    for (const QString& name : names)
+    for (const QString& name : *names)
         new QListWidgetItem(icon, name, m_listView1);
-    if (failure)
-        reportDatabaseError(*failure);
+}
+
+void frm_xtdl::showOperator(QListWidgetItem* item)
+{
+    m_shown = item;
+    m_text2->setText(item->text());
+    // A failed read leaves the post as it was, without a message.
+    const auto found = Operators::find(m_text2->text());
+    m_shownFound = found && *found;
+    if (m_shownFound)
+        m_label3->setText(QStringLiteral("所选操作员职务： ") + (*found)->post);
 }
 
 void frm_xtdl::ListView1_ItemClick(QListWidgetItem* item)
 {
-    m_text2->setText(item->text());
-    std::optional<QString> post;
-    {
-        auto conn = Mod1::OpenConn();
-        if (!conn)
-            return;
-        auto rows = conn->query(QStringLiteral("select M_zw from tb_enter where M_Name=? order by rowid limit 1"),
-                                {m_text2->text()});
-        if (rows && !rows->isEmpty())
-            post = rows->text(0, QStringLiteral("M_zw"));
-    }
-    if (!post)
-        return;
-    m_label3->setText(QStringLiteral("所选操作员职务： ") + *post);
-    m_text1->setFocus();
+    // The press that selected the item has shown it already.
+    if (item == m_shown)
+        m_text2->setText(item->text());
+    else
+        showOperator(item);
+    if (m_shownFound)
+        m_text1->setFocus();
 }
 
 void frm_xtdl::Command1_Click()
 {
     DialogRules::SetTopmost(this, false);
     const QString name = m_text2->text();
-    std::optional<DbError> failure;
-    std::optional<QString> stored; // the password of the operator's row, when there is one
-    {
-        auto conn = Mod1::OpenConn();
-        if (!conn) {
-            failure = conn.error();
-        } else if (auto rows = conn->query(
-                       QStringLiteral("select M_Password from tb_enter where M_Name = ? order by rowid limit 1"), {name});
-                   !rows) {
-            failure = rows.error();
-        } else if (!rows->isEmpty()) {
-            stored = rows->text(0, QStringLiteral("M_Password")); // NULL reads as empty text
-        }
-    }
-    if (failure) {
+    const auto identity = Operators::checkIdentity(name, m_text1->text());
+    if (!identity) {
         // A database that cannot be read logs nobody in; the form stays.
-        reportDatabaseError(*failure);
+        reportDatabaseError(identity.error());
         return;
     }
-    if (!stored) {
+    switch (*identity) {
+    case Operators::IdentityOutcome::Unknown:
         MessageBox::show(this, QStringLiteral("对不起 没有此用户的信息"), loginTitle, QMessageBox::NoIcon, QMessageBox::Ok);
         m_text2->clear();
         m_text1->clear();
         return;
-    }
-    if (*stored != m_text1->text()) {
+    case Operators::IdentityOutcome::WrongPassword:
         MessageBox::show(this, QStringLiteral("密码不正确,请您确认后重新输入"), loginTitle, QMessageBox::NoIcon,
                          QMessageBox::Ok);
         m_text1->clear();
         m_text1->setFocus();
         return;
+    case Operators::IdentityOutcome::Confirmed:
+        appState().currentOperator = name;
+        TuoPan::loadOnce();
+        Dispatch::showOnce(QStringLiteral("MDIF_main"), [] { return new MDIF_main; });
+        close();
+        return;
     }
-    appState().currentOperator = name;
-    TuoPan::loadOnce();
-    Dispatch::showOnce(QStringLiteral("MDIF_main"), [] { return new MDIF_main; });
-    close();
 }
 
 void frm_xtdl::Command2_Click() { ProgramEnd::unloadEveryForm(); }

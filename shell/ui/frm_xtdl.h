@@ -13,13 +13,16 @@ struct DbError;
 class frm_xtdl : public QWidget {
     Q_OBJECT
 public:
-    // Loads and shows the form; nullptr when another copy of the program
-    // runs (after saying so), and the program must end.
+    // Loads and shows the form, or raises the one already open; nullptr when
+    // another copy of the program runs (after saying so), and the program
+    // must end.
     static frm_xtdl* load();
 
 private:
     frm_xtdl();
     void fillOperators();
+    // Puts the operator's name and post in the boxes.
+    void showOperator(QListWidgetItem* item);
     void ListView1_ItemClick(QListWidgetItem* item);
     void Command1_Click();
     void Command2_Click();
@@ -29,4 +32,6 @@ private:
     QLineEdit* m_text1 = nullptr; // password
     QListWidget* m_listView1 = nullptr;
     QLabel* m_label3 = nullptr;
+    QListWidgetItem* m_shown = nullptr; // the operator shown last, and whether his row was found
+    bool m_shownFound = false;
 };

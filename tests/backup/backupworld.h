@@ -5,6 +5,7 @@
 #include "dbsession.h"
 #include "frm_backup.h"
 #include "frm_backup2.h"
+#include "testfiles.h"
 
 #include <QApplication>
 #include <QDir>
@@ -49,11 +50,7 @@ inline QString makeBackupFolder()
 
 inline QStringList backupFiles() { return QDir(BackupFiles::folder()).entryList(QDir::Files, QDir::Name); }
 
-inline QByteArray bytesOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using TestFiles::bytesOf;
 
 inline bool exec(const QString& sql, const QVariantList& params = {})
 {
@@ -68,6 +65,15 @@ inline QList<QVariantList> rowsOf(const QString& sql, const QVariantList& params
         return {};
     auto rows = conn->query(sql, params);
     return rows ? rows->data() : QList<QVariantList>{};
+}
+
+// The names of the goods categories, by number.
+inline QStringList categories()
+{
+    QStringList names;
+    for (const QVariantList& row : rowsOf(QStringLiteral("select 名称 from 商品类别 order by 编号")))
+        names << row.value(0).toString();
+    return names;
 }
 
 // Stands in for the tray's once-a-second check of the timed backup.

@@ -11,14 +11,6 @@
 using namespace BackupWorld;
 
 namespace {
-QStringList categories()
-{
-    QStringList names;
-    for (const QVariantList& row : rowsOf(QStringLiteral("select 名称 from 商品类别 order by 编号")))
-        names << row.value(0).toString();
-    return names;
-}
-
 // A sound SQLite file that holds none of the books' tables.
 void writeForeignDatabase(const QString& path)
 {

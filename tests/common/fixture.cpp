@@ -1,6 +1,7 @@
 #include "fixture.h"
 #include "appstate.h"
 #include "clock.h"
+#include "curltransfer.h"
 #include "dbsession.h"
 #include "desktop.h"
 #include "environment.h"
@@ -8,6 +9,7 @@
 #include "messagebox.h"
 #include "paths.h"
 #include "program.h"
+#include "usbserial.h"
 
 #include <QApplication>
 #include <QDir>
@@ -65,6 +67,9 @@ void VarnholtTestCase::init()
     qputenv("XDG_RUNTIME_DIR", (base + QStringLiteral("/run")).toUtf8());
     qputenv("TMPDIR", (base + QStringLiteral("/tmp")).toUtf8());
     qputenv("VARNHOLT_HOME", appPath().toUtf8());
+    // Test servers listen on loopback: never reach them through a proxy.
+    qputenv("no_proxy", "*");
+    qputenv("NO_PROXY", "*");
 
     Program::setName(QStringLiteral("Varnholt"));
     AppState::instance().reset();
@@ -87,6 +92,9 @@ void VarnholtTestCase::init()
     EndRequest::setRecording(true);
     EndRequest::clear();
     Database::setFailureHook({});
+    UsbSerial::setSysfsRoot(base + QStringLiteral("/sys"));
+    NetworkWait::restoreDefaults();
+    NetworkWait::setStep(50);
 }
 
 void VarnholtTestCase::cleanup()

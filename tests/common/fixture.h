@@ -12,7 +12,8 @@
 // temporary HOME, XDG folders and TMPDIR, an AppPath (with Chinese and a
 // blank in its name) holding a copy of the delivered database, scripted
 // message boxes and file dialogs, the test clock, recording opener and runner,
-// offline, and a reset application state. After it, it checks that every
+// offline, an empty sysfs, network waits of 50 ms steps, and a reset
+// application state. After it, it checks that every
 // queued answer was used and that no database session stayed open.
 class VarnholtTestCase : public QObject {
     Q_OBJECT

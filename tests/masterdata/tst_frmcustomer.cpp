@@ -67,6 +67,15 @@ void replaceText(QLineEdit* box, const QString& text)
     else
         box->insert(text);
 }
+
+// Changes the phone and saves, which closes the editor.
+void savePhone(QDialog* editor, const QString& phone)
+{
+    replaceText(childOf<QLineEdit>(editor, "Text3"), phone);
+    MessageBox::setNextAnswer(QMessageBox::Ok);
+    childOf<QPushButton>(editor, "ComSave")->click();
+    QVERIFY(!editor->isVisible());
+}
 }
 
 class TestFrmCustomer : public VarnholtTestCase {
@@ -286,10 +295,7 @@ private slots:
             auto* points = childOf<QLineEdit>(editor, "Text18");
             QVERIFY(!points->isEnabled());
             QCOMPARE(points->text(), QStringLiteral("21"));
-            replaceText(childOf<QLineEdit>(editor, "Text3"), QStringLiteral("13900"));
-            MessageBox::setNextAnswer(QMessageBox::Ok);
-            childOf<QPushButton>(editor, "ComSave")->click();
-            QVERIFY(!editor->isVisible());
+            savePhone(editor, QStringLiteral("13900"));
         });
         childOf<QPushButton>(form, "ComMod")->click();
         QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("修改成功。")});
@@ -445,6 +451,37 @@ private slots:
         childOf<QPushButton>(form, "ComMod")->click();
         QCOMPARE(MessageBox::shownTexts().last(), QStringLiteral("修改成功。"));
         QCOMPARE(stored(QStringLiteral("KH000001")).value(3).toString(), QStringLiteral("999"));
+    }
+
+    void aCustomerIsChangedAsStored()
+    {
+        addCustomer("KH000001", 0, "王五", "1", "2024-03-05");
+        addCustomer("KH000002", 0, "王五 ", "2", "");
+        addLine("2024-03-01", "王五", "", "出库", "可乐", 10, 2);
+        addLine("2024-03-02", "王五 ", "", "出库", "雪碧", 5, 1);
+        frmCustomer* form = openList(QStringLiteral("管理员"));
+        childOf<QPushButton>(form, "ComAll")->click();
+        // Shown trimmed, as the other one's name.
+        QCOMPARE(shownRows(list(form)).at(1).at(2), QStringLiteral("王五"));
+        clickRow(list(form), 1);
+        whenModal([](QDialog* editor) {
+            QCOMPARE(lineText(editor, "Text2"), QStringLiteral("王五 "));
+            savePhone(editor, QStringLiteral("13900"));
+        });
+        childOf<QPushButton>(form, "ComMod")->click();
+        QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("修改成功。")});
+        const QVariantList row = stored(QStringLiteral("KH000002"));
+        QCOMPARE(row.value(2).toString(), QStringLiteral("王五 "));
+        QCOMPARE(row.value(3).toString(), QStringLiteral("13900"));
+        // An empty date stays empty: nobody chose one.
+        QCOMPARE(row.value(11).toString(), QString());
+        QCOMPARE(shownRows(list(form)).at(1).at(11), QString());
+
+        whenModal([](QDialog* editor) {
+            const QStringList header{"日期", "商品名称", "销售额", "利润额"};
+            QCOMPARE(gridRows(editor, "MSHFlexGrid1"), (QList<QStringList>{header, {"2024-03-02", "雪碧", "5", "1"}}));
+        });
+        doubleClickRow(list(form), 1);
     }
 
     void exportsWriteEveryColumnOfTheTable()

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 
 namespace {
@@ -93,6 +94,29 @@ private slots:
         childOf<QPushButton>(form, "ComAdd")->click();
     }
 
+    void eachActivationPutsTheFocusInTheName()
+    {
+        frmGoods* form = openList();
+        whenModal([](QDialog* editor) {
+            QCOMPARE(editor->focusWidget(), childOf<QWidget>(editor, "Text2"));
+            childOf<QWidget>(editor, "Text6")->setFocus();
+            // Coming back from a message box keeps the focus where it was.
+            QMessageBox box(editor);
+            box.show();
+            QApplication::setActiveWindow(&box);
+            QApplication::setActiveWindow(editor);
+            QCOMPARE(editor->focusWidget(), childOf<QWidget>(editor, "Text6"));
+            // Coming back from another form opened over it is an activation.
+            QWidget other(editor, Qt::Window);
+            other.show();
+            QApplication::setActiveWindow(&other);
+            QApplication::setActiveWindow(editor);
+            QCOMPARE(QApplication::activeWindow(), editor);
+            QCOMPARE(editor->focusWidget(), childOf<QWidget>(editor, "Text2"));
+        });
+        childOf<QPushButton>(form, "ComAdd")->click();
+    }
+
     void boxesLabelsAndLists()
     {
         execute("insert into 计量单位 values ('DW001', ' 瓶 '), ('DW002', '箱')");
@@ -117,10 +141,24 @@ private slots:
             QCOMPARE(items, (QStringList{"瓶", "箱"}));
             QCOMPARE(units->currentText(), QString());
             QCOMPARE(childOf<QComboBox>(editor, "Text5")->itemText(0), QStringLiteral("饮料"));
-            for (const char* name : {"Text6", "Text7", "Text8", "Text9", "Text10", "Text11"}) {
+            // The amounts are of one width, each with its hint right beside it.
+            const QList<QPair<const char*, const char*>> amounts{
+                {"Text6", "（入货调用）"}, {"Text7", "（参考用）"}, {"Text8", "（参考用）"},
+                {"Text9", "（销售调用）"}, {"Text10", "（库存过多提醒）"}, {"Text11", "（用于进货提醒）"}};
+            const int width = childOf<QLineEdit>(editor, "Text6")->width();
+            for (const auto& [name, hintText] : amounts) {
                 auto* money = childOf<QLineEdit>(editor, name);
                 QCOMPARE(money->text(), QStringLiteral("0.00"));
                 QCOMPARE(money->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+                QCOMPARE(money->width(), width);
+                const QRect box(money->mapTo(editor, QPoint(0, 0)), money->size());
+                bool beside = false;
+                for (const QLabel* label : editor->findChildren<QLabel*>()) {
+                    const QRect hint(label->mapTo(editor, QPoint(0, 0)), label->size());
+                    beside |= label->text() == QString::fromUtf8(hintText) && hint.left() > box.right()
+                              && hint.left() - box.right() < 40 && hint.center().y() == box.center().y();
+                }
+                QVERIFY2(beside, name);
             }
         });
         childOf<QPushButton>(form, "ComAdd")->click();
@@ -290,6 +328,38 @@ private slots:
         QCOMPARE(MessageBox::shownTexts().last(), QStringLiteral("修改成功。"));
         QCOMPARE(storedTexts("select 商品名称 from 商品信息 where 商品编号 = 'SP000002'"), (QList<QStringList>{{"七喜"}}));
         QCOMPARE(storedTexts("select 商品编号 from 库存"), (QList<QStringList>{{"SP000001"}}));
+    }
+
+    void typedValuesAreStoredAsTyped()
+    {
+        addGoodsWithStock();
+        execute("insert into 计量单位 values ('DW001', 'kgs')");
+        execute("insert into 商品类别 values ('LB001', 'Snacks')");
+        frmGoods* form = openList();
+        whenModal([](QDialog* editor) {
+            // Tabbing into an amount selects all of it: typing replaces it.
+            childOf<QWidget>(editor, "Text9")->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(editor->focusWidget(), Qt::Key_Tab);
+            QCoreApplication::processEvents();
+            auto* upper = childOf<QLineEdit>(editor, "Text10");
+            QCOMPARE(editor->focusWidget(), upper);
+            QCOMPARE(upper->selectedText(), QStringLiteral("100.00"));
+            typeText(upper, QStringLiteral("50"));
+            QTest::keyClick(upper, Qt::Key_Tab);
+            QCOMPARE(upper->text(), QStringLiteral("50.00"));
+            // A name that starts another one is not completed to it.
+            typeInto(editor, "Text4", QStringLiteral("k"));
+            typeInto(editor, "Text5", QStringLiteral("S"));
+            QCOMPARE(boxText(editor, "Text4"), QStringLiteral("k"));
+            QCOMPARE(boxText(editor, "Text5"), QStringLiteral("S"));
+            MessageBox::setNextAnswer(QMessageBox::Ok);
+            save(editor);
+        });
+        doubleClickRow(childOf<QTreeView>(form, "ListView1"), 0);
+        QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("修改成功。")});
+        QCOMPARE(storedTexts("select 单位, 类别, 库存上限 from 商品信息 where 商品编号 = 'SP000001'"),
+                 (QList<QStringList>{{"k", "S", "50"}}));
+        QCOMPARE(storedTexts("select 单位, 类别, 库存上限 from 库存"), (QList<QStringList>{{"k", "S", "50"}}));
     }
 
     void failedStockCopyLeavesTheGoodsAsItWas()

@@ -69,6 +69,18 @@ private slots:
         QCOMPARE(childOf<QLabel>(form, "Label3")->text(), QStringLiteral("输入编号筛选(计量单位)"));
         for (const char* name : {"ComAdd1", "ComMod1", "ComDel1", "ComRtn1", "TextName1", "Frame2", "Frame3"})
             QVERIFY(form->findChild<QWidget*>(QString::fromLatin1(name)));
+        // Each half from top to bottom: hint, filter box, buttons, list.
+        const QList<QStringList> halves{{"Label2", "TextName", "Frame2", "ListView1"},
+                                        {"Label3", "TextName1", "Frame3", "ListView2"}};
+        for (const QStringList& half : halves) {
+            int above = -1;
+            for (const QString& name : half) {
+                QWidget* part = childOf<QWidget>(form, qPrintable(name));
+                const int top = part->mapTo(form, QPoint(0, 0)).y();
+                QVERIFY2(top > above, qPrintable(name));
+                above = top;
+            }
+        }
     }
 
     void numbersOfEmptyAndFullTables()

@@ -19,6 +19,7 @@
 #include <QRadioButton>
 #include <QTextBrowser>
 #include <QToolBar>
+#include <QWindow>
 
 using namespace UiDriver;
 
@@ -171,6 +172,32 @@ private slots:
             notices += widget->objectName() == QStringLiteral("jxcad") ? 1 : 0;
         QCOMPARE(notices, 1);
         QCOMPARE(window(QStringLiteral("jxcad")), notice);
+    }
+
+    void noticeOpensInFrontOfTheMainWindow()
+    {
+        MachineState::setOnlineOverride(true);
+        QWidget* main = logIn(QStringLiteral("管理员"), QStringLiteral("admin"));
+        QVERIFY(main);
+        QWidget* notice = window(QStringLiteral("jxcad"));
+        QVERIFY(notice && notice->windowHandle());
+        QCOMPARE(notice->windowHandle()->transientParent(), main->windowHandle());
+    }
+
+    void everyToolbarButtonIsOnScreenAtTheOpeningSize()
+    {
+        QWidget* main = logIn(QStringLiteral("管理员"), QStringLiteral("admin"));
+        QVERIFY(main);
+        QVERIFY(QTest::qWaitForWindowExposed(main));
+        auto* toolbar = main->findChild<QToolBar*>(QStringLiteral("Toolbar1"));
+        for (QAction* button : toolbar->actions()) {
+            if (button->isSeparator())
+                continue;
+            QWidget* widget = toolbar->widgetForAction(button);
+            QTRY_VERIFY2(widget->isVisible(), qPrintable(button->text()));
+            QVERIFY2(main->rect().contains(QRect(widget->mapTo(main, QPoint(0, 0)), widget->size())),
+                     qPrintable(button->text()));
+        }
     }
 
     void shopsOwnNoticePageWins()

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTimer>
 
@@ -22,6 +23,14 @@ QAction* trayItem(const QString& name)
 {
     auto* tray = qobject_cast<TuoPan*>(appState().trayForm.data());
     return tray ? tray->menu1()->findChild<QAction*>(name) : nullptr;
+}
+
+int openCount(const QString& name)
+{
+    int count = 0;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        count += widget->objectName() == name && widget->isVisible() ? 1 : 0;
+    return count;
 }
 
 QString backupFolder() { return QDir::homePath() + QStringLiteral("/Morvane数据备份"); }
@@ -77,6 +86,44 @@ private slots:
         QVERIFY(!TrayRecord::isIconShown());
     }
 
+    void afterLogOffNoPathLeadsInWithoutALogin()
+    {
+        QVERIFY(logIn(QStringLiteral("管理员"), QStringLiteral("admin")));
+        trayItem(QStringLiteral("SJGL"))->trigger();
+        QVERIFY(window(QStringLiteral("frm_backup")));
+        trayItem(QStringLiteral("zhuxiao"))->trigger();
+        QVERIFY(appState().currentOperator.isEmpty());
+        // The administrator's backup window goes with him.
+        QVERIFY(!window(QStringLiteral("frm_backup")));
+        QWidget* login = window(QStringLiteral("frm_xtdl"));
+        QVERIFY(login);
+
+        // A second log-off raises the login form that is open.
+        trayItem(QStringLiteral("zhuxiao"))->trigger();
+        QCOMPARE(window(QStringLiteral("frm_xtdl")), login);
+        QCOMPARE(openCount(QStringLiteral("frm_xtdl")), 1);
+
+        // With the login form closed, the menu and the icon bring it back.
+        login->close();
+        trayItem(QStringLiteral("zhujiemian"))->trigger();
+        QVERIFY(window(QStringLiteral("frm_xtdl")));
+        QVERIFY(!window(QStringLiteral("MDIF_main")));
+        window(QStringLiteral("frm_xtdl"))->close();
+        auto* tray = qobject_cast<TuoPan*>(appState().trayForm.data());
+        tray->cSysTray()->deliverActivation(QSystemTrayIcon::DoubleClick);
+        QVERIFY(window(QStringLiteral("frm_xtdl")));
+        QVERIFY(!window(QStringLiteral("MDIF_main")));
+        QVERIFY(MessageBox::shown().isEmpty());
+
+        // The backup window grants nobody the administrator's buttons.
+        trayItem(QStringLiteral("SJGL"))->trigger();
+        QWidget* backup = window(QStringLiteral("frm_backup"));
+        QVERIFY(backup);
+        for (const char* adminOnly : {"Command5", "Command2", "ComDel"})
+            QVERIFY2(!child<QPushButton>(backup, QString::fromLatin1(adminOnly))->isEnabled(), adminOnly);
+        QVERIFY(child<QPushButton>(backup, QStringLiteral("Command4"))->isEnabled());
+    }
+
     void logOffThenLogInOpensAFreshMainWindow()
     {
         QVERIFY(logIn(QStringLiteral("管理员"), QStringLiteral("admin")));
@@ -111,6 +158,39 @@ private slots:
         QVERIFY(!TrayRecord::isIconShown());
         main->close();
         QCOMPARE(EndRequest::count(), 1);
+    }
+
+    void withoutATrayTheMenuBarCarriesTheTrayItems()
+    {
+        MachineState::setSystemTrayOverride(false);
+        QWidget* main = logIn(QStringLiteral("管理员"), QStringLiteral("admin"));
+        QVERIFY(main);
+        QMenu* items = nullptr;
+        for (QAction* top : main->findChild<QMenuBar*>()->actions()) {
+            if (top->menu() && top->menu()->actions().value(0) && top->menu()->actions().value(0)->text() == QStringLiteral("数据管理"))
+                items = top->menu();
+        }
+        QVERIFY(items);
+        const QList<QAction*> actions = items->actions();
+        QCOMPARE(actions.size(), 3);
+        QCOMPARE(actions[1]->text(), QStringLiteral("注销"));
+        QCOMPARE(actions[2]->text(), QStringLiteral("退出"));
+
+        actions[0]->trigger();
+        QVERIFY(window(QStringLiteral("frm_backup")));
+        actions[1]->trigger();
+        QVERIFY(!window(QStringLiteral("MDIF_main")));
+        QVERIFY(window(QStringLiteral("frm_xtdl")));
+        QCOMPARE(EndRequest::count(), 0);
+    }
+
+    void theTrayMenuIsTheIconsContextMenu()
+    {
+        QVERIFY(logIn(QStringLiteral("管理员"), QStringLiteral("admin")));
+        auto* tray = qobject_cast<TuoPan*>(appState().trayForm.data());
+        auto* icon = tray->cSysTray()->findChild<QSystemTrayIcon*>();
+        QVERIFY(icon);
+        QCOMPARE(icon->contextMenu(), tray->menu1());
     }
 
     void countdownOpensAtTheDefaultTimeOnlyOnce()

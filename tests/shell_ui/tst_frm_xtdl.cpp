@@ -53,6 +53,40 @@ private slots:
         QCOMPARE(login->focusWidget(), child<QLineEdit>(login, QStringLiteral("Text1")));
     }
 
+    void keysChooseAndPressAsTheMouseDoes()
+    {
+        QVERIFY(addOperator(QStringLiteral("Clerk"), QStringLiteral("pw"), QStringLiteral("1")));
+        QWidget* login = startLoginForm();
+        QVERIFY(login);
+        auto* list = child<QListWidget>(login, QStringLiteral("ListView1"));
+        list->setCurrentRow(0);
+        // The operators stand side by side.
+        QTest::keyClick(list, Qt::Key_Right);
+        QCOMPARE(list->currentItem()->text(), QStringLiteral("Clerk"));
+        QCOMPARE(child<QLineEdit>(login, QStringLiteral("Text2"))->text(), QStringLiteral("Clerk"));
+        QCOMPARE(child<QLabel>(login, QStringLiteral("Label3"))->text(), QStringLiteral("所选操作员职务： 收银员"));
+        QTest::keyClick(list, Qt::Key_Left);
+        QCOMPARE(child<QLineEdit>(login, QStringLiteral("Text2"))->text(), QStringLiteral("管理员"));
+        QCOMPARE(child<QLabel>(login, QStringLiteral("Label3"))->text(), QStringLiteral("所选操作员职务： 管理员"));
+
+        typeText(child<QLineEdit>(login, QStringLiteral("Text1")), QStringLiteral("admin"));
+        auto* ok = child<QPushButton>(login, QStringLiteral("Command1"));
+        ok->setFocus();
+        QTest::keyClick(ok, Qt::Key_Return);
+        QVERIFY(window(QStringLiteral("MDIF_main")));
+        QCOMPARE(appState().currentOperator, QStringLiteral("管理员"));
+    }
+
+    void enterOnCancelEndsTheProgram()
+    {
+        QWidget* login = startLoginForm();
+        QVERIFY(login);
+        auto* cancel = child<QPushButton>(login, QStringLiteral("Command2"));
+        cancel->setFocus();
+        QTest::keyClick(cancel, Qt::Key_Return);
+        QCOMPARE(EndRequest::count(), 1);
+    }
+
     void emptyOperatorTableDisablesTheList()
     {
         {

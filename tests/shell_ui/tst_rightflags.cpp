@@ -28,10 +28,11 @@ ChangeMap asMap(const QList<RightChange>& changes)
     return map;
 }
 
-RightFlags onlyFlag(int right, const QVariant& value)
+// Every flag unreadable but one, stored as value.
+Operators::RightFlags onlyFlag(int right, const QVariant& value)
 {
-    RightFlags flags(RightFlagRules::flagCount);
-    flags[right - 1] = value;
+    Operators::RightFlags flags{};
+    flags[right - 1] = Operators::readFlag(value);
     return flags;
 }
 
@@ -64,8 +65,6 @@ bool reactivate(QWidget* main)
     return activate(&other) && activate(main);
 }
 }
-
-Q_DECLARE_METATYPE(RightFlags)
 
 class TestRightFlags : public VarnholtTestCase {
     Q_OBJECT
@@ -129,6 +128,19 @@ private slots:
         QVERIFY(!action(main, QStringLiteral("Toolbar1_14"))->isVisible());
         QVERIFY(!action(main, QStringLiteral("Toolbar1_12"))->isVisible());
         QVERIFY(!action(main, QStringLiteral("S61"))->isEnabled());
+    }
+
+    void flagsHoldBeforeTheFirstActivation()
+    {
+        QVERIFY(addOperator(QStringLiteral("Clerk"), QStringLiteral("pw"), QStringLiteral("0")));
+        QWidget* main = logIn(QStringLiteral("Clerk"), QStringLiteral("pw"));
+        QVERIFY(main);
+        // A window manager that does not activate the new window.
+        QVERIFY(!main->isActiveWindow());
+        for (const QString& name : visibilityItems)
+            QVERIFY2(!action(main, name)->isVisible(), qPrintable(name));
+        for (const QString& name : enabledItems)
+            QVERIFY2(!action(main, name)->isEnabled(), qPrintable(name));
     }
 
     void nullFlagsAndAMissingRowChangeNothing()

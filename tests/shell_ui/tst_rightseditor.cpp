@@ -116,6 +116,27 @@ private slots:
         QVERIFY(!check(24)->isHidden());
     }
 
+    void theOperatorChosenByKeyboardIsTheOneGranted()
+    {
+        OperatorBook::addOperator(3, "张三", "店员", "z");
+        openForm();
+        choose("管理员");
+        auto* list = control<QListWidget>("ListView1");
+        QTest::keyClick(list, Qt::Key_Down);
+        QCOMPARE(list->currentItem()->text(), QStringLiteral("张三"));
+        QCOMPARE(control<QLabel>("Label1")->text(), QStringLiteral("当前所选操作员 张三 的职务为： 店员"));
+        QCOMPARE(control<QGroupBox>("Frame3")->title(), QStringLiteral("操作员 张三 的权限设置"));
+        QCOMPARE(checkStates(), QStringList(25, "0"));
+        QVERIFY(!check(24)->isHidden());
+        check(6)->click();
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        click("Cmd_sq");
+        QStringList expected(25, "0");
+        expected[5] = "1";
+        QCOMPARE(OperatorBook::rights("张三"), expected);
+        QCOMPARE(OperatorBook::rights("管理员"), QStringList(25, "1"));
+    }
+
     void grantingWritesAllTwentyFiveFlags()
     {
         OperatorBook::addOperator(3, "张三", "店员", "z");

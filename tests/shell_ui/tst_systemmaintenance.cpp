@@ -1,5 +1,6 @@
 #include "TuoPan.h"
 #include "appstate.h"
+#include "dbsession.h"
 #include "fixture.h"
 #include "messagebox.h"
 #include "operatorbook.h"
@@ -96,6 +97,30 @@ private slots:
         QCOMPARE(dialog->parentWidget(), main);
         action(main, item)->trigger();
         QCOMPARE(openWindows(form), 1);
+    }
+
+    void operatorListsThatCannotBeReadAreReported_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("form");
+        QTest::newRow("operators") << "CZYXXWH" << "frm_systemer";
+        QTest::newRow("rights") << "CZYQXSZ" << "frm_setoperator";
+    }
+    void operatorListsThatCannotBeReadAreReported()
+    {
+        QFETCH(QString, item);
+        QFETCH(QString, form);
+        QWidget* main = logIn(QStringLiteral("管理员"), QStringLiteral("admin"));
+        QVERIFY(main);
+        Database::setFailureHook([](const QString& sql) -> std::optional<DbError> {
+            if (sql.startsWith(QStringLiteral("select M_Name from tb_enter")))
+                return DbError{10, QStringLiteral("disk I/O error")};
+            return std::nullopt;
+        });
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        action(main, item)->trigger();
+        QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("Error 10: disk I/O error")});
+        QVERIFY(window(form));
     }
 
     void aRegisteredOperatorLogsInWithoutRights()

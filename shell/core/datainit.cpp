@@ -20,10 +20,8 @@ QString quotedName(QString table) { return QLatin1Char('"') + table.replace(QLat
 
 DbResult<QStringList> tables()
 {
-    auto conn = Mod1::OpenConn();
-    if (!conn)
-        return conn.error();
-    auto rows = conn->query(QStringLiteral("select name from sqlite_master where type = 'table' order by rowid"));
+    auto rows = Database::read(
+        [](DbSession& s) { return s.query(QStringLiteral("select name from sqlite_master where type = 'table' order by rowid")); });
     if (!rows)
         return rows.error();
     QStringList result;

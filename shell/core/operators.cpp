@@ -5,16 +5,19 @@ namespace Operators {
 
 namespace {
 QString flagColumn(int right) { return QStringLiteral("[%1]").arg(right); }
+}
 
-std::optional<bool> flagOf(const QVariant& value)
+std::optional<bool> readFlag(const QVariant& stored)
 {
-    const QString text = value.isNull() ? QString() : value.toString().trimmed();
-    if (text == QLatin1String("1"))
+    if (stored.isNull())
+        return std::nullopt;
+    bool ok = false;
+    const double value = stored.toString().toDouble(&ok);
+    if (ok && value == 1)
         return true;
-    if (text == QLatin1String("0"))
+    if (ok && value == 0)
         return false;
     return std::nullopt;
-}
 }
 
 QString administratorName() { return QStringLiteral("管理员"); }
@@ -35,12 +38,9 @@ bool sameName(const QString& a, const QString& b)
 
 DbResult<QStringList> names(NameOrder order)
 {
-    auto conn = Mod1::OpenConn();
-    if (!conn)
-        return conn.error();
     const QString sql = order == NameOrder::ById ? QStringLiteral("select M_Name from tb_enter order by M_ID")
                                                  : QStringLiteral("select M_Name from tb_enter order by rowid");
-    auto rows = conn->query(sql);
+    auto rows = Database::read([&sql](DbSession& s) { return s.query(sql); });
     if (!rows)
         return rows.error();
     QStringList result;
@@ -51,17 +51,15 @@ DbResult<QStringList> names(NameOrder order)
 
 DbResult<std::optional<Record>> find(const QString& name)
 {
-    auto conn = Mod1::OpenConn();
-    if (!conn)
-        return conn.error();
-    auto rows = conn->query(QStringLiteral("select * from tb_enter where M_Name = ?"), {name});
+    auto rows = Database::read(
+        [&name](DbSession& s) { return s.query(QStringLiteral("select * from tb_enter where M_Name = ? order by rowid limit 1"), {name}); });
     if (!rows)
         return rows.error();
     if (rows->isEmpty())
         return std::optional<Record>();
     Record record{rows->text(0, QStringLiteral("M_Name")), rows->text(0, QStringLiteral("M_zw")), {}};
     for (int right = 1; right <= RightCount; ++right)
-        record.rights[right - 1] = flagOf(rows->value(0, QString::number(right)));
+        record.rights[right - 1] = readFlag(rows->value(0, QString::number(right)));
     return std::optional<Record>(record);
 }
 
@@ -154,10 +152,9 @@ DbResult<PasswordOutcome> changePassword(const QString& name, const QString& old
 
 DbResult<IdentityOutcome> checkIdentity(const QString& name, const QString& password)
 {
-    auto conn = Mod1::OpenConn();
-    if (!conn)
-        return conn.error();
-    auto rows = conn->query(QStringLiteral("select M_Password from tb_enter where M_Name = ?"), {name});
+    auto rows = Database::read([&name](DbSession& s) {
+        return s.query(QStringLiteral("select M_Password from tb_enter where M_Name = ? order by rowid limit 1"), {name});
+    });
     if (!rows)
         return rows.error();
     if (rows->isEmpty())
@@ -168,9 +165,6 @@ DbResult<IdentityOutcome> checkIdentity(const QString& name, const QString& pass
 
 DbResult<int> writeRights(const QString& name, const std::array<bool, RightCount>& rights)
 {
-    auto conn = Mod1::OpenConn();
-    if (!conn)
-        return conn.error();
     QStringList assignments;
     QVariantList params;
     for (int right = 1; right <= RightCount; ++right) {
@@ -178,9 +172,19 @@ DbResult<int> writeRights(const QString& name, const std::array<bool, RightCount
         params << QString::number(rights[right - 1] ? 1 : 0);
     }
     params << name;
-    return conn->exec(QStringLiteral("update tb_enter set ") + assignments.join(QStringLiteral(", "))
-                          + QStringLiteral(" where M_Name = ?"),
-                      params);
+    const QString sql = QStringLiteral("update tb_enter set ") + assignments.join(QStringLiteral(", "))
+                        + QStringLiteral(" where M_Name = ?");
+    int changed = 0;
+    const DbStatus status = Database::runInTransaction([&](DbSession& s) -> DbStatus {
+        auto done = s.exec(sql, params);
+        if (!done)
+            return done.error();
+        changed = *done;
+        return {};
+    });
+    if (!status)
+        return status.error();
+    return changed;
 }
 
 }

@@ -1,8 +1,6 @@
 #include "rightflags.h"
-#include "dbsession.h"
 
 #include <QStringList>
-#include <optional>
 
 namespace {
 struct RightItems {
@@ -44,29 +42,14 @@ const QList<RightItems>& rightItems()
     };
     return rows;
 }
-
-// A flag compares as a number, so the text "1" grants; anything that is
-// neither 1 nor 0 leaves its items alone.
-std::optional<bool> granted(const QVariant& flag)
-{
-    if (flag.isNull())
-        return std::nullopt;
-    bool ok = false;
-    const double value = flag.toString().toDouble(&ok);
-    if (ok && value == 1)
-        return true;
-    if (ok && value == 0)
-        return false;
-    return std::nullopt;
-}
 }
 
-QList<RightChange> RightFlagRules::changes(const RightFlags& flags)
+QList<RightChange> RightFlagRules::changes(const Operators::RightFlags& flags)
 {
     QList<RightChange> result;
     const QList<RightItems>& rows = rightItems();
-    for (int i = 0; i < rows.size() && i < flags.size(); ++i) {
-        const std::optional<bool> on = granted(flags[i]);
+    for (int i = 0; i < rows.size() && i < int(flags.size()); ++i) {
+        const std::optional<bool> on = flags[i];
         if (!on)
             continue;
         for (const QString& item : rows[i].items)
@@ -75,18 +58,4 @@ QList<RightChange> RightFlagRules::changes(const RightFlags& flags)
             result.append({rows[i].separator, RightChange::Visible, false});
     }
     return result;
-}
-
-std::optional<RightFlags> RightFlagRules::read(const QString& operatorName)
-{
-    auto conn = Mod1::OpenConn();
-    if (!conn)
-        return std::nullopt;
-    auto rows = conn->query(QStringLiteral("select * from tb_enter where M_Name=? order by rowid limit 1"), {operatorName});
-    if (!rows || rows->isEmpty())
-        return std::nullopt;
-    RightFlags flags;
-    for (int right = 1; right <= flagCount; ++right)
-        flags.append(rows->value(0, QString::number(right)));
-    return flags;
 }

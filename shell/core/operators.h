@@ -3,17 +3,22 @@
 
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 #include <array>
 #include <optional>
 
-// The operator book (tb_enter): registration, deletion, passwords and the 25
-// right flags. Each call opens its own session and closes it before it
+// The operator book (tb_enter), its one reader and writer: the operator
+// list, login and identity checks, registration, deletion, passwords and the
+// 25 right flags. Each call opens its own session and closes it before it
 // returns, so the caller may show a message box afterwards.
 namespace Operators {
 
 inline constexpr int RightCount = 25;
-// One right flag as read: set, cleared, or unreadable (NULL or any other text).
+// The operator's right flags [1] to [25] as read: each set, cleared, or
+// unreadable (NULL or any other text).
 using RightFlags = std::array<std::optional<bool>, RightCount>;
+// A stored flag compares as a number, so the text "1" grants and "0" refuses.
+std::optional<bool> readFlag(const QVariant& stored);
 
 QString administratorName();
 
@@ -25,6 +30,7 @@ struct Record {
     QString post;
     RightFlags rights;
 };
+// The operator's row, when the name has one.
 DbResult<std::optional<Record>> find(const QString& name);
 
 struct Registration {
@@ -45,6 +51,8 @@ enum class PasswordOutcome { Incomplete, NoMatch, NewPasswordsDiffer, Changed };
 DbResult<PasswordOutcome> changePassword(const QString& name, const QString& oldPassword,
                                          const QString& newPassword, const QString& confirmation);
 
+// The name's row and its password, compared exactly (a missing one is
+// empty), as at login.
 enum class IdentityOutcome { Unknown, WrongPassword, Confirmed };
 DbResult<IdentityOutcome> checkIdentity(const QString& name, const QString& password);
 

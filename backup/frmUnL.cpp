@@ -1,0 +1,90 @@
+#include "frmUnL.h"
+#include "appstate.h"
+#include "busyform.h"
+#include "dialogrules.h"
+#include "ftpclient.h"
+#include "messagebox.h"
+#include "module2.h"
+#include "networkbackup.h"
+
+#include <QCoreApplication>
+#include <QHash>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+frmUnL::frmUnL(QWidget* parent)
+    : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("frmUnL"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("退出询问"));
+
+    LabExit = new QLabel(QStringLiteral("备份当前数据到网络服务器？"));
+    LabExit->setObjectName(QStringLiteral("LabExit"));
+    LabTips = new QLabel;
+    LabTips->setObjectName(QStringLiteral("LabTips"));
+    CommYes = new QPushButton(QStringLiteral("备 份"));
+    CommYes->setObjectName(QStringLiteral("CommYes"));
+    Comcancel = new QPushButton(QStringLiteral("退 出"));
+    Comcancel->setObjectName(QStringLiteral("Comcancel"));
+    inetFTP = new FtpClient(this);
+    inetFTP->setObjectName(QStringLiteral("inetFTP"));
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(CommYes);
+    buttons->addWidget(Comcancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(LabExit);
+    layout->addWidget(LabTips);
+    layout->addLayout(buttons);
+
+    connect(CommYes, &QPushButton::clicked, this, &frmUnL::CommYes_Click);
+    connect(Comcancel, &QPushButton::clicked, this, &frmUnL::Comcancel_Click);
+    connect(inetFTP, &FtpClient::StateChanged, this, &frmUnL::inetFTP_StateChanged);
+
+    Form_Load();
+}
+
+void frmUnL::Form_Load() { DialogRules::CenterForm(this); }
+
+void frmUnL::Comcancel_Click() { close(); }
+
+void frmUnL::CommYes_Click()
+{
+    CommYes->setEnabled(false);
+    const BusyForm busy(this);
+    const QString archive = NetworkBackup::uploadFile();
+    if (const DbStatus packed = NetworkBackup::packDatabase(appState().databasePath(), archive); !packed) {
+        MessageBox::show(this, packed.error().text());
+        CommYes->setEnabled(true);
+        return;
+    }
+    Module2::UnloadForm(qobject_cast<QWidget*>(appState().trayForm.data()));
+    QCoreApplication::processEvents();
+    inetFTP->setServer(QStringLiteral("ftp://") + NetworkBackup::ftpHost());
+    inetFTP->setAccount(NetworkBackup::user(), NetworkBackup::password());
+    inetFTP->put(archive, NetworkBackup::remotePath(NetworkBackup::serial()));
+}
+
+void frmUnL::inetFTP_StateChanged(int State)
+{
+    static const QHash<int, QString> texts{
+        {0, QStringLiteral("None")},       {1, QStringLiteral("正在连接服务器...")},
+        {2, QStringLiteral("主机解析")},   {3, QStringLiteral("连接")},
+        {4, QStringLiteral("连接")},       {5, QStringLiteral("请求")},
+        {6, QStringLiteral("正在上传数据......")}, {7, QStringLiteral("接收响应")},
+        {8, QStringLiteral("收到答复")},   {9, QStringLiteral("断开")},
+        {10, QStringLiteral("断开")},
+    };
+    const QString indent(4, QLatin1Char(' '));
+    if (State == 11)
+        LabTips->setText(QStringLiteral("Error: ") + indent + QString::number(inetFTP->responseCode())
+                         + QLatin1Char('\n') + indent + inetFTP->responseInfo());
+    else if (State == 12)
+        LabTips->setText(inetFTP->responseInfo());
+    else
+        LabTips->setText(texts.value(State, QStringLiteral("State = ") + QString::number(State)));
+}

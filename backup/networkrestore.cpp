@@ -1,0 +1,165 @@
+#include "networkrestore.h"
+#include "databaseswap.h"
+#include "httpget.h"
+#include "zipfile.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+const QString booksName = QStringLiteral("db_kcgl.mdb");
+
+// The whole number a text begins with (blanks skipped), 0 when none.
+qint64 leadingNumber(const QByteArray& text)
+{
+    const QByteArray trimmed = text.trimmed();
+    qsizetype digits = 0;
+    while (digits < trimmed.size() && digits < 18 && std::isdigit(static_cast<unsigned char>(trimmed[digits])))
+        ++digits;
+    return trimmed.left(digits).toLongLong();
+}
+
+// "bytes 40960-48212/48213": the last byte sent and the whole size.
+struct ContentRange {
+    qint64 last = 0;
+    qint64 total = 0;
+};
+
+ContentRange parseContentRange(const QByteArray& header)
+{
+    const QByteArray tail = header.mid(header.indexOf('-') + 1);
+    const qsizetype slash = tail.indexOf('/');
+    return {leadingNumber(tail.left(slash)), slash < 0 ? 0 : leadingNumber(tail.mid(slash + 1))};
+}
+
+DbError fileError(const QFile& file) { return DbError{int(file.error()), file.errorString()}; }
+
+// Moves what the work folder holds into the program folder; the books' own
+// files stay behind (the books are in place already).
+std::optional<DbError> placeEntries(const QString& workFolder, const QString& appPath)
+{
+    const QDir work(workFolder);
+    QStringList entries;
+    QDirIterator it(workFolder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        entries << work.relativeFilePath(it.next());
+    for (const QString& entry : std::as_const(entries)) {
+        if (entry.startsWith(booksName))
+            continue;
+        const QString source = work.filePath(entry);
+        const QString target = appPath + QLatin1Char('/') + entry;
+        const bool isFolder = QFileInfo(source).isDir();
+        if (!QDir().mkpath(isFolder ? target : QFileInfo(target).path()))
+            return DbError{EACCES, QStringLiteral("无法创建文件夹：") + target};
+        if (!isFolder
+            && std::rename(QFile::encodeName(source).constData(), QFile::encodeName(target).constData()) != 0) {
+            const int code = errno;
+            return DbError{code, QString::fromLocal8Bit(std::strerror(code)) + QStringLiteral("：") + target};
+        }
+    }
+    return std::nullopt;
+}
+}
+
+QString NetworkRestore::remoteAddress(const QString& host, const QString& remotePath)
+{
+    QString address = host + QLatin1Char('/') + remotePath;
+    if (!address.startsWith(QStringLiteral("http://")))
+        address.prepend(QStringLiteral("http://"));
+    return address;
+}
+
+NetworkRestore::Download NetworkRestore::download(const QString& address, const QString& transferFile,
+                                                  const std::function<void(const QString&)>& progress)
+{
+    Download result;
+    QFile file(transferFile);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        result.error = fileError(file);
+        return result;
+    }
+    progress(QStringLiteral("开始下载：") + transferFile);
+    qint64 first = 0;
+    for (;;) {
+        const QByteArray range = "bytes=" + QByteArray::number(first) + '-' + QByteArray::number(first + blockSize);
+        const HttpAnswer answer =
+            HttpGet::fetch(address, {{"Range", range}, {"Content-Type", "application/octet-stream"}});
+        if (answer.status == 416) {
+            result.finished = true;
+            break;
+        }
+        if (answer.status == 403) {
+            result.notice = QStringLiteral("连接数过多");
+            break;
+        }
+        if (answer.status == 404) {
+            result.notice = QStringLiteral("文件无法找到");
+            break;
+        }
+        if (!answer.complete) {
+            result.notice = QStringLiteral("下载文件超时");
+            break;
+        }
+        if (answer.errorCode != 0) {
+            result.error = DbError{answer.errorCode, answer.errorText};
+            break;
+        }
+        if (answer.status > 299) {
+            result.notice = address + QStringLiteral("未知错误：") + answer.statusText + QLatin1Char('(')
+                            + QString::number(answer.status) + QLatin1Char(')');
+            break;
+        }
+        if (answer.status != 206) {
+            result.notice = QStringLiteral("不支持断点续传");
+            break;
+        }
+        if (!file.seek(first) || file.write(answer.body) != answer.body.size()) {
+            result.error = fileError(file);
+            break;
+        }
+        const QByteArray header = answer.header("Content-Range");
+        const ContentRange got = parseContentRange(header);
+        if (header.isEmpty() || got.total <= 0) {
+            result.notice = QStringLiteral("无法获取文件大小！");
+            break;
+        }
+        result.total = got.total;
+        progress(QString::number(got.last * 100 / got.total) + QStringLiteral("%(") + QString::number(got.last)
+                 + QLatin1Char('/') + QString::number(got.total) + QLatin1Char(')'));
+        if (got.total - got.last == 1) {
+            result.finished = true;
+            break;
+        }
+        // A server that sent less than asked is asked on from what it sent;
+        // one that sends nothing new cannot resume.
+        if (got.last <= first) {
+            result.notice = QStringLiteral("不支持断点续传");
+            break;
+        }
+        first = std::min(first + blockSize, got.last);
+    }
+    file.close();
+    if (result.finished)
+        progress(QStringLiteral("下载完成！(共") + QString::number(result.total) + QStringLiteral("字节)"));
+    return result;
+}
+
+NetworkRestore::Restored NetworkRestore::restoreArchive(const QString& archive, const QString& appPath)
+{
+    QTemporaryDir work(appPath + QStringLiteral("/.restore-XXXXXX"));
+    if (!work.isValid() || !ZipFile::unpack(archive, work.path()))
+        return {};
+    const QString books = work.filePath(booksName);
+    if (!QFileInfo(books).isFile() || !DatabaseSwap::replace(books, appPath + QLatin1Char('/') + booksName))
+        return {};
+    return {true, placeEntries(work.path(), appPath)};
+}

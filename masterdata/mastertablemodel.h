@@ -18,8 +18,8 @@ enum class CellFormat {
 QString formatCell(const QVariant& value, CellFormat format);
 
 struct ListColumn {
-    QString header;
-    QString column; // the column of the list's statement it shows
+    QString header = {};
+    QString column = {}; // the column of the list's statement it shows
     int widthTwips = 0; // 0 hides the column; it is still filled
     Qt::Alignment alignment = Qt::AlignLeft;
     CellFormat format = CellFormat::Text;

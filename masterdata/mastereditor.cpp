@@ -283,7 +283,7 @@ void MasterEditor::load()
     // The record as the table holds it, found by its number: the list shows
     // trimmed and rounded texts.
     const MasterTableModel* model = m_list.model();
-    const QVariant number = model->rawValue(row, m_listColumns.value(0, -1));
+    const QVariant number = m_list.storedNumber(row);
     const auto read = Database::read(
         [&](DbSession& s) { return ReadMasterRecord(s, m_design.number.table, m_design.number.column, number); });
     if (!read) {

@@ -87,6 +87,8 @@ public:
 
     // The row marked selected, -1 when none.
     int selectedRow() const;
+    // The record's number as stored (the list shows it trimmed).
+    QVariant storedNumber(int row) const;
     void selectRow(int row);
 
     // Refills the list from the design's statement, narrowed by a condition

@@ -11,6 +11,7 @@
 #include "mastereditor.h"
 #include "messagebox.h"
 
+#include <QAbstractItemModelTester>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -151,7 +152,22 @@ private slots:
         QCOMPARE(panel->model()->index(0, 3).data(Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignHorizontal_Mask,
                  Qt::AlignRight);
         // The raw value stays as read.
-        QCOMPARE(panel->model()->rawValue(1, 3).toDouble(), 1234.567);
+        QCOMPARE(panel->model()->index(1, 3).data(MasterTableModel::RawValueRole).toDouble(), 1234.567);
+    }
+
+    void theListModelKeepsItsContract()
+    {
+        execute("insert into 商品信息 (商品编号, 商品名称, 拼音码) values ('SP000001', '可乐', 'KL'), ('SP000002', '雪碧', 'XB')");
+        MasterListPanel* panel = showPanel(goodsLikeList());
+        QAbstractItemModelTester tester(panel->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        panel->filterBox()->setText(QStringLiteral("k"));
+        QCOMPARE(panel->model()->rowCount(), 1);
+        panel->model()->appendRow({"SP000003", "芬达"});
+        panel->model()->setRow(0, {"SP000001", "百事可乐"});
+        QCOMPARE(shownRows(panel->view()).at(0).at(1), QStringLiteral("百事可乐"));
+        panel->model()->removeRow(1);
+        panel->fillWhere();
+        QCOMPARE(panel->model()->rowCount(), 2);
     }
 
     void filterOptionIsKeptAcrossOpenings()

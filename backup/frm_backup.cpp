@@ -6,6 +6,7 @@
 #include "compact.h"
 #include "dialogrules.h"
 #include "filedialogs.h"
+#include "formparts.h"
 #include "immediatebackup.h"
 #include "messagebox.h"
 #include "module2.h"
@@ -28,15 +29,10 @@
 namespace {
 const QString formName = QStringLiteral("frm_backup");
 
-template <typename W>
-W* named(W* widget, const char* name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
+using FormParts::named;
 
-QPushButton* button(const char* name, const QString& caption) { return named(new QPushButton(caption), name); }
-QLabel* label(const char* name, const QString& caption) { return named(new QLabel(caption), name); }
+QPushButton* button(const char* name, const QString& caption) { return FormParts::button(nullptr, QLatin1String(name), caption); }
+QLabel* label(const char* name, const QString& caption) { return FormParts::label(nullptr, QLatin1String(name), caption); }
 }
 
 frm_backup::frm_backup(QWidget* parent)

@@ -1,6 +1,7 @@
 #include "mastereditor.h"
 #include "clock.h"
 #include "dialogrules.h"
+#include "formparts.h"
 #include "messagebox.h"
 #include "module2.h"
 #include "searchcodes.h"
@@ -18,6 +19,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -127,6 +129,13 @@ MasterEditor::MasterEditor(EditorDesign design, MasterListPanel& list, EditorMod
     , m_mode(mode)
     , m_stored(m_design.fields.size())
 {
+    // Each box writes the list column that shows its table column.
+    const QList<ListColumn>& columns = list.design().columns;
+    for (const EditorField& field : std::as_const(m_design.fields)) {
+        const auto shown = std::find_if(columns.begin(), columns.end(),
+                                        [&field](const ListColumn& c) { return c.column == field.column; });
+        m_listColumns << (shown == columns.end() ? -1 : int(shown - columns.begin()));
+    }
     setModal(true);
     setWindowTitle(mode == EditorMode::View && !m_design.viewCaption.isEmpty() ? m_design.viewCaption : m_design.caption);
     buildControls();
@@ -180,10 +189,8 @@ void MasterEditor::buildControls()
     }
 
     auto* buttons = new QHBoxLayout;
-    m_save = new QPushButton(QStringLiteral("保存(&S)"), this);
-    m_save->setObjectName(QStringLiteral("ComSave"));
-    m_cancel = new QPushButton(QStringLiteral("取消(&C)"), this);
-    m_cancel->setObjectName(QStringLiteral("ComRtn"));
+    m_save = FormParts::button(this, QStringLiteral("ComSave"), QStringLiteral("保存(&S)"));
+    m_cancel = FormParts::button(this, QStringLiteral("ComRtn"), QStringLiteral("取消(&C)"));
     buttons->addStretch();
     buttons->addWidget(m_save);
     buttons->addWidget(m_cancel);
@@ -194,7 +201,7 @@ void MasterEditor::buildControls()
     if (m_mode == EditorMode::View) {
         m_save->hide();
         m_cancel->setText(QStringLiteral("关   闭 （C）"));
-        m_cancel->setMinimumWidth(2700 / 15);
+        m_cancel->setMinimumWidth(FormParts::pixels(2700));
     }
 
     QList<QWidget*> chain;
@@ -227,7 +234,7 @@ void MasterEditor::fillItemLists()
 {
     QList<int> listed; // the fields whose items a statement gives
     for (int i = 0; i < m_design.fields.size(); ++i) {
-        if (m_design.fields[i].kind == FieldKind::Combo && !m_design.fields[i].itemsQuery.isEmpty())
+        if (m_design.fields[i].kind == FieldKind::Combo && !m_design.fields[i].itemsFrom.isEmpty())
             listed << i;
     }
     if (listed.isEmpty())
@@ -235,13 +242,10 @@ void MasterEditor::fillItemLists()
     QList<QStringList> items;
     const DbStatus status = Database::read([&](DbSession& s) -> DbStatus {
         for (int i : std::as_const(listed)) {
-            auto rows = s.query(m_design.fields[i].itemsQuery);
-            if (!rows)
-                return rows.error();
-            QStringList names;
-            for (const QVariantList& row : rows->data())
-                names << row.value(0).toString().trimmed();
-            items << names;
+            auto names = ReadNames(s, m_design.fields[i].itemsFrom);
+            if (!names)
+                return names.error();
+            items << *names;
         }
         return {};
     });
@@ -279,7 +283,7 @@ void MasterEditor::load()
     // The record as the table holds it, found by its number: the list shows
     // trimmed and rounded texts.
     const MasterTableModel* model = m_list.model();
-    const QVariant number = model->rawValue(row, m_design.fields.value(0).listColumn);
+    const QVariant number = m_list.storedNumber(row);
     const auto read = Database::read(
         [&](DbSession& s) { return ReadMasterRecord(s, m_design.number.table, m_design.number.column, number); });
     if (!read) {
@@ -428,7 +432,8 @@ void MasterEditor::ComSave_Click()
             assign(m_boxes[i], QStringLiteral("-"));
             continue;
         }
-        MessageBox::show(this, QStringLiteral("请输入") + field.name + QStringLiteral("。"), QStringLiteral("提示"));
+        MessageBox::show(this, QStringLiteral("请输入") + QString(field.label).remove(QLatin1Char(' ')) + QStringLiteral("。"),
+                         QStringLiteral("提示"));
         if (m_boxes[i]->isEnabled())
             m_boxes[i]->setFocus(Qt::OtherFocusReason);
         return;
@@ -472,7 +477,7 @@ void MasterEditor::writeListRow()
         return;
     QVariantList row = adding ? QVariantList(model->columnCount()) : model->rawRow(m_listRow.row());
     for (int i = 0; i < m_design.fields.size(); ++i) {
-        const int column = m_design.fields[i].listColumn;
+        const int column = m_listColumns[i];
         // A value left unwritten shows as it is stored.
         if (column >= 0 && column < row.size())
             row[column] = isWritten(i) ? QVariant(boxText(m_boxes[i])) : m_stored[i];

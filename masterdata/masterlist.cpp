@@ -1,6 +1,8 @@
 #include "masterlist.h"
+#include "masterrecord.h"
 #include "appstate.h"
 #include "dbsession.h"
+#include "formparts.h"
 #include "mdlini.h"
 #include "messagebox.h"
 
@@ -15,19 +17,11 @@
 #include <QScrollBar>
 #include <QTreeView>
 #include <QVBoxLayout>
-#include <optional>
+#include <algorithm>
+
+using FormParts::pixels;
 
 namespace {
-constexpr int TwipsPerPixel = 15;
-
-QPushButton* makeButton(const QString& name, const QString& caption, QWidget* parent)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
-}
-
 bool readBoolean(const QString& text, bool* value)
 {
     if (text.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0)
@@ -46,8 +40,6 @@ MasterListPanel::MasterListPanel(ListDesign design, QWidget* parent)
 {
     if (m_design.select.isEmpty())
         m_design.select = QStringLiteral("select * from \"%1\"").arg(m_design.table);
-    if (m_design.deleteStatements.isEmpty())
-        m_design.deleteStatements << QStringLiteral("delete from \"%1\" where \"%2\" = ?").arg(m_design.table, m_design.numberColumn);
     buildControls();
     restoreFilterOption();
     if (m_design.fillOnOpen)
@@ -64,10 +56,10 @@ void MasterListPanel::buildControls()
     buttonFrame->setObjectName(names.buttonFrame);
     auto* buttons = new QHBoxLayout(buttonFrame);
     buttons->setContentsMargins(0, 0, 0, 0);
-    auto* add = makeButton(names.add, QStringLiteral("新 增"), buttonFrame);
-    auto* modify = makeButton(names.modify, QStringLiteral("修 改"), buttonFrame);
-    auto* remove = makeButton(names.remove, QStringLiteral("删 除"), buttonFrame);
-    auto* back = makeButton(names.back, QStringLiteral("返 回"), buttonFrame);
+    auto* add = FormParts::button(buttonFrame, names.add, QStringLiteral("新 增"));
+    auto* modify = FormParts::button(buttonFrame, names.modify, QStringLiteral("修 改"));
+    auto* remove = FormParts::button(buttonFrame, names.remove, QStringLiteral("删 除"));
+    auto* back = FormParts::button(buttonFrame, names.back, QStringLiteral("返 回"));
     buttons->addWidget(add);
     buttons->addWidget(names.deleteBeforeModify ? remove : modify);
     buttons->addWidget(names.deleteBeforeModify ? modify : remove);
@@ -130,7 +122,7 @@ void MasterListPanel::buildControls()
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_view->header()->setStretchLastSection(false);
     for (int c = 0; c < m_design.columns.size(); ++c) {
-        const int width = m_design.columns[c].widthTwips / TwipsPerPixel;
+        const int width = pixels(m_design.columns[c].widthTwips);
         if (width == 0)
             m_view->setColumnHidden(c, true);
         else
@@ -211,6 +203,16 @@ void MasterListPanel::TextName_Change()
     fillWhere(filterCondition(), {text.trimmed()});
 }
 
+QVariant MasterListPanel::storedNumber(int row) const
+{
+    const QList<ListColumn>& columns = m_design.columns;
+    const auto shown = std::find_if(columns.begin(), columns.end(),
+                                    [this](const ListColumn& c) { return c.column == m_design.numberColumn; });
+    if (shown == columns.end())
+        return {};
+    return m_model->index(row, int(shown - columns.begin())).data(MasterTableModel::RawValueRole);
+}
+
 int MasterListPanel::selectedRow() const
 {
     const QModelIndexList rows = m_view->selectionModel()->selectedRows();
@@ -238,14 +240,11 @@ void MasterListPanel::ComDel_Click()
     const int row = selectedRow();
     if (row < 0)
         return;
-    const QString number = m_model->text(row, 0);
-    if (MessageBox::askYesNo(this, m_design.deleteQuestion.arg(number))) {
-        const DbStatus status = Database::runInTransaction([&](DbSession& session) -> DbStatus {
-            for (const QString& statement : std::as_const(m_design.deleteStatements)) {
-                if (auto done = session.exec(statement, {number}); !done)
-                    return done.error();
-            }
-            return {};
+    // Asked as shown, deleted as stored.
+    const QVariant number = storedNumber(row);
+    if (MessageBox::askYesNo(this, m_design.deleteQuestion.arg(number.toString().trimmed()))) {
+        const DbStatus status = Database::runInTransaction([&](DbSession& session) {
+            return DeleteMasterRecord(session, m_design.table, m_design.numberColumn, number, m_design.alsoDeleteFrom);
         });
         if (status)
             m_model->removeRow(row);
@@ -262,7 +261,7 @@ QSize MasterListPanel::sizeHint() const
 {
     int columnsWidth = 0;
     for (const ListColumn& column : m_design.columns)
-        columnsWidth += column.widthTwips / TwipsPerPixel;
+        columnsWidth += pixels(column.widthTwips);
     const QSize controls = QWidget::sizeHint();
     const int frame = m_view->frameWidth() * 2 + m_view->verticalScrollBar()->sizeHint().width();
     return {std::max(controls.width(), columnsWidth + frame + 24), std::max(controls.height(), 480)};

@@ -19,6 +19,28 @@ DbResult<Rows> ReadMasterRecord(DbSession& session, const QString& table, const 
                          {number});
 }
 
+DbResult<QStringList> ReadNames(DbSession& session, const QString& table)
+{
+    auto rows = session.query(QStringLiteral("select 名称 from \"%1\" order by rowid").arg(table));
+    if (!rows)
+        return rows.error();
+    QStringList names;
+    for (int r = 0; r < rows->count(); ++r)
+        names << rows->value(r, 0).toString().trimmed();
+    return names;
+}
+
+DbStatus DeleteMasterRecord(DbSession& session, const QString& table, const QString& numberColumn,
+                            const QVariant& number, const QStringList& alsoFrom)
+{
+    for (const QString& from : QStringList{table} + alsoFrom) {
+        auto deleted = session.exec(QStringLiteral("delete from \"%1\" where \"%2\" = ?").arg(from, numberColumn), {number});
+        if (!deleted)
+            return deleted.error();
+    }
+    return {};
+}
+
 DbStatus WriteMasterRecord(DbSession& session, const MasterRecord& record, bool isNew)
 {
     if (isNew)

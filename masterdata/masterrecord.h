@@ -19,6 +19,14 @@ struct MasterRecord {
 DbResult<Rows> ReadMasterRecord(DbSession& session, const QString& table, const QString& numberColumn,
                                 const QVariant& number);
 
+// The names (名称) of every row of a table, trimmed, in the table's order.
+DbResult<QStringList> ReadNames(DbSession& session, const QString& table);
+
+// Deletes the rows of the number from the table and from each of alsoFrom
+// (tables keyed by a column of the same name).
+DbStatus DeleteMasterRecord(DbSession& session, const QString& table, const QString& numberColumn,
+                            const QVariant& number, const QStringList& alsoFrom);
+
 // Adds the record, or rewrites the row of its old number; a rewrite that
 // finds no row is an error, so success is never told for nothing written.
 DbStatus WriteMasterRecord(DbSession& session, const MasterRecord& record, bool isNew);

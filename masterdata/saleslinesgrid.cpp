@@ -1,11 +1,10 @@
 #include "saleslinesgrid.h"
+#include "formparts.h"
 #include "mastertablemodel.h"
 
 #include <QHeaderView>
 
-namespace {
-constexpr int TwipsPerPixel = 15;
-}
+using FormParts::pixels;
 
 SalesLinesGrid::SalesLinesGrid(QWidget* parent)
     : QTableView(parent)
@@ -26,10 +25,10 @@ SalesLinesGrid::SalesLinesGrid(QWidget* parent)
     horizontalHeader()->setStretchLastSection(false);
     const QList<ListColumn>& columns = m_model->columns();
     for (int c = 0; c < columns.size(); ++c)
-        setColumnWidth(c, columns[c].widthTwips / TwipsPerPixel);
+        setColumnWidth(c, pixels(columns[c].widthTwips));
     // A whole date, whatever the font.
     setColumnWidth(0, qMax(columnWidth(0), fontMetrics().horizontalAdvance(QStringLiteral("0000-00-00")) + 12));
-    setMinimumSize(5070 / TwipsPerPixel, 2115 / TwipsPerPixel);
+    setMinimumSize(pixels(5070), pixels(2115));
 }
 
 void SalesLinesGrid::setLines(const SalesLines& lines)

@@ -1,5 +1,5 @@
 #include "frm_Edit_Password.h"
-#include "dialogparts.h"
+#include "formparts.h"
 #include "dialogrules.h"
 #include "messagebox.h"
 #include "module2.h"
@@ -12,7 +12,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-using namespace DialogParts;
+using namespace FormParts;
 
 frm_Edit_Password::frm_Edit_Password(QWidget* parent)
     : QDialog(parent)

@@ -1,6 +1,6 @@
 #include "frm_del_Data.h"
 #include "datainit.h"
-#include "dialogparts.h"
+#include "formparts.h"
 #include "dialogrules.h"
 #include "messagebox.h"
 #include "module2.h"
@@ -11,7 +11,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-using namespace DialogParts;
+using namespace FormParts;
 
 frm_del_Data::frm_del_Data(QWidget* parent)
     : QDialog(parent)

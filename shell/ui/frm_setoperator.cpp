@@ -1,5 +1,5 @@
 #include "frm_setoperator.h"
-#include "dialogparts.h"
+#include "formparts.h"
 #include "dialogrules.h"
 #include "messagebox.h"
 #include "module2.h"
@@ -15,7 +15,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-using namespace DialogParts;
+using namespace FormParts;
 
 namespace {
 struct RightTab {

@@ -1,6 +1,6 @@
 #include "frm_sfyz.h"
 #include "appstate.h"
-#include "dialogparts.h"
+#include "formparts.h"
 #include "dialogrules.h"
 #include "dispatch.h"
 #include "frm_del_Data.h"
@@ -16,7 +16,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-using namespace DialogParts;
+using namespace FormParts;
 
 frm_sfyz::frm_sfyz(QWidget* parent)
     : QDialog(parent)

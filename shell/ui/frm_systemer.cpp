@@ -1,6 +1,6 @@
 #include "frm_systemer.h"
 #include "appstate.h"
-#include "dialogparts.h"
+#include "formparts.h"
 #include "dialogrules.h"
 #include "messagebox.h"
 #include "module2.h"
@@ -17,7 +17,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-using namespace DialogParts;
+using namespace FormParts;
 
 frm_systemer::frm_systemer(QWidget* parent)
     : QDialog(parent)

@@ -4,6 +4,7 @@
 #include "appstate.h"
 #include "dialogrules.h"
 #include "dispatch.h"
+#include "formparts.h"
 #include "instancelock.h"
 #include "messagebox.h"
 #include "operators.h"
@@ -17,6 +18,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QStyle>
+
+using namespace FormParts;
 
 namespace {
 const QString loginTitle = QStringLiteral("库存管理系统");
@@ -53,37 +56,21 @@ frm_xtdl::frm_xtdl()
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("系统登录"));
 
-    auto* label1 = new QLabel(QStringLiteral("用户名"), this);
-    label1->setObjectName(QStringLiteral("Label1"));
-    m_text2 = new QLineEdit(this);
-    m_text2->setObjectName(QStringLiteral("Text2"));
-    auto* label2 = new QLabel(QStringLiteral("密 码"), this);
-    label2->setObjectName(QStringLiteral("Label2"));
-    m_text1 = new QLineEdit(this);
-    m_text1->setObjectName(QStringLiteral("Text1"));
-    m_text1->setEchoMode(QLineEdit::Password);
-    m_text1->setStyleSheet(QStringLiteral("lineedit-password-character: 42;"));
-    m_listView1 = new QListWidget(this);
-    m_listView1->setObjectName(QStringLiteral("ListView1"));
+    m_listView1 = named(new QListWidget(this), QStringLiteral("ListView1"));
     m_listView1->setViewMode(QListView::IconMode);
     m_listView1->setMovement(QListView::Static);
     m_listView1->setResizeMode(QListView::Adjust);
-    m_label3 = new QLabel(this);
-    m_label3->setObjectName(QStringLiteral("Label3"));
-    auto* command1 = new QPushButton(QStringLiteral("确定"), this);
-    command1->setObjectName(QStringLiteral("Command1"));
-    auto* command2 = new QPushButton(QStringLiteral("取消"), this);
-    command2->setObjectName(QStringLiteral("Command2"));
-
+    m_label3 = label(this, QStringLiteral("Label3"), QString());
     auto* layout = new QGridLayout(this);
-    layout->addWidget(m_listView1, 0, 0, 1, 4);
-    layout->addWidget(m_label3, 1, 0, 1, 4);
-    layout->addWidget(label1, 2, 0);
-    layout->addWidget(m_text2, 2, 1, 1, 3);
-    layout->addWidget(label2, 3, 0);
-    layout->addWidget(m_text1, 3, 1, 1, 3);
-    layout->addWidget(command1, 4, 2);
-    layout->addWidget(command2, 4, 3);
+    m_text2 = labelledBox(layout, 2, 0, QStringLiteral("Label1"), QStringLiteral("用户名"), QStringLiteral("Text2"));
+    m_text1 = labelledBox(layout, 3, 0, QStringLiteral("Label2"), QStringLiteral("密 码"), QStringLiteral("Text1"));
+    maskWithStars(m_text1);
+    auto* command1 = button(this, QStringLiteral("Command1"), QStringLiteral("确定"));
+    auto* command2 = button(this, QStringLiteral("Command2"), QStringLiteral("取消"));
+
+    layout->addWidget(m_listView1, 0, 0, 1, 2);
+    layout->addWidget(m_label3, 1, 0, 1, 2);
+    layout->addLayout(buttonRow({command1, command2}), 4, 0, 1, 2);
     resize(420, 320);
 
     // An operator chosen by the keys shows as one clicked; only a click moves

@@ -1,6 +1,8 @@
 #pragma once
 // Driving the master lists and editors as a user does.
 #include "dbsession.h"
+#include "itemviews.h"
+#include "typing.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -31,18 +33,6 @@ inline void whenModal(std::function<void(QDialog*)> act)
     });
 }
 
-// Types a text as keystrokes; characters outside Latin-1 arrive as key
-// events carrying their text, as an input method delivers them.
-inline void typeText(QWidget* box, const QString& text)
-{
-    for (const QChar c : text) {
-        if (c.unicode() < 0x80)
-            QTest::keyClick(box, c.toLatin1());
-        else
-            QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
-}
-
 template <typename T>
 T* childOf(const QWidget* parent, const char* name)
 {
@@ -50,20 +40,6 @@ T* childOf(const QWidget* parent, const char* name)
     if (!child)
         QTest::qFail(QByteArray("no control ") + name, __FILE__, __LINE__);
     return child;
-}
-
-// The texts of a list, row by row, as shown.
-inline QList<QStringList> shownRows(const QTreeView* view)
-{
-    QList<QStringList> rows;
-    const QAbstractItemModel* model = view->model();
-    for (int r = 0; r < model->rowCount(); ++r) {
-        QStringList row;
-        for (int c = 0; c < model->columnCount(); ++c)
-            row << model->index(r, c).data().toString();
-        rows << row;
-    }
-    return rows;
 }
 
 inline void clickRow(QTreeView* view, int row)

@@ -1,29 +1,33 @@
-#include "dialogparts.h"
+#include "formparts.h"
 #include "dialogrules.h"
 #include "module2.h"
 
 #include <QDialog>
-#include <QHBoxLayout>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-namespace DialogParts {
+namespace FormParts {
 
 QLabel* label(QWidget* parent, const QString& name, const QString& caption)
 {
-    auto* l = new QLabel(caption, parent);
-    l->setObjectName(name);
-    return l;
+    return named(new QLabel(caption, parent), name);
+}
+
+QPushButton* button(QWidget* parent, const QString& name, const QString& caption)
+{
+    auto* b = named(new QPushButton(caption, parent), name);
+    b->setAutoDefault(false);
+    return b;
 }
 
 QLineEdit* labelledBox(QGridLayout* grid, int row, int column, const QString& labelName, const QString& caption,
                        const QString& boxName)
 {
     QWidget* parent = grid->parentWidget();
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(boxName);
+    auto* box = named(new QLineEdit(parent), boxName);
     QLabel* l = label(parent, labelName, caption);
     l->setBuddy(box);
     grid->addWidget(l, row, column);
@@ -36,17 +40,6 @@ void maskWithStars(QLineEdit* box)
     box->setEchoMode(QLineEdit::Password);
     box->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));
 }
-
-QPushButton* button(QWidget* parent, const QString& name, const QString& caption)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    return b;
-}
-
-}
-
-namespace DialogParts {
 
 QHBoxLayout* buttonRow(std::initializer_list<QPushButton*> buttons)
 {

@@ -1,0 +1,46 @@
+#pragma once
+// The parts every form is built of: named controls, labelled boxes, button
+// rows and sizes in twips. Controls carry the names the specification gives
+// them as their objectName, so tests find them.
+#include <QString>
+
+#include <initializer_list>
+
+class QDialog;
+class QGridLayout;
+class QHBoxLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+namespace FormParts {
+
+// The designed layouts measure in twips; 15 twips make one pixel.
+inline constexpr int TwipsPerPixel = 15;
+constexpr int pixels(int twips) { return twips / TwipsPerPixel; }
+
+// Gives a control its name and hands it back.
+template <typename Widget>
+Widget* named(Widget* widget, const QString& name)
+{
+    widget->setObjectName(name);
+    return widget;
+}
+
+QLabel* label(QWidget* parent, const QString& name, const QString& caption);
+// A push button that never acts as a default button: Enter presses only the
+// focused one, through the form's key filter (DialogKeyFilter).
+QPushButton* button(QWidget* parent, const QString& name, const QString& caption);
+// A label and its box side by side in a grid, at (row, column) and the column after it.
+QLineEdit* labelledBox(QGridLayout* grid, int row, int column, const QString& labelName, const QString& caption,
+                       const QString& boxName);
+// A box that shows each typed character as "*".
+void maskWithStars(QLineEdit* box);
+// The buttons in a row, pushed to the right.
+QHBoxLayout* buttonRow(std::initializer_list<QPushButton*> buttons);
+// The dialog closes through its unload from its close button and from Esc;
+// its other keys follow the dialog key rules.
+void closeWith(QDialog* dialog, QPushButton* closeButton);
+
+}

@@ -1,12 +1,11 @@
 #include "recordgrid.h"
 #include "dbsession.h"
+#include "formparts.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
 
-namespace {
-constexpr int TwipsPerPixel = 15;
-}
+using FormParts::pixels;
 
 void SetUpRecordView(QTreeView* view, const QList<int>& widthsTwips)
 {
@@ -19,7 +18,7 @@ void SetUpRecordView(QTreeView* view, const QList<int>& widthsTwips)
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->header()->setStretchLastSection(false);
     for (int c = 0; c < widthsTwips.size(); ++c) {
-        const int width = widthsTwips[c] / TwipsPerPixel;
+        const int width = pixels(widthsTwips[c]);
         view->setColumnHidden(c, width == 0);
         if (width > 0)
             view->setColumnWidth(c, width);
@@ -77,7 +76,7 @@ int RecordGrid::columnsWidth() const
 {
     int width = 0;
     for (const ListColumn& column : m_records->columns())
-        width += column.widthTwips / TwipsPerPixel;
+        width += pixels(column.widthTwips);
     return width;
 }
 

@@ -19,7 +19,8 @@ public:
 
     MasterTableModel* records() const { return m_records; }
     int rowCount() const { return m_records->rowCount(); }
-    QString text(int row, int column) const { return m_records->text(row, column); }
+    // A cell as shown.
+    QString text(int row, int column) const { return m_records->index(row, column).data().toString(); }
 
     // Whether a fill leaves its first row selected.
     void setSelectsFirstRow(bool on) { m_selectsFirstRow = on; }

@@ -3,6 +3,7 @@
 #include "childactivation.h"
 #include "clock.h"
 #include "focushighlight.h"
+#include "formparts.h"
 #include "messagebox.h"
 #include "module2.h"
 #include "recordgrid.h"
@@ -21,31 +22,17 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+using FormParts::button;
+using FormParts::label;
+using FormParts::named;
+
 namespace {
-constexpr int TwipsPerPixel = 15;
 const QString Notice = QStringLiteral("提示");
 const QString ZeroMoney = QStringLiteral("0.00");
 
 QLineEdit* box(QWidget* form, const char* name, const QString& text = {})
 {
-    auto* b = new QLineEdit(text, form);
-    b->setObjectName(QString::fromLatin1(name));
-    return b;
-}
-
-QLabel* label(QWidget* form, const QString& caption, const char* name = "")
-{
-    auto* l = new QLabel(caption, form);
-    l->setObjectName(QString::fromLatin1(name));
-    return l;
-}
-
-QPushButton* button(QWidget* form, const char* name, const QString& caption)
-{
-    auto* b = new QPushButton(caption, form);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    return b;
+    return named(new QLineEdit(text, form), QString::fromLatin1(name));
 }
 
 Amount valueOf(const QLineEdit* box) { return Amount::fromText(box->text()); }
@@ -104,29 +91,29 @@ void SlipEntryForm::buildControls()
     DTPicker0->setCalendarPopup(true);
     TextOperator = box(this, "TextOperator");
     TextProvider = box(this, "TextProvider");
-    ComEnd = button(this, "ComEnd", QStringLiteral("End"));
+    ComEnd = button(this, QStringLiteral("ComEnd"), QStringLiteral("End"));
     TextDiscount = box(this, "TextDiscount", QStringLiteral("100"));
     TextBZ = box(this, "TextBZ");
 
     auto* header = new QGridLayout;
-    header->addWidget(label(this, QStringLiteral("[单据号]")), 0, 0);
+    header->addWidget(label(this, {}, QStringLiteral("[单据号]")), 0, 0);
     header->addWidget(Textid, 0, 1);
-    header->addWidget(label(this, QStringLiteral("[日  期]")), 0, 2);
+    header->addWidget(label(this, {}, QStringLiteral("[日  期]")), 0, 2);
     header->addWidget(DTPicker0, 0, 3);
-    header->addWidget(label(this, QStringLiteral("[操作员]")), 0, 4);
+    header->addWidget(label(this, {}, QStringLiteral("[操作员]")), 0, 4);
     header->addWidget(TextOperator, 0, 5);
-    header->addWidget(label(this, m_design.partnerCaption), 1, 0);
+    header->addWidget(label(this, {}, m_design.partnerCaption), 1, 0);
     auto* partner = new QHBoxLayout;
     partner->addWidget(TextProvider, 1);
     partner->addWidget(ComEnd);
     header->addLayout(partner, 1, 1);
-    header->addWidget(label(this, QStringLiteral("[折  扣]")), 1, 2);
+    header->addWidget(label(this, {}, QStringLiteral("[折  扣]")), 1, 2);
     header->addWidget(TextDiscount, 1, 3);
-    header->addWidget(label(this, QStringLiteral("备注")), 1, 4);
+    header->addWidget(label(this, {}, QStringLiteral("备注")), 1, 4);
     header->addWidget(TextBZ, 1, 5);
 
     TextName = box(this, "TextName");
-    TextName->setMaximumWidth(1200 / TwipsPerPixel);
+    TextName->setMaximumWidth(FormParts::pixels(1200));
     TextQty = box(this, "TextQty", ZeroMoney);
     TextPrice = box(this, "TextPrice", ZeroMoney);
     m_lookup = new GoodsLookupList(this, m_design.lookup, TextName, [this] { LoadGoods(); });
@@ -134,15 +121,15 @@ void SlipEntryForm::buildControls()
     for (QRadioButton* option : m_lookup->options())
         entry->addWidget(option);
     if (QLineEdit* barcode = m_lookup->barcodeBox()) {
-        entry->addWidget(label(this, QStringLiteral("[条码]")));
+        entry->addWidget(label(this, {}, QStringLiteral("[条码]")));
         entry->addWidget(barcode, 1);
     }
-    entry->addWidget(label(this, QStringLiteral("[其他]")));
+    entry->addWidget(label(this, {}, QStringLiteral("[其他]")));
     entry->addWidget(m_lookup->filterBox(), 1);
     entry->addWidget(TextName);
-    entry->addWidget(label(this, QStringLiteral("[数量]")));
+    entry->addWidget(label(this, {}, QStringLiteral("[数量]")));
     entry->addWidget(TextQty);
-    entry->addWidget(label(this, QStringLiteral("[单价]")));
+    entry->addWidget(label(this, {}, QStringLiteral("[单价]")));
     entry->addWidget(TextPrice);
 
     m_lines = new SlipLinesModel(m_design.lineColumns, this);
@@ -157,16 +144,16 @@ void SlipEntryForm::buildControls()
     TextQtys = box(this, "TextQtys", ZeroMoney);
     TextMoneys = box(this, "TextMoneys", ZeroMoney);
     auto* totals = new QHBoxLayout;
-    totals->addWidget(label(this, QStringLiteral("[合计数量]")));
+    totals->addWidget(label(this, {}, QStringLiteral("[合计数量]")));
     totals->addWidget(TextQtys);
-    totals->addWidget(label(this, QStringLiteral("[合计金额]")));
+    totals->addWidget(label(this, {}, QStringLiteral("[合计金额]")));
     totals->addWidget(TextMoneys);
     QList<QLineEdit*> shownOnly{Textid, TextOperator, TextQtys, TextMoneys};
     if (hasPayment()) {
         Text3 = box(this, "Text3", ZeroMoney);
         Text4 = box(this, "Text4", ZeroMoney);
-        lblDedt = label(this, QStringLiteral("[现金差额]"), "lblDedt");
-        totals->addWidget(label(this, QStringLiteral("[现金支付]"), "lblCash"));
+        lblDedt = label(this, QStringLiteral("lblDedt"), QStringLiteral("[现金差额]"));
+        totals->addWidget(label(this, QStringLiteral("lblCash"), QStringLiteral("[现金支付]")));
         totals->addWidget(Text3);
         totals->addWidget(lblDedt);
         totals->addWidget(Text4);
@@ -184,20 +171,20 @@ void SlipEntryForm::buildControls()
         shown->setReadOnly(true);
 
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(label(this, QStringLiteral("F6：输入商品"), "Label10"));
-    buttons->addWidget(label(this, QStringLiteral("F7：修改数量"), "lblF7"));
-    buttons->addWidget(label(this, QStringLiteral("F8：修改进价"), "lblF8"));
+    buttons->addWidget(label(this, QStringLiteral("Label10"), QStringLiteral("F6：输入商品")));
+    buttons->addWidget(label(this, QStringLiteral("lblF7"), QStringLiteral("F7：修改数量")));
+    buttons->addWidget(label(this, QStringLiteral("lblF8"), QStringLiteral("F8：修改进价")));
     buttons->addStretch();
     QList<QPushButton*> pushButtons{ComEnd};
     if (hasPayment()) {
-        auto* cmdMoney = button(this, "cmdMoney", QStringLiteral("付款填写 F5"));
+        auto* cmdMoney = button(this, QStringLiteral("cmdMoney"), QStringLiteral("付款填写 F5"));
         connect(cmdMoney, &QPushButton::clicked, this, &SlipEntryForm::cmdMoney_Click);
         buttons->addWidget(cmdMoney);
         pushButtons << cmdMoney;
     }
-    ComPD = button(this, "ComPD", QStringLiteral("确认单据 PageDown"));
-    auto* ComDel = button(this, "ComDel", QStringLiteral("删除 F4"));
-    auto* ComRtn = button(this, "ComRtn", QStringLiteral("返回 ESC"));
+    ComPD = button(this, QStringLiteral("ComPD"), QStringLiteral("确认单据 PageDown"));
+    auto* ComDel = button(this, QStringLiteral("ComDel"), QStringLiteral("删除 F4"));
+    auto* ComRtn = button(this, QStringLiteral("ComRtn"), QStringLiteral("返回 ESC"));
     connect(ComPD, &QPushButton::clicked, this, &SlipEntryForm::ComPD_Click);
     connect(ComDel, &QPushButton::clicked, this, &SlipEntryForm::ComDel_Click);
     connect(ComRtn, &QPushButton::clicked, this, &SlipEntryForm::ComRtn_Click);

@@ -3,7 +3,9 @@
 // opened as the main window opens it, boxes typed into and keys pressed.
 #include "appstate.h"
 #include "frmIn1.h"
+#include "itemviews.h"
 #include "slipbooks.h"
+#include "typing.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -59,12 +61,7 @@ inline void fill(QLineEdit* box, const QString& text)
     box->selectAll();
     if (text.isEmpty())
         QTest::keyClick(box, Qt::Key_Delete);
-    for (const QChar c : text) {
-        if (c.unicode() < 0x80)
-            QTest::keyClick(box, c.toLatin1());
-        else
-            QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
+    typeText(box, text);
 }
 
 inline void fillAndEnter(const QWidget* form, const char* name, const QString& text)
@@ -92,14 +89,9 @@ inline void enterLine(const QWidget* form, const QString& code, const QString& q
 // The texts of a list, one line per row, cells joined by " | ".
 inline QStringList rows(const QWidget* form, const char* list)
 {
-    const QAbstractItemModel* model = control<QTreeView>(form, list)->model();
     QStringList texts;
-    for (int r = 0; r < model->rowCount(); ++r) {
-        QStringList cells;
-        for (int c = 0; c < model->columnCount(); ++c)
-            cells << model->index(r, c).data().toString();
+    for (const QStringList& cells : shownRows(control<QTreeView>(form, list)))
         texts << cells.join(QStringLiteral(" | "));
-    }
     return texts;
 }
 

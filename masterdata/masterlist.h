@@ -19,6 +19,7 @@
 // editor's history half) goes around the family through fillWhere(), model(),
 // selectedRow() and the editor's box()/text(), never into a copy of it.
 #include "mastertablemodel.h"
+#include "recordgrid.h"
 
 #include <QWidget>
 #include <functional>
@@ -27,7 +28,6 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
-class QTreeView;
 class MasterListPanel;
 
 enum class EditorMode { Add, Modify, View };
@@ -82,7 +82,7 @@ public:
 
     const ListDesign& design() const { return m_design; }
     MasterTableModel* model() const { return m_model; }
-    QTreeView* view() const { return m_view; }
+    RecordGrid* view() const { return m_view; }
     QLineEdit* filterBox() const { return m_filter; }
 
     // The row marked selected, -1 when none.
@@ -121,7 +121,7 @@ private:
 
     ListDesign m_design;
     MasterTableModel* m_model = nullptr;
-    QTreeView* m_view = nullptr;
+    RecordGrid* m_view = nullptr;
     QLineEdit* m_filter = nullptr;
     QLabel* m_hint = nullptr;
     QList<QRadioButton*> m_options;

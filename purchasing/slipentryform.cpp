@@ -3,6 +3,7 @@
 #include "childactivation.h"
 #include "clock.h"
 #include "focushighlight.h"
+#include "inputdialog.h"
 #include "formparts.h"
 #include "messagebox.h"
 #include "module2.h"
@@ -76,6 +77,8 @@ SlipEntryForm::SlipEntryForm(SlipEntryDesign design, QWidget* parent)
                                            {Qt::Key_Escape, [this] { ComRtn_Click(); }}});
     if (hasPayment())
         addKeys({{Qt::Key_F5, [this] { cmdMoney_Click(); }}});
+    if (!m_design.inputDialog.isEmpty())
+        addKeys({{Qt::Key_F7, [this] { changeQuantity(); }}, {Qt::Key_F8, [this] { changePrice(); }}});
     ChildActivation::install(this, [this] { m_lookup->goodsInput()->setFocus(Qt::OtherFocusReason); });
     Form_Load();
 }
@@ -379,6 +382,7 @@ void SlipEntryForm::enterLine()
         m_lines->add({values, TextQty->text(), TextPrice->text()});
     }
     showTotals();
+    payInFull();
     m_lookup->filterBox()->clear();
     TextName->clear();
     TextQty->setText(ZeroMoney);
@@ -390,9 +394,34 @@ void SlipEntryForm::showTotals()
 {
     TextQtys->setText(m_lines->totalQuantity().toMoneyText());
     TextMoneys->setText(m_lines->totalAmount().toMoneyText());
-    // The slip is taken as paid in full until the cash is typed.
+}
+
+void SlipEntryForm::payInFull()
+{
     if (Text3)
         Text3->setText(TextMoneys->text());
+}
+
+void SlipEntryForm::changeQuantity() { changeLine(true); }
+void SlipEntryForm::changePrice() { changeLine(false); }
+
+void SlipEntryForm::changeLine(bool quantity)
+{
+    if (m_lines->isEmpty())
+        return;
+    const std::optional<Amount> value =
+        quantity ? InputDialog::askNumber(this, m_design.inputDialog, QStringLiteral("修改数量"), QStringLiteral("请输入数量："))
+                 : InputDialog::askNumber(this, m_design.inputDialog, QStringLiteral("修改单价"), QStringLiteral("请输入单价："));
+    const int row = selectedLine();
+    // Cancelled, closed or 0: the line stays as it is.
+    if (!value || row < 0)
+        return;
+    EntryLine line = m_lines->line(row);
+    (quantity ? line.quantityText : line.priceText) = value->toMoneyText();
+    // The line's amount without the slip's discount.
+    line.values.amount = Amount::product(quantity ? *value : line.values.quantity, quantity ? line.values.price : *value, 2);
+    m_lines->change(row, line);
+    showTotals();
 }
 
 void SlipEntryForm::Text3_Change()
@@ -443,9 +472,10 @@ void SlipEntryForm::ComDel_Click()
                             QMessageBox::Yes | QMessageBox::No)
                == QMessageBox::Yes) {
         m_lines->remove(row);
+        showTotals();
     }
     // Deleted or not, the cash paid is the total again.
-    showTotals();
+    payInFull();
 }
 
 void SlipEntryForm::ComRtn_Click()
@@ -541,4 +571,5 @@ void SlipEntryForm::clearSlip()
     TextBZ->clear();
     m_lines->clear();
     showTotals();
+    payInFull();
 }

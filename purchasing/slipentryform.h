@@ -53,6 +53,9 @@ struct SlipEntryDesign {
     // with the goods' lines goes beyond it. Empty: no stock check.
     QString noStockMessage;
     QString overStockMessage;
+    // The number dialog through which F7 and F8 change the selected line's
+    // quantity and price; empty: the slip has no such keys.
+    QString inputDialog;
 };
 
 class SlipEntryForm : public QWidget {
@@ -69,6 +72,9 @@ public:
     void FocusGoodsInput();
     void NextSlipNumber();
     void LoadGoods();
+    // F7 and F8.
+    void changeQuantity();
+    void changePrice();
 
 protected:
     explicit SlipEntryForm(SlipEntryDesign design, QWidget* parent = nullptr);
@@ -79,6 +85,8 @@ protected:
     int selectedLine() const;
     // Shows the totals of the lines.
     void showTotals();
+    // Takes the slip as paid in full: the cash paid is the total.
+    void payInFull();
     bool hasPayment() const { return !m_design.payment.settled.isEmpty(); }
 
     void closeEvent(QCloseEvent* event) override;
@@ -113,6 +121,7 @@ private:
     void Text3_Change();
     void Text3_KeyDown();
     void enterLine();
+    void changeLine(bool quantity);
     bool saveSlip();
     void clearSlip();
     void prompt(const QString& text, QWidget* focus);

@@ -1,10 +1,13 @@
 #include "startteskarn.h"
+#include "quickwiring.h"
 #include "search.h"
 
 namespace Teskarn {
 StartupResult start()
 {
-    search::showModeless();
+    search* bar = search::showModeless();
+    QuickPanels::connectBar(bar);
+    QuickPanels::refreshAtStart();
     return {true, 0};
 }
 }

@@ -14,5 +14,6 @@ void State::reset()
     HotKeys::unregisterAll();
     ProgramState::instance().reset();
     PreviousWndProc = nullptr;
+    SlotTarget = {};
 }
 }

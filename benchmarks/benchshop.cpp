@@ -53,8 +53,17 @@ std::unique_ptr<BenchShop> BenchShop::create(const Size& size, QString* error)
         return nullptr;
     }
     auto conn = Mod1::OpenConn();
-    DbStatus written = conn ? conn->transaction([&](DbSession& session) { return shop->addGoods(session); })
-                            : DbStatus(conn.error());
+    if (!conn) {
+        *error = conn.error().text();
+        return nullptr;
+    }
+    // The indexes of a million lines are written at random places: keep them in memory.
+    (void)conn->exec(QStringLiteral("PRAGMA cache_size = -524288"));
+    const DbStatus written = conn->transaction([&](DbSession& session) {
+        if (DbStatus goods = shop->addGoods(session); !goods)
+            return goods;
+        return WriteBenchBooks(session, size.books, shop->m_stocked);
+    });
     if (!written) {
         *error = written.error().text();
         return nullptr;
@@ -89,6 +98,7 @@ DbStatus BenchShop::addGoods(DbSession& session)
         const QString goodsCategory = Categories[category(random)];
         const QString goodsSize = Sizes[size(random)];
         const double cost = price(random, 0.5, 200);
+        const double retail = std::round(cost * 130) / 100;
         const double upper = std::round(cost) + 100;
         const double lower = 5;
         auto added = session.insert(QStringLiteral("商品信息"),
@@ -100,7 +110,7 @@ DbStatus BenchShop::addGoods(DbSession& session)
                                      {QStringLiteral("进价"), cost},
                                      {QStringLiteral("批发价"), std::round(cost * 110) / 100},
                                      {QStringLiteral("会员价"), std::round(cost * 120) / 100},
-                                     {QStringLiteral("零售价"), std::round(cost * 130) / 100},
+                                     {QStringLiteral("零售价"), retail},
                                      {QStringLiteral("库存上限"), upper},
                                      {QStringLiteral("库存下限"), lower},
                                      {QStringLiteral("厂家"), QStringLiteral("%1区%2架").arg(QChar(u'A' + i % 6)).arg(i % 40 + 1)},
@@ -112,6 +122,7 @@ DbStatus BenchShop::addGoods(DbSession& session)
             return added.error();
         if (!stocked[i])
             continue;
+        m_stocked.push_back({number.toUtf8(), name.toUtf8(), goodsSize.toUtf8(), goodsUnit.toUtf8(), goodsCategory.toUtf8(), cost, retail});
         const double quantity = std::uniform_int_distribution<int>(-5, 400)(random) + (i % 7 == 0 ? 0.5 : 0);
         auto stock = session.insert(QStringLiteral("库存"),
                                     {{QStringLiteral("类别"), goodsCategory},

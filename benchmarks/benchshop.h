@@ -1,4 +1,5 @@
 #pragma once
+#include "benchbooks.h"
 #include "dbsession.h"
 
 #include <QString>
@@ -6,13 +7,14 @@
 #include <memory>
 
 // A shop with years of books, written into a temporary AppPath that the
-// benchmarks run against. Each part of the books has a step of its own so
-// later benchmarks add theirs (sales lines, slips) beside the goods.
+// benchmarks run against: its goods and stock, then three years of slips
+// and the people they name.
 class BenchShop {
 public:
     struct Size {
         int goods = 20000;
         int goodsWithStock = 15000;
+        BenchBooksSize books;
     };
 
     // Makes the AppPath (VARNHOLT_HOME and the application state point at it)
@@ -28,5 +30,6 @@ private:
     DbStatus addGoods(DbSession& session);
 
     Size m_size;
+    std::vector<BenchGoods> m_stocked;
     QTemporaryDir m_folder;
 };

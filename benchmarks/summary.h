@@ -13,10 +13,8 @@ public:
     // Colours only on a terminal.
     SummaryReporter();
     void ReportRuns(const std::vector<Run>& reports) override;
+    // Each wait against the goal it was added with (Waits::add).
     void printSummary() const;
-
-    static constexpr double GoalMilliseconds = 50;
-    static constexpr double GoalRatio = 1.5;
 
 private:
     std::map<std::string, double> m_medians; // by name, in milliseconds

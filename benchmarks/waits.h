@@ -3,6 +3,7 @@
 
 #include <chrono>
 #include <functional>
+#include <string>
 
 class QWidget;
 
@@ -12,7 +13,16 @@ class QWidget;
 namespace Waits {
 constexpr int Repetitions = 31;
 
-benchmark::internal::Benchmark* add(const char* name, std::function<void(benchmark::State&)> run);
+// What a wait must stay within: its median, and its database share over
+// plain SQLite running the same statements.
+struct Goal {
+    double milliseconds = 50;
+    double ratio = 1.5;
+};
+
+benchmark::internal::Benchmark* add(const std::string& name, std::function<void(benchmark::State&)> run, Goal goal = {});
+// The goal a wait was added with.
+Goal goalOf(const std::string& name);
 
 // Times one call and hands the time to the state.
 template <typename Work>

@@ -9,18 +9,25 @@ endfunction()
 
 # One Qt Test executable per folder; each test file (tst_*.cpp) among its
 # sources is one CTest test, run by its file name so the classes of a folder
-# run in parallel.
+# run in parallel. An X11 folder brings its own main() and runs each test
+# under an X server of its own, started by the folder's with-xvfb script.
 function(varnholt_test_folder name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "X11" "" "SOURCES;LIBS" ${ARGN})
   set(exe tests_${name})
   add_executable(${exe} ${ARG_SOURCES})
   target_link_libraries(${exe} PRIVATE test_common ${ARG_LIBS})
+  set(launcher)
+  if(ARG_X11)
+    set(launcher ${CMAKE_CURRENT_SOURCE_DIR}/with-xvfb)
+  else()
+    target_link_libraries(${exe} PRIVATE test_main)
+  endif()
   foreach(file ${ARG_SOURCES})
     get_filename_component(case ${file} NAME_WE)
     if(NOT case MATCHES "^tst_")
       continue()
     endif()
-    add_test(NAME ${name}.${case} COMMAND ${exe} ${case})
+    add_test(NAME ${name}.${case} COMMAND ${launcher} $<TARGET_FILE:${exe}> ${case})
     set_tests_properties(${name}.${case} PROPERTIES
       TIMEOUT 120
       ENVIRONMENT "QT_QPA_PLATFORM=offscreen;VARNHOLT_DRY_RUN=1")

@@ -18,6 +18,7 @@ public:
     static void setNextAnswer(const QString& path);
     static int pendingAnswers();
     static QStringList captionsShown();
+    static QStringList filtersShown();
     static void clear();
     static void setUnqueuedAction(std::function<void(const QString& caption)> action);
 };

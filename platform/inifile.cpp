@@ -5,16 +5,28 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QStandardPaths>
+#include <QStringDecoder>
 #include <QStringList>
 
 namespace {
+// Files are written in UTF-8; one that is not valid UTF-8 comes from the
+// old program and is in its code page, GBK.
+QString decode(const QByteArray& bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8.decode(bytes);
+    if (!utf8.hasError())
+        return text;
+    QStringDecoder gbk("GBK");
+    return gbk.decode(bytes);
+}
+
 QStringList readLines(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    QString text = QString::fromUtf8(file.readAll());
+    QString text = decode(file.readAll());
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QStringList lines = text.split(QLatin1Char('\n'));
     if (!lines.isEmpty() && lines.last().isEmpty())
@@ -102,12 +114,17 @@ bool IniFile::write(const QString& section, const QString& key, const QString& v
     return file.commit();
 }
 
-QString UserSettings::filePath(const QString& application)
+QString UserSettings::folder()
 {
     QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
     if (config.isEmpty())
         config = QDir::homePath() + QStringLiteral("/.config");
-    return config + QLatin1Char('/') + Program::name() + QLatin1Char('/') + application + QStringLiteral(".ini");
+    return config + QLatin1Char('/') + Program::name();
+}
+
+QString UserSettings::filePath(const QString& application)
+{
+    return folder() + QLatin1Char('/') + application + QStringLiteral(".ini");
 }
 
 QString UserSettings::get(const QString& application, const QString& section, const QString& key,

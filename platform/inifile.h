@@ -3,8 +3,10 @@
 
 // An INI file with the semantics of the old private-profile calls: a missing
 // file, section or key reads ""; section and key names ignore case; values are
-// stored as given, without escaping; writing creates the folder, the file and
-// the section when they are missing.
+// stored as given, without escaping, and read whole without their outer
+// blanks; writing creates the folder, the file and the section when they are
+// missing, and keeps every other line. A file that is not UTF-8 is read as
+// GBK; a write stores the whole file in UTF-8.
 class IniFile {
 public:
     explicit IniFile(QString path);
@@ -24,4 +26,6 @@ QString get(const QString& application, const QString& section, const QString& k
             const QString& defaultValue = {});
 bool save(const QString& application, const QString& section, const QString& key, const QString& value);
 QString filePath(const QString& application);
+// The running program's folder of its own settings: $XDG_CONFIG_HOME/<program>.
+QString folder();
 }

@@ -7,3 +7,10 @@ namespace Program {
 QString name();
 void setName(const QString& name);
 }
+
+// What a program's start-up tells main(): go on into the event loop, or end
+// now with a code.
+struct StartupResult {
+    bool runEventLoop = false;
+    int exitCode = 0;
+};

@@ -1,5 +1,4 @@
 #include "appstate.h"
-#include "instancelock.h"
 
 AppState& AppState::instance()
 {
@@ -11,13 +10,9 @@ bool AppState::isAdministrator() const { return currentOperator == QStringLitera
 
 QString AppState::databasePath() const { return appPath + QStringLiteral("/db_kcgl.mdb"); }
 
-QWidget* AppState::openForm(const QString& name) const
-{
-    const auto it = m_forms.constFind(name);
-    return it == m_forms.constEnd() ? nullptr : it.value().data();
-}
+QWidget* AppState::openForm(const QString& name) const { return ProgramState::instance().openForm(name); }
 
-void AppState::registerForm(const QString& name, QWidget* form) { m_forms.insert(name, form); }
+void AppState::registerForm(const QString& name, QWidget* form) { ProgramState::instance().registerForm(name, form); }
 
 void AppState::reset()
 {
@@ -25,7 +20,6 @@ void AppState::reset()
     currentOperator.clear();
     slipMode.clear();
     backupTrigger = {};
-    instanceLock.reset();
     trayForm = nullptr;
-    m_forms.clear();
+    ProgramState::instance().reset();
 }

@@ -1,12 +1,11 @@
 #pragma once
-#include <QHash>
+#include "programstate.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <memory>
-
-class InstanceLock;
 
 // When the tray starts the timed backup: the hour and minute it waits for and
 // whether it still waits in this run.
@@ -25,7 +24,8 @@ public:
     QString currentOperator;
     QString slipMode;
     BackupTrigger backupTrigger;
-    std::unique_ptr<InstanceLock> instanceLock;
+    // The lock and the form registry are the shared ProgramState's.
+    std::unique_ptr<InstanceLock>& instanceLock = ProgramState::instance().instanceLock;
     QPointer<QObject> trayForm;
 
     bool isAdministrator() const;
@@ -36,9 +36,6 @@ public:
     void registerForm(const QString& name, QWidget* form);
 
     void reset();
-
-private:
-    QHash<QString, QPointer<QWidget>> m_forms;
 };
 
 inline AppState& appState() { return AppState::instance(); }

@@ -4,11 +4,8 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPushButton>
-#include <QScreen>
-#include <QWindow>
 
 namespace {
 bool isEnterKey(const QEvent* event)
@@ -36,40 +33,6 @@ QString textOf(const QWidget* box)
         return combo->currentText();
     const QVariant text = box->property("text");
     return text.isValid() ? text.toString() : box->property("plainText").toString();
-}
-}
-
-namespace DialogRules {
-void CenterForm(QWidget* form)
-{
-    if (!form || !form->isWindow())
-        return;
-    // Before the first show the size is still the one the show would give.
-    if (!form->testAttribute(Qt::WA_Resized))
-        form->adjustSize();
-    QScreen* screen = form->screen() ? form->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect area = screen->geometry();
-    const QSize size = form->frameGeometry().size();
-    form->move(area.x() + (area.width() - size.width()) / 2, area.y() + (area.height() - size.height()) / 2);
-}
-
-void SetTopmost(QWidget* form, bool on)
-{
-    if (!form || !form->isWindow())
-        return;
-    QWindow* window = form->windowHandle();
-    if (form->isVisible() && window) {
-        // Changing the widget's flags would hide the window and end its exec():
-        // tell the window system only, and keep the widget's record in step.
-        form->overrideWindowFlags(form->windowFlags().setFlag(Qt::WindowStaysOnTopHint, on));
-        window->setFlag(Qt::WindowStaysOnTopHint, on);
-        if (on)
-            window->raise();
-    } else {
-        form->setWindowFlag(Qt::WindowStaysOnTopHint, on);
-    }
 }
 }
 

@@ -1,19 +1,11 @@
 #pragma once
+#include "windowrules.h"
+
 #include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
 #include <functional>
-
-// The placing and stacking rules the dialogs share.
-namespace DialogRules {
-// Places a window in the middle of its screen.
-void CenterForm(QWidget* form);
-// Keeps a window above every other window, or takes that away. A shown dialog
-// stays shown (and its exec() goes on); a form that is not a window of its own
-// is left alone.
-void SetTopmost(QWidget* form, bool on);
-}
 
 // Enter in a box moves the focus to the next box of a fixed order; Enter in
 // the last box runs the form's main action. The Enter key is used up either

@@ -9,6 +9,7 @@
 #include "messagebox.h"
 #include "paths.h"
 #include "program.h"
+#include "teskarnstate.h"
 #include "usbserial.h"
 
 #include <QApplication>
@@ -71,11 +72,15 @@ void VarnholtTestCase::init()
     qputenv("no_proxy", "*");
     qputenv("NO_PROXY", "*");
 
-    Program::setName(QStringLiteral("Varnholt"));
-    AppState::instance().reset();
-    AppState::instance().appPath = appPath();
-    Paths::setDeliveredDir(QStringLiteral(VARNHOLT_SHARE_DIR));
-    QVERIFY(Paths::prepareAppPath(appPath(), QStringLiteral(VARNHOLT_SHARE_DIR), {QStringLiteral("db_kcgl.mdb")}));
+    resetProgramState();
+    if (m_program == TestedProgram::Varnholt) {
+        Program::setName(QStringLiteral("Varnholt"));
+        AppState::instance().appPath = appPath();
+        Paths::setDeliveredDir(QStringLiteral(VARNHOLT_SHARE_DIR));
+        QVERIFY(Paths::prepareAppPath(appPath(), QStringLiteral(VARNHOLT_SHARE_DIR), {QStringLiteral("db_kcgl.mdb")}));
+    } else {
+        Program::setName(QStringLiteral("Teskarn"));
+    }
 
     MessageBox::setScripted(true);
     MessageBox::clear();
@@ -97,12 +102,20 @@ void VarnholtTestCase::init()
     NetworkWait::setStep(50);
 }
 
+void VarnholtTestCase::resetProgramState()
+{
+    if (m_program == TestedProgram::Varnholt)
+        AppState::instance().reset();
+    else
+        Teskarn::State::instance().reset();
+}
+
 void VarnholtTestCase::cleanup()
 {
     closeAllWindows();
     const bool connectionLeftOpen = Database::isOpen();
     Database::setFailureHook({});
-    AppState::instance().reset();
+    resetProgramState();
     const int boxesLeft = MessageBox::pendingAnswers();
     const int dialogsLeft = FileDialogs::pendingAnswers();
     MessageBox::clear();

@@ -11,6 +11,9 @@ namespace TestRegistry {
 using Factory = std::function<std::unique_ptr<QObject>()>;
 std::map<std::string, Factory>& cases();
 std::string caseName(const char* file);
+// Makes the application and runs the case named by the first argument, or
+// every case; the rest of the arguments go to Qt Test.
+int run(int argc, char** argv);
 
 template <typename T>
 struct Registrar {

@@ -2,6 +2,7 @@
 // Driving the master lists and editors as a user does.
 #include "dbsession.h"
 #include "itemviews.h"
+#include "typing.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -30,18 +31,6 @@ inline void whenModal(std::function<void(QDialog*)> act)
         if (dialog->isVisible())
             dialog->reject();
     });
-}
-
-// Types a text as keystrokes; characters outside Latin-1 arrive as key
-// events carrying their text, as an input method delivers them.
-inline void typeText(QWidget* box, const QString& text)
-{
-    for (const QChar c : text) {
-        if (c.unicode() < 0x80)
-            QTest::keyClick(box, c.toLatin1());
-        else
-            QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
 }
 
 template <typename T>

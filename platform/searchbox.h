@@ -4,8 +4,9 @@
 class QLineEdit;
 class QRadioButton;
 
-// The main window's web search box: a text and the choice of one of four
-// search services, opened in the default browser.
+// The web search box of the shop program's main window and of the
+// assistant's search bar: a text and the choice of one of four search
+// services, opened in the default browser.
 class SearchBox : public QWidget {
     Q_OBJECT
 public:

@@ -1,0 +1,18 @@
+#include "teskarnstate.h"
+#include "hotkeys.h"
+#include "programstate.h"
+
+namespace Teskarn {
+State& State::instance()
+{
+    static State state;
+    return state;
+}
+
+void State::reset()
+{
+    HotKeys::unregisterAll();
+    ProgramState::instance().reset();
+    PreviousWndProc = nullptr;
+}
+}

@@ -1,0 +1,95 @@
+#include "barplace.h"
+#include "fixture.h"
+
+using namespace Teskarn::BarPlace;
+
+namespace {
+// A 1920 x 1080-pixel screen and a 3000 x 450-twip (200 x 30-pixel) bar.
+const QSizeF screenTwips(28800, 16200);
+const QSizeF bar(3000, 450);
+
+QRect windowAt(double top, double left) { return QRect(pixels({top, left}), QSize(200, 30)); }
+}
+
+class TestBarPlace : public VarnholtTestCase {
+    Q_OBJECT
+public:
+    TestBarPlace()
+        : VarnholtTestCase(TestedProgram::Teskarn)
+    {
+    }
+
+private slots:
+    void defaultIsBottomRightAboveTheTaskbar()
+    {
+        QCOMPARE(defaultPosition(QRect(0, 0, 1920, 1080), 450, bar), (Position{15300, 25790}));
+        QCOMPARE(defaultPosition(QRect(0, 0, 1920, 1080), 0, bar), (Position{15750, 25790}));
+    }
+
+    void edgeHiding_data()
+    {
+        QTest::addColumn<double>("top");
+        QTest::addColumn<double>("left");
+        QTest::addColumn<QString>("cursorAt"); // inside, outside, or the window's bottom or left border
+        QTest::addColumn<double>("newTop");
+        QTest::addColumn<double>("newLeft");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("out: top 3 px hides up") << 45.0 << 15000.0 << "outside" << -410.0 << 15000.0 << false;
+        QTest::newRow("out: left 2 px hides left") << 150.0 << 30.0 << "outside" << 150.0 << -2960.0 << false;
+        QTest::newRow("out: top and left, top wins") << 45.0 << 30.0 << "outside" << -410.0 << 30.0 << false;
+        QTest::newRow("out: right edge hides right") << 7500.0 << 25800.0 << "outside" << 7500.0 << 28760.0 << false;
+        QTest::newRow("out: 5 twips off the right") << 7500.0 << 25795.0 << "outside" << 7500.0 << 25795.0 << false;
+        QTest::newRow("out: hidden stays hidden") << -410.0 << 15000.0 << "outside" << -410.0 << 15000.0 << false;
+        QTest::newRow("out: mid-screen") << 7500.0 << 15000.0 << "outside" << 7500.0 << 15000.0 << false;
+        QTest::newRow("in: back from the top") << -410.0 << 15000.0 << "inside" << -10.0 << 15000.0 << true;
+        QTest::newRow("in: back from the left") << 7500.0 << -2960.0 << "inside" << 7500.0 << -10.0 << true;
+        QTest::newRow("in: back from the right") << 7500.0 << 28760.0 << "inside" << 7500.0 << 25810.0 << true;
+        QTest::newRow("in: on screen") << 7500.0 << 100.0 << "inside" << 7500.0 << 100.0 << false;
+        QTest::newRow("bottom border is outside") << -410.0 << 15000.0 << "bottom border" << -410.0 << 15000.0 << false;
+        QTest::newRow("left border is outside") << 7500.0 << -2960.0 << "left border" << 7500.0 << -2960.0 << false;
+    }
+    void edgeHiding()
+    {
+        QFETCH(double, top);
+        QFETCH(double, left);
+        QFETCH(QString, cursorAt);
+        QFETCH(double, newTop);
+        QFETCH(double, newLeft);
+        QFETCH(bool, shown);
+        const QRect window = windowAt(top, left);
+        QPoint cursor = window.center();
+        if (cursorAt == QStringLiteral("outside"))
+            cursor = QPoint(960, 540) + (window.contains(QPoint(960, 540)) ? QPoint(0, 100) : QPoint());
+        else if (cursorAt == QStringLiteral("bottom border"))
+            cursor.setY(window.y() + window.height());
+        else if (cursorAt == QStringLiteral("left border"))
+            cursor.setX(window.x());
+        const EdgeStep step = edgeAutoHide(screenTwips, {top, left}, bar, window, cursor);
+        QCOMPARE(step.position, (Position{newTop, newLeft}));
+        QCOMPARE(step.show, shown);
+    }
+
+    void placeMustLeaveAPixelOnAScreen_data()
+    {
+        QTest::addColumn<double>("top");
+        QTest::addColumn<double>("left");
+        QTest::addColumn<bool>("reachable");
+        QTest::newRow("hidden at the top") << -410.0 << 15000.0 << true;
+        QTest::newRow("hidden at the right") << 7500.0 << 28760.0 << true;
+        QTest::newRow("on the second screen") << 7500.0 << 30000.0 << true;
+        QTest::newRow("above every screen") << -600.0 << 15000.0 << false;
+        QTest::newRow("beyond the second screen") << 7500.0 << 48000.0 << false;
+        QTest::newRow("below the second screen") << 15900.0 << 30000.0 << false;
+    }
+    void placeMustLeaveAPixelOnAScreen()
+    {
+        QFETCH(double, top);
+        QFETCH(double, left);
+        QFETCH(bool, reachable);
+        const QList<QRect> screens{QRect(0, 0, 1920, 1080), QRect(1920, 0, 1280, 1024)};
+        QCOMPARE(isReachable({top, left}, bar, screens), reachable);
+    }
+};
+
+VARNHOLT_TEST(TestBarPlace)
+#include "tst_barplace.moc"

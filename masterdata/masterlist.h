@@ -1,23 +1,28 @@
 #pragma once
 // The master list and editor family. Every master table (goods, categories,
 // units, suppliers, customers, salesmen) is kept through one MasterListPanel
-// and one MasterEditor, each built from a design; a member writes designs:
+// and one MasterEditor, each built from a design; a member writes designs,
+// in designated initializers that read like the tables of its form:
 //
-//   - its list form is a plain QWidget holding one MasterListPanel (two for
-//     categories and units) made from a ListDesign: the table and statement, the
-//     columns (header, width in twips, alignment, format; the first column is
-//     the record's number), the filter options with their config.ini sections
-//     (a single option is a fixed column without buttons), whether the list
-//     fills at once, the delete question and statements, the control names;
+//   - its list form is a MasterListForm (masterlistform.h) holding one
+//     MasterListPanel per ListDesign (two for categories and units): the
+//     table and statement, the columns (header, the statement's column, width
+//     in twips, alignment, format), the filter options with their config.ini
+//     sections (a single option is a fixed column without buttons), whether
+//     the list fills at once, the delete question and the tables deleted with
+//     the record, the control names;
 //   - its editor is a MasterEditor subclass that hands over an EditorDesign
-//     (mastereditor.h): number scheme, boxes with label, column, rule, kind and
-//     list column, the search-code boxes, the caption of the view mode, hooks
-//     that refuse a save or write more in its transaction;
+//     (mastereditor.h): number scheme, boxes with label, column, rule and
+//     kind, the search-code boxes, the caption of the view mode, hooks that
+//     refuse a save or write more in its transaction. A box writes back the
+//     list column that shows its table column;
 //   - ListDesign::openEditor ties them: showModally<frmXxx1>().
 //
 // What a member adds of its own (buttons that fill the list another way, an
 // editor's history half) goes around the family through fillWhere(), model(),
-// selectedRow() and the editor's box()/text(), never into a copy of it.
+// selectedRow() and the editor's box()/text(), never into a copy of it. The
+// statements a member needs beyond its design are store functions of
+// masterdata (customers.h, shopdetails.h, saleslines.h), never text in a form.
 #include "mastertablemodel.h"
 
 #include <QWidget>
@@ -33,11 +38,11 @@ class MasterListPanel;
 enum class EditorMode { Add, Modify, View };
 
 struct FilterOption {
-    QString objectName; // "Option1"
-    QString caption;    // "按拼音码"
-    QString column;     // the searched column
-    QString hint;       // "输入拼音码筛选"
-    QString iniSection; // "option9"; empty when the choice is not kept
+    QString objectName = {}; // "Option1"
+    QString caption = {}; // "按拼音码"
+    QString column = {}; // the searched column
+    QString hint = {}; // "输入拼音码筛选"
+    QString iniSection = {}; // "option9"; empty when the choice is not kept
 };
 
 // Object names of the panel's controls; the defaults are those of most lists.
@@ -45,8 +50,8 @@ struct ListNames {
     QString list = QStringLiteral("ListView1");
     QString filterBox = QStringLiteral("TextName");
     QString hintLabel = QStringLiteral("Label2");
-    QString buttonFrame;
-    QString optionFrame;
+    QString buttonFrame = {};
+    QString optionFrame = {};
     QString add = QStringLiteral("ComAdd");
     QString modify = QStringLiteral("ComMod");
     QString remove = QStringLiteral("ComDel");
@@ -57,21 +62,21 @@ struct ListNames {
 using EditorOpener = std::function<void(MasterListPanel&, EditorMode)>;
 
 struct ListDesign {
-    QString table;
+    QString table = {};
     QString numberColumn = QStringLiteral("编号");
-    QString select;                 // the statement without its filter; empty: every column of the table
-    QList<ListColumn> columns;
-    QList<FilterOption> filters;    // the first is chosen at design time
+    QString select = {}; // the statement without its filter; empty: every column of the table
+    QList<ListColumn> columns = {};
+    QList<FilterOption> filters = {}; // the first is chosen at design time
     QString iniKey = QStringLiteral("name");
     bool fillOnOpen = true;
     bool emptyFilterClears = false; // an empty filter box empties the list without a query
     QString deleteQuestion = QStringLiteral("确认删除[%1]吗?");
-    QStringList alsoDeleteFrom;     // tables whose rows of the number go with the record
+    QStringList alsoDeleteFrom = {}; // tables whose rows of the number go with the record
     bool deleteForAdministratorOnly = false;
-    bool doubleClickViews = false;  // a double-click views instead of modifying
+    bool doubleClickViews = false; // a double-click views instead of modifying
     bool buttonsBelowFilter = false; // hint, filter box, buttons, list; else the buttons on top
-    ListNames names;
-    EditorOpener openEditor;
+    ListNames names = {};
+    EditorOpener openEditor = {};
 };
 
 // A filtered master list with its add, modify, delete and return buttons.
@@ -87,6 +92,8 @@ public:
 
     // The row marked selected, -1 when none.
     int selectedRow() const;
+    // The record's number as stored (the list shows it trimmed).
+    QVariant storedNumber(int row) const;
     void selectRow(int row);
 
     // Refills the list from the design's statement, narrowed by a condition

@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QLabel>
+#include <QPushButton>
 #include <QTest>
 
 // Drives the quick panels and their settings forms as a user does.
@@ -43,5 +44,10 @@ template <class Control>
 Control* control(QWidget* form, const QString& name)
 {
     return form->findChild<Control*>(name);
+}
+
+inline void click(QWidget* form, const QString& button)
+{
+    QTest::mouseClick(control<QPushButton>(form, button), Qt::LeftButton);
 }
 }

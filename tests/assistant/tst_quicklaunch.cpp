@@ -7,10 +7,7 @@
 #include "quickdrive.h"
 #include "startteskarn.h"
 
-#include <QDir>
-#include <QGuiApplication>
 #include <QPointer>
-#include <QScreen>
 
 using namespace QuickDrive;
 using Teskarn::UrlS;

@@ -11,7 +11,6 @@
 
 #include <QDir>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 
 using namespace QuickDrive;
@@ -21,8 +20,6 @@ namespace Forms = Teskarn::Forms;
 
 namespace {
 QLineEdit* targetBox(QWidget* form, int slot) { return control<QLineEdit>(form, QStringLiteral("txtText%1").arg(slot)); }
-
-void click(QWidget* form, const QString& button) { QTest::mouseClick(control<QPushButton>(form, button), Qt::LeftButton); }
 
 QString softValue(int slot) { return Teskarn::ReadConfigValue(QStringLiteral("soft%1").arg(slot), QStringLiteral("soft")); }
 }
@@ -82,7 +79,7 @@ private slots:
 
     void saveWritesAsTypedReportsRefreshesAndCloses()
     {
-        QPointer<kuaijie> form = Forms::showModeless<kuaijie>();
+        kuaijie* form = Forms::showModeless<kuaijie>();
         typeText(targetBox(form, 3), QStringLiteral("  a  "));
         typeText(targetBox(form, 8), QStringLiteral("https://example.com/8"));
         MessageBox::setNextAnswer(QMessageBox::Ok);

@@ -1,10 +1,12 @@
 #include "startteskarn.h"
+#include "JieTu.h"
 #include "search.h"
 
 namespace Teskarn {
 StartupResult start()
 {
-    search::showModeless();
+    search* bar = search::showModeless();
+    QObject::connect(bar, &search::screenshotRequested, bar, &JieTu::showModeless);
     return {true, 0};
 }
 }

@@ -28,7 +28,6 @@ const QString formName = QStringLiteral("JieTu");
 const QColor outlineBlue(0x1e, 0x63, 0xb4);
 constexpr int toolbarHeight = 30;
 constexpr int buttonStep = ScreenshotPictures::buttonSize + 6;
-constexpr int firstButtonLeft = 102;
 
 const QSize handleSize(ScreenshotPictures::handleSize, ScreenshotPictures::handleSize);
 
@@ -149,17 +148,20 @@ JieTu::JieTu(QScreen* screen)
     m_picture1->setCursor(Qt::ArrowCursor);
     m_picture1->setMouseTracking(true);
     m_picture1->installEventFilter(this);
-    m_picture1->setFixedSize(firstButtonLeft + int(m_image2.size()) * buttonStep, toolbarHeight);
+    // The colour box fits the widest colour; the buttons follow it.
     QFrame* shape2 = outline(m_picture1, QStringLiteral("Shape2"), QColor(0xa0, 0xa0, 0xa0));
-    shape2->setGeometry(3, 3, 92, toolbarHeight - 6);
     m_lblInfo = label(m_picture1, QStringLiteral("lblInfo"));
+    const int infoWidth = m_lblInfo->fontMetrics().horizontalAdvance(QStringLiteral("(255,255,255)")) + 10;
+    shape2->setGeometry(3, 3, infoWidth, toolbarHeight - 6);
     m_lblInfo->setAlignment(Qt::AlignCenter);
     m_lblInfo->setGeometry(shape2->geometry().adjusted(1, 1, -1, -1));
     m_lblInfo->setAttribute(Qt::WA_TransparentForMouseEvents);
     auto* line1 = new QFrame(m_picture1);
     line1->setObjectName(QStringLiteral("Line1"));
     line1->setFrameStyle(QFrame::VLine | QFrame::Sunken);
-    line1->setGeometry(97, 3, 3, toolbarHeight - 6);
+    line1->setGeometry(shape2->geometry().right() + 3, 3, 3, toolbarHeight - 6);
+    const int firstButtonLeft = line1->geometry().right() + 3;
+    m_picture1->setFixedSize(firstButtonLeft + int(m_image2.size()) * buttonStep, toolbarHeight);
     for (std::size_t i = 0; i < m_image2.size(); ++i) {
         const QRect frame(firstButtonLeft + int(i) * buttonStep, 2, buttonStep - 2, toolbarHeight - 4);
         m_shape3[i] = outline(m_picture1, QStringLiteral("Shape3_%1").arg(i), outlineBlue);

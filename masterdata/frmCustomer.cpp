@@ -5,62 +5,55 @@
 #include "exporttoexcel.h"
 #include "formparts.h"
 #include "frmCustomer1.h"
-#include "module2.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
-#include <QVBoxLayout>
+
+ListDesign customerListDesign()
+{
+    return {
+        .table = "客户",
+        .columns = {
+            {.header = "编号", .column = "编号", .widthTwips = 1100},
+            {.header = "积分", .column = "积分", .widthTwips = 1000, .format = CellFormat::Whole},
+            {.header = "名称", .column = "名称", .widthTwips = 1500},
+            {.header = "电话", .column = "电话", .widthTwips = 1500},
+            {.header = "传真", .column = "传真", .widthTwips = 1200},
+            {.header = "地址", .column = "地址", .widthTwips = 1500},
+            {.header = "联系人", .column = "联系人", .widthTwips = 0},
+            {.header = "QQ号码", .column = "QQ号码", .widthTwips = 1200},
+            {.header = "开户银行", .column = "开户银行", .widthTwips = 0},
+            {.header = "银行帐号", .column = "帐号", .widthTwips = 0},
+            {.header = "备注", .column = "备注", .widthTwips = 2000},
+            {.header = "维护日期", .column = "维护日期", .widthTwips = 1440},
+            {.header = "拼音码", .column = "拼音码", .widthTwips = 1000},
+            {.header = "五笔码", .column = "五笔码", .widthTwips = 1000},
+        },
+        .filters = {
+            {.objectName = "Option5", .caption = "按拼音码", .column = "拼音码", .hint = "输入拼音码筛选", .iniSection = "option5"},
+            {.objectName = "Option6", .caption = "按五笔码", .column = "五笔码", .hint = "输入五笔码筛选", .iniSection = "option6"},
+            {.objectName = "Option7", .caption = "按编号码", .column = "编号", .hint = "输入编号码筛选", .iniSection = "option7"},
+            {.objectName = "Option8", .caption = "按电话号", .column = "电话", .hint = "输入电话号筛选", .iniSection = "option8"},
+        },
+        .iniKey = "nameC",
+        .fillOnOpen = false,
+        .emptyFilterClears = true,
+        .deleteForAdministratorOnly = true,
+        .doubleClickViews = true,
+        .openEditor = showModally<frmCustomer1>(),
+    };
+}
 
 namespace {
 // Headers 1 to 13 head the export; the 14th column is exported without one.
 constexpr int ExportedHeaders = 13;
 
-ListDesign customerListDesign()
-{
-    ListDesign design;
-    design.table = QStringLiteral("客户");
-    auto column = [](const char* header, const char* column, int width, CellFormat format = CellFormat::Text) {
-        return ListColumn{QString::fromUtf8(header), QString::fromUtf8(column), width, Qt::AlignLeft, format};
-    };
-    design.columns = {
-        column("编号", "编号", 1100),       column("积分", "积分", 1000, CellFormat::Whole),
-        column("名称", "名称", 1500),       column("电话", "电话", 1500),
-        column("传真", "传真", 1200),       column("地址", "地址", 1500),
-        column("联系人", "联系人", 0),      column("QQ号码", "QQ号码", 1200),
-        column("开户银行", "开户银行", 0),  column("银行帐号", "帐号", 0),
-        column("备注", "备注", 2000),       column("维护日期", "维护日期", 1440),
-        column("拼音码", "拼音码", 1000),   column("五笔码", "五笔码", 1000),
-    };
-    auto option = [](const char* name, const char* caption, const char* column, const char* hint, const char* section) {
-        return FilterOption{QString::fromLatin1(name), QString::fromUtf8(caption), QString::fromUtf8(column),
-                            QString::fromUtf8(hint), QString::fromLatin1(section)};
-    };
-    design.filters = {
-        option("Option5", "按拼音码", "拼音码", "输入拼音码筛选", "option5"),
-        option("Option6", "按五笔码", "五笔码", "输入五笔码筛选", "option6"),
-        option("Option7", "按编号码", "编号", "输入编号码筛选", "option7"),
-        option("Option8", "按电话号", "电话", "输入电话号筛选", "option8"),
-    };
-    design.iniKey = QStringLiteral("nameC");
-    design.fillOnOpen = false;
-    design.emptyFilterClears = true;
-    design.deleteForAdministratorOnly = true;
-    design.doubleClickViews = true;
-    design.openEditor = showModally<frmCustomer1>();
-    return design;
-}
-
 CustomerFilter dueToday() { return Customers::dueOn(Clock::now().date()); }
 }
 
 frmCustomer::frmCustomer(QWidget* parent)
-    : QWidget(parent)
+    : MasterListForm("frmCustomer", "会员客户资料(双击表格可以详细信息)", {customerListDesign()}, parent)
 {
-    setObjectName(QStringLiteral("frmCustomer"));
-    setWindowTitle(QStringLiteral("会员客户资料(双击表格可以详细信息)"));
-    setAttribute(Qt::WA_DeleteOnClose);
-
-    auto* layout = new QVBoxLayout(this);
     auto* fills = new QHBoxLayout;
     auto* all = FormParts::button(this, QStringLiteral("ComAll"), QStringLiteral("显示全部"));
     auto* exportAll = FormParts::button(this, QStringLiteral("ComExcel"), QStringLiteral("导出"));
@@ -73,9 +66,7 @@ frmCustomer::frmCustomer(QWidget* parent)
     fills->addWidget(due);
     fills->addWidget(exportDue);
     fills->addStretch();
-    layout->addLayout(fills);
-    m_list = new MasterListPanel(customerListDesign(), this);
-    layout->addWidget(m_list, 1);
+    addTopRow(fills);
 
     const bool administrator = appState().isAdministrator();
     exportAll->setEnabled(administrator);
@@ -84,14 +75,13 @@ frmCustomer::frmCustomer(QWidget* parent)
     connect(due, &QPushButton::clicked, this, &frmCustomer::ComTime_Click);
     connect(exportAll, &QPushButton::clicked, this, &frmCustomer::ComExcel_Click);
     connect(exportDue, &QPushButton::clicked, this, &frmCustomer::ComExcel2_Click);
-    connect(m_list, &MasterListPanel::returnRequested, this, [this] { Module2::UnloadForm(this); });
 }
 
-void frmCustomer::ComAll_Click() { m_list->fillWhere(); }
+void frmCustomer::ComAll_Click() { list()->fillWhere(); }
 void frmCustomer::ComTime_Click()
 {
     const CustomerFilter due = dueToday();
-    m_list->fillWhere(due.condition, due.values);
+    list()->fillWhere(due.condition, due.values);
 }
 void frmCustomer::ComExcel_Click() { exportCustomers({}); }
 void frmCustomer::ComExcel2_Click() { exportCustomers(dueToday()); }
@@ -103,7 +93,7 @@ void frmCustomer::exportCustomers(const CustomerFilter& filter)
     ExcelExport request;
     request.templateName = QStringLiteral("data.xls");
     request.clearRanges = {QStringLiteral("a1:m65536")};
-    const QList<ListColumn>& columns = m_list->design().columns;
+    const QList<ListColumn>& columns = list()->design().columns;
     for (int c = 0; c < ExportedHeaders && c < columns.size(); ++c)
         request.headers << columns[c].header;
     if (const auto rows = Database::read([&filter](DbSession& s) { return Customers::read(s, filter); }))

@@ -1,18 +1,15 @@
 #pragma once
-#include <QWidget>
+#include "masterlistform.h"
 
-class MasterListPanel;
 struct CustomerFilter;
 
 // The member customers: an empty list filled on demand (all, due for a
 // maintenance visit, or filtered on one of four columns); deleting and the
 // two exports are the administrator's.
-class frmCustomer : public QWidget {
+class frmCustomer : public MasterListForm {
     Q_OBJECT
 public:
     explicit frmCustomer(QWidget* parent = nullptr);
-
-    MasterListPanel* list() const { return m_list; }
 
 public slots:
     void ComAll_Click();
@@ -22,6 +19,7 @@ public slots:
 
 private:
     void exportCustomers(const CustomerFilter& filter);
-
-    MasterListPanel* m_list = nullptr;
 };
+
+// The customer list: every column of 客户, filled on demand.
+ListDesign customerListDesign();

@@ -69,50 +69,36 @@ DbResult<std::optional<Refusal>> refuseTakenName(DbSession& session, const Maste
 
 EditorDesign customerEditorDesign()
 {
-    EditorDesign design;
-    design.number = NumberSchemes::Customers;
-    auto field = [](const char* name, const char* label, const char* column, FieldRule rule, int listColumn) {
-        return EditorField{QString::fromLatin1(name), QString::fromUtf8(label), QString::fromUtf8(column),
-                           QString::fromUtf8(column), rule, listColumn};
+    using enum FieldRule;
+    return {
+        .number = NumberSchemes::Customers,
+        .fields = {
+            {.objectName = "Text1", .label = "编    号", .column = "编号", .rule = Required},
+            // The list's copy of the points may be older than the points sales have added since.
+            {.objectName = "Text18", .label = "会员积分：", .column = "积分", .rule = Untested, .kind = FieldKind::Whole,
+             .enterChain = false, .sameRow = true, .labelName = "Label16", .writtenWhenEdited = true},
+            {.objectName = "Text2", .label = "名    称", .column = "名称", .rule = Required},
+            {.objectName = "Text3", .label = "电    话", .column = "电话"},
+            {.objectName = "Text4", .label = "传    真", .column = "传真"},
+            {.objectName = "Text5", .label = "地    址", .column = "地址"},
+            {.objectName = "Text6", .label = "联 系 人", .column = "联系人"},
+            {.objectName = "Text7", .label = "QQ 号 码", .column = "QQ号码", .enterChain = false, .sameRow = true},
+            {.objectName = "Text8", .label = "开户银行", .column = "开户银行"},
+            {.objectName = "Text9", .label = "帐    号", .column = "帐号"},
+            {.objectName = "Text10", .label = "备    注", .column = "备注", .kind = FieldKind::MultiLine},
+            // A stored date that is empty or no date stays as it is unless one is chosen.
+            {.objectName = "DTPicker1", .label = "下 次 回 访 或 维 护 日 期 ：", .column = "维护日期", .rule = Untested,
+             .kind = FieldKind::Date, .enterChain = false, .writtenWhenEdited = true},
+            {.objectName = "Text11", .label = "拼 音 码", .column = "拼音码", .rule = Required},
+            {.objectName = "Text12", .label = "五 笔 码", .column = "五笔码", .rule = Required, .sameRow = true},
+        },
+        .caption = "会员客户记录（部分内容查看需管理员权限）",
+        .viewCaption = "客户信息及消费记录",
+        .nameField = "Text2",
+        .pinyinField = "Text11",
+        .wubiField = "Text12",
+        .refuseSave = refuseTakenName,
     };
-    design.fields = {
-        field("Text1", "编    号", "编号", FieldRule::Required, 0),
-        field("Text18", "会员积分：", "积分", FieldRule::Untested, 1),
-        field("Text2", "名    称", "名称", FieldRule::Required, 2),
-        field("Text3", "电    话", "电话", FieldRule::Optional, 3),
-        field("Text4", "传    真", "传真", FieldRule::Optional, 4),
-        field("Text5", "地    址", "地址", FieldRule::Optional, 5),
-        field("Text6", "联 系 人", "联系人", FieldRule::Optional, 6),
-        field("Text7", "QQ 号 码", "QQ号码", FieldRule::Optional, 7),
-        field("Text8", "开户银行", "开户银行", FieldRule::Optional, 8),
-        field("Text9", "帐    号", "帐号", FieldRule::Optional, 9),
-        field("Text10", "备    注", "备注", FieldRule::Optional, 10),
-        field("DTPicker1", "下 次 回 访 或 维 护 日 期 ：", "维护日期", FieldRule::Untested, 11),
-        field("Text11", "拼 音 码", "拼音码", FieldRule::Required, 12),
-        field("Text12", "五 笔 码", "五笔码", FieldRule::Required, 13),
-    };
-    EditorField& points = design.fields[1];
-    points.kind = FieldKind::Whole;
-    points.sameRow = true;
-    points.enterChain = false;
-    points.labelName = QStringLiteral("Label16");
-    // The list's copy may be older than the points sales have added since.
-    points.writtenWhenEdited = true;
-    design.fields[7].sameRow = true;
-    design.fields[7].enterChain = false;
-    design.fields[10].kind = FieldKind::MultiLine;
-    design.fields[11].kind = FieldKind::Date;
-    design.fields[11].enterChain = false;
-    // A stored date that is empty or no date stays as it is unless one is chosen.
-    design.fields[11].writtenWhenEdited = true;
-    design.fields[13].sameRow = true;
-    design.caption = QStringLiteral("会员客户记录（部分内容查看需管理员权限）");
-    design.viewCaption = QStringLiteral("客户信息及消费记录");
-    design.nameField = QStringLiteral("Text2");
-    design.pinyinField = QStringLiteral("Text11");
-    design.wubiField = QStringLiteral("Text12");
-    design.refuseSave = refuseTakenName;
-    return design;
 }
 }
 

@@ -1,18 +1,11 @@
 #pragma once
-#include "masterlist.h"
-
-#include <QWidget>
+#include "masterlistform.h"
 
 // The goods with their stock, filtered by pinyin, wubi, own code or barcode.
-class frmGoods : public QWidget {
+class frmGoods : public MasterListForm {
     Q_OBJECT
 public:
     explicit frmGoods(QWidget* parent = nullptr);
-
-    MasterListPanel* list() const { return m_list; }
-
-private:
-    MasterListPanel* m_list = nullptr;
 };
 
 // The goods list: each goods with the quantity of its first stock row, read

@@ -17,36 +17,29 @@
 namespace {
 EditorDesign salesmanEditorDesign()
 {
-    EditorDesign design;
-    design.number = NumberSchemes::Salesmen;
-    auto field = [](const char* name, const char* label, const char* column, FieldRule rule, int listColumn) {
-        return EditorField{QString::fromLatin1(name), QString::fromUtf8(label), QString::fromUtf8(column),
-                           QString::fromUtf8(column), rule, listColumn};
+    using enum FieldRule;
+    return {
+        .number = NumberSchemes::Salesmen,
+        .fields = {
+            {.objectName = "Text1", .label = "编    号", .column = "编号", .rule = Required},
+            {.objectName = "Text2", .label = "姓    名", .column = "姓名", .rule = Required},
+            {.objectName = "Text3", .label = "性    别", .column = "性别", .rule = Required, .kind = FieldKind::Combo,
+             .items = {"男", "女"}, .initialText = "男"},
+            {.objectName = "Text4", .label = "部    门", .column = "部门"},
+            {.objectName = "Text5", .label = "职    务", .column = "职务"},
+            {.objectName = "Text6", .label = "身份证号", .column = "身份证号"},
+            {.objectName = "Text7", .label = "电    话", .column = "电话"},
+            {.objectName = "Text8", .label = "地    址", .column = "地址"},
+            {.objectName = "Text9", .label = "入职日期", .column = "入职日期"},
+            {.objectName = "Text10", .label = "备    注", .column = "备注", .kind = FieldKind::MultiLine},
+            {.objectName = "Text11", .label = "拼 音 码", .column = "拼音码", .rule = Required},
+            {.objectName = "Text12", .label = "五 笔 码", .column = "五笔码", .rule = Required, .sameRow = true},
+        },
+        .viewCaption = "业务员信息",
+        .nameField = "Text2",
+        .pinyinField = "Text11",
+        .wubiField = "Text12",
     };
-    design.fields = {
-        field("Text1", "编    号", "编号", FieldRule::Required, 0),
-        field("Text2", "姓    名", "姓名", FieldRule::Required, 1),
-        field("Text3", "性    别", "性别", FieldRule::Required, 2),
-        field("Text4", "部    门", "部门", FieldRule::Optional, 3),
-        field("Text5", "职    务", "职务", FieldRule::Optional, 4),
-        field("Text6", "身份证号", "身份证号", FieldRule::Optional, 5),
-        field("Text7", "电    话", "电话", FieldRule::Optional, 6),
-        field("Text8", "地    址", "地址", FieldRule::Optional, 7),
-        field("Text9", "入职日期", "入职日期", FieldRule::Optional, 8),
-        field("Text10", "备    注", "备注", FieldRule::Optional, 9),
-        field("Text11", "拼 音 码", "拼音码", FieldRule::Required, 10),
-        field("Text12", "五 笔 码", "五笔码", FieldRule::Required, 11),
-    };
-    design.fields[2].kind = FieldKind::Combo;
-    design.fields[2].items = {QStringLiteral("男"), QStringLiteral("女")};
-    design.fields[2].initialText = QStringLiteral("男");
-    design.fields[9].kind = FieldKind::MultiLine;
-    design.fields[11].sameRow = true;
-    design.viewCaption = QStringLiteral("业务员信息");
-    design.nameField = QStringLiteral("Text2");
-    design.pinyinField = QStringLiteral("Text11");
-    design.wubiField = QStringLiteral("Text12");
-    return design;
 }
 
 using FormParts::label;

@@ -1,40 +1,35 @@
 #include "frmProvider.h"
 #include "frmProvider1.h"
-#include "module2.h"
-
-#include <QVBoxLayout>
 
 namespace {
 ListDesign providerListDesign()
 {
-    ListDesign design;
-    design.table = QStringLiteral("供应商");
-    auto column = [](const char* header, const char* column, int width) {
-        return ListColumn{QString::fromUtf8(header), QString::fromUtf8(column), width};
+    return {
+        .table = "供应商",
+        .columns = {
+            {.header = "编号", .column = "编号", .widthTwips = 1100},
+            {.header = "名称", .column = "名称", .widthTwips = 1800},
+            {.header = "电话", .column = "电话", .widthTwips = 1600},
+            {.header = "传真", .column = "传真", .widthTwips = 1600},
+            {.header = "地址", .column = "地址", .widthTwips = 1200},
+            {.header = "联系人", .column = "联系人", .widthTwips = 1200},
+            {.header = "开户银行", .column = "开户银行", .widthTwips = 1500},
+            {.header = "银行帐号", .column = "帐号", .widthTwips = 1500},
+            {.header = "备注", .column = "备注", .widthTwips = 1500},
+            {.header = "拼音码", .column = "拼音码", .widthTwips = 900},
+            {.header = "五笔码", .column = "五笔码", .widthTwips = 900},
+        },
+        // The choice of option is not kept.
+        .filters = {
+            {.objectName = "Option1", .caption = "按拼音码", .column = "拼音码", .hint = "输入拼音码筛选"},
+            {.objectName = "Option2", .caption = "按五笔码", .column = "五笔码", .hint = "输入五笔码筛选"},
+        },
+        .openEditor = showModally<frmProvider1>(),
     };
-    design.columns = {
-        column("编号", "编号", 1100),     column("名称", "名称", 1800),         column("电话", "电话", 1600),
-        column("传真", "传真", 1600),     column("地址", "地址", 1200),         column("联系人", "联系人", 1200),
-        column("开户银行", "开户银行", 1500), column("银行帐号", "帐号", 1500), column("备注", "备注", 1500),
-        column("拼音码", "拼音码", 900),  column("五笔码", "五笔码", 900),
-    };
-    design.filters = {
-        {QStringLiteral("Option1"), QStringLiteral("按拼音码"), QStringLiteral("拼音码"), QStringLiteral("输入拼音码筛选"), {}},
-        {QStringLiteral("Option2"), QStringLiteral("按五笔码"), QStringLiteral("五笔码"), QStringLiteral("输入五笔码筛选"), {}},
-    };
-    design.openEditor = showModally<frmProvider1>();
-    return design;
 }
 }
 
 frmProvider::frmProvider(QWidget* parent)
-    : QWidget(parent)
+    : MasterListForm("frmProvider", "供应商资料(双击表格记录可以修改)", {providerListDesign()}, parent)
 {
-    setObjectName(QStringLiteral("frmProvider"));
-    setWindowTitle(QStringLiteral("供应商资料(双击表格记录可以修改)"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    auto* layout = new QVBoxLayout(this);
-    m_list = new MasterListPanel(providerListDesign(), this);
-    layout->addWidget(m_list);
-    connect(m_list, &MasterListPanel::returnRequested, this, [this] { Module2::UnloadForm(this); });
 }

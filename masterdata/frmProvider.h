@@ -1,16 +1,9 @@
 #pragma once
-#include <QWidget>
-
-class MasterListPanel;
+#include "masterlistform.h"
 
 // The suppliers, filtered by pinyin or wubi code.
-class frmProvider : public QWidget {
+class frmProvider : public MasterListForm {
     Q_OBJECT
 public:
     explicit frmProvider(QWidget* parent = nullptr);
-
-    MasterListPanel* list() const { return m_list; }
-
-private:
-    MasterListPanel* m_list = nullptr;
 };

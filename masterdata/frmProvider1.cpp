@@ -1,33 +1,29 @@
 #include "frmProvider1.h"
 
 namespace {
+// There is no box named Text6.
 EditorDesign providerEditorDesign()
 {
-    EditorDesign design;
-    design.number = NumberSchemes::Suppliers;
-    auto field = [](const char* name, const char* label, const char* column, FieldRule rule, int listColumn) {
-        return EditorField{QString::fromLatin1(name), QString::fromUtf8(label), QString::fromUtf8(column),
-                           QString::fromUtf8(column), rule, listColumn};
+    using enum FieldRule;
+    return {
+        .number = NumberSchemes::Suppliers,
+        .fields = {
+            {.objectName = "Text1", .label = "编    号", .column = "编号", .rule = Required},
+            {.objectName = "Text2", .label = "名    称", .column = "名称", .rule = Required},
+            {.objectName = "Text3", .label = "电    话", .column = "电话"},
+            {.objectName = "Text4", .label = "传    真", .column = "传真"},
+            {.objectName = "Text5", .label = "地    址", .column = "地址"},
+            {.objectName = "Text7", .label = "联 系 人", .column = "联系人"},
+            {.objectName = "Text8", .label = "开户银行", .column = "开户银行"},
+            {.objectName = "Text9", .label = "帐    号", .column = "帐号"},
+            {.objectName = "Text10", .label = "备    注", .column = "备注", .kind = FieldKind::MultiLine},
+            {.objectName = "Text11", .label = "拼 音 码", .column = "拼音码", .rule = Required},
+            {.objectName = "Text12", .label = "五 笔 码", .column = "五笔码", .rule = Required, .sameRow = true},
+        },
+        .nameField = "Text2",
+        .pinyinField = "Text11",
+        .wubiField = "Text12",
     };
-    design.fields = {
-        field("Text1", "编    号", "编号", FieldRule::Required, 0),
-        field("Text2", "名    称", "名称", FieldRule::Required, 1),
-        field("Text3", "电    话", "电话", FieldRule::Optional, 2),
-        field("Text4", "传    真", "传真", FieldRule::Optional, 3),
-        field("Text5", "地    址", "地址", FieldRule::Optional, 4),
-        field("Text7", "联 系 人", "联系人", FieldRule::Optional, 5),
-        field("Text8", "开户银行", "开户银行", FieldRule::Optional, 6),
-        field("Text9", "帐    号", "帐号", FieldRule::Optional, 7),
-        field("Text10", "备    注", "备注", FieldRule::Optional, 8),
-        field("Text11", "拼 音 码", "拼音码", FieldRule::Required, 9),
-        field("Text12", "五 笔 码", "五笔码", FieldRule::Required, 10),
-    };
-    design.fields[8].kind = FieldKind::MultiLine;
-    design.fields[10].sameRow = true;
-    design.nameField = QStringLiteral("Text2");
-    design.pinyinField = QStringLiteral("Text11");
-    design.wubiField = QStringLiteral("Text12");
-    return design;
 }
 }
 

@@ -5,26 +5,30 @@ const LookupTable Categories{NumberSchemes::Categories, QStringLiteral("商品�
 const LookupTable Units{NumberSchemes::Units, QStringLiteral("计量单位"), QStringLiteral("输入编号筛选(计量单位)")};
 }
 
-ListDesign lookupListDesign(const LookupTable& table)
+ListDesign lookupListDesign(const LookupTable& table, ListNames names, EditorOpener openEditor)
 {
-    ListDesign design;
-    design.table = table.number.table;
-    design.columns = {
-        {QStringLiteral("编号"), QStringLiteral("编号"), 1000},
-        {table.header, QStringLiteral("名称"), 2800},
+    return {
+        .table = table.number.table,
+        .columns = {
+            {.header = "编号", .column = "编号", .widthTwips = 1000},
+            {.header = table.header, .column = "名称", .widthTwips = 2800},
+        },
+        // The filter looks at the number only.
+        .filters = {{.column = "编号", .hint = table.hint}},
+        .buttonsBelowFilter = true,
+        .names = std::move(names),
+        .openEditor = std::move(openEditor),
     };
-    design.filters = {{{}, {}, QStringLiteral("编号"), table.hint, {}}};
-    design.buttonsBelowFilter = true;
-    return design;
 }
 
 EditorDesign lookupEditorDesign(const LookupTable& table)
 {
-    EditorDesign design;
-    design.number = table.number;
-    design.fields = {
-        {QStringLiteral("Text1"), QStringLiteral("编    号"), QStringLiteral("编号"), QStringLiteral("编号"), FieldRule::Required, 0},
-        {QStringLiteral("Text2"), QStringLiteral("名    称"), QStringLiteral("名称"), QStringLiteral("名称"), FieldRule::Required, 1},
+    using enum FieldRule;
+    return {
+        .number = table.number,
+        .fields = {
+            {.objectName = "Text1", .label = "编    号", .column = "编号", .rule = Required},
+            {.objectName = "Text2", .label = "名    称", .column = "名称", .rule = Required},
+        },
     };
-    return design;
 }

@@ -13,5 +13,6 @@ extern const LookupTable Categories;
 extern const LookupTable Units;
 }
 
-ListDesign lookupListDesign(const LookupTable& table);
+// The list of a lookup table, with the window's names for its controls and its editor.
+ListDesign lookupListDesign(const LookupTable& table, ListNames names, EditorOpener openEditor);
 EditorDesign lookupEditorDesign(const LookupTable& table);

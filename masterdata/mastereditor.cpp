@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -128,6 +129,13 @@ MasterEditor::MasterEditor(EditorDesign design, MasterListPanel& list, EditorMod
     , m_mode(mode)
     , m_stored(m_design.fields.size())
 {
+    // Each box writes the list column that shows its table column.
+    const QList<ListColumn>& columns = list.design().columns;
+    for (const EditorField& field : std::as_const(m_design.fields)) {
+        const auto shown = std::find_if(columns.begin(), columns.end(),
+                                        [&field](const ListColumn& c) { return c.column == field.column; });
+        m_listColumns << (shown == columns.end() ? -1 : int(shown - columns.begin()));
+    }
     setModal(true);
     setWindowTitle(mode == EditorMode::View && !m_design.viewCaption.isEmpty() ? m_design.viewCaption : m_design.caption);
     buildControls();
@@ -275,7 +283,7 @@ void MasterEditor::load()
     // The record as the table holds it, found by its number: the list shows
     // trimmed and rounded texts.
     const MasterTableModel* model = m_list.model();
-    const QVariant number = model->rawValue(row, m_design.fields.value(0).listColumn);
+    const QVariant number = m_list.storedNumber(row);
     const auto read = Database::read(
         [&](DbSession& s) { return ReadMasterRecord(s, m_design.number.table, m_design.number.column, number); });
     if (!read) {
@@ -424,7 +432,8 @@ void MasterEditor::ComSave_Click()
             assign(m_boxes[i], QStringLiteral("-"));
             continue;
         }
-        MessageBox::show(this, QStringLiteral("请输入") + field.name + QStringLiteral("。"), QStringLiteral("提示"));
+        MessageBox::show(this, QStringLiteral("请输入") + QString(field.label).remove(QLatin1Char(' ')) + QStringLiteral("。"),
+                         QStringLiteral("提示"));
         if (m_boxes[i]->isEnabled())
             m_boxes[i]->setFocus(Qt::OtherFocusReason);
         return;
@@ -468,7 +477,7 @@ void MasterEditor::writeListRow()
         return;
     QVariantList row = adding ? QVariantList(model->columnCount()) : model->rawRow(m_listRow.row());
     for (int i = 0; i < m_design.fields.size(); ++i) {
-        const int column = m_design.fields[i].listColumn;
+        const int column = m_listColumns[i];
         // A value left unwritten shows as it is stored.
         if (column >= 0 && column < row.size())
             row[column] = isWritten(i) ? QVariant(boxText(m_boxes[i])) : m_stored[i];

@@ -33,43 +33,45 @@ enum class FieldRule {
     Untested,
 };
 
+// One box of an editor, written with designated initializers that name only
+// what differs from the defaults.
 struct EditorField {
-    QString objectName; // "Text2"
-    QString label;      // "名    称", as it stands beside the box
-    QString name;       // "名称", the field in its message
-    QString column;     // the table's column
+    QString objectName = {}; // "Text2"
+    QString label = {}; // "名    称", as it stands beside the box; without its blanks, the field's name in messages
+    QString column = {}; // the table's column; the list column showing the same column is written after a save
     FieldRule rule = FieldRule::Optional;
-    int listColumn = -1; // the list column it is copied from and written to
     FieldKind kind = FieldKind::Line;
     bool enterChain = true; // Enter in it moves on
-    bool sameRow = false;   // stands right of the box before it
-    QString labelName = {};   // the label's objectName, when a member changes its text
-    QString hint = {};        // a label right of the box that starts a row
-    QStringList items = {};   // Combo: fixed items
-    QString itemsFrom = {};   // Combo: a table whose names (名称) are its items, read at load
+    bool sameRow = false; // stands right of the box before it
+    QString labelName = {}; // the label's objectName, when a member changes its text
+    QString hint = {}; // a label right of the box that starts a row
+    QStringList items = {}; // Combo: fixed items
+    QString itemsFrom = {}; // Combo: a table whose names (名称) are its items, read at load
     QString initialText = {}; // the text a new record starts with
     bool writtenWhenEdited = false; // a modified record writes it only after the user changed the box
 };
 
 // A save the database refuses before anything is written.
 struct Refusal {
-    QString text;
-    QString title;
-    QString focusField;
+    QString text = {};
+    QString title = {};
+    QString focusField = {};
 };
 
+// An editor: its numbering, its boxes in order and its hooks, written with
+// designated initializers.
 struct EditorDesign {
-    NumberScheme number;       // table, number column and numbering
-    QList<EditorField> fields; // in the order of the checks; the first is the number box
+    NumberScheme number = {}; // table, number column and numbering
+    QList<EditorField> fields = {}; // in the order of the checks; the first is the number box
     QString caption = QStringLiteral("记录编辑");
-    QString viewCaption;
+    QString viewCaption = {};
     // Leaving the name box fills the two code boxes; empty names: no codes.
-    QString nameField;
-    QString pinyinField;
-    QString wubiField;
+    QString nameField = {};
+    QString pinyinField = {};
+    QString wubiField = {};
     // Both run inside the save's transaction, before and after the write.
-    std::function<DbResult<std::optional<Refusal>>(DbSession&, const MasterRecord&, EditorMode)> refuseSave;
-    std::function<DbStatus(DbSession&, const MasterRecord&, EditorMode)> alsoWrite;
+    std::function<DbResult<std::optional<Refusal>>(DbSession&, const MasterRecord&, EditorMode)> refuseSave = {};
+    std::function<DbStatus(DbSession&, const MasterRecord&, EditorMode)> alsoWrite = {};
 };
 
 class MasterEditor : public QDialog {
@@ -112,6 +114,7 @@ private:
     EditorMode m_mode;
     QString m_oldNumber;
     QVariantList m_stored; // by field, the values of the record as loaded
+    QList<int> m_listColumns; // by field, the list column of its table column (-1: none)
     QPersistentModelIndex m_listRow;
     QHBoxLayout* m_parts = nullptr;
     QList<QWidget*> m_boxes; // by field

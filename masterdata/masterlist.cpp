@@ -17,7 +17,7 @@
 #include <QScrollBar>
 #include <QTreeView>
 #include <QVBoxLayout>
-#include <optional>
+#include <algorithm>
 
 using FormParts::pixels;
 
@@ -203,6 +203,16 @@ void MasterListPanel::TextName_Change()
     fillWhere(filterCondition(), {text.trimmed()});
 }
 
+QVariant MasterListPanel::storedNumber(int row) const
+{
+    const QList<ListColumn>& columns = m_design.columns;
+    const auto shown = std::find_if(columns.begin(), columns.end(),
+                                    [this](const ListColumn& c) { return c.column == m_design.numberColumn; });
+    if (shown == columns.end())
+        return {};
+    return m_model->index(row, int(shown - columns.begin())).data(MasterTableModel::RawValueRole);
+}
+
 int MasterListPanel::selectedRow() const
 {
     const QModelIndexList rows = m_view->selectionModel()->selectedRows();
@@ -230,8 +240,9 @@ void MasterListPanel::ComDel_Click()
     const int row = selectedRow();
     if (row < 0)
         return;
-    const QString number = m_model->text(row, 0);
-    if (MessageBox::askYesNo(this, m_design.deleteQuestion.arg(number))) {
+    // Asked as shown, deleted as stored.
+    const QVariant number = storedNumber(row);
+    if (MessageBox::askYesNo(this, m_design.deleteQuestion.arg(number.toString().trimmed()))) {
         const DbStatus status = Database::runInTransaction([&](DbSession& session) {
             return DeleteMasterRecord(session, m_design.table, m_design.numberColumn, number, m_design.alsoDeleteFrom);
         });

@@ -33,11 +33,11 @@ class MasterListPanel;
 enum class EditorMode { Add, Modify, View };
 
 struct FilterOption {
-    QString objectName; // "Option1"
-    QString caption;    // "按拼音码"
-    QString column;     // the searched column
-    QString hint;       // "输入拼音码筛选"
-    QString iniSection; // "option9"; empty when the choice is not kept
+    QString objectName = {}; // "Option1"
+    QString caption = {}; // "按拼音码"
+    QString column = {}; // the searched column
+    QString hint = {}; // "输入拼音码筛选"
+    QString iniSection = {}; // "option9"; empty when the choice is not kept
 };
 
 // Object names of the panel's controls; the defaults are those of most lists.
@@ -45,8 +45,8 @@ struct ListNames {
     QString list = QStringLiteral("ListView1");
     QString filterBox = QStringLiteral("TextName");
     QString hintLabel = QStringLiteral("Label2");
-    QString buttonFrame;
-    QString optionFrame;
+    QString buttonFrame = {};
+    QString optionFrame = {};
     QString add = QStringLiteral("ComAdd");
     QString modify = QStringLiteral("ComMod");
     QString remove = QStringLiteral("ComDel");
@@ -57,21 +57,21 @@ struct ListNames {
 using EditorOpener = std::function<void(MasterListPanel&, EditorMode)>;
 
 struct ListDesign {
-    QString table;
+    QString table = {};
     QString numberColumn = QStringLiteral("编号");
-    QString select;                 // the statement without its filter; empty: every column of the table
-    QList<ListColumn> columns;
-    QList<FilterOption> filters;    // the first is chosen at design time
+    QString select = {}; // the statement without its filter; empty: every column of the table
+    QList<ListColumn> columns = {};
+    QList<FilterOption> filters = {}; // the first is chosen at design time
     QString iniKey = QStringLiteral("name");
     bool fillOnOpen = true;
     bool emptyFilterClears = false; // an empty filter box empties the list without a query
     QString deleteQuestion = QStringLiteral("确认删除[%1]吗?");
-    QStringList alsoDeleteFrom;     // tables whose rows of the number go with the record
+    QStringList alsoDeleteFrom = {}; // tables whose rows of the number go with the record
     bool deleteForAdministratorOnly = false;
-    bool doubleClickViews = false;  // a double-click views instead of modifying
+    bool doubleClickViews = false; // a double-click views instead of modifying
     bool buttonsBelowFilter = false; // hint, filter box, buttons, list; else the buttons on top
-    ListNames names;
-    EditorOpener openEditor;
+    ListNames names = {};
+    EditorOpener openEditor = {};
 };
 
 // A filtered master list with its add, modify, delete and return buttons.
@@ -87,6 +87,8 @@ public:
 
     // The row marked selected, -1 when none.
     int selectedRow() const;
+    // The record's number as stored (the list shows it trimmed).
+    QVariant storedNumber(int row) const;
     void selectRow(int row);
 
     // Refills the list from the design's statement, narrowed by a condition

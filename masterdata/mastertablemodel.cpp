@@ -35,6 +35,8 @@ QVariant MasterTableModel::data(const QModelIndex& index, int role) const
         return {};
     if (role == Qt::DisplayRole)
         return text(index.row(), index.column());
+    if (role == RawValueRole)
+        return rawValue(index.row(), index.column());
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(m_columns[index.column()].alignment | Qt::AlignVCenter);
     return {};

@@ -18,8 +18,8 @@ enum class CellFormat {
 QString formatCell(const QVariant& value, CellFormat format);
 
 struct ListColumn {
-    QString header;
-    QString column; // the column of the list's statement it shows
+    QString header = {};
+    QString column = {}; // the column of the list's statement it shows
     int widthTwips = 0; // 0 hides the column; it is still filled
     Qt::Alignment alignment = Qt::AlignLeft;
     CellFormat format = CellFormat::Text;
@@ -31,6 +31,9 @@ struct ListColumn {
 class MasterTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
+    // A cell's value as read or written, unformatted (NULL: an invalid QVariant).
+    static constexpr int RawValueRole = Qt::UserRole + 1;
+
     explicit MasterTableModel(QList<ListColumn> columns, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -47,11 +50,13 @@ public:
     void setRow(int row, QVariantList values);
     void removeRow(int row);
 
-    QVariant rawValue(int row, int column) const;
+    // The raw values of a row, for an editor that rewrites it.
     QVariantList rawRow(int row) const;
-    QString text(int row, int column) const;
 
 private:
+    QVariant rawValue(int row, int column) const;
+    QString text(int row, int column) const;
+
     // A row of the result by its index, or values of its own.
     struct ShownRow {
         int read = -1;

@@ -1,6 +1,7 @@
 #pragma once
 // Driving the master lists and editors as a user does.
 #include "dbsession.h"
+#include "itemviews.h"
 #include "typing.h"
 
 #include <QApplication>
@@ -39,20 +40,6 @@ T* childOf(const QWidget* parent, const char* name)
     if (!child)
         QTest::qFail(QByteArray("no control ") + name, __FILE__, __LINE__);
     return child;
-}
-
-// The texts of a list, row by row, as shown.
-inline QList<QStringList> shownRows(const QTreeView* view)
-{
-    QList<QStringList> rows;
-    const QAbstractItemModel* model = view->model();
-    for (int r = 0; r < model->rowCount(); ++r) {
-        QStringList row;
-        for (int c = 0; c < model->columnCount(); ++c)
-            row << model->index(r, c).data().toString();
-        rows << row;
-    }
-    return rows;
 }
 
 inline void clickRow(QTreeView* view, int row)

@@ -237,7 +237,8 @@ private slots:
     void deleteOnEachSide()
     {
         addRow("商品类别", "LB001", "甲");
-        addRow("商品类别", "LB002", "乙");
+        // Asked for as shown, deleted as stored.
+        addRow("商品类别", " LB002 ", "乙");
         addRow("计量单位", "DW001", "瓶");
         frmType* form = openForm();
         auto* categories = childOf<QTreeView>(form, "ListView1");

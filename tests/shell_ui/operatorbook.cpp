@@ -36,7 +36,7 @@ int count(const QString& table)
     return select(QStringLiteral("select count(*) as n from \"%1\"").arg(table)).value(0, QStringLiteral("n")).toInt();
 }
 
-void addOperator(int id, const QString& name, const QString& post, const QString& password, const QString& flag)
+void addOperator(int id, const QString& name, const QString& post, const QVariant& password, const QVariant& flag)
 {
     QVariantList values{id, name, post, password};
     for (int right = 1; right <= 25; ++right)

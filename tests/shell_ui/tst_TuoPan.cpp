@@ -25,14 +25,6 @@ QAction* trayItem(const QString& name)
     return tray ? tray->menu1()->findChild<QAction*>(name) : nullptr;
 }
 
-int openCount(const QString& name)
-{
-    int count = 0;
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        count += widget->objectName() == name && widget->isVisible() ? 1 : 0;
-    return count;
-}
-
 QString backupFolder() { return QDir::homePath() + QStringLiteral("/Morvane数据备份"); }
 
 // Acts on the countdown once its exec() has started; closes it if the check fails.
@@ -101,7 +93,7 @@ private slots:
         // A second log-off raises the login form that is open.
         trayItem(QStringLiteral("zhuxiao"))->trigger();
         QCOMPARE(window(QStringLiteral("frm_xtdl")), login);
-        QCOMPARE(openCount(QStringLiteral("frm_xtdl")), 1);
+        QCOMPARE(openWindows(QStringLiteral("frm_xtdl")), 1);
 
         // With the login form closed, the menu and the icon bring it back.
         login->close();

@@ -4,6 +4,7 @@
 #include "fixture.h"
 #include "instancelock.h"
 #include "messagebox.h"
+#include "operatorbook.h"
 #include "startvarnholt.h"
 #include "uidriver.h"
 
@@ -35,7 +36,7 @@ private slots:
 
     void listShowsOperatorsAndTheirPost()
     {
-        QVERIFY(addOperator(QStringLiteral("Clerk"), QStringLiteral("pw"), QStringLiteral("1")));
+        OperatorBook::addOperator(2, QStringLiteral("Clerk"), QStringLiteral("收银员"), QStringLiteral("pw"), QStringLiteral("1"));
         QWidget* login = startLoginForm();
         QVERIFY(login);
         QCOMPARE(login->windowTitle(), QStringLiteral("系统登录"));
@@ -55,7 +56,7 @@ private slots:
 
     void keysChooseAndPressAsTheMouseDoes()
     {
-        QVERIFY(addOperator(QStringLiteral("Clerk"), QStringLiteral("pw"), QStringLiteral("1")));
+        OperatorBook::addOperator(2, QStringLiteral("Clerk"), QStringLiteral("收银员"), QStringLiteral("pw"), QStringLiteral("1"));
         QWidget* login = startLoginForm();
         QVERIFY(login);
         auto* list = child<QListWidget>(login, QStringLiteral("ListView1"));
@@ -154,7 +155,7 @@ private slots:
 
     void nameMatchesInAnyCaseAndAMissingPasswordIsEmpty()
     {
-        QVERIFY(addOperator(QStringLiteral("Clerk"), QVariant(), QStringLiteral("1")));
+        OperatorBook::addOperator(2, QStringLiteral("Clerk"), QStringLiteral("收银员"), QVariant(), QStringLiteral("1"));
         QWidget* login = startLoginForm();
         QVERIFY(login);
         typeLogin(login, QStringLiteral("cLERK"), QString());

@@ -1,6 +1,7 @@
 #include "dbsession.h"
 #include "fixture.h"
 #include "messagebox.h"
+#include "operatorbook.h"
 #include "rightflags.h"
 #include "uidriver.h"
 
@@ -100,7 +101,7 @@ private slots:
 
     void everyFlagRefusedHidesAndDisables()
     {
-        QVERIFY(addOperator(QStringLiteral("Clerk"), QStringLiteral("pw"), QStringLiteral("0")));
+        OperatorBook::addOperator(2, QStringLiteral("Clerk"), QStringLiteral("收银员"), QStringLiteral("pw"), QStringLiteral("0"));
         QWidget* main = logIn(QStringLiteral("Clerk"), QStringLiteral("pw"));
         QVERIFY(main);
         QVERIFY(activate(main));
@@ -132,7 +133,7 @@ private slots:
 
     void flagsHoldBeforeTheFirstActivation()
     {
-        QVERIFY(addOperator(QStringLiteral("Clerk"), QStringLiteral("pw"), QStringLiteral("0")));
+        OperatorBook::addOperator(2, QStringLiteral("Clerk"), QStringLiteral("收银员"), QStringLiteral("pw"), QStringLiteral("0"));
         QWidget* main = logIn(QStringLiteral("Clerk"), QStringLiteral("pw"));
         QVERIFY(main);
         // A window manager that does not activate the new window.
@@ -145,7 +146,7 @@ private slots:
 
     void nullFlagsAndAMissingRowChangeNothing()
     {
-        QVERIFY(addOperator(QStringLiteral("Clerk"), QStringLiteral("pw"), QVariant()));
+        OperatorBook::addOperator(2, QStringLiteral("Clerk"), QStringLiteral("收银员"), QStringLiteral("pw"), QVariant());
         QWidget* main = logIn(QStringLiteral("Clerk"), QStringLiteral("pw"));
         QVERIFY(main);
         QVERIFY(activate(main));
@@ -168,7 +169,7 @@ private slots:
 
     void failedReadChangesNothingAndTellsNobody()
     {
-        QVERIFY(addOperator(QStringLiteral("Clerk"), QStringLiteral("pw"), QStringLiteral("0")));
+        OperatorBook::addOperator(2, QStringLiteral("Clerk"), QStringLiteral("收银员"), QStringLiteral("pw"), QStringLiteral("0"));
         QWidget* main = logIn(QStringLiteral("Clerk"), QStringLiteral("pw"));
         QVERIFY(main);
         QVERIFY(activate(main));

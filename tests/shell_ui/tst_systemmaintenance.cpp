@@ -26,14 +26,6 @@ const QStringList ungated{"DPXX", "Toolbar1_15", "Toolbar1_17"};
 
 QAction* action(QWidget* main, const QString& name) { return main->findChild<QAction*>(name); }
 
-int openWindows(const QString& name)
-{
-    int count = 0;
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        count += widget->objectName() == name && widget->isVisible() ? 1 : 0;
-    return count;
-}
-
 bool reactivate(QWidget* main)
 {
     QWidget other;

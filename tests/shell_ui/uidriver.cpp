@@ -1,11 +1,18 @@
 #include "uidriver.h"
 #include "MDIF_main.h"
-#include "dbsession.h"
 #include "startvarnholt.h"
 
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+
+int UiDriver::openWindows(const QString& name)
+{
+    int count = 0;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        count += widget->objectName() == name && widget->isVisible() ? 1 : 0;
+    return count;
+}
 
 QList<QWidget*> UiDriver::childForms(MDIF_main* main)
 {
@@ -57,19 +64,4 @@ QWidget* UiDriver::logIn(const QString& name, const QString& password)
         return nullptr;
     typeLogin(login, name, password);
     return window(QStringLiteral("MDIF_main"));
-}
-
-bool UiDriver::addOperator(const QString& name, const QVariant& password, const QVariant& flag)
-{
-    auto conn = Mod1::OpenConn();
-    if (!conn)
-        return false;
-    QVariantList values{2, name, QStringLiteral("收银员"), password};
-    for (int right = 1; right <= 25; ++right)
-        values << flag;
-    values << QStringLiteral("0");
-    QStringList marks;
-    for (int i = 0; i < values.size(); ++i)
-        marks << QStringLiteral("?");
-    return bool(conn->exec(QStringLiteral("insert into tb_enter values (%1)").arg(marks.join(QLatin1Char(','))), values));
 }

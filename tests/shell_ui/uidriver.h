@@ -25,6 +25,9 @@ T* child(QWidget* window, const QString& name)
     return window ? window->findChild<T*>(name) : nullptr;
 }
 
+// How many windows of that objectName are open.
+int openWindows(const QString& name);
+
 // The forms open in the main window's child windows, in their order.
 QList<QWidget*> childForms(MDIF_main* main);
 
@@ -42,7 +45,4 @@ void typeLogin(QWidget* login, const QString& name, const QString& password);
 
 // Logs in through the login form and returns the main window it opened.
 QWidget* logIn(const QString& name, const QString& password);
-
-// Adds an operator row with every right flag set to flag (NULL when flag is null).
-bool addOperator(const QString& name, const QVariant& password, const QVariant& flag);
 }

@@ -1,0 +1,10 @@
+#pragma once
+// Reading any item view (list, tree or grid) as the user sees it.
+#include <QAbstractItemView>
+#include <QList>
+#include <QStringList>
+
+// The texts of the view's rows, row by row, as shown.
+QList<QStringList> shownRows(const QAbstractItemView* view);
+// The column headers, as shown.
+QStringList shownHeaders(const QAbstractItemView* view);

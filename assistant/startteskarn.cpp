@@ -1,12 +1,11 @@
 #include "startteskarn.h"
-#include "JieTu.h"
-#include "search.h"
+#include "TuoPan.h"
 
 namespace Teskarn {
 StartupResult start()
 {
-    search* bar = search::showModeless();
-    QObject::connect(bar, &search::screenshotRequested, bar, &JieTu::showModeless);
+    if (!TuoPan::load())
+        return {false, 0};
     return {true, 0};
 }
 }

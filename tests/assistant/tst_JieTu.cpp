@@ -3,6 +3,8 @@
 #include "fixture.h"
 #include "messagebox.h"
 #include "screenshotdrive.h"
+#include "startteskarn.h"
+#include "teskarndriver.h"
 
 #include <QClipboard>
 #include <QCursor>
@@ -49,6 +51,13 @@ private slots:
         QVERIFY(!toolbar()->isVisible());
         QCOMPARE(JieTu::showModeless(), form);
         QCOMPARE(QApplication::topLevelWidgets().count(form), 1);
+    }
+
+    void menuEntryOpensTheForm()
+    {
+        QVERIFY(Teskarn::start().runEventLoop);
+        QVERIFY(TeskarnDriver::chooseFromMenu(QStringLiteral("JTF3")));
+        QTRY_VERIFY(JieTu::loaded() && JieTu::loaded()->isVisible());
     }
 
     void clickLeavesAnEmptySelectionThatCopiesAndSavesNothing()

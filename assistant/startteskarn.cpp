@@ -1,13 +1,11 @@
 #include "startteskarn.h"
-#include "quickwiring.h"
-#include "search.h"
+#include "TuoPan.h"
 
 namespace Teskarn {
 StartupResult start()
 {
-    search* bar = search::showModeless();
-    QuickPanels::connectBar(bar);
-    QuickPanels::refreshAtStart();
+    if (!TuoPan::load())
+        return {false, 0};
     return {true, 0};
 }
 }

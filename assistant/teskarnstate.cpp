@@ -13,7 +13,6 @@ void State::reset()
 {
     HotKeys::unregisterAll();
     ProgramState::instance().reset();
-    PreviousWndProc = nullptr;
-    SlotTarget = {};
+    *this = State();
 }
 }

@@ -5,6 +5,7 @@
 #include "search.h"
 #include "testfiles.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -44,6 +45,15 @@ template <class Control>
 Control* control(QWidget* form, const QString& name)
 {
     return form->findChild<Control*>(name);
+}
+
+// How many windows of that name there are.
+inline int formsNamed(const QString& name)
+{
+    int count = 0;
+    for (const QWidget* window : QApplication::topLevelWidgets())
+        count += window->objectName() == name;
+    return count;
 }
 
 inline void click(QWidget* form, const QString& button)

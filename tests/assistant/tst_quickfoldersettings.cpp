@@ -8,6 +8,7 @@
 #include "quickdrive.h"
 #include "quickslots.h"
 #include "startteskarn.h"
+#include "teskarndriver.h"
 #include "typing.h"
 
 #include <QDir>
@@ -45,8 +46,12 @@ private slots:
         QVERIFY(Teskarn::WriteConfigValue(QStringLiteral("file5"), QStringLiteral("file"), QStringLiteral("/srv/五")));
         QVERIFY(Teskarn::WriteConfigValue(QStringLiteral("name5"), QStringLiteral("name"), QStringLiteral("五号")));
         QVERIFY(Teskarn::WriteConfigValue(QStringLiteral("file4"), QStringLiteral("file"), QStringLiteral("/srv/四")));
-        kuaijie2* form = Forms::showModeless<kuaijie2>();
-        QCOMPARE(Forms::showModeless<kuaijie2>(), form); // the menu twice: one form
+        QVERIFY(Teskarn::start().runEventLoop);
+        QVERIFY(TeskarnDriver::chooseFromMenu(QStringLiteral("WJ")));
+        QVERIFY(TeskarnDriver::chooseFromMenu(QStringLiteral("WJ")));
+        kuaijie2* form = Forms::loaded<kuaijie2>();
+        QVERIFY(form && form->isVisible());
+        QCOMPARE(formsNamed(QStringLiteral("kuaijie2")), 1);
         QCOMPARE(form->windowTitle(), QStringLiteral("快捷文件夹设置"));
         QCOMPARE(targetBox(form, 5)->text(), QStringLiteral("/srv/五"));
         QCOMPARE(nameBox(form, 5)->text(), QStringLiteral("五号"));

@@ -1,6 +1,7 @@
 #include "benchshop.h"
 #include "goodslistwaits.h"
 #include "messagebox.h"
+#include "slipentrywaits.h"
 #include "slipwaits.h"
 #include "summary.h"
 
@@ -48,6 +49,7 @@ int main(int argc, char** argv)
 
     addGoodsListWaits(*shop);
     addSlipWaits(*shop);
+    addSlipEntryWaits(*shop);
 
     SummaryReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);

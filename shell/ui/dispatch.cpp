@@ -12,6 +12,7 @@
 #include "frm_setoperator.h"
 #include "frm_sfyz.h"
 #include "frm_systemer.h"
+#include "frmIn1.h"
 
 #include <QAction>
 
@@ -36,7 +37,12 @@ const QList<DispatchRow>& Dispatch::rows()
         {"HPXXWH", [](MDIF_main& main) { main.showChild(new frmGoods); }},
         // 入库管理
         {"FKGL", nullptr},
-        {"S23", nullptr},
+        {"S23", [](MDIF_main& main) {
+             appState().slipMode = QStringLiteral("退货");
+             auto* form = new frmIn1;
+             main.showChild(form);
+             form->setWindowTitle(QStringLiteral("商品入库退货"));
+         }},
         {"S24", nullptr},
         // 销售管理
         {"S12", nullptr},
@@ -53,7 +59,7 @@ const QList<DispatchRow>& Dispatch::rows()
         {"CZYQXSZ", [](MDIF_main& main) { showDialog<frm_setoperator>(main, "frm_setoperator"); }},
         {"SJQL", [](MDIF_main& main) { showDialog<frm_sfyz>(main, "frm_sfyz"); }},
         // Toolbar
-        {"Toolbar1_1", nullptr},
+        {"Toolbar1_1", [](MDIF_main& main) { main.showChild(new frmIn1); }},
         {"Toolbar1_3", nullptr},
         {"Toolbar1_5", nullptr},
         {"Toolbar1_7", nullptr},

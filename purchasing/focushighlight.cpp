@@ -1,0 +1,66 @@
+#include "focushighlight.h"
+#include "module2.h"
+
+#include <QApplication>
+#include <QLineEdit>
+
+FocusHighlight::FocusHighlight(QWidget* form)
+    : QObject(form)
+    , m_form(form)
+{
+    connect(qApp, &QApplication::focusChanged, this, &FocusHighlight::focusMoved);
+}
+
+void FocusHighlight::watch(QLineEdit* box, Role role)
+{
+    m_roles.insert(box, role);
+    connect(box, &QObject::destroyed, this, [this, box] { m_roles.remove(box); });
+}
+
+const QColor& FocusHighlight::lit()
+{
+    static const QColor cyan(128, 255, 255);
+    return cyan;
+}
+
+bool FocusHighlight::withinForm(const QWidget* widget) const
+{
+    return widget && widget->window() == m_form->window();
+}
+
+void FocusHighlight::focusMoved(QWidget* /*old*/, QWidget* now)
+{
+    // The focus left for another window, or came back from one to where it was.
+    if (!withinForm(now) || now == m_lit)
+        return;
+    if (m_lit)
+        leave(std::exchange(m_lit, nullptr));
+    if (auto* box = qobject_cast<QLineEdit*>(now); box && m_roles.contains(box))
+        enter(box);
+}
+
+void FocusHighlight::enter(QLineEdit* box)
+{
+    m_lit = box;
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, lit());
+    box->setPalette(palette);
+    if (m_roles.value(box) == Role::Plain)
+        return;
+    const QString text = box->text();
+    const qsizetype point = text.indexOf(QLatin1Char('.'));
+    const int integerPart = int(point < 0 ? text.size() : point);
+    if (integerPart > 0)
+        box->setSelection(0, integerPart);
+    else
+        box->deselect();
+}
+
+void FocusHighlight::leave(QLineEdit* box)
+{
+    const Role role = m_roles.value(box);
+    if (role != Role::Plain)
+        box->setText(Module2::FormatMoney(box->text()));
+    if (role != Role::Cash)
+        box->setPalette(QPalette());
+}

@@ -1,0 +1,39 @@
+#pragma once
+// The entry boxes of a slip form light up while they hold the focus. A
+// number box also selects its integer part on entering, so typing replaces
+// it and keeps the decimals, and shows its text as "0.00" on leaving; the
+// cash box keeps its colour after it is left. Only a move of the focus within
+// the form's window counts: another window taking the activation (a message
+// box) leaves the box as it is.
+#include <QHash>
+#include <QObject>
+#include <QPointer>
+
+class QLineEdit;
+class QWidget;
+
+class FocusHighlight : public QObject {
+    Q_OBJECT
+public:
+    enum class Role {
+        Plain,  // lit while focused
+        Number, // lit, integer part selected, "0.00" on leaving
+        Cash,   // as a number box, but stays lit once left
+    };
+
+    explicit FocusHighlight(QWidget* form);
+    void watch(QLineEdit* box, Role role);
+
+    // The light cyan of a focused box.
+    static const QColor& lit();
+
+private:
+    void focusMoved(QWidget* old, QWidget* now);
+    void enter(QLineEdit* box);
+    void leave(QLineEdit* box);
+    bool withinForm(const QWidget* widget) const;
+
+    QWidget* m_form;
+    QHash<QLineEdit*, Role> m_roles;
+    QPointer<QLineEdit> m_lit; // the box entered last and not left yet
+};

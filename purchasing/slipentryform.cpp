@@ -1,0 +1,544 @@
+#include "slipentryform.h"
+#include "appstate.h"
+#include "childactivation.h"
+#include "clock.h"
+#include "focushighlight.h"
+#include "formparts.h"
+#include "messagebox.h"
+#include "module2.h"
+#include "recordgrid.h"
+#include "slipnumber.h"
+#include "slipsave.h"
+
+#include <QCloseEvent>
+#include <QDateEdit>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+using FormParts::button;
+using FormParts::label;
+using FormParts::named;
+
+namespace {
+const QString Notice = QStringLiteral("提示");
+const QString ZeroMoney = QStringLiteral("0.00");
+
+QLineEdit* box(QWidget* form, const char* name, const QString& text = {})
+{
+    return named(new QLineEdit(text, form), QString::fromLatin1(name));
+}
+
+Amount valueOf(const QLineEdit* box) { return Amount::fromText(box->text()); }
+
+bool isEnter(const QKeyEvent* event) { return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter; }
+
+bool isModifierOrTab(int key)
+{
+    switch (key) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_Meta:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void setTextColour(QLineEdit* box, const QColor& colour)
+{
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Text, colour);
+    box->setPalette(palette);
+}
+}
+
+SlipEntryForm::SlipEntryForm(SlipEntryDesign design, QWidget* parent)
+    : QWidget(parent)
+    , m_design(std::move(design))
+{
+    setObjectName(m_design.formName);
+    setWindowTitle(m_design.caption);
+    setAttribute(Qt::WA_DeleteOnClose);
+    buildControls();
+    m_preview = KeyPreview::install(this, {{Qt::Key_PageDown, [this] { ComPD_Click(); }},
+                                           {Qt::Key_F4, [this] { ComDel_Click(); }},
+                                           {Qt::Key_F6, [this] { FocusGoodsInput(); }},
+                                           {Qt::Key_Escape, [this] { ComRtn_Click(); }}});
+    if (hasPayment())
+        addKeys({{Qt::Key_F5, [this] { cmdMoney_Click(); }}});
+    ChildActivation::install(this, [this] { m_lookup->goodsInput()->setFocus(Qt::OtherFocusReason); });
+    Form_Load();
+}
+
+void SlipEntryForm::addKeys(const KeyPreview::Keys& keys) { m_preview->add(keys); }
+
+void SlipEntryForm::buildControls()
+{
+    Textid = box(this, "Textid");
+    DTPicker0 = new QDateEdit(this);
+    DTPicker0->setObjectName(QStringLiteral("DTPicker0"));
+    DTPicker0->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    DTPicker0->setCalendarPopup(true);
+    TextOperator = box(this, "TextOperator");
+    TextProvider = box(this, "TextProvider");
+    ComEnd = button(this, QStringLiteral("ComEnd"), QStringLiteral("End"));
+    TextDiscount = box(this, "TextDiscount", QStringLiteral("100"));
+    TextBZ = box(this, "TextBZ");
+
+    auto* header = new QGridLayout;
+    header->addWidget(label(this, {}, QStringLiteral("[单据号]")), 0, 0);
+    header->addWidget(Textid, 0, 1);
+    header->addWidget(label(this, {}, QStringLiteral("[日  期]")), 0, 2);
+    header->addWidget(DTPicker0, 0, 3);
+    header->addWidget(label(this, {}, QStringLiteral("[操作员]")), 0, 4);
+    header->addWidget(TextOperator, 0, 5);
+    header->addWidget(label(this, {}, m_design.partnerCaption), 1, 0);
+    auto* partner = new QHBoxLayout;
+    partner->addWidget(TextProvider, 1);
+    partner->addWidget(ComEnd);
+    header->addLayout(partner, 1, 1);
+    header->addWidget(label(this, {}, QStringLiteral("[折  扣]")), 1, 2);
+    header->addWidget(TextDiscount, 1, 3);
+    header->addWidget(label(this, {}, QStringLiteral("备注")), 1, 4);
+    header->addWidget(TextBZ, 1, 5);
+
+    TextName = box(this, "TextName");
+    TextName->setMaximumWidth(FormParts::pixels(1200));
+    TextQty = box(this, "TextQty", ZeroMoney);
+    TextPrice = box(this, "TextPrice", ZeroMoney);
+    m_lookup = new GoodsLookupList(this, m_design.lookup, TextName, [this] { LoadGoods(); });
+    auto* entry = new QHBoxLayout;
+    for (QRadioButton* option : m_lookup->options())
+        entry->addWidget(option);
+    if (QLineEdit* barcode = m_lookup->barcodeBox()) {
+        entry->addWidget(label(this, {}, QStringLiteral("[条码]")));
+        entry->addWidget(barcode, 1);
+    }
+    entry->addWidget(label(this, {}, QStringLiteral("[其他]")));
+    entry->addWidget(m_lookup->filterBox(), 1);
+    entry->addWidget(TextName);
+    entry->addWidget(label(this, {}, QStringLiteral("[数量]")));
+    entry->addWidget(TextQty);
+    entry->addWidget(label(this, {}, QStringLiteral("[单价]")));
+    entry->addWidget(TextPrice);
+
+    m_lines = new SlipLinesModel(m_design.lineColumns, this);
+    ListView1 = new QTreeView(this);
+    ListView1->setObjectName(QStringLiteral("ListView1"));
+    ListView1->setModel(m_lines);
+    QList<int> widths;
+    for (const LineColumn& column : m_design.lineColumns)
+        widths << column.widthTwips;
+    SetUpRecordView(ListView1, widths);
+
+    TextQtys = box(this, "TextQtys", ZeroMoney);
+    TextMoneys = box(this, "TextMoneys", ZeroMoney);
+    auto* totals = new QHBoxLayout;
+    totals->addWidget(label(this, {}, QStringLiteral("[合计数量]")));
+    totals->addWidget(TextQtys);
+    totals->addWidget(label(this, {}, QStringLiteral("[合计金额]")));
+    totals->addWidget(TextMoneys);
+    QList<QLineEdit*> shownOnly{Textid, TextOperator, TextQtys, TextMoneys};
+    if (hasPayment()) {
+        Text3 = box(this, "Text3", ZeroMoney);
+        Text4 = box(this, "Text4", ZeroMoney);
+        lblDedt = label(this, QStringLiteral("lblDedt"), QStringLiteral("[现金差额]"));
+        totals->addWidget(label(this, QStringLiteral("lblCash"), QStringLiteral("[现金支付]")));
+        totals->addWidget(Text3);
+        totals->addWidget(lblDedt);
+        totals->addWidget(Text4);
+        shownOnly << Text4;
+        connect(Text3, &QLineEdit::textChanged, this, &SlipEntryForm::Text3_Change);
+        onKey(Text3, [this](QKeyEvent* event) {
+            if (isEnter(event))
+                Text3_KeyDown();
+            return isEnter(event);
+        });
+    }
+    totals->addStretch();
+    // The program fills these; the totals are the sums of the lines.
+    for (QLineEdit* shown : shownOnly)
+        shown->setReadOnly(true);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(label(this, QStringLiteral("Label10"), QStringLiteral("F6：输入商品")));
+    buttons->addWidget(label(this, QStringLiteral("lblF7"), QStringLiteral("F7：修改数量")));
+    buttons->addWidget(label(this, QStringLiteral("lblF8"), QStringLiteral("F8：修改进价")));
+    buttons->addStretch();
+    QList<QPushButton*> pushButtons{ComEnd};
+    if (hasPayment()) {
+        auto* cmdMoney = button(this, QStringLiteral("cmdMoney"), QStringLiteral("付款填写 F5"));
+        connect(cmdMoney, &QPushButton::clicked, this, &SlipEntryForm::cmdMoney_Click);
+        buttons->addWidget(cmdMoney);
+        pushButtons << cmdMoney;
+    }
+    ComPD = button(this, QStringLiteral("ComPD"), QStringLiteral("确认单据 PageDown"));
+    auto* ComDel = button(this, QStringLiteral("ComDel"), QStringLiteral("删除 F4"));
+    auto* ComRtn = button(this, QStringLiteral("ComRtn"), QStringLiteral("返回 ESC"));
+    connect(ComPD, &QPushButton::clicked, this, &SlipEntryForm::ComPD_Click);
+    connect(ComDel, &QPushButton::clicked, this, &SlipEntryForm::ComDel_Click);
+    connect(ComRtn, &QPushButton::clicked, this, &SlipEntryForm::ComRtn_Click);
+    for (QPushButton* b : {ComPD, ComDel, ComRtn}) {
+        buttons->addWidget(b);
+        pushButtons << b;
+    }
+    // Enter presses the focused button, as a click does.
+    for (QPushButton* b : std::as_const(pushButtons)) {
+        onKey(b, [b](QKeyEvent* event) {
+            if (isEnter(event))
+                b->click();
+            return isEnter(event);
+        });
+    }
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(header);
+    layout->addLayout(entry);
+    layout->addWidget(m_lookup->list(), 2);
+    layout->addWidget(ListView1, 3);
+    layout->addLayout(totals);
+    layout->addLayout(buttons);
+
+    onKey(TextDiscount, [this](QKeyEvent* event) {
+        if (isEnter(event))
+            TextDiscount_KeyDown(event);
+        return isEnter(event);
+    });
+    onKey(TextProvider, [this](QKeyEvent* event) {
+        if (isEnter(event))
+            m_lookup->goodsInput()->setFocus(Qt::OtherFocusReason);
+        return isEnter(event);
+    });
+    onKey(TextName, [this](QKeyEvent* event) {
+        if (isEnter(event))
+            LoadGoods();
+        return isEnter(event);
+    });
+    onKey(TextQty, [this](QKeyEvent* event) {
+        if (isEnter(event))
+            TextQty_KeyDown(event);
+        return isEnter(event);
+    });
+    onKey(TextPrice, [this](QKeyEvent* event) { return TextPrice_KeyDown(event); });
+    connect(TextQty, &QLineEdit::textChanged, this, &SlipEntryForm::TextQty_Change);
+
+    m_highlight = new FocusHighlight(this);
+    for (QLineEdit* plain : {TextDiscount, TextProvider, TextName})
+        m_highlight->watch(plain, FocusHighlight::Role::Plain);
+    for (QLineEdit* number : {TextQty, TextPrice})
+        m_highlight->watch(number, FocusHighlight::Role::Number);
+    if (Text3)
+        m_highlight->watch(Text3, FocusHighlight::Role::Cash);
+}
+
+void SlipEntryForm::Form_Load()
+{
+    // Only the administrator dates a slip other than today.
+    DTPicker0->setEnabled(appState().isAdministrator());
+    NextSlipNumber();
+    DTPicker0->setDate(Clock::now().date());
+    m_lookup->refill();
+    m_lookup->restoreOption();
+}
+
+void SlipEntryForm::NextSlipNumber()
+{
+    auto number = Database::read([this](DbSession& s) { return ::NextSlipNumber(s, slipDesign()); });
+    if (number)
+        Textid->setText(*number);
+    TextOperator->setText(appState().currentOperator);
+}
+
+void SlipEntryForm::onKey(QWidget* widget, std::function<bool(QKeyEvent*)> handler)
+{
+    m_keyHandlers.insert(widget, std::move(handler));
+    widget->installEventFilter(this);
+}
+
+bool SlipEntryForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    const auto handler = m_keyHandlers.constFind(watched);
+    return handler != m_keyHandlers.constEnd() && (*handler)(static_cast<QKeyEvent*>(event));
+}
+
+void SlipEntryForm::prompt(const QString& text, QWidget* focus)
+{
+    MessageBox::show(this, text, Notice);
+    if (focus)
+        focus->setFocus(Qt::OtherFocusReason);
+}
+
+void SlipEntryForm::TextDiscount_KeyDown(QKeyEvent*)
+{
+    if (TextDiscount->text().isEmpty())
+        prompt(QStringLiteral("请输入折扣。"), TextDiscount);
+    else
+        TextProvider->setFocus(Qt::OtherFocusReason);
+}
+
+void SlipEntryForm::TextQty_KeyDown(QKeyEvent*)
+{
+    if (TextQty->text() == ZeroMoney)
+        prompt(QStringLiteral("请填上数量。"), TextQty);
+    else
+        TextPrice->setFocus(Qt::OtherFocusReason);
+}
+
+bool SlipEntryForm::TextPrice_KeyDown(QKeyEvent* event)
+{
+    if (isModifierOrTab(event->key()))
+        return false;
+    if (TextDiscount->text() == QStringLiteral("0")) {
+        MessageBox::show(this, QStringLiteral("请填上折扣。"), Notice);
+        return true;
+    }
+    if (!isEnter(event))
+        return false;
+    if (TextPrice->text() == ZeroMoney)
+        MessageBox::show(this, QStringLiteral("请填上单价。"), Notice);
+    else
+        enterLine();
+    return true;
+}
+
+void SlipEntryForm::TextQty_Change()
+{
+    if (m_design.overStockMessage.isEmpty())
+        return;
+    if (valueOf(TextQty) + m_lines->quantityOf(TextName->text()) > m_loadedStock)
+        MessageBox::show(this, m_design.overStockMessage.arg(m_loadedStock.toMoneyText()), Notice);
+}
+
+void SlipEntryForm::LoadGoods()
+{
+    const QString code = TextName->text();
+    if (code.isEmpty())
+        return;
+    auto load = Database::read([&](DbSession& s) { return ::LoadGoods(s, code, slipDesign().newLinePrice); });
+    if (!load) {
+        MessageBox::show(this, load.error().text());
+        return;
+    }
+    m_held = load->goods;
+    if (!m_held) {
+        // A code that is no goods leaves no goods to enter a line for.
+        MessageBox::show(this, QStringLiteral("无该商品信息,请先在期初设置录入。"), Notice);
+        TextPrice->setText(QStringLiteral("0"));
+    } else {
+        TextPrice->setText(m_held->price);
+        TextName->setText(m_held->code);
+    }
+    TextQty->setFocus(Qt::OtherFocusReason);
+    if (m_design.noStockMessage.isEmpty())
+        return;
+    m_loadedStock = load->stock ? load->stock->quantity : Amount();
+    if (m_loadedStock.toMoneyText() != ZeroMoney)
+        return;
+    prompt(m_design.noStockMessage, m_lookup->filterBox());
+    TextQty->setText(ZeroMoney);
+    TextPrice->setText(ZeroMoney);
+    TextName->clear();
+    m_held.reset();
+}
+
+void SlipEntryForm::enterLine()
+{
+    // Without a goods loaded there is nothing to enter.
+    if (!m_held)
+        return;
+    const Amount quantity = valueOf(TextQty);
+    const Amount added = LineAmount(quantity, valueOf(TextPrice), valueOf(TextDiscount));
+    // Merged into the first line of the goods at the same price text, once.
+    if (const int row = m_lines->find(m_held->code, TextPrice->text()); row >= 0) {
+        EntryLine line = m_lines->line(row);
+        line.quantityText = (line.values.quantity + quantity).toMoneyText();
+        line.values.amount += added;
+        m_lines->change(row, line);
+    } else {
+        SlipLine values;
+        values.goodsCode = m_held->code;
+        values.goodsName = m_held->name;
+        values.size = m_held->size;
+        values.unit = m_held->unit;
+        values.category = m_held->category;
+        values.upperLimit = Amount::fromText(m_held->upperLimit);
+        values.lowerLimit = Amount::fromText(m_held->lowerLimit);
+        values.amount = added;
+        m_lines->add({values, TextQty->text(), TextPrice->text()});
+    }
+    showTotals();
+    m_lookup->filterBox()->clear();
+    TextName->clear();
+    TextQty->setText(ZeroMoney);
+    TextPrice->setText(ZeroMoney);
+    m_lookup->goodsInput()->setFocus(Qt::OtherFocusReason);
+}
+
+void SlipEntryForm::showTotals()
+{
+    TextQtys->setText(m_lines->totalQuantity().toMoneyText());
+    TextMoneys->setText(m_lines->totalAmount().toMoneyText());
+    // The slip is taken as paid in full until the cash is typed.
+    if (Text3)
+        Text3->setText(TextMoneys->text());
+}
+
+void SlipEntryForm::Text3_Change()
+{
+    Text4->setText((valueOf(Text3) - valueOf(TextMoneys)).toMoneyText());
+    const Amount difference = valueOf(Text4);
+    if (difference.isZero()) {
+        lblDedt->setText(m_design.payment.settled);
+        setTextColour(Text4, Qt::black);
+    } else if (difference < Amount()) {
+        lblDedt->setText(m_design.payment.shortfall);
+        setTextColour(Text4, QColor(255, 0, 0));
+    } else {
+        lblDedt->setText(m_design.payment.surplus);
+        setTextColour(Text4, QColor(0, 0, 255));
+    }
+}
+
+void SlipEntryForm::Text3_KeyDown()
+{
+    const bool shortOfTotal = valueOf(TextMoneys) > valueOf(Text3);
+    if (shortOfTotal
+        && MessageBox::show(this, QStringLiteral("付款金额小于实付金额, 是否允许欠款？"), Notice, QMessageBox::NoIcon,
+                            QMessageBox::Yes | QMessageBox::No)
+               != QMessageBox::Yes) {
+        Text3->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    Text4->setText((valueOf(Text3) - valueOf(TextMoneys)).toMoneyText());
+    ComPD->setFocus(Qt::OtherFocusReason);
+}
+
+void SlipEntryForm::cmdMoney_Click() { Text3->setFocus(Qt::OtherFocusReason); }
+
+void SlipEntryForm::FocusGoodsInput() { m_lookup->filterBox()->setFocus(Qt::OtherFocusReason); }
+
+int SlipEntryForm::selectedLine() const
+{
+    const QModelIndexList rows = ListView1->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+void SlipEntryForm::ComDel_Click()
+{
+    const int row = selectedLine();
+    if (row >= 0
+        && MessageBox::show(this, QStringLiteral("确认要删除该记录吗？"), Notice, QMessageBox::Information,
+                            QMessageBox::Yes | QMessageBox::No)
+               == QMessageBox::Yes) {
+        m_lines->remove(row);
+    }
+    // Deleted or not, the cash paid is the total again.
+    showTotals();
+}
+
+void SlipEntryForm::ComRtn_Click()
+{
+    if (!m_lines->isEmpty()
+        && MessageBox::show(this, QStringLiteral("还没保存，要退出吗？"), Notice, QMessageBox::NoIcon,
+                            QMessageBox::Yes | QMessageBox::No)
+               != QMessageBox::Yes)
+        return;
+    appState().slipMode.clear();
+    Module2::UnloadForm(this);
+}
+
+void SlipEntryForm::closeEvent(QCloseEvent* event)
+{
+    // Form_Unload: the next form opened is an ordinary one unless the main window says otherwise.
+    appState().slipMode.clear();
+    QWidget::closeEvent(event);
+}
+
+void SlipEntryForm::ComPD_Click()
+{
+    for (QLineEdit* remark : {TextBZ, TextProvider}) {
+        if (remark->text().isEmpty())
+            remark->setText(QStringLiteral("-"));
+    }
+    if (TextDiscount->text() == QStringLiteral("0")) {
+        prompt(QStringLiteral("请填上折扣。"), TextDiscount);
+        return;
+    }
+    if (hasPayment()) {
+        const Amount cash = valueOf(Text3);
+        const Amount difference = valueOf(Text4);
+        if ((cash.isZero() && difference.isZero())
+            || difference.toMoneyText() != (cash - valueOf(TextMoneys)).toMoneyText()) {
+            prompt(QStringLiteral("请先确认金额。 "), Text3);
+            return;
+        }
+    }
+    if (m_lines->isEmpty())
+        return;
+    if (MessageBox::show(this, QStringLiteral("确认要保存该信息吗？"), Notice, QMessageBox::NoIcon,
+                         QMessageBox::Ok | QMessageBox::Cancel)
+            == QMessageBox::Ok
+        && !saveSlip())
+        return;
+    m_lookup->refill();
+    m_lookup->goodsInput()->setFocus(Qt::OtherFocusReason);
+}
+
+bool SlipEntryForm::saveSlip()
+{
+    SlipHeader header;
+    header.number = Textid->text();
+    header.date = DTPicker0->date();
+    header.time = Clock::now().time();
+    header.operatorName = appState().currentOperator;
+    header.partner = TextProvider->text();
+    header.remark = TextBZ->text();
+    header.discount = valueOf(TextDiscount);
+    header.totalQuantity = valueOf(TextQtys);
+    header.totalAmount = valueOf(TextMoneys);
+    if (Text4)
+        header.difference = valueOf(Text4);
+
+    std::optional<DbResult<QString>> next;
+    const SlipOutcome outcome = [&] {
+        auto conn = Mod1::OpenConn();
+        if (!conn)
+            return SlipOutcome::failed(conn.error());
+        SlipOutcome saved = SaveSlip(*conn, slipDesign(), header, m_lines->slipLines());
+        if (saved)
+            next.emplace(::NextSlipNumber(*conn, slipDesign()));
+        return saved;
+    }();
+    if (!outcome) {
+        MessageBox::show(this, outcome.message(), outcome.state() == SlipOutcome::State::Refused ? Notice : QString());
+        return false;
+    }
+    // Saved: the form starts the next slip even when its number cannot be
+    // read, and an empty number is never saved.
+    clearSlip();
+    Textid->setText(*next ? **next : QString());
+    TextOperator->setText(appState().currentOperator);
+    if (!*next)
+        MessageBox::show(this, next->error().text());
+    return true;
+}
+
+void SlipEntryForm::clearSlip()
+{
+    TextProvider->clear();
+    TextBZ->clear();
+    m_lines->clear();
+    showTotals();
+}

@@ -1,0 +1,157 @@
+#include "sliplinesmodel.h"
+
+#include <numeric>
+
+SlipLinesModel::SlipLinesModel(QList<LineColumn> columns, QObject* parent)
+    : QAbstractTableModel(parent)
+    , m_columns(std::move(columns))
+{
+}
+
+int SlipLinesModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : int(m_lines.size()); }
+int SlipLinesModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : int(m_columns.size()); }
+
+QString SlipLinesModel::text(int row, LineField field) const
+{
+    const EntryLine& line = m_lines.at(row);
+    const SlipLine& v = line.values;
+    switch (field) {
+    case LineField::GoodsCode:
+        return v.goodsCode;
+    case LineField::GoodsName:
+        return v.goodsName;
+    case LineField::Size:
+        return v.size;
+    case LineField::Unit:
+        return v.unit;
+    case LineField::Quantity:
+        return line.quantityText;
+    case LineField::Price:
+        return line.priceText;
+    case LineField::Amount:
+        return v.amount.toMoneyText();
+    case LineField::Category:
+        return v.category;
+    case LineField::UpperLimit:
+        return v.upperLimit.toPlainText();
+    case LineField::LowerLimit:
+        return v.lowerLimit.toPlainText();
+    case LineField::UnitCost:
+        return v.unitCost.toMoneyText();
+    case LineField::CostAmount:
+        return v.costAmount.toMoneyText();
+    case LineField::Profit:
+        return (v.amount - v.costAmount).toMoneyText();
+    case LineField::BookQuantity:
+        return v.bookQuantity.toMoneyText();
+    case LineField::Gain:
+        return v.gain.toMoneyText();
+    }
+    return {};
+}
+
+QVariant SlipLinesModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_lines.size() || index.column() >= m_columns.size())
+        return {};
+    const LineColumn& column = m_columns[index.column()];
+    if (role == Qt::DisplayRole)
+        return text(index.row(), column.field);
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(column.alignment | Qt::AlignVCenter);
+    return {};
+}
+
+QVariant SlipLinesModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || section < 0 || section >= m_columns.size())
+        return {};
+    if (role == Qt::DisplayRole)
+        return m_columns[section].header;
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(m_columns[section].alignment | Qt::AlignVCenter);
+    return {};
+}
+
+QList<SlipLine> SlipLinesModel::slipLines() const
+{
+    QList<SlipLine> lines;
+    lines.reserve(m_lines.size());
+    for (const EntryLine& line : m_lines)
+        lines << line.values;
+    return lines;
+}
+
+namespace {
+// What the books take from a line is what it shows.
+EntryLine asShown(EntryLine line)
+{
+    line.values.quantity = Amount::fromText(line.quantityText);
+    line.values.price = Amount::fromText(line.priceText);
+    line.values.amount = line.values.amount.rounded(2);
+    return line;
+}
+}
+
+void SlipLinesModel::add(EntryLine line)
+{
+    const int at = int(m_lines.size());
+    beginInsertRows({}, at, at);
+    m_lines << asShown(std::move(line));
+    endInsertRows();
+}
+
+void SlipLinesModel::change(int row, EntryLine line)
+{
+    if (row < 0 || row >= m_lines.size())
+        return;
+    m_lines[row] = asShown(std::move(line));
+    emit dataChanged(index(row, 0), index(row, columnCount() - 1));
+}
+
+void SlipLinesModel::remove(int row)
+{
+    if (row < 0 || row >= m_lines.size())
+        return;
+    beginRemoveRows({}, row, row);
+    m_lines.removeAt(row);
+    endRemoveRows();
+}
+
+void SlipLinesModel::clear()
+{
+    beginResetModel();
+    m_lines.clear();
+    endResetModel();
+}
+
+int SlipLinesModel::find(const QString& goodsCode, const QString& priceText) const
+{
+    for (int row = 0; row < m_lines.size(); ++row) {
+        if (m_lines[row].values.goodsCode == goodsCode && m_lines[row].priceText == priceText)
+            return row;
+    }
+    return -1;
+}
+
+Amount SlipLinesModel::quantityOf(const QString& goodsCode) const
+{
+    Amount sum;
+    for (const EntryLine& line : m_lines) {
+        if (line.values.goodsCode == goodsCode)
+            sum += line.values.quantity;
+    }
+    return sum;
+}
+
+namespace {
+template <typename Field>
+Amount sumOf(const QList<EntryLine>& lines, Field field)
+{
+    return std::accumulate(lines.begin(), lines.end(), Amount(),
+                           [&](Amount sum, const EntryLine& line) { return sum + field(line.values); });
+}
+}
+
+Amount SlipLinesModel::totalQuantity() const { return sumOf(m_lines, [](const SlipLine& l) { return l.quantity; }); }
+Amount SlipLinesModel::totalAmount() const { return sumOf(m_lines, [](const SlipLine& l) { return l.amount; }); }

@@ -1,0 +1,122 @@
+#pragma once
+// Driving the stock-in slip as a user does: goods put in directly, the form
+// opened as the main window opens it, boxes typed into and keys pressed.
+#include "appstate.h"
+#include "frmIn1.h"
+#include "itemviews.h"
+#include "slipbooks.h"
+#include "typing.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+#include <QTreeView>
+
+namespace SlipEntryDrive {
+
+// A goods with its pinyin code, barcode (each NULL when empty), purchase price and storage place.
+inline void putGoods(const QString& code, const QString& name, const QString& pinyin, const QString& barcode = {},
+                     const QString& price = QStringLiteral("12.5"), const QString& place = {})
+{
+    SlipBooks::execute(QStringLiteral("insert into 商品信息 (商品编号, 商品名称, 规格, 单位, 类别, 进价, 零售价, 库存上限, 库存下限, "
+                                      "厂家, 拼音码, 五笔码, 自编码, 条形码) values (?, ?, '500ml', '瓶', '饮料', ?, 20, 100, 5, ?, ?, "
+                                      "'', '', ?)"),
+                       {code, name, price.toDouble(), place, pinyin.isEmpty() ? QVariant() : pinyin,
+                        barcode.isEmpty() ? QVariant() : barcode});
+}
+
+// The stock-in slip of a mode ("退货": the purchase return), opened by an
+// operator, shown and active.
+inline frmIn1* open(const QString& slipMode = {}, const QString& operatorName = QStringLiteral("管理员"))
+{
+    appState().currentOperator = operatorName;
+    appState().slipMode = slipMode;
+    auto* form = new frmIn1;
+    form->resize(1100, 700);
+    form->show();
+    QApplication::setActiveWindow(form);
+    if (QApplication::activeWindow() != form)
+        QTest::qFail("the slip form did not become active", __FILE__, __LINE__);
+    return form;
+}
+
+template <typename T = QLineEdit>
+T* control(const QWidget* form, const char* name)
+{
+    T* found = form->findChild<T*>(QString::fromLatin1(name));
+    if (!found)
+        QTest::qFail(QByteArray("no control ") + name, __FILE__, __LINE__);
+    return found;
+}
+
+inline QString text(const QWidget* form, const char* name) { return control(form, name)->text(); }
+
+inline QWidget* focused(const QWidget* form) { return form->window()->focusWidget(); }
+inline QString focusedName(const QWidget* form) { return focused(form) ? focused(form)->objectName() : QString(); }
+
+// Puts the focus in a box and types the text over what it holds.
+inline void fill(QLineEdit* box, const QString& text)
+{
+    box->setFocus(Qt::OtherFocusReason);
+    box->selectAll();
+    if (text.isEmpty())
+        QTest::keyClick(box, Qt::Key_Delete);
+    typeText(box, text);
+}
+
+inline void fillAndEnter(const QWidget* form, const char* name, const QString& text)
+{
+    QLineEdit* box = control(form, name);
+    fill(box, text);
+    QTest::keyClick(box, Qt::Key_Return);
+}
+
+// A key as the user presses it in the box that has the focus.
+inline void press(const QWidget* form, Qt::Key key)
+{
+    QWidget* target = focused(form) ? focused(form) : const_cast<QWidget*>(form);
+    QTest::keyClick(target, key);
+}
+
+// Loads a goods by its code, then types its quantity and price, each with Enter.
+inline void enterLine(const QWidget* form, const QString& code, const QString& quantity, const QString& price)
+{
+    fillAndEnter(form, "TextName", code);
+    fillAndEnter(form, "TextQty", quantity);
+    fillAndEnter(form, "TextPrice", price);
+}
+
+// The texts of a list, one line per row, cells joined by " | ".
+inline QStringList rows(const QWidget* form, const char* list)
+{
+    QStringList texts;
+    for (const QStringList& cells : shownRows(control<QTreeView>(form, list)))
+        texts << cells.join(QStringLiteral(" | "));
+    return texts;
+}
+
+// Quantity, price and amount of each line.
+inline QStringList lineFigures(const QWidget* form)
+{
+    QStringList figures;
+    for (const QString& row : rows(form, "ListView1")) {
+        const QStringList cells = row.split(QStringLiteral(" | "));
+        figures << QStringList{cells.value(4), cells.value(5), cells.value(6)}.join(QStringLiteral(" / "));
+    }
+    return figures;
+}
+
+inline QString totals(const QWidget* form)
+{
+    return text(form, "TextQtys") + QStringLiteral(" / ") + text(form, "TextMoneys");
+}
+
+// Clicks a row of a list.
+inline void clickRow(const QWidget* form, const char* list, int row)
+{
+    auto* view = control<QTreeView>(form, list);
+    const QRect rect = view->visualRect(view->model()->index(row, 0).siblingAtColumn(1));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, rect.center());
+}
+
+}

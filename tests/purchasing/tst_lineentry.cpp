@@ -1,0 +1,188 @@
+#include "focushighlight.h"
+#include "fixture.h"
+#include "messagebox.h"
+#include "slipentrydrive.h"
+
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+
+using namespace SlipEntryDrive;
+
+namespace {
+QString difference(const QWidget* form)
+{
+    auto* box = control(form, "Text4");
+    const QColor colour = box->palette().color(QPalette::Text);
+    const QString name = colour == QColor(255, 0, 0) ? QStringLiteral("red")
+                         : colour == QColor(0, 0, 255) ? QStringLiteral("blue")
+                         : colour == QColor(Qt::black) ? QStringLiteral("black")
+                                                       : colour.name();
+    return box->text() + QLatin1Char(' ') + control<QLabel>(form, "lblDedt")->text() + QLatin1Char(' ') + name;
+}
+
+bool isLit(const QLineEdit* box) { return box->palette().color(QPalette::Base) == FocusHighlight::lit(); }
+}
+
+class TestLineEntry : public VarnholtTestCase {
+    Q_OBJECT
+
+    frmIn1* openWithGoods(const QString& mode = {})
+    {
+        putGoods(QStringLiteral("SP000001"), QStringLiteral("可乐"), QStringLiteral("KL"));
+        putGoods(QStringLiteral("SP000002"), QStringLiteral("雪碧"), QStringLiteral("XB"));
+        return open(mode);
+    }
+
+private slots:
+    void linesMergeByCodeAndExactPriceText()
+    {
+        auto* form = openWithGoods();
+        // The loaded price stands as read, the quantity as formatted on leaving its box.
+        fillAndEnter(form, "TextName", QStringLiteral("SP000001"));
+        QCOMPARE(text(form, "TextPrice"), QStringLiteral("12.5"));
+        fillAndEnter(form, "TextQty", QStringLiteral("2"));
+        QCOMPARE(text(form, "TextQty"), QStringLiteral("2.00"));
+        QTest::keyClick(control(form, "TextPrice"), Qt::Key_Return);
+        QCOMPARE(rows(form, "ListView1"),
+                 QStringList{QStringLiteral("SP000001 | 可乐 | 500ml | 瓶 | 2.00 | 12.5 | 25.00 | 饮料 | 100 | 5")});
+        QCOMPARE(totals(form), QStringLiteral("2.00 / 25.00"));
+        QCOMPARE(text(form, "Text3"), QStringLiteral("25.00"));
+        QCOMPARE(difference(form), QStringLiteral("0.00 [全额结算] black"));
+        // Ready for the next goods.
+        QCOMPARE(text(form, "TextName"), QString());
+        QCOMPARE(text(form, "TextQty"), QStringLiteral("0.00"));
+        QCOMPARE(text(form, "TextPrice"), QStringLiteral("0.00"));
+        QCOMPARE(focusedName(form), QStringLiteral("TextName3"));
+
+        enterLine(form, QStringLiteral("SP000001"), QStringLiteral("3"), QStringLiteral("12.5"));
+        QCOMPARE(lineFigures(form), QStringList{QStringLiteral("5.00 / 12.5 / 62.50")});
+        QCOMPARE(totals(form), QStringLiteral("5.00 / 62.50"));
+        enterLine(form, QStringLiteral("SP000001"), QStringLiteral("1"), QStringLiteral("12.50"));
+        QCOMPARE(lineFigures(form), (QStringList{QStringLiteral("5.00 / 12.5 / 62.50"), QStringLiteral("1.00 / 12.50 / 12.50")}));
+        QCOMPARE(totals(form), QStringLiteral("6.00 / 75.00"));
+        QCOMPARE(text(form, "Text3"), QStringLiteral("75.00"));
+    }
+
+    void aLineTakesTheDiscountInItsBoxWhenEntered()
+    {
+        auto* form = openWithGoods();
+        fill(control(form, "TextDiscount"), QStringLiteral("90"));
+        enterLine(form, QStringLiteral("SP000002"), QStringLiteral("1"), QStringLiteral("10"));
+        fill(control(form, "TextDiscount"), QStringLiteral("100"));
+        QCOMPARE(lineFigures(form), QStringList{QStringLiteral("1.00 / 10 / 9.00")});
+        QCOMPARE(totals(form), QStringLiteral("1.00 / 9.00"));
+    }
+
+    void theEnterChainRefusesEmptyBoxes()
+    {
+        auto* form = openWithGoods();
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        fillAndEnter(form, "TextDiscount", QString());
+        QCOMPARE(MessageBox::shown().last().text, QStringLiteral("请输入折扣。"));
+        QCOMPARE(focusedName(form), QStringLiteral("TextDiscount"));
+        fillAndEnter(form, "TextDiscount", QStringLiteral("100"));
+        QCOMPARE(focusedName(form), QStringLiteral("TextProvider"));
+        fillAndEnter(form, "TextProvider", QStringLiteral("长江商行"));
+        QCOMPARE(focusedName(form), QStringLiteral("TextName3"));
+
+        fillAndEnter(form, "TextName", QStringLiteral("SP000001"));
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        fillAndEnter(form, "TextQty", QStringLiteral("0.00"));
+        QCOMPARE(MessageBox::shown().last().text, QStringLiteral("请填上数量。"));
+        QCOMPARE(focusedName(form), QStringLiteral("TextQty"));
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        fillAndEnter(form, "TextPrice", QStringLiteral("0.00"));
+        QCOMPARE(MessageBox::shown().last().text, QStringLiteral("请填上单价。"));
+        QCOMPARE(form->lines()->rowCount(), 0);
+
+        // A discount of exactly 0 answers every key in the price box.
+        fill(control(form, "TextDiscount"), QStringLiteral("0"));
+        control(form, "TextPrice")->setFocus();
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        QTest::keyClick(control(form, "TextPrice"), '7');
+        QCOMPARE(MessageBox::shown().last().text, QStringLiteral("请填上折扣。"));
+        QCOMPARE(MessageBox::shown().last().title, QStringLiteral("提示"));
+        QCOMPARE(text(form, "TextPrice"), QStringLiteral("0.00"));
+        QCOMPARE(MessageBox::shown().size(), 4);
+    }
+
+    void theCashTellsTheDifference()
+    {
+        auto* form = openWithGoods();
+        enterLine(form, QStringLiteral("SP000001"), QStringLiteral("5"), QStringLiteral("12.5"));
+        QTest::keyClick(focused(form), Qt::Key_F5);
+        QCOMPARE(focusedName(form), QStringLiteral("Text3"));
+        QCOMPARE(control(form, "Text3")->selectedText(), QStringLiteral("62"));
+
+        fill(control(form, "Text3"), QStringLiteral("100"));
+        QCOMPARE(difference(form), QStringLiteral("37.50 [预付现金] blue"));
+        QTest::keyClick(control(form, "Text3"), Qt::Key_Return);
+        QCOMPARE(focusedName(form), QStringLiteral("ComPD"));
+        QCOMPARE(text(form, "Text3"), QStringLiteral("100.00"));
+
+        fill(control(form, "Text3"), QStringLiteral("50"));
+        QCOMPARE(difference(form), QStringLiteral("-12.50 [现金差额] red"));
+        MessageBox::setNextAnswer(QMessageBox::No);
+        QTest::keyClick(control(form, "Text3"), Qt::Key_Return);
+        QCOMPARE(MessageBox::shown().last().text, QStringLiteral("付款金额小于实付金额, 是否允许欠款？"));
+        QCOMPARE(MessageBox::shown().last().buttons, QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(focusedName(form), QStringLiteral("Text3"));
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        QTest::keyClick(control(form, "Text3"), Qt::Key_Return);
+        QCOMPARE(focusedName(form), QStringLiteral("ComPD"));
+        QCOMPARE(difference(form), QStringLiteral("-12.50 [现金差额] red"));
+    }
+
+    void aReturnWarnsOfAQuantityBeyondTheStock()
+    {
+        SlipBooks::putStock(QStringLiteral("SP000001"), QStringLiteral("5"), QStringLiteral("50"));
+        auto* form = openWithGoods(QStringLiteral("退货"));
+        enterLine(form, QStringLiteral("SP000001"), QStringLiteral("3"), QStringLiteral("10"));
+        fillAndEnter(form, "TextName", QStringLiteral("SP000001"));
+        fill(control(form, "TextQty"), QStringLiteral("2"));
+        QVERIFY(MessageBox::shown().isEmpty());
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        fill(control(form, "TextQty"), QStringLiteral("3"));
+        QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("退货数量不能大于库存量[5.00]。")});
+        // A warning only: the quantity stands.
+        QCOMPARE(text(form, "TextQty"), QStringLiteral("3"));
+    }
+
+    void boxesLightUpWhileFocused()
+    {
+        auto* form = openWithGoods();
+        fillAndEnter(form, "TextName", QStringLiteral("SP000001"));
+        auto* quantity = control(form, "TextQty");
+        auto* price = control(form, "TextPrice");
+        QVERIFY(isLit(quantity));
+        QCOMPARE(quantity->selectedText(), QStringLiteral("0"));
+        QTest::keyClicks(quantity, QStringLiteral("abc"));
+        price->setFocus();
+        QCOMPARE(quantity->text(), QStringLiteral("0.00"));
+        QVERIFY(!isLit(quantity));
+        QVERIFY(isLit(price));
+        QCOMPARE(price->selectedText(), QStringLiteral("12"));
+
+        // A message taking the activation leaves the box as it is.
+        QTest::keyClicks(price, QStringLiteral("7"));
+        QMessageBox message;
+        message.show();
+        QApplication::setActiveWindow(&message);
+        QCOMPARE(price->text(), QStringLiteral("7.5"));
+        QVERIFY(isLit(price));
+        QApplication::setActiveWindow(form);
+        QCOMPARE(price->text(), QStringLiteral("7.5"));
+
+        // The cash box is formatted on leaving and stays lit.
+        auto* cash = control(form, "Text3");
+        fill(cash, QStringLiteral("50"));
+        control(form, "TextProvider")->setFocus();
+        QCOMPARE(cash->text(), QStringLiteral("50.00"));
+        QVERIFY(isLit(cash));
+        QVERIFY(isLit(control(form, "TextProvider")));
+    }
+};
+
+VARNHOLT_TEST(TestLineEntry)
+#include "tst_lineentry.moc"

@@ -1,0 +1,81 @@
+#include "MDIF_main.h"
+#include "appstate.h"
+#include "fixture.h"
+#include "frmIn1.h"
+#include "messagebox.h"
+#include "uidriver.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMessageBox>
+#include <QTest>
+
+using namespace UiDriver;
+
+namespace {
+frmIn1* openedSlip(MDIF_main* main, const char* item)
+{
+    main->findChild<QAction*>(QString::fromLatin1(item))->trigger();
+    const QList<QWidget*> forms = childForms(main);
+    return forms.size() == 1 ? qobject_cast<frmIn1*>(forms.first()) : nullptr;
+}
+
+QString number(const frmIn1* form) { return form->findChild<QLineEdit*>(QStringLiteral("Textid"))->text(); }
+QString focusedName(const QWidget* window) { return window->focusWidget() ? window->focusWidget()->objectName() : QString(); }
+}
+
+class TestStockInMenus : public VarnholtTestCase {
+    Q_OBJECT
+private slots:
+    void eachMenuOpensItsKindOfSlip()
+    {
+        auto* main = qobject_cast<MDIF_main*>(logIn(QStringLiteral("管理员"), QStringLiteral("admin")));
+        QVERIFY(main);
+        QCOMPARE(main->findChild<QAction*>(QStringLiteral("S23"))->text(), QStringLiteral("入库退货"));
+
+        frmIn1* slip = openedSlip(main, "S23");
+        QVERIFY(slip);
+        QCOMPARE(slip->windowTitle(), QStringLiteral("商品入库退货"));
+        QCOMPARE(number(slip), QStringLiteral("T0000001"));
+        QCOMPARE(slip->slipDesign().kind, SlipKind::PurchaseReturn);
+
+        // The main window closes it without a question, lines or not.
+        slip->lines()->add({SlipLine{}, QStringLiteral("1.00"), QStringLiteral("5")});
+        slip = openedSlip(main, "Toolbar1_1");
+        QVERIFY(slip);
+        QVERIFY(MessageBox::shown().isEmpty());
+        QCOMPARE(slip->windowTitle(), QStringLiteral("商品入库"));
+        QCOMPARE(number(slip), QStringLiteral("R0000001"));
+        QCOMPARE(slip->slipDesign().kind, SlipKind::StockIn);
+    }
+
+    void theChildWindowFocusesTheGoodsInputAtEachActivation()
+    {
+        auto* main = qobject_cast<MDIF_main*>(logIn(QStringLiteral("管理员"), QStringLiteral("admin")));
+        QVERIFY(main);
+        frmIn1* slip = openedSlip(main, "Toolbar1_1");
+        QVERIFY(slip);
+        QVERIFY(activate(main));
+        QCOMPARE(focusedName(main), QStringLiteral("TextName3"));
+
+        auto* discount = slip->findChild<QLineEdit*>(QStringLiteral("TextDiscount"));
+        discount->setFocus();
+        // Back from a message, the focus stays.
+        QMessageBox message;
+        message.show();
+        QApplication::setActiveWindow(&message);
+        QApplication::setActiveWindow(main);
+        QCOMPARE(focusedName(main), QStringLiteral("TextDiscount"));
+        // Back from another form, it is an activation.
+        QWidget other;
+        other.show();
+        QApplication::setActiveWindow(&other);
+        QApplication::setActiveWindow(main);
+        QCOMPARE(focusedName(main), QStringLiteral("TextName3"));
+    }
+};
+
+VARNHOLT_TEST(TestStockInMenus)
+#include "tst_stockinmenus.moc"

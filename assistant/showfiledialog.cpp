@@ -9,10 +9,10 @@
 
 namespace {
 constexpr qsizetype longestFileName = 260;
+}
 
-// "所有文件(*.*)|*.*" as Qt writes it: "所有文件(*.*) (*)". A "*.*" pattern
-// means every file, with or without a dot.
-QString qtFilter(const QString& filter)
+namespace Teskarn::Module2 {
+QStringList qtFileFilters(const QString& filter)
 {
     const QStringList parts = filter.split(QLatin1Char('|'));
     QStringList entries;
@@ -25,11 +25,9 @@ QString qtFilter(const QString& filter)
         }
         entries << parts[i] + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
     }
-    return entries.join(QStringLiteral(";;"));
-}
+    return entries;
 }
 
-namespace Teskarn::Module2 {
 QString ShowFileDialog(QWidget* owner, bool save, const QString& title, const QString& filter, const QString& fileName,
                        const QString& defaultExtension, const QString& initialFolder)
 {
@@ -40,9 +38,10 @@ QString ShowFileDialog(QWidget* owner, bool save, const QString& title, const QS
         return {};
     }
     const QString start = initialFolder.isEmpty() ? fileName : QDir(initialFolder).filePath(fileName);
+    const QString qtFilter = qtFileFilters(filter).join(QStringLiteral(";;"));
     if (!save)
-        return FileDialogs::openFile(owner, title, start, qtFilter(filter));
-    QString chosen = FileDialogs::saveFile(owner, title, start, qtFilter(filter));
+        return FileDialogs::openFile(owner, title, start, qtFilter);
+    QString chosen = FileDialogs::saveFile(owner, title, start, qtFilter);
     if (!chosen.isEmpty() && !defaultExtension.isEmpty() && QFileInfo(chosen).suffix().isEmpty())
         chosen += QLatin1Char('.') + defaultExtension;
     return chosen;

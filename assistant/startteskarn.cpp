@@ -1,10 +1,11 @@
 #include "startteskarn.h"
-#include "search.h"
+#include "TuoPan.h"
 
 namespace Teskarn {
 StartupResult start()
 {
-    search::showModeless();
+    if (!TuoPan::load())
+        return {false, 0};
     return {true, 0};
 }
 }

@@ -13,6 +13,6 @@ void State::reset()
 {
     HotKeys::unregisterAll();
     ProgramState::instance().reset();
-    PreviousWndProc = nullptr;
+    *this = State();
 }
 }

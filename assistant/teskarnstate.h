@@ -1,5 +1,10 @@
 #pragma once
+#include "timedshutdown.h"
 #include "windowmessages.h"
+
+#include <QString>
+#include <array>
+#include <optional>
 
 namespace Teskarn {
 // The process-wide state of the assistant; tests reset it between cases.
@@ -10,7 +15,19 @@ public:
     // The search bar's window procedure before the hot-key procedure took its place.
     WindowProcedure PreviousWndProc = nullptr;
 
-    // Forgets the forms, the instance lock and the procedure, and lets every hot key go.
+    // The shutdown settings [shi], [fen] and [sel] as read at start.
+    QString ShutdownHour;
+    QString ShutdownMinute;
+    QString ShutdownDaily;
+    // The time this run last armed the shutdown at.
+    std::optional<TimedShutdown::Time> shutdownArmedAt;
+
+    // SlotTarget1 … SlotTarget8: the quick-launch targets as last loaded by
+    // the panel or its settings form; F1 opens the eighth.
+    std::array<QString, 8> SlotTarget;
+
+    // Lets every hot key go, forgets the forms and the instance lock, and
+    // takes every value above back to its start.
     void reset();
 };
 }

@@ -97,11 +97,14 @@ QWidget* frmOperation1::buildPerformancePart()
 
     grid->addWidget(label(part, QStringLiteral("Label17"), QStringLiteral("业 务 员 销 售 情 况")), 0, 0, Qt::AlignHCenter);
     grid->addWidget(m_salesGrid, 1, 0);
-    totalsRow(2, label(part, QStringLiteral("Label13"), QStringLiteral("销售总额")), 0, label(part, QStringLiteral("Label16"), QStringLiteral("利润总额")));
+    totalsRow(2, label(part, QStringLiteral("Label13"), QStringLiteral("销售总额")), 0,
+              label(part, QStringLiteral("Label16"), QStringLiteral("利润总额")));
     grid->addWidget(label(part, QStringLiteral("Label18"), QStringLiteral("销 售 退 货 情 况")), 3, 0, Qt::AlignHCenter);
     grid->addWidget(m_returnsGrid, 4, 0);
-    totalsRow(5, label(part, QStringLiteral("Label14"), QStringLiteral("退货总额")), 2, label(part, QStringLiteral("Label15"), QStringLiteral("利润扣回")));
-    totalsRow(6, label(part, QStringLiteral("Label20"), QStringLiteral("实际销售")), 4, label(part, QStringLiteral("Label19"), QStringLiteral("实际利润")));
+    totalsRow(5, label(part, QStringLiteral("Label14"), QStringLiteral("退货总额")), 2,
+              label(part, QStringLiteral("Label15"), QStringLiteral("利润扣回")));
+    totalsRow(6, label(part, QStringLiteral("Label20"), QStringLiteral("实际销售")), 4,
+              label(part, QStringLiteral("Label19"), QStringLiteral("实际利润")));
 
     // The period starts as this month up to today.
     const QDate today = Clock::now().date();

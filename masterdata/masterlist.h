@@ -1,23 +1,28 @@
 #pragma once
 // The master list and editor family. Every master table (goods, categories,
 // units, suppliers, customers, salesmen) is kept through one MasterListPanel
-// and one MasterEditor, each built from a design; a member writes designs:
+// and one MasterEditor, each built from a design; a member writes designs,
+// in designated initializers that read like the tables of its form:
 //
-//   - its list form is a plain QWidget holding one MasterListPanel (two for
-//     categories and units) made from a ListDesign: the table and statement, the
-//     columns (header, width in twips, alignment, format; the first column is
-//     the record's number), the filter options with their config.ini sections
-//     (a single option is a fixed column without buttons), whether the list
-//     fills at once, the delete question and statements, the control names;
+//   - its list form is a MasterListForm (masterlistform.h) holding one
+//     MasterListPanel per ListDesign (two for categories and units): the
+//     table and statement, the columns (header, the statement's column, width
+//     in twips, alignment, format), the filter options with their config.ini
+//     sections (a single option is a fixed column without buttons), whether
+//     the list fills at once, the delete question and the tables deleted with
+//     the record, the control names;
 //   - its editor is a MasterEditor subclass that hands over an EditorDesign
-//     (mastereditor.h): number scheme, boxes with label, column, rule, kind and
-//     list column, the search-code boxes, the caption of the view mode, hooks
-//     that refuse a save or write more in its transaction;
+//     (mastereditor.h): number scheme, boxes with label, column, rule and
+//     kind, the search-code boxes, the caption of the view mode, hooks that
+//     refuse a save or write more in its transaction. A box writes back the
+//     list column that shows its table column;
 //   - ListDesign::openEditor ties them: showModally<frmXxx1>().
 //
 // What a member adds of its own (buttons that fill the list another way, an
 // editor's history half) goes around the family through fillWhere(), model(),
-// selectedRow() and the editor's box()/text(), never into a copy of it.
+// selectedRow() and the editor's box()/text(), never into a copy of it. The
+// statements a member needs beyond its design are store functions of
+// masterdata (customers.h, shopdetails.h, saleslines.h), never text in a form.
 #include "mastertablemodel.h"
 #include "recordgrid.h"
 

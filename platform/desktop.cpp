@@ -48,8 +48,10 @@ public:
         process.start(program, arguments);
         CommandResult result;
         result.started = process.waitForStarted(10000);
-        if (!result.started)
+        if (!result.started) {
+            result.errorOutput = process.errorString();
             return result;
+        }
         process.waitForFinished(60000);
         result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
         result.output = QString::fromLocal8Bit(process.readAllStandardOutput());
@@ -85,6 +87,14 @@ std::unique_ptr<CommandRunner>& currentRunner()
     static std::unique_ptr<CommandRunner> runner = std::make_unique<RecordingRunner>();
     return runner;
 }
+}
+
+QString CommandResult::failureText() const
+{
+    const QString own = errorOutput.trimmed();
+    if (!own.isEmpty())
+        return own;
+    return started ? QStringLiteral("退出代码 %1").arg(exitCode) : QStringLiteral("无法启动命令");
 }
 
 DesktopOpener& DesktopOpener::instance() { return *currentOpener(); }

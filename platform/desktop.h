@@ -32,6 +32,9 @@ struct CommandResult {
     QString output;
     QString errorOutput;
     bool ok() const { return started && exitCode == 0; }
+    // What went wrong, for the user: the command's own error text, else its
+    // exit code, or that it could not be started.
+    QString failureText() const;
 };
 
 // Runs a command and waits for it. Until main() installs the real runner,

@@ -1,4 +1,5 @@
 #include "inifile.h"
+#include "paths.h"
 #include "program.h"
 
 #include <QDir>
@@ -114,13 +115,7 @@ bool IniFile::write(const QString& section, const QString& key, const QString& v
     return file.commit();
 }
 
-QString UserSettings::folder()
-{
-    QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (config.isEmpty())
-        config = QDir::homePath() + QStringLiteral("/.config");
-    return config + QLatin1Char('/') + Program::name();
-}
+QString UserSettings::folder() { return Paths::configHome() + QLatin1Char('/') + Program::name(); }
 
 QString UserSettings::filePath(const QString& application)
 {

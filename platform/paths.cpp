@@ -27,6 +27,12 @@ QString Paths::appPath()
     return QDir::cleanPath(data + QStringLiteral("/Varnholt"));
 }
 
+QString Paths::configHome()
+{
+    const QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
+    return config.isEmpty() ? QDir::homePath() + QStringLiteral("/.config") : config;
+}
+
 QString Paths::deliveredDir()
 {
     if (!deliveredOverride().isEmpty())

@@ -5,6 +5,8 @@
 namespace Paths {
 // $VARNHOLT_HOME when set, else $XDG_DATA_HOME/Varnholt (~/.local/share/Varnholt).
 QString appPath();
+// The per-user settings root: $XDG_CONFIG_HOME, else ~/.config.
+QString configHome();
 // The delivered files beside the program: <program folder>/../share/varnholt.
 QString deliveredDir();
 void setDeliveredDir(const QString& dir);

@@ -1,7 +1,7 @@
 #pragma once
 // The parts every form is built of: named controls, labelled boxes, button
-// rows and sizes in twips. Controls carry the names the specification gives
-// them as their objectName, so tests find them.
+// rows and sizes in twips. Each control carries its designed name as its
+// objectName, so tests find it.
 #include <QString>
 
 #include <initializer_list>

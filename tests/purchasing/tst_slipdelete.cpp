@@ -53,6 +53,19 @@ private slots:
         QCOMPARE(deleteSlip(SlipDesigns::StockIn, QStringLiteral("R0000001")), QStringLiteral("not found"));
     }
 
+    // A slip of another kind under the number is not this kind's to delete.
+    void onlySlipsOfTheKind()
+    {
+        putStock(A, QStringLiteral("10"), QStringLiteral("25"), QStringLiteral("2.5"));
+        execute(QStringLiteral("insert into 调失单 (单号, 类别) values ('L0000050', '调拔')"));
+        execute(QStringLiteral("insert into 调失单明细 (单号, 商品编号, 数量, 单价) values ('L0000050', ?, 4, 2)"), {A});
+        saveSlip(SlipDesigns::PurchaseReturn, header(QStringLiteral("T0000001")), {line(A, QStringLiteral("1"), QStringLiteral("2"))});
+        const QStringList before = wholeBooks();
+        QCOMPARE(deleteSlip(SlipDesigns::Loss, QStringLiteral("L0000050")), QStringLiteral("not found"));
+        QCOMPARE(deleteSlip(SlipDesigns::StockIn, QStringLiteral("T0000001")), QStringLiteral("not found"));
+        QCOMPARE(wholeBooks(), before);
+    }
+
     // Stock when the slip is deleted -> what the deletion leaves or its refusal.
     void takeBack_data()
     {

@@ -1,0 +1,189 @@
+#include "TuoPan.h"
+#include "JieTu.h"
+#include "UrlF.h"
+#include "UrlS.h"
+#include "configvalue.h"
+#include "forms.h"
+#include "instancelock.h"
+#include "kuaijie.h"
+#include "kuaijie2.h"
+#include "messagebox.h"
+#include "mod_AutoRun.h"
+#include "numbertext.h"
+#include "programstate.h"
+#include "search.h"
+#include "shutdown.h"
+#include "teskarnstate.h"
+#include "timedshutdown.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+
+namespace Teskarn {
+namespace {
+const QString formName = QStringLiteral("TuoPan");
+
+QAction* menuItem(QMenu* menu, const char* name, const QString& caption)
+{
+    QAction* item = menu->addAction(caption);
+    item->setObjectName(QString::fromLatin1(name));
+    return item;
+}
+
+void separator(QMenu* menu, const char* name) { menu->addSeparator()->setObjectName(QString::fromLatin1(name)); }
+
+// The bar's logo: one panel shows, the other one unloads.
+void showPanel(search::Panel panel)
+{
+    if (panel == search::Panel::QuickLaunch) {
+        Forms::showModeless<UrlS>();
+        Forms::unload<UrlF>();
+    } else {
+        Forms::showModeless<UrlF>();
+        Forms::unload<UrlS>();
+    }
+}
+}
+
+TuoPan* TuoPan::load()
+{
+    if (TuoPan* open = loaded())
+        return open;
+    std::unique_ptr<InstanceLock>& lock = ProgramState::instance().instanceLock;
+    if (!lock)
+        lock = std::make_unique<InstanceLock>(QStringLiteral("Teskarn"));
+    if (!lock->acquire()) {
+        MessageBox::show(nullptr, QStringLiteral("Teskarn已经运行！"), QStringLiteral("系统提示"), QMessageBox::Information);
+        return nullptr;
+    }
+    auto* form = new TuoPan;
+    ProgramState::instance().registerForm(formName, form);
+    form->Form_Load();
+    return form;
+}
+
+TuoPan* TuoPan::loaded() { return qobject_cast<TuoPan*>(ProgramState::instance().openForm(formName)); }
+
+TuoPan::TuoPan()
+{
+    setObjectName(formName);
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    m_TP = new QMenu(QStringLiteral("托盘"), this);
+    m_TP->setObjectName(QStringLiteral("TP"));
+    m_GJ = menuItem(m_TP, "GJ", QStringLiteral("定时关机"));
+    m_QXGJ = menuItem(m_TP, "QXGJ", QStringLiteral("取消关机"));
+    separator(m_TP, "FGX2");
+    m_KJ = menuItem(m_TP, "KJ", QStringLiteral("快捷软件"));
+    m_WJ = menuItem(m_TP, "WJ", QStringLiteral("快捷文件"));
+    m_ARun = menuItem(m_TP, "ARun", QStringLiteral("开机启动"));
+    m_ARun->setCheckable(true);
+    separator(m_TP, "FGX");
+    m_JTF3 = menuItem(m_TP, "JTF3", QStringLiteral("截图-F3"));
+    m_TC = menuItem(m_TP, "TC", QStringLiteral("退出程序"));
+}
+
+void TuoPan::Form_Load()
+{
+    search* bar = search::showModeless();
+    connectRequests(bar);
+    // The bar's start-up refresh: each panel loads once and unloads unseen.
+    Forms::refresh<UrlS>();
+    Forms::refresh<UrlF>();
+    showShutdownArmed(false);
+
+    State& state = State::instance();
+    state.ShutdownHour = ReadConfigValue(QStringLiteral("shi"), QStringLiteral("name"));
+    state.ShutdownMinute = ReadConfigValue(QStringLiteral("fen"), QStringLiteral("name"));
+    state.ShutdownDaily = ReadConfigValue(QStringLiteral("sel"), QStringLiteral("name"));
+    if (Module2::Val(state.ShutdownDaily) != 1 || state.ShutdownHour.isEmpty() || state.ShutdownMinute.isEmpty())
+        return;
+    armShutdown(nullptr, state.ShutdownHour, state.ShutdownMinute);
+}
+
+void TuoPan::connectRequests(search* bar)
+{
+    connect(bar, &search::menuRequested, m_TP, [this](const QPoint& at) { m_TP->popup(at); });
+    connect(bar, &search::panelRequested, this, &showPanel);
+    connect(bar, &search::slot8Requested, this, &UrlS::picInvisible8_Click);
+    connect(bar, &search::screenshotRequested, this, &TuoPan::JTF3_Click);
+    connect(m_GJ, &QAction::triggered, this, &TuoPan::GJ_Click);
+    connect(m_QXGJ, &QAction::triggered, this, &TuoPan::QXGJ_Click);
+    connect(m_KJ, &QAction::triggered, this, &TuoPan::KJ_Click);
+    connect(m_WJ, &QAction::triggered, this, &TuoPan::WJ_Click);
+    connect(m_ARun, &QAction::triggered, this, &TuoPan::ARun_Click);
+    connect(m_JTF3, &QAction::triggered, this, &TuoPan::JTF3_Click);
+    connect(m_TC, &QAction::triggered, this, &TuoPan::TC_Click);
+}
+
+void TuoPan::showShutdownArmed(bool armed)
+{
+    if (TuoPan* form = loaded()) {
+        form->m_GJ->setVisible(!armed);
+        form->m_QXGJ->setVisible(armed);
+    }
+}
+
+bool TuoPan::armShutdown(QWidget* parent, const QString& hour, const QString& minute)
+{
+    const auto time = TimedShutdown::parse(hour, minute);
+    if (!time) {
+        MessageBox::show(parent, QStringLiteral("关机时间无效，请按24小时格式填写！"), {}, QMessageBox::Warning);
+        return false;
+    }
+    if (const auto failure = TimedShutdown::arm(*time)) {
+        MessageBox::show(parent, QStringLiteral("定时关机设置失败：") + *failure, {}, QMessageBox::Warning);
+        return false;
+    }
+    showShutdownArmed(true);
+    return true;
+}
+
+bool TuoPan::cancelShutdown(QWidget* parent)
+{
+    if (const auto failure = TimedShutdown::cancelOurs()) {
+        MessageBox::show(parent, QStringLiteral("取消定时关机失败：") + *failure, {}, QMessageBox::Warning);
+        return false;
+    }
+    MessageBox::show(parent, QStringLiteral("定时关机已取消"));
+    showShutdownArmed(false);
+    return true;
+}
+
+void TuoPan::GJ_Click() { shutdown::showModeless(); }
+
+void TuoPan::QXGJ_Click() { cancelShutdown(nullptr); }
+
+void TuoPan::KJ_Click() { Forms::showModeless<kuaijie>(); }
+
+void TuoPan::WJ_Click() { Forms::showModeless<kuaijie2>(); }
+
+void TuoPan::ARun_Click()
+{
+    const bool on = ARunClickCount % 2 == 0;
+    if (const auto failure = mod_AutoRun::SetAutoRun(on)) {
+        MessageBox::show(nullptr, QStringLiteral("开机启动设置失败：") + *failure, QStringLiteral("切换提示"), QMessageBox::Warning);
+        m_ARun->setChecked(!on);
+        return;
+    }
+    ++ARunClickCount;
+    m_ARun->setChecked(on);
+    MessageBox::show(nullptr, QStringLiteral("成功设置开机启动/不启动！"), QStringLiteral("切换提示"), QMessageBox::Information);
+}
+
+void TuoPan::JTF3_Click() { JieTu::showModeless(); }
+
+void TuoPan::TC_Click()
+{
+    // Every form closes; the bar last, since its close ends the program.
+    search* bar = search::loaded();
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget* window : windows) {
+        if (window != bar && !window->parentWidget())
+            window->close();
+    }
+    if (bar)
+        bar->close();
+}
+}

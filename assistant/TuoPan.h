@@ -1,0 +1,59 @@
+#pragma once
+#include <QWidget>
+
+class QAction;
+class QMenu;
+
+namespace Teskarn {
+class search;
+
+// The start of the assistant: a hidden form that refuses a second copy, shows
+// the search bar, arms the daily shutdown when one is set and owns the popup
+// menu TP that the bar pops up. Its load is the one place where the bar's
+// requests are connected to the forms that answer them.
+class TuoPan : public QWidget {
+    Q_OBJECT
+public:
+    // Loads the form; null, after saying so, when another copy of the program runs.
+    static TuoPan* load();
+    // The loaded form, or null.
+    static TuoPan* loaded();
+
+    QMenu* TP() const { return m_TP; }
+
+    // The menu shows what the program believes of its shutdown: GJ while none
+    // is armed, QXGJ while one is.
+    static void showShutdownArmed(bool armed);
+    // Arms the shutdown at the time of the two texts; an invalid time or a
+    // failure is reported and changes nothing.
+    static bool armShutdown(QWidget* parent, const QString& hour, const QString& minute);
+    // Cancels this program's shutdown and says so; a failure is reported and
+    // changes nothing.
+    static bool cancelShutdown(QWidget* parent);
+
+private:
+    TuoPan();
+    void Form_Load();
+    // Every menu entry and every request of the bar, to the form that answers it.
+    void connectRequests(search* bar);
+    void GJ_Click();
+    void QXGJ_Click();
+    void KJ_Click();
+    void WJ_Click();
+    void ARun_Click();
+    // The screenshot, from the menu and from F3.
+    void JTF3_Click();
+    void TC_Click();
+
+    QMenu* m_TP = nullptr;
+    QAction* m_GJ = nullptr;
+    QAction* m_QXGJ = nullptr;
+    QAction* m_KJ = nullptr;
+    QAction* m_WJ = nullptr;
+    QAction* m_ARun = nullptr;
+    QAction* m_JTF3 = nullptr;
+    QAction* m_TC = nullptr;
+    // Successful switches of start at login; its parity is the check mark.
+    quint16 ARunClickCount = 0;
+};
+}

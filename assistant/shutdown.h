@@ -1,0 +1,29 @@
+#pragma once
+#include <QWidget>
+
+class QCheckBox;
+class QLineEdit;
+
+namespace Teskarn {
+// The timed shutdown's settings, shown one at a time and modeless: the hour
+// and minute, and whether every start of the program arms it again.
+class shutdown : public QWidget {
+    Q_OBJECT
+public:
+    // Loads and shows the form; an open one is raised.
+    static shutdown* showModeless();
+
+private:
+    shutdown();
+    void Form_Load();
+    void Command1_Click();
+    void cmdDel_Click();
+    void cmdExit_Click();
+    // Writes [shi], [fen] and [sel] in that order; a failure is reported.
+    void saveSettings(const QString& hour, const QString& minute, const QString& daily);
+
+    QLineEdit* m_text1 = nullptr;
+    QLineEdit* m_text2 = nullptr;
+    QCheckBox* m_chk = nullptr;
+};
+}

@@ -1,0 +1,316 @@
+#include "configvalue.h"
+#include "fixture.h"
+#include "messagebox.h"
+#include "shutdown.h"
+#include "startteskarn.h"
+#include "teskarndriver.h"
+#include "typing.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace TeskarnDriver;
+
+namespace {
+QWidget* shutdownForm()
+{
+    QWidget* found = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == QLatin1String("shutdown") && window->isVisible())
+            found = window;
+    }
+    return found;
+}
+
+// Starts the assistant and opens the form through the menu's 定时关机.
+QWidget* openForm()
+{
+    if (!Teskarn::start().runEventLoop || !chooseFromMenu(QStringLiteral("GJ")))
+        return nullptr;
+    return shutdownForm();
+}
+
+QLineEdit* box(QWidget* form, const char* name) { return form->findChild<QLineEdit*>(QString::fromLatin1(name)); }
+QCheckBox* chk(QWidget* form) { return form->findChild<QCheckBox*>(QStringLiteral("chk")); }
+
+void fill(QWidget* form, const QString& hour, const QString& minute, bool daily)
+{
+    for (QLineEdit* target : {box(form, "Text1"), box(form, "Text2")}) {
+        target->selectAll();
+        QTest::keyClick(target, Qt::Key_Delete);
+    }
+    typeText(box(form, "Text1"), hour);
+    typeText(box(form, "Text2"), minute);
+    if (chk(form)->isChecked() != daily)
+        QTest::mouseClick(chk(form), Qt::LeftButton, {}, QPoint(5, chk(form)->height() / 2));
+}
+
+void click(QWidget* form, const char* button)
+{
+    QTest::mouseClick(form->findChild<QPushButton*>(QString::fromLatin1(button)), Qt::LeftButton);
+}
+
+// The settings as the file holds them, blanks and all.
+QByteArray storedShutdown(const QString& hour, const QString& minute, const QString& daily)
+{
+    return ("[shi]\nname=" + hour + "\n[fen]\nname=" + minute + "\n[sel]\nname=" + daily + "\n").toUtf8();
+}
+
+QString armedMessage(const QString& hour, const QString& minute)
+{
+    return QStringLiteral("关机时间是 ") + hour + QLatin1Char(':') + minute
+        + QStringLiteral(" 请注意保存资料！可通过【菜单】或【清空设置】取消关机！");
+}
+}
+
+class TestShutdown : public VarnholtTestCase {
+    Q_OBJECT
+public:
+    TestShutdown()
+        : VarnholtTestCase(TestedProgram::Teskarn)
+    {
+    }
+
+private slots:
+    void formShowsTheStoredSettings_data()
+    {
+        QTest::addColumn<QString>("daily");
+        QTest::addColumn<bool>("ticked");
+        QTest::newRow("1") << "1" << true;
+        QTest::newRow("1 and text") << "1x" << true;
+        QTest::newRow("0") << "0" << false;
+        QTest::newRow("12") << "12" << false;
+        QTest::newRow("text") << "yes" << false;
+        QTest::newRow("missing") << QString() << false;
+    }
+    void formShowsTheStoredSettings()
+    {
+        QFETCH(QString, daily);
+        QFETCH(bool, ticked);
+        storeShutdown(QStringLiteral("21"), QStringLiteral("05"), daily);
+        // A stored daily shutdown that the start does not arm must not look ticked.
+        QVERIFY(Teskarn::start().runEventLoop);
+        QWidget* form = Teskarn::shutdown::showModeless();
+        QCOMPARE(form->windowTitle(), QStringLiteral("设置定时关机"));
+        QCOMPARE(box(form, "Text1")->text(), QStringLiteral("21"));
+        QCOMPARE(box(form, "Text2")->text(), QStringLiteral("05"));
+        QCOMPARE(chk(form)->isChecked(), ticked);
+        QCOMPARE(commandsRun().size(), ticked ? 1 : 0);
+        for (const char* name : {"lbl1", "lbl2", "lbl3", "lbl4", "Command1", "cmdDel", "cmdExit"})
+            QVERIFY2(form->findChild<QWidget*>(QString::fromLatin1(name)), name);
+    }
+
+    void formIsShownOnceAtATime()
+    {
+        QWidget* form = openForm();
+        QVERIFY(form);
+        QVERIFY(chooseFromMenu(QStringLiteral("GJ")));
+        QCOMPARE(shutdownForm(), form);
+        int open = 0;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            open += window->objectName() == QLatin1String("shutdown") ? 1 : 0;
+        QCOMPARE(open, 1);
+    }
+
+    void setArmsTheTimeAndStoresTheBoxes_data()
+    {
+        QTest::addColumn<QString>("hour");
+        QTest::addColumn<QString>("minute");
+        QTest::addColumn<bool>("daily");
+        QTest::addColumn<QString>("command");
+        QTest::newRow("22:30 daily") << "22" << "30" << true << "shutdown -P 22:30";
+        // Already past at 09:00: the shutdown command takes it for tomorrow.
+        QTest::newRow("8 and 5") << "8" << "5" << false << "shutdown -P 08:05";
+        QTest::newRow("midnight") << "0" << "00" << false << "shutdown -P 00:00";
+        QTest::newRow("blanks around") << " 23 " << "59" << true << "shutdown -P 23:59";
+    }
+    void setArmsTheTimeAndStoresTheBoxes()
+    {
+        QFETCH(QString, hour);
+        QFETCH(QString, minute);
+        QFETCH(bool, daily);
+        QFETCH(QString, command);
+        QWidget* form = openForm();
+        QVERIFY(form);
+        fill(form, hour, minute, daily);
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        click(form, "Command1");
+        QCOMPARE(commandsRun(), QStringList{command});
+        QCOMPARE(MessageBox::shownTexts(), QStringList{armedMessage(hour, minute)});
+        QCOMPARE(MessageBox::shown().first().icon, QMessageBox::NoIcon);
+        QCOMPARE(MessageBox::shown().first().title, QStringLiteral("Teskarn"));
+        QCOMPARE(fileBytes(Teskarn::configFilePath()),
+                 storedShutdown(hour, minute, daily ? QStringLiteral("1") : QStringLiteral("0")));
+        QVERIFY(shutdownForm());
+        QVERIFY(armedShown());
+    }
+
+    void aBlankBoxClearsTheSettingAndArmsNothing()
+    {
+        QWidget* form = openForm();
+        QVERIFY(form);
+        fill(form, QStringLiteral("22"), QStringLiteral("  "), true);
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        click(form, "Command1");
+        QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("关机设置已清空！")});
+        QCOMPARE(commandsRun(), QStringList());
+        QCOMPARE(fileBytes(Teskarn::configFilePath()), storedShutdown(QStringLiteral("22"), QStringLiteral("  "), QStringLiteral("1")));
+        QVERIFY(disarmedShown());
+
+        QVERIFY(restart());
+        QCOMPARE(commandsRun(), QStringList());
+        QVERIFY(disarmedShown());
+    }
+
+    void invalidTimeIsRefusedAndNothingChanges_data()
+    {
+        QTest::addColumn<QString>("hour");
+        QTest::addColumn<QString>("minute");
+        QTest::newRow("25 and 00") << "25" << "00";
+        QTest::newRow("minute 60") << "12" << "60";
+        QTest::newRow("three digits") << "12" << "005";
+        QTest::newRow("colon typed") << "12:" << "30";
+        QTest::newRow("decimal") << "1.5" << "30";
+    }
+    void invalidTimeIsRefusedAndNothingChanges()
+    {
+        QFETCH(QString, hour);
+        QFETCH(QString, minute);
+        storeShutdown(QStringLiteral("21"), QStringLiteral("00"), QStringLiteral("0"));
+        const QByteArray settings = fileBytes(Teskarn::configFilePath());
+        QWidget* form = openForm();
+        QVERIFY(form);
+        fill(form, hour, minute, true);
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        click(form, "Command1");
+        QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("关机时间无效，请按24小时格式填写！")});
+        QCOMPARE(commandsRun(), QStringList());
+        QCOMPARE(fileBytes(Teskarn::configFilePath()), settings);
+        QCOMPARE(box(form, "Text1")->text(), hour);
+        QCOMPARE(box(form, "Text2")->text(), minute);
+        QVERIFY(chk(form)->isChecked());
+        QVERIFY(disarmedShown());
+    }
+
+    void failedArmIsReportedAndStoresNothing()
+    {
+        QWidget* form = openForm();
+        QVERIFY(form);
+        fill(form, QStringLiteral("22"), QStringLiteral("30"), true);
+        CommandRunner::setNextResult({true, 1, {}, QStringLiteral("Access denied")});
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        click(form, "Command1");
+        QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("定时关机设置失败：Access denied")});
+        QVERIFY(!QFile::exists(Teskarn::configFilePath()));
+        QVERIFY(disarmedShown());
+    }
+
+    void failedSettingsWriteIsReportedWithThePath()
+    {
+        // A folder where the settings file belongs.
+        QVERIFY(QDir().mkpath(Teskarn::configFilePath()));
+        QWidget* form = openForm();
+        QVERIFY(form);
+        fill(form, QStringLiteral("22"), QStringLiteral("30"), false);
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        click(form, "Command1");
+        QCOMPARE(MessageBox::shownTexts(), (QStringList{armedMessage(QStringLiteral("22"), QStringLiteral("30")),
+                                                        QStringLiteral("设置保存失败：") + Teskarn::configFilePath()}));
+        QCOMPARE(commandsRun(), QStringList{QStringLiteral("shutdown -P 22:30")});
+        QVERIFY(armedShown());
+    }
+
+    void clearCancelsOurShutdownAndEmptiesTheSettings_data()
+    {
+        QTest::addColumn<bool>("armedInTheForm");
+        QTest::newRow("armed in the form") << true;
+        QTest::newRow("armed by an earlier run") << false;
+    }
+    void clearCancelsOurShutdownAndEmptiesTheSettings()
+    {
+        QFETCH(bool, armedInTheForm);
+        if (!armedInTheForm)
+            storeShutdown(QStringLiteral("22"), QStringLiteral("30"), QStringLiteral("0"));
+        QWidget* form = openForm();
+        QVERIFY(form);
+        if (armedInTheForm) {
+            fill(form, QStringLiteral("22"), QStringLiteral("30"), true);
+            MessageBox::setNextAnswer(QMessageBox::Ok);
+            click(form, "Command1");
+            QVERIFY(armedShown());
+            MessageBox::clear();
+        }
+        const int before = commandsRun().size();
+        CommandRunner::setNextResult(pendingShutdown(QStringLiteral("poweroff"), today(22, 30)));
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        click(form, "cmdDel");
+        QCOMPARE(commandsRun().mid(before).size(), 2);
+        QCOMPARE(commandsRun().last(), QStringLiteral("shutdown -c"));
+        QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("定时关机已取消")});
+        QCOMPARE(box(form, "Text1")->text(), QString());
+        QCOMPARE(box(form, "Text2")->text(), QString());
+        QVERIFY(!chk(form)->isChecked());
+        QCOMPARE(fileBytes(Teskarn::configFilePath()), storedShutdown({}, {}, QStringLiteral("0")));
+        QVERIFY(disarmedShown());
+    }
+
+    void theTimeArmedThisRunIsTheOneCancelled()
+    {
+        storeShutdown(QStringLiteral("22"), QStringLiteral("30"), QStringLiteral("0"));
+        QWidget* form = openForm();
+        QVERIFY(form);
+        fill(form, QStringLiteral("21"), QStringLiteral("15"), false);
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        click(form, "Command1");
+        // logind holds one shutdown: a 22:30 pending now was set by another
+        // hand after ours replaced it.
+        CommandRunner::setNextResult(pendingShutdown(QStringLiteral("poweroff"), today(22, 30)));
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        click(form, "cmdDel");
+        QCOMPARE(commandsRun().size(), 2);
+        CommandRunner::setNextResult(pendingShutdown(QStringLiteral("poweroff"), today(21, 15)));
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        click(form, "cmdDel");
+        QCOMPARE(commandsRun().last(), QStringLiteral("shutdown -c"));
+    }
+
+    void failedClearIsReportedAndKeepsEverything()
+    {
+        QWidget* form = openForm();
+        QVERIFY(form);
+        fill(form, QStringLiteral("22"), QStringLiteral("30"), true);
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        click(form, "Command1");
+        MessageBox::clear();
+        const QByteArray settings = fileBytes(Teskarn::configFilePath());
+        CommandRunner::setNextResult({true, 1, {}, QStringLiteral("Access denied")});
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        click(form, "cmdDel");
+        QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("取消定时关机失败：Access denied")});
+        QCOMPARE(box(form, "Text1")->text(), QStringLiteral("22"));
+        QVERIFY(chk(form)->isChecked());
+        QCOMPARE(fileBytes(Teskarn::configFilePath()), settings);
+        QVERIFY(armedShown());
+    }
+
+    void exitWritesNothing()
+    {
+        storeShutdown(QStringLiteral("22"), QStringLiteral("30"), QStringLiteral("0"));
+        const QByteArray settings = fileBytes(Teskarn::configFilePath());
+        QWidget* form = openForm();
+        QVERIFY(form);
+        fill(form, QStringLiteral("6"), QStringLiteral("45"), true);
+        click(form, "cmdExit");
+        QVERIFY(!shutdownForm());
+        QCOMPARE(fileBytes(Teskarn::configFilePath()), settings);
+        QCOMPARE(commandsRun(), QStringList());
+    }
+};
+
+VARNHOLT_TEST(TestShutdown)
+#include "tst_shutdown.moc"

@@ -1,0 +1,217 @@
+#include "JieTu.h"
+#include "filedialogs.h"
+#include "fixture.h"
+#include "ownserver.h"
+#include "screenshotdrive.h"
+#include "search.h"
+#include "startteskarn.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QMimeData>
+#include <QPainter>
+#include <QScreen>
+#include <QSignalSpy>
+
+using Teskarn::JieTu;
+using Teskarn::search;
+using namespace ScreenshotDrive;
+
+namespace {
+const QRgb red = qRgb(255, 0, 0);
+// A selection across the corner of the red quarter, clear of the bar at the bottom right.
+const QRect region(462, 334, 200, 100);
+
+// What the test window shows: red in the top-left quarter, elsewhere
+// colours in which every pixel differs from its neighbours.
+QImage wallPicture(QSize size)
+{
+    QImage picture(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y) {
+        for (int x = 0; x < size.width(); ++x) {
+            const bool redQuarter = x < size.width() / 2 && y < size.height() / 2;
+            picture.setPixel(x, y, redQuarter ? red : qRgb(x % 256, y % 256, x / 256 * 40 + y / 256 * 20 + 60));
+        }
+    }
+    return picture;
+}
+
+class ColourWall : public QWidget {
+public:
+    ColourWall()
+        : QWidget(nullptr, Qt::FramelessWindowHint)
+    {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setGeometry(QGuiApplication::primaryScreen()->geometry());
+        m_picture = wallPicture(size());
+    }
+    const QImage& picture() const { return m_picture; }
+
+protected:
+    void paintEvent(QPaintEvent*) override { QPainter(this).drawImage(0, 0, m_picture); }
+
+private:
+    QImage m_picture;
+};
+
+QImage rgb(const QImage& image) { return image.convertToFormat(QImage::Format_RGB32); }
+QImage clipboardPicture() { return rgb(QGuiApplication::clipboard()->image()); }
+bool clipboardEmpty() { return QGuiApplication::clipboard()->mimeData()->formats().isEmpty(); }
+
+QByteArray fileStart(const QString& path, int length)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.read(length) : QByteArray();
+}
+}
+
+class TestScreenshot : public VarnholtTestCase {
+    Q_OBJECT
+public:
+    TestScreenshot()
+        : VarnholtTestCase(TestedProgram::Teskarn)
+    {
+    }
+
+private:
+    // The test window over the whole screen, the bar over it, and F3 pressed.
+    JieTu* openOverTheWall()
+    {
+        m_wall = new ColourWall;
+        m_wall->show();
+        if (!QTest::qWaitForWindowExposed(m_wall) || !Teskarn::start().runEventLoop)
+            return nullptr;
+        QScreen* screen = QGuiApplication::primaryScreen();
+        if (!QTest::qWaitFor([&] { return screen->grabWindow(0).toImage().pixel(10, 10) == red; }))
+            return nullptr;
+        if (!OwnServer::xdotool({QStringLiteral("key"), QStringLiteral("F3")}))
+            return nullptr;
+        return QTest::qWaitFor([] { return JieTu::loaded() != nullptr; }) ? JieTu::loaded() : nullptr;
+    }
+
+    ColourWall* m_wall = nullptr;
+
+private slots:
+    void f3FreezesTheScreenUnderTheFormOnce()
+    {
+        JieTu* form = openOverTheWall();
+        QVERIFY(form && form->isVisible());
+        QCOMPARE(form->geometry(), m_wall->geometry());
+        // All but the bottom strip, where the bar stands.
+        const QRect shown(0, 0, form->width(), form->height() - 60);
+        QCOMPARE(rgb(form->grab(shown).toImage()), m_wall->picture().copy(shown));
+
+        QSignalSpy f3(search::loaded(), &search::screenshotRequested);
+        QVERIFY(OwnServer::xdotool({QStringLiteral("key"), QStringLiteral("F3")}));
+        QTRY_COMPARE(f3.size(), 1);
+        int forms = 0;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            forms += qobject_cast<JieTu*>(window) != nullptr;
+        QCOMPARE(forms, 1);
+        QCOMPARE(JieTu::loaded(), form);
+    }
+
+    void showsTheColourUnderTheCursorAndTheSizeOfTheDrag()
+    {
+        JieTu* form = openOverTheWall();
+        QVERIFY(form);
+        // A move with no button held moves the pointer itself.
+        QTest::mouseMove(form, QPoint(50, 50));
+        QTRY_COMPARE(colourShown(), QStringLiteral("(255,0,0)"));
+        QTest::mouseMove(form, QPoint(700, 500));
+        QTRY_COMPARE(colourShown(), QStringLiteral("(188,244,160)"));
+        drag(region.topLeft(), region.topLeft() + QPoint(region.width(), region.height()));
+        QCOMPARE(sizeShown(), QStringLiteral("200x100"));
+        QCOMPARE(selection(), region);
+    }
+
+    void copyPutsExactlyTheSelectionOnTheClipboardAndCloses_data()
+    {
+        QTest::addColumn<bool>("doubleClick");
+        QTest::newRow("copy button") << false;
+        QTest::newRow("double click inside") << true;
+    }
+    void copyPutsExactlyTheSelectionOnTheClipboardAndCloses()
+    {
+        QFETCH(bool, doubleClick);
+        QPointer<JieTu> form(openOverTheWall());
+        QVERIFY(form);
+        drag(region.bottomRight() + QPoint(1, 1), region.topLeft());
+        QCOMPARE(selection(), region);
+        if (doubleClick)
+            QTest::mouseDClick(form, Qt::LeftButton, {}, region.center());
+        else
+            click(QStringLiteral("Image2_1"));
+        QTRY_VERIFY(!form);
+        QCOMPARE(clipboardPicture(), m_wall->picture().copy(region));
+    }
+
+    void doubleClickOutsideTheSelectionDoesNothing()
+    {
+        QPointer<JieTu> form(openOverTheWall());
+        QVERIFY(form);
+        QGuiApplication::clipboard()->setText(QStringLiteral("先前的内容"));
+        drag(region.topLeft(), region.bottomRight() + QPoint(1, 1));
+        QTest::mouseClick(form, Qt::LeftButton, {}, region.center());
+        // The right edge is outside.
+        const QPoint outside(region.right() + 1, region.center().y());
+        QTest::mouseClick(form, Qt::LeftButton, {}, outside);
+        QTest::mouseDClick(form, Qt::LeftButton, {}, outside);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(form && form->isVisible());
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("先前的内容"));
+    }
+
+    void saveWritesTheFormatItsSuffixNamesAndEmptiesTheClipboard_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QByteArray>("start");
+        QTest::newRow("jpg") << "x.jpg" << "x.jpg" << QByteArray("\xff\xd8");
+        QTest::newRow("no suffix") << "x" << "x.bmp" << QByteArray("BM");
+        QTest::newRow("unknown suffix") << "x.png" << "x.png" << QByteArray("BM");
+    }
+    void saveWritesTheFormatItsSuffixNamesAndEmptiesTheClipboard()
+    {
+        QFETCH(QString, answer);
+        QFETCH(QString, written);
+        QFETCH(QByteArray, start);
+        QPointer<JieTu> form(openOverTheWall());
+        QVERIFY(form);
+        drag(region.topLeft(), region.bottomRight() + QPoint(1, 1));
+        FileDialogs::setNextAnswer(tempFolder() + QLatin1Char('/') + answer);
+        click(QStringLiteral("Image2_2"));
+        QTRY_VERIFY(!form);
+        const QString path = tempFolder() + QLatin1Char('/') + written;
+        QCOMPARE(fileStart(path, start.size()), start);
+        if (start == "BM")
+            QCOMPARE(rgb(QImage(path, "BMP")), m_wall->picture().copy(region));
+        else
+            QCOMPARE(QImage(path).size(), region.size());
+        QTRY_VERIFY(clipboardEmpty());
+    }
+
+    void cancelledSaveKeepsThePictureOnTheClipboard()
+    {
+        QPointer<JieTu> form(openOverTheWall());
+        QVERIFY(form);
+        drag(region.topLeft(), region.bottomRight() + QPoint(1, 1));
+        FileDialogs::setNextAnswer(QString());
+        click(QStringLiteral("Image2_2"));
+        QTRY_VERIFY(!form);
+        QCOMPARE(clipboardPicture(), m_wall->picture().copy(region));
+    }
+
+    void escClosesTheForm()
+    {
+        QPointer<JieTu> form(openOverTheWall());
+        QVERIFY(form);
+        QTRY_VERIFY(form->isActiveWindow());
+        QVERIFY(OwnServer::xdotool({QStringLiteral("key"), QStringLiteral("Escape")}));
+        QTRY_VERIFY(!form);
+    }
+};
+
+VARNHOLT_TEST(TestScreenshot)
+#include "tst_screenshot.moc"

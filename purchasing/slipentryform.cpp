@@ -151,7 +151,7 @@ void SlipEntryForm::buildControls()
     totals->addWidget(TextQtys);
     totals->addWidget(label(this, {}, QStringLiteral("[合计金额]")));
     totals->addWidget(TextMoneys);
-    QList<QLineEdit*> shownOnly{Textid, TextOperator, TextQtys, TextMoneys};
+    QList<QLineEdit*> shownOnly{TextQtys, TextMoneys};
     if (hasPayment()) {
         Text3 = box(this, "Text3", ZeroMoney);
         Text4 = box(this, "Text4", ZeroMoney);

@@ -81,6 +81,10 @@ protected:
 
     // The form's keys beside the family's.
     void addKeys(const KeyPreview::Keys& keys);
+    // What a key pressed in a control does, before the control sees it:
+    // the handler tells whether it took the key. One handler per control;
+    // a later one replaces the family's.
+    void onKey(QWidget* control, std::function<bool(QKeyEvent*)> handler);
     // The line the list has selected, -1 when none.
     int selectedLine() const;
     // Shows the totals of the lines.
@@ -113,7 +117,6 @@ protected:
 private:
     void buildControls();
     void Form_Load();
-    void onKey(QWidget* box, std::function<bool(QKeyEvent*)> handler);
     void TextDiscount_KeyDown(QKeyEvent* event);
     void TextQty_KeyDown(QKeyEvent* event);
     bool TextPrice_KeyDown(QKeyEvent* event);

@@ -162,11 +162,7 @@ void SlipEntryForm::buildControls()
         totals->addWidget(Text4);
         shownOnly << Text4;
         connect(Text3, &QLineEdit::textChanged, this, &SlipEntryForm::Text3_Change);
-        onKey(Text3, [this](QKeyEvent* event) {
-            if (isEnter(event))
-                Text3_KeyDown();
-            return isEnter(event);
-        });
+        onEnter(Text3, [this] { Text3_KeyDown(); });
     }
     totals->addStretch();
     // The program fills these; the totals are the sums of the lines.
@@ -196,13 +192,8 @@ void SlipEntryForm::buildControls()
         pushButtons << b;
     }
     // Enter presses the focused button, as a click does.
-    for (QPushButton* b : std::as_const(pushButtons)) {
-        onKey(b, [b](QKeyEvent* event) {
-            if (isEnter(event))
-                b->click();
-            return isEnter(event);
-        });
-    }
+    for (QPushButton* b : std::as_const(pushButtons))
+        onEnter(b, [b] { b->click(); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(header);
@@ -212,26 +203,10 @@ void SlipEntryForm::buildControls()
     layout->addLayout(totals);
     layout->addLayout(buttons);
 
-    onKey(TextDiscount, [this](QKeyEvent* event) {
-        if (isEnter(event))
-            TextDiscount_KeyDown(event);
-        return isEnter(event);
-    });
-    onKey(TextProvider, [this](QKeyEvent* event) {
-        if (isEnter(event))
-            m_lookup->goodsInput()->setFocus(Qt::OtherFocusReason);
-        return isEnter(event);
-    });
-    onKey(TextName, [this](QKeyEvent* event) {
-        if (isEnter(event))
-            LoadGoods();
-        return isEnter(event);
-    });
-    onKey(TextQty, [this](QKeyEvent* event) {
-        if (isEnter(event))
-            TextQty_KeyDown(event);
-        return isEnter(event);
-    });
+    onEnter(TextDiscount, [this] { TextDiscount_KeyDown(); });
+    onEnter(TextProvider, [this] { m_lookup->goodsInput()->setFocus(Qt::OtherFocusReason); });
+    onEnter(TextName, [this] { LoadGoods(); });
+    onEnter(TextQty, [this] { TextQty_KeyDown(); });
     onKey(TextPrice, [this](QKeyEvent* event) { return TextPrice_KeyDown(event); });
     connect(TextQty, &QLineEdit::textChanged, this, &SlipEntryForm::TextQty_Change);
 
@@ -268,6 +243,16 @@ void SlipEntryForm::onKey(QWidget* widget, std::function<bool(QKeyEvent*)> handl
     widget->installEventFilter(this);
 }
 
+void SlipEntryForm::onEnter(QWidget* control, std::function<void()> action)
+{
+    onKey(control, [action = std::move(action)](QKeyEvent* event) {
+        if (!isEnter(event))
+            return false;
+        action();
+        return true;
+    });
+}
+
 bool SlipEntryForm::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() != QEvent::KeyPress)
@@ -283,7 +268,7 @@ void SlipEntryForm::prompt(const QString& text, QWidget* focus)
         focus->setFocus(Qt::OtherFocusReason);
 }
 
-void SlipEntryForm::TextDiscount_KeyDown(QKeyEvent*)
+void SlipEntryForm::TextDiscount_KeyDown()
 {
     if (TextDiscount->text().isEmpty())
         prompt(QStringLiteral("请输入折扣。"), TextDiscount);
@@ -291,7 +276,7 @@ void SlipEntryForm::TextDiscount_KeyDown(QKeyEvent*)
         TextProvider->setFocus(Qt::OtherFocusReason);
 }
 
-void SlipEntryForm::TextQty_KeyDown(QKeyEvent*)
+void SlipEntryForm::TextQty_KeyDown()
 {
     if (TextQty->text() == ZeroMoney)
         prompt(QStringLiteral("请填上数量。"), TextQty);

@@ -85,6 +85,8 @@ protected:
     // the handler tells whether it took the key. One handler per control;
     // a later one replaces the family's.
     void onKey(QWidget* control, std::function<bool(QKeyEvent*)> handler);
+    // Enter in a control runs the action and goes no further; other keys pass.
+    void onEnter(QWidget* control, std::function<void()> action);
     // The line the list has selected, -1 when none.
     int selectedLine() const;
     // Shows the totals of the lines.
@@ -117,8 +119,8 @@ protected:
 private:
     void buildControls();
     void Form_Load();
-    void TextDiscount_KeyDown(QKeyEvent* event);
-    void TextQty_KeyDown(QKeyEvent* event);
+    void TextDiscount_KeyDown();
+    void TextQty_KeyDown();
     bool TextPrice_KeyDown(QKeyEvent* event);
     void TextQty_Change();
     void Text3_Change();

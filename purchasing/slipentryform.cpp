@@ -93,31 +93,38 @@ void SlipEntryForm::buildControls()
     DTPicker0->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
     DTPicker0->setCalendarPopup(true);
     TextOperator = box(this, "TextOperator");
-    TextProvider = box(this, "TextProvider");
-    ComEnd = button(this, QStringLiteral("ComEnd"), QStringLiteral("End"));
-    TextDiscount = box(this, "TextDiscount", QStringLiteral("100"));
     TextBZ = box(this, "TextBZ");
 
     auto* header = new QGridLayout;
-    header->addWidget(label(this, {}, QStringLiteral("[单据号]")), 0, 0);
+    header->addWidget(label(this, {}, m_design.numberCaption), 0, 0);
     header->addWidget(Textid, 0, 1);
-    header->addWidget(label(this, {}, QStringLiteral("[日  期]")), 0, 2);
+    header->addWidget(label(this, {}, m_design.dateCaption), 0, 2);
     header->addWidget(DTPicker0, 0, 3);
     header->addWidget(label(this, {}, QStringLiteral("[操作员]")), 0, 4);
     header->addWidget(TextOperator, 0, 5);
-    header->addWidget(label(this, {}, m_design.partnerCaption), 1, 0);
-    auto* partner = new QHBoxLayout;
-    partner->addWidget(TextProvider, 1);
-    partner->addWidget(ComEnd);
-    header->addLayout(partner, 1, 1);
-    header->addWidget(label(this, {}, QStringLiteral("[折  扣]")), 1, 2);
-    header->addWidget(TextDiscount, 1, 3);
+    if (!m_design.partnerCaption.isEmpty()) {
+        TextProvider = box(this, "TextProvider");
+        ComEnd = button(this, QStringLiteral("ComEnd"), QStringLiteral("End"));
+        header->addWidget(label(this, {}, m_design.partnerCaption), 1, 0);
+        auto* partner = new QHBoxLayout;
+        partner->addWidget(TextProvider, 1);
+        partner->addWidget(ComEnd);
+        header->addLayout(partner, 1, 1);
+    }
+    if (m_design.discount) {
+        TextDiscount = box(this, "TextDiscount", QStringLiteral("100"));
+        header->addWidget(label(this, {}, QStringLiteral("[折  扣]")), 1, 2);
+        header->addWidget(TextDiscount, 1, 3);
+    }
     header->addWidget(label(this, {}, QStringLiteral("备注")), 1, 4);
     header->addWidget(TextBZ, 1, 5);
 
     TextName = box(this, "TextName");
     TextName->setMaximumWidth(FormParts::pixels(1200));
-    TextQty = box(this, "TextQty", ZeroMoney);
+    const bool counts = m_design.lineRule == LineRule::Count;
+    if (counts)
+        TextQty1 = box(this, "TextQty1", ZeroMoney);
+    TextQty = box(this, counts ? "TextQty2" : "TextQty", ZeroMoney);
     TextPrice = box(this, "TextPrice", ZeroMoney);
     m_lookup = new GoodsLookupList(this, m_design.lookup, TextName, [this] { LoadGoods(); });
     auto* entry = new QHBoxLayout;
@@ -127,15 +134,19 @@ void SlipEntryForm::buildControls()
         entry->addWidget(label(this, {}, QStringLiteral("[条码]")));
         entry->addWidget(barcode, 1);
     }
-    entry->addWidget(label(this, {}, QStringLiteral("[其他]")));
+    entry->addWidget(label(this, {}, m_design.lookup.filterCaption));
     entry->addWidget(m_lookup->filterBox(), 1);
     entry->addWidget(TextName);
-    entry->addWidget(label(this, {}, QStringLiteral("[数量]")));
+    if (TextQty1) {
+        entry->addWidget(label(this, {}, QStringLiteral("[盘前数量]")));
+        entry->addWidget(TextQty1);
+    }
+    entry->addWidget(label(this, {}, counts ? QStringLiteral("[盘后数量]") : QStringLiteral("[数量]")));
     entry->addWidget(TextQty);
     entry->addWidget(label(this, {}, QStringLiteral("[单价]")));
     entry->addWidget(TextPrice);
 
-    m_lines = new SlipLinesModel(m_design.lineColumns, this);
+    m_lines = new SlipLinesModel(m_design.lineColumns, m_design.lineRule, this);
     ListView1 = new QTreeView(this);
     ListView1->setObjectName(QStringLiteral("ListView1"));
     ListView1->setModel(m_lines);
@@ -152,6 +163,8 @@ void SlipEntryForm::buildControls()
     totals->addWidget(label(this, {}, QStringLiteral("[合计金额]")));
     totals->addWidget(TextMoneys);
     QList<QLineEdit*> shownOnly{TextQtys, TextMoneys};
+    if (TextQty1)
+        shownOnly << TextQty1;
     if (hasPayment()) {
         Text3 = box(this, "Text3", ZeroMoney);
         Text4 = box(this, "Text4", ZeroMoney);
@@ -171,10 +184,12 @@ void SlipEntryForm::buildControls()
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(label(this, QStringLiteral("Label10"), QStringLiteral("F6：输入商品")));
-    buttons->addWidget(label(this, QStringLiteral("lblF7"), QStringLiteral("F7：修改数量")));
+    buttons->addWidget(label(this, m_design.quantityHint, QStringLiteral("F7：修改数量")));
     buttons->addWidget(label(this, QStringLiteral("lblF8"), QStringLiteral("F8：修改进价")));
     buttons->addStretch();
-    QList<QPushButton*> pushButtons{ComEnd};
+    QList<QPushButton*> pushButtons;
+    if (ComEnd)
+        pushButtons << ComEnd;
     if (hasPayment()) {
         auto* cmdMoney = button(this, QStringLiteral("cmdMoney"), QStringLiteral("付款填写 F5"));
         connect(cmdMoney, &QPushButton::clicked, this, &SlipEntryForm::cmdMoney_Click);
@@ -203,16 +218,23 @@ void SlipEntryForm::buildControls()
     layout->addLayout(totals);
     layout->addLayout(buttons);
 
-    onEnter(TextDiscount, [this] { TextDiscount_KeyDown(); });
-    onEnter(TextProvider, [this] { m_lookup->goodsInput()->setFocus(Qt::OtherFocusReason); });
+    if (TextDiscount) {
+        onEnter(TextDiscount, [this] { TextDiscount_KeyDown(); });
+        if (m_design.wholeDiscount)
+            connect(TextDiscount, &QLineEdit::textChanged, this, &SlipEntryForm::TextDiscount_Change);
+    }
+    if (TextProvider)
+        onEnter(TextProvider, [this] { m_lookup->goodsInput()->setFocus(Qt::OtherFocusReason); });
     onEnter(TextName, [this] { LoadGoods(); });
     onEnter(TextQty, [this] { TextQty_KeyDown(); });
     onKey(TextPrice, [this](QKeyEvent* event) { return TextPrice_KeyDown(event); });
     connect(TextQty, &QLineEdit::textChanged, this, &SlipEntryForm::TextQty_Change);
 
     m_highlight = new FocusHighlight(this);
-    for (QLineEdit* plain : {TextDiscount, TextProvider, TextName})
-        m_highlight->watch(plain, FocusHighlight::Role::Plain);
+    for (QLineEdit* plain : {TextDiscount, TextProvider, TextName}) {
+        if (plain)
+            m_highlight->watch(plain, FocusHighlight::Role::Plain);
+    }
     for (QLineEdit* number : {TextQty, TextPrice})
         m_highlight->watch(number, FocusHighlight::Role::Number);
     if (Text3)
@@ -272,9 +294,20 @@ void SlipEntryForm::TextDiscount_KeyDown()
 {
     if (TextDiscount->text().isEmpty())
         prompt(QStringLiteral("请输入折扣。"), TextDiscount);
-    else
+    else if (TextProvider)
         TextProvider->setFocus(Qt::OtherFocusReason);
+    else
+        m_lookup->goodsInput()->setFocus(Qt::OtherFocusReason);
 }
+
+void SlipEntryForm::TextDiscount_Change()
+{
+    const QString whole = Module2::FormatInt(TextDiscount->text());
+    if (whole != TextDiscount->text())
+        TextDiscount->setText(whole);
+}
+
+Amount SlipEntryForm::discount() const { return TextDiscount ? valueOf(TextDiscount) : Amount::whole(100); }
 
 void SlipEntryForm::TextQty_KeyDown()
 {
@@ -288,7 +321,7 @@ bool SlipEntryForm::TextPrice_KeyDown(QKeyEvent* event)
 {
     if (isModifierOrTab(event->key()))
         return false;
-    if (TextDiscount->text() == QStringLiteral("0")) {
+    if (TextDiscount && TextDiscount->text() == QStringLiteral("0")) {
         MessageBox::show(this, QStringLiteral("请填上折扣。"), Notice);
         return true;
     }
@@ -305,8 +338,11 @@ void SlipEntryForm::TextQty_Change()
 {
     if (m_design.overStockMessage.isEmpty())
         return;
-    if (valueOf(TextQty) + m_lines->quantityOf(TextName->text()) > m_loadedStock)
-        MessageBox::show(this, m_design.overStockMessage.arg(m_loadedStock.toMoneyText()), Notice);
+    if (valueOf(TextQty) + m_lines->quantityOf(TextName->text()) <= m_loadedStock)
+        return;
+    MessageBox::show(this, m_design.overStockMessage.arg(m_loadedStock.toMoneyText()), Notice);
+    if (m_design.overStockResetsQuantity)
+        TextQty->setText(ZeroMoney);
 }
 
 void SlipEntryForm::LoadGoods()
@@ -315,26 +351,31 @@ void SlipEntryForm::LoadGoods()
     if (code.isEmpty())
         return;
     auto load = Database::read([&](DbSession& s) { return ::LoadGoods(s, code, slipDesign().newLinePrice); });
+    // What was read before is no goods to enter a line for, whatever this read gives.
+    m_held.reset();
     if (!load) {
         MessageBox::show(this, load.error().text());
         return;
     }
     m_held = load->goods;
     if (!m_held) {
-        // A code that is no goods leaves no goods to enter a line for.
-        MessageBox::show(this, QStringLiteral("无该商品信息,请先在期初设置录入。"), Notice);
+        MessageBox::show(this, m_design.unknownGoodsMessage, Notice);
         TextPrice->setText(QStringLiteral("0"));
     } else {
         TextPrice->setText(m_held->price);
         TextName->setText(m_held->code);
     }
+    const Amount stock = load->stock ? load->stock->quantity : Amount();
+    if (TextQty1)
+        TextQty1->setText(stock.toMoneyText());
     TextQty->setFocus(Qt::OtherFocusReason);
     if (m_design.noStockMessage.isEmpty())
         return;
-    m_loadedStock = load->stock ? load->stock->quantity : Amount();
+    m_loadedStock = stock;
     if (m_loadedStock.toMoneyText() != ZeroMoney)
         return;
-    prompt(m_design.noStockMessage, m_lookup->filterBox());
+    MessageBox::show(this, m_design.noStockMessage, m_design.noStockTitle);
+    m_lookup->filterBox()->setFocus(Qt::OtherFocusReason);
     TextQty->setText(ZeroMoney);
     TextPrice->setText(ZeroMoney);
     TextName->clear();
@@ -347,7 +388,7 @@ void SlipEntryForm::enterLine()
     if (!m_held)
         return;
     const Amount quantity = valueOf(TextQty);
-    const Amount added = LineAmount(quantity, valueOf(TextPrice), valueOf(TextDiscount));
+    const Amount added = LineAmount(quantity, valueOf(TextPrice), discount());
     // Merged into the first line of the goods at the same price text, once.
     if (const int row = m_lines->find(m_held->code, TextPrice->text()); row >= 0) {
         EntryLine line = m_lines->line(row);
@@ -364,14 +405,20 @@ void SlipEntryForm::enterLine()
         values.upperLimit = Amount::fromText(m_held->upperLimit);
         values.lowerLimit = Amount::fromText(m_held->lowerLimit);
         values.amount = added;
+        if (TextQty1)
+            values.bookQuantity = valueOf(TextQty1);
         m_lines->add({values, TextQty->text(), TextPrice->text()});
     }
     showTotals();
     payInFull();
     m_lookup->filterBox()->clear();
     TextName->clear();
+    if (TextQty1)
+        TextQty1->setText(ZeroMoney);
     TextQty->setText(ZeroMoney);
     TextPrice->setText(ZeroMoney);
+    if (m_design.lineDashesRemark)
+        TextBZ->setText(QStringLiteral("-"));
     m_lookup->goodsInput()->setFocus(Qt::OtherFocusReason);
 }
 
@@ -484,10 +531,10 @@ void SlipEntryForm::closeEvent(QCloseEvent* event)
 void SlipEntryForm::ComPD_Click()
 {
     for (QLineEdit* remark : {TextBZ, TextProvider}) {
-        if (remark->text().isEmpty())
+        if (remark && remark->text().isEmpty())
             remark->setText(QStringLiteral("-"));
     }
-    if (TextDiscount->text() == QStringLiteral("0")) {
+    if (TextDiscount && TextDiscount->text() == QStringLiteral("0")) {
         prompt(QStringLiteral("请填上折扣。"), TextDiscount);
         return;
     }
@@ -502,7 +549,7 @@ void SlipEntryForm::ComPD_Click()
     }
     if (m_lines->isEmpty())
         return;
-    if (MessageBox::show(this, QStringLiteral("确认要保存该信息吗？"), Notice, QMessageBox::NoIcon,
+    if (MessageBox::show(this, m_design.saveQuestion, Notice, QMessageBox::NoIcon,
                          QMessageBox::Ok | QMessageBox::Cancel)
             == QMessageBox::Ok
         && !saveSlip())
@@ -518,9 +565,10 @@ bool SlipEntryForm::saveSlip()
     header.date = DTPicker0->date();
     header.time = Clock::now().time();
     header.operatorName = appState().currentOperator;
-    header.partner = TextProvider->text();
+    if (TextProvider)
+        header.partner = TextProvider->text();
     header.remark = TextBZ->text();
-    header.discount = valueOf(TextDiscount);
+    header.discount = discount();
     header.totalQuantity = valueOf(TextQtys);
     header.totalAmount = valueOf(TextMoneys);
     if (Text4)
@@ -552,7 +600,8 @@ bool SlipEntryForm::saveSlip()
 
 void SlipEntryForm::clearSlip()
 {
-    TextProvider->clear();
+    if (TextProvider)
+        TextProvider->clear();
     TextBZ->clear();
     m_lines->clear();
     showTotals();

@@ -1,18 +1,19 @@
 #pragma once
 // The slip-entry family: one child window per slip kind, turned into its
 // return variant by SlipMode. A header (number, date for the administrator
-// only, operator, partner, discount, remark), the goods lookup, an entry row
-// (code, quantity, price) whose Enter chain adds goods lines to the line
-// list, running totals, an optional payment pair (cash paid, difference),
-// and the form's own keys: PageDown saves, F4 deletes a line, F5 goes to the
-// cash, F6 to the goods filter, Esc returns. The save goes through the slip
-// core; after it the form stays open, empty, with the next number.
+// only, operator, an optional partner and discount, remark), the goods
+// lookup, an entry row (code, quantity, price; a stocktake's book quantity
+// beside its count) whose Enter chain adds goods lines to the line list,
+// running totals, an optional payment pair (cash paid, difference), and the
+// form's own keys: PageDown saves, F4 deletes a line, F5 goes to the cash,
+// F6 to the goods filter, Esc returns. The save goes through the slip core;
+// after it the form stays open, empty, with the next number.
 //
-// A member hands over a SlipEntryDesign: its name and caption, the slip
-// design of its mode, the line list's columns, the payment captions, the
-// goods lookup's variant and its stock checks. What a member adds (keys,
-// pickers, boxes of its own) goes around the family through the protected
-// controls and addKeys().
+// A member hands over a SlipEntryDesign: its name and captions, the slip
+// design of its mode, the header boxes it has, the line list's columns and
+// rule, the payment captions, the goods lookup's variant and its stock
+// checks. What a member adds (keys, pickers, boxes of its own) goes around
+// the family through the protected controls and addKeys().
 #include "goodslookup.h"
 #include "goodslookuplist.h"
 #include "keypreview.h"
@@ -44,18 +45,41 @@ struct SlipEntryDesign {
     QString formName;
     QString caption;
     const SlipDesign* slip = nullptr;
-    QString partnerCaption; // the label of TextProvider
+    QString numberCaption = QStringLiteral("[单据号]"); // the labels of Textid and DTPicker0
+    QString dateCaption = QStringLiteral("[日  期]");
+    // The label of TextProvider; empty: the slip names no partner (no
+    // TextProvider, no ComEnd).
+    QString partnerCaption;
+    // The discount box TextDiscount, per cent; without it lines take none.
+    bool discount = true;
+    // The discount box keeps a whole number ("0" for a text that is none).
+    bool wholeDiscount = false;
     QList<LineColumn> lineColumns;
+    // LineRule::Count: the entry shows the goods' book quantity (TextQty1)
+    // beside the counted one (TextQty2 in place of TextQty).
+    LineRule lineRule = LineRule::Goods;
+    // After each line the remark shows "-".
+    bool lineDashesRemark = false;
     PaymentLabels payment; // empty: the slip has no payment boxes
     GoodsLookupDesign lookup;
+    // A code that is no goods: the message; the price shows "0" and no
+    // goods is held.
+    QString unknownGoodsMessage = QStringLiteral("无该商品信息,请先在期初设置录入。");
     // Goods the slip takes out of stock: the refusal of a goods whose stock
-    // shows as 0.00, and the warning (%1 the stock) when the quantity entered
-    // with the goods' lines goes beyond it. Empty: no stock check.
+    // shows as 0.00 (and its title), and the message (%1 the stock) when the
+    // quantity entered with the goods' lines goes beyond it. Empty: no stock
+    // check.
     QString noStockMessage;
+    QString noStockTitle = QStringLiteral("提示");
     QString overStockMessage;
+    // After that message the quantity starts again; else it only warns.
+    bool overStockResetsQuantity = false;
     // The number dialog through which F7 and F8 change the selected line's
-    // quantity and price; empty: the slip has no such keys.
+    // quantity and price (its key hint labels named quantityHint and lblF8);
+    // empty: the slip has no such keys.
     QString inputDialog;
+    QString quantityHint = QStringLiteral("lblF7");
+    QString saveQuestion = QStringLiteral("确认要保存该信息吗？");
 };
 
 class SlipEntryForm : public QWidget {
@@ -101,12 +125,13 @@ protected:
     QLineEdit* Textid;
     QDateEdit* DTPicker0;
     QLineEdit* TextOperator;
-    QLineEdit* TextProvider;
-    QPushButton* ComEnd;
-    QLineEdit* TextDiscount;
+    QLineEdit* TextProvider = nullptr; // where the slip names a partner
+    QPushButton* ComEnd = nullptr;
+    QLineEdit* TextDiscount = nullptr; // where the slip has a discount
     QLineEdit* TextBZ;
     QLineEdit* TextName;
-    QLineEdit* TextQty;
+    QLineEdit* TextQty1 = nullptr; // the book quantity, where the slip counts
+    QLineEdit* TextQty;            // TextQty2 where the slip counts
     QLineEdit* TextPrice;
     QTreeView* ListView1;
     QLineEdit* TextQtys;
@@ -120,6 +145,7 @@ private:
     void buildControls();
     void Form_Load();
     void TextDiscount_KeyDown();
+    void TextDiscount_Change();
     void TextQty_KeyDown();
     bool TextPrice_KeyDown(QKeyEvent* event);
     void TextQty_Change();
@@ -130,6 +156,8 @@ private:
     bool saveSlip();
     void clearSlip();
     void prompt(const QString& text, QWidget* focus);
+    // The discount lines take, per cent.
+    Amount discount() const;
 
     SlipEntryDesign m_design;
     SlipLinesModel* m_lines = nullptr;

@@ -2,9 +2,27 @@
 
 #include <numeric>
 
-SlipLinesModel::SlipLinesModel(QList<LineColumn> columns, QObject* parent)
+QList<LineColumn> GoodsLineColumns()
+{
+    auto column = [](const char* header, LineField field, int width, Qt::Alignment alignment = Qt::AlignLeft) {
+        return LineColumn{QString::fromUtf8(header), field, width, alignment};
+    };
+    return {column("商品编号", LineField::GoodsCode, 0),
+            column("商品名称", LineField::GoodsName, 4586),
+            column("规格", LineField::Size, 2117),
+            column("单位", LineField::Unit, 1411),
+            column("数量", LineField::Quantity, 2117, Qt::AlignRight),
+            column("单价", LineField::Price, 2117, Qt::AlignRight),
+            column("金额", LineField::Amount, 2469, Qt::AlignRight),
+            column("类别", LineField::Category, 1799),
+            column("库存上限", LineField::UpperLimit, 0),
+            column("库存下限", LineField::LowerLimit, 0)};
+}
+
+SlipLinesModel::SlipLinesModel(QList<LineColumn> columns, LineRule rule, QObject* parent)
     : QAbstractTableModel(parent)
     , m_columns(std::move(columns))
+    , m_rule(rule)
 {
 }
 
@@ -82,15 +100,18 @@ QList<SlipLine> SlipLinesModel::slipLines() const
     return lines;
 }
 
-namespace {
 // What the books take from a line is what it shows.
-EntryLine asShown(EntryLine line)
+EntryLine SlipLinesModel::asShown(EntryLine line) const
 {
-    line.values.quantity = Amount::fromText(line.quantityText);
-    line.values.price = Amount::fromText(line.priceText);
-    line.values.amount = line.values.amount.rounded(2);
+    SlipLine& v = line.values;
+    v.quantity = Amount::fromText(line.quantityText);
+    v.price = Amount::fromText(line.priceText);
+    if (m_rule == LineRule::Count) {
+        v.gain = (v.quantity - v.bookQuantity).rounded(2);
+        v.amount = Amount::product(v.gain, v.price, 2);
+    }
+    v.amount = v.amount.rounded(2);
     return line;
-}
 }
 
 void SlipLinesModel::add(EntryLine line)
@@ -153,5 +174,10 @@ Amount sumOf(const QList<EntryLine>& lines, Field field)
 }
 }
 
-Amount SlipLinesModel::totalQuantity() const { return sumOf(m_lines, [](const SlipLine& l) { return l.quantity; }); }
+Amount SlipLinesModel::totalQuantity() const
+{
+    if (m_rule == LineRule::Count)
+        return sumOf(m_lines, [](const SlipLine& l) { return l.gain; });
+    return sumOf(m_lines, [](const SlipLine& l) { return l.quantity; });
+}
 Amount SlipLinesModel::totalAmount() const { return sumOf(m_lines, [](const SlipLine& l) { return l.amount; }); }

@@ -12,6 +12,7 @@
 #include "frm_setoperator.h"
 #include "frm_sfyz.h"
 #include "frm_systemer.h"
+#include "frmCheck1.h"
 #include "frmIn1.h"
 
 #include <QAction>
@@ -49,7 +50,7 @@ const QList<DispatchRow>& Dispatch::rows()
         {"S13", nullptr},
         {"S14", nullptr},
         // 库存管理
-        {"S35", nullptr},
+        {"S35", [](MDIF_main& main) { main.showChild(new frmCheck1); }},
         {"S36", nullptr},
         {"S33", nullptr},
         {"S34", nullptr},

@@ -3,6 +3,7 @@
 #include "childactivation.h"
 #include "clock.h"
 #include "focushighlight.h"
+#include "inputdialog.h"
 #include "formparts.h"
 #include "messagebox.h"
 #include "module2.h"
@@ -78,6 +79,8 @@ SlipEntryForm::SlipEntryForm(SlipEntryDesign design, QWidget* parent)
                                            {Qt::Key_Escape, [this] { ComRtn_Click(); }}});
     if (hasPayment())
         addKeys({{Qt::Key_F5, [this] { cmdMoney_Click(); }}});
+    if (!m_design.inputDialog.isEmpty())
+        addKeys({{Qt::Key_F7, [this] { changeQuantity(); }}, {Qt::Key_F8, [this] { changePrice(); }}});
     chainEnter({{TextDiscount, QStringLiteral("请输入折扣。")}, {TextProvider, {}}});
     ChildActivation::install(this, [this] { m_lookup->goodsInput()->setFocus(Qt::OtherFocusReason); });
     Form_Load();
@@ -202,8 +205,10 @@ void SlipEntryForm::buildControls()
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(label(this, QStringLiteral("Label10"), QStringLiteral("F6：输入商品")));
-    buttons->addWidget(label(this, QStringLiteral("lblF7"), QStringLiteral("F7：修改数量")));
-    buttons->addWidget(label(this, QStringLiteral("lblF8"), QStringLiteral("F8：修改进价")));
+    if (!m_design.inputDialog.isEmpty()) {
+        buttons->addWidget(label(this, QStringLiteral("lblF7"), QStringLiteral("F7：修改数量")));
+        buttons->addWidget(label(this, QStringLiteral("lblF8"), QStringLiteral("F8：修改进价")));
+    }
     buttons->addStretch();
     QList<QPushButton*> pushButtons{ComEnd};
     if (hasPayment()) {
@@ -479,6 +484,28 @@ void SlipEntryForm::payInFull()
 {
     if (Text3)
         Text3->setText(TextMoneys->text());
+}
+
+void SlipEntryForm::changeQuantity() { changeLine(true); }
+void SlipEntryForm::changePrice() { changeLine(false); }
+
+void SlipEntryForm::changeLine(bool quantity)
+{
+    if (m_lines->isEmpty())
+        return;
+    const std::optional<Amount> value =
+        quantity ? InputDialog::askNumber(this, m_design.inputDialog, QStringLiteral("修改数量"), QStringLiteral("请输入数量："))
+                 : InputDialog::askNumber(this, m_design.inputDialog, QStringLiteral("修改单价"), QStringLiteral("请输入单价："));
+    const int row = selectedLine();
+    // Cancelled, closed or 0: the line stays as it is.
+    if (!value || row < 0)
+        return;
+    EntryLine line = m_lines->line(row);
+    (quantity ? line.quantityText : line.priceText) = value->toMoneyText();
+    // The line's amount without the slip's discount.
+    line.values.amount = Amount::product(quantity ? *value : line.values.quantity, quantity ? line.values.price : *value, 2);
+    m_lines->change(row, line);
+    showTotals();
 }
 
 void SlipEntryForm::Text3_Change()

@@ -79,6 +79,9 @@ struct SlipEntryDesign {
     QString overStockMessage;
     // After that message the quantity starts again; else it only warns.
     bool overStockResetsQuantity = false;
+    // The number dialog through which F7 and F8 change the selected line's
+    // quantity and price; empty: the slip has no such keys.
+    QString inputDialog;
 };
 
 class SlipEntryForm : public QWidget {
@@ -98,6 +101,9 @@ public:
     // design says so its unit cost and its stock; with quick entry on, the
     // line is entered at once (the sales slip's AddGoodsLine).
     void LoadGoods();
+    // F7 and F8.
+    void changeQuantity();
+    void changePrice();
 
 protected:
     explicit SlipEntryForm(SlipEntryDesign design, QWidget* parent = nullptr);
@@ -174,6 +180,7 @@ private:
     // price, and readies the entry for the next goods; the quick entry's
     // also empties the barcode box.
     void enterLine(bool quick = false);
+    void changeLine(bool quantity);
     bool saveSlip();
     void clearSlip();
     void prompt(const QString& text, QWidget* focus);

@@ -2,6 +2,7 @@
 #include "appstate.h"
 #include "formparts.h"
 #include "focushighlight.h"
+#include "pickers.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -86,6 +87,34 @@ frmOut1::frmOut1(QWidget* parent)
                 {TextProvider2, QStringLiteral("请填上客户。")}});
     for (QLineEdit* plain : {TextOperation, TextProvider2})
         highlight()->watch(plain, FocusHighlight::Role::Plain);
+
+    connect(ComEnd, &QPushButton::clicked, this, &frmOut1::ComEnd_Click);
+    connect(ComEnd2, &QPushButton::clicked, this, &frmOut1::ComEnd2_Click);
+    connect(ComHome, &QPushButton::clicked, this, &frmOut1::ComHome_Click);
+    addKeys({{Qt::Key_Home, [this] { ComHome_Click(); }}, {Qt::Key_End, [this] { ComEnd_Click(); }}});
+}
+
+void frmOut1::ComEnd_Click() { openCustomerPicker(false); }
+void frmOut1::ComEnd2_Click() { openCustomerPicker(true); }
+
+void frmOut1::openCustomerPicker(bool introducer)
+{
+    appState().bMod3 = introducer;
+    PickerForm::open<frmOut11>(this, [this](const PickedRecord& customer) {
+        // The button pressed last decides, whichever opened the picker.
+        const bool toIntroducer = appState().bMod3;
+        (toIntroducer ? TextProvider2 : TextProvider)->setText(customer.name);
+        (toIntroducer ? TextProviderN2 : TextProviderN)->setText(customer.number);
+        lookup()->goodsInput()->setFocus(Qt::OtherFocusReason);
+    });
+}
+
+void frmOut1::ComHome_Click()
+{
+    PickerForm::open<frmOut16>(this, [this](const PickedRecord& salesman) {
+        TextOperation->setText(salesman.name);
+        TextProvider->setFocus(Qt::OtherFocusReason);
+    });
 }
 
 QList<QLineEdit*> frmOut1::dashedBoxes() const { return {TextBZ, TextOperation, TextProvider, TextProvider2}; }

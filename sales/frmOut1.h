@@ -11,12 +11,20 @@ class frmOut1 : public SlipEntryForm {
 public:
     explicit frmOut1(QWidget* parent = nullptr);
 
+    // End: the customer picker for the customer; its second button for the
+    // introducer; Home: the salesman picker.
+    void ComEnd_Click();
+    void ComEnd2_Click();
+    void ComHome_Click();
+
 protected:
     QList<QLineEdit*> dashedBoxes() const override;
     void fillHeader(SlipHeader& header) const override;
     void clearHeader() override;
 
 private:
+    void openCustomerPicker(bool introducer);
+
     QLineEdit* TextProviderN;
     QLineEdit* TextProvider2;
     QLineEdit* TextProviderN2;

@@ -2,6 +2,7 @@
 // Driving the slip forms as a user does: goods put in directly, the form
 // opened as the main window opens it, boxes typed into and keys pressed.
 #include "appstate.h"
+#include "driving.h"
 #include "frmIn1.h"
 #include "itemviews.h"
 #include "slipbooks.h"
@@ -45,10 +46,7 @@ Form* open(const QString& slipMode = {}, const QString& operatorName = QStringLi
 template <typename T = QLineEdit>
 T* control(const QWidget* form, const char* name)
 {
-    T* found = form->findChild<T*>(QString::fromLatin1(name));
-    if (!found)
-        QTest::qFail(QByteArray("no control ") + name, __FILE__, __LINE__);
-    return found;
+    return childOf<T>(form, name);
 }
 
 inline QString text(const QWidget* form, const char* name) { return control(form, name)->text(); }
@@ -125,12 +123,6 @@ inline QString difference(const QWidget* form, const char* labelName)
     return box->text() + QLatin1Char(' ') + control<QLabel>(form, labelName)->text() + QLatin1Char(' ') + name;
 }
 
-// Clicks a row of a list.
-inline void clickRow(const QWidget* form, const char* list, int row)
-{
-    auto* view = control<QTreeView>(form, list);
-    const QRect rect = view->visualRect(view->model()->index(row, 0).siblingAtColumn(1));
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, rect.center());
-}
+inline void clickRow(const QWidget* form, const char* list, int row) { clickRow(control<QTreeView>(form, list), row); }
 
 }

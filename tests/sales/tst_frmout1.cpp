@@ -1,11 +1,13 @@
 #include "fixture.h"
 #include "mdlini.h"
 #include "messagebox.h"
+#include "pickerform.h"
 #include "salesdrive.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QMessageBox>
+#include <QPushButton>
 
 using namespace SalesDrive;
 using SlipBooks::execute;
@@ -20,6 +22,22 @@ QStringList visibleHeaders(const QTreeView* view)
             headers << view->model()->headerData(c, Qt::Horizontal).toString();
     }
     return headers;
+}
+
+// Chooses a row of the open customer picker.
+void chooseCustomer(int row)
+{
+    auto* picker = qobject_cast<PickerForm*>(appState().openForm(QStringLiteral("frmOut11")));
+    if (!picker || !picker->isVisible() || picker->isModal())
+        QTest::qFail("the customer picker is not open, or modal", __FILE__, __LINE__);
+    else
+        doubleClickRow(control<QTreeView>(picker, "ListView1"), row);
+}
+
+QString customerBoxes(const QWidget* form)
+{
+    return text(form, "TextProvider") + text(form, "TextProviderN") + QLatin1Char('/') + text(form, "TextProvider2")
+           + text(form, "TextProviderN2");
 }
 }
 
@@ -89,6 +107,27 @@ private slots:
         press(form, Qt::Key_Escape);
         QVERIFY(!closing || !closing->isVisible());
         QCOMPARE(MessageBox::shown().size(), 1);
+    }
+
+    void theCustomerPickerFillsTheCustomerOrTheIntroducer()
+    {
+        execute(QStringLiteral("insert into 客户 (编号, 名称, 拼音码) values ('KH000001', '王五', 'WW'), "
+                               "('KH000002', '赵六', 'ZL'), ('KH000003', '孙七', 'SQ')"));
+        auto* form = openSales();
+        // End is the form's, not the box's.
+        control(form, "TextBZ")->setFocus();
+        press(form, Qt::Key_End);
+        chooseCustomer(1);
+        QCOMPARE(customerBoxes(form), QStringLiteral("赵六KH000002/"));
+        QCOMPARE(focusedName(form), QStringLiteral("TextName3"));
+        control<QPushButton>(form, "ComEnd2")->click();
+        chooseCustomer(0);
+        QCOMPARE(customerBoxes(form), QStringLiteral("赵六KH000002/王五KH000001"));
+        // The button pressed last decides which boxes the choice fills.
+        control<QPushButton>(form, "ComEnd2")->click();
+        press(form, Qt::Key_End);
+        chooseCustomer(2);
+        QCOMPARE(customerBoxes(form), QStringLiteral("孙七KH000003/王五KH000001"));
     }
 
     void f4TakesTheLineOffTheFourTotals()

@@ -1,5 +1,6 @@
 #include "MDIF_main.h"
 #include "appstate.h"
+#include "driving.h"
 #include "fixture.h"
 #include "frmOut1.h"
 #include "messagebox.h"
@@ -49,6 +50,29 @@ private slots:
         QCOMPARE(number(slip), QStringLiteral("C0000001"));
         QCOMPARE(slip->slipDesign().kind, SlipKind::Sale);
         QVERIFY(MessageBox::shown().isEmpty());
+    }
+
+    void homeTakesTheSalesmanFromAModalPicker()
+    {
+        Database::runInTransaction([](DbSession& s) {
+            return s.exec(QStringLiteral("insert into 业务员 (编号, 姓名, 拼音码) values ('YW000001', '小李', 'XL')")).status();
+        });
+        auto* main = qobject_cast<MDIF_main*>(logIn(QStringLiteral("管理员"), QStringLiteral("admin")));
+        QVERIFY(main);
+        main->findChild<QAction*>(QStringLiteral("Toolbar1_3"))->trigger();
+        QVERIFY(activate(main));
+        auto* discount = main->findChild<QLineEdit*>(QStringLiteral("TextDiscount1"));
+        discount->setFocus();
+        whenModal([](QDialog* picker) {
+            QCOMPARE(picker->objectName(), QStringLiteral("frmOut16"));
+            QVERIFY(picker->isModal());
+            doubleClickRow(childOf<QTreeView>(picker, "ListView1"), 0);
+        });
+        // Home is the form's, not the box's.
+        QTest::keyClick(discount, Qt::Key_Home);
+        QCOMPARE(main->findChild<QLineEdit*>(QStringLiteral("TextOperation"))->text(), QStringLiteral("小李"));
+        QVERIFY(activate(main));
+        QCOMPARE(main->focusWidget()->objectName(), QStringLiteral("TextProvider"));
     }
 };
 

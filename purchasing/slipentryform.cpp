@@ -176,7 +176,7 @@ void SlipEntryForm::buildControls()
     totals->addWidget(TextQtys);
     totals->addWidget(label(this, {}, QStringLiteral("[合计金额]")));
     totals->addWidget(TextMoneys);
-    QList<QLineEdit*> shownOnly{Textid, TextOperator, TextQtys, TextMoneys};
+    QList<QLineEdit*> shownOnly{TextQtys, TextMoneys};
     if (m_design.costs) {
         TextMoneys2 = addCost(totals, "TextMoneys2", QStringLiteral("[合计成本]"));
         TextMoneys3 = addCost(totals, "TextMoneys3", QStringLiteral("[合计利润]"));
@@ -192,11 +192,7 @@ void SlipEntryForm::buildControls()
         totals->addWidget(Text4);
         shownOnly << Text4;
         connect(Text3, &QLineEdit::textChanged, this, &SlipEntryForm::Text3_Change);
-        onKey(Text3, [this](QKeyEvent* event) {
-            if (isEnter(event))
-                Text3_KeyDown();
-            return isEnter(event);
-        });
+        onEnter(Text3, [this] { Text3_KeyDown(); });
     }
     totals->addStretch();
     // The program fills these; the totals are the sums of the lines.
@@ -228,13 +224,8 @@ void SlipEntryForm::buildControls()
         pushButtons << b;
     }
     // Enter presses the focused button, as a click does.
-    for (QPushButton* b : std::as_const(pushButtons)) {
-        onKey(b, [b](QKeyEvent* event) {
-            if (isEnter(event))
-                b->click();
-            return isEnter(event);
-        });
-    }
+    for (QPushButton* b : std::as_const(pushButtons))
+        onEnter(b, [b] { b->click(); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(header);
@@ -246,16 +237,8 @@ void SlipEntryForm::buildControls()
 
     if (m_design.wholeDiscount)
         connect(TextDiscount, &QLineEdit::textChanged, this, &SlipEntryForm::TextDiscount_Change);
-    onKey(TextName, [this](QKeyEvent* event) {
-        if (isEnter(event))
-            LoadGoods();
-        return isEnter(event);
-    });
-    onKey(TextQty, [this](QKeyEvent* event) {
-        if (isEnter(event))
-            TextQty_KeyDown(event);
-        return isEnter(event);
-    });
+    onEnter(TextName, [this] { LoadGoods(); });
+    onEnter(TextQty, [this] { TextQty_KeyDown(); });
     onKey(TextPrice, [this](QKeyEvent* event) { return TextPrice_KeyDown(event); });
     connect(TextQty, &QLineEdit::textChanged, this, &SlipEntryForm::TextQty_Change);
 
@@ -304,6 +287,16 @@ void SlipEntryForm::onKey(QWidget* widget, std::function<bool(QKeyEvent*)> handl
     widget->installEventFilter(this);
 }
 
+void SlipEntryForm::onEnter(QWidget* control, std::function<void()> action)
+{
+    onKey(control, [action = std::move(action)](QKeyEvent* event) {
+        if (!isEnter(event))
+            return false;
+        action();
+        return true;
+    });
+}
+
 bool SlipEntryForm::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() != QEvent::KeyPress)
@@ -324,14 +317,11 @@ void SlipEntryForm::chainEnter(const QList<EnterStep>& steps)
     for (qsizetype i = 0; i < steps.size(); ++i) {
         QLineEdit* box = steps[i].box;
         QLineEdit* next = i + 1 < steps.size() ? steps[i + 1].box : nullptr;
-        onKey(box, [this, box, next, refusal = steps[i].emptyMessage](QKeyEvent* event) {
-            if (!isEnter(event))
-                return false;
+        onEnter(box, [this, box, next, refusal = steps[i].emptyMessage] {
             if (box->text().isEmpty() && !refusal.isEmpty())
                 prompt(refusal, box);
             else
                 (next ? next : m_lookup->goodsInput())->setFocus(Qt::OtherFocusReason);
-            return true;
         });
     }
 }
@@ -343,7 +333,7 @@ void SlipEntryForm::TextDiscount_Change()
         TextDiscount->setText(whole);
 }
 
-void SlipEntryForm::TextQty_KeyDown(QKeyEvent*)
+void SlipEntryForm::TextQty_KeyDown()
 {
     if (TextQty->text() == ZeroMoney)
         prompt(QStringLiteral("请填上数量。"), TextQty);

@@ -110,6 +110,12 @@ protected:
 
     // The form's keys beside the family's.
     void addKeys(const KeyPreview::Keys& keys);
+    // What a key pressed in a control does, before the control sees it:
+    // the handler tells whether it took the key. One handler per control;
+    // a later one replaces the family's.
+    void onKey(QWidget* control, std::function<bool(QKeyEvent*)> handler);
+    // Enter in a control runs the action and goes no further; other keys pass.
+    void onEnter(QWidget* control, std::function<void()> action);
     // A box of the header's Enter chain: Enter moves to the next box (after
     // the last to the goods input), or, when the box is empty and there is a
     // message, shows it and stays.
@@ -167,8 +173,7 @@ protected:
 private:
     void buildControls();
     void Form_Load();
-    void onKey(QWidget* box, std::function<bool(QKeyEvent*)> handler);
-    void TextQty_KeyDown(QKeyEvent* event);
+    void TextQty_KeyDown();
     bool TextPrice_KeyDown(QKeyEvent* event);
     void TextDiscount_Change();
     void TextQty_Change();

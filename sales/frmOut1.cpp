@@ -91,6 +91,9 @@ frmOut1::frmOut1(QWidget* parent)
     connect(ComEnd, &QPushButton::clicked, this, &frmOut1::ComEnd_Click);
     connect(ComEnd2, &QPushButton::clicked, this, &frmOut1::ComEnd2_Click);
     connect(ComHome, &QPushButton::clicked, this, &frmOut1::ComHome_Click);
+    // Enter presses the focused button, as a click does.
+    for (QPushButton* picker : {ComEnd2, ComHome})
+        onEnter(picker, [picker] { picker->click(); });
     addKeys({{Qt::Key_Home, [this] { ComHome_Click(); }}, {Qt::Key_End, [this] { ComEnd_Click(); }}});
 }
 

@@ -1,7 +1,12 @@
 #include "TuoPan.h"
 #include "JieTu.h"
+#include "UrlF.h"
+#include "UrlS.h"
 #include "configvalue.h"
+#include "forms.h"
 #include "instancelock.h"
+#include "kuaijie.h"
+#include "kuaijie2.h"
 #include "messagebox.h"
 #include "mod_AutoRun.h"
 #include "numbertext.h"
@@ -27,6 +32,18 @@ QAction* menuItem(QMenu* menu, const char* name, const QString& caption)
 }
 
 void separator(QMenu* menu, const char* name) { menu->addSeparator()->setObjectName(QString::fromLatin1(name)); }
+
+// The bar's logo: one panel shows, the other one unloads.
+void showPanel(search::Panel panel)
+{
+    if (panel == search::Panel::QuickLaunch) {
+        Forms::showModeless<UrlS>();
+        Forms::unload<UrlF>();
+    } else {
+        Forms::showModeless<UrlF>();
+        Forms::unload<UrlS>();
+    }
+}
 }
 
 TuoPan* TuoPan::load()
@@ -71,6 +88,9 @@ void TuoPan::Form_Load()
 {
     search* bar = search::showModeless();
     connectRequests(bar);
+    // The bar's start-up refresh: each panel loads once and unloads unseen.
+    Forms::refresh<UrlS>();
+    Forms::refresh<UrlF>();
     showShutdownArmed(false);
 
     State& state = State::instance();
@@ -85,9 +105,13 @@ void TuoPan::Form_Load()
 void TuoPan::connectRequests(search* bar)
 {
     connect(bar, &search::menuRequested, m_TP, [this](const QPoint& at) { m_TP->popup(at); });
+    connect(bar, &search::panelRequested, this, &showPanel);
+    connect(bar, &search::slot8Requested, this, &UrlS::picInvisible8_Click);
     connect(bar, &search::screenshotRequested, this, &TuoPan::JTF3_Click);
     connect(m_GJ, &QAction::triggered, this, &TuoPan::GJ_Click);
     connect(m_QXGJ, &QAction::triggered, this, &TuoPan::QXGJ_Click);
+    connect(m_KJ, &QAction::triggered, this, &TuoPan::KJ_Click);
+    connect(m_WJ, &QAction::triggered, this, &TuoPan::WJ_Click);
     connect(m_ARun, &QAction::triggered, this, &TuoPan::ARun_Click);
     connect(m_JTF3, &QAction::triggered, this, &TuoPan::JTF3_Click);
     connect(m_TC, &QAction::triggered, this, &TuoPan::TC_Click);
@@ -130,6 +154,10 @@ bool TuoPan::cancelShutdown(QWidget* parent)
 void TuoPan::GJ_Click() { shutdown::showModeless(); }
 
 void TuoPan::QXGJ_Click() { cancelShutdown(nullptr); }
+
+void TuoPan::KJ_Click() { Forms::showModeless<kuaijie>(); }
+
+void TuoPan::WJ_Click() { Forms::showModeless<kuaijie2>(); }
 
 void TuoPan::ARun_Click()
 {

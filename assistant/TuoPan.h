@@ -38,6 +38,8 @@ private:
     void connectRequests(search* bar);
     void GJ_Click();
     void QXGJ_Click();
+    void KJ_Click();
+    void WJ_Click();
     void ARun_Click();
     // The screenshot, from the menu and from F3.
     void JTF3_Click();

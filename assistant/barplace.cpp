@@ -13,8 +13,8 @@ constexpr double edgeTwips = 4;
 constexpr double rightMargin = 10;
 // How far a bar that comes back still stands past its edge.
 constexpr double overhang = 10;
-
-int toPixels(double twips) { return int(std::lround(twips / TwipsPerPixel)); }
+// How far a panel at the right edge stands past it.
+constexpr double panelOverhang = 10;
 }
 
 QPoint pixels(const Position& position) { return {toPixels(position.left), toPixels(position.top)}; }
@@ -64,5 +64,13 @@ EdgeStep edgeAutoHide(const QSizeF& screenTwips, const Position& position, const
         return step;
     step.show = true;
     return step;
+}
+
+Position panelPosition(const Position& bar, const QSizeF& panelTwips, double barHeight, double screenWidth)
+{
+    Position panel;
+    panel.top = bar.top < panelTwips.height() + barHeight ? bar.top + barHeight : bar.top - panelTwips.height();
+    panel.left = bar.left > screenWidth - panelTwips.width() ? screenWidth - panelTwips.width() + panelOverhang : bar.left;
+    return panel;
 }
 }

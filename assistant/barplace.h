@@ -35,4 +35,10 @@ struct EdgeStep {
 };
 EdgeStep edgeAutoHide(const QSizeF& screenTwips, const Position& position, const QSizeF& barTwips,
                       const QRect& window, const QPoint& cursor);
+
+// Where a panel opens by the bar at that place (all twips): below the bar when
+// there is no room above it, else with its bottom on the bar's top; its left
+// edge on the bar's, unless that would take it past the screen's right edge,
+// where it stands 10 twips beyond.
+Position panelPosition(const Position& bar, const QSizeF& panelTwips, double barHeight, double screenWidth);
 }

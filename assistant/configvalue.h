@@ -10,4 +10,12 @@ QString configFilePath();
 QString ReadConfigValue(const QString& section, const QString& key);
 // Stores the value exactly as given; false when the file cannot be written.
 bool WriteConfigValue(const QString& section, const QString& key, const QString& value);
+
+// One setting of the file: its section and key.
+struct ConfigKey {
+    QString section;
+    QString key;
+    QString read() const { return ReadConfigValue(section, key); }
+    bool write(const QString& value) const { return WriteConfigValue(section, key, value); }
+};
 }

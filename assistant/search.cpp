@@ -6,6 +6,7 @@
 #include "hotkeys.h"
 #include "inifile.h"
 #include "numbertext.h"
+#include "pictures.h"
 #include "programstate.h"
 #include "searchbox.h"
 #include "teskarnstate.h"
@@ -22,7 +23,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QWindow>
 
 #include <cmath>
 
@@ -59,21 +59,6 @@ QPixmap gripPicture()
     return pixmap;
 }
 
-QPixmap logoPicture()
-{
-    QPixmap pixmap(barHeight - 6, barHeight - 6);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0x1e, 0x63, 0xb4));
-    painter.drawRoundedRect(pixmap.rect(), 5, 5);
-    painter.setPen(Qt::white);
-    painter.setFont(QFont(QStringLiteral("WenQuanYi Zen Hei"), 11, QFont::Bold));
-    painter.drawText(pixmap.rect(), Qt::AlignCenter, QStringLiteral("快"));
-    return pixmap;
-}
-
 QLabel* picture(QWidget* parent, const char* name, const QPixmap& pixmap)
 {
     auto* label = new QLabel(parent);
@@ -101,6 +86,7 @@ search* search::loaded() { return qobject_cast<search*>(ProgramState::instance()
 
 search::search()
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint)
+    , m_drag(this)
 {
     setObjectName(formName);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -109,7 +95,7 @@ search::search()
     // The grips take no press of their own: it reaches the bar, as one on
     // its background does.
     auto* pictureM = picture(this, "PictureM", gripPicture());
-    m_image1 = picture(this, "Image1", logoPicture());
+    m_image1 = picture(this, "Image1", Pictures::logo());
     m_image1->setCursor(Qt::PointingHandCursor);
     m_image1->installEventFilter(this);
     auto* pictureM2 = picture(this, "PictureM2", gripPicture());
@@ -156,15 +142,23 @@ void search::Form_Load()
     m_timer1->start(100);
 }
 
-BarPlace::Position search::storedOrDefaultPosition() const
+std::optional<BarPlace::Position> search::storedPosition()
 {
     const std::optional<double> top = storedNumber(QStringLiteral("top"));
     const std::optional<double> left = storedNumber(QStringLiteral("left"));
+    if (top && left)
+        return BarPlace::Position{*top, *left};
+    return std::nullopt;
+}
+
+BarPlace::Position search::storedOrDefaultPosition() const
+{
+    const std::optional<BarPlace::Position> stored = storedPosition();
     QList<QRect> screens;
     for (const QScreen* screen : QGuiApplication::screens())
         screens << screen->geometry();
-    if (top && left && BarPlace::isReachable({*top, *left}, sizeInTwips(), screens))
-        return {*top, *left};
+    if (stored && BarPlace::isReachable(*stored, sizeInTwips(), screens))
+        return *stored;
     const QScreen* primary = QGuiApplication::primaryScreen();
     return BarPlace::defaultPosition(primary ? primary->geometry() : QRect(), adoS::TaskbarHeight(), sizeInTwips());
 }
@@ -204,24 +198,12 @@ void search::mousePressEvent(QMouseEvent* event)
         emit menuRequested(QCursor::pos());
         return;
     }
-    QWindow* window = windowHandle();
-    if (window && window->startSystemMove())
-        return;
-    // Without a window manager the bar follows the mouse until the button is released.
-    m_dragOffset = event->globalPosition().toPoint() - pos();
+    m_drag.press(event);
 }
 
-void search::mouseMoveEvent(QMouseEvent* event)
-{
-    if (m_dragOffset)
-        move(event->globalPosition().toPoint() - *m_dragOffset);
-}
+void search::mouseMoveEvent(QMouseEvent* event) { m_drag.move(event); }
 
-void search::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton)
-        m_dragOffset.reset();
-}
+void search::mouseReleaseEvent(QMouseEvent* event) { m_drag.release(event); }
 
 bool search::eventFilter(QObject* watched, QEvent* event)
 {

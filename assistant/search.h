@@ -1,5 +1,6 @@
 #pragma once
 #include "barplace.h"
+#include "windowdrag.h"
 #include "windowmessages.h"
 
 #include <QPoint>
@@ -38,6 +39,8 @@ public:
     QSizeF sizeInTwips() const;
     // The window that receives the hot-key messages.
     WindowId hWnd() const { return m_window; }
+    // The place the bar last stored, when both its numbers can be read.
+    static std::optional<BarPlace::Position> storedPosition();
 
 signals:
     // Any button but the left one on a grip or the background: the menu, at the cursor.
@@ -76,7 +79,6 @@ private:
     ClockTimer* m_timer1 = nullptr;
     WindowId m_window = 0;
     BarPlace::Position m_position;
-    // Where the mouse holds the window while it follows the mouse (no window manager).
-    std::optional<QPoint> m_dragOffset;
+    WindowDrag m_drag;
 };
 }

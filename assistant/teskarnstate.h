@@ -3,6 +3,7 @@
 #include "windowmessages.h"
 
 #include <QString>
+#include <array>
 #include <optional>
 
 namespace Teskarn {
@@ -20,6 +21,10 @@ public:
     QString ShutdownDaily;
     // The time this run last armed the shutdown at.
     std::optional<TimedShutdown::Time> shutdownArmedAt;
+
+    // SlotTarget1 … SlotTarget8: the quick-launch targets as last loaded by
+    // the panel or its settings form; F1 opens the eighth.
+    std::array<QString, 8> SlotTarget;
 
     // Lets every hot key go, forgets the forms and the instance lock, and
     // takes every value above back to its start.

@@ -14,15 +14,31 @@ bool hasScheme(const QString& target)
     static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]+:"));
     return scheme.match(target).hasMatch();
 }
-
-bool openAddress(const QString& address)
-{
-    const QUrl url(address);
-    return url.isValid() && DesktopOpener::instance().openUrl(url);
-}
 }
 
 namespace mdlShellExec {
+Target Locate(const QString& target)
+{
+    using Kind = Target::Kind;
+    if (target.isEmpty())
+        return {};
+    if (hasScheme(target))
+        return {Kind::Address, target};
+    // The shell also takes a bare "www." address for a web page.
+    if (target.startsWith(QStringLiteral("www."), Qt::CaseInsensitive))
+        return {Kind::Address, QStringLiteral("http://") + target};
+
+    const QFileInfo info(target);
+    if (info.exists())
+        return {info.isFile() && info.isExecutable() ? Kind::Program : Kind::Document, info.absoluteFilePath()};
+    if (!target.contains(QLatin1Char('/'))) {
+        const QString program = QStandardPaths::findExecutable(target);
+        if (!program.isEmpty())
+            return {Kind::Program, program};
+    }
+    return {};
+}
+
 bool ShellOpen(const QString& command, bool splitAtBlank)
 {
     QString target = command;
@@ -32,25 +48,18 @@ bool ShellOpen(const QString& command, bool splitAtBlank)
         target = command.left(blank);
         parameters = command.mid(blank + 1);
     }
-    if (target.isEmpty())
-        return false;
-
-    if (hasScheme(target))
-        return openAddress(target);
-    // The shell also takes a bare "www." address for a web page.
-    if (target.startsWith(QStringLiteral("www."), Qt::CaseInsensitive))
-        return openAddress(QStringLiteral("http://") + target);
-
-    const QFileInfo info(target);
-    if (info.exists()) {
-        if (info.isFile() && info.isExecutable())
-            return DesktopOpener::instance().startProgram(info.absoluteFilePath(), QProcess::splitCommand(parameters));
-        return DesktopOpener::instance().openUrl(QUrl::fromLocalFile(info.absoluteFilePath()));
+    const Target located = Locate(target);
+    switch (located.kind) {
+    case Target::Kind::Address: {
+        const QUrl url(located.location);
+        return url.isValid() && DesktopOpener::instance().openUrl(url);
     }
-    if (!target.contains(QLatin1Char('/'))) {
-        const QString program = QStandardPaths::findExecutable(target);
-        if (!program.isEmpty())
-            return DesktopOpener::instance().startProgram(program, QProcess::splitCommand(parameters));
+    case Target::Kind::Document:
+        return DesktopOpener::instance().openUrl(QUrl::fromLocalFile(located.location));
+    case Target::Kind::Program:
+        return DesktopOpener::instance().startProgram(located.location, QProcess::splitCommand(parameters));
+    case Target::Kind::None:
+        break;
     }
     return false;
 }

@@ -1,5 +1,9 @@
 #include "frmIn1.h"
 #include "appstate.h"
+#include "pickers.h"
+
+#include <QLineEdit>
+#include <QPushButton>
 
 namespace {
 SlipEntryDesign stockInDesign()
@@ -29,6 +33,7 @@ SlipEntryDesign stockInDesign()
         design.noStockMessage = QStringLiteral("库存中无此商品或该商品库存为0，不能进行入库退货。");
         design.overStockMessage = QStringLiteral("退货数量不能大于库存量[%1]。");
     }
+    design.inputDialog = QStringLiteral("frmIn15");
     return design;
 }
 }
@@ -36,4 +41,14 @@ SlipEntryDesign stockInDesign()
 frmIn1::frmIn1(QWidget* parent)
     : SlipEntryForm(stockInDesign(), parent)
 {
+    connect(ComEnd, &QPushButton::clicked, this, &frmIn1::ComEnd_Click);
+    addKeys({{Qt::Key_End, [this] { ComEnd_Click(); }}});
+}
+
+void frmIn1::ComEnd_Click()
+{
+    PickerForm::open<frmIn11>(this, [this](const PickedRecord& supplier) {
+        TextProvider->setText(supplier.name);
+        lookup()->goodsInput()->setFocus(Qt::OtherFocusReason);
+    });
 }

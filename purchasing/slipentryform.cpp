@@ -3,6 +3,7 @@
 #include "childactivation.h"
 #include "clock.h"
 #include "focushighlight.h"
+#include "inputdialog.h"
 #include "formparts.h"
 #include "messagebox.h"
 #include "module2.h"
@@ -76,6 +77,8 @@ SlipEntryForm::SlipEntryForm(SlipEntryDesign design, QWidget* parent)
                                            {Qt::Key_Escape, [this] { ComRtn_Click(); }}});
     if (hasPayment())
         addKeys({{Qt::Key_F5, [this] { cmdMoney_Click(); }}});
+    if (!m_design.inputDialog.isEmpty())
+        addKeys({{Qt::Key_F7, [this] { changeQuantity(); }}, {Qt::Key_F8, [this] { changePrice(); }}});
     ChildActivation::install(this, [this] { m_lookup->goodsInput()->setFocus(Qt::OtherFocusReason); });
     Form_Load();
 }
@@ -148,7 +151,7 @@ void SlipEntryForm::buildControls()
     totals->addWidget(TextQtys);
     totals->addWidget(label(this, {}, QStringLiteral("[合计金额]")));
     totals->addWidget(TextMoneys);
-    QList<QLineEdit*> shownOnly{Textid, TextOperator, TextQtys, TextMoneys};
+    QList<QLineEdit*> shownOnly{TextQtys, TextMoneys};
     if (hasPayment()) {
         Text3 = box(this, "Text3", ZeroMoney);
         Text4 = box(this, "Text4", ZeroMoney);
@@ -159,11 +162,7 @@ void SlipEntryForm::buildControls()
         totals->addWidget(Text4);
         shownOnly << Text4;
         connect(Text3, &QLineEdit::textChanged, this, &SlipEntryForm::Text3_Change);
-        onKey(Text3, [this](QKeyEvent* event) {
-            if (isEnter(event))
-                Text3_KeyDown();
-            return isEnter(event);
-        });
+        onEnter(Text3, [this] { Text3_KeyDown(); });
     }
     totals->addStretch();
     // The program fills these; the totals are the sums of the lines.
@@ -193,13 +192,8 @@ void SlipEntryForm::buildControls()
         pushButtons << b;
     }
     // Enter presses the focused button, as a click does.
-    for (QPushButton* b : std::as_const(pushButtons)) {
-        onKey(b, [b](QKeyEvent* event) {
-            if (isEnter(event))
-                b->click();
-            return isEnter(event);
-        });
-    }
+    for (QPushButton* b : std::as_const(pushButtons))
+        onEnter(b, [b] { b->click(); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(header);
@@ -209,26 +203,10 @@ void SlipEntryForm::buildControls()
     layout->addLayout(totals);
     layout->addLayout(buttons);
 
-    onKey(TextDiscount, [this](QKeyEvent* event) {
-        if (isEnter(event))
-            TextDiscount_KeyDown(event);
-        return isEnter(event);
-    });
-    onKey(TextProvider, [this](QKeyEvent* event) {
-        if (isEnter(event))
-            m_lookup->goodsInput()->setFocus(Qt::OtherFocusReason);
-        return isEnter(event);
-    });
-    onKey(TextName, [this](QKeyEvent* event) {
-        if (isEnter(event))
-            LoadGoods();
-        return isEnter(event);
-    });
-    onKey(TextQty, [this](QKeyEvent* event) {
-        if (isEnter(event))
-            TextQty_KeyDown(event);
-        return isEnter(event);
-    });
+    onEnter(TextDiscount, [this] { TextDiscount_KeyDown(); });
+    onEnter(TextProvider, [this] { m_lookup->goodsInput()->setFocus(Qt::OtherFocusReason); });
+    onEnter(TextName, [this] { LoadGoods(); });
+    onEnter(TextQty, [this] { TextQty_KeyDown(); });
     onKey(TextPrice, [this](QKeyEvent* event) { return TextPrice_KeyDown(event); });
     connect(TextQty, &QLineEdit::textChanged, this, &SlipEntryForm::TextQty_Change);
 
@@ -265,6 +243,16 @@ void SlipEntryForm::onKey(QWidget* widget, std::function<bool(QKeyEvent*)> handl
     widget->installEventFilter(this);
 }
 
+void SlipEntryForm::onEnter(QWidget* control, std::function<void()> action)
+{
+    onKey(control, [action = std::move(action)](QKeyEvent* event) {
+        if (!isEnter(event))
+            return false;
+        action();
+        return true;
+    });
+}
+
 bool SlipEntryForm::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() != QEvent::KeyPress)
@@ -280,7 +268,7 @@ void SlipEntryForm::prompt(const QString& text, QWidget* focus)
         focus->setFocus(Qt::OtherFocusReason);
 }
 
-void SlipEntryForm::TextDiscount_KeyDown(QKeyEvent*)
+void SlipEntryForm::TextDiscount_KeyDown()
 {
     if (TextDiscount->text().isEmpty())
         prompt(QStringLiteral("请输入折扣。"), TextDiscount);
@@ -288,7 +276,7 @@ void SlipEntryForm::TextDiscount_KeyDown(QKeyEvent*)
         TextProvider->setFocus(Qt::OtherFocusReason);
 }
 
-void SlipEntryForm::TextQty_KeyDown(QKeyEvent*)
+void SlipEntryForm::TextQty_KeyDown()
 {
     if (TextQty->text() == ZeroMoney)
         prompt(QStringLiteral("请填上数量。"), TextQty);
@@ -379,6 +367,7 @@ void SlipEntryForm::enterLine()
         m_lines->add({values, TextQty->text(), TextPrice->text()});
     }
     showTotals();
+    payInFull();
     m_lookup->filterBox()->clear();
     TextName->clear();
     TextQty->setText(ZeroMoney);
@@ -390,9 +379,34 @@ void SlipEntryForm::showTotals()
 {
     TextQtys->setText(m_lines->totalQuantity().toMoneyText());
     TextMoneys->setText(m_lines->totalAmount().toMoneyText());
-    // The slip is taken as paid in full until the cash is typed.
+}
+
+void SlipEntryForm::payInFull()
+{
     if (Text3)
         Text3->setText(TextMoneys->text());
+}
+
+void SlipEntryForm::changeQuantity() { changeLine(true); }
+void SlipEntryForm::changePrice() { changeLine(false); }
+
+void SlipEntryForm::changeLine(bool quantity)
+{
+    if (m_lines->isEmpty())
+        return;
+    const std::optional<Amount> value =
+        quantity ? InputDialog::askNumber(this, m_design.inputDialog, QStringLiteral("修改数量"), QStringLiteral("请输入数量："))
+                 : InputDialog::askNumber(this, m_design.inputDialog, QStringLiteral("修改单价"), QStringLiteral("请输入单价："));
+    const int row = selectedLine();
+    // Cancelled, closed or 0: the line stays as it is.
+    if (!value || row < 0)
+        return;
+    EntryLine line = m_lines->line(row);
+    (quantity ? line.quantityText : line.priceText) = value->toMoneyText();
+    // The line's amount without the slip's discount.
+    line.values.amount = Amount::product(quantity ? *value : line.values.quantity, quantity ? line.values.price : *value, 2);
+    m_lines->change(row, line);
+    showTotals();
 }
 
 void SlipEntryForm::Text3_Change()
@@ -443,9 +457,10 @@ void SlipEntryForm::ComDel_Click()
                             QMessageBox::Yes | QMessageBox::No)
                == QMessageBox::Yes) {
         m_lines->remove(row);
+        showTotals();
     }
     // Deleted or not, the cash paid is the total again.
-    showTotals();
+    payInFull();
 }
 
 void SlipEntryForm::ComRtn_Click()
@@ -541,4 +556,5 @@ void SlipEntryForm::clearSlip()
     TextBZ->clear();
     m_lines->clear();
     showTotals();
+    payInFull();
 }

@@ -53,6 +53,9 @@ struct SlipEntryDesign {
     // with the goods' lines goes beyond it. Empty: no stock check.
     QString noStockMessage;
     QString overStockMessage;
+    // The number dialog through which F7 and F8 change the selected line's
+    // quantity and price; empty: the slip has no such keys.
+    QString inputDialog;
 };
 
 class SlipEntryForm : public QWidget {
@@ -69,16 +72,27 @@ public:
     void FocusGoodsInput();
     void NextSlipNumber();
     void LoadGoods();
+    // F7 and F8.
+    void changeQuantity();
+    void changePrice();
 
 protected:
     explicit SlipEntryForm(SlipEntryDesign design, QWidget* parent = nullptr);
 
     // The form's keys beside the family's.
     void addKeys(const KeyPreview::Keys& keys);
+    // What a key pressed in a control does, before the control sees it:
+    // the handler tells whether it took the key. One handler per control;
+    // a later one replaces the family's.
+    void onKey(QWidget* control, std::function<bool(QKeyEvent*)> handler);
+    // Enter in a control runs the action and goes no further; other keys pass.
+    void onEnter(QWidget* control, std::function<void()> action);
     // The line the list has selected, -1 when none.
     int selectedLine() const;
     // Shows the totals of the lines.
     void showTotals();
+    // Takes the slip as paid in full: the cash paid is the total.
+    void payInFull();
     bool hasPayment() const { return !m_design.payment.settled.isEmpty(); }
 
     void closeEvent(QCloseEvent* event) override;
@@ -105,14 +119,14 @@ protected:
 private:
     void buildControls();
     void Form_Load();
-    void onKey(QWidget* box, std::function<bool(QKeyEvent*)> handler);
-    void TextDiscount_KeyDown(QKeyEvent* event);
-    void TextQty_KeyDown(QKeyEvent* event);
+    void TextDiscount_KeyDown();
+    void TextQty_KeyDown();
     bool TextPrice_KeyDown(QKeyEvent* event);
     void TextQty_Change();
     void Text3_Change();
     void Text3_KeyDown();
     void enterLine();
+    void changeLine(bool quantity);
     bool saveSlip();
     void clearSlip();
     void prompt(const QString& text, QWidget* focus);

@@ -89,6 +89,29 @@ private slots:
         const QList<QRect> screens{QRect(0, 0, 1920, 1080), QRect(1920, 0, 1280, 1024)};
         QCOMPARE(isReachable({top, left}, bar, screens), reachable);
     }
+
+    void panelOpensBelowOrAboveTheBarAndStaysOnTheScreen_data()
+    {
+        // A 600 x 2595-twip panel by a 400-twip bar on a screen 28800 twips wide.
+        QTest::addColumn<double>("top");
+        QTest::addColumn<double>("left");
+        QTest::addColumn<double>("panelTop");
+        QTest::addColumn<double>("panelLeft");
+        QTest::newRow("no room above: below") << 300.0 << 1000.0 << 700.0 << 1000.0;
+        QTest::newRow("top at panel plus bar: above") << 1000.0 << 1000.0 << 400.0 << 1000.0;
+        QTest::newRow("just under: below") << 999.0 << 1000.0 << 1399.0 << 1000.0;
+        QTest::newRow("bar hidden at the top") << -10.0 << 1000.0 << 390.0 << 1000.0;
+        QTest::newRow("past the right edge") << 9000.0 << 26206.0 << 8400.0 << 26215.0;
+        QTest::newRow("at screen width less panel") << 9000.0 << 26205.0 << 8400.0 << 26205.0;
+    }
+    void panelOpensBelowOrAboveTheBarAndStaysOnTheScreen()
+    {
+        QFETCH(double, top);
+        QFETCH(double, left);
+        QFETCH(double, panelTop);
+        QFETCH(double, panelLeft);
+        QCOMPARE(panelPosition({top, left}, QSizeF(2595, 600), 400, 28800), (Position{panelTop, panelLeft}));
+    }
 };
 
 VARNHOLT_TEST(TestBarPlace)

@@ -2,6 +2,7 @@
 // Driving the stock-in slip as a user does: goods put in directly, the form
 // opened as the main window opens it, boxes typed into and keys pressed.
 #include "appstate.h"
+#include "driving.h"
 #include "frmIn1.h"
 #include "itemviews.h"
 #include "slipbooks.h"
@@ -43,10 +44,7 @@ inline frmIn1* open(const QString& slipMode = {}, const QString& operatorName = 
 template <typename T = QLineEdit>
 T* control(const QWidget* form, const char* name)
 {
-    T* found = form->findChild<T*>(QString::fromLatin1(name));
-    if (!found)
-        QTest::qFail(QByteArray("no control ") + name, __FILE__, __LINE__);
-    return found;
+    return childOf<T>(form, name);
 }
 
 inline QString text(const QWidget* form, const char* name) { return control(form, name)->text(); }
@@ -111,12 +109,6 @@ inline QString totals(const QWidget* form)
     return text(form, "TextQtys") + QStringLiteral(" / ") + text(form, "TextMoneys");
 }
 
-// Clicks a row of a list.
-inline void clickRow(const QWidget* form, const char* list, int row)
-{
-    auto* view = control<QTreeView>(form, list);
-    const QRect rect = view->visualRect(view->model()->index(row, 0).siblingAtColumn(1));
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, rect.center());
-}
+inline void clickRow(const QWidget* form, const char* list, int row) { clickRow(control<QTreeView>(form, list), row); }
 
 }

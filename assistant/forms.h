@@ -1,0 +1,60 @@
+#pragma once
+#include "programstate.h"
+
+#include <QPointer>
+
+// The assistant's forms that are shown once at a time, by their class: each
+// names itself with a static formName() and loads with Form_Load().
+namespace Teskarn::Forms {
+template <class Form>
+Form* loaded()
+{
+    return qobject_cast<Form*>(ProgramState::instance().openForm(Form::formName()));
+}
+
+// Loads and shows the form modeless; one already loaded is only brought to
+// the front.
+template <class Form>
+Form* showModeless()
+{
+    if (Form* form = loaded<Form>()) {
+        form->show();
+        form->raise();
+        form->activateWindow();
+        return form;
+    }
+    // The load may show messages, in whose loops the form can be closed.
+    QPointer<Form> form = new Form;
+    ProgramState::instance().registerForm(Form::formName(), form);
+    form->Form_Load();
+    if (form)
+        form->show();
+    return form;
+}
+
+// Called as a form closes: from then on it is not the loaded one, though it
+// is deleted only later.
+inline void closing(const QString& name, QWidget* form)
+{
+    if (ProgramState::instance().openForm(name) == form)
+        ProgramState::instance().registerForm(name, nullptr);
+}
+
+template <class Form>
+void unload()
+{
+    if (Form* form = loaded<Form>())
+        form->close();
+}
+
+// Runs a fresh load of the form and unloads it without showing it; a loaded
+// one closes first.
+template <class Form>
+void refresh()
+{
+    unload<Form>();
+    QPointer<Form> form = new Form;
+    form->Form_Load();
+    delete form.data();
+}
+}

@@ -1,4 +1,4 @@
-#include "expensedrive.h"
+#include "reportdrive.h"
 #include "fixture.h"
 #include "frmDataSum.h"
 #include "messagebox.h"

@@ -1,6 +1,6 @@
 #include "amount.h"
 #include "dbsession.h"
-#include "expensedrive.h"
+#include "reportdrive.h"
 #include "fixture.h"
 #include "formparts.h"
 #include "frmpay.h"
@@ -179,7 +179,7 @@ private slots:
         putExpense({"Z0000001", "2024-01-02", "小王", 100, 0, 0, 0, 0, 0, 0, 100, "-"});
         putExpense({"Z0000002", "2024-02-03", "小王", 0, 20, 0, 0, 0, 0, 0, 20, "-"});
         auto* form = open<frmpay>();
-        clickGridRow(grid(form), 0);
+        clickRow(grid(form), 0);
         QCOMPARE(text(form, "Textid"), QStringLiteral("Z0000002"));
         MessageBox::setNextAnswer(QMessageBox::Yes);
         MessageBox::setNextAnswer(QMessageBox::Ok);
@@ -202,7 +202,7 @@ private slots:
     {
         putExpense({"Z0000001", "2024-01-02", "小王", 100, 0, 0.125, 0, 0, 0, 0, 100.125, "灯泡"});
         auto* form = open<frmpay>();
-        clickGridRow(grid(form), 0);
+        clickRow(grid(form), 0);
         QCOMPARE(amounts(form), (QStringList{"100.00", "0.00", "0.13", "0.00", "0.00", "0.00", "0.00", "100.13"}));
         QCOMPARE(text(form, "Text7"), QStringLiteral("灯泡"));
         QCOMPARE(text(form, "TextOperator"), QStringLiteral("小王"));
@@ -238,7 +238,7 @@ private slots:
         QFETCH(QString, number);
         putExpense({"Z0000001", "2024-01-02", "小王", 100, 0, 0, 0, 0, 0, 0, 100, "-"});
         auto* form = open<frmpay>();
-        clickGridRow(grid(form), 0);
+        clickRow(grid(form), 0);
         fill(form, "Text4", "1");
         box(form, "Textid")->setText(number);
         MessageBox::setNextAnswer(QMessageBox::Ok);
@@ -255,7 +255,7 @@ private slots:
         QVERIFY(!button(form, "ComAlter")->isEnabled());
         QVERIFY(!button(form, "ComDel")->isEnabled());
         QVERIFY(!childOf<QDateEdit>(form, "DTPicker0")->isEnabled());
-        clickGridRow(grid(form), 0);
+        clickRow(grid(form), 0);
         box(form, "Text4")->setFocus();
         press(form, Qt::Key_F4);
         press(form, Qt::Key_F5);
@@ -278,7 +278,7 @@ private slots:
         QFETCH(QString, date);
         putExpense({"Z0000001", "2024-01-02", "小李", 100, 0, 0, 0, 0, 0, 0, 100, "房租"});
         auto* form = open<frmpay>(operatorName);
-        clickGridRow(grid(form), 0);
+        clickRow(grid(form), 0);
         MessageBox::setNextAnswer(QMessageBox::Yes);
         click(form, "ComPD");
         QCOMPARE(stored().value(1), (QStringList{"Z0000002", date, operatorName, "100", "0", "0", "0", "0", "0", "0", "100", "房租"}));

@@ -1,6 +1,6 @@
 #pragma once
 // Driving the reports' forms as a user does: the form opened as the main
-// window opens it, boxes typed into, keys pressed, rows clicked.
+// window opens it, boxes typed into, keys pressed.
 #include "appstate.h"
 #include "masterdrive.h"
 
@@ -48,13 +48,6 @@ inline void fill(const QWidget* form, const char* name, const QString& keys)
     QLineEdit* entered = box(form, name);
     entered->setFocus(Qt::TabFocusReason);
     typeKeys(entered, keys);
-}
-
-// Clicks a row of a grid, on its first shown column.
-inline void clickGridRow(QTreeView* grid, int row)
-{
-    const QRect rect = grid->visualRect(grid->model()->index(row, 1));
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, rect.center());
 }
 
 }

@@ -50,9 +50,11 @@ frmDataSum::frmDataSum(QWidget* parent)
 
 void frmDataSum::buildControls()
 {
-    const auto box = [this](const QString& name, const QString& text = {}) {
-        auto* b = named(new QLineEdit(text, this), name);
+    const auto box = [this](const QString& name, const QString& title = {}) {
+        auto* b = named(new QLineEdit(title, this), name);
         b->setReadOnly(true);
+        if (title.isEmpty())
+            b->setAlignment(Qt::AlignRight);
         m_boxes.insert(name, b);
         return b;
     };

@@ -3,10 +3,12 @@
 #include "appstate.h"
 #include "frmCompany.h"
 #include "frmCustomer.h"
+#include "frmDataSum.h"
 #include "frmGoods.h"
 #include "frmOperation.h"
 #include "frmProvider.h"
 #include "frmType.h"
+#include "frmpay.h"
 #include "frm_Edit_Password.h"
 #include "frm_backup.h"
 #include "frm_setoperator.h"
@@ -68,8 +70,8 @@ const QList<DispatchRow>& Dispatch::rows()
         {"Toolbar1_1", [](MDIF_main& main) { main.showChild(new frmIn1); }},
         {"Toolbar1_3", [](MDIF_main& main) { main.showChild(new frmOut1); }},
         {"Toolbar1_5", nullptr},
-        {"Toolbar1_7", nullptr},
-        {"Toolbar1_9", nullptr},
+        {"Toolbar1_7", [](MDIF_main& main) { main.showChild(new frmpay); }},
+        {"Toolbar1_9", [](MDIF_main& main) { main.showChild(new frmDataSum); }},
         {"Toolbar1_11", nullptr},
         {"Toolbar1_13", [](MDIF_main& main) { main.showChild(new frmCustomer); }},
         {"Toolbar1_15", [](MDIF_main& main) { frm_backup::backUpAndClose(&main); }},

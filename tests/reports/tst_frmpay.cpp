@@ -293,6 +293,11 @@ private slots:
         press(form, Qt::Key_F6);
         QCOMPARE(amounts(form), QStringList(8, "0.00"));
         QCOMPARE(text(form, "Text7"), QStringLiteral("-"));
+        // Enter on a focused button presses it.
+        fill(form, "Text6", "5");
+        button(form, "ComClear")->setFocus();
+        press(form, Qt::Key_Return);
+        QCOMPARE(text(form, "Text6"), QStringLiteral("0.00"));
         press(form, Qt::Key_Escape);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!form);

@@ -4,6 +4,7 @@
 #include "slipentrywaits.h"
 #include "slipwaits.h"
 #include "summary.h"
+#include "summarywaits.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -50,6 +51,7 @@ int main(int argc, char** argv)
     addGoodsListWaits(*shop);
     addSlipWaits(*shop);
     addSlipEntryWaits(*shop);
+    addSummaryWaits(*shop);
 
     SummaryReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);

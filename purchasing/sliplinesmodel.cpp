@@ -181,3 +181,4 @@ Amount SlipLinesModel::totalQuantity() const
     return sumOf(m_lines, [](const SlipLine& l) { return l.quantity; });
 }
 Amount SlipLinesModel::totalAmount() const { return sumOf(m_lines, [](const SlipLine& l) { return l.amount; }); }
+Amount SlipLinesModel::totalCost() const { return sumOf(m_lines, [](const SlipLine& l) { return l.costAmount; }); }

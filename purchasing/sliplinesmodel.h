@@ -83,6 +83,7 @@ public:
     // 合计数量: the quantities, or the gains of counted lines.
     Amount totalQuantity() const;
     Amount totalAmount() const;
+    Amount totalCost() const;
 
     QString text(int row, LineField field) const;
 

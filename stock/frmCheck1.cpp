@@ -6,7 +6,7 @@ SlipEntryDesign stocktakeDesign()
 {
     SlipEntryDesign design =
         StockEntryDesign(QStringLiteral("frmCheck1"), QStringLiteral("商品盘点"), SlipDesigns::Stocktake, QStringLiteral("frmCheck15"));
-    design.discount = false;
+    design.discountName.clear();
     design.lineRule = LineRule::Count;
     // The goods lines' columns with the code shown, and the count's three
     // quantities in place of the quantity.

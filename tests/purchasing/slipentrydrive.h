@@ -11,6 +11,7 @@
 #include "typing.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 #include <QTreeView>
@@ -110,6 +111,18 @@ inline QStringList lineFigures(const QWidget* form)
 inline QString totals(const QWidget* form)
 {
     return text(form, "TextQtys") + QStringLiteral(" / ") + text(form, "TextMoneys");
+}
+
+// The difference, the caption of its label and its colour: "37.50 [预付现金] blue".
+inline QString difference(const QWidget* form, const char* labelName)
+{
+    auto* box = control(form, "Text4");
+    const QColor colour = box->palette().color(QPalette::Text);
+    const QString name = colour == QColor(255, 0, 0) ? QStringLiteral("red")
+                         : colour == QColor(0, 0, 255) ? QStringLiteral("blue")
+                         : colour == QColor(Qt::black) ? QStringLiteral("black")
+                                                       : colour.name();
+    return box->text() + QLatin1Char(' ') + control<QLabel>(form, labelName)->text() + QLatin1Char(' ') + name;
 }
 
 inline void clickRow(const QWidget* form, const char* list, int row) { clickRow(control<QTreeView>(form, list), row); }

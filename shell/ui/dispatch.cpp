@@ -16,6 +16,7 @@
 #include "frm_systemer.h"
 #include "frmCheck1.h"
 #include "frmIn1.h"
+#include "frmOther1.h"
 #include "frmOut1.h"
 
 #include <QAction>
@@ -60,7 +61,10 @@ const QList<DispatchRow>& Dispatch::rows()
         // 库存管理
         {"S35", [](MDIF_main& main) { main.showChild(new frmCheck1); }},
         {"S36", nullptr},
-        {"S33", nullptr},
+        {"S33", [](MDIF_main& main) {
+             appState().slipMode = QStringLiteral("报损");
+             main.showChild(new frmOther1);
+         }},
         {"S34", nullptr},
         // 系统维护
         {"CZYXXWH", [](MDIF_main& main) { showDialog<frm_systemer>(main, "frm_systemer"); }},

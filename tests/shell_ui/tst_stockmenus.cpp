@@ -2,6 +2,7 @@
 #include "appstate.h"
 #include "fixture.h"
 #include "frmCheck1.h"
+#include "frmOther1.h"
 #include "uidriver.h"
 
 #include <QAction>
@@ -30,6 +31,15 @@ private slots:
         auto* count = qobject_cast<frmCheck1*>(opened(main, "S35"));
         QVERIFY(count);
         QCOMPARE(count->findChild<QLineEdit*>(QStringLiteral("Textid"))->text(), QStringLiteral("P0000001"));
+        QCOMPARE(appState().slipMode, QString());
+
+        auto* loss = qobject_cast<frmOther1*>(opened(main, "S33"));
+        QVERIFY(loss);
+        QCOMPARE(loss->windowTitle(), QStringLiteral("商品报损"));
+        QCOMPARE(loss->findChild<QLineEdit*>(QStringLiteral("Textid"))->text(), QStringLiteral("L0000001"));
+        QCOMPARE(appState().slipMode, QStringLiteral("报损"));
+        // Closed for another window, it leaves no mode behind.
+        QVERIFY(qobject_cast<frmCheck1*>(opened(main, "S35")));
         QCOMPARE(appState().slipMode, QString());
     }
 };

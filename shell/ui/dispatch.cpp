@@ -13,6 +13,7 @@
 #include "frm_sfyz.h"
 #include "frm_systemer.h"
 #include "frmIn1.h"
+#include "frmInDetail.h"
 
 #include <QAction>
 
@@ -22,6 +23,17 @@ template <typename Form>
 void showDialog(MDIF_main& main, const char* name)
 {
     Dispatch::showOnce(QString::fromLatin1(name), [&main] { return new Form(&main); });
+}
+
+// The return variant of a child window: SlipMode "退货" before the form is
+// made, its caption once it is shown.
+template <typename Form>
+void showReturn(MDIF_main& main, const char* caption)
+{
+    appState().slipMode = QStringLiteral("退货");
+    auto* form = new Form;
+    main.showChild(form);
+    form->setWindowTitle(QString::fromUtf8(caption));
 }
 }
 
@@ -36,14 +48,9 @@ const QList<DispatchRow>& Dispatch::rows()
         {"S61", [](MDIF_main& main) { main.showChild(new frmType); }},
         {"HPXXWH", [](MDIF_main& main) { main.showChild(new frmGoods); }},
         // 入库管理
-        {"FKGL", nullptr},
-        {"S23", [](MDIF_main& main) {
-             appState().slipMode = QStringLiteral("退货");
-             auto* form = new frmIn1;
-             main.showChild(form);
-             form->setWindowTitle(QStringLiteral("商品入库退货"));
-         }},
-        {"S24", nullptr},
+        {"FKGL", [](MDIF_main& main) { main.showChild(new frmInDetail); }},
+        {"S23", [](MDIF_main& main) { showReturn<frmIn1>(main, "商品入库退货"); }},
+        {"S24", [](MDIF_main& main) { showReturn<frmInDetail>(main, "调失退货记录"); }},
         // 销售管理
         {"S12", nullptr},
         {"S13", nullptr},
@@ -93,17 +100,5 @@ void Dispatch::wire(MDIF_main& main)
 
 QWidget* Dispatch::showOnce(const QString& name, const std::function<QWidget*()>& create)
 {
-    QWidget* form = appState().openForm(name);
-    // These forms are shown while open: a hidden one was closed and only waits
-    // for its deletion (Qt clears WA_DeleteOnClose as it closes it).
-    if (form && form->isHidden())
-        form = nullptr;
-    if (!form) {
-        form = create();
-        appState().registerForm(name, form);
-    }
-    form->show();
-    form->raise();
-    form->activateWindow();
-    return form;
+    return appState().showOnce(name, create);
 }

@@ -26,19 +26,26 @@ inline void putGoods(const QString& code, const QString& name, const QString& pi
                         barcode.isEmpty() ? QVariant() : barcode});
 }
 
-// The stock-in slip of a mode ("退货": the purchase return), opened by an
-// operator, shown and active.
-inline frmIn1* open(const QString& slipMode = {}, const QString& operatorName = QStringLiteral("管理员"))
+// A child window of a mode ("退货": the return variant), opened by an
+// operator as the main window opens it, shown and active.
+template <typename Form>
+Form* openAs(const QString& slipMode, const QString& operatorName)
 {
     appState().currentOperator = operatorName;
     appState().slipMode = slipMode;
-    auto* form = new frmIn1;
+    auto* form = new Form;
     form->resize(1100, 700);
     form->show();
     QApplication::setActiveWindow(form);
     if (QApplication::activeWindow() != form)
-        QTest::qFail("the slip form did not become active", __FILE__, __LINE__);
+        QTest::qFail("the form did not become active", __FILE__, __LINE__);
     return form;
+}
+
+// The stock-in slip.
+inline frmIn1* open(const QString& slipMode = {}, const QString& operatorName = QStringLiteral("管理员"))
+{
+    return openAs<frmIn1>(slipMode, operatorName);
 }
 
 template <typename T = QLineEdit>

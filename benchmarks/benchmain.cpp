@@ -5,6 +5,7 @@
 #include "slipentrywaits.h"
 #include "slipwaits.h"
 #include "summary.h"
+#include "summarywaits.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -52,6 +53,7 @@ int main(int argc, char** argv)
     addSlipWaits(*shop);
     addSlipEntryWaits(*shop);
     addRecordsWaits(*shop);
+    addSummaryWaits(*shop);
 
     SummaryReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);

@@ -36,6 +36,7 @@ void AppState::reset()
     appPath.clear();
     currentOperator.clear();
     slipMode.clear();
+    bMod3 = false;
     backupTrigger = {};
     trayForm = nullptr;
     recordsConditions.clear();

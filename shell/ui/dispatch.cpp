@@ -3,10 +3,12 @@
 #include "appstate.h"
 #include "frmCompany.h"
 #include "frmCustomer.h"
+#include "frmDataSum.h"
 #include "frmGoods.h"
 #include "frmOperation.h"
 #include "frmProvider.h"
 #include "frmType.h"
+#include "frmpay.h"
 #include "frm_Edit_Password.h"
 #include "frm_backup.h"
 #include "frm_setoperator.h"
@@ -14,6 +16,7 @@
 #include "frm_systemer.h"
 #include "frmIn1.h"
 #include "frmInDetail.h"
+#include "frmOut1.h"
 
 #include <QAction>
 
@@ -25,15 +28,14 @@ void showDialog(MDIF_main& main, const char* name)
     Dispatch::showOnce(QString::fromLatin1(name), [&main] { return new Form(&main); });
 }
 
-// The return variant of a child window: SlipMode "退货" before the form is
-// made, its caption once it is shown.
+// A slip form in its return mode, captioned after it is shown.
 template <typename Form>
-void showReturn(MDIF_main& main, const char* caption)
+void showReturnSlip(MDIF_main& main, const QString& caption)
 {
     appState().slipMode = QStringLiteral("退货");
     auto* form = new Form;
     main.showChild(form);
-    form->setWindowTitle(QString::fromUtf8(caption));
+    form->setWindowTitle(caption);
 }
 }
 
@@ -49,11 +51,11 @@ const QList<DispatchRow>& Dispatch::rows()
         {"HPXXWH", [](MDIF_main& main) { main.showChild(new frmGoods); }},
         // 入库管理
         {"FKGL", [](MDIF_main& main) { main.showChild(new frmInDetail); }},
-        {"S23", [](MDIF_main& main) { showReturn<frmIn1>(main, "商品入库退货"); }},
-        {"S24", [](MDIF_main& main) { showReturn<frmInDetail>(main, "调失退货记录"); }},
+        {"S23", [](MDIF_main& main) { showReturnSlip<frmIn1>(main, QStringLiteral("商品入库退货")); }},
+        {"S24", [](MDIF_main& main) { showReturnSlip<frmInDetail>(main, QStringLiteral("调失退货记录")); }},
         // 销售管理
         {"S12", nullptr},
-        {"S13", nullptr},
+        {"S13", [](MDIF_main& main) { showReturnSlip<frmOut1>(main, QStringLiteral("商品销售退货")); }},
         {"S14", nullptr},
         // 库存管理
         {"S35", nullptr},
@@ -67,10 +69,10 @@ const QList<DispatchRow>& Dispatch::rows()
         {"SJQL", [](MDIF_main& main) { showDialog<frm_sfyz>(main, "frm_sfyz"); }},
         // Toolbar
         {"Toolbar1_1", [](MDIF_main& main) { main.showChild(new frmIn1); }},
-        {"Toolbar1_3", nullptr},
+        {"Toolbar1_3", [](MDIF_main& main) { main.showChild(new frmOut1); }},
         {"Toolbar1_5", nullptr},
-        {"Toolbar1_7", nullptr},
-        {"Toolbar1_9", nullptr},
+        {"Toolbar1_7", [](MDIF_main& main) { main.showChild(new frmpay); }},
+        {"Toolbar1_9", [](MDIF_main& main) { main.showChild(new frmDataSum); }},
         {"Toolbar1_11", nullptr},
         {"Toolbar1_13", [](MDIF_main& main) { main.showChild(new frmCustomer); }},
         {"Toolbar1_15", [](MDIF_main& main) { frm_backup::backUpAndClose(&main); }},

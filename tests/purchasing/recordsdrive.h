@@ -48,7 +48,7 @@ inline void save(SavedSlip slip)
 // The records window.
 inline frmInDetail* openRecords(const QString& slipMode = {}, const QString& operatorName = QStringLiteral("管理员"))
 {
-    return openAs<frmInDetail>(slipMode, operatorName);
+    return open<frmInDetail>(slipMode, operatorName);
 }
 
 // The numbers of the slips listed.

@@ -1,5 +1,5 @@
 #pragma once
-// Driving the stock-in slip as a user does: goods put in directly, the form
+// Driving the slip forms as a user does: goods put in directly, the form
 // opened as the main window opens it, boxes typed into and keys pressed.
 #include "appstate.h"
 #include "driving.h"
@@ -9,6 +9,7 @@
 #include "typing.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 #include <QTreeView>
@@ -26,10 +27,10 @@ inline void putGoods(const QString& code, const QString& name, const QString& pi
                         barcode.isEmpty() ? QVariant() : barcode});
 }
 
-// A child window of a mode ("退货": the return variant), opened by an
-// operator as the main window opens it, shown and active.
-template <typename Form>
-Form* openAs(const QString& slipMode, const QString& operatorName)
+// A slip form (the stock-in slip unless told) of a mode ("退货": the
+// return), opened by an operator, shown and active.
+template <typename Form = frmIn1>
+Form* open(const QString& slipMode = {}, const QString& operatorName = QStringLiteral("管理员"))
 {
     appState().currentOperator = operatorName;
     appState().slipMode = slipMode;
@@ -38,14 +39,8 @@ Form* openAs(const QString& slipMode, const QString& operatorName)
     form->show();
     QApplication::setActiveWindow(form);
     if (QApplication::activeWindow() != form)
-        QTest::qFail("the form did not become active", __FILE__, __LINE__);
+        QTest::qFail("the slip form did not become active", __FILE__, __LINE__);
     return form;
-}
-
-// The stock-in slip.
-inline frmIn1* open(const QString& slipMode = {}, const QString& operatorName = QStringLiteral("管理员"))
-{
-    return openAs<frmIn1>(slipMode, operatorName);
 }
 
 template <typename T = QLineEdit>
@@ -114,6 +109,18 @@ inline QStringList lineFigures(const QWidget* form)
 inline QString totals(const QWidget* form)
 {
     return text(form, "TextQtys") + QStringLiteral(" / ") + text(form, "TextMoneys");
+}
+
+// The difference, the caption of its label and its colour: "37.50 [预付现金] blue".
+inline QString difference(const QWidget* form, const char* labelName)
+{
+    auto* box = control(form, "Text4");
+    const QColor colour = box->palette().color(QPalette::Text);
+    const QString name = colour == QColor(255, 0, 0) ? QStringLiteral("red")
+                         : colour == QColor(0, 0, 255) ? QStringLiteral("blue")
+                         : colour == QColor(Qt::black) ? QStringLiteral("black")
+                                                       : colour.name();
+    return box->text() + QLatin1Char(' ') + control<QLabel>(form, labelName)->text() + QLatin1Char(' ') + name;
 }
 
 inline void clickRow(const QWidget* form, const char* list, int row) { clickRow(control<QTreeView>(form, list), row); }

@@ -186,8 +186,6 @@ void SlipRecordsForm::RunQuery(const QString& onDate)
 
 void SlipRecordsForm::askQuery(const RecordsQuery& query)
 {
-    Label7->setText(Queried);
-    condition() = {};
     runQuery(query, InputDialog::askText(this, m_design.inputDialog, QStringLiteral("查询条件"), query.prompt));
 }
 
@@ -237,8 +235,7 @@ void SlipRecordsForm::ListView1_ItemClick()
     const QString number = selectedNumber();
     if (number.isEmpty() || m_choosingQuietly || number == m_linesOf)
         return;
-    m_num = number.trimmed();
-    setWindowTitle(m_design.currentCaption + m_num);
+    setWindowTitle(m_design.currentCaption + number.trimmed());
     ListView2->clear();
     auto read = Database::read([&](DbSession& s) { return SlipRecords::lines(s, slipDesign(), number); });
     if (!read) {

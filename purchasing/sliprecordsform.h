@@ -141,7 +141,6 @@ private:
     QLineEdit* Text1 = nullptr;
     QPushButton* ComDel = nullptr;
     QHBoxLayout* m_actions = nullptr;
-    QString m_num;            // the slip last chosen
-    QString m_linesOf;        // the slip whose lines are listed
+    QString m_linesOf;              // the slip whose lines are listed
     bool m_choosingQuietly = false; // a row chosen without listing its lines
 };

@@ -15,8 +15,11 @@
 #include "frm_sfyz.h"
 #include "frm_systemer.h"
 #include "frmCheck1.h"
+#include "frmCheckDetail.h"
 #include "frmIn1.h"
+#include "frmInDetail.h"
 #include "frmOther1.h"
+#include "frmOthersDetail.h"
 #include "frmOut1.h"
 
 #include <QAction>
@@ -51,21 +54,21 @@ const QList<DispatchRow>& Dispatch::rows()
         {"S61", [](MDIF_main& main) { main.showChild(new frmType); }},
         {"HPXXWH", [](MDIF_main& main) { main.showChild(new frmGoods); }},
         // 入库管理
-        {"FKGL", nullptr},
+        {"FKGL", [](MDIF_main& main) { main.showChild(new frmInDetail); }},
         {"S23", [](MDIF_main& main) { showReturnSlip<frmIn1>(main, QStringLiteral("商品入库退货")); }},
-        {"S24", nullptr},
+        {"S24", [](MDIF_main& main) { showReturnSlip<frmInDetail>(main, QStringLiteral("调失退货记录")); }},
         // 销售管理
         {"S12", nullptr},
         {"S13", [](MDIF_main& main) { showReturnSlip<frmOut1>(main, QStringLiteral("商品销售退货")); }},
         {"S14", nullptr},
         // 库存管理
         {"S35", [](MDIF_main& main) { main.showChild(new frmCheck1); }},
-        {"S36", nullptr},
+        {"S36", [](MDIF_main& main) { main.showChild(new frmCheckDetail); }},
         {"S33", [](MDIF_main& main) {
              appState().slipMode = QStringLiteral("报损");
              main.showChild(new frmOther1);
          }},
-        {"S34", nullptr},
+        {"S34", [](MDIF_main& main) { main.showChild(new frmOthersDetail); }},
         // 系统维护
         {"CZYXXWH", [](MDIF_main& main) { showDialog<frm_systemer>(main, "frm_systemer"); }},
         {"MMXG", [](MDIF_main& main) { showDialog<frm_Edit_Password>(main, "frm_Edit_Password"); }},
@@ -106,17 +109,5 @@ void Dispatch::wire(MDIF_main& main)
 
 QWidget* Dispatch::showOnce(const QString& name, const std::function<QWidget*()>& create)
 {
-    QWidget* form = appState().openForm(name);
-    // These forms are shown while open: a hidden one was closed and only waits
-    // for its deletion (Qt clears WA_DeleteOnClose as it closes it).
-    if (form && form->isHidden())
-        form = nullptr;
-    if (!form) {
-        form = create();
-        appState().registerForm(name, form);
-    }
-    form->show();
-    form->raise();
-    form->activateWindow();
-    return form;
+    return appState().showOnce(name, create);
 }

@@ -2,7 +2,9 @@
 #include "appstate.h"
 #include "fixture.h"
 #include "frmCheck1.h"
+#include "frmCheckDetail.h"
 #include "frmOther1.h"
+#include "frmOthersDetail.h"
 #include "uidriver.h"
 
 #include <QAction>
@@ -41,6 +43,11 @@ private slots:
         // Closed for another window, it leaves no mode behind.
         QVERIFY(qobject_cast<frmCheck1*>(opened(main, "S35")));
         QCOMPARE(appState().slipMode, QString());
+
+        QCOMPARE(opened(main, "S36")->windowTitle(), QStringLiteral("盘点记录"));
+        QVERIFY(qobject_cast<frmCheckDetail*>(childForms(main).first()));
+        QCOMPARE(opened(main, "S34")->windowTitle(), QStringLiteral("报损记录"));
+        QVERIFY(qobject_cast<frmOthersDetail*>(childForms(main).first()));
     }
 };
 

@@ -194,7 +194,8 @@ void addWaits(const std::string& name, const BenchSlip& slip, const QString& pat
 void addSlipWaits(const BenchShop& shop)
 {
     static std::vector<std::unique_ptr<BenchSlip>> slips;
-    for (const auto& [name, design] : {std::pair{"StockInSlip", &SlipDesigns::StockIn}, std::pair{"SalesSlip", &SlipDesigns::Sale}}) {
+    for (const auto& [name, design] : {std::pair{"StockInSlip", &SlipDesigns::StockIn}, std::pair{"SalesSlip", &SlipDesigns::Sale},
+                                       std::pair{"LossSlip", &SlipDesigns::Loss}}) {
         QString error;
         auto slip = makeSlip(*design, &error);
         if (!slip) {

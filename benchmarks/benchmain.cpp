@@ -1,4 +1,5 @@
 #include "benchshop.h"
+#include "goodsanalysiswaits.h"
 #include "goodslistwaits.h"
 #include "messagebox.h"
 #include "slipentrywaits.h"
@@ -50,6 +51,7 @@ int main(int argc, char** argv)
     addGoodsListWaits(*shop);
     addSlipWaits(*shop);
     addSlipEntryWaits(*shop);
+    addGoodsAnalysisWaits(*shop);
 
     SummaryReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);

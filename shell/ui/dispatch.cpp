@@ -4,6 +4,7 @@
 #include "frmCompany.h"
 #include "frmCustomer.h"
 #include "frmGoods.h"
+#include "frmGoodsSum.h"
 #include "frmOperation.h"
 #include "frmProvider.h"
 #include "frmType.h"
@@ -64,7 +65,7 @@ const QList<DispatchRow>& Dispatch::rows()
         {"Toolbar1_5", nullptr},
         {"Toolbar1_7", nullptr},
         {"Toolbar1_9", nullptr},
-        {"Toolbar1_11", nullptr},
+        {"Toolbar1_11", [](MDIF_main& main) { main.showChild(new frmGoodsSum); }},
         {"Toolbar1_13", [](MDIF_main& main) { main.showChild(new frmCustomer); }},
         {"Toolbar1_15", [](MDIF_main& main) { frm_backup::backUpAndClose(&main); }},
         {"Toolbar1_17", [](MDIF_main& main) { main.Toolbar1_17_Click(); }, false},

@@ -2,6 +2,7 @@
 // Driving the stock-in slip as a user does: goods put in directly, the form
 // opened as the main window opens it, boxes typed into and keys pressed.
 #include "appstate.h"
+#include "controls.h"
 #include "frmIn1.h"
 #include "itemviews.h"
 #include "slipbooks.h"
@@ -40,16 +41,6 @@ inline frmIn1* open(const QString& slipMode = {}, const QString& operatorName = 
     return form;
 }
 
-template <typename T = QLineEdit>
-T* control(const QWidget* form, const char* name)
-{
-    T* found = form->findChild<T*>(QString::fromLatin1(name));
-    if (!found)
-        QTest::qFail(QByteArray("no control ") + name, __FILE__, __LINE__);
-    return found;
-}
-
-inline QString text(const QWidget* form, const char* name) { return control(form, name)->text(); }
 
 inline QWidget* focused(const QWidget* form) { return form->window()->focusWidget(); }
 inline QString focusedName(const QWidget* form) { return focused(form) ? focused(form)->objectName() : QString(); }

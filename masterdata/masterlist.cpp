@@ -8,8 +8,6 @@
 
 #include <QButtonGroup>
 #include <QHBoxLayout>
-#include <QHeaderView>
-#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -19,7 +17,6 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-using FormParts::pixels;
 
 namespace {
 bool readBoolean(const QString& text, bool* value)
@@ -109,25 +106,9 @@ void MasterListPanel::buildControls()
         layout->addLayout(filterRow);
     }
 
-    m_model = new MasterTableModel(m_design.columns, this);
-    m_view = new QTreeView(this);
+    m_view = new RecordGrid(m_design.columns, this);
     m_view->setObjectName(names.list);
-    m_view->setModel(m_model);
-    m_view->setRootIsDecorated(false);
-    m_view->setItemsExpandable(false);
-    m_view->setUniformRowHeights(true);
-    m_view->setAllColumnsShowFocus(true);
-    m_view->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_view->header()->setStretchLastSection(false);
-    for (int c = 0; c < m_design.columns.size(); ++c) {
-        const int width = pixels(m_design.columns[c].widthTwips);
-        if (width == 0)
-            m_view->setColumnHidden(c, true);
-        else
-            m_view->setColumnWidth(c, width);
-    }
+    m_model = m_view->records();
     connect(m_view, &QTreeView::doubleClicked, this, [this] {
         if (m_design.doubleClickViews)
             openEditor(EditorMode::View);
@@ -181,23 +162,15 @@ QString MasterListPanel::filterCondition() const { return filterColumn() + QStri
 
 void MasterListPanel::fillWhere(const QString& condition, const QVariantList& params)
 {
-    m_model->setRows({});
-    auto read = Database::read([&](DbSession& s) { return s.query(statement(condition), params); });
-    if (!read) {
-        MessageBox::show(this, read.error().text());
-        return;
-    }
-    QList<int> sources;
-    for (const ListColumn& column : m_design.columns)
-        sources << read->columnIndex(column.column);
-    m_model->setRows(std::move(*read), sources);
+    if (const DbStatus filled = m_view->fill(statement(condition), params); !filled)
+        MessageBox::show(this, filled.error().text());
 }
 
 void MasterListPanel::TextName_Change()
 {
     const QString text = m_filter->text();
     if (m_design.emptyFilterClears && text.isEmpty()) {
-        m_model->setRows({});
+        m_view->clear();
         return;
     }
     fillWhere(filterCondition(), {text.trimmed()});
@@ -213,18 +186,8 @@ QVariant MasterListPanel::storedNumber(int row) const
     return m_model->index(row, int(shown - columns.begin())).data(MasterTableModel::RawValueRole);
 }
 
-int MasterListPanel::selectedRow() const
-{
-    const QModelIndexList rows = m_view->selectionModel()->selectedRows();
-    return rows.isEmpty() ? -1 : rows.first().row();
-}
-
-void MasterListPanel::selectRow(int row)
-{
-    const QModelIndex index = m_model->index(row, 0);
-    m_view->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    m_view->scrollTo(index);
-}
+int MasterListPanel::selectedRow() const { return m_view->selectedRow(); }
+void MasterListPanel::selectRow(int row) { m_view->selectRow(row); }
 
 void MasterListPanel::openEditor(EditorMode mode)
 {
@@ -259,9 +222,7 @@ void MasterListPanel::ComRtn_Click() { emit returnRequested(); }
 
 QSize MasterListPanel::sizeHint() const
 {
-    int columnsWidth = 0;
-    for (const ListColumn& column : m_design.columns)
-        columnsWidth += pixels(column.widthTwips);
+    const int columnsWidth = m_view->columnsWidth();
     const QSize controls = QWidget::sizeHint();
     const int frame = m_view->frameWidth() * 2 + m_view->verticalScrollBar()->sizeHint().width();
     return {std::max(controls.width(), columnsWidth + frame + 24), std::max(controls.height(), 480)};

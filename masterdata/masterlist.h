@@ -24,6 +24,7 @@
 // statements a member needs beyond its design are store functions of
 // masterdata (customers.h, shopdetails.h, saleslines.h), never text in a form.
 #include "mastertablemodel.h"
+#include "recordgrid.h"
 
 #include <QWidget>
 #include <functional>
@@ -32,7 +33,6 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
-class QTreeView;
 class MasterListPanel;
 
 enum class EditorMode { Add, Modify, View };
@@ -87,7 +87,7 @@ public:
 
     const ListDesign& design() const { return m_design; }
     MasterTableModel* model() const { return m_model; }
-    QTreeView* view() const { return m_view; }
+    RecordGrid* view() const { return m_view; }
     QLineEdit* filterBox() const { return m_filter; }
 
     // The row marked selected, -1 when none.
@@ -126,7 +126,7 @@ private:
 
     ListDesign m_design;
     MasterTableModel* m_model = nullptr;
-    QTreeView* m_view = nullptr;
+    RecordGrid* m_view = nullptr;
     QLineEdit* m_filter = nullptr;
     QLabel* m_hint = nullptr;
     QList<QRadioButton*> m_options;

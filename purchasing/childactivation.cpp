@@ -1,10 +1,8 @@
 #include "childactivation.h"
+#include "dialogrules.h"
 
-#include <QApplication>
 #include <QEvent>
-#include <QFileDialog>
 #include <QMdiSubWindow>
-#include <QMessageBox>
 
 ChildActivation::ChildActivation(QWidget* form, std::function<void()> handler)
     : QObject(form)
@@ -19,51 +17,29 @@ ChildActivation* ChildActivation::install(QWidget* form, std::function<void()> h
     return form ? new ChildActivation(form, std::move(handler)) : nullptr;
 }
 
-bool ChildActivation::isCurrent() const { return !m_child || m_child->windowState().testFlag(Qt::WindowActive); }
-
-void ChildActivation::activated()
-{
-    if (isCurrent() && std::exchange(m_counts, false))
-        m_handler();
-}
-
-void ChildActivation::followChildWindow()
-{
-    auto* child = qobject_cast<QMdiSubWindow*>(m_form->parentWidget());
-    if (!child || child == m_child)
-        return;
-    m_child = child;
-    // Turning to this child window from another one of the main window.
-    connect(child, &QMdiSubWindow::windowStateChanged, this, [this](Qt::WindowStates before, Qt::WindowStates now) {
-        if (now.testFlag(Qt::WindowActive) && !before.testFlag(Qt::WindowActive)) {
-            m_counts = true;
-            activated();
-        }
-    });
-}
-
 bool ChildActivation::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != m_form)
-        return false;
-    switch (event->type()) {
-    case QEvent::Show:
-        m_counts = true;
-        followChildWindow();
-        if (m_form->isActiveWindow())
-            activated();
-        break;
-    case QEvent::WindowDeactivate: {
-        // The window that takes over is already the active one.
-        const QWidget* next = QApplication::activeWindow();
-        m_counts = next && !qobject_cast<const QMessageBox*>(next) && !qobject_cast<const QFileDialog*>(next);
-        break;
-    }
-    case QEvent::WindowActivate:
-        activated();
-        break;
-    default:
-        break;
+    // Where the form stands is known once it is shown.
+    if (watched == m_form && event->type() == QEvent::Show) {
+        m_form->removeEventFilter(this);
+        followWindow();
     }
     return false;
+}
+
+void ChildActivation::followWindow()
+{
+    auto* child = qobject_cast<QMdiSubWindow*>(m_form->parentWidget());
+    if (!child) {
+        FormActivation::install(m_form, m_handler);
+        return;
+    }
+    // The active child window stays so while the main window is inactive: it
+    // changes only as the user turns from one child window to another.
+    connect(child, &QMdiSubWindow::windowStateChanged, this, [this](Qt::WindowStates before, Qt::WindowStates now) {
+        if (now.testFlag(Qt::WindowActive) && !before.testFlag(Qt::WindowActive))
+            m_handler();
+    });
+    if (child->windowState().testFlag(Qt::WindowActive))
+        m_handler();
 }

@@ -1,15 +1,13 @@
 #pragma once
-// A form's own activation, whether it stands as a window of its own or in a
-// child window of the main window: the first time it becomes active after it
-// is shown, and each time it becomes active again after another form of the
-// program was (another child window, a picker, a dialog). Coming back from a
-// message box, a file dialog or another program is no activation, so the
-// focus a message left stays where it is.
+// A form's own activation, whether it stands in a child window of the main
+// window or as a window of its own. In a child window: when it is shown, and
+// each time the user turns to it from another child window; the main window
+// coming back from a dialog, a picker, a message or another program is no
+// activation of its child, so the focus a picker or a message left stays
+// where it is. As a window of its own it follows FormActivation.
 #include <QObject>
-#include <QPointer>
 #include <functional>
 
-class QMdiSubWindow;
 class QWidget;
 
 class ChildActivation : public QObject {
@@ -23,13 +21,8 @@ protected:
 
 private:
     ChildActivation(QWidget* form, std::function<void()> handler);
-    void followChildWindow();
-    // Whether the form is the one its window shows active.
-    bool isCurrent() const;
-    void activated();
+    void followWindow();
 
     QWidget* m_form;
     std::function<void()> m_handler;
-    QPointer<QMdiSubWindow> m_child;
-    bool m_counts = true; // whether the next activation is one
 };

@@ -42,10 +42,13 @@ void FocusHighlight::focusMoved(QWidget* /*old*/, QWidget* now)
 void FocusHighlight::enter(QLineEdit* box)
 {
     m_lit = box;
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Base, lit());
-    box->setPalette(palette);
-    if (m_roles.value(box) == Role::Plain)
+    const Role role = m_roles.value(box);
+    if (role != Role::Figure) {
+        QPalette palette = box->palette();
+        palette.setColor(QPalette::Base, lit());
+        box->setPalette(palette);
+    }
+    if (role == Role::Plain)
         return;
     const QString text = box->text();
     const qsizetype point = text.indexOf(QLatin1Char('.'));
@@ -61,6 +64,6 @@ void FocusHighlight::leave(QLineEdit* box)
     const Role role = m_roles.value(box);
     if (role != Role::Plain)
         box->setText(Module2::FormatMoney(box->text()));
-    if (role != Role::Cash)
+    if (role == Role::Plain || role == Role::Number)
         box->setPalette(QPalette());
 }

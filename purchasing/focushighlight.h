@@ -2,9 +2,9 @@
 // The entry boxes of a slip form light up while they hold the focus. A
 // number box also selects its integer part on entering, so typing replaces
 // it and keeps the decimals, and shows its text as "0.00" on leaving; the
-// cash box keeps its colour after it is left. Only a move of the focus within
-// the form's window counts: another window taking the activation (a message
-// box) leaves the box as it is.
+// cash box keeps its colour after it is left, and a dialog's number box does
+// not light up. Only a move of the focus within the form's window counts:
+// another window taking the activation (a message box) leaves the box as it is.
 #include <QHash>
 #include <QObject>
 #include <QPointer>
@@ -19,6 +19,7 @@ public:
         Plain,  // lit while focused
         Number, // lit, integer part selected, "0.00" on leaving
         Cash,   // as a number box, but stays lit once left
+        Figure, // as a number box, never lit
     };
 
     explicit FocusHighlight(QWidget* form);

@@ -7,4 +7,7 @@ class frmIn1 : public SlipEntryForm {
     Q_OBJECT
 public:
     explicit frmIn1(QWidget* parent = nullptr);
+
+    // End: the supplier picker.
+    void ComEnd_Click();
 };

@@ -1,5 +1,6 @@
 #include "goodslookuplist.h"
 #include "goodslookup.h"
+#include "keptoption.h"
 #include "mdlini.h"
 #include "messagebox.h"
 #include "recordgrid.h"
@@ -108,16 +109,12 @@ void GoodsLookupList::refill()
 
 void GoodsLookupList::restoreOption()
 {
-    // Only a chosen option is set, the last one reading "True": one reading
-    // "False" never leaves the search without a column.
-    for (int i = int(m_options.size()) - 1; i >= 0; --i) {
-        if (mdlINI::ReadIni(QString::fromLatin1(SearchOptions[i].section), QStringLiteral("name"))
-                .compare(QLatin1String("True"), Qt::CaseInsensitive)
-            == 0) {
-            m_options[i]->setChecked(true);
-            optionClicked();
-            return;
-        }
+    QStringList sections;
+    for (const SearchOption& option : SearchOptions)
+        sections << QString::fromLatin1(option.section);
+    if (const int kept = KeptOption(sections, QStringLiteral("name")); kept >= 0) {
+        m_options[kept]->setChecked(true);
+        optionClicked();
     }
 }
 

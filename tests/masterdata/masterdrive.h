@@ -1,60 +1,13 @@
 #pragma once
 // Driving the master lists and editors as a user does.
 #include "dbsession.h"
+#include "driving.h"
 #include "itemviews.h"
 #include "typing.h"
 
 #include <QApplication>
-#include <QDialog>
 #include <QTest>
-#include <QTimer>
 #include <QTreeView>
-#include <functional>
-
-// Acts on the modal dialog that the next click opens, from inside its exec().
-// A dialog the action leaves open is rejected afterwards, so a failed check
-// never blocks the test.
-inline void whenModal(std::function<void(QDialog*)> act)
-{
-    QTimer::singleShot(0, [act = std::move(act)] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!dialog) {
-            QTest::qFail("no modal dialog is open", __FILE__, __LINE__);
-            return;
-        }
-        // Offscreen, a window shown over an active one is not activated by itself.
-        QApplication::setActiveWindow(dialog);
-        if (QApplication::activeWindow() == dialog)
-            act(dialog);
-        else
-            QTest::qFail("the dialog did not become active", __FILE__, __LINE__);
-        if (dialog->isVisible())
-            dialog->reject();
-    });
-}
-
-template <typename T>
-T* childOf(const QWidget* parent, const char* name)
-{
-    T* child = parent->findChild<T*>(QString::fromLatin1(name));
-    if (!child)
-        QTest::qFail(QByteArray("no control ") + name, __FILE__, __LINE__);
-    return child;
-}
-
-inline void clickRow(QTreeView* view, int row)
-{
-    const QRect rect = view->visualRect(view->model()->index(row, 0));
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, rect.center());
-}
-
-inline void doubleClickRow(QTreeView* view, int row)
-{
-    const QRect rect = view->visualRect(view->model()->index(row, 0));
-    // A double-click follows the press that picks the row.
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, rect.center());
-    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, rect.center());
-}
 
 inline int selectedRow(const QTreeView* view)
 {

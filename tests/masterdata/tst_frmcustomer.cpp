@@ -18,7 +18,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTableView>
+#include "saleslinesgrid.h"
 
 namespace {
 const QStringList ListHeaders{"编号", "积分", "名称", "电话", "传真", "地址", "联系人", "QQ号码",
@@ -35,7 +35,7 @@ QString lineText(QWidget* parent, const char* name)
 // A history grid's header row and rows, as shown.
 QList<QStringList> gridRows(QWidget* parent, const char* name)
 {
-    auto* grid = parent->findChild<QTableView*>(QString::fromLatin1(name));
+    auto* grid = parent->findChild<SalesLinesGrid*>(QString::fromLatin1(name));
     if (!grid)
         return {{QStringLiteral("<missing>")}};
     return QList<QStringList>{shownHeaders(grid)} + shownRows(grid);
@@ -217,7 +217,7 @@ private slots:
                 QVERIFY2(!editor->findChild<QWidget*>(QString::fromLatin1(part)), part);
             // However wide the window is made, there is nothing beside the record.
             editor->resize(1400, editor->height());
-            QVERIFY(!editor->findChild<QTableView*>());
+            QVERIFY(!editor->findChild<SalesLinesGrid*>());
         });
         doubleClickRow(list(form), 0);
         QVERIFY(!statements.isEmpty());
@@ -252,7 +252,7 @@ private slots:
                                          {"2024-03-02", "纸巾", "0", "0"}}));
             QCOMPARE(lineText(editor, "Text16"), QStringLiteral("1.20"));
             QCOMPARE(lineText(editor, "Text17"), QStringLiteral("0.30"));
-            auto* grid = childOf<QTableView>(editor, "MSHFlexGrid1");
+            auto* grid = childOf<SalesLinesGrid>(editor, "MSHFlexGrid1");
             QVERIFY(grid->isVisible());
             QVERIFY(grid->mapTo(editor, QPoint(0, 0)).x() > childOf<QWidget>(editor, "Text2")->geometry().right());
         });

@@ -13,7 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTableView>
+#include "saleslinesgrid.h"
 
 namespace {
 const QStringList Columns{"编号", "姓名", "性别", "部门", "职务", "身份证号", "电话", "地址", "入职日期", "备注", "拼音码", "五笔码"};
@@ -51,7 +51,7 @@ QStringList totals(QWidget* editor)
     return texts;
 }
 
-QList<QStringList> gridRows(QWidget* editor, const char* name) { return shownRows(childOf<QTableView>(editor, name)); }
+QList<QStringList> gridRows(QWidget* editor, const char* name) { return shownRows(childOf<SalesLinesGrid>(editor, name)); }
 }
 
 class TestFrmOperation : public VarnholtTestCase {
@@ -277,11 +277,11 @@ private slots:
             auto* close = childOf<QPushButton>(editor, "ComRtn");
             QCOMPARE(close->text(), QStringLiteral("关   闭 （C）"));
             QCOMPARE(boxText(editor, "Text2"), QStringLiteral("李"));
-            QVERIFY(childOf<QTableView>(editor, "MSHFlexGrid1")->isVisible());
+            QVERIFY(childOf<SalesLinesGrid>(editor, "MSHFlexGrid1")->isVisible());
             QCOMPARE(childOf<QLabel>(editor, "Label17")->text(), QStringLiteral("业 务 员 销 售 情 况"));
             QCOMPARE(childOf<QLabel>(editor, "Label20")->text(), QStringLiteral("实际销售"));
 
-            auto* grid = childOf<QTableView>(editor, "MSHFlexGrid1");
+            auto* grid = childOf<SalesLinesGrid>(editor, "MSHFlexGrid1");
             QCOMPARE(shownHeaders(grid), (QStringList{"日期", "商品名称", "销售额", "利润额"}));
             QCOMPARE(grid->columnWidth(1), 1400 / 15);
             QCOMPARE(gridRows(editor, "MSHFlexGrid1"),

@@ -1,14 +1,15 @@
 #pragma once
-// Driving the stock-in slip as a user does: goods put in directly, the form
+// Driving the slip forms as a user does: goods put in directly, the form
 // opened as the main window opens it, boxes typed into and keys pressed.
 #include "appstate.h"
-#include "controls.h"
+#include "driving.h"
 #include "frmIn1.h"
 #include "itemviews.h"
 #include "slipbooks.h"
 #include "typing.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 #include <QTreeView>
@@ -26,13 +27,14 @@ inline void putGoods(const QString& code, const QString& name, const QString& pi
                         barcode.isEmpty() ? QVariant() : barcode});
 }
 
-// The stock-in slip of a mode ("退货": the purchase return), opened by an
-// operator, shown and active.
-inline frmIn1* open(const QString& slipMode = {}, const QString& operatorName = QStringLiteral("管理员"))
+// A slip form (the stock-in slip unless told) of a mode ("退货": the
+// return), opened by an operator, shown and active.
+template <typename Form = frmIn1>
+Form* open(const QString& slipMode = {}, const QString& operatorName = QStringLiteral("管理员"))
 {
     appState().currentOperator = operatorName;
     appState().slipMode = slipMode;
-    auto* form = new frmIn1;
+    auto* form = new Form;
     form->resize(1100, 700);
     form->show();
     QApplication::setActiveWindow(form);
@@ -41,6 +43,13 @@ inline frmIn1* open(const QString& slipMode = {}, const QString& operatorName = 
     return form;
 }
 
+template <typename T = QLineEdit>
+T* control(const QWidget* form, const char* name)
+{
+    return childOf<T>(form, name);
+}
+
+inline QString text(const QWidget* form, const char* name) { return control(form, name)->text(); }
 
 inline QWidget* focused(const QWidget* form) { return form->window()->focusWidget(); }
 inline QString focusedName(const QWidget* form) { return focused(form) ? focused(form)->objectName() : QString(); }
@@ -102,12 +111,18 @@ inline QString totals(const QWidget* form)
     return text(form, "TextQtys") + QStringLiteral(" / ") + text(form, "TextMoneys");
 }
 
-// Clicks a row of a list.
-inline void clickRow(const QWidget* form, const char* list, int row)
+// The difference, the caption of its label and its colour: "37.50 [预付现金] blue".
+inline QString difference(const QWidget* form, const char* labelName)
 {
-    auto* view = control<QTreeView>(form, list);
-    const QRect rect = view->visualRect(view->model()->index(row, 0).siblingAtColumn(1));
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, rect.center());
+    auto* box = control(form, "Text4");
+    const QColor colour = box->palette().color(QPalette::Text);
+    const QString name = colour == QColor(255, 0, 0) ? QStringLiteral("red")
+                         : colour == QColor(0, 0, 255) ? QStringLiteral("blue")
+                         : colour == QColor(Qt::black) ? QStringLiteral("black")
+                                                       : colour.name();
+    return box->text() + QLatin1Char(' ') + control<QLabel>(form, labelName)->text() + QLatin1Char(' ') + name;
 }
+
+inline void clickRow(const QWidget* form, const char* list, int row) { clickRow(control<QTreeView>(form, list), row); }
 
 }

@@ -128,10 +128,7 @@ private slots:
         QCOMPARE(focusedName(form), QStringLiteral("TextName2"));
         // A double-click on a row loads it.
         fill(control(form, "TextName2"), QStringLiteral("KL"));
-        clickRow(form, "ListView2", 1);
-        auto* list = control<QTreeView>(form, "ListView2");
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
-                           list->visualRect(list->model()->index(1, 1)).center());
+        doubleClickRow(control<QTreeView>(form, "ListView2"), 1);
         QCOMPARE(text(form, "TextName"), QStringLiteral("SP000003"));
         QCOMPARE(text(form, "TextPrice"), QStringLiteral("4"));
     }

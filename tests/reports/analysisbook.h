@@ -1,9 +1,7 @@
 #pragma once
-// The books the goods analysis reads, written straight into their tables:
-// sales lines, goods records and customers.
-#include "dbsession.h"
-
-#include <QTest>
+// The sales lines and goods records the goods analysis reads, written
+// straight into their tables.
+#include "slipbooks.h"
 
 namespace AnalysisBook {
 
@@ -22,32 +20,19 @@ struct Line {
 
 inline QVariant text(const char* value) { return value ? QVariant(QString::fromUtf8(value)) : QVariant(); }
 
-inline void execute(const QString& sql, const QVariantList& params)
-{
-    auto conn = Mod1::OpenConn();
-    auto done = conn ? conn->exec(sql, params) : DbResult<int>(conn.error());
-    if (!done)
-        QTest::qFail(qPrintable(done.error().text()), __FILE__, __LINE__);
-}
-
 // 年月 is the first seven characters of the date, as a save writes it.
 inline void addLine(const Line& line)
 {
     const QVariant date = text(line.date);
-    execute(QStringLiteral("insert into 出库单明细 (单号, 日期, 年月, 商品名称, 类别, 客户, 业务员, 金额, 利润金额, 数量, 类别2) "
-                           "values ('C0000001', ?, substr(?, 1, 7), ?, ?, ?, ?, ?, ?, ?, ?)"),
-            {date, date, text(line.goods), text(line.category), text(line.customer), text(line.salesman), line.amount,
-             line.profit, line.quantity, text(line.kind)});
+    SlipBooks::execute(QStringLiteral("insert into 出库单明细 (单号, 日期, 年月, 商品名称, 类别, 客户, 业务员, 金额, 利润金额, 数量, 类别2) "
+                                      "values ('C0000001', ?, substr(?, 1, 7), ?, ?, ?, ?, ?, ?, ?, ?)"),
+                                  {date, date, text(line.goods), text(line.category), text(line.customer), text(line.salesman),
+                        line.amount, line.profit, line.quantity, text(line.kind)});
 }
 
 inline void addGoods(const char* name)
 {
-    execute(QStringLiteral("insert into 商品信息 (商品编号, 商品名称, 单位) values ('SP', ?, '瓶')"), {text(name)});
-}
-
-inline void addCustomer(const char* name, double points)
-{
-    execute(QStringLiteral("insert into 客户 (编号, 名称, 积分) values ('KH', ?, ?)"), {text(name), points});
+    SlipBooks::execute(QStringLiteral("insert into 商品信息 (商品编号, 商品名称, 单位) values ('SP', ?, '瓶')"), {text(name)});
 }
 
 }

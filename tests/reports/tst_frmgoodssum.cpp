@@ -1,14 +1,12 @@
 #include "analysisbook.h"
-#include "controls.h"
 #include "desktop.h"
 #include "fixture.h"
 #include "frmGoodsSum.h"
 #include "itemviews.h"
 #include "messagebox.h"
 #include "openpyxl.h"
-#include "typing.h"
+#include "reportdrive.h"
 
-#include <QApplication>
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
@@ -21,6 +19,8 @@
 #include <QTabWidget>
 #include <QTreeView>
 
+using namespace ReportDrive;
+
 namespace {
 using Grid = QList<QStringList>;
 
@@ -32,12 +32,12 @@ const AnalysisBook::Line Lines[] = {
     {"退货", "2024-03-20", "可乐", "饮料", "张三", "李四", 10, 2, 3},
 };
 
-void click(const QWidget* form, const char* button) { control<QPushButton>(form, button)->click(); }
+void click(const QWidget* form, const char* button) { childOf<QPushButton>(form, button)->click(); }
 
 // A grid as shown, its header row first, without the selector column.
 Grid gridRows(const QWidget* form, const char* name)
 {
-    const auto* grid = control<QTreeView>(form, name);
+    const auto* grid = childOf<QTreeView>(form, name);
     Grid rows{shownHeaders(grid)};
     rows += shownRows(grid);
     for (QStringList& row : rows) {
@@ -50,8 +50,8 @@ Grid gridRows(const QWidget* form, const char* name)
 
 void setPeriod(const QWidget* form, const QDate& first, const QDate& last)
 {
-    control<QDateEdit>(form, "DTPicker1")->setDate(first);
-    control<QDateEdit>(form, "DTPicker2")->setDate(last);
+    childOf<QDateEdit>(form, "DTPicker1")->setDate(first);
+    childOf<QDateEdit>(form, "DTPicker2")->setDate(last);
 }
 
 QJsonObject exportedBook()
@@ -77,14 +77,8 @@ class TestFrmGoodsSum : public VarnholtTestCase {
             AnalysisBook::addLine(line);
         for (const char* goods : {"可乐", "雪碧", "果汁"})
             AnalysisBook::addGoods(goods);
-        AnalysisBook::execute(QStringLiteral("insert into 商品类别 (编号, 名称) values ('LB001', '饮料'), ('LB002', '食品')"), {});
-        auto* form = new frmGoodsSum;
-        form->resize(1100, 640);
-        form->show();
-        QApplication::setActiveWindow(form);
-        if (QApplication::activeWindow() != form)
-            QTest::qFail("the form did not become active", __FILE__, __LINE__);
-        return form;
+        SlipBooks::execute(QStringLiteral("insert into 商品类别 (编号, 名称) values ('LB001', '饮料'), ('LB002', '食品')"));
+        return open<frmGoodsSum>();
     }
 
 private slots:
@@ -92,13 +86,13 @@ private slots:
     {
         frmGoodsSum* form = openForm();
         QCOMPARE(form->windowTitle(), QStringLiteral("商品进销存统计明细表"));
-        QCOMPARE(control<QDateEdit>(form, "DTPicker1")->date(), defaultNow().date());
-        QCOMPARE(control<QDateEdit>(form, "DTPicker2")->date(), defaultNow().date());
-        auto* categories = control<QComboBox>(form, "CobType");
+        QCOMPARE(childOf<QDateEdit>(form, "DTPicker1")->date(), defaultNow().date());
+        QCOMPARE(childOf<QDateEdit>(form, "DTPicker2")->date(), defaultNow().date());
+        auto* categories = childOf<QComboBox>(form, "CobType");
         QCOMPARE(categories->count(), 2);
         QCOMPARE(categories->itemText(0), QStringLiteral("饮料"));
         QCOMPARE(categories->currentText(), QString());
-        auto* tabs = control<QTabWidget>(form, "SSTab1");
+        auto* tabs = childOf<QTabWidget>(form, "SSTab1");
         QCOMPARE(tabs->tabText(0), QStringLiteral("销售分类分析"));
         QCOMPARE(tabs->tabText(1), QStringLiteral("销售走势分析"));
         QCOMPARE(tabs->currentIndex(), 0);
@@ -157,8 +151,8 @@ private slots:
         QFETCH(QString, customer);
         frmGoodsSum* form = openForm();
         setPeriod(form, first, last);
-        typeText(control<QComboBox>(form, "CobType")->lineEdit(), category);
-        typeText(control(form, "Text2"), customer);
+        typeText(childOf<QComboBox>(form, "CobType")->lineEdit(), category);
+        typeText(box(form, "Text2"), customer);
         click(form, qPrintable(button));
         QTEST(gridRows(form, "MSHFlexGrid1"), "grid");
         QTEST((QStringList{text(form, "Text4"), text(form, "Text5")}), "totals");
@@ -170,7 +164,7 @@ private slots:
         setPeriod(form, QDate(2024, 3, 1), QDate(2024, 4, 30));
         click(form, "ComOK3");
         QCOMPARE(gridRows(form, "MSHFlexGrid2"), (Grid{{"年月", "销售额", "利润额"}, {"2024-03", "50", "11"}, {"2024-04", "60", "12"}}));
-        const QList<QAbstractSeries*> series = control<QChartView>(form, "MSChart1")->chart()->series();
+        const QList<QAbstractSeries*> series = childOf<QChartView>(form, "MSChart1")->chart()->series();
         QCOMPARE(series.size(), 2);
         const QColor colours[] = {Qt::red, Qt::green};
         const QList<QPointF> points[] = {{{0, 50}, {1, 60}}, {{0, 11}, {1, 12}}};
@@ -186,7 +180,7 @@ private slots:
         setPeriod(form, QDate(2024, 4, 30), QDate(2024, 3, 1));
         click(form, "ComOK3");
         QCOMPARE(gridRows(form, "MSHFlexGrid2"), (Grid{{"年月", "销售额", "利润额"}}));
-        for (QAbstractSeries* line : control<QChartView>(form, "MSChart1")->chart()->series())
+        for (QAbstractSeries* line : childOf<QChartView>(form, "MSChart1")->chart()->series())
             QVERIFY(qobject_cast<QLineSeries*>(line)->points().isEmpty());
     }
 
@@ -201,7 +195,7 @@ private slots:
 
         setPeriod(form, QDate(2024, 3, 1), QDate(2024, 3, 31));
         // The goods box is no filter of the count.
-        typeText(control(form, "Text1"), QStringLiteral("雪碧"));
+        typeText(box(form, "Text1"), QStringLiteral("雪碧"));
         click(form, "CommOK9");
         const Grid march{{"商品名称", "销量"}, {"可乐", "15"}, {"雪碧", "0"}, {"果汁", "0"}};
         QCOMPARE(gridRows(form, "MSHFlexGrid4"), march);
@@ -224,11 +218,11 @@ private slots:
 
     void customerPointsIgnoreTheFiltersAndExport()
     {
-        AnalysisBook::addCustomer("王五", 5);
-        AnalysisBook::addCustomer("张三", 120.4);
-        AnalysisBook::addCustomer("李四", 30);
+        SlipBooks::putCustomer(QStringLiteral("王五"), QStringLiteral("5"));
+        SlipBooks::putCustomer(QStringLiteral("张三"), QStringLiteral("120.4"));
+        SlipBooks::putCustomer(QStringLiteral("李四"), QStringLiteral("30"));
         frmGoodsSum* form = openForm();
-        typeText(control(form, "Text2"), QStringLiteral("王"));
+        typeText(box(form, "Text2"), QStringLiteral("王"));
         setPeriod(form, QDate(2024, 4, 30), QDate(2024, 3, 1));
         click(form, "CommOK7");
         QCOMPARE(gridRows(form, "MSHFlexGrid3"), (Grid{{"客户", "积分"}, {"张三", "120"}, {"李四", "30"}, {"王五", "5"}}));
@@ -251,14 +245,14 @@ private slots:
         setPeriod(form, QDate(2024, 3, 1), QDate(2024, 4, 30));
         // Another analysis first, so Enter's own shows.
         click(form, "ComOK7");
-        auto* customer = control(form, "Text2");
+        auto* customer = box(form, "Text2");
         customer->setFocus();
         typeText(customer, QStringLiteral("王"));
         QTest::keyClick(customer, Qt::Key_Return);
         QCOMPARE(gridRows(form, "MSHFlexGrid1"), (Grid{{"商品名称", "销售额", "利润额", "毛利率"}, {"可乐", "20", "5", "25%"}}));
         QCOMPARE(text(form, "Text4"), QStringLiteral("20.00"));
 
-        QTest::keyClick(control<QDateEdit>(form, "DTPicker1"), Qt::Key_Escape);
+        QTest::keyClick(childOf<QDateEdit>(form, "DTPicker1"), Qt::Key_Escape);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!form);
     }

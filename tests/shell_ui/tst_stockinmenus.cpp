@@ -62,17 +62,23 @@ private slots:
 
         auto* discount = slip->findChild<QLineEdit*>(QStringLiteral("TextDiscount"));
         discount->setFocus();
-        // Back from a message, the focus stays.
+        // Back from a message or another window, the focus stays.
         QMessageBox message;
         message.show();
         QApplication::setActiveWindow(&message);
         QApplication::setActiveWindow(main);
         QCOMPARE(focusedName(main), QStringLiteral("TextDiscount"));
-        // Back from another form, it is an activation.
         QWidget other;
         other.show();
         QApplication::setActiveWindow(&other);
         QApplication::setActiveWindow(main);
+        QCOMPARE(focusedName(main), QStringLiteral("TextDiscount"));
+        // Turning to it from another child window is an activation.
+        QMdiSubWindow* slipWindow = main->mdiArea()->activeSubWindow();
+        auto* otherChild = new QLineEdit;
+        main->showChild(otherChild);
+        otherChild->setFocus();
+        main->mdiArea()->setActiveSubWindow(slipWindow);
         QCOMPARE(focusedName(main), QStringLiteral("TextName3"));
     }
 };

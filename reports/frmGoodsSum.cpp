@@ -16,6 +16,7 @@
 #include <QDateEdit>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -64,6 +65,7 @@ RecordGrid* reportGrid(QWidget* parent, const char* name, QList<ListColumn> colu
 {
     columns.prepend({.widthTwips = 30});
     auto* grid = named(new RecordGrid(std::move(columns), parent), QString::fromLatin1(name));
+    grid->header()->setMinimumSectionSize(pixels(30));
     grid->setMinimumSize(grid->columnsWidth() + 24, pixels(3600));
     return grid;
 }

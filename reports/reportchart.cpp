@@ -67,6 +67,9 @@ void DrawChart(QChart* chart, const ChartDesign& design, const ReportSeries& val
 
     auto* categories = new QBarCategoryAxis;
     categories->append(values.categories);
+    // Many categories stand upright, so every label shows whole.
+    if (values.categories.size() > 12)
+        categories->setLabelsAngle(-90);
     double low = 0;
     double high = 0;
     for (qsizetype s = 0; s < count; ++s) {
@@ -78,6 +81,8 @@ void DrawChart(QChart* chart, const ChartDesign& design, const ReportSeries& val
     auto* amounts = new QValueAxis;
     amounts->setRange(low, high > low ? high : low + 1);
     amounts->applyNiceNumbers();
+    // Whole amounts, but a small range keeps its steps apart.
+    amounts->setLabelFormat(amounts->max() - amounts->min() < 10 ? QStringLiteral("%.2f") : QStringLiteral("%.0f"));
     chart->addAxis(categories, Qt::AlignBottom);
     chart->addAxis(amounts, Qt::AlignLeft);
     const QList<QAbstractSeries*> drawn =

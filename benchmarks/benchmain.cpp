@@ -1,4 +1,5 @@
 #include "benchshop.h"
+#include "goodsanalysiswaits.h"
 #include "goodslistwaits.h"
 #include "messagebox.h"
 #include "recordswaits.h"
@@ -54,6 +55,7 @@ int main(int argc, char** argv)
     addSlipEntryWaits(*shop);
     addRecordsWaits(*shop);
     addSummaryWaits(*shop);
+    addGoodsAnalysisWaits(*shop);
 
     SummaryReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);

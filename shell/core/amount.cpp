@@ -84,6 +84,11 @@ Amount Amount::fromValue(const QVariant& value)
     }
 }
 
+QString Amount::unitsOf(const QString& column)
+{
+    return QStringLiteral("cast(round(%1 * %2) as integer)").arg(column).arg(Scale);
+}
+
 Amount Amount::rounded(int decimals) const { return scaled(m_units, 4, decimals); }
 
 QString Amount::toMoneyText() const { return fixedText(rounded(2).m_units, 2); }

@@ -3,6 +3,7 @@
 #include "messagebox.h"
 #include "slipentrywaits.h"
 #include "slipwaits.h"
+#include "stockquerywaits.h"
 #include "summary.h"
 
 #include <QApplication>
@@ -50,6 +51,7 @@ int main(int argc, char** argv)
     addGoodsListWaits(*shop);
     addSlipWaits(*shop);
     addSlipEntryWaits(*shop);
+    addStockQueryWaits(*shop);
 
     SummaryReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);

@@ -13,6 +13,7 @@
 #include "frm_sfyz.h"
 #include "frm_systemer.h"
 #include "frmIn1.h"
+#include "frmStock.h"
 
 #include <QAction>
 
@@ -61,7 +62,7 @@ const QList<DispatchRow>& Dispatch::rows()
         // Toolbar
         {"Toolbar1_1", [](MDIF_main& main) { main.showChild(new frmIn1); }},
         {"Toolbar1_3", nullptr},
-        {"Toolbar1_5", nullptr},
+        {"Toolbar1_5", [](MDIF_main& main) { main.showChild(new frmStock); }},
         {"Toolbar1_7", nullptr},
         {"Toolbar1_9", nullptr},
         {"Toolbar1_11", nullptr},

@@ -5,6 +5,7 @@
 #include "slipwaits.h"
 #include "stockquerywaits.h"
 #include "summary.h"
+#include "summarywaits.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -51,6 +52,7 @@ int main(int argc, char** argv)
     addGoodsListWaits(*shop);
     addSlipWaits(*shop);
     addSlipEntryWaits(*shop);
+    addSummaryWaits(*shop);
     addStockQueryWaits(*shop);
 
     SummaryReporter reporter;

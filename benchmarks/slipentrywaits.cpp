@@ -1,6 +1,7 @@
 #include "slipentrywaits.h"
 #include "benchshop.h"
 #include "frmIn1.h"
+#include "frmOut1.h"
 #include "goodslookup.h"
 #include "goodslookuplist.h"
 #include "listwaits.h"
@@ -14,19 +15,37 @@
 namespace {
 constexpr Waits::Goal KeystrokeGoal{30, 1.3};
 constexpr Waits::Goal RefillGoal{50, 1.3};
+constexpr Waits::Goal ScanGoal{30, 1.3};
 
-// The slip searching by pinyin, as the shop left it.
-std::unique_ptr<frmIn1> shownSlip()
+// A slip form shown as the shop left its settings.
+template <typename Form>
+std::unique_ptr<Form> shownForm()
 {
-    mdlINI::WriteIni(QStringLiteral("option1"), QStringLiteral("name"), QStringLiteral("True"));
-    auto form = std::make_unique<frmIn1>();
+    auto form = std::make_unique<Form>();
     form->resize(1200, 700);
     form->show();
     Waits::settle(form.get());
     return form;
 }
 
-QLineEdit* box(const frmIn1& form, const char* name) { return form.findChild<QLineEdit*>(QString::fromLatin1(name)); }
+// The stock-in slip searching by pinyin.
+std::unique_ptr<frmIn1> shownSlip()
+{
+    mdlINI::WriteIni(QStringLiteral("option1"), QStringLiteral("name"), QStringLiteral("True"));
+    return shownForm<frmIn1>();
+}
+
+QLineEdit* box(const QWidget& form, const char* name) { return form.findChild<QLineEdit*>(QString::fromLatin1(name)); }
+
+// The barcode of a goods in stock.
+QString stockedBarcode()
+{
+    auto rows = Database::read([](DbSession& s) {
+        return s.query(QStringLiteral("select 条形码 from 商品信息 join 库存 on 库存.商品编号 = 商品信息.商品编号 "
+                                      "where 库存.库存量 > 0 limit 1"));
+    });
+    return rows && !rows->isEmpty() ? rows->text(0, QStringLiteral("条形码")) : QString();
+}
 
 void pressEnter(QLineEdit* box)
 {
@@ -85,4 +104,37 @@ void addSlipEntryWaits(const BenchShop& shop)
         "SlipEntry/LineRefill/PlainSqlite",
         [path, statement](benchmark::State& state) { ListWaits::plainSqlite(state, path, statement, {QString()}); },
         RefillGoal);
+
+    // At the till: a barcode scanned into the sales slip in quick entry becomes a line at once.
+    const QString barcode = stockedBarcode();
+    const QString scanStatement = GoodsLookup::barcodeStatement();
+    Waits::add(
+        "SalesSlip/Scan",
+        [barcode](benchmark::State& state) {
+            for (const char* section : {"option1", "option2", "option3"})
+                mdlINI::WriteIni(QString::fromLatin1(section), QStringLiteral("name"), QStringLiteral("False"));
+            mdlINI::WriteIni(QStringLiteral("option4"), QStringLiteral("name"), QStringLiteral("True"));
+            mdlINI::WriteIni(QStringLiteral("check1"), QStringLiteral("name"), QStringLiteral("1"));
+            const auto form = shownForm<frmOut1>();
+            for (auto _ : state) {
+                box(*form, "TextName3")->setText(barcode);
+                Waits::timeOnce(state, [&] {
+                    pressEnter(box(*form, "TextName3"));
+                    Waits::settle(form.get());
+                });
+            }
+            if (form->lines()->rowCount() != 1)
+                state.SkipWithError("the scans made no line");
+        },
+        ScanGoal);
+    Waits::add(
+        "SalesSlip/Scan/DbShare",
+        [scanStatement, barcode](benchmark::State& state) { ListWaits::databaseShare(state, scanStatement, {barcode}); },
+        ScanGoal);
+    Waits::add(
+        "SalesSlip/Scan/PlainSqlite",
+        [path, scanStatement, barcode](benchmark::State& state) {
+            ListWaits::plainSqlite(state, path, scanStatement, {barcode});
+        },
+        ScanGoal);
 }

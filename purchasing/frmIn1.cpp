@@ -10,24 +10,12 @@ SlipEntryDesign stockInDesign()
 {
     const SlipDesign& slip = SlipDesigns::purchase(appState().slipMode);
     const bool returning = slip.kind == SlipKind::PurchaseReturn;
-    auto column = [](const char* header, LineField field, int width, Qt::Alignment alignment = Qt::AlignLeft) {
-        return LineColumn{QString::fromUtf8(header), field, width, alignment};
-    };
     SlipEntryDesign design;
     design.formName = QStringLiteral("frmIn1");
     design.caption = QStringLiteral("商品入库");
     design.slip = &slip;
     design.partnerCaption = QStringLiteral("[供应商]");
-    design.lineColumns = {column("商品编号", LineField::GoodsCode, 0),
-                          column("商品名称", LineField::GoodsName, 4586),
-                          column("规格", LineField::Size, 2117),
-                          column("单位", LineField::Unit, 1411),
-                          column("数量", LineField::Quantity, 2117, Qt::AlignRight),
-                          column("单价", LineField::Price, 2117, Qt::AlignRight),
-                          column("金额", LineField::Amount, 2469, Qt::AlignRight),
-                          column("类别", LineField::Category, 1799),
-                          column("库存上限", LineField::UpperLimit, 0),
-                          column("库存下限", LineField::LowerLimit, 0)};
+    design.lineColumns = GoodsLineColumns();
     design.payment = {QStringLiteral("[全额结算]"), QStringLiteral("[预付现金]"), QStringLiteral("[现金差额]")};
     if (returning) {
         design.noStockMessage = QStringLiteral("库存中无此商品或该商品库存为0，不能进行入库退货。");

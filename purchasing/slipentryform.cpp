@@ -7,10 +7,12 @@
 #include "formparts.h"
 #include "messagebox.h"
 #include "module2.h"
+#include "mdlini.h"
 #include "recordgrid.h"
 #include "slipnumber.h"
 #include "slipsave.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QDateEdit>
 #include <QGridLayout>
@@ -79,6 +81,7 @@ SlipEntryForm::SlipEntryForm(SlipEntryDesign design, QWidget* parent)
         addKeys({{Qt::Key_F5, [this] { cmdMoney_Click(); }}});
     if (!m_design.inputDialog.isEmpty())
         addKeys({{Qt::Key_F7, [this] { changeQuantity(); }}, {Qt::Key_F8, [this] { changePrice(); }}});
+    chainEnter({{TextDiscount, QStringLiteral("请输入折扣。")}, {TextProvider, {}}});
     ChildActivation::install(this, [this] { m_lookup->goodsInput()->setFocus(Qt::OtherFocusReason); });
     Form_Load();
 }
@@ -95,10 +98,10 @@ void SlipEntryForm::buildControls()
     TextOperator = box(this, "TextOperator");
     TextProvider = box(this, "TextProvider");
     ComEnd = button(this, QStringLiteral("ComEnd"), QStringLiteral("End"));
-    TextDiscount = box(this, "TextDiscount", QStringLiteral("100"));
+    TextDiscount = named(new QLineEdit(QStringLiteral("100"), this), m_design.discountName);
     TextBZ = box(this, "TextBZ");
 
-    auto* header = new QGridLayout;
+    auto* header = m_headerGrid = new QGridLayout;
     header->addWidget(label(this, {}, QStringLiteral("[单据号]")), 0, 0);
     header->addWidget(Textid, 0, 1);
     header->addWidget(label(this, {}, QStringLiteral("[日  期]")), 0, 2);
@@ -106,7 +109,7 @@ void SlipEntryForm::buildControls()
     header->addWidget(label(this, {}, QStringLiteral("[操作员]")), 0, 4);
     header->addWidget(TextOperator, 0, 5);
     header->addWidget(label(this, {}, m_design.partnerCaption), 1, 0);
-    auto* partner = new QHBoxLayout;
+    auto* partner = m_partnerRow = new QHBoxLayout;
     partner->addWidget(TextProvider, 1);
     partner->addWidget(ComEnd);
     header->addLayout(partner, 1, 1);
@@ -117,10 +120,15 @@ void SlipEntryForm::buildControls()
 
     TextName = box(this, "TextName");
     TextName->setMaximumWidth(FormParts::pixels(1200));
-    TextQty = box(this, "TextQty", ZeroMoney);
+    TextQty = box(this, "TextQty", m_design.startQuantity);
     TextPrice = box(this, "TextPrice", ZeroMoney);
     m_lookup = new GoodsLookupList(this, m_design.lookup, TextName, [this] { LoadGoods(); });
     auto* entry = new QHBoxLayout;
+    if (m_design.quickEntry) {
+        Check1 = named(new QCheckBox(QStringLiteral("快速录入模式"), this), QStringLiteral("Check1"));
+        connect(Check1, &QCheckBox::clicked, this, &SlipEntryForm::Check1_Click);
+        entry->addWidget(Check1);
+    }
     for (QRadioButton* option : m_lookup->options())
         entry->addWidget(option);
     if (QLineEdit* barcode = m_lookup->barcodeBox()) {
@@ -135,13 +143,30 @@ void SlipEntryForm::buildControls()
     entry->addWidget(label(this, {}, QStringLiteral("[单价]")));
     entry->addWidget(TextPrice);
 
+    // The costs are the administrator's to see.
+    const bool seesCosts = appState().isAdministrator();
+    auto addCost = [&](QHBoxLayout* row, const char* name, const QString& caption) {
+        QLineEdit* cost = box(this, name, ZeroMoney);
+        QLabel* costLabel = label(this, {}, caption);
+        row->addWidget(costLabel);
+        row->addWidget(cost);
+        costLabel->setVisible(seesCosts);
+        cost->setVisible(seesCosts);
+        return cost;
+    };
+    if (m_design.costs)
+        TextPrice2 = addCost(entry, "TextPrice2", QStringLiteral("[单位成本]"));
+
     m_lines = new SlipLinesModel(m_design.lineColumns, this);
     ListView1 = new QTreeView(this);
     ListView1->setObjectName(QStringLiteral("ListView1"));
     ListView1->setModel(m_lines);
     QList<int> widths;
-    for (const LineColumn& column : m_design.lineColumns)
-        widths << column.widthTwips;
+    for (const LineColumn& column : m_design.lineColumns) {
+        const bool cost = column.field == LineField::UnitCost || column.field == LineField::CostAmount
+                          || column.field == LineField::Profit;
+        widths << (cost && !seesCosts ? 0 : column.widthTwips);
+    }
     SetUpRecordView(ListView1, widths);
 
     TextQtys = box(this, "TextQtys", ZeroMoney);
@@ -152,11 +177,16 @@ void SlipEntryForm::buildControls()
     totals->addWidget(label(this, {}, QStringLiteral("[合计金额]")));
     totals->addWidget(TextMoneys);
     QList<QLineEdit*> shownOnly{TextQtys, TextMoneys};
+    if (m_design.costs) {
+        TextMoneys2 = addCost(totals, "TextMoneys2", QStringLiteral("[合计成本]"));
+        TextMoneys3 = addCost(totals, "TextMoneys3", QStringLiteral("[合计利润]"));
+        shownOnly << TextPrice2 << TextMoneys2 << TextMoneys3;
+    }
     if (hasPayment()) {
         Text3 = box(this, "Text3", ZeroMoney);
         Text4 = box(this, "Text4", ZeroMoney);
-        lblDedt = label(this, QStringLiteral("lblDedt"), QStringLiteral("[现金差额]"));
-        totals->addWidget(label(this, QStringLiteral("lblCash"), QStringLiteral("[现金支付]")));
+        lblDedt = label(this, m_design.payment.differenceName, QStringLiteral("[现金差额]"));
+        totals->addWidget(label(this, m_design.payment.cashName, QStringLiteral("[现金支付]")));
         totals->addWidget(Text3);
         totals->addWidget(lblDedt);
         totals->addWidget(Text4);
@@ -171,8 +201,10 @@ void SlipEntryForm::buildControls()
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(label(this, QStringLiteral("Label10"), QStringLiteral("F6：输入商品")));
-    buttons->addWidget(label(this, QStringLiteral("lblF7"), QStringLiteral("F7：修改数量")));
-    buttons->addWidget(label(this, QStringLiteral("lblF8"), QStringLiteral("F8：修改进价")));
+    if (!m_design.inputDialog.isEmpty()) {
+        buttons->addWidget(label(this, QStringLiteral("lblF7"), QStringLiteral("F7：修改数量")));
+        buttons->addWidget(label(this, QStringLiteral("lblF8"), QStringLiteral("F8：修改进价")));
+    }
     buttons->addStretch();
     QList<QPushButton*> pushButtons{ComEnd};
     if (hasPayment()) {
@@ -203,8 +235,8 @@ void SlipEntryForm::buildControls()
     layout->addLayout(totals);
     layout->addLayout(buttons);
 
-    onEnter(TextDiscount, [this] { TextDiscount_KeyDown(); });
-    onEnter(TextProvider, [this] { m_lookup->goodsInput()->setFocus(Qt::OtherFocusReason); });
+    if (m_design.wholeDiscount)
+        connect(TextDiscount, &QLineEdit::textChanged, this, &SlipEntryForm::TextDiscount_Change);
     onEnter(TextName, [this] { LoadGoods(); });
     onEnter(TextQty, [this] { TextQty_KeyDown(); });
     onKey(TextPrice, [this](QKeyEvent* event) { return TextPrice_KeyDown(event); });
@@ -227,6 +259,18 @@ void SlipEntryForm::Form_Load()
     DTPicker0->setDate(Clock::now().date());
     m_lookup->refill();
     m_lookup->restoreOption();
+    if (Check1) {
+        // Only a saved 0 or 1 sets the box.
+        bool whole = false;
+        const int saved = mdlINI::ReadIni(QStringLiteral("check1"), QStringLiteral("name")).trimmed().toInt(&whole);
+        if (whole && (saved == 0 || saved == 1))
+            Check1->setChecked(saved == 1);
+    }
+}
+
+void SlipEntryForm::Check1_Click()
+{
+    mdlINI::WriteIni(QStringLiteral("check1"), QStringLiteral("name"), Check1->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
 void SlipEntryForm::NextSlipNumber()
@@ -268,12 +312,25 @@ void SlipEntryForm::prompt(const QString& text, QWidget* focus)
         focus->setFocus(Qt::OtherFocusReason);
 }
 
-void SlipEntryForm::TextDiscount_KeyDown()
+void SlipEntryForm::chainEnter(const QList<EnterStep>& steps)
 {
-    if (TextDiscount->text().isEmpty())
-        prompt(QStringLiteral("请输入折扣。"), TextDiscount);
-    else
-        TextProvider->setFocus(Qt::OtherFocusReason);
+    for (qsizetype i = 0; i < steps.size(); ++i) {
+        QLineEdit* box = steps[i].box;
+        QLineEdit* next = i + 1 < steps.size() ? steps[i + 1].box : nullptr;
+        onEnter(box, [this, box, next, refusal = steps[i].emptyMessage] {
+            if (box->text().isEmpty() && !refusal.isEmpty())
+                prompt(refusal, box);
+            else
+                (next ? next : m_lookup->goodsInput())->setFocus(Qt::OtherFocusReason);
+        });
+    }
+}
+
+void SlipEntryForm::TextDiscount_Change()
+{
+    const QString whole = Module2::FormatInt(TextDiscount->text());
+    if (whole != TextDiscount->text())
+        TextDiscount->setText(whole);
 }
 
 void SlipEntryForm::TextQty_KeyDown()
@@ -288,7 +345,7 @@ bool SlipEntryForm::TextPrice_KeyDown(QKeyEvent* event)
 {
     if (isModifierOrTab(event->key()))
         return false;
-    if (TextDiscount->text() == QStringLiteral("0")) {
+    if (m_design.priceNeedsDiscount && TextDiscount->text() == QStringLiteral("0")) {
         MessageBox::show(this, QStringLiteral("请填上折扣。"), Notice);
         return true;
     }
@@ -303,10 +360,14 @@ bool SlipEntryForm::TextPrice_KeyDown(QKeyEvent* event)
 
 void SlipEntryForm::TextQty_Change()
 {
-    if (m_design.overStockMessage.isEmpty())
+    // Only the quantity of a goods being entered is checked, not the reset after a line.
+    if (m_design.overStockMessage.isEmpty() || TextName->text().isEmpty())
         return;
-    if (valueOf(TextQty) + m_lines->quantityOf(TextName->text()) > m_loadedStock)
-        MessageBox::show(this, m_design.overStockMessage.arg(m_loadedStock.toMoneyText()), Notice);
+    if (valueOf(TextQty) + m_lines->quantityOf(TextName->text()) <= m_loadedStock)
+        return;
+    MessageBox::show(this, m_design.overStockMessage.arg(m_loadedStock.toMoneyText()), Notice);
+    if (m_design.overStockResetsQuantity)
+        TextQty->setText(m_design.startQuantity);
 }
 
 void SlipEntryForm::LoadGoods()
@@ -315,44 +376,62 @@ void SlipEntryForm::LoadGoods()
     if (code.isEmpty())
         return;
     auto load = Database::read([&](DbSession& s) { return ::LoadGoods(s, code, slipDesign().newLinePrice); });
+    // What was read before is no goods to enter a line for, whatever this read gives.
+    m_held.reset();
     if (!load) {
         MessageBox::show(this, load.error().text());
         return;
     }
     m_held = load->goods;
     if (!m_held) {
-        // A code that is no goods leaves no goods to enter a line for.
-        MessageBox::show(this, QStringLiteral("无该商品信息,请先在期初设置录入。"), Notice);
+        MessageBox::show(this, m_design.unknownGoodsMessage, Notice);
+        if (m_design.unknownGoodsEndsPick)
+            return;
         TextPrice->setText(QStringLiteral("0"));
     } else {
         TextPrice->setText(m_held->price);
         TextName->setText(m_held->code);
+        // A goods without a stock row has no cost yet.
+        if (TextPrice2)
+            TextPrice2->setText(load->stock ? load->stock->averageCost.toMoneyText() : ZeroMoney);
     }
-    TextQty->setFocus(Qt::OtherFocusReason);
-    if (m_design.noStockMessage.isEmpty())
-        return;
-    m_loadedStock = load->stock ? load->stock->quantity : Amount();
-    if (m_loadedStock.toMoneyText() != ZeroMoney)
-        return;
-    prompt(m_design.noStockMessage, m_lookup->filterBox());
-    TextQty->setText(ZeroMoney);
-    TextPrice->setText(ZeroMoney);
-    TextName->clear();
-    m_held.reset();
+    if (!m_design.noStockMessage.isEmpty()) {
+        m_loadedStock = load->stock ? load->stock->quantity : Amount();
+        if (m_loadedStock.toMoneyText() == ZeroMoney) {
+            refuseGoods();
+            return;
+        }
+    }
+    if (m_held && Check1 && Check1->isChecked())
+        enterLine(true);
+    else
+        TextQty->setFocus(Qt::OtherFocusReason);
 }
 
-void SlipEntryForm::enterLine()
+void SlipEntryForm::refuseGoods()
+{
+    prompt(m_design.noStockMessage, m_lookup->filterBox());
+    TextName->clear();
+    m_held.reset();
+    TextQty->setText(m_design.startQuantity);
+    TextPrice->setText(ZeroMoney);
+}
+
+void SlipEntryForm::enterLine(bool quick)
 {
     // Without a goods loaded there is nothing to enter.
     if (!m_held)
         return;
     const Amount quantity = valueOf(TextQty);
     const Amount added = LineAmount(quantity, valueOf(TextPrice), valueOf(TextDiscount));
+    const Amount unitCost = TextPrice2 ? valueOf(TextPrice2) : Amount();
+    const Amount cost = LineCost(quantity, unitCost);
     // Merged into the first line of the goods at the same price text, once.
     if (const int row = m_lines->find(m_held->code, TextPrice->text()); row >= 0) {
         EntryLine line = m_lines->line(row);
         line.quantityText = (line.values.quantity + quantity).toMoneyText();
         line.values.amount += added;
+        line.values.costAmount += cost;
         m_lines->change(row, line);
     } else {
         SlipLine values;
@@ -364,13 +443,19 @@ void SlipEntryForm::enterLine()
         values.upperLimit = Amount::fromText(m_held->upperLimit);
         values.lowerLimit = Amount::fromText(m_held->lowerLimit);
         values.amount = added;
+        values.unitCost = unitCost;
+        values.costAmount = cost;
         m_lines->add({values, TextQty->text(), TextPrice->text()});
     }
     showTotals();
     payInFull();
     m_lookup->filterBox()->clear();
+    if (quick && m_lookup->barcodeBox())
+        m_lookup->barcodeBox()->clear();
+    if (TextPrice2)
+        TextPrice2->setText(ZeroMoney);
     TextName->clear();
-    TextQty->setText(ZeroMoney);
+    TextQty->setText(m_design.startQuantity);
     TextPrice->setText(ZeroMoney);
     m_lookup->goodsInput()->setFocus(Qt::OtherFocusReason);
 }
@@ -379,6 +464,10 @@ void SlipEntryForm::showTotals()
 {
     TextQtys->setText(m_lines->totalQuantity().toMoneyText());
     TextMoneys->setText(m_lines->totalAmount().toMoneyText());
+    if (TextMoneys2) {
+        TextMoneys2->setText(m_lines->totalCost().toMoneyText());
+        TextMoneys3->setText((valueOf(TextMoneys) - valueOf(TextMoneys2)).toMoneyText());
+    }
 }
 
 void SlipEntryForm::payInFull()
@@ -483,9 +572,9 @@ void SlipEntryForm::closeEvent(QCloseEvent* event)
 
 void SlipEntryForm::ComPD_Click()
 {
-    for (QLineEdit* remark : {TextBZ, TextProvider}) {
-        if (remark->text().isEmpty())
-            remark->setText(QStringLiteral("-"));
+    for (QLineEdit* named : dashedBoxes()) {
+        if (named->text().isEmpty())
+            named->setText(QStringLiteral("-"));
     }
     if (TextDiscount->text() == QStringLiteral("0")) {
         prompt(QStringLiteral("请填上折扣。"), TextDiscount);
@@ -523,8 +612,13 @@ bool SlipEntryForm::saveSlip()
     header.discount = valueOf(TextDiscount);
     header.totalQuantity = valueOf(TextQtys);
     header.totalAmount = valueOf(TextMoneys);
+    if (TextMoneys2) {
+        header.totalCost = valueOf(TextMoneys2);
+        header.totalProfit = valueOf(TextMoneys3);
+    }
     if (Text4)
         header.difference = valueOf(Text4);
+    fillHeader(header);
 
     std::optional<DbResult<QString>> next;
     const SlipOutcome outcome = [&] {
@@ -550,10 +644,19 @@ bool SlipEntryForm::saveSlip()
     return true;
 }
 
-void SlipEntryForm::clearSlip()
+QList<QLineEdit*> SlipEntryForm::dashedBoxes() const { return {TextBZ, TextProvider}; }
+
+void SlipEntryForm::fillHeader(SlipHeader&) const {}
+
+void SlipEntryForm::clearHeader()
 {
     TextProvider->clear();
     TextBZ->clear();
+}
+
+void SlipEntryForm::clearSlip()
+{
+    clearHeader();
     m_lines->clear();
     showTotals();
     payInFull();

@@ -10,9 +10,10 @@
 //
 // A member hands over a SlipEntryDesign: its name and caption, the slip
 // design of its mode, the line list's columns, the payment captions, the
-// goods lookup's variant and its stock checks. What a member adds (keys,
-// pickers, boxes of its own) goes around the family through the protected
-// controls and addKeys().
+// goods lookup's variant, how a picked goods becomes a line and its stock
+// checks. What a member adds (keys, pickers, boxes of its own) goes around
+// the family through the protected controls, the header's layout, the Enter
+// chain, addKeys() and the header hooks of the save.
 #include "goodslookup.h"
 #include "goodslookuplist.h"
 #include "keypreview.h"
@@ -24,8 +25,10 @@
 #include <functional>
 #include <optional>
 
+class QCheckBox;
 class QDateEdit;
 class QGridLayout;
+class QHBoxLayout;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
@@ -33,11 +36,14 @@ class QPushButton;
 class QTreeView;
 class FocusHighlight;
 
-// The captions of the difference: nothing owed, cash beyond the total, cash short.
+// The captions of the difference: nothing owed, cash beyond the total, cash
+// short; and the names of the cash label and the difference label.
 struct PaymentLabels {
     QString settled;
     QString surplus;
     QString shortfall;
+    QString cashName = QStringLiteral("lblCash");
+    QString differenceName = QStringLiteral("lblDedt");
 };
 
 struct SlipEntryDesign {
@@ -48,11 +54,31 @@ struct SlipEntryDesign {
     QList<LineColumn> lineColumns;
     PaymentLabels payment; // empty: the slip has no payment boxes
     GoodsLookupDesign lookup;
+    QString discountName = QStringLiteral("TextDiscount");
+    // The discount box keeps a whole number ("0" for a text that is none).
+    bool wholeDiscount = false;
+    // Every key in the price box refuses a discount of exactly "0".
+    bool priceNeedsDiscount = true;
+    // The quantity each goods starts from.
+    QString startQuantity = QStringLiteral("0.00");
+    // A code that is no goods: the message, and whether the pick ends there
+    // (else the price shows "0" and the quantity is next).
+    QString unknownGoodsMessage = QStringLiteral("无该商品信息,请先在期初设置录入。");
+    bool unknownGoodsEndsPick = false;
+    // Lines carry the goods' average cost (TextPrice2): each line's cost and
+    // profit, and their totals (TextMoneys2, TextMoneys3). Only the
+    // administrator sees the costs.
+    bool costs = false;
+    // The quick-entry box (Check1, kept in config.ini): checked, a picked
+    // goods becomes a line at once.
+    bool quickEntry = false;
     // Goods the slip takes out of stock: the refusal of a goods whose stock
-    // shows as 0.00, and the warning (%1 the stock) when the quantity entered
+    // shows as 0.00, and the message (%1 the stock) when the quantity entered
     // with the goods' lines goes beyond it. Empty: no stock check.
     QString noStockMessage;
     QString overStockMessage;
+    // After that message the quantity starts again; else it only warns.
+    bool overStockResetsQuantity = false;
     // The number dialog through which F7 and F8 change the selected line's
     // quantity and price; empty: the slip has no such keys.
     QString inputDialog;
@@ -71,6 +97,9 @@ public:
     void ComRtn_Click();
     void FocusGoodsInput();
     void NextSlipNumber();
+    // Reads the goods of the code box for a line: its price, and where the
+    // design says so its unit cost and its stock; with quick entry on, the
+    // line is entered at once (the sales slip's AddGoodsLine).
     void LoadGoods();
     // F7 and F8.
     void changeQuantity();
@@ -87,6 +116,20 @@ protected:
     void onKey(QWidget* control, std::function<bool(QKeyEvent*)> handler);
     // Enter in a control runs the action and goes no further; other keys pass.
     void onEnter(QWidget* control, std::function<void()> action);
+    // A box of the header's Enter chain: Enter moves to the next box (after
+    // the last to the goods input), or, when the box is empty and there is a
+    // message, shows it and stays.
+    struct EnterStep {
+        QLineEdit* box;
+        QString emptyMessage;
+    };
+    // The header's Enter chain, in place of the family's (discount, partner).
+    void chainEnter(const QList<EnterStep>& steps);
+    // The header's grid (rows 0 and 1 hold the family's boxes) and the row
+    // of the partner box and its picker button.
+    QGridLayout* headerGrid() const { return m_headerGrid; }
+    QHBoxLayout* partnerRow() const { return m_partnerRow; }
+    FocusHighlight* highlight() const { return m_highlight; }
     // The line the list has selected, -1 when none.
     int selectedLine() const;
     // Shows the totals of the lines.
@@ -94,6 +137,12 @@ protected:
     // Takes the slip as paid in full: the cash paid is the total.
     void payInFull();
     bool hasPayment() const { return !m_design.payment.settled.isEmpty(); }
+
+    // The save's header: the boxes that take "-" when empty, in order; what
+    // the member adds to the header; and the boxes emptied for the next slip.
+    virtual QList<QLineEdit*> dashedBoxes() const;
+    virtual void fillHeader(SlipHeader& header) const;
+    virtual void clearHeader();
 
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -115,17 +164,27 @@ protected:
     QLineEdit* Text3 = nullptr;
     QLineEdit* Text4 = nullptr;
     QLabel* lblDedt = nullptr;
+    // Where the design has costs.
+    QLineEdit* TextPrice2 = nullptr;
+    QLineEdit* TextMoneys2 = nullptr;
+    QLineEdit* TextMoneys3 = nullptr;
+    QCheckBox* Check1 = nullptr; // where the design has quick entry
 
 private:
     void buildControls();
     void Form_Load();
-    void TextDiscount_KeyDown();
     void TextQty_KeyDown();
     bool TextPrice_KeyDown(QKeyEvent* event);
+    void TextDiscount_Change();
     void TextQty_Change();
     void Text3_Change();
     void Text3_KeyDown();
-    void enterLine();
+    void Check1_Click();
+    void refuseGoods();
+    // Adds the goods being entered as a line, or to its line at the same
+    // price, and readies the entry for the next goods; the quick entry's
+    // also empties the barcode box.
+    void enterLine(bool quick = false);
     void changeLine(bool quantity);
     bool saveSlip();
     void clearSlip();
@@ -136,6 +195,8 @@ private:
     GoodsLookupList* m_lookup = nullptr;
     FocusHighlight* m_highlight = nullptr;
     KeyPreview* m_preview = nullptr;
+    QGridLayout* m_headerGrid = nullptr;
+    QHBoxLayout* m_partnerRow = nullptr;
     QHash<QObject*, std::function<bool(QKeyEvent*)>> m_keyHandlers;
     std::optional<GoodsItem> m_held; // the goods being entered (ss1 to ss10)
     Amount m_loadedStock;            // its stock, where the slip checks it

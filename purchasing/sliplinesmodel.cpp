@@ -2,6 +2,23 @@
 
 #include <numeric>
 
+QList<LineColumn> GoodsLineColumns()
+{
+    auto column = [](const char* header, LineField field, int width, Qt::Alignment alignment = Qt::AlignLeft) {
+        return LineColumn{QString::fromUtf8(header), field, width, alignment};
+    };
+    return {column("商品编号", LineField::GoodsCode, 0),
+            column("商品名称", LineField::GoodsName, 4586),
+            column("规格", LineField::Size, 2117),
+            column("单位", LineField::Unit, 1411),
+            column("数量", LineField::Quantity, 2117, Qt::AlignRight),
+            column("单价", LineField::Price, 2117, Qt::AlignRight),
+            column("金额", LineField::Amount, 2469, Qt::AlignRight),
+            column("类别", LineField::Category, 1799),
+            column("库存上限", LineField::UpperLimit, 0),
+            column("库存下限", LineField::LowerLimit, 0)};
+}
+
 SlipLinesModel::SlipLinesModel(QList<LineColumn> columns, QObject* parent)
     : QAbstractTableModel(parent)
     , m_columns(std::move(columns))
@@ -155,3 +172,4 @@ Amount sumOf(const QList<EntryLine>& lines, Field field)
 
 Amount SlipLinesModel::totalQuantity() const { return sumOf(m_lines, [](const SlipLine& l) { return l.quantity; }); }
 Amount SlipLinesModel::totalAmount() const { return sumOf(m_lines, [](const SlipLine& l) { return l.amount; }); }
+Amount SlipLinesModel::totalCost() const { return sumOf(m_lines, [](const SlipLine& l) { return l.costAmount; }); }

@@ -44,6 +44,10 @@ struct LineColumn {
     Qt::Alignment alignment = Qt::AlignLeft;
 };
 
+// The columns every goods line list starts with: 商品编号 (hidden), 商品名称,
+// 规格, 单位, 数量, 单价, 金额, 类别, 库存上限 and 库存下限 (both hidden).
+QList<LineColumn> GoodsLineColumns();
+
 class SlipLinesModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -71,6 +75,7 @@ public:
 
     Amount totalQuantity() const;
     Amount totalAmount() const;
+    Amount totalCost() const;
 
     QString text(int row, LineField field) const;
 

@@ -19,6 +19,7 @@ void AppState::reset()
     appPath.clear();
     currentOperator.clear();
     slipMode.clear();
+    bMod3 = false;
     backupTrigger = {};
     trayForm = nullptr;
     ProgramState::instance().reset();

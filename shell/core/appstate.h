@@ -23,6 +23,9 @@ public:
     QString appPath;
     QString currentOperator;
     QString slipMode;
+    // Which boxes of the sales slip the customer picker fills: the
+    // introducer's when true, else the customer's; kept from one opening to the next.
+    bool bMod3 = false;
     BackupTrigger backupTrigger;
     // The lock and the form registry are the shared ProgramState's.
     std::unique_ptr<InstanceLock>& instanceLock = ProgramState::instance().instanceLock;

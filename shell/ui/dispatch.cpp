@@ -3,16 +3,19 @@
 #include "appstate.h"
 #include "frmCompany.h"
 #include "frmCustomer.h"
+#include "frmDataSum.h"
 #include "frmGoods.h"
 #include "frmOperation.h"
 #include "frmProvider.h"
 #include "frmType.h"
+#include "frmpay.h"
 #include "frm_Edit_Password.h"
 #include "frm_backup.h"
 #include "frm_setoperator.h"
 #include "frm_sfyz.h"
 #include "frm_systemer.h"
 #include "frmIn1.h"
+#include "frmOut1.h"
 #include "frmStock.h"
 
 #include <QAction>
@@ -23,6 +26,16 @@ template <typename Form>
 void showDialog(MDIF_main& main, const char* name)
 {
     Dispatch::showOnce(QString::fromLatin1(name), [&main] { return new Form(&main); });
+}
+
+// A slip form in its return mode, captioned after it is shown.
+template <typename Form>
+void showReturnSlip(MDIF_main& main, const QString& caption)
+{
+    appState().slipMode = QStringLiteral("退货");
+    auto* form = new Form;
+    main.showChild(form);
+    form->setWindowTitle(caption);
 }
 }
 
@@ -38,16 +51,11 @@ const QList<DispatchRow>& Dispatch::rows()
         {"HPXXWH", [](MDIF_main& main) { main.showChild(new frmGoods); }},
         // 入库管理
         {"FKGL", nullptr},
-        {"S23", [](MDIF_main& main) {
-             appState().slipMode = QStringLiteral("退货");
-             auto* form = new frmIn1;
-             main.showChild(form);
-             form->setWindowTitle(QStringLiteral("商品入库退货"));
-         }},
+        {"S23", [](MDIF_main& main) { showReturnSlip<frmIn1>(main, QStringLiteral("商品入库退货")); }},
         {"S24", nullptr},
         // 销售管理
         {"S12", nullptr},
-        {"S13", nullptr},
+        {"S13", [](MDIF_main& main) { showReturnSlip<frmOut1>(main, QStringLiteral("商品销售退货")); }},
         {"S14", nullptr},
         // 库存管理
         {"S35", nullptr},
@@ -61,10 +69,10 @@ const QList<DispatchRow>& Dispatch::rows()
         {"SJQL", [](MDIF_main& main) { showDialog<frm_sfyz>(main, "frm_sfyz"); }},
         // Toolbar
         {"Toolbar1_1", [](MDIF_main& main) { main.showChild(new frmIn1); }},
-        {"Toolbar1_3", nullptr},
+        {"Toolbar1_3", [](MDIF_main& main) { main.showChild(new frmOut1); }},
         {"Toolbar1_5", [](MDIF_main& main) { main.showChild(new frmStock); }},
-        {"Toolbar1_7", nullptr},
-        {"Toolbar1_9", nullptr},
+        {"Toolbar1_7", [](MDIF_main& main) { main.showChild(new frmpay); }},
+        {"Toolbar1_9", [](MDIF_main& main) { main.showChild(new frmDataSum); }},
         {"Toolbar1_11", nullptr},
         {"Toolbar1_13", [](MDIF_main& main) { main.showChild(new frmCustomer); }},
         {"Toolbar1_15", [](MDIF_main& main) { frm_backup::backUpAndClose(&main); }},

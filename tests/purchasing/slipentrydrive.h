@@ -1,5 +1,5 @@
 #pragma once
-// Driving the stock-in slip as a user does: goods put in directly, the form
+// Driving the slip forms as a user does: goods put in directly, the form
 // opened as the main window opens it, boxes typed into and keys pressed.
 #include "appstate.h"
 #include "driving.h"
@@ -9,6 +9,7 @@
 #include "typing.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 #include <QTreeView>
@@ -26,13 +27,14 @@ inline void putGoods(const QString& code, const QString& name, const QString& pi
                         barcode.isEmpty() ? QVariant() : barcode});
 }
 
-// The stock-in slip of a mode ("退货": the purchase return), opened by an
-// operator, shown and active.
-inline frmIn1* open(const QString& slipMode = {}, const QString& operatorName = QStringLiteral("管理员"))
+// A slip form (the stock-in slip unless told) of a mode ("退货": the
+// return), opened by an operator, shown and active.
+template <typename Form = frmIn1>
+Form* open(const QString& slipMode = {}, const QString& operatorName = QStringLiteral("管理员"))
 {
     appState().currentOperator = operatorName;
     appState().slipMode = slipMode;
-    auto* form = new frmIn1;
+    auto* form = new Form;
     form->resize(1100, 700);
     form->show();
     QApplication::setActiveWindow(form);
@@ -107,6 +109,18 @@ inline QStringList lineFigures(const QWidget* form)
 inline QString totals(const QWidget* form)
 {
     return text(form, "TextQtys") + QStringLiteral(" / ") + text(form, "TextMoneys");
+}
+
+// The difference, the caption of its label and its colour: "37.50 [预付现金] blue".
+inline QString difference(const QWidget* form, const char* labelName)
+{
+    auto* box = control(form, "Text4");
+    const QColor colour = box->palette().color(QPalette::Text);
+    const QString name = colour == QColor(255, 0, 0) ? QStringLiteral("red")
+                         : colour == QColor(0, 0, 255) ? QStringLiteral("blue")
+                         : colour == QColor(Qt::black) ? QStringLiteral("black")
+                                                       : colour.name();
+    return box->text() + QLatin1Char(' ') + control<QLabel>(form, labelName)->text() + QLatin1Char(' ') + name;
 }
 
 inline void clickRow(const QWidget* form, const char* list, int row) { clickRow(control<QTreeView>(form, list), row); }

@@ -1,0 +1,181 @@
+#include "frmDataSum.h"
+#include "amount.h"
+#include "clock.h"
+#include "dialogrules.h"
+#include "formparts.h"
+#include "keypreview.h"
+#include "messagebox.h"
+#include "module2.h"
+#include "periodsummary.h"
+
+#include <QDateEdit>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using FormParts::button;
+using FormParts::label;
+using FormParts::named;
+
+namespace {
+// The boxes that show minus their sum.
+const QStringList Negated{QStringLiteral("TextD7"), QStringLiteral("TextF2"), QStringLiteral("TextMoneys")};
+
+QStringList names(std::initializer_list<const char*> list)
+{
+    QStringList result;
+    for (const char* name : list)
+        result << QString::fromLatin1(name);
+    return result;
+}
+
+Amount valueOf(const QLineEdit* box) { return Amount::fromText(box->text()); }
+}
+
+frmDataSum::frmDataSum(QWidget* parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("frmDataSum"));
+    setWindowTitle(QStringLiteral("数据汇总及利润盘点统计"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    buildControls();
+    KeyPreview::install(this, {{Qt::Key_Return, [this] { ComOK_Click(); }},
+                               {Qt::Key_Enter, [this] { ComOK_Click(); }},
+                               {Qt::Key_Escape, [this] { ComRtn_Click(); }}});
+    Form_Load();
+}
+
+void frmDataSum::buildControls()
+{
+    const auto box = [this](const QString& name, const QString& title = {}) {
+        auto* b = named(new QLineEdit(title, this), name);
+        b->setReadOnly(true);
+        if (title.isEmpty())
+            b->setAlignment(Qt::AlignRight);
+        m_boxes.insert(name, b);
+        return b;
+    };
+    const auto caption = [this](const char* text) { return label(this, {}, QString::fromUtf8(text)); };
+
+    DTPicker1 = named(new QDateEdit(this), QStringLiteral("DTPicker1"));
+    DTPicker2 = named(new QDateEdit(this), QStringLiteral("DTPicker2"));
+    auto* dates = new QHBoxLayout;
+    dates->addWidget(caption("日 期"));
+    for (QDateEdit* picker : {DTPicker1, DTPicker2}) {
+        picker->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+        picker->setCalendarPopup(true);
+    }
+    dates->addWidget(DTPicker1);
+    dates->addWidget(caption("至"));
+    dates->addWidget(DTPicker2);
+    dates->addStretch();
+
+    // A block of rows under its column labels: each row a title box and its boxes.
+    const auto block = [&](QGridLayout* grid, int top, std::initializer_list<const char*> columns,
+                           std::initializer_list<std::pair<const char*, const char*>> rows,
+                           std::initializer_list<QStringList> boxes) {
+        int column = 0;
+        for (const char* heading : columns)
+            grid->addWidget(caption(heading), top, column++);
+        int row = top + 1;
+        auto names = boxes.begin();
+        for (const auto& [title, text] : rows) {
+            grid->addWidget(box(QString::fromLatin1(title), QString::fromUtf8(text)), row, 0);
+            for (int c = 0; const QString& name : *names++)
+                grid->addWidget(box(name), row, 1 + c++);
+            ++row;
+        }
+    };
+    auto* statement = new QGridLayout;
+    block(statement, 0, {"[统计项目]", "[合计数量]", "[合计金额]", "[欠款金额]", "[还款金额]", "[商品成本]", "[销售毛利]"},
+          {{"TextC", "商品销售"}, {"TextD", "销售退货"}, {"TextF", "商品报废"}},
+          {names({"TextC1", "TextC2", "TextC4", "TextC5", "TextC6", "TextC7"}),
+           names({"TextD1", "TextD2", "TextD4", "TextD5", "TextD6", "TextD7"}), names({"TextF1", "TextF2"})});
+    // The results in a column at the right.
+    int row = 0;
+    for (const auto& [heading, name] : {std::pair{"[毛利合计]", "TextG1"}, std::pair{"[费用合计]", "TextMoneys"},
+                                        std::pair{"[净 利 润]", "TextProfit"}}) {
+        statement->addWidget(caption(heading), row, 7);
+        statement->addWidget(box(QString::fromLatin1(name)), row++, 8);
+    }
+
+    auto* expenses = new QGridLayout;
+    expenses->addWidget(caption("经营费用支出："), 1, 0);
+    for (int column = 1; const auto& [heading, name] :
+                         {std::pair{"[铺 租]", "Text4"}, std::pair{"[水 费]", "Text5"}, std::pair{"[电 费]", "Text6"},
+                          std::pair{"[其他项目]", "Text8"}, std::pair{"[人员工资]", "Text9"},
+                          std::pair{"[业务提成]", "Text10"}, std::pair{"[税 费]", "Text11"}}) {
+        expenses->addWidget(caption(heading), 0, column);
+        expenses->addWidget(box(QString::fromLatin1(name)), 1, column++);
+    }
+
+    auto* purchases = new QGridLayout;
+    block(purchases, 0, {"[其他项目]", "[合计数量]", "[合计金额]", "[欠款金额]", "[还款金额]"},
+          {{"TextA", "商品入库"}, {"TextB", "入库退货"}},
+          {names({"TextA1", "TextA2", "TextA4", "TextA5"}), names({"TextB1", "TextB2", "TextB4", "TextB5"})});
+
+    ComOK = button(this, QStringLiteral("ComOK"), QStringLiteral("统计 ENTER"));
+    ComRtn = button(this, QStringLiteral("ComRtn"), QStringLiteral("关闭 ESC"));
+    connect(ComOK, &QPushButton::clicked, this, &frmDataSum::ComOK_Click);
+    connect(ComRtn, &QPushButton::clicked, this, &frmDataSum::ComRtn_Click);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(dates);
+    layout->addLayout(statement);
+    layout->addLayout(expenses);
+    layout->addLayout(purchases);
+    layout->addLayout(FormParts::buttonRow({ComOK, ComRtn}));
+}
+
+void frmDataSum::Form_Load()
+{
+    DTPicker1->setDate(Clock::now().date());
+    DTPicker2->setDate(Clock::now().date());
+}
+
+void frmDataSum::setBox(const QString& name, const QString& text) { m_boxes.value(name)->setText(text); }
+
+bool frmDataSum::runPass(const SummaryPass& pass, const QStringList& equalBoxes, const QStringList& otherBoxes)
+{
+    const QDate first = DTPicker1->date();
+    const QDate last = DTPicker2->date();
+    const auto sums = Database::read([&](DbSession& s) { return SumPass(s, pass, first, last); });
+    if (!sums) {
+        MessageBox::show(this, sums.error().text());
+        return false;
+    }
+    const auto write = [this](const QStringList& boxes, const QList<Amount>& amounts) {
+        for (int i = 0; i < boxes.size(); ++i)
+            setBox(boxes[i], (Negated.contains(boxes[i]) ? -amounts[i] : amounts[i]).toMoneyText());
+    };
+    write(equalBoxes, sums->equal);
+    write(otherBoxes, sums->other);
+    return true;
+}
+
+void frmDataSum::ComOK_Click()
+{
+    if (!runPass(SummaryPasses::StockIn, names({"TextA1", "TextA2", "TextA4", "TextA5"}),
+                 names({"TextB1", "TextB2", "TextB4", "TextB5"})))
+        return;
+    if (!runPass(SummaryPasses::Sales, names({"TextC1", "TextC2", "TextC4", "TextC5", "TextC6", "TextC7"}),
+                 names({"TextD1", "TextD2", "TextD4", "TextD5", "TextD6", "TextD7"})))
+        return;
+    // Transfers (调拔) are no loss: only the other group is shown.
+    if (!runPass(SummaryPasses::Loss, {}, names({"TextF1", "TextF2"})))
+        return;
+    // The shown texts, to two decimals, make the results.
+    setBox(QStringLiteral("TextG1"),
+         (valueOf(box(QStringLiteral("TextC7"))) + valueOf(box(QStringLiteral("TextD7"))) + valueOf(box(QStringLiteral("TextF2"))))
+             .toMoneyText());
+    if (!runPass(SummaryPasses::Expenses,
+                 names({"Text4", "Text5", "Text6", "Text8", "Text9", "Text10", "Text11", "TextMoneys"}), {}))
+        return;
+    setBox(QStringLiteral("TextProfit"),
+         (valueOf(box(QStringLiteral("TextMoneys"))) + valueOf(box(QStringLiteral("TextG1")))).toPlainText());
+}
+
+void frmDataSum::ComRtn_Click() { Module2::UnloadForm(this); }

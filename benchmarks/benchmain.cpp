@@ -1,6 +1,7 @@
 #include "benchshop.h"
 #include "goodslistwaits.h"
 #include "messagebox.h"
+#include "recordswaits.h"
 #include "slipentrywaits.h"
 #include "slipwaits.h"
 #include "stockquerywaits.h"
@@ -52,6 +53,7 @@ int main(int argc, char** argv)
     addGoodsListWaits(*shop);
     addSlipWaits(*shop);
     addSlipEntryWaits(*shop);
+    addRecordsWaits(*shop);
     addSummaryWaits(*shop);
     addStockQueryWaits(*shop);
 

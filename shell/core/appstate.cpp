@@ -14,6 +14,23 @@ QWidget* AppState::openForm(const QString& name) const { return ProgramState::in
 
 void AppState::registerForm(const QString& name, QWidget* form) { ProgramState::instance().registerForm(name, form); }
 
+QWidget* AppState::showOnce(const QString& name, const std::function<QWidget*()>& create)
+{
+    QWidget* form = openForm(name);
+    // These forms are shown while open: a hidden one was closed and only waits
+    // for its deletion (Qt clears WA_DeleteOnClose as it closes it).
+    if (form && form->isHidden())
+        form = nullptr;
+    if (!form) {
+        form = create();
+        registerForm(name, form);
+    }
+    form->show();
+    form->raise();
+    form->activateWindow();
+    return form;
+}
+
 void AppState::reset()
 {
     appPath.clear();
@@ -22,5 +39,6 @@ void AppState::reset()
     bMod3 = false;
     backupTrigger = {};
     trayForm = nullptr;
+    recordsConditions.clear();
     ProgramState::instance().reset();
 }

@@ -1,10 +1,13 @@
 #pragma once
 #include "programstate.h"
+#include "recordscondition.h"
 
+#include <QHash>
 #include <QObject>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 // When the tray starts the timed backup: the hour and minute it waits for and
@@ -30,6 +33,8 @@ public:
     // The lock and the form registry are the shared ProgramState's.
     std::unique_ptr<InstanceLock>& instanceLock = ProgramState::instance().instanceLock;
     QPointer<QObject> trayForm;
+    // The last query of each records window, by its name and mode.
+    QHash<QString, RecordsCondition> recordsConditions;
 
     bool isAdministrator() const;
     QString databasePath() const;
@@ -37,6 +42,9 @@ public:
     // Forms shown once at a time, by name: an open one is raised, not opened twice.
     QWidget* openForm(const QString& name) const;
     void registerForm(const QString& name, QWidget* form);
+    // The open form of that name shown and raised, or else one that create
+    // makes, registered under the name and shown.
+    QWidget* showOnce(const QString& name, const std::function<QWidget*()>& create);
 
     void reset();
 };

@@ -15,6 +15,7 @@
 #include "frm_sfyz.h"
 #include "frm_systemer.h"
 #include "frmIn1.h"
+#include "frmInDetail.h"
 #include "frmOut1.h"
 #include "frmStock.h"
 
@@ -50,9 +51,9 @@ const QList<DispatchRow>& Dispatch::rows()
         {"S61", [](MDIF_main& main) { main.showChild(new frmType); }},
         {"HPXXWH", [](MDIF_main& main) { main.showChild(new frmGoods); }},
         // 入库管理
-        {"FKGL", nullptr},
+        {"FKGL", [](MDIF_main& main) { main.showChild(new frmInDetail); }},
         {"S23", [](MDIF_main& main) { showReturnSlip<frmIn1>(main, QStringLiteral("商品入库退货")); }},
-        {"S24", nullptr},
+        {"S24", [](MDIF_main& main) { showReturnSlip<frmInDetail>(main, QStringLiteral("调失退货记录")); }},
         // 销售管理
         {"S12", nullptr},
         {"S13", [](MDIF_main& main) { showReturnSlip<frmOut1>(main, QStringLiteral("商品销售退货")); }},
@@ -102,17 +103,5 @@ void Dispatch::wire(MDIF_main& main)
 
 QWidget* Dispatch::showOnce(const QString& name, const std::function<QWidget*()>& create)
 {
-    QWidget* form = appState().openForm(name);
-    // These forms are shown while open: a hidden one was closed and only waits
-    // for its deletion (Qt clears WA_DeleteOnClose as it closes it).
-    if (form && form->isHidden())
-        form = nullptr;
-    if (!form) {
-        form = create();
-        appState().registerForm(name, form);
-    }
-    form->show();
-    form->raise();
-    form->activateWindow();
-    return form;
+    return appState().showOnce(name, create);
 }

@@ -1,0 +1,109 @@
+#include "recordswaits.h"
+#include "appstate.h"
+#include "benchshop.h"
+#include "clock.h"
+#include "dbsession.h"
+#include "frmInDetail.h"
+#include "listwaits.h"
+#include "recordgrid.h"
+#include "slipbook.h"
+#include "sliprecords.h"
+
+#include <QDateEdit>
+#include <memory>
+
+namespace {
+constexpr Waits::Goal RecordsGoal{100, 1.3};
+
+// The window as the menu opens it, with no query kept from before.
+std::unique_ptr<frmInDetail> shownRecords()
+{
+    appState().recordsConditions.clear();
+    auto form = std::make_unique<frmInDetail>();
+    form->resize(1200, 700);
+    form->show();
+    return form;
+}
+
+// A statement of the records read through the data layer, as it ran.
+struct Statement {
+    QString sql;
+    QStringList params;
+};
+
+Statement headersStatement(const RecordsCondition& condition, const QString& onDate)
+{
+    Statement traced;
+    Database::setStatementObserver([&traced](const QString& sql, const QVariantList& params) {
+        traced.sql = sql;
+        for (const QVariant& value : params)
+            traced.params << value.toString();
+    });
+    (void)Database::read([&](DbSession& s) { return SlipRecords::headers(s, SlipDesigns::StockIn, condition, onDate); });
+    Database::setStatementObserver({});
+    return traced;
+}
+
+void addWithShares(const std::string& name, const QString& path, const Statement& statement,
+                   std::function<void(benchmark::State&)> run)
+{
+    Waits::add(name, std::move(run), RecordsGoal);
+    QVariantList params(statement.params.begin(), statement.params.end());
+    Waits::add(
+        name + "/DbShare",
+        [statement, params](benchmark::State& state) { ListWaits::databaseShare(state, statement.sql, params); },
+        RecordsGoal);
+    Waits::add(
+        name + "/PlainSqlite",
+        [path, statement](benchmark::State& state) { ListWaits::plainSqlite(state, path, statement.sql, statement.params); },
+        RecordsGoal);
+}
+}
+
+void addRecordsWaits(const BenchShop& shop)
+{
+    const QString path = shop.databasePath();
+    const QDate lastDay = shop.size().books.firstDay.addDays(shop.size().books.days - 1);
+    const QDate yearBefore = lastDay.addYears(-1).addDays(1);
+    const RecordsCondition year{.fromDate = SlipBook::dateText(yearBefore), .toDate = SlipBook::dateText(lastDay)};
+    // Today is the last day of the books.
+    const auto onLastDay = [lastDay](std::function<void(benchmark::State&)> run) {
+        return [lastDay, run](benchmark::State& state) {
+            Clock::useTestClock(QDateTime(lastDay, QTime(18, 0)));
+            run(state);
+            Clock::useRealClock();
+        };
+    };
+
+    addWithShares("Records/Open", path, headersStatement({}, SlipBook::dateText(lastDay)), onLastDay([](benchmark::State& state) {
+        // The first window of a run also loads fonts and styles: not timed.
+        Waits::settle(shownRecords().get());
+        long long listed = 0;
+        for (auto _ : state) {
+            std::unique_ptr<frmInDetail> form;
+            Waits::timeOnce(state, [&] {
+                form = shownRecords();
+                Waits::settle(form.get());
+            });
+            listed = form->slipList()->rowCount();
+        }
+        state.counters["rows"] = double(listed);
+    }));
+
+    addWithShares("Records/YearByNumber", path, headersStatement(year, {}), onLastDay([yearBefore](benchmark::State& state) {
+        const auto form = shownRecords();
+        form->findChild<QDateEdit*>(QStringLiteral("DTPicker1"))->setDate(yearBefore);
+        Waits::settle(form.get());
+        // What follows OK in the query dialog with nothing typed: every slip of the year.
+        const RecordsQuery& byNumber = form->design().queries.first();
+        for (auto _ : state) {
+            form->slipList()->clear();
+            Waits::settle(form.get());
+            Waits::timeOnce(state, [&] {
+                form->runQuery(byNumber, QString());
+                Waits::settle(form.get());
+            });
+        }
+        state.counters["rows"] = double(form->slipList()->rowCount());
+    }));
+}

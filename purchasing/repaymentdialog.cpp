@@ -1,0 +1,175 @@
+#include "repaymentdialog.h"
+#include "appstate.h"
+#include "clock.h"
+#include "decimaltext.h"
+#include "dialogrules.h"
+#include "formparts.h"
+#include "keypreview.h"
+#include "messagebox.h"
+#include "module2.h"
+#include "recordgrid.h"
+#include "slipbook.h"
+#include "slippayment.h"
+#include "sliprecords.h"
+#include "sliprecordsform.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using FormParts::button;
+using FormParts::label;
+using FormParts::named;
+
+namespace {
+const QString Notice = QStringLiteral("提示");
+const QString ZeroMoney = QStringLiteral("0.00");
+const QString Owed = QStringLiteral("尚欠金额");
+const QString Paid = QStringLiteral("还款金额");
+
+QList<ListColumn> historyColumns()
+{
+    return {{QStringLiteral("单据编号"), QStringLiteral("单号"), 1500},
+            {QStringLiteral("还款金额"), Paid, 1400, Qt::AlignRight, CellFormat::Money},
+            {QStringLiteral("操作员"), QStringLiteral("操作员"), 1200},
+            {QStringLiteral("日期"), QStringLiteral("日期"), 1400},
+            {QStringLiteral("时间"), QStringLiteral("时间"), 1200}};
+}
+
+// The slip as stored (its paid, owed and partner columns) and its payments.
+struct PaidSlip {
+    Rows header;
+    Rows history;
+};
+}
+
+RepaymentDialog::RepaymentDialog(RepaymentDesign design, SlipRecordsForm& records)
+    : QDialog(&records)
+    , m_design(std::move(design))
+    , m_records(records)
+{
+    setObjectName(m_design.formName);
+    setWindowTitle(m_design.caption);
+    buildControls();
+    KeyPreview::install(this, {{Qt::Key_Return, [this] { ComOK_Click(); }},
+                               {Qt::Key_Enter, [this] { ComOK_Click(); }},
+                               {Qt::Key_Escape, [this] { ComRtn_Click(); }}});
+    Form_Load();
+    DialogRules::CenterForm(this);
+}
+
+void RepaymentDialog::buildControls()
+{
+    auto* frame = named(new QGroupBox(m_design.frameCaption, this), QStringLiteral("Frame1"));
+    auto* boxes = new QGridLayout(frame);
+    Text1 = FormParts::labelledBox(boxes, 0, 0, QStringLiteral("Label5"), m_design.partnerLabel, QStringLiteral("Text1"));
+    Text2 = FormParts::labelledBox(boxes, 1, 0, QStringLiteral("Label1"), QStringLiteral("[目前欠款金额]"), QStringLiteral("Text2"));
+    Text3 = FormParts::labelledBox(boxes, 2, 0, QStringLiteral("Label2"), QStringLiteral("[现在还款金额]"), QStringLiteral("Text3"));
+    Text4 = FormParts::labelledBox(boxes, 3, 0, QStringLiteral("Label3"), QStringLiteral("[尚欠]"), QStringLiteral("Text4"));
+    for (QLineEdit* shown : {Text1, Text2, Text4})
+        shown->setReadOnly(true);
+    Text4->setEnabled(false);
+    for (QLineEdit* money : {Text2, Text3, Text4}) {
+        money->setText(ZeroMoney);
+        money->setAlignment(Qt::AlignRight);
+    }
+    connect(Text3, &QLineEdit::textChanged, this, &RepaymentDialog::Text3_Change);
+    // Leaving the amount shows it as "0.00"; another window taking the focus leaves it as typed.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+        if (old == Text3 && now && now->window() == this)
+            Text3->setText(Module2::FormatMoney(Text3->text()));
+    });
+
+    ComOK = button(this, QStringLiteral("ComOK"), m_design.confirmCaption);
+    QPushButton* ComRtn = button(this, QStringLiteral("ComRtn"), QStringLiteral("关闭 ESC"));
+    connect(ComOK, &QPushButton::clicked, this, &RepaymentDialog::ComOK_Click);
+    connect(ComRtn, &QPushButton::clicked, this, &RepaymentDialog::ComRtn_Click);
+
+    ListView1 = named(new RecordGrid(historyColumns(), this), QStringLiteral("ListView1"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(frame);
+    layout->addLayout(FormParts::buttonRow({ComOK, ComRtn}));
+    layout->addWidget(label(this, QStringLiteral("Label8"), m_design.historyLabel));
+    layout->addWidget(ListView1, 1);
+    // The amount is typed first.
+    setTabOrder(Text3, ComOK);
+    Text3->setFocus();
+}
+
+void RepaymentDialog::Form_Load()
+{
+    const QString number = m_records.selectedNumber();
+    if (!number.isEmpty()) {
+        const SlipDesign& slip = m_records.slipDesign();
+        const QString columns = QStringList{Paid, Owed, m_design.partnerColumn}.join(QStringLiteral(", "));
+        auto read = Database::read([&](DbSession& s) -> DbResult<PaidSlip> {
+            auto header = SlipBook::header(s, slip, number, columns);
+            if (!header)
+                return header.error();
+            auto history = SlipRecords::payments(s, slip, number);
+            if (!history)
+                return history.error();
+            return PaidSlip{std::move(*header), std::move(*history)};
+        });
+        if (!read) {
+            MessageBox::show(this, read.error().text());
+        } else if (!read->header.isEmpty()) {
+            sSlipNo = number;
+            Text1->setText(read->header.text(0, m_design.partnerColumn).trimmed());
+            Text2->setText(Amount::fromValue(read->header.value(0, Owed)).toMoneyText());
+            ListView1->fill(std::move(read->history));
+        }
+    }
+    // Nothing open to pay, or no slip at all.
+    if (Text2->text() == ZeroMoney) {
+        Text3->setEnabled(false);
+        ComOK->setEnabled(false);
+    }
+}
+
+void RepaymentDialog::Text3_Change()
+{
+    Text4->setText((Amount::fromText(Text3->text()) + Amount::fromText(Text2->text())).toPlainText());
+}
+
+void RepaymentDialog::ComOK_Click()
+{
+    const QString typed = Text3->text();
+    DecimalNumber number;
+    // A text that is no number would be "0.00" once the box is left.
+    if (typed == ZeroMoney || !DecimalText::readWholeNumber(typed, number)) {
+        MessageBox::show(this, QStringLiteral("请输入还款金额。"), Notice);
+        return;
+    }
+    if (MessageBox::show(this, QStringLiteral("确认要还款吗？"), Notice, QMessageBox::Question, QMessageBox::Ok | QMessageBox::Cancel)
+        != QMessageBox::Ok)
+        return;
+    const Amount amount = Amount::fromText(typed);
+    const QString operatorName = appState().currentOperator;
+    const QDateTime when = Clock::now();
+    const SlipOutcome outcome = [&] {
+        auto conn = Mod1::OpenConn();
+        return conn ? PaySlip(*conn, m_records.slipDesign(), sSlipNo, amount, operatorName, when)
+                    : SlipOutcome::failed(conn.error());
+    }();
+    if (outcome.state() == SlipOutcome::State::NotFound) {
+        MessageBox::show(this, QStringLiteral("没有这条记录或该记录已删除！"), Notice);
+        return;
+    }
+    if (!outcome) {
+        MessageBox::show(this, outcome.message());
+        return;
+    }
+    ListView1->records()->appendRow(
+        {sSlipNo, amount.toDouble(), operatorName, SlipBook::dateText(when.date()), SlipBook::timeText(when.time())});
+    m_records.showSlipValues(sSlipNo, {{Paid, outcome.balance.paid.toDouble()}, {Owed, outcome.balance.owed.toDouble()}});
+    m_records.addToTotal(Owed, amount);
+    Text2->setText(outcome.balance.owed.toMoneyText());
+    Text3->setText(ZeroMoney);
+}
+
+void RepaymentDialog::ComRtn_Click() { Module2::UnloadForm(this); }

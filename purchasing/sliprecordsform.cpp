@@ -1,0 +1,359 @@
+#include "sliprecordsform.h"
+#include "appstate.h"
+#include "clock.h"
+#include "dialogrules.h"
+#include "exporttoexcel.h"
+#include "formparts.h"
+#include "inputdialog.h"
+#include "keypreview.h"
+#include "messagebox.h"
+#include "module2.h"
+#include "recordgrid.h"
+#include "slipbook.h"
+#include "slipdelete.h"
+#include "sliprecords.h"
+
+#include <QCloseEvent>
+#include <QDateEdit>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <cmath>
+
+using FormParts::button;
+using FormParts::label;
+using FormParts::named;
+
+namespace {
+const QString Queried = QStringLiteral("所查询单据：");
+
+QDateEdit* datePicker(QWidget* form, const char* name)
+{
+    auto* picker = named(new QDateEdit(form), QString::fromLatin1(name));
+    picker->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    picker->setCalendarPopup(true);
+    return picker;
+}
+
+QLineEdit* shownBox(QWidget* form, const char* name)
+{
+    auto* box = named(new QLineEdit(QStringLiteral("0.00"), form), QString::fromLatin1(name));
+    box->setAlignment(Qt::AlignRight);
+    box->setReadOnly(true);
+    return box;
+}
+
+// A day a number of days before another, as the records store days: a
+// fraction of a day reaches back to the day it falls on.
+QString daysBefore(const QDate& day, double days)
+{
+    constexpr double Limit = 3650000; // ten thousand years
+    return SlipBook::dateText(day.addDays(-qint64(std::ceil(std::clamp(days, -Limit, Limit)))));
+}
+}
+
+SlipRecordsForm::SlipRecordsForm(SlipRecordsDesign design, QWidget* parent)
+    : QWidget(parent)
+    , m_design(std::move(design))
+{
+    setObjectName(m_design.formName);
+    setWindowTitle(m_design.caption);
+    setAttribute(Qt::WA_DeleteOnClose);
+    buildControls();
+    KeyPreview::install(this, {{Qt::Key_Escape, [this] { ComRtn_Click(); }}});
+    // Enter on a focused button presses it.
+    DialogKeyFilter::install(this);
+    Form_Load();
+}
+
+void SlipRecordsForm::buildControls()
+{
+    Label7 = label(this, QStringLiteral("Label7"), QStringLiteral("以下为所查询的单据(双击记录可以修改)"));
+    ListView1 = named(new RecordGrid(m_design.slipColumns, this), QStringLiteral("ListView1"));
+    ListView2 = named(new RecordGrid(m_design.lineColumns, this), QStringLiteral("ListView2"));
+    connect(ListView1->selectionModel(), &QItemSelectionModel::selectionChanged, this, &SlipRecordsForm::ListView1_ItemClick);
+    connect(ListView1, &QAbstractItemView::clicked, this, &SlipRecordsForm::ListView1_ItemClick);
+    connect(ListView1, &QAbstractItemView::doubleClicked, this, &SlipRecordsForm::ListView1_DblClick);
+
+    TextSum1 = shownBox(this, "TextSum1");
+    TextSum2 = shownBox(this, "TextSum2");
+    auto* totals = new QHBoxLayout;
+    totals->addStretch();
+    totals->addWidget(label(this, {}, m_design.totals[0].label));
+    totals->addWidget(TextSum1);
+    totals->addWidget(label(this, {}, m_design.totals[1].label));
+    totals->addWidget(TextSum2);
+
+    DTPicker1 = datePicker(this, "DTPicker1");
+    DTPicker2 = datePicker(this, "DTPicker2");
+    auto* queries = new QHBoxLayout;
+    queries->addWidget(label(this, {}, QStringLiteral("日期")));
+    queries->addWidget(DTPicker1);
+    queries->addWidget(label(this, {}, QStringLiteral("至")));
+    queries->addWidget(DTPicker2);
+    for (const RecordsQuery& query : std::as_const(m_design.queries)) {
+        QPushButton* b = button(this, query.button, query.caption);
+        connect(b, &QPushButton::clicked, this, [this, query] { askQuery(query); });
+        queries->addWidget(b);
+    }
+    if (!m_design.agedBefore.isEmpty()) {
+        Text1 = named(new QLineEdit(this), QStringLiteral("Text1"));
+        Text1->setMaximumWidth(FormParts::pixels(900));
+        EnterToNext::install({Text1}, [this] { ComF10_Click(); });
+        QPushButton* ComF10 = button(this, QStringLiteral("ComF10"), QStringLiteral("查  询"));
+        connect(ComF10, &QPushButton::clicked, this, &SlipRecordsForm::ComF10_Click);
+        queries->addSpacing(FormParts::pixels(240));
+        queries->addWidget(label(this, {}, m_design.agedBefore));
+        queries->addWidget(Text1);
+        queries->addWidget(label(this, {}, m_design.agedAfter));
+        queries->addWidget(ComF10);
+    }
+    queries->addStretch();
+
+    m_actions = new QHBoxLayout;
+    m_actions->addStretch();
+    if (!m_design.paymentCaption.isEmpty())
+        connect(addButton(QStringLiteral("ComF9"), m_design.paymentCaption), &QPushButton::clicked, this,
+                &SlipRecordsForm::ComF9_Click);
+    if (m_design.deletion) {
+        ComDel = addButton(QStringLiteral("ComDel"), QStringLiteral("删除选中项"));
+        connect(ComDel, &QPushButton::clicked, this, &SlipRecordsForm::ComDel_Click);
+    }
+    if (m_design.exportTo)
+        connect(addButton(QStringLiteral("ComExcel"), QStringLiteral("导出到Excel")), &QPushButton::clicked, this,
+                &SlipRecordsForm::ComExcel_Click);
+    connect(addButton(QStringLiteral("ComRtn"), QStringLiteral("关闭 ESC")), &QPushButton::clicked, this,
+            &SlipRecordsForm::ComRtn_Click);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Label7);
+    layout->addWidget(ListView1, 3);
+    layout->addLayout(totals);
+    layout->addWidget(label(this, QStringLiteral("Label8"), QStringLiteral("当前单据详细商品清单")));
+    layout->addWidget(ListView2, 2);
+    layout->addLayout(queries);
+    layout->addLayout(m_actions);
+}
+
+QPushButton* SlipRecordsForm::addButton(const QString& name, const QString& caption)
+{
+    QPushButton* b = button(this, name, caption);
+    // Closing stays the last.
+    const int closing = m_actions->indexOf(findChild<QPushButton*>(QStringLiteral("ComRtn")));
+    m_actions->insertWidget(closing < 0 ? m_actions->count() : closing, b);
+    return b;
+}
+
+void SlipRecordsForm::Form_Load()
+{
+    const QDate today = Clock::now().date();
+    DTPicker1->setDate(today);
+    DTPicker2->setDate(today);
+    Label7->setText(m_design.todayLabel);
+    // Today's slips, narrowed by the last query as it was left.
+    RunQuery(SlipBook::dateText(today));
+    if (ComDel)
+        ComDel->setEnabled(!m_design.deletion->administratorOnly || appState().isAdministrator());
+}
+
+RecordsCondition& SlipRecordsForm::condition() const
+{
+    return appState().recordsConditions[m_design.formName + QLatin1Char('/') + slipDesign().category];
+}
+
+void SlipRecordsForm::RunQuery(const QString& onDate)
+{
+    ListView1->clear();
+    ListView2->clear();
+    m_linesOf.clear();
+    auto read = Database::read([&](DbSession& s) { return SlipRecords::headers(s, slipDesign(), condition(), onDate); });
+    std::array<Amount, 2> sums;
+    if (read) {
+        for (int t = 0; t < 2; ++t) {
+            const int column = read->columnIndex(m_design.totals[t].column);
+            for (int row = 0; row < read->count(); ++row)
+                sums[t] += Amount::fromValue(read->value(row, column));
+        }
+        ListView1->fill(std::move(*read));
+    }
+    TextSum1->setText(sums[0].toMoneyText());
+    TextSum2->setText(sums[1].toMoneyText());
+    if (!read)
+        MessageBox::show(this, read.error().text());
+}
+
+void SlipRecordsForm::askQuery(const RecordsQuery& query)
+{
+    runQuery(query, InputDialog::askText(this, m_design.inputDialog, QStringLiteral("查询条件"), query.prompt));
+}
+
+void SlipRecordsForm::runQuery(const RecordsQuery& query, const QString& text)
+{
+    Label7->setText(Queried);
+    RecordsCondition asked{.column = query.column, .text = text};
+    if (query.scope == RecordsQuery::Scope::Dates) {
+        asked.fromDate = SlipBook::dateText(DTPicker1->date());
+        asked.toDate = SlipBook::dateText(DTPicker2->date());
+    } else {
+        asked.openBalance = true;
+    }
+    condition() = asked;
+    RunQuery();
+}
+
+void SlipRecordsForm::ComF10_Click()
+{
+    Label7->setText(Queried);
+    condition() = {.upToDate = daysBefore(Clock::now().date(), Module2::Val(Text1->text())), .openBalance = true};
+    RunQuery();
+}
+
+QString SlipRecordsForm::selectedNumber() const
+{
+    const int row = ListView1->selectedRow();
+    return row < 0 ? QString() : numberAt(row);
+}
+
+QString SlipRecordsForm::numberAt(int row) const
+{
+    return ListView1->records()->index(row, 0).data(MasterTableModel::RawValueRole).toString();
+}
+
+int SlipRecordsForm::rowOf(const QString& number) const
+{
+    for (int row = 0; row < ListView1->rowCount(); ++row) {
+        if (numberAt(row) == number)
+            return row;
+    }
+    return -1;
+}
+
+void SlipRecordsForm::ListView1_ItemClick()
+{
+    const QString number = selectedNumber();
+    if (number.isEmpty() || m_choosingQuietly || number == m_linesOf)
+        return;
+    setWindowTitle(m_design.currentCaption + number.trimmed());
+    ListView2->clear();
+    auto read = Database::read([&](DbSession& s) { return SlipRecords::lines(s, slipDesign(), number); });
+    if (!read) {
+        m_linesOf.clear();
+        MessageBox::show(this, read.error().text());
+        return;
+    }
+    ListView2->fill(std::move(*read));
+    m_linesOf = number;
+}
+
+void SlipRecordsForm::ListView1_DblClick()
+{
+    if (m_design.editDialog.isEmpty())
+        return;
+    if (!appState().isAdministrator()) {
+        MessageBox::show(this, QStringLiteral("<管理员>账户才有权限修改!"));
+        return;
+    }
+    appState().showOnce(m_design.editDialog, [this] { return m_design.createEditDialog(*this); });
+}
+
+void SlipRecordsForm::ComF9_Click() { m_design.openPayment(*this); }
+
+void SlipRecordsForm::ComDel_Click()
+{
+    const int row = ListView1->selectedRow();
+    if (row < 0)
+        return;
+    const QString number = numberAt(row);
+    if (MessageBox::show(this, m_design.deletion->question.arg(number.trimmed()), {}, QMessageBox::NoIcon,
+                         QMessageBox::Yes | QMessageBox::No)
+        != QMessageBox::Yes) {
+        chooseFirstAfterDeletion();
+        return;
+    }
+    const SlipOutcome outcome = [&] {
+        auto conn = Mod1::OpenConn();
+        return conn ? DeleteSlipWithRollback(*conn, slipDesign(), number) : SlipOutcome::failed(conn.error());
+    }();
+    switch (outcome.state()) {
+    case SlipOutcome::State::Done:
+        // The totals stay as they were until the next query.
+        ListView1->selectionModel()->clear();
+        ListView1->records()->removeRow(row);
+        ListView2->clear();
+        m_linesOf.clear();
+        chooseFirstAfterDeletion();
+        return;
+    case SlipOutcome::State::NotFound:
+        MessageBox::show(this, QStringLiteral("没有这条记录或该记录已删除！"));
+        return;
+    case SlipOutcome::State::Refused:
+    case SlipOutcome::State::Failed:
+        MessageBox::show(this, outcome.message());
+        return;
+    }
+}
+
+void SlipRecordsForm::chooseFirstAfterDeletion()
+{
+    if (!m_design.deletion->selectsFirstAfter || ListView1->rowCount() == 0)
+        return;
+    m_choosingQuietly = true;
+    ListView1->selectRow(0);
+    m_choosingQuietly = false;
+}
+
+void SlipRecordsForm::ComExcel_Click()
+{
+    ExcelExport request;
+    request.templateName = m_design.exportTo->templateName;
+    request.clearRanges = {m_design.exportTo->clearRange};
+    QList<QVariantList> rows;
+    for (int row = 0; row < ListView1->rowCount(); ++row) {
+        QVariantList cells;
+        for (int column = 0; column < m_design.slipColumns.size(); ++column)
+            cells << ListView1->text(row, column);
+        rows << cells;
+    }
+    for (const ListColumn& column : std::as_const(m_design.slipColumns))
+        request.headers << column.header;
+    request.data = {ExportCells{QStringLiteral("A2"), rows}};
+    // Every failure passes silently, as the list's export always did.
+    ExportToExcel(request);
+}
+
+void SlipRecordsForm::showSlipValues(const QString& number, const QHash<QString, QVariant>& values)
+{
+    const int row = rowOf(number);
+    if (row < 0)
+        return;
+    QVariantList shown = ListView1->records()->rawRow(row);
+    for (int column = 0; column < m_design.slipColumns.size(); ++column) {
+        const auto value = values.constFind(m_design.slipColumns[column].column);
+        if (value != values.constEnd())
+            shown[column] = *value;
+    }
+    ListView1->records()->setRow(row, shown);
+    if (m_linesOf == number)
+        m_linesOf = numberAt(row);
+}
+
+void SlipRecordsForm::addToTotal(const QString& column, Amount amount)
+{
+    for (int t = 0; t < 2; ++t) {
+        if (m_design.totals[t].column != column)
+            continue;
+        QLineEdit* box = t == 0 ? TextSum1 : TextSum2;
+        box->setText((Amount::fromText(box->text()) + amount).toMoneyText());
+    }
+}
+
+void SlipRecordsForm::ComRtn_Click() { Module2::UnloadForm(this); }
+
+void SlipRecordsForm::closeEvent(QCloseEvent* event)
+{
+    // Form_Unload: the next form opened is an ordinary one unless the main window says otherwise.
+    appState().slipMode.clear();
+    QWidget::closeEvent(event);
+}

@@ -1,0 +1,98 @@
+#pragma once
+// Driving the stock-in records as a user does: slips saved through the slip
+// core, the window opened as the main window opens it, queries asked through
+// the input dialog, rows clicked.
+#include "frmInDetail.h"
+#include "slipentrydrive.h"
+#include "slipsave.h"
+
+#include <QDateEdit>
+#include <QLabel>
+#include <QPushButton>
+
+namespace RecordsDrive {
+using namespace SlipEntryDrive;
+
+struct SavedSlip {
+    QString number;
+    QString date = QStringLiteral("2024-03-05");
+    QString supplier = QStringLiteral("张三");
+    QString difference = QStringLiteral("0"); // cash paid minus the total: the open balance
+    QString operatorName = QStringLiteral("管理员");
+    QString discount = QStringLiteral("100");
+    QString remark = QStringLiteral("-");
+    QList<SlipLine> lines = {SlipBooks::line(QStringLiteral("SP000001"), QStringLiteral("1"), QStringLiteral("10"))};
+};
+
+// Saves a stock-in slip ("T…": a purchase return) with its lines, priced at its discount.
+inline void save(SavedSlip slip)
+{
+    const SlipDesign& design = slip.number.startsWith(QLatin1Char('T')) ? SlipDesigns::PurchaseReturn : SlipDesigns::StockIn;
+    SlipHeader header = SlipBooks::header(slip.number);
+    header.date = QDate::fromString(slip.date, Qt::ISODate);
+    header.partner = slip.supplier;
+    header.operatorName = slip.operatorName;
+    header.remark = slip.remark;
+    header.discount = SlipBooks::amount(slip.discount);
+    header.difference = SlipBooks::amount(slip.difference);
+    for (SlipLine& line : slip.lines) {
+        line.amount = LineAmount(line.quantity, line.price, header.discount);
+        header.totalQuantity += line.quantity;
+        header.totalAmount += line.amount;
+    }
+    const SlipOutcome outcome = SlipBooks::write([&](DbSession& s) { return SaveSlip(s, design, header, slip.lines); });
+    if (!outcome)
+        QTest::qFail(qPrintable(SlipBooks::outcomeText(outcome)), __FILE__, __LINE__);
+}
+
+// The records window.
+inline frmInDetail* openRecords(const QString& slipMode = {}, const QString& operatorName = QStringLiteral("管理员"))
+{
+    return open<frmInDetail>(slipMode, operatorName);
+}
+
+// The numbers of the slips listed.
+inline QStringList numbers(const QWidget* form)
+{
+    QStringList listed;
+    for (const QString& row : rows(form, "ListView1"))
+        listed << row.section(QStringLiteral(" | "), 0, 0);
+    return listed;
+}
+
+inline QString listTotals(const QWidget* form) { return text(form, "TextSum1") + QStringLiteral(" / ") + text(form, "TextSum2"); }
+
+inline QString label7(const QWidget* form) { return control<QLabel>(form, "Label7")->text(); }
+
+// Presses a query button and answers its input dialog with the text and
+// Enter, or cancels it with Esc when text is null; the dialog's caption and
+// prompt go to shown.
+inline void ask(QWidget* form, const char* button, const QString& text, QString* shown = nullptr)
+{
+    whenModal([text, shown](QDialog* dialog) {
+        if (shown)
+            *shown = dialog->windowTitle() + QLatin1Char('|') + control<QLabel>(dialog, "Label1")->text();
+        QLineEdit* box = control(dialog, "Text2");
+        if (text.isNull()) {
+            QTest::keyClick(box, Qt::Key_Escape);
+            return;
+        }
+        fill(box, text);
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    control<QPushButton>(form, button)->click();
+}
+
+inline void setDates(QWidget* form, const QString& from, const QString& to)
+{
+    control<QDateEdit>(form, "DTPicker1")->setDate(QDate::fromString(from, Qt::ISODate));
+    control<QDateEdit>(form, "DTPicker2")->setDate(QDate::fromString(to, Qt::ISODate));
+}
+
+// The slip's stored header columns, joined by " | ".
+inline QString stored(const QString& number, const QString& columns)
+{
+    return SlipBooks::rowsOf(QStringLiteral("select %1 from 入库单 where 单号 = ?").arg(columns), {number}).join(QLatin1Char('\n'));
+}
+
+}

@@ -5,6 +5,7 @@
 #include "recordswaits.h"
 #include "slipentrywaits.h"
 #include "slipwaits.h"
+#include "stockquerywaits.h"
 #include "summary.h"
 #include "summarywaits.h"
 
@@ -56,6 +57,7 @@ int main(int argc, char** argv)
     addRecordsWaits(*shop);
     addSummaryWaits(*shop);
     addGoodsAnalysisWaits(*shop);
+    addStockQueryWaits(*shop);
 
     SummaryReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);

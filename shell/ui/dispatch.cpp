@@ -18,6 +18,7 @@
 #include "frmIn1.h"
 #include "frmInDetail.h"
 #include "frmOut1.h"
+#include "frmStock.h"
 
 #include <QAction>
 
@@ -71,7 +72,7 @@ const QList<DispatchRow>& Dispatch::rows()
         // Toolbar
         {"Toolbar1_1", [](MDIF_main& main) { main.showChild(new frmIn1); }},
         {"Toolbar1_3", [](MDIF_main& main) { main.showChild(new frmOut1); }},
-        {"Toolbar1_5", nullptr},
+        {"Toolbar1_5", [](MDIF_main& main) { main.showChild(new frmStock); }},
         {"Toolbar1_7", [](MDIF_main& main) { main.showChild(new frmpay); }},
         {"Toolbar1_9", [](MDIF_main& main) { main.showChild(new frmDataSum); }},
         {"Toolbar1_11", [](MDIF_main& main) { main.showChild(new frmGoodsSum); }},

@@ -17,6 +17,7 @@ class RecordGrid;
 struct GoodsLookupDesign {
     QString codeHeader = QStringLiteral("编号"); // the list's first column
     bool barcodeBox = true;                      // TextName3
+    QString filterCaption = QStringLiteral("[其他]"); // the label of TextName2
 };
 
 class GoodsLookupList : public QObject {

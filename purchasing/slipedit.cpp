@@ -1,7 +1,17 @@
 #include "slipedit.h"
 #include "slipbook.h"
 
+#include <QRegularExpression>
+
 namespace {
+// The kind's letter (in either case, as the books compare it) and seven digits.
+bool isSlipNumber(const SlipDesign& design, const QString& number)
+{
+    static const QRegularExpression digits(QStringLiteral("^[0-9]{7}$"));
+    return number.size() == design.letter.size() + 7 && number.startsWith(design.letter, Qt::CaseInsensitive)
+           && digits.match(number.mid(design.letter.size())).hasMatch();
+}
+
 // What an edit writes into the slip's lines: the number, and a sales slip's names.
 ColumnValues lineColumns(const SlipDesign& design, const SlipEdit& edit)
 {
@@ -44,7 +54,7 @@ SlipOutcome edit(DbSession& session, const SlipDesign& design, const QString& nu
     if (header->isEmpty())
         return SlipOutcome::notFound();
     const QVariant rowid = header->value(0, 0);
-    if (edit.number.trimmed().isEmpty())
+    if (edit.number.trimmed().isEmpty() || (edit.number != number && !isSlipNumber(design, edit.number)))
         return SlipOutcome::refused(QStringLiteral("单据编号无效或已存在！"));
     auto held = SlipBook::numberHeld(session, design, edit.number, rowid.toLongLong());
     if (!held)

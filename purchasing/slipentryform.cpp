@@ -81,7 +81,12 @@ SlipEntryForm::SlipEntryForm(SlipEntryDesign design, QWidget* parent)
         addKeys({{Qt::Key_F5, [this] { cmdMoney_Click(); }}});
     if (!m_design.inputDialog.isEmpty())
         addKeys({{Qt::Key_F7, [this] { changeQuantity(); }}, {Qt::Key_F8, [this] { changePrice(); }}});
-    chainEnter({{TextDiscount, QStringLiteral("请输入折扣。")}, {TextProvider, {}}});
+    QList<EnterStep> chain;
+    if (TextDiscount)
+        chain << EnterStep{TextDiscount, QStringLiteral("请输入折扣。")};
+    if (TextProvider)
+        chain << EnterStep{TextProvider, {}};
+    chainEnter(chain);
     ChildActivation::install(this, [this] { m_lookup->goodsInput()->setFocus(Qt::OtherFocusReason); });
     Form_Load();
 }
@@ -96,31 +101,38 @@ void SlipEntryForm::buildControls()
     DTPicker0->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
     DTPicker0->setCalendarPopup(true);
     TextOperator = box(this, "TextOperator");
-    TextProvider = box(this, "TextProvider");
-    ComEnd = button(this, QStringLiteral("ComEnd"), QStringLiteral("End"));
-    TextDiscount = named(new QLineEdit(QStringLiteral("100"), this), m_design.discountName);
     TextBZ = box(this, "TextBZ");
 
     auto* header = m_headerGrid = new QGridLayout;
-    header->addWidget(label(this, {}, QStringLiteral("[单据号]")), 0, 0);
+    header->addWidget(label(this, {}, m_design.numberCaption), 0, 0);
     header->addWidget(Textid, 0, 1);
-    header->addWidget(label(this, {}, QStringLiteral("[日  期]")), 0, 2);
+    header->addWidget(label(this, {}, m_design.dateCaption), 0, 2);
     header->addWidget(DTPicker0, 0, 3);
     header->addWidget(label(this, {}, QStringLiteral("[操作员]")), 0, 4);
     header->addWidget(TextOperator, 0, 5);
-    header->addWidget(label(this, {}, m_design.partnerCaption), 1, 0);
-    auto* partner = m_partnerRow = new QHBoxLayout;
-    partner->addWidget(TextProvider, 1);
-    partner->addWidget(ComEnd);
-    header->addLayout(partner, 1, 1);
-    header->addWidget(label(this, {}, QStringLiteral("[折  扣]")), 1, 2);
-    header->addWidget(TextDiscount, 1, 3);
+    if (!m_design.partnerCaption.isEmpty()) {
+        TextProvider = box(this, "TextProvider");
+        ComEnd = button(this, QStringLiteral("ComEnd"), QStringLiteral("End"));
+        header->addWidget(label(this, {}, m_design.partnerCaption), 1, 0);
+        auto* partner = m_partnerRow = new QHBoxLayout;
+        partner->addWidget(TextProvider, 1);
+        partner->addWidget(ComEnd);
+        header->addLayout(partner, 1, 1);
+    }
+    if (!m_design.discountName.isEmpty()) {
+        TextDiscount = named(new QLineEdit(QStringLiteral("100"), this), m_design.discountName);
+        header->addWidget(label(this, {}, QStringLiteral("[折  扣]")), 1, 2);
+        header->addWidget(TextDiscount, 1, 3);
+    }
     header->addWidget(label(this, {}, QStringLiteral("备注")), 1, 4);
     header->addWidget(TextBZ, 1, 5);
 
     TextName = box(this, "TextName");
     TextName->setMaximumWidth(FormParts::pixels(1200));
-    TextQty = box(this, "TextQty", m_design.startQuantity);
+    const bool counts = m_design.lineRule == LineRule::Count;
+    if (counts)
+        TextQty1 = box(this, "TextQty1", ZeroMoney);
+    TextQty = box(this, counts ? "TextQty2" : "TextQty", m_design.startQuantity);
     TextPrice = box(this, "TextPrice", ZeroMoney);
     m_lookup = new GoodsLookupList(this, m_design.lookup, TextName, [this] { LoadGoods(); });
     auto* entry = new QHBoxLayout;
@@ -135,10 +147,14 @@ void SlipEntryForm::buildControls()
         entry->addWidget(label(this, {}, QStringLiteral("[条码]")));
         entry->addWidget(barcode, 1);
     }
-    entry->addWidget(label(this, {}, QStringLiteral("[其他]")));
+    entry->addWidget(label(this, {}, m_design.lookup.filterCaption));
     entry->addWidget(m_lookup->filterBox(), 1);
     entry->addWidget(TextName);
-    entry->addWidget(label(this, {}, QStringLiteral("[数量]")));
+    if (TextQty1) {
+        entry->addWidget(label(this, {}, QStringLiteral("[盘前数量]")));
+        entry->addWidget(TextQty1);
+    }
+    entry->addWidget(label(this, {}, counts ? QStringLiteral("[盘后数量]") : QStringLiteral("[数量]")));
     entry->addWidget(TextQty);
     entry->addWidget(label(this, {}, QStringLiteral("[单价]")));
     entry->addWidget(TextPrice);
@@ -157,7 +173,7 @@ void SlipEntryForm::buildControls()
     if (m_design.costs)
         TextPrice2 = addCost(entry, "TextPrice2", QStringLiteral("[单位成本]"));
 
-    m_lines = new SlipLinesModel(m_design.lineColumns, this);
+    m_lines = new SlipLinesModel(m_design.lineColumns, m_design.lineRule, this);
     ListView1 = new QTreeView(this);
     ListView1->setObjectName(QStringLiteral("ListView1"));
     ListView1->setModel(m_lines);
@@ -177,6 +193,8 @@ void SlipEntryForm::buildControls()
     totals->addWidget(label(this, {}, QStringLiteral("[合计金额]")));
     totals->addWidget(TextMoneys);
     QList<QLineEdit*> shownOnly{TextQtys, TextMoneys};
+    if (TextQty1)
+        shownOnly << TextQty1;
     if (m_design.costs) {
         TextMoneys2 = addCost(totals, "TextMoneys2", QStringLiteral("[合计成本]"));
         TextMoneys3 = addCost(totals, "TextMoneys3", QStringLiteral("[合计利润]"));
@@ -202,11 +220,13 @@ void SlipEntryForm::buildControls()
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(label(this, QStringLiteral("Label10"), QStringLiteral("F6：输入商品")));
     if (!m_design.inputDialog.isEmpty()) {
-        buttons->addWidget(label(this, QStringLiteral("lblF7"), QStringLiteral("F7：修改数量")));
+        buttons->addWidget(label(this, m_design.quantityHint, QStringLiteral("F7：修改数量")));
         buttons->addWidget(label(this, QStringLiteral("lblF8"), QStringLiteral("F8：修改进价")));
     }
     buttons->addStretch();
-    QList<QPushButton*> pushButtons{ComEnd};
+    QList<QPushButton*> pushButtons;
+    if (ComEnd)
+        pushButtons << ComEnd;
     if (hasPayment()) {
         auto* cmdMoney = button(this, QStringLiteral("cmdMoney"), QStringLiteral("付款填写 F5"));
         connect(cmdMoney, &QPushButton::clicked, this, &SlipEntryForm::cmdMoney_Click);
@@ -235,7 +255,7 @@ void SlipEntryForm::buildControls()
     layout->addLayout(totals);
     layout->addLayout(buttons);
 
-    if (m_design.wholeDiscount)
+    if (TextDiscount && m_design.wholeDiscount)
         connect(TextDiscount, &QLineEdit::textChanged, this, &SlipEntryForm::TextDiscount_Change);
     onEnter(TextName, [this] { LoadGoods(); });
     onEnter(TextQty, [this] { TextQty_KeyDown(); });
@@ -243,8 +263,10 @@ void SlipEntryForm::buildControls()
     connect(TextQty, &QLineEdit::textChanged, this, &SlipEntryForm::TextQty_Change);
 
     m_highlight = new FocusHighlight(this);
-    for (QLineEdit* plain : {TextDiscount, TextProvider, TextName})
-        m_highlight->watch(plain, FocusHighlight::Role::Plain);
+    for (QLineEdit* plain : {TextDiscount, TextProvider, TextName}) {
+        if (plain)
+            m_highlight->watch(plain, FocusHighlight::Role::Plain);
+    }
     for (QLineEdit* number : {TextQty, TextPrice})
         m_highlight->watch(number, FocusHighlight::Role::Number);
     if (Text3)
@@ -333,6 +355,8 @@ void SlipEntryForm::TextDiscount_Change()
         TextDiscount->setText(whole);
 }
 
+Amount SlipEntryForm::discount() const { return TextDiscount ? valueOf(TextDiscount) : Amount::whole(100); }
+
 void SlipEntryForm::TextQty_KeyDown()
 {
     if (TextQty->text() == ZeroMoney)
@@ -345,7 +369,7 @@ bool SlipEntryForm::TextPrice_KeyDown(QKeyEvent* event)
 {
     if (isModifierOrTab(event->key()))
         return false;
-    if (m_design.priceNeedsDiscount && TextDiscount->text() == QStringLiteral("0")) {
+    if (TextDiscount && m_design.priceNeedsDiscount && TextDiscount->text() == QStringLiteral("0")) {
         MessageBox::show(this, QStringLiteral("请填上折扣。"), Notice);
         return true;
     }
@@ -395,8 +419,11 @@ void SlipEntryForm::LoadGoods()
         if (TextPrice2)
             TextPrice2->setText(load->stock ? load->stock->averageCost.toMoneyText() : ZeroMoney);
     }
+    const Amount stock = load->stock ? load->stock->quantity : Amount();
+    if (TextQty1)
+        TextQty1->setText(stock.toMoneyText());
     if (!m_design.noStockMessage.isEmpty()) {
-        m_loadedStock = load->stock ? load->stock->quantity : Amount();
+        m_loadedStock = stock;
         if (m_loadedStock.toMoneyText() == ZeroMoney) {
             refuseGoods();
             return;
@@ -410,7 +437,8 @@ void SlipEntryForm::LoadGoods()
 
 void SlipEntryForm::refuseGoods()
 {
-    prompt(m_design.noStockMessage, m_lookup->filterBox());
+    MessageBox::show(this, m_design.noStockMessage, m_design.noStockTitle);
+    m_lookup->filterBox()->setFocus(Qt::OtherFocusReason);
     TextName->clear();
     m_held.reset();
     TextQty->setText(m_design.startQuantity);
@@ -423,7 +451,7 @@ void SlipEntryForm::enterLine(bool quick)
     if (!m_held)
         return;
     const Amount quantity = valueOf(TextQty);
-    const Amount added = LineAmount(quantity, valueOf(TextPrice), valueOf(TextDiscount));
+    const Amount added = LineAmount(quantity, valueOf(TextPrice), discount());
     const Amount unitCost = TextPrice2 ? valueOf(TextPrice2) : Amount();
     const Amount cost = LineCost(quantity, unitCost);
     // Merged into the first line of the goods at the same price text, once.
@@ -445,6 +473,8 @@ void SlipEntryForm::enterLine(bool quick)
         values.amount = added;
         values.unitCost = unitCost;
         values.costAmount = cost;
+        if (TextQty1)
+            values.bookQuantity = valueOf(TextQty1);
         m_lines->add({values, TextQty->text(), TextPrice->text()});
     }
     showTotals();
@@ -455,8 +485,12 @@ void SlipEntryForm::enterLine(bool quick)
     if (TextPrice2)
         TextPrice2->setText(ZeroMoney);
     TextName->clear();
+    if (TextQty1)
+        TextQty1->setText(ZeroMoney);
     TextQty->setText(m_design.startQuantity);
     TextPrice->setText(ZeroMoney);
+    if (m_design.lineDashesRemark)
+        TextBZ->setText(QStringLiteral("-"));
     m_lookup->goodsInput()->setFocus(Qt::OtherFocusReason);
 }
 
@@ -576,7 +610,7 @@ void SlipEntryForm::ComPD_Click()
         if (named->text().isEmpty())
             named->setText(QStringLiteral("-"));
     }
-    if (TextDiscount->text() == QStringLiteral("0")) {
+    if (TextDiscount && TextDiscount->text() == QStringLiteral("0")) {
         prompt(QStringLiteral("请填上折扣。"), TextDiscount);
         return;
     }
@@ -591,7 +625,7 @@ void SlipEntryForm::ComPD_Click()
     }
     if (m_lines->isEmpty())
         return;
-    if (MessageBox::show(this, QStringLiteral("确认要保存该信息吗？"), Notice, QMessageBox::NoIcon,
+    if (MessageBox::show(this, m_design.saveQuestion, Notice, QMessageBox::NoIcon,
                          QMessageBox::Ok | QMessageBox::Cancel)
             == QMessageBox::Ok
         && !saveSlip())
@@ -607,9 +641,10 @@ bool SlipEntryForm::saveSlip()
     header.date = DTPicker0->date();
     header.time = Clock::now().time();
     header.operatorName = appState().currentOperator;
-    header.partner = TextProvider->text();
+    if (TextProvider)
+        header.partner = TextProvider->text();
     header.remark = TextBZ->text();
-    header.discount = valueOf(TextDiscount);
+    header.discount = discount();
     header.totalQuantity = valueOf(TextQtys);
     header.totalAmount = valueOf(TextMoneys);
     if (TextMoneys2) {
@@ -644,13 +679,19 @@ bool SlipEntryForm::saveSlip()
     return true;
 }
 
-QList<QLineEdit*> SlipEntryForm::dashedBoxes() const { return {TextBZ, TextProvider}; }
+QList<QLineEdit*> SlipEntryForm::dashedBoxes() const
+{
+    if (TextProvider)
+        return {TextBZ, TextProvider};
+    return {TextBZ};
+}
 
 void SlipEntryForm::fillHeader(SlipHeader&) const {}
 
 void SlipEntryForm::clearHeader()
 {
-    TextProvider->clear();
+    if (TextProvider)
+        TextProvider->clear();
     TextBZ->clear();
 }
 

@@ -1,17 +1,18 @@
 #pragma once
 // The slip-entry family: one child window per slip kind, turned into its
 // return variant by SlipMode. A header (number, date for the administrator
-// only, operator, partner, discount, remark), the goods lookup, an entry row
-// (code, quantity, price) whose Enter chain adds goods lines to the line
-// list, running totals, an optional payment pair (cash paid, difference),
-// and the form's own keys: PageDown saves, F4 deletes a line, F5 goes to the
-// cash, F6 to the goods filter, Esc returns. The save goes through the slip
-// core; after it the form stays open, empty, with the next number.
+// only, operator, an optional partner and discount, remark), the goods
+// lookup, an entry row (code, quantity, price; a stocktake's book quantity
+// beside its count) whose Enter chain adds goods lines to the line list,
+// running totals, an optional payment pair (cash paid, difference), and the
+// form's own keys: PageDown saves, F4 deletes a line, F5 goes to the cash,
+// F6 to the goods filter, Esc returns. The save goes through the slip core;
+// after it the form stays open, empty, with the next number.
 //
-// A member hands over a SlipEntryDesign: its name and caption, the slip
-// design of its mode, the line list's columns, the payment captions, the
-// goods lookup's variant, how a picked goods becomes a line and its stock
-// checks. What a member adds (keys, pickers, boxes of its own) goes around
+// A member hands over a SlipEntryDesign: its name and captions, the slip
+// design of its mode, the header boxes it has, the line list's columns and
+// rule, the payment captions, the goods lookup's variant, how a picked goods
+// becomes a line and its stock checks. What a member adds (keys, pickers, boxes of its own) goes around
 // the family through the protected controls, the header's layout, the Enter
 // chain, addKeys() and the header hooks of the save.
 #include "goodslookup.h"
@@ -50,10 +51,21 @@ struct SlipEntryDesign {
     QString formName;
     QString caption;
     const SlipDesign* slip = nullptr;
-    QString partnerCaption; // the label of TextProvider
+    QString numberCaption = QStringLiteral("[单据号]"); // the labels of Textid and DTPicker0
+    QString dateCaption = QStringLiteral("[日  期]");
+    // The label of TextProvider; empty: the slip names no partner (no
+    // TextProvider, no ComEnd).
+    QString partnerCaption;
     QList<LineColumn> lineColumns;
+    // LineRule::Count: the entry shows the goods' book quantity (TextQty1)
+    // beside the counted one (TextQty2 in place of TextQty).
+    LineRule lineRule = LineRule::Goods;
+    // After each line the remark shows "-".
+    bool lineDashesRemark = false;
     PaymentLabels payment; // empty: the slip has no payment boxes
     GoodsLookupDesign lookup;
+    // The discount box, per cent; empty: the slip has none and its lines
+    // take no discount.
     QString discountName = QStringLiteral("TextDiscount");
     // The discount box keeps a whole number ("0" for a text that is none).
     bool wholeDiscount = false;
@@ -73,15 +85,20 @@ struct SlipEntryDesign {
     // goods becomes a line at once.
     bool quickEntry = false;
     // Goods the slip takes out of stock: the refusal of a goods whose stock
-    // shows as 0.00, and the message (%1 the stock) when the quantity entered
-    // with the goods' lines goes beyond it. Empty: no stock check.
+    // shows as 0.00 (and its title), and the message (%1 the stock) when the
+    // quantity entered with the goods' lines goes beyond it. Empty: no stock
+    // check.
     QString noStockMessage;
+    QString noStockTitle = QStringLiteral("提示");
     QString overStockMessage;
     // After that message the quantity starts again; else it only warns.
     bool overStockResetsQuantity = false;
     // The number dialog through which F7 and F8 change the selected line's
-    // quantity and price; empty: the slip has no such keys.
+    // quantity and price (their key hints quantityHint and lblF8); empty: the
+    // slip has no such keys.
     QString inputDialog;
+    QString quantityHint = QStringLiteral("lblF7");
+    QString saveQuestion = QStringLiteral("确认要保存该信息吗？");
 };
 
 class SlipEntryForm : public QWidget {
@@ -126,7 +143,7 @@ protected:
     // The header's Enter chain, in place of the family's (discount, partner).
     void chainEnter(const QList<EnterStep>& steps);
     // The header's grid (rows 0 and 1 hold the family's boxes) and the row
-    // of the partner box and its picker button.
+    // of the partner box and its picker button (none without a partner).
     QGridLayout* headerGrid() const { return m_headerGrid; }
     QHBoxLayout* partnerRow() const { return m_partnerRow; }
     FocusHighlight* highlight() const { return m_highlight; }
@@ -150,12 +167,13 @@ protected:
     QLineEdit* Textid;
     QDateEdit* DTPicker0;
     QLineEdit* TextOperator;
-    QLineEdit* TextProvider;
-    QPushButton* ComEnd;
-    QLineEdit* TextDiscount;
+    QLineEdit* TextProvider = nullptr; // where the slip names a partner
+    QPushButton* ComEnd = nullptr;
+    QLineEdit* TextDiscount = nullptr; // where the slip has a discount
     QLineEdit* TextBZ;
     QLineEdit* TextName;
-    QLineEdit* TextQty;
+    QLineEdit* TextQty1 = nullptr; // the book quantity, where the slip counts
+    QLineEdit* TextQty;            // TextQty2 where the slip counts
     QLineEdit* TextPrice;
     QTreeView* ListView1;
     QLineEdit* TextQtys;
@@ -189,6 +207,8 @@ private:
     bool saveSlip();
     void clearSlip();
     void prompt(const QString& text, QWidget* focus);
+    // The discount lines take, per cent.
+    Amount discount() const;
 
     SlipEntryDesign m_design;
     SlipLinesModel* m_lines = nullptr;

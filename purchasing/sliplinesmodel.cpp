@@ -19,9 +19,10 @@ QList<LineColumn> GoodsLineColumns()
             column("库存下限", LineField::LowerLimit, 0)};
 }
 
-SlipLinesModel::SlipLinesModel(QList<LineColumn> columns, QObject* parent)
+SlipLinesModel::SlipLinesModel(QList<LineColumn> columns, LineRule rule, QObject* parent)
     : QAbstractTableModel(parent)
     , m_columns(std::move(columns))
+    , m_rule(rule)
 {
 }
 
@@ -99,15 +100,18 @@ QList<SlipLine> SlipLinesModel::slipLines() const
     return lines;
 }
 
-namespace {
 // What the books take from a line is what it shows.
-EntryLine asShown(EntryLine line)
+EntryLine SlipLinesModel::asShown(EntryLine line) const
 {
-    line.values.quantity = Amount::fromText(line.quantityText);
-    line.values.price = Amount::fromText(line.priceText);
-    line.values.amount = line.values.amount.rounded(2);
+    SlipLine& v = line.values;
+    v.quantity = Amount::fromText(line.quantityText);
+    v.price = Amount::fromText(line.priceText);
+    if (m_rule == LineRule::Count) {
+        v.gain = (v.quantity - v.bookQuantity).rounded(2);
+        v.amount = Amount::product(v.gain, v.price, 2);
+    }
+    v.amount = v.amount.rounded(2);
     return line;
-}
 }
 
 void SlipLinesModel::add(EntryLine line)
@@ -170,6 +174,11 @@ Amount sumOf(const QList<EntryLine>& lines, Field field)
 }
 }
 
-Amount SlipLinesModel::totalQuantity() const { return sumOf(m_lines, [](const SlipLine& l) { return l.quantity; }); }
+Amount SlipLinesModel::totalQuantity() const
+{
+    if (m_rule == LineRule::Count)
+        return sumOf(m_lines, [](const SlipLine& l) { return l.gain; });
+    return sumOf(m_lines, [](const SlipLine& l) { return l.quantity; });
+}
 Amount SlipLinesModel::totalAmount() const { return sumOf(m_lines, [](const SlipLine& l) { return l.amount; }); }
 Amount SlipLinesModel::totalCost() const { return sumOf(m_lines, [](const SlipLine& l) { return l.costAmount; }); }

@@ -3,7 +3,8 @@
 // columns of the slip form's list. Quantity and price show their texts as
 // entered (lines merge by goods code and exact price text); amounts show
 // "0.00". Every slip-entry form keeps its lines here, and its totals are the
-// sums of the shown values.
+// sums of the shown values. A stocktake's lines are counts: each one's gain
+// and amount always follow from its counted and book quantities and price.
 #include "slipvalues.h"
 
 #include <QAbstractTableModel>
@@ -37,6 +38,12 @@ enum class LineField {
     Gain,
 };
 
+// How a line's figures follow from what was entered.
+enum class LineRule {
+    Goods, // the amount as entered: quantity x price x the discount
+    Count, // a stocktake: gain = counted - book quantity, amount = gain x price
+};
+
 struct LineColumn {
     QString header;
     LineField field;
@@ -51,7 +58,7 @@ QList<LineColumn> GoodsLineColumns();
 class SlipLinesModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    explicit SlipLinesModel(QList<LineColumn> columns, QObject* parent = nullptr);
+    explicit SlipLinesModel(QList<LineColumn> columns, LineRule rule = LineRule::Goods, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -73,6 +80,7 @@ public:
     // The quantity of every line of the goods, at any price.
     Amount quantityOf(const QString& goodsCode) const;
 
+    // 合计数量: the quantities, or the gains of counted lines.
     Amount totalQuantity() const;
     Amount totalAmount() const;
     Amount totalCost() const;
@@ -80,6 +88,9 @@ public:
     QString text(int row, LineField field) const;
 
 private:
+    EntryLine asShown(EntryLine line) const;
+
     QList<LineColumn> m_columns;
+    LineRule m_rule;
     QList<EntryLine> m_lines;
 };

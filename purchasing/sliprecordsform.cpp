@@ -152,7 +152,9 @@ void SlipRecordsForm::Form_Load()
     DTPicker1->setDate(today);
     DTPicker2->setDate(today);
     Label7->setText(m_design.todayLabel);
-    // Today's slips, narrowed by the last query as it was left.
+    // Today's slips, narrowed by the last query as it was left where the window keeps it.
+    if (!m_design.keepsQuery)
+        condition() = {};
     RunQuery(SlipBook::dateText(today));
     if (ComDel)
         ComDel->setEnabled(!m_design.deletion->administratorOnly || appState().isAdministrator());

@@ -6,7 +6,8 @@
 // list goes to a workbook. Each member is one design per mode.
 //
 // The query is kept per window and mode beyond the window (AppState): a
-// reopened window lists today's slips that also meet it. The dialogs take
+// reopened window lists today's slips that also meet it, unless its design
+// opens on today's slips alone. The dialogs take
 // the chosen slip by its number and report what they wrote through
 // showSlipValues() and addToTotal().
 #include "amount.h"
@@ -69,6 +70,9 @@ struct SlipRecordsDesign {
     QList<ListColumn> lineColumns;
     std::array<RecordsTotal, 2> totals; // TextSum1, TextSum2
     QString todayLabel; // Label7 after opening
+    // A reopened window narrows today's slips by its last query; else it
+    // lists today's slips alone.
+    bool keepsQuery = true;
     QString inputDialog; // the input dialog's name
     QList<RecordsQuery> queries;
     // The aged-debt query ComF10: the labels around its days box Text1; none when empty.

@@ -15,8 +15,12 @@
 #include "frm_setoperator.h"
 #include "frm_sfyz.h"
 #include "frm_systemer.h"
+#include "frmCheck1.h"
+#include "frmCheckDetail.h"
 #include "frmIn1.h"
 #include "frmInDetail.h"
+#include "frmOther1.h"
+#include "frmOthersDetail.h"
 #include "frmOut1.h"
 #include "frmStock.h"
 
@@ -60,10 +64,13 @@ const QList<DispatchRow>& Dispatch::rows()
         {"S13", [](MDIF_main& main) { showReturnSlip<frmOut1>(main, QStringLiteral("商品销售退货")); }},
         {"S14", nullptr},
         // 库存管理
-        {"S35", nullptr},
-        {"S36", nullptr},
-        {"S33", nullptr},
-        {"S34", nullptr},
+        {"S35", [](MDIF_main& main) { main.showChild(new frmCheck1); }},
+        {"S36", [](MDIF_main& main) { main.showChild(new frmCheckDetail); }},
+        {"S33", [](MDIF_main& main) {
+             appState().slipMode = QStringLiteral("报损");
+             main.showChild(new frmOther1);
+         }},
+        {"S34", [](MDIF_main& main) { main.showChild(new frmOthersDetail); }},
         // 系统维护
         {"CZYXXWH", [](MDIF_main& main) { showDialog<frm_systemer>(main, "frm_systemer"); }},
         {"MMXG", [](MDIF_main& main) { showDialog<frm_Edit_Password>(main, "frm_Edit_Password"); }},

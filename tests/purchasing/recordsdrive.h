@@ -83,6 +83,26 @@ inline void ask(QWidget* form, const char* button, const QString& text, QString*
     control<QPushButton>(form, button)->click();
 }
 
+// Opens the slip-edit dialog of that name by a double-click on a row of the
+// records, and makes it the active window; none when it did not open.
+inline QDialog* openEditDialog(QWidget* records, int row, const char* name)
+{
+    doubleClickRow(control<QTreeView>(records, "ListView1"), row);
+    auto* dialog = records->findChild<QDialog*>(QString::fromLatin1(name));
+    if (!dialog)
+        QTest::qFail("no edit dialog", __FILE__, __LINE__);
+    else
+        QApplication::setActiveWindow(dialog);
+    return dialog;
+}
+
+// Presses ComDel with the answer to its question queued.
+inline void pressDelete(QWidget* form, QMessageBox::StandardButton answer)
+{
+    MessageBox::setNextAnswer(answer);
+    control<QPushButton>(form, "ComDel")->click();
+}
+
 inline void setDates(QWidget* form, const QString& from, const QString& to)
 {
     control<QDateEdit>(form, "DTPicker1")->setDate(QDate::fromString(from, Qt::ISODate));

@@ -2,9 +2,11 @@
 // Driving the slip forms as a user does: goods put in directly, the form
 // opened as the main window opens it, boxes typed into and keys pressed.
 #include "appstate.h"
+#include "dbsession.h"
 #include "driving.h"
 #include "frmIn1.h"
 #include "itemviews.h"
+#include "messagebox.h"
 #include "slipbooks.h"
 #include "typing.h"
 
@@ -124,5 +126,40 @@ inline QString difference(const QWidget* form, const char* labelName)
 }
 
 inline void clickRow(const QWidget* form, const char* list, int row) { clickRow(control<QTreeView>(form, list), row); }
+
+// Confirms the slip (PageDown, then OK) while every statement holding part
+// fails as a full disk does; the box that reports it.
+inline MessageBoxRecord confirmFailing(const QWidget* form, const QString& part)
+{
+    Database::setFailureHook([part](const QString& sql) -> std::optional<DbError> {
+        if (sql.contains(part))
+            return DbError{13, QStringLiteral("database or disk is full")};
+        return std::nullopt;
+    });
+    MessageBox::setNextAnswer(QMessageBox::Ok);
+    MessageBox::setNextAnswer(QMessageBox::Ok);
+    press(form, Qt::Key_PageDown);
+    Database::setFailureHook({});
+    return MessageBox::shown().last();
+}
+
+// Answers the number dialog (of that name, with that caption) that the key
+// opens with a typed number and Enter, or cancels it with Esc when typed is empty.
+inline void answerLineDialog(const QWidget* form, Qt::Key key, const QString& typed, const QString& caption,
+                             const QString& dialogName = QStringLiteral("frmIn15"))
+{
+    whenModal([typed, caption, dialogName](QDialog* dialog) {
+        QCOMPARE(dialog->objectName(), dialogName);
+        QCOMPARE(dialog->windowTitle(), caption);
+        auto* box = control(dialog, "Text1");
+        if (typed.isEmpty()) {
+            QTest::keyClick(box, Qt::Key_Escape);
+            return;
+        }
+        fill(box, typed);
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    press(form, key);
+}
 
 }

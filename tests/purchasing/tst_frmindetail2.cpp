@@ -15,13 +15,7 @@ QDialog* editFirstOfTwo(frmInDetail** records)
     save({.number = QStringLiteral("R0000001"), .remark = QStringLiteral("旧备注")});
     save({.number = QStringLiteral("R0000002")});
     *records = openRecords();
-    doubleClickRow(control<QTreeView>(*records, "ListView1"), 0);
-    auto* dialog = (*records)->findChild<QDialog*>(QStringLiteral("frmInDetail2"));
-    if (!dialog)
-        QTest::qFail("no edit dialog", __FILE__, __LINE__);
-    else
-        QApplication::setActiveWindow(dialog);
-    return dialog;
+    return openEditDialog(*records, 0, "frmInDetail2");
 }
 
 QPlainTextEdit* remark(const QDialog* dialog) { return control<QPlainTextEdit>(dialog, "Text3"); }

@@ -2,28 +2,7 @@
 #include "messagebox.h"
 #include "slipentrydrive.h"
 
-#include <QLabel>
-
 using namespace SlipEntryDrive;
-
-namespace {
-// Answers the number dialog that the key opens with a typed number, or cancels it.
-void answerLineDialog(const QWidget* form, Qt::Key key, const QString& typed, const QString& caption)
-{
-    whenModal([typed, caption](QDialog* dialog) {
-        QCOMPARE(dialog->objectName(), QStringLiteral("frmIn15"));
-        QCOMPARE(dialog->windowTitle(), caption);
-        auto* box = control(dialog, "Text1");
-        if (typed.isEmpty()) {
-            QTest::keyClick(box, Qt::Key_Escape);
-            return;
-        }
-        fill(box, typed);
-        QTest::keyClick(box, Qt::Key_Return);
-    });
-    press(form, key);
-}
-}
 
 class TestLineChange : public VarnholtTestCase {
     Q_OBJECT

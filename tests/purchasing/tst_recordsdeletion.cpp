@@ -22,12 +22,6 @@ frmInDetail* openOnTwoSlips()
     clickRow(form, "ListView1", 0);
     return form;
 }
-
-void pressDelete(frmInDetail* form, QMessageBox::StandardButton answer)
-{
-    MessageBox::setNextAnswer(answer);
-    control<QPushButton>(form, "ComDel")->click();
-}
 }
 
 class TestRecordsDeletion : public VarnholtTestCase {

@@ -94,7 +94,9 @@ private slots:
         execute(QStringLiteral("insert into 调失单 (单号, 类别) values ('L0000050', '调拔')"));
 
         const QStringList before = wholeBooks();
-        for (const QString& taken : {QStringLiteral("L0000050"), QStringLiteral("l0000050"), QStringLiteral("")}) {
+        for (const QString& taken : {QStringLiteral("L0000050"), QStringLiteral("l0000050"), QStringLiteral(""), QStringLiteral("X1"),
+                                     QStringLiteral("R0000009"), QStringLiteral("L000009"), QStringLiteral("L00000009"),
+                                     QStringLiteral("L000000x")}) {
             QCOMPARE(editSlip(SlipDesigns::Loss, QStringLiteral("L0000003"), {taken, {}, {}, {}, QStringLiteral("-")}),
                      QStringLiteral("refused: 单据编号无效或已存在！"));
         }

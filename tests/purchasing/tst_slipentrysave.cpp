@@ -94,17 +94,9 @@ private slots:
         QCOMPARE(form->lines()->rowCount(), 2);
         QCOMPARE(focusedName(form), QStringLiteral("TextName3"));
 
-        Database::setFailureHook([](const QString& sql) -> std::optional<DbError> {
-            if (sql.contains(QStringLiteral("入库单明细")))
-                return DbError{13, QStringLiteral("database or disk is full")};
-            return std::nullopt;
-        });
-        MessageBox::setNextAnswer(QMessageBox::Ok);
-        MessageBox::setNextAnswer(QMessageBox::Ok);
-        press(form, Qt::Key_PageDown);
-        QCOMPARE(MessageBox::shown().last().text, QStringLiteral("Error 13: database or disk is full"));
-        QCOMPARE(MessageBox::shown().last().title, QStringLiteral("Varnholt"));
-        Database::setFailureHook({});
+        const MessageBoxRecord error = confirmFailing(form, QStringLiteral("入库单明细"));
+        QCOMPARE(error.text, QStringLiteral("Error 13: database or disk is full"));
+        QCOMPARE(error.title, QStringLiteral("Varnholt"));
         QCOMPARE(SlipBooks::wholeBooks(), books);
         QCOMPARE(form->lines()->rowCount(), 2);
         QCOMPARE(text(form, "Textid"), QStringLiteral("R0000042"));

@@ -1,9 +1,11 @@
 #include "benchshop.h"
+#include "goodsanalysiswaits.h"
 #include "goodslistwaits.h"
 #include "messagebox.h"
 #include "recordswaits.h"
 #include "slipentrywaits.h"
 #include "slipwaits.h"
+#include "stockquerywaits.h"
 #include "summary.h"
 #include "summarywaits.h"
 
@@ -54,6 +56,8 @@ int main(int argc, char** argv)
     addSlipEntryWaits(*shop);
     addRecordsWaits(*shop);
     addSummaryWaits(*shop);
+    addGoodsAnalysisWaits(*shop);
+    addStockQueryWaits(*shop);
 
     SummaryReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);

@@ -25,6 +25,8 @@ QString formatCell(const QVariant& value, CellFormat format)
                                                     : Module2::FormatInt(value.toDouble());
     case CellFormat::Number:
         return Module2::NumberText(value);
+    case CellFormat::Percent:
+        return formatCell(value, CellFormat::Whole) + QLatin1Char('%');
     }
     return {};
 }
@@ -51,6 +53,14 @@ QVariant MasterTableModel::headerData(int section, Qt::Orientation orientation, 
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(m_columns[section].alignment | Qt::AlignVCenter);
     return {};
+}
+
+void MasterTableModel::setHeader(int column, const QString& header)
+{
+    if (column < 0 || column >= m_columns.size() || m_columns[column].header == header)
+        return;
+    m_columns[column].header = header;
+    emit headerDataChanged(Qt::Horizontal, column, column);
 }
 
 void MasterTableModel::setRows(QList<QVariantList> rows)

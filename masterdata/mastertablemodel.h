@@ -12,6 +12,7 @@ enum class CellFormat {
     Money,  // "0.00"
     Whole,  // "0"
     Number, // the plain text of the number ("3", "12.5")
+    Percent, // a number of hundredths, whole with "%" ("22.5" is "23%")
 };
 
 // The text of a raw value in a format.
@@ -42,6 +43,8 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
     const QList<ListColumn>& columns() const { return m_columns; }
+    // Renames a column, as a grid does that shows another query in it.
+    void setHeader(int column, const QString& header);
     void setRows(QList<QVariantList> rows);
     // Every row of a result; sources gives the result's column of each list
     // column (-1: none, the cell stays empty).

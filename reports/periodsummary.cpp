@@ -16,28 +16,19 @@ const SummaryPass Expenses{QStringLiteral("日常支出"), {},
                             QStringLiteral("税费"), QStringLiteral("费用总额")}};
 }
 
-namespace {
-// Each value to whole ten-thousandths before it is added: the engine sums
-// integers exactly, where adding the stored doubles would drift.
-QString fixedPoint(const QString& column)
-{
-    return QStringLiteral("cast(round(%1 * %2) as integer)").arg(column).arg(Amount::Scale);
-}
-}
-
 QString PassStatement(const SummaryPass& pass)
 {
     QStringList sums;
     if (pass.category.isEmpty()) {
         for (const QString& column : pass.columns)
-            sums << QStringLiteral("sum(%1)").arg(fixedPoint(column));
+            sums << QStringLiteral("sum(%1)").arg(Amount::unitsOf(column));
     } else {
         // NULL is no 类别 equal to the value: such a row is in the other group.
         const QString equal = QStringLiteral("类别 = ?1 collate binary");
         for (const QString& column : pass.columns)
-            sums << QStringLiteral("sum(case when %1 then %2 end)").arg(equal, fixedPoint(column));
+            sums << QStringLiteral("sum(case when %1 then %2 end)").arg(equal, Amount::unitsOf(column));
         for (const QString& column : pass.columns)
-            sums << QStringLiteral("sum(case when %1 then null else %2 end)").arg(equal, fixedPoint(column));
+            sums << QStringLiteral("sum(case when %1 then null else %2 end)").arg(equal, Amount::unitsOf(column));
     }
     return QStringLiteral("select %1 from %2 where 日期 >= ?2 and 日期 <= ?3").arg(sums.join(QStringLiteral(", ")), pass.table);
 }

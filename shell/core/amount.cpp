@@ -3,6 +3,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <optional>
 
 namespace {
 using Wide = __int128;
@@ -41,6 +42,54 @@ Amount scaled(Wide product, int productDecimals, int decimals)
     return Amount::fromTenThousandths(roundedQuotient(product, powerOfTen(productDecimals - decimals)) * step);
 }
 
+// The ten-thousandths of a number's shortest text as to_chars writes it
+// ("-12.675", "1e+05", "5e-05"), rounded half away from zero on its digits as
+// DecimalText::fixed rounds; none when it is too long for the quick reading.
+// Lists sum thousands of stored values: this spares each one the texts.
+std::optional<qint64> shortestTextUnits(const char* p, const char* end)
+{
+    const bool negative = p != end && *p == '-';
+    if (negative)
+        ++p;
+    char digits[32];
+    int count = 0;
+    int point = -1;
+    for (; p != end && ((*p >= '0' && *p <= '9') || *p == '.'); ++p) {
+        if (*p == '.') {
+            point = count;
+        } else if (count == int(sizeof digits)) {
+            return std::nullopt;
+        } else {
+            digits[count++] = *p;
+        }
+    }
+    if (point < 0)
+        point = count;
+    if (p != end) {
+        if (*p++ != 'e')
+            return std::nullopt;
+        if (p != end && *p == '+')
+            ++p;
+        int exponent = 0;
+        const auto read = std::from_chars(p, end, exponent);
+        if (read.ec != std::errc() || read.ptr != end)
+            return std::nullopt;
+        point += exponent;
+    }
+    // The digits kept for four decimals; 18 stay within a qint64.
+    const int keep = point + 4;
+    if (keep > 18)
+        return std::nullopt;
+    if (keep < 0)
+        return 0;
+    qint64 units = 0;
+    for (int i = 0; i < keep; ++i)
+        units = units * 10 + (i < count ? digits[i] - '0' : 0);
+    if (keep < count && digits[keep] >= '5')
+        ++units;
+    return negative ? -units : units;
+}
+
 QString fixedText(qint64 units, int decimals)
 {
     const bool negative = units < 0;
@@ -60,6 +109,8 @@ Amount Amount::fromNumber(double value)
         return {};
     char buffer[64];
     const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+    if (const auto units = shortestTextUnits(buffer, end))
+        return fromTenThousandths(*units);
     DecimalNumber number;
     if (!DecimalText::readWholeNumber(QString::fromLatin1(buffer, end - buffer), number))
         return {};
@@ -82,6 +133,11 @@ Amount Amount::fromValue(const QVariant& value)
     default:
         return fromText(value.toString());
     }
+}
+
+QString Amount::unitsOf(const QString& column)
+{
+    return QStringLiteral("cast(round(%1 * %2) as integer)").arg(column).arg(Scale);
 }
 
 Amount Amount::rounded(int decimals) const { return scaled(m_units, 4, decimals); }

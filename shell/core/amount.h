@@ -27,6 +27,11 @@ public:
     static Amount fromText(const QString& text);
     // A stored value: a number, the leading number of a text, NULL as 0.
     static Amount fromValue(const QVariant& value);
+    // The statement text that reads a stored column in whole ten-thousandths,
+    // so the engine adds integers exactly where summing the stored doubles
+    // would drift: "sum(" + unitsOf(column) + ")" is read back with
+    // fromTenThousandths.
+    static QString unitsOf(const QString& column);
 
     constexpr qint64 tenThousandths() const { return m_units; }
     double toDouble() const { return double(m_units) / Scale; }

@@ -5,6 +5,7 @@
 #include "frmCustomer.h"
 #include "frmDataSum.h"
 #include "frmGoods.h"
+#include "frmGoodsSum.h"
 #include "frmOperation.h"
 #include "frmProvider.h"
 #include "frmType.h"
@@ -21,6 +22,7 @@
 #include "frmOther1.h"
 #include "frmOthersDetail.h"
 #include "frmOut1.h"
+#include "frmStock.h"
 
 #include <QAction>
 
@@ -77,10 +79,10 @@ const QList<DispatchRow>& Dispatch::rows()
         // Toolbar
         {"Toolbar1_1", [](MDIF_main& main) { main.showChild(new frmIn1); }},
         {"Toolbar1_3", [](MDIF_main& main) { main.showChild(new frmOut1); }},
-        {"Toolbar1_5", nullptr},
+        {"Toolbar1_5", [](MDIF_main& main) { main.showChild(new frmStock); }},
         {"Toolbar1_7", [](MDIF_main& main) { main.showChild(new frmpay); }},
         {"Toolbar1_9", [](MDIF_main& main) { main.showChild(new frmDataSum); }},
-        {"Toolbar1_11", nullptr},
+        {"Toolbar1_11", [](MDIF_main& main) { main.showChild(new frmGoodsSum); }},
         {"Toolbar1_13", [](MDIF_main& main) { main.showChild(new frmCustomer); }},
         {"Toolbar1_15", [](MDIF_main& main) { frm_backup::backUpAndClose(&main); }},
         {"Toolbar1_17", [](MDIF_main& main) { main.Toolbar1_17_Click(); }, false},

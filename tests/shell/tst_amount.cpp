@@ -2,6 +2,8 @@
 #include "fixture.h"
 #include "module2.h"
 
+#include <QLocale>
+
 class TestAmount : public VarnholtTestCase {
     Q_OBJECT
 private slots:
@@ -47,6 +49,29 @@ private slots:
         QFETCH(QString, money);
         QCOMPARE(Amount::fromNumber(number).toMoneyText(), money);
         QCOMPARE(Amount::fromNumber(number).toMoneyText(), Module2::FormatMoney(number));
+    }
+
+    // Read from its digits, a stored double keeps four decimals exactly as
+    // its shortest text read back does, in fixed and in exponent form.
+    void fromNumberKeepsFourDecimalsOfItsText_data()
+    {
+        QTest::addColumn<double>("number");
+        QTest::newRow("half on the fifth decimal") << 2.67505;
+        QTest::newRow("negative half on the fifth") << -2.67505;
+        QTest::newRow("below half") << 0.00004;
+        QTest::newRow("exponent, half") << 5e-05;
+        QTest::newRow("exponent, whole") << 100000.0;
+        QTest::newRow("carry into the integer") << 9.99995;
+        QTest::newRow("sum of doubles") << 0.1 + 0.2;
+        QTest::newRow("many integer digits") << 12345678901234.5;
+        QTest::newRow("beyond the quick reading") << 123456789012345.6;
+        QTest::newRow("negative zero") << -0.0;
+    }
+    void fromNumberKeepsFourDecimalsOfItsText()
+    {
+        QFETCH(double, number);
+        const Amount expected = Amount::fromText(QString::number(number, 'g', QLocale::FloatingPointShortest));
+        QCOMPARE(Amount::fromNumber(number).tenThousandths(), expected.tenThousandths());
     }
 
     void fromValue()

@@ -1,0 +1,130 @@
+#include "frmStock.h"
+#include "exporttoexcel.h"
+#include "formparts.h"
+#include "inputdialog.h"
+#include "keypreview.h"
+#include "messagebox.h"
+#include "module2.h"
+#include "recordgrid.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace FormParts;
+using StockQuery::View;
+
+namespace {
+QList<ListColumn> stockColumns()
+{
+    const QStringList& names = StockQuery::columns();
+    auto text = [&names](int c, const char* header, int width) {
+        return ListColumn{.header = QString::fromUtf8(header), .column = names[c], .widthTwips = width};
+    };
+    auto figure = [&names](int c, const char* header, int width, Qt::Alignment alignment = Qt::AlignRight) {
+        return ListColumn{.header = QString::fromUtf8(header), .column = names[c], .widthTwips = width,
+                          .alignment = alignment, .format = CellFormat::Money};
+    };
+    return {text(0, "商品类别", 1300),      text(1, "商品编号", 1300),   text(2, "商品名称", 2400),
+            text(3, "规格", 1200),          text(4, "单位", 800),        figure(5, "均价", 1100),
+            figure(6, "库存金额", 1300),    figure(7, "库存上限", 1100), figure(8, "库存下限", 1100),
+            figure(9, "现有库存", 1100, Qt::AlignLeft)};
+}
+
+QLineEdit* totalBox(QWidget* form, const char* name)
+{
+    auto* box = named(new QLineEdit(QStringLiteral("0.00"), form), QString::fromLatin1(name));
+    box->setReadOnly(true);
+    box->setAlignment(Qt::AlignRight);
+    return box;
+}
+}
+
+frmStock::frmStock(QWidget* parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("frmStock"));
+    setWindowTitle(QStringLiteral("库存商品管理"));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    auto* ComF2 = button(this, QStringLiteral("ComF2"), QStringLiteral("按商品名称查询"));
+    auto* ComF9 = button(this, QStringLiteral("ComF9"), QStringLiteral("按商品类别查询"));
+    auto* ComF5 = button(this, QStringLiteral("ComF5"), QStringLiteral("库存上限报警"));
+    auto* ComF6 = button(this, QStringLiteral("ComF6"), QStringLiteral("库存下限报警(需进货)"));
+    auto* ComExcel = button(this, QStringLiteral("ComExcel"), QStringLiteral("导出"));
+    auto* ComRtn = button(this, QStringLiteral("ComRtn"), QStringLiteral("关闭 ESC"));
+    connect(ComF2, &QPushButton::clicked, this, &frmStock::ComF2_Click);
+    connect(ComF9, &QPushButton::clicked, this, &frmStock::ComF9_Click);
+    connect(ComF5, &QPushButton::clicked, this, &frmStock::ComF5_Click);
+    connect(ComF6, &QPushButton::clicked, this, &frmStock::ComF6_Click);
+    connect(ComExcel, &QPushButton::clicked, this, &frmStock::ComExcel_Click);
+    connect(ComRtn, &QPushButton::clicked, this, &frmStock::ComRtn_Click);
+
+    ListView1 = named(new RecordGrid(stockColumns(), this), QStringLiteral("ListView1"));
+    TextSum1 = totalBox(this, "TextSum1");
+    TextSum2 = totalBox(this, "TextSum2");
+
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* each : {ComF2, ComF9, ComF5, ComF6, ComExcel, ComRtn})
+        buttons->addWidget(each);
+    buttons->addStretch();
+    auto* totals = new QHBoxLayout;
+    totals->addStretch();
+    totals->addWidget(label(this, QStringLiteral("Label1"), QStringLiteral("[合计数量]")));
+    totals->addWidget(TextSum1);
+    totals->addWidget(label(this, QStringLiteral("Label2"), QStringLiteral("[合计金额]")));
+    totals->addWidget(TextSum2);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(buttons);
+    layout->addWidget(ListView1, 1);
+    layout->addLayout(totals);
+    resize(ListView1->columnsWidth() + 40, 480);
+
+    KeyPreview::install(this, {{Qt::Key_Escape, [this] { ComRtn_Click(); }}});
+    list(View::Category);
+}
+
+void frmStock::list(View view, const QString& text)
+{
+    ListView1->clear();
+    auto read = Database::read([&](DbSession& s) { return StockQuery::read(s, view, text); });
+    Amount quantity;
+    Amount value;
+    if (read) {
+        quantity = read->quantity;
+        value = read->value;
+        ListView1->fill(std::move(read->rows));
+    }
+    TextSum1->setText(quantity.toMoneyText());
+    TextSum2->setText(value.toMoneyText());
+    if (!read)
+        MessageBox::show(this, read.error().text());
+}
+
+QString frmStock::askCondition(const QString& prompt)
+{
+    return InputDialog::askText(this, QStringLiteral("frmStock1"), QStringLiteral("查询条件"), prompt);
+}
+
+void frmStock::ComF2_Click() { list(View::Name, askCondition(QStringLiteral("请输入商品名称："))); }
+void frmStock::ComF9_Click() { list(View::Category, askCondition(QStringLiteral("请输入商品类别："))); }
+void frmStock::ComF5_Click() { list(View::AboveUpperLimit); }
+void frmStock::ComF6_Click() { list(View::BelowLowerLimit); }
+
+// Every row below its lower limit, whatever the list shows, values as
+// stored under the list's headers. Failures pass silently.
+void frmStock::ComExcel_Click()
+{
+    ExcelExport request;
+    request.templateName = QStringLiteral("data5.xls");
+    request.clearRanges = {QStringLiteral("a1:m65536")};
+    for (const ListColumn& column : ListView1->records()->columns())
+        request.headers << column.header;
+    if (const auto low = Database::read([](DbSession& s) { return StockQuery::read(s, View::BelowLowerLimit); }))
+        request.data = {ExportCells::query({low->rows.columns(), low->rows.data()})};
+    ExportToExcel(request);
+}
+
+void frmStock::ComRtn_Click() { Module2::UnloadForm(this); }

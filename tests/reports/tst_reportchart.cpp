@@ -1,0 +1,93 @@
+#include "fixture.h"
+#include "reportchart.h"
+
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QLineSeries>
+#include <QPieSeries>
+#include <QValueAxis>
+
+namespace {
+const ReportSeries Months{{"2024-03", "2024-04", "2024-05"}, {{50, 60, 70}, {11, -12, 13}}};
+const QList<ChartSeriesStyle> Styles{{QStringLiteral("销售额"), QColor(Qt::red)}, {QStringLiteral("利润额"), QColor(Qt::green)}};
+
+// What a chart draws, series by series: "name colour value value …"; a pie
+// lists its slices as "label=value".
+QStringList drawn(const QChart& chart)
+{
+    QStringList shown;
+    for (QAbstractSeries* series : chart.series()) {
+        if (auto* line = qobject_cast<QLineSeries*>(series)) {
+            QStringList values{line->name(), line->color().name()};
+            for (const QPointF& point : line->points())
+                values << QStringLiteral("%1:%2").arg(point.x()).arg(point.y());
+            shown << values.join(QLatin1Char(' '));
+        } else if (auto* bars = qobject_cast<QBarSeries*>(series)) {
+            for (QBarSet* set : bars->barSets()) {
+                QStringList values{set->label(), set->color().name()};
+                for (int i = 0; i < set->count(); ++i)
+                    values << QString::number(set->at(i));
+                shown << values.join(QLatin1Char(' '));
+            }
+        } else if (auto* pie = qobject_cast<QPieSeries*>(series)) {
+            QStringList values{pie->name()};
+            for (QPieSlice* slice : pie->slices())
+                values << QStringLiteral("%1=%2").arg(slice->label()).arg(slice->value());
+            shown << values.join(QLatin1Char(' '));
+        }
+    }
+    return shown;
+}
+}
+
+class TestReportChart : public VarnholtTestCase {
+    Q_OBJECT
+
+private slots:
+    void eachKindDrawsTheSeriesOfItsDesign_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QStringList>("drawn");
+        QTest::addColumn<int>("axes");
+
+        QTest::newRow("lines") << int(ChartKind::Line)
+                               << QStringList{"销售额 #ff0000 0:50 1:60 2:70", "利润额 #00ff00 0:11 1:-12 2:13"} << 2;
+        QTest::newRow("bars") << int(ChartKind::Bar) << QStringList{"销售额 #ff0000 50 60 70", "利润额 #00ff00 11 -12 13"} << 2;
+        // A slice has a size, not a sign.
+        QTest::newRow("pies") << int(ChartKind::Pie)
+                              << QStringList{"销售额 2024-03=50 2024-04=60 2024-05=70", "利润额 2024-03=11 2024-04=12 2024-05=13"}
+                              << 0;
+    }
+
+    void eachKindDrawsTheSeriesOfItsDesign()
+    {
+        QFETCH(int, kind);
+        QChart chart;
+        const ChartDesign design{ChartKind(kind), Styles};
+        // Drawn twice: the second replaces the first.
+        DrawChart(&chart, design, Months);
+        DrawChart(&chart, design, Months);
+        QTEST(drawn(chart), "drawn");
+        QTEST(int(chart.axes().size()), "axes");
+    }
+
+    void theValueAxisTakesInZeroAndEveryValue()
+    {
+        QChart chart;
+        DrawChart(&chart, {ChartKind::Line, Styles}, Months);
+        const QList<QAbstractAxis*> vertical = chart.axes(Qt::Vertical);
+        QCOMPARE(vertical.size(), 1);
+        auto* values = qobject_cast<QValueAxis*>(vertical.first());
+        QVERIFY(values);
+        QVERIFY(values->min() <= -12);
+        QVERIFY(values->max() >= 70);
+
+        // Nothing to draw: an empty chart.
+        DrawChart(&chart, {ChartKind::Line, Styles}, {});
+        QVERIFY(chart.series().isEmpty());
+    }
+};
+
+VARNHOLT_TEST(TestReportChart)
+#include "tst_reportchart.moc"

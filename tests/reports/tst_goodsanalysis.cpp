@@ -144,8 +144,10 @@ private slots:
         QTest::addColumn<int>("statement");
         QTest::addColumn<QString>("index");
         QTest::newRow("goods by profit") << 0 << "ix_out_lines_kind_goods";
-        QTest::newRow("month trend") << 1 << "ix_out_lines_kind_month";
-        QTest::newRow("sales count") << 2 << "ix_out_lines_kind_goods";
+        QTest::newRow("customers by sales") << 1 << "ix_out_lines_kind_customer";
+        QTest::newRow("salesmen by sales") << 2 << "ix_out_lines_kind_salesman";
+        QTest::newRow("month trend") << 3 << "ix_out_lines_kind_month";
+        QTest::newRow("sales count") << 4 << "ix_out_lines_kind_goods";
     }
 
     void statementsReadTheirIndexInGroupOrder()
@@ -156,6 +158,8 @@ private slots:
                                           SalesFilter{March, QStringLiteral("饮"), QStringLiteral("可"), QStringLiteral("张"), QStringLiteral("李")}}) {
             const ReportStatement statements[] = {
                 SalesGroupsStatement({SalesGroupBy::Goods, SalesOrder::ByProfit, true}, filter),
+                SalesGroupsStatement({SalesGroupBy::Customer, SalesOrder::BySales, true}, filter),
+                SalesGroupsStatement({SalesGroupBy::Salesman, SalesOrder::BySales, false}, filter),
                 MonthTrendStatement(filter),
                 GoodsCountsStatement(filter),
             };

@@ -1,5 +1,7 @@
 #include "goodsanalysis.h"
 
+#include <algorithm>
+
 namespace {
 const QString SalesColumn = QStringLiteral("销售额");
 const QString ProfitColumn = QStringLiteral("利润额");
@@ -69,12 +71,12 @@ std::optional<Amount> SalesGroup::marginPercent() const
 
 ReportStatement SalesGroupsStatement(const SalesGrouping& grouping, const SalesFilter& filter)
 {
+    // The groups come in name order as their lines do; ReadSalesGroups orders them.
     const QString column = GroupColumn(grouping.by);
     const ReportStatement where = salesLines(filter, LineOrder::ByName);
-    return {QStringLiteral("select %1 as %1, %2, %3 from 出库单明细 where %4 group by %1 order by %5 %6, %1")
+    return {QStringLiteral("select %1 as %1, %2, %3 from 出库单明细 where %4 group by %1 order by %1")
                 .arg(column, sumOf(QStringLiteral("金额"), SalesColumn), sumOf(QStringLiteral("利润金额"), ProfitColumn),
-                     where.sql, grouping.order == SalesOrder::BySales ? SalesColumn : ProfitColumn,
-                     grouping.descending ? QStringLiteral("desc") : QStringLiteral("asc")),
+                     where.sql),
             where.params};
 }
 
@@ -92,6 +94,13 @@ DbResult<SalesGroups> ReadSalesGroups(DbSession& session, const SalesGrouping& g
         result.profit += group.profit;
         result.groups << group;
     }
+    // By the sum, equal sums keeping their names' order.
+    const auto key = [&grouping](const SalesGroup& group) {
+        return grouping.order == SalesOrder::BySales ? group.sales : group.profit;
+    };
+    std::stable_sort(result.groups.begin(), result.groups.end(), [&](const SalesGroup& a, const SalesGroup& b) {
+        return grouping.descending ? key(b) < key(a) : key(a) < key(b);
+    });
     return result;
 }
 

@@ -1,13 +1,16 @@
 #include "goodsanalysis.h"
 
+#include <algorithm>
+
 namespace {
 const QString SalesColumn = QStringLiteral("销售额");
 const QString ProfitColumn = QStringLiteral("利润额");
 
-// How the lines of a statement are read: by goods name from their own index
-// (the period checked line by line), or by month, a period's months sought
-// out of the books (年月 is the first seven characters of 日期).
-enum class LineOrder { ByGoodsName, ByMonth };
+// How the lines of a statement are read: by the name they are grouped by,
+// from its index (the period checked line by line), or by month, the
+// period's months sought out of the books (年月 is the first seven
+// characters of 日期).
+enum class LineOrder { ByName, ByMonth };
 
 // The sales lines of the filter: the kind and the period, then each filter
 // text on its column. An empty text only asks for a value, which is what
@@ -68,15 +71,12 @@ std::optional<Amount> SalesGroup::marginPercent() const
 
 ReportStatement SalesGroupsStatement(const SalesGrouping& grouping, const SalesFilter& filter)
 {
+    // The groups come in name order as their lines do; ReadSalesGroups orders them.
     const QString column = GroupColumn(grouping.by);
-    // Goods are summed as their lines arrive in name order; customers and
-    // salesmen from the period's lines alone, sorted.
-    const ReportStatement where =
-        salesLines(filter, grouping.by == SalesGroupBy::Goods ? LineOrder::ByGoodsName : LineOrder::ByMonth);
-    return {QStringLiteral("select %1 as %1, %2, %3 from 出库单明细 where %4 group by %1 order by %5 %6, %1")
+    const ReportStatement where = salesLines(filter, LineOrder::ByName);
+    return {QStringLiteral("select %1 as %1, %2, %3 from 出库单明细 where %4 group by %1 order by %1")
                 .arg(column, sumOf(QStringLiteral("金额"), SalesColumn), sumOf(QStringLiteral("利润金额"), ProfitColumn),
-                     where.sql, grouping.order == SalesOrder::BySales ? SalesColumn : ProfitColumn,
-                     grouping.descending ? QStringLiteral("desc") : QStringLiteral("asc")),
+                     where.sql),
             where.params};
 }
 
@@ -94,6 +94,13 @@ DbResult<SalesGroups> ReadSalesGroups(DbSession& session, const SalesGrouping& g
         result.profit += group.profit;
         result.groups << group;
     }
+    // By the sum, equal sums keeping their names' order.
+    const auto key = [&grouping](const SalesGroup& group) {
+        return grouping.order == SalesOrder::BySales ? group.sales : group.profit;
+    };
+    std::stable_sort(result.groups.begin(), result.groups.end(), [&](const SalesGroup& a, const SalesGroup& b) {
+        return grouping.descending ? key(b) < key(a) : key(a) < key(b);
+    });
     return result;
 }
 
@@ -123,7 +130,7 @@ DbResult<ReportSeries> ReadMonthTrend(DbSession& session, const SalesFilter& fil
 ReportStatement GoodsCountsStatement(const SalesFilter& filter)
 {
     // One grouped pass over the lines, joined to the goods by whole name.
-    const ReportStatement where = salesLines(filter, LineOrder::ByGoodsName, false);
+    const ReportStatement where = salesLines(filter, LineOrder::ByName, false);
     return {QStringLiteral("select g.商品名称 as 商品名称, coalesce(s.销量, 0) as 销量 from 商品信息 g "
                            "left join (select 商品名称, %1 from 出库单明细 where %2 group by 商品名称) s "
                            "on s.商品名称 = g.商品名称 order by g.rowid")

@@ -137,7 +137,8 @@ Amount Amount::fromValue(const QVariant& value)
 
 QString Amount::unitsOf(const QString& column)
 {
-    return QStringLiteral("cast(round(%1 * %2) as integer)").arg(column).arg(Scale);
+    // The engine rounds each value to an integral double: no conversion per row.
+    return QStringLiteral("round(%1 * %2)").arg(column).arg(Scale);
 }
 
 Amount Amount::rounded(int decimals) const { return scaled(m_units, 4, decimals); }

@@ -27,10 +27,10 @@ public:
     static Amount fromText(const QString& text);
     // A stored value: a number, the leading number of a text, NULL as 0.
     static Amount fromValue(const QVariant& value);
-    // The statement text that reads a stored column in whole ten-thousandths,
-    // so the engine adds integers exactly where summing the stored doubles
-    // would drift: "sum(" + unitsOf(column) + ")" is read back with
-    // fromTenThousandths.
+    // The statement text that reads a stored column as a whole number of
+    // ten-thousandths. Such numbers add up exactly (to 900 billion), where
+    // adding the stored doubles would drift: "sum(" + unitsOf(column) + ")"
+    // is read back with fromTenThousandths(value.toLongLong()).
     static QString unitsOf(const QString& column);
 
     constexpr qint64 tenThousandths() const { return m_units; }

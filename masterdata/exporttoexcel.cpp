@@ -71,10 +71,17 @@ ExportOutcome ExportToExcel(const ExcelExport& request)
             sheet->setValue(1, int(i) + 1, request.headers[i]);
         for (const ExportCells& cells : request.data) {
             const auto start = CellRange::parse(cells.topLeft);
-            if (start)
-                sheet->writeRows(start->firstRow, start->firstColumn, cells.rows);
-            else if (failed(QStringLiteral("无效的单元格：%1").arg(cells.topLeft)))
+            if (!start) {
+                if (failed(QStringLiteral("无效的单元格：%1").arg(cells.topLeft)))
+                    return outcome;
+                continue;
+            }
+            const int beyond = int(cells.rows.size()) - cells.areaRows;
+            if (cells.areaRows > 0 && beyond > 0
+                && !book->insertRowCopies(request.sheet, start->firstRow + cells.areaRows - 1, beyond)
+                && failed(QStringLiteral("无法在第 %1 张工作表中插入行").arg(request.sheet)))
                 return outcome;
+            sheet->writeRows(start->firstRow, start->firstColumn, cells.rows);
         }
     }
     book->switchWrapOff(book->activeWorksheet());

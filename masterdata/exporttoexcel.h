@@ -14,6 +14,11 @@ struct ExportTable {
 struct ExportCells {
     QString topLeft;
     QList<QVariantList> rows;
+    // The rows the template keeps for them, 0 for no bound: for each row
+    // beyond, a copy of the area's last row is inserted below it, moving down
+    // what stands under the area (totals, signatures), whose sums then cover
+    // every row.
+    int areaRows = 0;
 
     // A query's whole result from "a2" on, every column (names not written).
     static ExportCells query(const ExportTable& table) { return {QStringLiteral("a2"), table.rows}; }

@@ -1,4 +1,5 @@
 #include "workbook.h"
+#include "formulareferences.h"
 
 #include <QDir>
 #include <QHash>
@@ -123,7 +124,7 @@ std::unique_ptr<Workbook> Workbook::open(const QString& path, QString* error)
             return nullptr;
         }
         book->m_sheets.append({resolve(folder, relationship->attribute(QStringLiteral("Target"))),
-                               hasType(*relationship, "worksheet")});
+                               sheet.attribute(QStringLiteral("name")), hasType(*relationship, "worksheet")});
     }
     if (const XmlNode* views = book->m_workbook->find(QStringLiteral("bookViews"))) {
         if (const XmlNode* view = views->child(QStringLiteral("workbookView")))
@@ -132,14 +133,37 @@ std::unique_ptr<Workbook> Workbook::open(const QString& path, QString* error)
     return book;
 }
 
-Worksheet* Workbook::worksheet(int number)
+qsizetype Workbook::tabOfWorksheet(int number) const
 {
     int seen = 0;
     for (qsizetype tab = 0; tab < m_sheets.size(); ++tab) {
         if (m_sheets[tab].isWorksheet && ++seen == number)
-            return sheetAt(tab);
+            return tab;
     }
-    return nullptr;
+    return -1;
+}
+
+Worksheet* Workbook::worksheet(int number)
+{
+    const qsizetype tab = tabOfWorksheet(number);
+    return tab < 0 ? nullptr : sheetAt(tab);
+}
+
+bool Workbook::insertRowCopies(int number, int row, int count)
+{
+    const qsizetype tab = tabOfWorksheet(number);
+    Worksheet* sheet = tab < 0 ? nullptr : sheetAt(tab);
+    const QString name = tab < 0 ? QString() : m_sheets[tab].name;
+    if (!sheet || !sheet->insertRowCopies(row, count, name))
+        return false;
+    if (m_workbook->find(QStringLiteral("definedNames"))) {
+        const RowInsertion insertion{row, count};
+        for (XmlNode& definedName : m_workbook->edit(QStringLiteral("definedNames"))->children) {
+            if (!definedName.isText())
+                definedName.setInnerText(FormulaReferences::afterInsertionInto(definedName.innerText(), name, insertion));
+        }
+    }
+    return true;
 }
 
 Worksheet* Workbook::activeWorksheet()

@@ -19,6 +19,10 @@ public:
     Worksheet* worksheet(int number);
     // The sheet the workbook was saved showing; null when that is a chart sheet.
     Worksheet* activeWorksheet();
+    // Inserts count copies of a row of a worksheet right below it, as
+    // Worksheet::insertRowCopies does; the workbook's names (a print area)
+    // that refer to the sheet follow too.
+    bool insertRowCopies(int number, int row, int count);
     // Switches text wrapping off on every cell of the sheet. Formats other
     // sheets share are copied, so their cells keep wrapping.
     void switchWrapOff(Worksheet* sheet);
@@ -28,6 +32,7 @@ public:
 private:
     struct Sheet {
         QString part;
+        QString name;
         bool isWorksheet;
     };
 
@@ -35,6 +40,7 @@ private:
     qsizetype entryIndex(const QString& part) const;
     std::optional<XmlPart> readPart(const QString& part) const;
     Worksheet* sheetAt(qsizetype tab);
+    qsizetype tabOfWorksheet(int number) const;
     void markForRecalculation();
 
     QList<ZipFile::Entry> m_entries;

@@ -1,4 +1,5 @@
 #include "worksheet.h"
+#include "formulareferences.h"
 
 #include <QLocale>
 #include <QXmlStreamWriter>
@@ -104,6 +105,16 @@ void clearContent(XmlNode& cell)
         const QString name = child.localName();
         return child.isText() || name == QLatin1String("f") || name == QLatin1String("v") || name == QLatin1String("is");
     });
+}
+
+// A cell's formula element, null when it holds none.
+XmlNode* formulaOf(XmlNode& cell) { return cell.child(QStringLiteral("f")); }
+
+// A shared or array formula's cells are written under the range they span.
+bool isGroupFormula(const XmlNode& formula)
+{
+    const QString type = formula.attribute(QStringLiteral("t"));
+    return !type.isEmpty() && type != QLatin1String("normal");
 }
 
 bool isBare(const XmlNode& cell)
@@ -261,6 +272,83 @@ void Worksheet::writeRows(int row, int column, const QList<QVariantList>& rows)
         for (qsizetype j = 0; j < rows[i].size(); ++j)
             setValue(row + int(i), column + int(j), rows[i][j]);
     }
+}
+
+bool Worksheet::insertRowCopies(int row, int count, const QString& sheetName)
+{
+    const int lastRow = m_rows.empty() ? row : std::max(row, m_rows.rbegin()->first);
+    if (count <= 0 || row < 1 || lastRow > CellRange::maxRow - count)
+        return false;
+    const RowInsertion insertion{row, count};
+    std::map<int, Row> moved;
+    for (auto& [number, line] : m_rows) {
+        for (auto& [column, cell] : line.cells) {
+            XmlNode* formula = formulaOf(cell);
+            if (!formula)
+                continue;
+            if (const QString text = formula->innerText(); !text.isEmpty())
+                formula->setInnerText(FormulaReferences::afterInsertion(text, sheetName, insertion));
+            if (formula->hasAttribute(QStringLiteral("ref")))
+                formula->setAttribute(QStringLiteral("ref"), insertion.applyTo(formula->attribute(QStringLiteral("ref"))));
+        }
+        line.changed = true;
+        moved.emplace(number > row ? number + count : number, std::move(line));
+    }
+    m_rows = std::move(moved);
+
+    if (const auto source = m_rows.find(row); source != m_rows.end()) {
+        for (int k = 1; k <= count; ++k) {
+            Row copy = source->second;
+            for (auto& [column, cell] : copy.cells) {
+                XmlNode* formula = formulaOf(cell);
+                if (!formula)
+                    continue;
+                // The copy stands alone: a shared formula's first cell gives its text, the others nothing.
+                if (isGroupFormula(*formula) && formula->innerText().isEmpty()) {
+                    clearContent(cell);
+                    continue;
+                }
+                for (const char* group : {"t", "ref", "si"})
+                    formula->removeAttribute(QString::fromLatin1(group));
+                formula->setInnerText(FormulaReferences::copiedDown(formula->innerText(), k));
+            }
+            m_rows.emplace(row + k, std::move(copy));
+        }
+    }
+    moveMergedRanges(row, count);
+    m_changed = true;
+    return true;
+}
+
+// A range merged within the copied row is merged in each copy too; the others follow the insertion.
+void Worksheet::moveMergedRanges(int row, int count)
+{
+    if (!m_part->find(QStringLiteral("mergeCells")))
+        return;
+    XmlNode* merges = m_part->edit(QStringLiteral("mergeCells"));
+    const RowInsertion insertion{row, count};
+    std::vector<XmlNode> copies;
+    int merged = 0;
+    for (XmlNode& merge : merges->children) {
+        if (merge.isText() || merge.localName() != QLatin1String("mergeCell"))
+            continue;
+        ++merged;
+        const QString ref = merge.attribute(QStringLiteral("ref"));
+        const auto range = CellRange::parse(ref);
+        if (!range || range->firstRow != row || range->lastRow != row) {
+            merge.setAttribute(QStringLiteral("ref"), insertion.applyTo(ref));
+            continue;
+        }
+        for (int k = 1; k <= count; ++k) {
+            XmlNode copy = merge;
+            copy.setAttribute(QStringLiteral("ref"), CellRange{row + k, range->firstColumn, row + k, range->lastColumn}.toString());
+            copies.push_back(std::move(copy));
+        }
+    }
+    merged += int(copies.size());
+    std::move(copies.begin(), copies.end(), std::back_inserter(merges->children));
+    if (merges->hasAttribute(QStringLiteral("count")))
+        merges->setAttribute(QStringLiteral("count"), QString::number(merged));
 }
 
 QSet<int> Worksheet::usedFormats() const

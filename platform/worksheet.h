@@ -25,6 +25,14 @@ public:
     void setValue(int row, int column, const QVariant& value);
     // Rows left to right from a top-left cell, every value of every row.
     void writeRows(int row, int column, const QList<QVariantList>& rows);
+    // Inserts count copies of a row right below it (its height, formats,
+    // values and formulas, moved to their rows), and the rows below move
+    // down. The sheet's formulas and merged ranges follow; a range that holds
+    // the row and more grows over the copies, so a sum of an area ending at
+    // the row covers them too. sheetName: the sheet's own name, as its
+    // formulas may write it. False, changing nothing, when rows would leave
+    // the sheet.
+    bool insertRowCopies(int row, int count, const QString& sheetName);
 
     // The cell formats (indexes into the workbook's cellXfs) that the sheet's
     // cells, rows and columns use, and their replacement by others.
@@ -52,6 +60,7 @@ private:
     Row& rowAt(int row);
     XmlNode& cellAt(int row, int column);
     int formatForNewCell(const Row& row, int column) const;
+    void moveMergedRanges(int row, int count);
     QString sheetDataXml() const;
     QString dimension() const;
 

@@ -86,6 +86,22 @@ XmlNode* XmlNode::child(const QString& localName)
     return const_cast<XmlNode*>(std::as_const(*this).child(localName));
 }
 
+QString XmlNode::innerText() const
+{
+    QString text;
+    for (const XmlNode& node : children) {
+        if (node.isText())
+            text += node.text;
+    }
+    return text;
+}
+
+void XmlNode::setInnerText(const QString& text)
+{
+    children.clear();
+    children.push_back(textNode(text));
+}
+
 XmlNode XmlNode::read(QXmlStreamReader& reader)
 {
     XmlNode node = element(reader.qualifiedName().toString());

@@ -32,6 +32,9 @@ struct XmlNode {
     void removeAttribute(const QString& localName);
     const XmlNode* child(const QString& localName) const;
     XmlNode* child(const QString& localName);
+    // The text an element holds, and its replacement by one text.
+    QString innerText() const;
+    void setInnerText(const QString& text);
 
     // Reads the element the reader stands on, through its end tag.
     static XmlNode read(QXmlStreamReader& reader);

@@ -22,6 +22,7 @@
 #include "frmOther1.h"
 #include "frmOthersDetail.h"
 #include "frmOut1.h"
+#include "frmOutDetail.h"
 #include "frmStock.h"
 
 #include <QAction>
@@ -60,9 +61,9 @@ const QList<DispatchRow>& Dispatch::rows()
         {"S23", [](MDIF_main& main) { showReturnSlip<frmIn1>(main, QStringLiteral("商品入库退货")); }},
         {"S24", [](MDIF_main& main) { showReturnSlip<frmInDetail>(main, QStringLiteral("调失退货记录")); }},
         // 销售管理
-        {"S12", nullptr},
+        {"S12", [](MDIF_main& main) { main.showChild(new frmOutDetail); }},
         {"S13", [](MDIF_main& main) { showReturnSlip<frmOut1>(main, QStringLiteral("商品销售退货")); }},
-        {"S14", nullptr},
+        {"S14", [](MDIF_main& main) { showReturnSlip<frmOutDetail>(main, QStringLiteral("销售退货记录")); }},
         // 库存管理
         {"S35", [](MDIF_main& main) { main.showChild(new frmCheck1); }},
         {"S36", [](MDIF_main& main) { main.showChild(new frmCheckDetail); }},

@@ -33,8 +33,12 @@ for ws in wb.worksheets:
             value = c.value if isinstance(c.value, (str, int, float, bool)) or c.value is None else str(c.value)
             cells[c.coordinate] = {'v': value, 't': c.data_type, 'fmt': c.number_format,
                                    'bold': bool(c.font.b), 'wrap': c.alignment.wrap_text}
-    sheets.append({'name': ws.title, 'cells': cells})
-result = {'sheets': sheets, 'active': wb.index(wb.active), 'entries': {}, 'ordered': {}}
+    area = ws.print_area
+    sheets.append({'name': ws.title, 'cells': cells,
+                   'merged': sorted(str(r) for r in ws.merged_cells.ranges),
+                   'heights': {str(r): d.height for r, d in ws.row_dimensions.items() if d.height is not None},
+                   'printArea': ','.join(area) if isinstance(area, list) else (area or '')})
+result = {'sheets': sheets, 'active': wb.index(wb.active), 'entries': {}, 'ordered': {}, 'dimensions': {}}
 with zipfile.ZipFile(path) as z:
     for info in z.infolist():
         result['entries'][info.filename] = info.CRC
@@ -42,7 +46,10 @@ with zipfile.ZipFile(path) as z:
             ok = True
             last_row = 0
             ns = '{http://schemas.openxmlformats.org/spreadsheetml/2006/main}'
-            for row in ET.fromstring(z.read(info)).iter(ns + 'row'):
+            root = ET.fromstring(z.read(info))
+            dimension = root.find(ns + 'dimension')
+            result['dimensions'][info.filename] = dimension.get('ref') if dimension is not None else ''
+            for row in root.iter(ns + 'row'):
                 r = int(row.get('r'))
                 ok = ok and r > last_row
                 last_row = r

@@ -11,10 +11,12 @@ namespace Openpyxl {
 bool write(const QString& path, const QString& body);
 
 // The whole workbook as JSON:
-//   sheets: [{name, cells: {"A1": {v, t, fmt, bold, wrap}}}] in tab order,
+//   sheets: [{name, cells: {"A1": {v, t, fmt, bold, wrap}}, merged: ["A1:C1"],
+//             heights: {"5": 30}, printArea: "$A$1:$G$49" or ""}] in tab order,
 //   active: the index of the active sheet,
 //   entries: {part name: CRC-32 of its content},
-//   ordered: {worksheet part: rows and cells stand in ascending order}.
+//   ordered: {worksheet part: rows and cells stand in ascending order},
+//   dimensions: {worksheet part: the used range its dimension element states}.
 // A cell is listed when it holds a value or a format; t is openpyxl's data
 // type ("s" text, "n" number, "f" formula), wrap is null when not set.
 bool read(const QString& path, QJsonObject* book);

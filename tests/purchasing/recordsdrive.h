@@ -24,25 +24,44 @@ struct SavedSlip {
     QList<SlipLine> lines = {SlipBooks::line(QStringLiteral("SP000001"), QStringLiteral("1"), QStringLiteral("10"))};
 };
 
+// The header of a slip of that number, date ('yyyy-mm-dd'), partner and
+// operator, with its remark and open balance (cash paid minus the total).
+inline SlipHeader headerOf(const QString& number, const QString& date, const QString& partner, const QString& operatorName,
+                           const QString& remark, const QString& difference)
+{
+    SlipHeader header = SlipBooks::header(number);
+    header.date = QDate::fromString(date, Qt::ISODate);
+    header.partner = partner;
+    header.operatorName = operatorName;
+    header.remark = remark;
+    header.difference = SlipBooks::amount(difference);
+    return header;
+}
+
+// Saves a slip through the slip core, totalling its lines; the test fails
+// when it is not saved.
+inline void saveSlip(const SlipDesign& design, SlipHeader header, const QList<SlipLine>& lines)
+{
+    for (const SlipLine& line : lines) {
+        header.totalQuantity += line.quantity;
+        header.totalAmount += line.amount;
+        header.totalCost += line.costAmount;
+        header.totalProfit += line.amount - line.costAmount;
+    }
+    const SlipOutcome outcome = SlipBooks::write([&](DbSession& s) { return SaveSlip(s, design, header, lines); });
+    if (!outcome)
+        QTest::qFail(qPrintable(SlipBooks::outcomeText(outcome)), __FILE__, __LINE__);
+}
+
 // Saves a stock-in slip ("T…": a purchase return) with its lines, priced at its discount.
 inline void save(SavedSlip slip)
 {
     const SlipDesign& design = slip.number.startsWith(QLatin1Char('T')) ? SlipDesigns::PurchaseReturn : SlipDesigns::StockIn;
-    SlipHeader header = SlipBooks::header(slip.number);
-    header.date = QDate::fromString(slip.date, Qt::ISODate);
-    header.partner = slip.supplier;
-    header.operatorName = slip.operatorName;
-    header.remark = slip.remark;
+    SlipHeader header = headerOf(slip.number, slip.date, slip.supplier, slip.operatorName, slip.remark, slip.difference);
     header.discount = SlipBooks::amount(slip.discount);
-    header.difference = SlipBooks::amount(slip.difference);
-    for (SlipLine& line : slip.lines) {
+    for (SlipLine& line : slip.lines)
         line.amount = LineAmount(line.quantity, line.price, header.discount);
-        header.totalQuantity += line.quantity;
-        header.totalAmount += line.amount;
-    }
-    const SlipOutcome outcome = SlipBooks::write([&](DbSession& s) { return SaveSlip(s, design, header, slip.lines); });
-    if (!outcome)
-        QTest::qFail(qPrintable(SlipBooks::outcomeText(outcome)), __FILE__, __LINE__);
+    saveSlip(design, header, slip.lines);
 }
 
 // The records window.
@@ -81,6 +100,19 @@ inline void ask(QWidget* form, const char* button, const QString& text, QString*
         QTest::keyClick(box, Qt::Key_Return);
     });
     control<QPushButton>(form, button)->click();
+}
+
+// Asks a query as ask() does and checks what the window shows: the input
+// dialog's caption and prompt, Label7, the slips listed, and no message.
+inline void checkQuery(QWidget* form, const QString& button, const QString& typed, const QString& prompt,
+                       const QStringList& listed)
+{
+    QString shown;
+    ask(form, qPrintable(button), typed, &shown);
+    QCOMPARE(shown, QStringLiteral("查询条件|") + prompt);
+    QCOMPARE(label7(form), QStringLiteral("所查询单据："));
+    QCOMPARE(numbers(form), listed);
+    QVERIFY(MessageBox::shown().isEmpty());
 }
 
 // Opens the slip-edit dialog of that name by a double-click on a row of the

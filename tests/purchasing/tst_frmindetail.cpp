@@ -100,12 +100,7 @@ private slots:
         saveQueriedSlips();
         auto* form = openRecords();
         setDates(form, from, to);
-        QString shown;
-        ask(form, qPrintable(button), typed, &shown);
-        QCOMPARE(shown, QStringLiteral("查询条件|") + prompt);
-        QCOMPARE(label7(form), QStringLiteral("所查询单据："));
-        QCOMPARE(numbers(form), listed);
-        QVERIFY(MessageBox::shown().isEmpty());
+        checkQuery(form, button, typed, prompt, listed);
     }
 
     void agedDebtsAreThoseOlderThanTheDays_data()

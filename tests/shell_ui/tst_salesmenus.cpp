@@ -3,7 +3,9 @@
 #include "driving.h"
 #include "fixture.h"
 #include "frmOut1.h"
+#include "frmOutDetail.h"
 #include "messagebox.h"
+#include "recordgrid.h"
 #include "uidriver.h"
 
 #include <QAction>
@@ -50,6 +52,33 @@ private slots:
         QCOMPARE(number(slip), QStringLiteral("C0000001"));
         QCOMPARE(slip->slipDesign().kind, SlipKind::Sale);
         QVERIFY(MessageBox::shown().isEmpty());
+    }
+
+    void eachRecordsMenuOpensItsKindOfSales()
+    {
+        auto* main = qobject_cast<MDIF_main*>(logIn(QStringLiteral("管理员"), QStringLiteral("admin")));
+        QVERIFY(main);
+        QVERIFY(Database::runInTransaction([](DbSession& s) {
+            return s.exec(QStringLiteral("insert into 出库单 (单号, 日期, 类别) values ('C0000001', '2024-03-05', '出库'), "
+                                         "('T0000001', '2024-03-05', '退货')")).status();
+        }));
+        auto opened = [main](const char* item) {
+            main->findChild<QAction*>(QString::fromLatin1(item))->trigger();
+            const QList<QWidget*> forms = childForms(main);
+            return forms.size() == 1 ? qobject_cast<frmOutDetail*>(forms.first()) : nullptr;
+        };
+        frmOutDetail* records = opened("S14");
+        QVERIFY(records);
+        QCOMPARE(records->windowTitle(), QStringLiteral("销售退货记录"));
+        QCOMPARE(records->slipDesign().kind, SlipKind::SalesReturn);
+        QCOMPARE(records->slipList()->text(0, 0), QStringLiteral("T0000001"));
+
+        // Closed by the next item, it leaves that one ordinary.
+        records = opened("S12");
+        QVERIFY(records);
+        QCOMPARE(records->windowTitle(), QStringLiteral("销售记录"));
+        QCOMPARE(records->slipDesign().kind, SlipKind::Sale);
+        QCOMPARE(records->slipList()->text(0, 0), QStringLiteral("C0000001"));
     }
 
     void homeTakesTheSalesmanFromAModalPicker()

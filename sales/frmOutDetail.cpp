@@ -1,0 +1,62 @@
+#include "frmOutDetail.h"
+#include "appstate.h"
+#include "frmOutDetail1.h"
+#include "frmOutDetail2.h"
+#include "moneybookrecords.h"
+#include "printedsalesslip.h"
+#include "recordscolumns.h"
+
+#include <QPushButton>
+
+namespace {
+SlipRecordsDesign salesRecordsDesign()
+{
+    using RecordsColumns::text;
+    const SlipDesign& slip = SlipDesigns::sales(appState().slipMode);
+    const bool returns = slip.kind == SlipKind::SalesReturn;
+    using Scope = RecordsQuery::Scope;
+    SlipRecordsDesign design;
+    design.formName = QStringLiteral("frmOutDetail");
+    design.caption = QStringLiteral("销售记录");
+    design.currentCaption = returns ? QStringLiteral("销售退货记录--当前单：") : QStringLiteral("销售记录--当前单：");
+    design.slip = &slip;
+    design.slipColumns = RecordsColumns::slipFigures()
+                         << text("客户", 1764) << text("业务员", 1587) << text("介绍人", 1587) << text("备注", 4233);
+    ListColumn cost = RecordsColumns::figure("成本金额", appState().isAdministrator() ? 2540 : 0);
+    cost.alignment = Qt::AlignLeft;
+    design.lineColumns = RecordsColumns::goodsLines() << cost;
+    design.inputDialog = QStringLiteral("frmOut15");
+    design.queries = {
+        {QStringLiteral("ComF2"), QStringLiteral("按单据号查询"), QStringLiteral("请输入单据编号：(留空显示日期内全部)"), QStringLiteral("单号")},
+        {QStringLiteral("ComF3"), QStringLiteral("按客户查询"), QStringLiteral("请输入客户：(留空显示日期内全部)"), QStringLiteral("客户")},
+        {QStringLiteral("ComF6"), QStringLiteral("按操作员查询"), QStringLiteral("请输入操作员：(留空显示日期内全部)"), QStringLiteral("操作员")},
+        {QStringLiteral("ComF8"), QStringLiteral("欠款客户查询"), QStringLiteral("请输入欠款客户：(留空则显示所有）"), QStringLiteral("客户"),
+         Scope::OpenBalance},
+        {QStringLiteral("ComF11"), QStringLiteral("业务员负责款项"), QStringLiteral("请输入业务员：(留空则显示所有）"), QStringLiteral("业务员"),
+         Scope::OpenBalance},
+    };
+    // After a deletion, and after No, the first slip is chosen.
+    SetMoneyBookParts<frmOutDetail1, frmOutDetail2>(
+        design, QStringLiteral("欠款超过"), QStringLiteral("收款操作及记录"), QStringLiteral("frmOutDetail2"),
+        RecordsDeletion{QStringLiteral("确认删除[%1]吗?删除后对应的金额和数量将会返回到【库存】！"), true, true}, QStringLiteral("data2.xls"));
+    return design;
+}
+}
+
+frmOutDetail::frmOutDetail(QWidget* parent)
+    : SlipRecordsForm(salesRecordsDesign(), parent)
+{
+    connect(addButton(QStringLiteral("ComSell"), QStringLiteral("生成销售单")), &QPushButton::clicked, this,
+            &frmOutDetail::ComSell_Click);
+}
+
+void frmOutDetail::ComSell_Click()
+{
+    const QString number = selectedNumber();
+    if (number.isEmpty())
+        return;
+    const auto read = Database::read([&](DbSession& s) { return ReadPrintedSalesSlip(s, slipDesign(), number); });
+    // Failures pass silently, as the printed slip always did.
+    if (read && *read)
+        ExportToExcel(PrintedSalesSlipExport(**read));
+}

@@ -1,0 +1,140 @@
+#include "cellrange.h"
+#include "desktop.h"
+#include "fixture.h"
+#include "openpyxl.h"
+#include "paths.h"
+#include "salesrecordsdrive.h"
+#include "testfiles.h"
+
+#include <QJsonArray>
+
+using namespace SalesRecordsDrive;
+
+namespace {
+// Lines 1 … n: goods SP00000i, i bottles at 2.50.
+QList<SlipLine> linesOf(int n)
+{
+    QList<SlipLine> lines;
+    for (int i = 1; i <= n; ++i)
+        lines << SlipBooks::salesLine(QStringLiteral("SP%1").arg(i, 6, 10, QLatin1Char('0')), QString::number(i), QStringLiteral("2.5"),
+                                      QStringLiteral("100"), QStringLiteral("1"));
+    return lines;
+}
+
+QString valueOf(const QJsonObject& book, int sheet, int row, int column)
+{
+    return Openpyxl::cell(book, sheet, CellRange::cellName(row, column)).value(QStringLiteral("v")).toVariant().toString();
+}
+
+// Columns first to last of a row of the sheet, joined by " | ".
+QString rowOf(const QJsonObject& book, int sheet, int row, int first = 1, int last = 6)
+{
+    QStringList cells;
+    for (int column = first; column <= last; ++column)
+        cells << valueOf(book, sheet, row, column);
+    return cells.join(QStringLiteral(" | "));
+}
+
+// The workbook the last export handed to the desktop.
+QJsonObject opened()
+{
+    QJsonObject book;
+    if (DesktopOpener::recorded().isEmpty() || !Openpyxl::read(DesktopOpener::recorded().last().target, &book))
+        QTest::qFail("no workbook was opened", __FILE__, __LINE__);
+    return book;
+}
+
+// Prints the slip of a row of the records into 销售单.xls; its fourth sheet is sheet 3 of the read book.
+QJsonObject printed(frmOutDetail* form, int row)
+{
+    clickRow(form, "ListView1", row);
+    control<QPushButton>(form, "ComSell")->click();
+    return opened();
+}
+
+constexpr int Slip = 3;
+}
+
+class TestSalesExport : public VarnholtTestCase {
+    Q_OBJECT
+private slots:
+    void theListGoesToData2AsShown()
+    {
+        saveSale({.number = QStringLiteral("C0000001"), .difference = QStringLiteral("-2.5")});
+        saveSale({.number = QStringLiteral("C0000002"), .customer = QStringLiteral("李四"), .salesman = QStringLiteral("小李"),
+                  .remark = QStringLiteral("月初")});
+        saveSale({.number = QStringLiteral("C0000003")});
+        auto* form = openSalesRecords({}, QStringLiteral("小王"));
+        control<QPushButton>(form, "ComExcel")->click();
+        const QJsonObject book = opened();
+        QCOMPARE((QStringList{rowOf(book, 0, 1, 1, 13), rowOf(book, 0, 2, 1, 13), rowOf(book, 0, 3, 1, 13), rowOf(book, 0, 4, 1, 13),
+                              rowOf(book, 0, 5, 1, 13)}),
+                 (QStringList{"单据编号 | 合计金额 | 欠款金额 | 还款金额 | 尚欠金额 | 操作员 | 日期 | 时间 | 客户 | 业务员 | 介绍人 | 备注 | ",
+                              "C0000001 | 10.60 | -2.50 | 0.00 | -2.50 | 管理员 | 2024-03-05 | 09:30:00 | 张三 | - | - | - | ",
+                              "C0000002 | 10.60 | 0.00 | 0.00 | 0.00 | 管理员 | 2024-03-05 | 09:30:00 | 李四 | 小李 | - | 月初 | ",
+                              "C0000003 | 10.60 | 0.00 | 0.00 | 0.00 | 管理员 | 2024-03-05 | 09:30:00 | 张三 | - | - | - | ",
+                              " |  |  |  |  |  |  |  |  |  |  |  | "}));
+    }
+
+    void theSalesSlipTakesTheChosenSlipAndItsCustomer()
+    {
+        const QString templatePath = Paths::deliveredFile(appPath(), QStringLiteral("销售单.xls"));
+        const QByteArray templateBytes = TestFiles::bytesOf(templatePath);
+        QVERIFY(!templateBytes.isEmpty());
+        SlipBooks::putCustomer(QStringLiteral("王五"), QStringLiteral("0"));
+        SlipBooks::execute(QStringLiteral("update 客户 set 地址 = '东街 1 号', 联系人 = '王太太', 电话 = '555-0101' where 名称 = '王五'"));
+        saveSale({.number = QStringLiteral("C0000001"), .customer = QStringLiteral("王五"), .salesman = QStringLiteral("小李"),
+                  .lines = linesOf(5)});
+        saveSale({.number = QStringLiteral("C0000002"), .date = QStringLiteral("2024-03-05"), .customer = QStringLiteral("-"),
+                  .lines = linesOf(2)});
+        auto* form = openSalesRecords();
+
+        QJsonObject book = printed(form, 0);
+        QStringList header;
+        for (int row = 12; row <= 18; ++row)
+            header << valueOf(book, Slip, row, 2);
+        QCOMPARE(header, (QStringList{"小李", "王五", "东街 1 号", "王太太", "555-0101", "2024-03-05", "C0000001"}));
+        QCOMPARE(rowOf(book, Slip, 21), QStringLiteral("商品SP000001 | 500ml | 瓶 | 1 | 2.5 | 2.5"));
+        QCOMPARE(rowOf(book, Slip, 25), QStringLiteral("商品SP000005 | 500ml | 瓶 | 5 | 2.5 | 12.5"));
+        for (int row = 26; row <= 46; ++row)
+            QCOMPARE(rowOf(book, Slip, row), QStringLiteral(" |  |  |  |  | "));
+        QCOMPARE(rowOf(book, Slip, 47, 4, 6), QStringLiteral("=SUM(D21:D46) |  | =SUM(F21:F46)"));
+
+        // No customer: its cells stay empty; the slip has its own two lines.
+        book = printed(form, 1);
+        header.clear();
+        for (int row = 12; row <= 18; ++row)
+            header << valueOf(book, Slip, row, 2);
+        QCOMPARE(header, (QStringList{"-", "", "", "", "", "2024-03-05", "C0000002"}));
+        QCOMPARE(rowOf(book, Slip, 23), QStringLiteral(" |  |  |  |  | "));
+        QCOMPARE(TestFiles::bytesOf(templatePath), templateBytes);
+    }
+
+    // Beyond the template's 26 lines the totals and signatures move down and sum every line.
+    void aLongSlipPushesTheTotalsDown()
+    {
+        saveSale({.number = QStringLiteral("C0000001"), .lines = linesOf(30)});
+        auto* form = openSalesRecords();
+        const QJsonObject book = printed(form, 0);
+        QCOMPARE(rowOf(book, Slip, 46), QStringLiteral("商品SP000026 | 500ml | 瓶 | 26 | 2.5 | 65"));
+        QCOMPARE(rowOf(book, Slip, 50), QStringLiteral("商品SP000030 | 500ml | 瓶 | 30 | 2.5 | 75"));
+        QCOMPARE(rowOf(book, Slip, 51), QStringLiteral("合  计 |  |  | =SUM(D21:D50) |  | =SUM(F21:F50)"));
+        QCOMPARE(valueOf(book, Slip, 53, 1), QStringLiteral("客户签字："));
+        QCOMPARE(Openpyxl::cell(book, Slip, QStringLiteral("D50")).value(QStringLiteral("fmt")).toString(),
+                 Openpyxl::cell(book, Slip, QStringLiteral("D21")).value(QStringLiteral("fmt")).toString());
+        const QJsonObject sheet = book.value(QStringLiteral("sheets")).toArray().at(Slip).toObject();
+        QCOMPARE(sheet.value(QStringLiteral("printArea")).toString(), QStringLiteral("$A$1:$G$53"));
+    }
+
+    void withoutAChosenSlipNothingIsPrinted()
+    {
+        saveSale({.number = QStringLiteral("C0000001")});
+        auto* form = openSalesRecords();
+        control<QPushButton>(form, "ComSell")->click();
+        QVERIFY(DesktopOpener::recorded().isEmpty());
+        QVERIFY(MessageBox::shown().isEmpty());
+    }
+};
+
+VARNHOLT_TEST(TestSalesExport)
+#include "tst_salesexport.moc"

@@ -3,6 +3,7 @@
 #include "frm_systemer.h"
 #include "messagebox.h"
 #include "operatorbook.h"
+#include "typing.h"
 #include "uidriver.h"
 
 #include <QComboBox>
@@ -44,7 +45,7 @@ class TestOperatorManagement : public VarnholtTestCase {
         for (int i = 0; i < texts.size(); ++i) {
             auto* box = form->findChild<QLineEdit*>(registrationBoxes[i]);
             box->clear();
-            UiDriver::typeText(box, texts[i]);
+            typeText(box, texts[i]);
         }
     }
 
@@ -238,7 +239,7 @@ private slots:
         openForm();
         clickOption("Option2");
         auto* combo = control<QComboBox>("Combo1");
-        UiDriver::typeText(combo, target);
+        typeText(combo, target);
         if (asked)
             MessageBox::setNextAnswer(QMessageBox::Ok);
         MessageBox::setNextAnswer(QMessageBox::Ok);
@@ -288,7 +289,7 @@ private slots:
         const QStringList texts{"张三", "店员", "pw", "pw"};
         for (int i = 0; i < 4; ++i) {
             QCOMPARE(form->focusWidget(), control(registrationBoxes[i].toLatin1()));
-            UiDriver::typeText(form->focusWidget(), texts[i]);
+            typeText(form->focusWidget(), texts[i]);
             if (i == 3)
                 MessageBox::setNextAnswer(QMessageBox::Ok);
             QTest::keyClick(form->focusWidget(), Qt::Key_Return);

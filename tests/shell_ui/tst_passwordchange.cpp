@@ -3,6 +3,7 @@
 #include "messagebox.h"
 #include "operatorbook.h"
 #include "operators.h"
+#include "typing.h"
 #include "uidriver.h"
 
 #include <QLineEdit>
@@ -32,7 +33,7 @@ class TestPasswordChange : public VarnholtTestCase {
     void submit(const QStringList& texts)
     {
         for (int i = 0; i < texts.size(); ++i)
-            UiDriver::typeText(box(boxNames[i]), texts[i]);
+            typeText(box(boxNames[i]), texts[i]);
         MessageBox::setNextAnswer(QMessageBox::Ok);
         QTest::mouseClick(form->findChild<QPushButton*>("Command1"), Qt::LeftButton);
     }
@@ -148,7 +149,7 @@ private slots:
         const QStringList texts{"管理员", "admin", "neu", "neu"};
         for (int i = 0; i < 4; ++i) {
             QCOMPARE(form->focusWidget(), box(boxNames[i]));
-            UiDriver::typeText(form->focusWidget(), texts[i]);
+            typeText(form->focusWidget(), texts[i]);
             if (i == 3)
                 MessageBox::setNextAnswer(QMessageBox::Ok);
             QTest::keyClick(form->focusWidget(), Qt::Key_Return);

@@ -1,6 +1,7 @@
 #include "uidriver.h"
 #include "MDIF_main.h"
 #include "startvarnholt.h"
+#include "typing.h"
 
 #include <QLineEdit>
 #include <QMdiArea>
@@ -29,12 +30,6 @@ bool UiDriver::activate(QWidget* window)
     window->show();
     window->activateWindow();
     return QTest::qWaitForWindowActive(window, 1000);
-}
-
-void UiDriver::typeText(QWidget* widget, const QString& text)
-{
-    for (const QChar ch : text)
-        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch), Qt::NoModifier);
 }
 
 QWidget* UiDriver::startLoginForm()

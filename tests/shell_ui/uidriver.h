@@ -34,10 +34,6 @@ QList<QWidget*> childForms(MDIF_main* main);
 // Makes the window the active one, as a click on it would.
 bool activate(QWidget* window);
 
-// Types text into a widget key by key; Chinese characters too, which
-// QTest::keyClicks cannot type.
-void typeText(QWidget* widget, const QString& text);
-
 // Loads the login form through the program's start; types the name and the
 // password, each followed by Enter.
 QWidget* startLoginForm();

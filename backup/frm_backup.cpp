@@ -52,9 +52,7 @@ frm_backup::frm_backup(QWidget* parent)
     Line1 = named(new QFrame, "Line1");
     Line1->setFrameShape(QFrame::HLine);
     Label4 = label(nullptr, QStringLiteral("Label4"), QStringLiteral("数 据 精 简 及 提 速（建议删除操作前先备份）"));
-    DTPicker1 = named(new QDateEdit(QDate(2013, 7, 26)), "DTPicker1");
-    DTPicker1->setCalendarPopup(true);
-    DTPicker1->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    DTPicker1 = FormParts::datePicker(nullptr, QStringLiteral("DTPicker1"), QDate(2013, 7, 26));
     Label3 = label(nullptr, QStringLiteral("Label3"), QStringLiteral("此日期入库、销售、盘点、报损单据数据"));
     ComDel = button(nullptr, QStringLiteral("ComDel"), QStringLiteral("删除"));
     Label2 = label(nullptr, QStringLiteral("Label2"), QStringLiteral("数据访问缓慢或出错时使用："));

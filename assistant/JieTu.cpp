@@ -1,12 +1,13 @@
 #include "JieTu.h"
 #include "filedialogs.h"
 #include "messagebox.h"
-#include "programstate.h"
+#include "forms.h"
 #include "screenshotgeometry.h"
 #include "screenshotpictures.h"
 #include "showfiledialog.h"
 
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QCursor>
 #include <QDir>
 #include <QFileInfo>
@@ -24,7 +25,6 @@
 
 namespace Teskarn {
 namespace {
-const QString formName = QStringLiteral("JieTu");
 const QColor outlineBlue(0x1e, 0x63, 0xb4);
 constexpr int toolbarHeight = 30;
 constexpr int buttonStep = ScreenshotPictures::buttonSize + 6;
@@ -88,42 +88,20 @@ bool writePicture(const QImage& picture, const QString& path)
 }
 }
 
-JieTu* JieTu::showModeless()
-{
-    if (JieTu* form = loaded(); form && form->isVisible()) {
-        form->raise();
-        form->activateWindow();
-        return form;
-    }
-    QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
-    auto* form = new JieTu(screen);
-    ProgramState::instance().registerForm(formName, form);
-    form->Form_Load(screen);
-    form->showFullScreen();
-    form->raise();
-    form->activateWindow();
-    return form;
-}
-
-JieTu* JieTu::loaded() { return qobject_cast<JieTu*>(ProgramState::instance().openForm(formName)); }
-
 QString JieTu::SplitRGB(quint32 colour)
 {
     return QStringLiteral("(%1,%2,%3)").arg(colour & 0xff).arg((colour >> 8) & 0xff).arg((colour >> 16) & 0xff);
 }
 
-JieTu::JieTu(QScreen* screen)
+JieTu::JieTu()
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
 {
-    setObjectName(formName);
+    setObjectName(formName());
     setAttribute(Qt::WA_DeleteOnClose);
     // The frozen picture covers every pixel: nothing to clear first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
-    setGeometry(screen->geometry());
 
     m_shape1 = outline(this, QStringLiteral("Shape1"), outlineBlue);
     m_shape1->hide();
@@ -177,8 +155,12 @@ JieTu::JieTu(QScreen* screen)
     }
 }
 
-void JieTu::Form_Load(QScreen* screen)
+void JieTu::Form_Load()
 {
+    QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    setGeometry(screen->geometry());
     m_picture1->move(0, -m_picture1->height());
     m_picture1->hide();
     setCursor(Qt::CrossCursor);
@@ -187,6 +169,13 @@ void JieTu::Form_Load(QScreen* screen)
     m_picture.setDevicePixelRatio(screen->devicePixelRatio());
     m_colours = m_picture.toImage();
     m_mode = QStringLiteral("draw");
+}
+
+void JieTu::showLoaded()
+{
+    showFullScreen();
+    raise();
+    activateWindow();
 }
 
 void JieTu::paintEvent(QPaintEvent* event)
@@ -215,6 +204,12 @@ void JieTu::keyPressEvent(QKeyEvent* event)
         close();
     else
         QWidget::keyPressEvent(event);
+}
+
+void JieTu::closeEvent(QCloseEvent* event)
+{
+    Forms::closing(formName(), this);
+    event->accept();
 }
 
 bool JieTu::eventFilter(QObject* watched, QEvent* event)

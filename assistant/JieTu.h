@@ -8,7 +8,6 @@
 
 class QFrame;
 class QLabel;
-class QScreen;
 
 namespace Teskarn {
 // The region screenshot: a frameless window over the screen under the
@@ -19,10 +18,13 @@ namespace Teskarn {
 class JieTu : public QWidget {
     Q_OBJECT
 public:
-    // Freezes the screen under the cursor and shows the window over it; an
-    // open window is raised instead.
-    static JieTu* showModeless();
-    static JieTu* loaded();
+    static QString formName() { return QStringLiteral("JieTu"); }
+
+    JieTu();
+    // Covers the screen under the cursor and freezes it.
+    void Form_Load();
+    // Full screen, in front and active.
+    void showLoaded();
 
     // "(red,green,blue)" of a colour value whose lowest byte is red, the
     // next green and the third blue.
@@ -38,11 +40,10 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    explicit JieTu(QScreen* screen);
-    void Form_Load(QScreen* screen);
     void Form_MouseDown(QPoint point);
     void Form_MouseMove(Qt::MouseButtons buttons, QPoint point);
     void Form_MouseUp(Qt::MouseButton button);

@@ -22,8 +22,6 @@
 
 namespace Teskarn {
 namespace {
-const QString formName = QStringLiteral("TuoPan");
-
 QAction* menuItem(QMenu* menu, const char* name, const QString& caption)
 {
     QAction* item = menu->addAction(caption);
@@ -48,7 +46,7 @@ void showPanel(search::Panel panel)
 
 TuoPan* TuoPan::load()
 {
-    if (TuoPan* open = loaded())
+    if (TuoPan* open = Forms::loaded<TuoPan>())
         return open;
     std::unique_ptr<InstanceLock>& lock = ProgramState::instance().instanceLock;
     if (!lock)
@@ -57,17 +55,12 @@ TuoPan* TuoPan::load()
         MessageBox::show(nullptr, QStringLiteral("Teskarn已经运行！"), QStringLiteral("系统提示"), QMessageBox::Information);
         return nullptr;
     }
-    auto* form = new TuoPan;
-    ProgramState::instance().registerForm(formName, form);
-    form->Form_Load();
-    return form;
+    return Forms::load<TuoPan>();
 }
-
-TuoPan* TuoPan::loaded() { return qobject_cast<TuoPan*>(ProgramState::instance().openForm(formName)); }
 
 TuoPan::TuoPan()
 {
-    setObjectName(formName);
+    setObjectName(formName());
     setAttribute(Qt::WA_DeleteOnClose);
 
     m_TP = new QMenu(QStringLiteral("托盘"), this);
@@ -86,7 +79,7 @@ TuoPan::TuoPan()
 
 void TuoPan::Form_Load()
 {
-    search* bar = search::showModeless();
+    search* bar = Forms::showModeless<search>();
     connectRequests(bar);
     // The bar's start-up refresh: each panel loads once and unloads unseen.
     Forms::refresh<UrlS>();
@@ -119,7 +112,7 @@ void TuoPan::connectRequests(search* bar)
 
 void TuoPan::showShutdownArmed(bool armed)
 {
-    if (TuoPan* form = loaded()) {
+    if (TuoPan* form = Forms::loaded<TuoPan>()) {
         form->m_GJ->setVisible(!armed);
         form->m_QXGJ->setVisible(armed);
     }
@@ -151,7 +144,7 @@ bool TuoPan::cancelShutdown(QWidget* parent)
     return true;
 }
 
-void TuoPan::GJ_Click() { shutdown::showModeless(); }
+void TuoPan::GJ_Click() { Forms::showModeless<shutdown>(); }
 
 void TuoPan::QXGJ_Click() { cancelShutdown(nullptr); }
 
@@ -172,12 +165,12 @@ void TuoPan::ARun_Click()
     MessageBox::show(nullptr, QStringLiteral("成功设置开机启动/不启动！"), QStringLiteral("切换提示"), QMessageBox::Information);
 }
 
-void TuoPan::JTF3_Click() { JieTu::showModeless(); }
+void TuoPan::JTF3_Click() { Forms::showModeless<JieTu>(); }
 
 void TuoPan::TC_Click()
 {
     // Every form closes; the bar last, since its close ends the program.
-    search* bar = search::loaded();
+    search* bar = Forms::loaded<search>();
     const QWidgetList windows = QApplication::topLevelWidgets();
     for (QWidget* window : windows) {
         if (window != bar && !window->parentWidget())

@@ -14,10 +14,12 @@ class search;
 class TuoPan : public QWidget {
     Q_OBJECT
 public:
+    static QString formName() { return QStringLiteral("TuoPan"); }
+
     // Loads the form; null, after saying so, when another copy of the program runs.
     static TuoPan* load();
-    // The loaded form, or null.
-    static TuoPan* loaded();
+    TuoPan();
+    void Form_Load();
 
     QMenu* TP() const { return m_TP; }
 
@@ -32,8 +34,6 @@ public:
     static bool cancelShutdown(QWidget* parent);
 
 private:
-    TuoPan();
-    void Form_Load();
     // Every menu entry and every request of the bar, to the form that answers it.
     void connectRequests(search* bar);
     void GJ_Click();

@@ -12,8 +12,23 @@ Form* loaded()
     return qobject_cast<Form*>(ProgramState::instance().openForm(Form::formName()));
 }
 
+// Loads the form once; a loaded one is given back as it is. Null when the
+// form closed during its load.
+template <class Form>
+Form* load()
+{
+    if (Form* form = loaded<Form>())
+        return form;
+    // The load may show messages, in whose loops the form can be closed.
+    QPointer<Form> form = new Form;
+    ProgramState::instance().registerForm(Form::formName(), form);
+    form->Form_Load();
+    return form;
+}
+
 // Loads and shows the form modeless; one already loaded is only brought to
-// the front.
+// the front. A freshly loaded form shows where it stands, unless it brings
+// itself up otherwise (full screen, centred) with a showLoaded() of its own.
 template <class Form>
 Form* showModeless()
 {
@@ -23,11 +38,12 @@ Form* showModeless()
         form->activateWindow();
         return form;
     }
-    // The load may show messages, in whose loops the form can be closed.
-    QPointer<Form> form = new Form;
-    ProgramState::instance().registerForm(Form::formName(), form);
-    form->Form_Load();
-    if (form)
+    Form* form = load<Form>();
+    if (!form)
+        return nullptr;
+    if constexpr (requires { form->showLoaded(); })
+        form->showLoaded();
+    else
         form->show();
     return form;
 }

@@ -36,7 +36,7 @@ void QuickPanel::prepare()
     touming::SetFormAlpha(this, 66);
     DialogRules::SetTopmost(this, true);
 
-    const search* bar = search::loaded();
+    const search* bar = Forms::loaded<search>();
     const BarPlace::Position barPlace =
         search::storedPosition().value_or(bar ? BarPlace::Position{bar->Top(), bar->Left()} : BarPlace::Position{});
     const double barHeight = bar ? bar->sizeInTwips().height() : 0;

@@ -7,7 +7,6 @@
 #include "inifile.h"
 #include "numbertext.h"
 #include "pictures.h"
-#include "programstate.h"
 #include "searchbox.h"
 #include "teskarnstate.h"
 #include "touming.h"
@@ -28,7 +27,6 @@
 
 namespace Teskarn {
 namespace {
-const QString formName = QStringLiteral("search");
 const QString settingsApplication = QStringLiteral("searchtool");
 const QString settingsSection = QStringLiteral("pos");
 constexpr quint32 keyF1 = 0x70;
@@ -68,27 +66,11 @@ QLabel* picture(QWidget* parent, const char* name, const QPixmap& pixmap)
 }
 }
 
-search* search::showModeless()
-{
-    if (search* bar = loaded()) {
-        bar->show();
-        bar->raise();
-        return bar;
-    }
-    auto* bar = new search;
-    ProgramState::instance().registerForm(formName, bar);
-    bar->Form_Load();
-    bar->show();
-    return bar;
-}
-
-search* search::loaded() { return qobject_cast<search*>(ProgramState::instance().openForm(formName)); }
-
 search::search()
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint)
     , m_drag(this)
 {
-    setObjectName(formName);
+    setObjectName(formName());
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("搜索条"));
 

@@ -28,10 +28,10 @@ public:
     static constexpr qint32 quickLaunchKey = 1; // F1
     static constexpr qint32 screenshotKey = 2;  // F3
 
-    // Loads and shows the bar; a loaded bar is only shown and raised.
-    static search* showModeless();
-    // The loaded bar, or null.
-    static search* loaded();
+    static QString formName() { return QStringLiteral("search"); }
+
+    search();
+    void Form_Load();
 
     // The bar's place and size in twips.
     double Top() const { return m_position.top; }
@@ -60,9 +60,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    search();
     ~search() override;
-    void Form_Load();
     void Form_Activate();
     void Form_QueryUnload();
     void Form_Unload();

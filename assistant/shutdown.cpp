@@ -3,7 +3,6 @@
 #include "configvalue.h"
 #include "messagebox.h"
 #include "numbertext.h"
-#include "programstate.h"
 #include "windowrules.h"
 
 #include <QCheckBox>
@@ -15,7 +14,6 @@
 
 namespace Teskarn {
 namespace {
-const QString formName = QStringLiteral("shutdown");
 const QString nameKey = QStringLiteral("name");
 
 template <typename T>
@@ -33,25 +31,9 @@ QLineEdit* timeBox(QWidget* parent, const char* name)
 }
 }
 
-shutdown* shutdown::showModeless()
-{
-    if (auto* open = qobject_cast<shutdown*>(ProgramState::instance().openForm(formName))) {
-        open->show();
-        open->raise();
-        open->activateWindow();
-        return open;
-    }
-    auto* form = new shutdown;
-    ProgramState::instance().registerForm(formName, form);
-    form->Form_Load();
-    DialogRules::CenterForm(form);
-    form->show();
-    return form;
-}
-
 shutdown::shutdown()
 {
-    setObjectName(formName);
+    setObjectName(formName());
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("设置定时关机"));
 
@@ -90,6 +72,12 @@ void shutdown::Form_Load()
     m_text2->setText(ReadConfigValue(QStringLiteral("fen"), nameKey));
     // Ticked exactly when the start arms the shutdown again.
     m_chk->setChecked(Module2::Val(ReadConfigValue(QStringLiteral("sel"), nameKey)) == 1);
+}
+
+void shutdown::showLoaded()
+{
+    DialogRules::CenterForm(this);
+    show();
 }
 
 void shutdown::Command1_Click()

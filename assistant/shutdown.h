@@ -10,12 +10,14 @@ namespace Teskarn {
 class shutdown : public QWidget {
     Q_OBJECT
 public:
-    // Loads and shows the form; an open one is raised.
-    static shutdown* showModeless();
+    static QString formName() { return QStringLiteral("shutdown"); }
 
-private:
     shutdown();
     void Form_Load();
+    // Centred on the screen.
+    void showLoaded();
+
+private:
     void Command1_Click();
     void cmdDel_Click();
     void cmdExit_Click();

@@ -2,6 +2,7 @@
 #include "appstate.h"
 #include "busyform.h"
 #include "dialogrules.h"
+#include "formparts.h"
 #include "ftpclient.h"
 #include "messagebox.h"
 #include "module2.h"
@@ -14,6 +15,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+using FormParts::button;
+using FormParts::label;
+using FormParts::named;
+
 frmUnL::frmUnL(QWidget* parent)
     : QWidget(parent, Qt::Window)
 {
@@ -21,25 +26,16 @@ frmUnL::frmUnL(QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("退出询问"));
 
-    LabExit = new QLabel(QStringLiteral("备份当前数据到网络服务器？"));
-    LabExit->setObjectName(QStringLiteral("LabExit"));
-    LabTips = new QLabel;
-    LabTips->setObjectName(QStringLiteral("LabTips"));
-    CommYes = new QPushButton(QStringLiteral("备 份"));
-    CommYes->setObjectName(QStringLiteral("CommYes"));
-    Comcancel = new QPushButton(QStringLiteral("退 出"));
-    Comcancel->setObjectName(QStringLiteral("Comcancel"));
-    inetFTP = new FtpClient(this);
-    inetFTP->setObjectName(QStringLiteral("inetFTP"));
+    LabExit = label(this, QStringLiteral("LabExit"), QStringLiteral("备份当前数据到网络服务器？"));
+    LabTips = label(this, QStringLiteral("LabTips"), QString());
+    CommYes = button(this, QStringLiteral("CommYes"), QStringLiteral("备 份"));
+    Comcancel = button(this, QStringLiteral("Comcancel"), QStringLiteral("退 出"));
+    inetFTP = named(new FtpClient(this), QStringLiteral("inetFTP"));
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(CommYes);
-    buttons->addWidget(Comcancel);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(LabExit);
     layout->addWidget(LabTips);
-    layout->addLayout(buttons);
+    layout->addLayout(FormParts::buttonRow({CommYes, Comcancel}));
 
     connect(CommYes, &QPushButton::clicked, this, &frmUnL::CommYes_Click);
     connect(Comcancel, &QPushButton::clicked, this, &frmUnL::Comcancel_Click);

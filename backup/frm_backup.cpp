@@ -28,12 +28,11 @@
 
 namespace {
 const QString formName = QStringLiteral("frm_backup");
-
-using FormParts::named;
-
-QPushButton* button(const char* name, const QString& caption) { return FormParts::button(nullptr, QLatin1String(name), caption); }
-QLabel* label(const char* name, const QString& caption) { return FormParts::label(nullptr, QLatin1String(name), caption); }
 }
+
+using FormParts::button;
+using FormParts::label;
+using FormParts::named;
 
 frm_backup::frm_backup(QWidget* parent)
     : QWidget(parent, Qt::Window)
@@ -42,24 +41,24 @@ frm_backup::frm_backup(QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("数据恢复与备份（部分操作需管理员权限）"));
 
-    Label5 = label("Label5", QStringLiteral("数 据 备 份 与 恢 复"));
-    Command4 = button("Command4", QStringLiteral("立即备份"));
-    Command1 = button("Command1", QStringLiteral("选择备份文件"));
+    // Built without a parent: the layouts adopt the controls in their order,
+    // which makes the tab order.
+    Label5 = label(nullptr, QStringLiteral("Label5"), QStringLiteral("数 据 备 份 与 恢 复"));
+    Command4 = button(nullptr, QStringLiteral("Command4"), QStringLiteral("立即备份"));
+    Command1 = button(nullptr, QStringLiteral("Command1"), QStringLiteral("选择备份文件"));
     Text1 = named(new QLineEdit, "Text1");
-    Command5 = button("Command5", QStringLiteral("恢复"));
-    Command2 = button("Command2", QStringLiteral("设置定时备份"));
+    Command5 = button(nullptr, QStringLiteral("Command5"), QStringLiteral("恢复"));
+    Command2 = button(nullptr, QStringLiteral("Command2"), QStringLiteral("设置定时备份"));
     Line1 = named(new QFrame, "Line1");
     Line1->setFrameShape(QFrame::HLine);
-    Label4 = label("Label4", QStringLiteral("数 据 精 简 及 提 速（建议删除操作前先备份）"));
-    DTPicker1 = named(new QDateEdit(QDate(2013, 7, 26)), "DTPicker1");
-    DTPicker1->setCalendarPopup(true);
-    DTPicker1->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-    Label3 = label("Label3", QStringLiteral("此日期入库、销售、盘点、报损单据数据"));
-    ComDel = button("ComDel", QStringLiteral("删除"));
-    Label2 = label("Label2", QStringLiteral("数据访问缓慢或出错时使用："));
-    ComCompress = button("ComCompress", QStringLiteral("修复与压缩数据库"));
-    ComDown = button("ComDown", QStringLiteral("下载并恢复网络备份"));
-    Label1 = label("Label1", QString());
+    Label4 = label(nullptr, QStringLiteral("Label4"), QStringLiteral("数 据 精 简 及 提 速（建议删除操作前先备份）"));
+    DTPicker1 = FormParts::datePicker(nullptr, QStringLiteral("DTPicker1"), QDate(2013, 7, 26));
+    Label3 = label(nullptr, QStringLiteral("Label3"), QStringLiteral("此日期入库、销售、盘点、报损单据数据"));
+    ComDel = button(nullptr, QStringLiteral("ComDel"), QStringLiteral("删除"));
+    Label2 = label(nullptr, QStringLiteral("Label2"), QStringLiteral("数据访问缓慢或出错时使用："));
+    ComCompress = button(nullptr, QStringLiteral("ComCompress"), QStringLiteral("修复与压缩数据库"));
+    ComDown = button(nullptr, QStringLiteral("ComDown"), QStringLiteral("下载并恢复网络备份"));
+    Label1 = label(nullptr, QStringLiteral("Label1"), QString());
 
     auto* timeRow = new QWidget;
     buildTimeBoxes(timeRow);
@@ -186,7 +185,7 @@ void frm_backup::Command4_Click() { ImmediateBackup::runAndReport(this); }
 
 void frm_backup::Command1_Click()
 {
-    const QString chosen = FileDialogs::openFile(this, QStringLiteral("打开"), BackupFiles::folder(),
+    const QString chosen = FileDialogs::openFile(nullptr, QStringLiteral("打开"), BackupFiles::folder(),
                                                  QStringLiteral("*.mdb"));
     if (!chosen.isEmpty())
         Text1->setText(chosen);
@@ -196,13 +195,13 @@ void frm_backup::Command5_Click()
 {
     const QString chosen = Text1->text().trimmed();
     if (chosen.isEmpty()) {
-        MessageBox::show(this, QStringLiteral("请先选择备份数据库路径"));
+        MessageBox::show(nullptr, QStringLiteral("请先选择备份数据库路径"));
         return;
     }
     if (restoreDatabase(chosen, appState().databasePath()))
-        MessageBox::show(this, QStringLiteral("成功恢复数据！"));
+        MessageBox::show(nullptr, QStringLiteral("成功恢复数据！"));
     else
-        MessageBox::show(this, QStringLiteral("数据恢复失败！"));
+        MessageBox::show(nullptr, QStringLiteral("数据恢复失败！"));
     close();
 }
 
@@ -211,7 +210,7 @@ void frm_backup::Command2_Click()
     BackupTime::store({cboHour->currentText(), cboMinute->currentText()});
     const BackupTime::Texts time = BackupTime::stored();
     BackupTime::arm(appState().backupTrigger, time);
-    MessageBox::show(this, QStringLiteral("每天自动备份时间是") + time.hour + QStringLiteral("时") + time.minute
+    MessageBox::show(nullptr, QStringLiteral("每天自动备份时间是") + time.hour + QStringLiteral("时") + time.minute
                                + QStringLiteral("分,") + QStringLiteral("更换电脑需重新设置!"));
 }
 
@@ -226,7 +225,7 @@ void frm_backup::ComDel_Click()
         MessageBox::show(this, purged.error().text());
         return;
     }
-    MessageBox::show(this, QStringLiteral("数据成功删除！"));
+    MessageBox::show(nullptr, QStringLiteral("数据成功删除！"));
     close();
 }
 
@@ -236,7 +235,7 @@ void frm_backup::ComCompress_Click()
         MessageBox::show(this, compacted.error().text());
         return;
     }
-    MessageBox::show(this, QStringLiteral("压缩修复数据库完成"));
+    MessageBox::show(nullptr, QStringLiteral("压缩修复数据库完成"));
     close();
 }
 

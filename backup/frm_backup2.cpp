@@ -3,12 +3,17 @@
 #include "backuptime.h"
 #include "clock.h"
 #include "dialogrules.h"
+#include "formparts.h"
 #include "frm_backup.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+using FormParts::button;
+using FormParts::label;
+using FormParts::named;
 
 namespace {
 const QString formName = QStringLiteral("frm_backup2");
@@ -20,18 +25,12 @@ frm_backup2::frm_backup2(QWidget* parent)
     setObjectName(formName);
     setWindowTitle(QStringLiteral("定时备份"));
 
-    Label3 = new QLabel(QStringLiteral("定时备份倒计时"));
-    Label3->setObjectName(QStringLiteral("Label3"));
-    Label1 = new QLabel;
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label2 = new QLabel(QStringLiteral("秒后开始备份数据。。。"));
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Command1 = new QPushButton(QStringLiteral("马上备份"));
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command2 = new QPushButton(QStringLiteral("取消备份"));
-    Command2->setObjectName(QStringLiteral("Command2"));
-    Timer2 = new ClockTimer(this);
-    Timer2->setObjectName(QStringLiteral("Timer2"));
+    Label3 = label(this, QStringLiteral("Label3"), QStringLiteral("定时备份倒计时"));
+    Label1 = label(this, QStringLiteral("Label1"), QString());
+    Label2 = label(this, QStringLiteral("Label2"), QStringLiteral("秒后开始备份数据。。。"));
+    Command1 = button(this, QStringLiteral("Command1"), QStringLiteral("马上备份"));
+    Command2 = button(this, QStringLiteral("Command2"), QStringLiteral("取消备份"));
+    Timer2 = named(new ClockTimer(this), QStringLiteral("Timer2"));
 
     auto* seconds = new QHBoxLayout;
     seconds->addWidget(Label1);

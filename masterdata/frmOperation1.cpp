@@ -108,15 +108,8 @@ QWidget* frmOperation1::buildPerformancePart()
 
     // The period starts as this month up to today.
     const QDate today = Clock::now().date();
-    auto picker = [part](const char* name, const QDate& date) {
-        auto* edit = new QDateEdit(date, part);
-        edit->setObjectName(QString::fromLatin1(name));
-        edit->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-        edit->setCalendarPopup(true);
-        return edit;
-    };
-    m_first = picker("DTPicker1", QDate(today.year(), today.month(), 1));
-    m_last = picker("DTPicker2", today);
+    m_first = FormParts::datePicker(part, QStringLiteral("DTPicker1"), QDate(today.year(), today.month(), 1));
+    m_last = FormParts::datePicker(part, QStringLiteral("DTPicker2"), today);
     auto* query = FormParts::button(part, QStringLiteral("ComQuery"), QStringLiteral("查询"));
     connect(query, &QPushButton::clicked, this, &frmOperation1::ComQuery_Click);
     auto* period = new QHBoxLayout;

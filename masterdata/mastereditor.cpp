@@ -44,13 +44,9 @@ QWidget* makeBox(const EditorField& field, QWidget* parent)
         box = edit;
         break;
     }
-    case FieldKind::Date: {
-        auto* date = new QDateEdit(parent);
-        date->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-        date->setCalendarPopup(true);
-        box = date;
+    case FieldKind::Date:
+        box = FormParts::datePicker(parent, field.objectName);
         break;
-    }
     case FieldKind::Whole: {
         auto* line = new QLineEdit(parent);
         QObject::connect(line, &QLineEdit::textChanged, line, [line](const QString& text) {

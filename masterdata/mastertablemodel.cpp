@@ -46,13 +46,7 @@ QVariant MasterTableModel::data(const QModelIndex& index, int role) const
 
 QVariant MasterTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || section < 0 || section >= m_columns.size())
-        return {};
-    if (role == Qt::DisplayRole)
-        return m_columns[section].header;
-    if (role == Qt::TextAlignmentRole)
-        return QVariant::fromValue(m_columns[section].alignment | Qt::AlignVCenter);
-    return {};
+    return columnHeaderData(m_columns, section, orientation, role);
 }
 
 void MasterTableModel::setHeader(int column, const QString& header)

@@ -18,6 +18,20 @@ enum class CellFormat {
 // The text of a raw value in a format.
 QString formatCell(const QVariant& value, CellFormat format);
 
+// What a table's header shows of its columns (any with a header and an
+// alignment): each one's caption, aligned as its cells are.
+template <typename Column>
+QVariant columnHeaderData(const QList<Column>& columns, int section, Qt::Orientation orientation, int role)
+{
+    if (orientation != Qt::Horizontal || section < 0 || section >= columns.size())
+        return {};
+    if (role == Qt::DisplayRole)
+        return columns[section].header;
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(columns[section].alignment | Qt::AlignVCenter);
+    return {};
+}
+
 struct ListColumn {
     QString header = {};
     QString column = {}; // the column of the list's statement it shows

@@ -96,10 +96,7 @@ void SlipEntryForm::addKeys(const KeyPreview::Keys& keys) { m_preview->add(keys)
 void SlipEntryForm::buildControls()
 {
     Textid = box(this, "Textid");
-    DTPicker0 = new QDateEdit(this);
-    DTPicker0->setObjectName(QStringLiteral("DTPicker0"));
-    DTPicker0->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-    DTPicker0->setCalendarPopup(true);
+    DTPicker0 = FormParts::datePicker(this, QStringLiteral("DTPicker0"));
     TextOperator = box(this, "TextOperator");
     TextBZ = box(this, "TextBZ");
 

@@ -1,4 +1,5 @@
 #include "sliplinesmodel.h"
+#include "mastertablemodel.h"
 
 #include <numeric>
 
@@ -82,13 +83,7 @@ QVariant SlipLinesModel::data(const QModelIndex& index, int role) const
 
 QVariant SlipLinesModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || section < 0 || section >= m_columns.size())
-        return {};
-    if (role == Qt::DisplayRole)
-        return m_columns[section].header;
-    if (role == Qt::TextAlignmentRole)
-        return QVariant::fromValue(m_columns[section].alignment | Qt::AlignVCenter);
-    return {};
+    return columnHeaderData(m_columns, section, orientation, role);
 }
 
 QList<SlipLine> SlipLinesModel::slipLines() const

@@ -60,14 +60,10 @@ void frmDataSum::buildControls()
     };
     const auto caption = [this](const char* text) { return label(this, {}, QString::fromUtf8(text)); };
 
-    DTPicker1 = named(new QDateEdit(this), QStringLiteral("DTPicker1"));
-    DTPicker2 = named(new QDateEdit(this), QStringLiteral("DTPicker2"));
+    DTPicker1 = FormParts::datePicker(this, QStringLiteral("DTPicker1"));
+    DTPicker2 = FormParts::datePicker(this, QStringLiteral("DTPicker2"));
     auto* dates = new QHBoxLayout;
     dates->addWidget(caption("日 期"));
-    for (QDateEdit* picker : {DTPicker1, DTPicker2}) {
-        picker->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-        picker->setCalendarPopup(true);
-    }
     dates->addWidget(DTPicker1);
     dates->addWidget(caption("至"));
     dates->addWidget(DTPicker2);

@@ -113,15 +113,9 @@ QWidget* frmGoodsSum::buildFilterRow()
     auto* row = new QWidget(this);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto picker = [row](const char* name) {
-        auto* picker = named(new QDateEdit(row), QString::fromLatin1(name));
-        picker->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-        picker->setCalendarPopup(true);
-        return picker;
-    };
     auto box = [row](const char* name) { return named(new QLineEdit(row), QString::fromLatin1(name)); };
-    DTPicker1 = picker("DTPicker1");
-    DTPicker2 = picker("DTPicker2");
+    DTPicker1 = FormParts::datePicker(row, QStringLiteral("DTPicker1"));
+    DTPicker2 = FormParts::datePicker(row, QStringLiteral("DTPicker2"));
     Text1 = box("Text1");
     CobType = named(new QComboBox(row), QStringLiteral("CobType"));
     CobType->setEditable(true);

@@ -79,9 +79,7 @@ void frmpay::buildControls()
     Textid = box("Textid");
     TextOperator = box("TextOperator");
     TextOperator->setReadOnly(true);
-    DTPicker0 = named(new QDateEdit(this), QStringLiteral("DTPicker0"));
-    DTPicker0->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-    DTPicker0->setCalendarPopup(true);
+    DTPicker0 = FormParts::datePicker(this, QStringLiteral("DTPicker0"));
     auto* top = new QHBoxLayout;
     top->addWidget(label(this, {}, QStringLiteral("[单据号]")));
     top->addWidget(Textid);

@@ -2,6 +2,7 @@
 #include "dialogrules.h"
 #include "module2.h"
 
+#include <QDateEdit>
 #include <QDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -33,6 +34,14 @@ QLineEdit* labelledBox(QGridLayout* grid, int row, int column, const QString& la
     grid->addWidget(l, row, column);
     grid->addWidget(box, row, column + 1);
     return box;
+}
+
+QDateEdit* datePicker(QWidget* parent, const QString& name, const QDate& date)
+{
+    auto* picker = named(new QDateEdit(date, parent), name);
+    picker->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    picker->setCalendarPopup(true);
+    return picker;
 }
 
 void maskWithStars(QLineEdit* box)

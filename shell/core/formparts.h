@@ -2,10 +2,12 @@
 // The parts every form is built of: named controls, labelled boxes, button
 // rows and sizes in twips. Each control carries its designed name as its
 // objectName, so tests find it.
+#include <QDate>
 #include <QString>
 
 #include <initializer_list>
 
+class QDateEdit;
 class QDialog;
 class QGridLayout;
 class QHBoxLayout;
@@ -35,6 +37,9 @@ QPushButton* button(QWidget* parent, const QString& name, const QString& caption
 // A label and its box side by side in a grid, at (row, column) and the column after it.
 QLineEdit* labelledBox(QGridLayout* grid, int row, int column, const QString& labelName, const QString& caption,
                        const QString& boxName);
+// A date box showing "yyyy-MM-dd", picked from a calendar that drops down;
+// without a date it starts on the box's own first date.
+QDateEdit* datePicker(QWidget* parent, const QString& name, const QDate& date = {});
 // A box that shows each typed character as "*".
 void maskWithStars(QLineEdit* box);
 // The buttons in a row, pushed to the right.

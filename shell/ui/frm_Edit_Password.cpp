@@ -21,8 +21,7 @@ frm_Edit_Password::frm_Edit_Password(QWidget* parent)
     setWindowTitle(QStringLiteral("密码修改"));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    auto* Frame1 = new QGroupBox(this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
+    auto* Frame1 = named(new QGroupBox(this), QStringLiteral("Frame1"));
     auto* grid = new QGridLayout(Frame1);
     Text5 = labelledBox(grid, 0, 0, QStringLiteral("Label4"), QStringLiteral("请输入用户名"), QStringLiteral("Text5"));
     Text1 = labelledBox(grid, 1, 0, QStringLiteral("Label1"), QStringLiteral("请输入旧密码"), QStringLiteral("Text1"));

@@ -25,8 +25,7 @@ frm_sfyz::frm_sfyz(QWidget* parent)
     setWindowTitle(QStringLiteral("初始化数据身份验证"));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    auto* Frame1 = new QGroupBox(this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
+    auto* Frame1 = named(new QGroupBox(this), QStringLiteral("Frame1"));
     auto* grid = new QGridLayout(Frame1);
     Text1 = labelledBox(grid, 0, 0, QStringLiteral("Label1"), QStringLiteral("操作员姓名"), QStringLiteral("Text1"));
     Text2 = labelledBox(grid, 1, 0, QStringLiteral("Label2"), QStringLiteral("操作员口令"), QStringLiteral("Text2"));

@@ -26,18 +26,14 @@ frm_systemer::frm_systemer(QWidget* parent)
     setWindowTitle(QStringLiteral("用户管理"));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    auto* Frame3 = new QGroupBox(QStringLiteral("操作选择"), this);
-    Frame3->setObjectName(QStringLiteral("Frame3"));
-    Option1 = new QRadioButton(QStringLiteral("注册新用户"), Frame3);
-    Option1->setObjectName(QStringLiteral("Option1"));
-    Option2 = new QRadioButton(QStringLiteral("删除现有的用户"), Frame3);
-    Option2->setObjectName(QStringLiteral("Option2"));
+    auto* Frame3 = named(new QGroupBox(QStringLiteral("操作选择"), this), QStringLiteral("Frame3"));
+    Option1 = named(new QRadioButton(QStringLiteral("注册新用户"), Frame3), QStringLiteral("Option1"));
+    Option2 = named(new QRadioButton(QStringLiteral("删除现有的用户"), Frame3), QStringLiteral("Option2"));
     auto* options = new QHBoxLayout(Frame3);
     options->addWidget(Option1);
     options->addWidget(Option2);
 
-    Frame2 = new QGroupBox(this);
-    Frame2->setObjectName(QStringLiteral("Frame2"));
+    Frame2 = named(new QGroupBox(this), QStringLiteral("Frame2"));
     auto* registration = new QGridLayout(Frame2);
     Text1 = labelledBox(registration, 0, 0, QStringLiteral("Label1"), QStringLiteral("用户名称"), QStringLiteral("Text1"));
     Text2 = labelledBox(registration, 0, 2, QStringLiteral("Label5"), QStringLiteral("职务"), QStringLiteral("Text2"));
@@ -46,11 +42,9 @@ frm_systemer::frm_systemer(QWidget* parent)
     maskWithStars(Text3);
     maskWithStars(Text4);
 
-    Frame1 = new QGroupBox(this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1 = named(new QGroupBox(this), QStringLiteral("Frame1"));
     auto* deletion = new QHBoxLayout(Frame1);
-    Combo1 = new QComboBox(Frame1);
-    Combo1->setObjectName(QStringLiteral("Combo1"));
+    Combo1 = named(new QComboBox(Frame1), QStringLiteral("Combo1"));
     Combo1->setEditable(true);
     Combo1->setInsertPolicy(QComboBox::NoInsert);
     deletion->addWidget(label(Frame1, QStringLiteral("Label4"), QStringLiteral("请选择您要删除的用户名称")));

@@ -23,13 +23,13 @@ inline bool makeProgram(const QString& path)
 // The bar's logo pressed with that button.
 inline void pressLogo(Qt::MouseButton button)
 {
-    QTest::mousePress(Teskarn::search::loaded()->findChild<QLabel*>(QStringLiteral("Image1")), button);
+    QTest::mousePress(Teskarn::Forms::loaded<Teskarn::search>()->findChild<QLabel*>(QStringLiteral("Image1")), button);
 }
 
 // F1 as the bar's window receives it.
 inline void pressF1()
 {
-    WindowMessages::send(Teskarn::search::loaded()->hWnd(), HotKeys::Message, Teskarn::search::quickLaunchKey, 0);
+    WindowMessages::send(Teskarn::Forms::loaded<Teskarn::search>()->hWnd(), HotKeys::Message, Teskarn::search::quickLaunchKey, 0);
 }
 
 // What the opener was handed, in order.

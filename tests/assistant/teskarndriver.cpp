@@ -2,6 +2,7 @@
 #include "TuoPan.h"
 #include "configvalue.h"
 #include "fixture.h"
+#include "forms.h"
 #include "search.h"
 #include "startteskarn.h"
 #include "teskarnstate.h"
@@ -16,6 +17,7 @@
 
 using Teskarn::TuoPan;
 using Teskarn::search;
+namespace Forms = Teskarn::Forms;
 
 namespace TeskarnDriver {
 void storeShutdown(const QString& hour, const QString& minute, const QString& daily)
@@ -28,8 +30,8 @@ void storeShutdown(const QString& hour, const QString& minute, const QString& da
 
 QAction* menuEntry(const QString& name)
 {
-    search* bar = search::loaded();
-    TuoPan* form = TuoPan::loaded();
+    search* bar = Forms::loaded<search>();
+    TuoPan* form = Forms::loaded<TuoPan>();
     if (!bar || !form)
         return nullptr;
     QCursor::setPos(bar->geometry().center());
@@ -44,7 +46,7 @@ QAction* menuEntry(const QString& name)
 bool offered(const QString& name)
 {
     QAction* entry = menuEntry(name);
-    if (TuoPan* form = TuoPan::loaded())
+    if (TuoPan* form = Forms::loaded<TuoPan>())
         form->TP()->hide();
     return entry && entry->isVisible() && entry->isEnabled();
 }
@@ -57,7 +59,7 @@ bool chooseFromMenu(const QString& name)
     QAction* entry = menuEntry(name);
     if (!entry || !entry->isVisible())
         return false;
-    QMenu* menu = TuoPan::loaded()->TP();
+    QMenu* menu = Forms::loaded<TuoPan>()->TP();
     QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(entry).center());
     return true;
 }

@@ -1,6 +1,7 @@
 #include "JieTu.h"
 #include "filedialogs.h"
 #include "fixture.h"
+#include "forms.h"
 #include "messagebox.h"
 #include "screenshotdrive.h"
 #include "startteskarn.h"
@@ -14,6 +15,7 @@
 #include <QMimeData>
 
 using Teskarn::JieTu;
+namespace Forms = Teskarn::Forms;
 using namespace ScreenshotDrive;
 
 namespace {
@@ -27,7 +29,7 @@ QWidget* toolbar() { return part(QStringLiteral("Picture1")); }
 // Drags a handle until its top-left is at the point, as the mouse moves it.
 void dragHandleTo(QWidget* handle, QPoint point)
 {
-    QCursor::setPos(JieTu::loaded()->mapToGlobal(point));
+    QCursor::setPos(Forms::loaded<JieTu>()->mapToGlobal(point));
     QTest::mouseMove(handle, handle->mapFromGlobal(QCursor::pos()));
 }
 }
@@ -43,13 +45,13 @@ public:
 private slots:
     void opensOverTheWholeScreenAndOnlyOnce()
     {
-        JieTu* form = JieTu::showModeless();
+        JieTu* form = Forms::showModeless<JieTu>();
         QVERIFY(form->isVisible());
         QCOMPARE(form->geometry(), QGuiApplication::primaryScreen()->geometry());
         QVERIFY(form->windowFlags().testFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint));
         QCOMPARE(form->mode(), QStringLiteral("draw"));
         QVERIFY(!toolbar()->isVisible());
-        QCOMPARE(JieTu::showModeless(), form);
+        QCOMPARE(Forms::showModeless<JieTu>(), form);
         QCOMPARE(QApplication::topLevelWidgets().count(form), 1);
     }
 
@@ -57,14 +59,14 @@ private slots:
     {
         QVERIFY(Teskarn::start().runEventLoop);
         QVERIFY(TeskarnDriver::chooseFromMenu(QStringLiteral("JTF3")));
-        QTRY_VERIFY(JieTu::loaded() && JieTu::loaded()->isVisible());
+        QTRY_VERIFY(Forms::loaded<JieTu>() && Forms::loaded<JieTu>()->isVisible());
     }
 
     void clickLeavesAnEmptySelectionThatCopiesAndSavesNothing()
     {
         QGuiApplication::clipboard()->setText(QStringLiteral("先前的内容"));
         for (const QString& button : {QStringLiteral("Image2_1"), QStringLiteral("Image2_2")}) {
-            JieTu* form = JieTu::showModeless();
+            JieTu* form = Forms::showModeless<JieTu>();
             QTest::mouseClick(form, Qt::LeftButton, {}, QPoint(300, 200));
             QCOMPARE(form->mode(), QStringLiteral("move"));
             QCOMPARE(selection(), QRect(300, 200, 0, 0));
@@ -90,7 +92,7 @@ private slots:
     {
         QFETCH(QPoint, from);
         QFETCH(QPoint, to);
-        JieTu* form = JieTu::showModeless();
+        JieTu* form = Forms::showModeless<JieTu>();
         drag(from, to);
         QCOMPARE(selection(), QRect(100, 100, 200, 100));
         QVERIFY(part(QStringLiteral("Shape1"))->isVisible());
@@ -105,7 +107,7 @@ private slots:
 
     void movedSelectionStopsAtTheScreenEdges()
     {
-        JieTu* form = JieTu::showModeless();
+        JieTu* form = Forms::showModeless<JieTu>();
         drag({100, 100}, {300, 200});
         drag({150, 150}, {10, 20});
         QCOMPARE(selection(), QRect(0, 0, 200, 100));
@@ -118,7 +120,7 @@ private slots:
 
     void pressOutsideDropsTheSelection()
     {
-        JieTu* form = JieTu::showModeless();
+        JieTu* form = Forms::showModeless<JieTu>();
         drag({100, 100}, {300, 200});
         // The right edge is outside.
         QTest::mousePress(form, Qt::LeftButton, {}, QPoint(300, 150));
@@ -134,7 +136,7 @@ private slots:
 
     void handleResizesAndKeepsTheLastSizeWhenDraggedPastTheOppositeSide()
     {
-        JieTu* form = JieTu::showModeless();
+        JieTu* form = Forms::showModeless<JieTu>();
         drag({100, 100}, {400, 300});
         QWidget* handle6 = part(QStringLiteral("Image1_6"));
         QCOMPARE(handle6->cursor().shape(), Qt::SizeFDiagCursor);
@@ -160,7 +162,7 @@ private slots:
 
     void cancelButtonDropsTheSelectionAndKeepsTheFormOpen()
     {
-        JieTu* form = JieTu::showModeless();
+        JieTu* form = Forms::showModeless<JieTu>();
         drag({100, 100}, {300, 200});
         click(QStringLiteral("Image2_0"));
         QVERIFY(form->isVisible());
@@ -175,18 +177,18 @@ private slots:
 
     void closeButtonAndEscCloseTheForm()
     {
-        QPointer<JieTu> form(JieTu::showModeless());
+        QPointer<JieTu> form(Forms::showModeless<JieTu>());
         drag({100, 100}, {300, 200});
         click(QStringLiteral("Image2_3"));
         QTRY_VERIFY(!form);
-        form = JieTu::showModeless();
+        form = Forms::showModeless<JieTu>();
         QTest::keyClick(form, Qt::Key_Escape);
         QTRY_VERIFY(!form);
     }
 
     void hoverFramesTheButtonUnderTheMouse()
     {
-        JieTu::showModeless();
+        Forms::showModeless<JieTu>();
         drag({100, 100}, {300, 200});
         const auto framesShown = [] {
             QList<int> shown;
@@ -214,7 +216,7 @@ private slots:
                 QVERIFY(QDir().mkpath(pictures));
             FileDialogs::clear();
             QGuiApplication::clipboard()->clear();
-            JieTu::showModeless();
+            Forms::showModeless<JieTu>();
             drag({100, 100}, {300, 200});
             FileDialogs::setNextAnswer(QString());
             click(QStringLiteral("Image2_2"));
@@ -224,7 +226,7 @@ private slots:
             QCOMPARE(FileDialogs::dirsShown(), QStringList{withPictures ? pictures : homeFolder()});
             // Cancelled: the picture stays on the clipboard.
             QCOMPARE(QGuiApplication::clipboard()->image().size(), QSize(200, 100));
-            QTRY_VERIFY(!JieTu::loaded());
+            QTRY_VERIFY(!Forms::loaded<JieTu>());
         }
     }
 
@@ -235,7 +237,7 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.close();
         const QString path = blocker + QStringLiteral("/x.jpg");
-        JieTu::showModeless();
+        Forms::showModeless<JieTu>();
         drag({100, 100}, {300, 200});
         FileDialogs::setNextAnswer(path);
         MessageBox::setNextAnswer(QMessageBox::Ok);
@@ -243,7 +245,7 @@ private slots:
         QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("截图保存失败：") + path});
         QCOMPARE(MessageBox::shown().first().title, QStringLiteral("Teskarn"));
         QCOMPARE(QGuiApplication::clipboard()->image().size(), QSize(200, 100));
-        QTRY_VERIFY(!JieTu::loaded());
+        QTRY_VERIFY(!Forms::loaded<JieTu>());
     }
 };
 

@@ -2,6 +2,7 @@
 #include "configvalue.h"
 #include "environment.h"
 #include "fixture.h"
+#include "forms.h"
 #include "inifile.h"
 #include "instancelock.h"
 #include "messagebox.h"
@@ -20,6 +21,7 @@
 using namespace TeskarnDriver;
 using Teskarn::TuoPan;
 using Teskarn::search;
+namespace Forms = Teskarn::Forms;
 
 namespace {
 const QString busctlQuery = QStringLiteral(
@@ -70,7 +72,7 @@ private slots:
         storeShutdown(hour, minute, daily);
         QVERIFY(Teskarn::start().runEventLoop);
         QCOMPARE(visibleWindows(), QStringList{QStringLiteral("search")});
-        QVERIFY(!TuoPan::loaded()->isVisible());
+        QVERIFY(!Forms::loaded<TuoPan>()->isVisible());
         QCOMPARE(commandsRun(), commands);
         QVERIFY(commands.isEmpty() ? disarmedShown() : armedShown());
         QCOMPARE(MessageBox::shownTexts(), QStringList());
@@ -105,7 +107,7 @@ private slots:
         QVERIFY(Teskarn::start().runEventLoop);
         QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("关机时间无效，请按24小时格式填写！")});
         QCOMPARE(commandsRun(), QStringList());
-        QVERIFY(search::loaded());
+        QVERIFY(Forms::loaded<search>());
         QVERIFY(disarmedShown());
     }
 
@@ -135,7 +137,7 @@ private slots:
         QCOMPARE(MessageBox::shown().first().title, QStringLiteral("系统提示"));
         QCOMPARE(MessageBox::shown().first().icon, QMessageBox::Information);
         QCOMPARE(visibleWindows(), QStringList());
-        QVERIFY(!search::loaded() && !TuoPan::loaded());
+        QVERIFY(!Forms::loaded<search>() && !Forms::loaded<TuoPan>());
         QCOMPARE(commandsRun(), QStringList());
     }
 
@@ -147,9 +149,9 @@ private slots:
         QVERIFY(Teskarn::start().runEventLoop);
         QAction* first = menuEntry(QStringLiteral("GJ"));
         QVERIFY(first);
-        QMenu* menu = TuoPan::loaded()->TP();
+        QMenu* menu = Forms::loaded<TuoPan>()->TP();
         QCOMPARE(menu->title(), QStringLiteral("托盘"));
-        QCOMPARE(menu->pos(), search::loaded()->geometry().center());
+        QCOMPARE(menu->pos(), Forms::loaded<search>()->geometry().center());
         QStringList names;
         QStringList captions;
         for (const QAction* entry : menu->actions()) {
@@ -292,7 +294,7 @@ private slots:
         QVERIFY(chooseFromMenu(QStringLiteral("TC")));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(visibleWindows(), QStringList());
-        QVERIFY(!search::loaded() && !TuoPan::loaded());
+        QVERIFY(!Forms::loaded<search>() && !Forms::loaded<TuoPan>());
         QCOMPARE(EndRequest::count(), 1);
     }
 };

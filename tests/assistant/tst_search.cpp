@@ -3,6 +3,7 @@
 #include "desktop.h"
 #include "environment.h"
 #include "fixture.h"
+#include "forms.h"
 #include "hotkeys.h"
 #include "inifile.h"
 #include "messagerecorder.h"
@@ -24,6 +25,7 @@
 #include <QUrl>
 
 using Teskarn::search;
+namespace Forms = Teskarn::Forms;
 
 namespace {
 QString stored(const QString& key)
@@ -62,7 +64,7 @@ private slots:
     void startShowsTheBarAtTheDefaultAndStoresTopThenLeft()
     {
         QVERIFY(Teskarn::start().runEventLoop);
-        search* bar = search::loaded();
+        search* bar = Forms::loaded<search>();
         QVERIFY(bar && bar->isVisible());
         QCOMPARE(bar->windowTitle(), QStringLiteral("搜索条"));
         QVERIFY(bar->windowFlags().testFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint));
@@ -98,7 +100,7 @@ private slots:
         QFETCH(QString, left);
         QFETCH(bool, taken);
         store(top, left);
-        search* bar = search::showModeless();
+        search* bar = Forms::showModeless<search>();
         const QPointF expected = taken ? QPointF(top.toDouble(), left.toDouble()) : defaultTopLeft(bar);
         QCOMPARE(bar->Top(), expected.x());
         QCOMPARE(bar->Left(), expected.y());
@@ -109,7 +111,7 @@ private slots:
     void barHidesAtTheTopAndComesBackUnderTheCursor()
     {
         store(QStringLiteral("45"), QStringLiteral("1500")); // 3 pixels from the top
-        search* bar = search::showModeless();
+        search* bar = Forms::showModeless<search>();
         const int twipsHigh = bar->height() * 15;
         QCursor::setPos(bar->geometry().center());
         Clock::advance(100);
@@ -133,7 +135,7 @@ private slots:
     void minimisedBarIsLeftAlone()
     {
         store(QStringLiteral("45"), QStringLiteral("1500"));
-        search* bar = search::showModeless();
+        search* bar = Forms::showModeless<search>();
         bar->showMinimized();
         QCursor::setPos(bar->geometry().center() + QPoint(0, 200));
         Clock::advance(100);
@@ -143,7 +145,7 @@ private slots:
     void draggedPlaceIsStoredOnActivationAndClose()
     {
         store(QStringLiteral("3000"), QStringLiteral("3000"));
-        search* bar = search::showModeless();
+        search* bar = Forms::showModeless<search>();
         const QPoint start = bar->pos();
         auto* grip = bar->findChild<QLabel*>(QStringLiteral("PictureM"));
         const QPoint hold = grip->rect().center();
@@ -169,7 +171,7 @@ private slots:
 
     void otherButtonsAskForTheMenuAtTheCursor()
     {
-        search* bar = search::showModeless();
+        search* bar = Forms::showModeless<search>();
         QSignalSpy menu(bar, &search::menuRequested);
         const QPoint start = bar->pos();
         QCursor::setPos(bar->geometry().center());
@@ -184,7 +186,7 @@ private slots:
     void logoAsksForAPanelAfterStoringThePlace()
     {
         store(QStringLiteral("3000"), QStringLiteral("3000"));
-        search* bar = search::showModeless();
+        search* bar = Forms::showModeless<search>();
         QSignalSpy panel(bar, &search::panelRequested);
         bar->move(bar->pos() + QPoint(10, 0));
         auto* image1 = bar->findChild<QLabel*>(QStringLiteral("Image1"));
@@ -198,7 +200,7 @@ private slots:
 
     void enterAndTheButtonSearchTheChosenService()
     {
-        search* bar = search::showModeless();
+        search* bar = Forms::showModeless<search>();
         auto* text1 = bar->findChild<QLineEdit*>(QStringLiteral("Text1"));
         QTest::mouseClick(bar->findChild<QRadioButton*>(QStringLiteral("OptJD")), Qt::LeftButton);
         typeText(text1, QStringLiteral("红 苹果"));
@@ -215,7 +217,7 @@ private slots:
 
     void hotKeyProcedureAsksAndPassesEveryMessageOn()
     {
-        search* bar = search::showModeless();
+        search* bar = Forms::showModeless<search>();
         const WindowId window = bar->hWnd();
         QVERIFY(WindowMessages::windowProc(window) == &Teskarn::ReJian::HotKeyWndProc);
         const WindowProcedure before = Teskarn::State::instance().PreviousWndProc;

@@ -1,5 +1,6 @@
 #include "configvalue.h"
 #include "fixture.h"
+#include "forms.h"
 #include "messagebox.h"
 #include "shutdown.h"
 #include "startteskarn.h"
@@ -94,7 +95,7 @@ private slots:
         storeShutdown(QStringLiteral("21"), QStringLiteral("05"), daily);
         // A stored daily shutdown that the start does not arm must not look ticked.
         QVERIFY(Teskarn::start().runEventLoop);
-        QWidget* form = Teskarn::shutdown::showModeless();
+        QWidget* form = Teskarn::Forms::showModeless<Teskarn::shutdown>();
         QCOMPARE(form->windowTitle(), QStringLiteral("设置定时关机"));
         QCOMPARE(box(form, "Text1")->text(), QStringLiteral("21"));
         QCOMPARE(box(form, "Text2")->text(), QStringLiteral("05"));

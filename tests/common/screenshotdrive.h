@@ -1,5 +1,6 @@
 #pragma once
 #include "JieTu.h"
+#include "forms.h"
 
 #include <QLabel>
 #include <QTest>
@@ -9,7 +10,7 @@ namespace ScreenshotDrive {
 template <typename T = QWidget>
 T* part(const QString& name)
 {
-    Teskarn::JieTu* form = Teskarn::JieTu::loaded();
+    Teskarn::JieTu* form = Teskarn::Forms::loaded<Teskarn::JieTu>();
     return form ? form->findChild<T*>(name) : nullptr;
 }
 
@@ -20,7 +21,7 @@ inline QString colourShown() { return part<QLabel>(QStringLiteral("lblInfo"))->t
 // The left button pressed at one point of the picture, moved to another and released there.
 inline void drag(QPoint from, QPoint to)
 {
-    Teskarn::JieTu* form = Teskarn::JieTu::loaded();
+    Teskarn::JieTu* form = Teskarn::Forms::loaded<Teskarn::JieTu>();
     QTest::mousePress(form, Qt::LeftButton, {}, from);
     QTest::mouseMove(form, to);
     QTest::mouseRelease(form, Qt::LeftButton, {}, to);

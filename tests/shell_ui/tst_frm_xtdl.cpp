@@ -6,6 +6,7 @@
 #include "messagebox.h"
 #include "operatorbook.h"
 #include "startvarnholt.h"
+#include "typing.h"
 #include "uidriver.h"
 
 #include <QFile>

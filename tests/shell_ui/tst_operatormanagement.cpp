@@ -3,6 +3,7 @@
 #include "frm_systemer.h"
 #include "messagebox.h"
 #include "operatorbook.h"
+#include "typing.h"
 #include "uidriver.h"
 
 #include <QComboBox>
@@ -39,22 +40,17 @@ class TestOperatorManagement : public VarnholtTestCase {
         QVERIFY(QTest::qWaitForWindowExposed(form));
     }
 
-    void fill(const QStringList& texts)
+    void fill(const QStringList& texts) { UiDriver::fillBoxes(form, registrationBoxes, texts); }
+
+    // Fills the boxes and registers, the message answered OK.
+    void registerOperator(const QStringList& texts)
     {
-        for (int i = 0; i < texts.size(); ++i) {
-            auto* box = form->findChild<QLineEdit*>(registrationBoxes[i]);
-            box->clear();
-            UiDriver::typeText(box, texts[i]);
-        }
+        fill(texts);
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
     }
 
-    QStringList boxTexts()
-    {
-        QStringList texts;
-        for (const QString& name : registrationBoxes)
-            texts << form->findChild<QLineEdit*>(name)->text();
-        return texts;
-    }
+    QStringList boxTexts() { return UiDriver::boxTexts(form, registrationBoxes); }
 
     // On the button's indicator: a click past the end of its text misses it.
     void clickOption(const char* name)
@@ -114,9 +110,7 @@ private slots:
     {
         QFETCH(QStringList, texts);
         openForm();
-        fill(texts);
-        MessageBox::setNextAnswer(QMessageBox::Ok);
-        QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
+        registerOperator(texts);
         QCOMPARE(MessageBox::shownTexts(), QStringList{"输入的用户注册信息不完全!!"});
         QCOMPARE(MessageBox::shown().at(0).title, QStringLiteral("提示信息"));
         QCOMPARE(MessageBox::shown().at(0).icon, QMessageBox::NoIcon);
@@ -137,9 +131,7 @@ private slots:
         OperatorBook::addOperator(2, QStringLiteral("Bob"), QStringLiteral("店员"), QStringLiteral("b"));
         openForm();
         // The passwords differ too: a taken name is reported first.
-        fill({name, QStringLiteral("店员"), QStringLiteral("1"), QStringLiteral("2")});
-        MessageBox::setNextAnswer(QMessageBox::Ok);
-        QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
+        registerOperator({name, QStringLiteral("店员"), QStringLiteral("1"), QStringLiteral("2")});
         QCOMPARE(MessageBox::shownTexts(), QStringList{"该用户名已经存在,请您更换其他用户名!"});
         QCOMPARE(MessageBox::shown().at(0).title, QStringLiteral("提示信息"));
         QCOMPARE(MessageBox::shown().at(0).icon, QMessageBox::Warning);
@@ -151,9 +143,7 @@ private slots:
     void differingPasswordsClearOnlyThePasswords()
     {
         openForm();
-        fill({QStringLiteral("张三"), QStringLiteral("店员"), QStringLiteral("abc"), QStringLiteral("abC")});
-        MessageBox::setNextAnswer(QMessageBox::Ok);
-        QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
+        registerOperator({QStringLiteral("张三"), QStringLiteral("店员"), QStringLiteral("abc"), QStringLiteral("abC")});
         QCOMPARE(MessageBox::shownTexts(), QStringList{"两次输入的密码不一致,请您确认后重新输入"});
         QCOMPARE(MessageBox::shown().at(0).title, QStringLiteral("用户注册信息提示"));
         QCOMPARE(boxTexts(), (QStringList{"张三", "店员", "", ""}));
@@ -167,9 +157,7 @@ private slots:
         OperatorBook::addOperator(5, QStringLiteral("王五"), QStringLiteral("店员"), QStringLiteral("w"), "1");
         openForm();
         const QString password = QStringLiteral("x' or '1'='1");
-        fill({QStringLiteral("O'Neil"), QStringLiteral("收银员"), password, password});
-        MessageBox::setNextAnswer(QMessageBox::Ok);
-        QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
+        registerOperator({QStringLiteral("O'Neil"), QStringLiteral("收银员"), password, password});
         QCOMPARE(MessageBox::shownTexts(), QStringList{"注册成功!!"});
         QCOMPARE(MessageBox::shown().at(0).title, QStringLiteral("用户注册信息提示"));
         QCOMPARE(MessageBox::shown().at(0).icon, QMessageBox::Warning);
@@ -189,9 +177,7 @@ private slots:
     {
         OperatorBook::exec(QStringLiteral("delete from tb_enter"));
         openForm();
-        fill({QStringLiteral("张三"), QStringLiteral("店员"), QStringLiteral("1"), QStringLiteral("1")});
-        MessageBox::setNextAnswer(QMessageBox::Ok);
-        QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
+        registerOperator({QStringLiteral("张三"), QStringLiteral("店员"), QStringLiteral("1"), QStringLiteral("1")});
         QCOMPARE(OperatorBook::select(QStringLiteral("select M_ID from tb_enter")).value(0, "M_ID").toInt(), 1);
     }
 
@@ -201,9 +187,7 @@ private slots:
                                           "begin select raise(abort, 'refused'); end"));
         openForm();
         const QStringList texts{"张三", "店员", "1", "1"};
-        fill(texts);
-        MessageBox::setNextAnswer(QMessageBox::Ok);
-        QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
+        registerOperator(texts);
         QCOMPARE(MessageBox::shown().size(), 1);
         QVERIFY(MessageBox::shownTexts().at(0).startsWith(QStringLiteral("Error ")));
         QVERIFY(MessageBox::shownTexts().at(0).contains(QStringLiteral("refused")));
@@ -238,7 +222,7 @@ private slots:
         openForm();
         clickOption("Option2");
         auto* combo = control<QComboBox>("Combo1");
-        UiDriver::typeText(combo, target);
+        typeText(combo, target);
         if (asked)
             MessageBox::setNextAnswer(QMessageBox::Ok);
         MessageBox::setNextAnswer(QMessageBox::Ok);
@@ -285,14 +269,7 @@ private slots:
         openForm();
         auto* first = control<QLineEdit>("Text1");
         first->setFocus();
-        const QStringList texts{"张三", "店员", "pw", "pw"};
-        for (int i = 0; i < 4; ++i) {
-            QCOMPARE(form->focusWidget(), control(registrationBoxes[i].toLatin1()));
-            UiDriver::typeText(form->focusWidget(), texts[i]);
-            if (i == 3)
-                MessageBox::setNextAnswer(QMessageBox::Ok);
-            QTest::keyClick(form->focusWidget(), Qt::Key_Return);
-        }
+        UiDriver::enterThrough(form, registrationBoxes, {"张三", "店员", "pw", "pw"});
         QCOMPARE(MessageBox::shownTexts(), QStringList{"注册成功!!"});
         QCOMPARE(OperatorBook::count("tb_enter"), 2);
         QTRY_VERIFY(!form);

@@ -31,19 +31,12 @@ class TestPasswordChange : public VarnholtTestCase {
 
     void submit(const QStringList& texts)
     {
-        for (int i = 0; i < texts.size(); ++i)
-            UiDriver::typeText(box(boxNames[i]), texts[i]);
+        UiDriver::fillBoxes(form, boxNames, texts);
         MessageBox::setNextAnswer(QMessageBox::Ok);
         QTest::mouseClick(form->findChild<QPushButton*>("Command1"), Qt::LeftButton);
     }
 
-    QStringList boxTexts()
-    {
-        QStringList texts;
-        for (const QString& name : boxNames)
-            texts << box(name)->text();
-        return texts;
-    }
+    QStringList boxTexts() { return UiDriver::boxTexts(form, boxNames); }
 
     QString storedPassword(const QString& name)
     {
@@ -145,14 +138,7 @@ private slots:
     void enterWalksTheBoxesAndChanges()
     {
         openForm();
-        const QStringList texts{"管理员", "admin", "neu", "neu"};
-        for (int i = 0; i < 4; ++i) {
-            QCOMPARE(form->focusWidget(), box(boxNames[i]));
-            UiDriver::typeText(form->focusWidget(), texts[i]);
-            if (i == 3)
-                MessageBox::setNextAnswer(QMessageBox::Ok);
-            QTest::keyClick(form->focusWidget(), Qt::Key_Return);
-        }
+        UiDriver::enterThrough(form, boxNames, {"管理员", "admin", "neu", "neu"});
         QCOMPARE(MessageBox::shownTexts(), QStringList{"密码修改成功,请您记住新密码"});
         QCOMPARE(storedPassword("管理员"), QStringLiteral("neu"));
     }

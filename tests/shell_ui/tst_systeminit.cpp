@@ -5,6 +5,7 @@
 #include "frm_sfyz.h"
 #include "messagebox.h"
 #include "operatorbook.h"
+#include "typing.h"
 #include "uidriver.h"
 
 #include <QLineEdit>
@@ -44,7 +45,7 @@ class TestSystemInit : public VarnholtTestCase {
     {
         auto* box = check->findChild<QLineEdit*>("Text2");
         box->clear();
-        UiDriver::typeText(box, password);
+        typeText(box, password);
         QTest::mouseClick(check->findChild<QPushButton*>("Command1"), Qt::LeftButton);
     }
 
@@ -135,11 +136,11 @@ private slots:
         bool topmostAtTheBox = true;
         MessageBox::setUnqueuedAction(
             [&](const MessageBoxRecord&) { topmostAtTheBox = check->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint); });
-        UiDriver::typeText(box, "wrong");
+        typeText(box, "wrong");
         QTest::keyClick(box, Qt::Key_Return);
         QCOMPARE(MessageBox::shownTexts(), QStringList{"您输入的密码不正确,请您确认后重新输入"});
         QVERIFY(!topmostAtTheBox);
-        UiDriver::typeText(box, "admin");
+        typeText(box, "admin");
         QTest::keyClick(box, Qt::Key_Return);
         QTRY_VERIFY(!check);
         QVERIFY(appState().openForm("frm_del_Data"));

@@ -4,6 +4,7 @@
 #include "fixture.h"
 #include "messagebox.h"
 #include "operatorbook.h"
+#include "typing.h"
 #include "uidriver.h"
 
 #include <QAction>

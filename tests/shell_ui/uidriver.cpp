@@ -1,6 +1,8 @@
 #include "uidriver.h"
 #include "MDIF_main.h"
+#include "messagebox.h"
 #include "startvarnholt.h"
+#include "typing.h"
 
 #include <QLineEdit>
 #include <QMdiArea>
@@ -31,10 +33,33 @@ bool UiDriver::activate(QWidget* window)
     return QTest::qWaitForWindowActive(window, 1000);
 }
 
-void UiDriver::typeText(QWidget* widget, const QString& text)
+void UiDriver::fillBoxes(QWidget* form, const QStringList& boxNames, const QStringList& texts)
 {
-    for (const QChar ch : text)
-        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+    for (int i = 0; i < texts.size(); ++i) {
+        auto* box = child<QLineEdit>(form, boxNames[i]);
+        QVERIFY2(box, qPrintable(boxNames[i]));
+        box->clear();
+        typeText(box, texts[i]);
+    }
+}
+
+QStringList UiDriver::boxTexts(const QWidget* form, const QStringList& boxNames)
+{
+    QStringList texts;
+    for (const QString& name : boxNames)
+        texts << form->findChild<QLineEdit*>(name)->text();
+    return texts;
+}
+
+void UiDriver::enterThrough(QWidget* form, const QStringList& boxNames, const QStringList& texts)
+{
+    for (int i = 0; i < texts.size(); ++i) {
+        QCOMPARE(form->focusWidget(), child<QWidget>(form, boxNames[i]));
+        typeText(form->focusWidget(), texts[i]);
+        if (i == texts.size() - 1)
+            MessageBox::setNextAnswer(QMessageBox::Ok);
+        QTest::keyClick(form->focusWidget(), Qt::Key_Return);
+    }
 }
 
 QWidget* UiDriver::startLoginForm()

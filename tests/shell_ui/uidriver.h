@@ -34,9 +34,14 @@ QList<QWidget*> childForms(MDIF_main* main);
 // Makes the window the active one, as a click on it would.
 bool activate(QWidget* window);
 
-// Types text into a widget key by key; Chinese characters too, which
-// QTest::keyClicks cannot type.
-void typeText(QWidget* widget, const QString& text);
+// A form's boxes, by name in the form's order: empties each and types its
+// text; reads their texts.
+void fillBoxes(QWidget* form, const QStringList& boxNames, const QStringList& texts);
+QStringList boxTexts(const QWidget* form, const QStringList& boxNames);
+// Types each text where the focus is and presses Enter, the focus in each of
+// the boxes in turn (a test failure where it is not); the last Enter has an
+// OK queued for its message.
+void enterThrough(QWidget* form, const QStringList& boxNames, const QStringList& texts);
 
 // Loads the login form through the program's start; types the name and the
 // password, each followed by Enter.

@@ -1,6 +1,7 @@
 #include "JieTu.h"
 #include "filedialogs.h"
 #include "fixture.h"
+#include "forms.h"
 #include "ownserver.h"
 #include "screenshotdrive.h"
 #include "search.h"
@@ -16,6 +17,7 @@
 
 using Teskarn::JieTu;
 using Teskarn::search;
+namespace Forms = Teskarn::Forms;
 using namespace ScreenshotDrive;
 
 namespace {
@@ -87,7 +89,7 @@ private:
             return nullptr;
         if (!OwnServer::xdotool({QStringLiteral("key"), QStringLiteral("F3")}))
             return nullptr;
-        return QTest::qWaitFor([] { return JieTu::loaded() != nullptr; }) ? JieTu::loaded() : nullptr;
+        return QTest::qWaitFor([] { return Forms::loaded<JieTu>() != nullptr; }) ? Forms::loaded<JieTu>() : nullptr;
     }
 
     ColourWall* m_wall = nullptr;
@@ -102,14 +104,14 @@ private slots:
         const QRect shown(0, 0, form->width(), form->height() - 60);
         QCOMPARE(rgb(form->grab(shown).toImage()), m_wall->picture().copy(shown));
 
-        QSignalSpy f3(search::loaded(), &search::screenshotRequested);
+        QSignalSpy f3(Forms::loaded<search>(), &search::screenshotRequested);
         QVERIFY(OwnServer::xdotool({QStringLiteral("key"), QStringLiteral("F3")}));
         QTRY_COMPARE(f3.size(), 1);
         int forms = 0;
         for (QWidget* window : QApplication::topLevelWidgets())
             forms += qobject_cast<JieTu*>(window) != nullptr;
         QCOMPARE(forms, 1);
-        QCOMPARE(JieTu::loaded(), form);
+        QCOMPARE(Forms::loaded<JieTu>(), form);
     }
 
     void showsTheColourUnderTheCursorAndTheSizeOfTheDrag()

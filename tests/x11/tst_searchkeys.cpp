@@ -1,5 +1,6 @@
 #include "environment.h"
 #include "fixture.h"
+#include "forms.h"
 #include "messagebox.h"
 #include "ownserver.h"
 #include "search.h"
@@ -9,6 +10,7 @@
 
 using OwnServer::OtherClient;
 using Teskarn::search;
+namespace Forms = Teskarn::Forms;
 
 class TestSearchKeys : public VarnholtTestCase {
     Q_OBJECT
@@ -22,7 +24,7 @@ private slots:
     void barHoldsF1AndF3UntilItCloses()
     {
         QVERIFY(Teskarn::start().runEventLoop);
-        search* bar = search::loaded();
+        search* bar = Forms::loaded<search>();
         QVERIFY(bar);
         OtherClient other;
         QVERIFY(other.isConnected());
@@ -48,7 +50,7 @@ private slots:
         OtherClient other;
         QVERIFY(other.grab(OwnServer::keysymF3));
         QVERIFY(Teskarn::start().runEventLoop);
-        search* bar = search::loaded();
+        search* bar = Forms::loaded<search>();
         QVERIFY(bar && bar->isVisible());
         QVERIFY(MessageBox::shown().isEmpty());
         QVERIFY(!other.grab(OwnServer::keysymF1));

@@ -3,6 +3,7 @@
 #include "goodslistwaits.h"
 #include "messagebox.h"
 #include "recordswaits.h"
+#include "salesrecordswaits.h"
 #include "slipentrywaits.h"
 #include "slipwaits.h"
 #include "stockquerywaits.h"
@@ -55,6 +56,7 @@ int main(int argc, char** argv)
     addSlipWaits(*shop);
     addSlipEntryWaits(*shop);
     addRecordsWaits(*shop);
+    addSalesRecordsWaits(*shop);
     addSummaryWaits(*shop);
     addGoodsAnalysisWaits(*shop);
     addStockQueryWaits(*shop);

@@ -6,8 +6,6 @@
 #include "frmInDetail.h"
 #include "listwaits.h"
 #include "recordgrid.h"
-#include "slipbook.h"
-#include "sliprecords.h"
 
 #include <QDateEdit>
 #include <memory>
@@ -15,11 +13,13 @@
 namespace {
 constexpr Waits::Goal RecordsGoal{100, 1.3};
 
+using Create = std::function<std::unique_ptr<SlipRecordsForm>()>;
+
 // The window as the menu opens it, with no query kept from before.
-std::unique_ptr<frmInDetail> shownRecords()
+std::unique_ptr<SlipRecordsForm> shownRecords(const Create& create)
 {
     appState().recordsConditions.clear();
-    auto form = std::make_unique<frmInDetail>();
+    auto form = create();
     form->resize(1200, 700);
     form->show();
     return form;
@@ -31,15 +31,16 @@ struct Statement {
     QStringList params;
 };
 
-Statement headersStatement(const RecordsCondition& condition, const QString& onDate)
+// The last statement that a step of a window ran, as it ran: the slips it listed.
+Statement lastStatementOf(const std::function<void()>& step)
 {
     Statement traced;
     Database::setStatementObserver([&traced](const QString& sql, const QVariantList& params) {
-        traced.sql = sql;
+        traced = {sql, {}};
         for (const QVariant& value : params)
             traced.params << value.toString();
     });
-    (void)Database::read([&](DbSession& s) { return SlipRecords::headers(s, SlipDesigns::StockIn, condition, onDate); });
+    step();
     Database::setStatementObserver({});
     return traced;
 }
@@ -60,12 +61,11 @@ void addWithShares(const std::string& name, const QString& path, const Statement
 }
 }
 
-void addRecordsWaits(const BenchShop& shop)
+void addRecordsWaits(const BenchShop& shop, const std::string& name, const Create& create)
 {
     const QString path = shop.databasePath();
     const QDate lastDay = shop.size().books.firstDay.addDays(shop.size().books.days - 1);
     const QDate yearBefore = lastDay.addYears(-1).addDays(1);
-    const RecordsCondition year{.fromDate = SlipBook::dateText(yearBefore), .toDate = SlipBook::dateText(lastDay)};
     // Today is the last day of the books.
     const auto onLastDay = [lastDay](std::function<void(benchmark::State&)> run) {
         return [lastDay, run](benchmark::State& state) {
@@ -74,15 +74,23 @@ void addRecordsWaits(const BenchShop& shop)
             Clock::useRealClock();
         };
     };
+    // The statements the window runs: today's slips, and every slip of the year.
+    Clock::useTestClock(QDateTime(lastDay, QTime(18, 0)));
+    std::unique_ptr<SlipRecordsForm> traced;
+    const Statement opening = lastStatementOf([&] { traced = shownRecords(create); });
+    traced->findChild<QDateEdit*>(QStringLiteral("DTPicker1"))->setDate(yearBefore);
+    const Statement yearly = lastStatementOf([&] { traced->runQuery(traced->design().queries.first(), QString()); });
+    traced.reset();
+    Clock::useRealClock();
 
-    addWithShares("Records/Open", path, headersStatement({}, SlipBook::dateText(lastDay)), onLastDay([](benchmark::State& state) {
+    addWithShares(name + "/Open", path, opening, onLastDay([create](benchmark::State& state) {
         // The first window of a run also loads fonts and styles: not timed.
-        Waits::settle(shownRecords().get());
+        Waits::settle(shownRecords(create).get());
         long long listed = 0;
         for (auto _ : state) {
-            std::unique_ptr<frmInDetail> form;
+            std::unique_ptr<SlipRecordsForm> form;
             Waits::timeOnce(state, [&] {
-                form = shownRecords();
+                form = shownRecords(create);
                 Waits::settle(form.get());
             });
             listed = form->slipList()->rowCount();
@@ -90,8 +98,8 @@ void addRecordsWaits(const BenchShop& shop)
         state.counters["rows"] = double(listed);
     }));
 
-    addWithShares("Records/YearByNumber", path, headersStatement(year, {}), onLastDay([yearBefore](benchmark::State& state) {
-        const auto form = shownRecords();
+    addWithShares(name + "/YearByNumber", path, yearly, onLastDay([create, yearBefore](benchmark::State& state) {
+        const auto form = shownRecords(create);
         form->findChild<QDateEdit*>(QStringLiteral("DTPicker1"))->setDate(yearBefore);
         Waits::settle(form.get());
         // What follows OK in the query dialog with nothing typed: every slip of the year.
@@ -106,4 +114,9 @@ void addRecordsWaits(const BenchShop& shop)
         }
         state.counters["rows"] = double(form->slipList()->rowCount());
     }));
+}
+
+void addRecordsWaits(const BenchShop& shop)
+{
+    addRecordsWaits(shop, "Records", [] { return std::make_unique<frmInDetail>(); });
 }

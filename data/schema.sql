@@ -124,6 +124,7 @@ CREATE INDEX ix_in_pay_date ON 入库单明细1 (日期);
 CREATE INDEX ix_out_no ON 出库单 (单号);
 CREATE INDEX ix_out_date ON 出库单 (日期, 类别, 合计数量, 合计金额, 欠款金额, 还款金额, 合计成本, 合计利润);
 CREATE INDEX ix_out_kind_no ON 出库单 (类别, 单号);
+CREATE INDEX ix_out_kind_date ON 出库单 (类别, 日期);
 CREATE INDEX ix_out_lines_no ON 出库单明细 (单号);
 CREATE INDEX ix_out_lines_date ON 出库单明细 (日期);
 CREATE INDEX ix_out_lines_goods ON 出库单明细 (商品编号);

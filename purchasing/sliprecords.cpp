@@ -2,8 +2,8 @@
 
 namespace SlipRecords {
 
-DbResult<Rows> headers(DbSession& session, const SlipDesign& design, const RecordsCondition& condition,
-                       const QString& onDate)
+DbResult<Rows> headers(DbSession& session, const SlipDesign& design, const QStringList& columns,
+                       const RecordsCondition& condition, const QString& onDate)
 {
     QStringList where;
     QVariantList params;
@@ -27,10 +27,14 @@ DbResult<Rows> headers(DbSession& session, const SlipDesign& design, const Recor
         require(QStringLiteral("日期 <= ?"), condition.upToDate);
     if (condition.openBalance)
         require(QStringLiteral("尚欠金额 <> 0"));
-    QString sql = QStringLiteral("select * from ") + design.headerTable;
+    // The slips are found through the indexes, and only their rowids are
+    // sorted: the rows are then read in table order, never sorted whole.
+    QString found = QStringLiteral("select rowid from ") + design.headerTable;
     if (!where.isEmpty())
-        sql += QStringLiteral(" where ") + where.join(QStringLiteral(" and "));
-    return session.query(sql + QStringLiteral(" order by rowid"), params);
+        found += QStringLiteral(" where ") + where.join(QStringLiteral(" and "));
+    return session.query(QStringLiteral("select %1 from %2 where rowid in (%3) order by rowid")
+                             .arg(columns.join(QStringLiteral(", ")), design.headerTable, found),
+                         params);
 }
 
 DbResult<Rows> lines(DbSession& session, const SlipDesign& design, const QString& number)

@@ -8,10 +8,10 @@
 
 namespace SlipRecords {
 
-// Every column of the design's header rows of its kind that meet the
+// The columns of the design's header rows of its kind that meet the
 // condition; with a date, only the slips of that day.
-DbResult<Rows> headers(DbSession& session, const SlipDesign& design, const RecordsCondition& condition,
-                       const QString& onDate = {});
+DbResult<Rows> headers(DbSession& session, const SlipDesign& design, const QStringList& columns,
+                       const RecordsCondition& condition, const QString& onDate = {});
 // Every column of the slip's lines.
 DbResult<Rows> lines(DbSession& session, const SlipDesign& design, const QString& number);
 // The slip's payments by 日期, then 时间.

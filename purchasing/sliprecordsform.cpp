@@ -160,6 +160,18 @@ void SlipRecordsForm::Form_Load()
         ComDel->setEnabled(!m_design.deletion->administratorOnly || appState().isAdministrator());
 }
 
+QStringList SlipRecordsForm::listedColumns() const
+{
+    QStringList columns;
+    for (const ListColumn& column : std::as_const(m_design.slipColumns))
+        columns << column.column;
+    for (const RecordsTotal& total : m_design.totals) {
+        if (!columns.contains(total.column))
+            columns << total.column;
+    }
+    return columns;
+}
+
 RecordsCondition& SlipRecordsForm::condition() const
 {
     return appState().recordsConditions[m_design.formName + QLatin1Char('/') + slipDesign().category];
@@ -170,7 +182,7 @@ void SlipRecordsForm::RunQuery(const QString& onDate)
     ListView1->clear();
     ListView2->clear();
     m_linesOf.clear();
-    auto read = Database::read([&](DbSession& s) { return SlipRecords::headers(s, slipDesign(), condition(), onDate); });
+    auto read = Database::read([&](DbSession& s) { return SlipRecords::headers(s, slipDesign(), listedColumns(), condition(), onDate); });
     std::array<Amount, 2> sums;
     if (read) {
         for (int t = 0; t < 2; ++t) {

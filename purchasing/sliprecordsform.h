@@ -129,6 +129,8 @@ private:
     // Lists the slips of the kept condition (of one day when given) and their totals.
     void RunQuery(const QString& onDate = {});
     RecordsCondition& condition() const;
+    // What the list and its totals show of the slips.
+    QStringList listedColumns() const;
     // The slip number of a row, as stored.
     QString numberAt(int row) const;
     int rowOf(const QString& number) const;

@@ -107,6 +107,14 @@ Amount Amount::fromNumber(double value)
 {
     if (!std::isfinite(value))
         return {};
+    // Away from a half, the scaled double rounds as its shortest text does:
+    // below 1e12 the two differ by less than 0.001 of a ten-thousandth.
+    const double scaledValue = value * double(Scale);
+    if (std::abs(scaledValue) < 1e12) {
+        const double nearest = std::round(scaledValue);
+        if (std::abs(scaledValue - nearest) < 0.499)
+            return fromTenThousandths(qint64(nearest));
+    }
     char buffer[64];
     const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
     if (const auto units = shortestTextUnits(buffer, end))

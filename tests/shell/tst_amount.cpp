@@ -3,6 +3,8 @@
 #include "module2.h"
 
 #include <QLocale>
+#include <QRandomGenerator>
+#include <cmath>
 
 class TestAmount : public VarnholtTestCase {
     Q_OBJECT
@@ -72,6 +74,19 @@ private slots:
         QFETCH(double, number);
         const Amount expected = Amount::fromText(QString::number(number, 'g', QLocale::FloatingPointShortest));
         QCOMPARE(Amount::fromNumber(number).tenThousandths(), expected.tenThousandths());
+    }
+
+    // Stored amounts of every size and up to six decimals, halves included:
+    // each keeps the four decimals of its shortest text.
+    void fromNumberAgreesWithItsTextEverywhere()
+    {
+        QRandomGenerator random(20261210);
+        for (int i = 0; i < 200000; ++i) {
+            const qint64 millionths = qint64(random.generate64() % 2000000000000000ULL) - 1000000000000000LL;
+            const double number = double(millionths / qint64(std::pow(10, random.bounded(10)))) / 1e6;
+            const Amount expected = Amount::fromText(QString::number(number, 'g', QLocale::FloatingPointShortest));
+            QCOMPARE(Amount::fromNumber(number).tenThousandths(), expected.tenThousandths());
+        }
     }
 
     void fromValue()

@@ -219,7 +219,7 @@ void frm_backup::ComDel_Click()
     const QDate upTo = DTPicker1->date();
     const QString question = QStringLiteral("确定要删除") + upTo.toString(QStringLiteral("yyyy年M月d日"))
                              + QStringLiteral("前的数据吗？请确认这些单据已无欠款记录，删除这些数据不影响库存，但影响统计分析！");
-    if (!MessageBox::askYesNo(this, question, QStringLiteral("提示"), QMessageBox::Information))
+    if (!MessageBox::askYesNo(this, question, MessageBox::NoticeTitle, QMessageBox::Information))
         return;
     if (const DbStatus purged = purgeSlips(upTo); !purged) {
         MessageBox::show(this, purged.error().text());
@@ -252,7 +252,7 @@ void frm_backup::ComDown_Click()
     if (download.error)
         MessageBox::show(this, download.error->text());
     else if (!download.notice.isEmpty())
-        MessageBox::show(this, download.notice, QStringLiteral("提示"), QMessageBox::Information);
+        MessageBox::show(this, download.notice, MessageBox::NoticeTitle, QMessageBox::Information);
     if (download.finished) {
         const NetworkRestore::Restored restored = NetworkRestore::restoreArchive(transferFile, appState().appPath);
         if (restored.leftOut)

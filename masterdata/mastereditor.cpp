@@ -429,7 +429,7 @@ void MasterEditor::ComSave_Click()
             continue;
         }
         MessageBox::show(this, QStringLiteral("请输入") + QString(field.label).remove(QLatin1Char(' ')) + QStringLiteral("。"),
-                         QStringLiteral("提示"));
+                         MessageBox::NoticeTitle);
         if (m_boxes[i]->isEnabled())
             m_boxes[i]->setFocus(Qt::OtherFocusReason);
         return;
@@ -461,7 +461,7 @@ void MasterEditor::ComSave_Click()
     }
     writeListRow();
     MessageBox::show(this, m_mode == EditorMode::Add ? QStringLiteral("新增成功。") : QStringLiteral("修改成功。"),
-                     QStringLiteral("提示"));
+                     MessageBox::NoticeTitle);
     accept();
 }
 

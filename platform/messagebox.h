@@ -17,6 +17,8 @@ struct MessageBoxRecord {
 class MessageBox {
 public:
     using Button = QMessageBox::StandardButton;
+    // The title of the notices that ask nothing of the user.
+    static inline const QString NoticeTitle = QStringLiteral("提示");
 
     static Button show(QWidget* parent, const QString& text, const QString& title = {},
                        QMessageBox::Icon icon = QMessageBox::NoIcon,

@@ -66,7 +66,7 @@ void InputDialog::ComOK_Click()
         return;
     }
     if (Text1->text() == QStringLiteral("0.00")) {
-        MessageBox::show(this, QStringLiteral("请输入非零售数字。"), QStringLiteral("提示"));
+        MessageBox::show(this, QStringLiteral("请输入非零售数字。"), MessageBox::NoticeTitle);
         Text1->setFocus(Qt::OtherFocusReason);
         return;
     }

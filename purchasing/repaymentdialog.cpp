@@ -26,7 +26,6 @@ using FormParts::label;
 using FormParts::named;
 
 namespace {
-const QString Notice = QStringLiteral("提示");
 const QString ZeroMoney = QStringLiteral("0.00");
 const QString Owed = QStringLiteral("尚欠金额");
 const QString Paid = QStringLiteral("还款金额");
@@ -142,10 +141,10 @@ void RepaymentDialog::ComOK_Click()
     DecimalNumber number;
     // A text that is no number would be "0.00" once the box is left.
     if (typed == ZeroMoney || !DecimalText::readWholeNumber(typed, number)) {
-        MessageBox::show(this, QStringLiteral("请输入还款金额。"), Notice);
+        MessageBox::show(this, QStringLiteral("请输入还款金额。"), MessageBox::NoticeTitle);
         return;
     }
-    if (MessageBox::show(this, QStringLiteral("确认要还款吗？"), Notice, QMessageBox::Question, QMessageBox::Ok | QMessageBox::Cancel)
+    if (MessageBox::show(this, QStringLiteral("确认要还款吗？"), MessageBox::NoticeTitle, QMessageBox::Question, QMessageBox::Ok | QMessageBox::Cancel)
         != QMessageBox::Ok)
         return;
     const Amount amount = Amount::fromText(typed);
@@ -157,7 +156,7 @@ void RepaymentDialog::ComOK_Click()
                     : SlipOutcome::failed(conn.error());
     }();
     if (outcome.state() == SlipOutcome::State::NotFound) {
-        MessageBox::show(this, QStringLiteral("没有这条记录或该记录已删除！"), Notice);
+        MessageBox::show(this, outcome.message(), MessageBox::NoticeTitle);
         return;
     }
     if (!outcome) {

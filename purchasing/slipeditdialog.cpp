@@ -19,7 +19,6 @@ using FormParts::label;
 using FormParts::named;
 
 namespace {
-const QString Notice = QStringLiteral("提示");
 const QString Number = QStringLiteral("单号");
 }
 
@@ -150,7 +149,7 @@ SlipEdit SlipEditDialog::edit() const
 void SlipEditDialog::ComSave_Click()
 {
     if (Text1->text().isEmpty()) {
-        MessageBox::show(this, QStringLiteral("请输入编号。"), Notice);
+        MessageBox::show(this, QStringLiteral("请输入编号。"), MessageBox::NoticeTitle);
         Text1->setFocus(Qt::OtherFocusReason);
         return;
     }
@@ -167,16 +166,14 @@ void SlipEditDialog::ComSave_Click()
     case SlipOutcome::State::Done:
         break;
     case SlipOutcome::State::NotFound:
-        MessageBox::show(this, QStringLiteral("没有这条记录或该记录已删除！"), Notice);
-        return;
     case SlipOutcome::State::Refused:
-        MessageBox::show(this, outcome.message(), Notice);
+        MessageBox::show(this, outcome.message(), MessageBox::NoticeTitle);
         return;
     case SlipOutcome::State::Failed:
         MessageBox::show(this, outcome.message());
         return;
     }
-    MessageBox::show(this, QStringLiteral("修改成功。"), Notice);
+    MessageBox::show(this, QStringLiteral("修改成功。"), MessageBox::NoticeTitle);
     QHash<QString, QVariant> shown{{Number, values.number}};
     for (int f = 0; f < m_boxes.size(); ++f)
         shown.insert(m_design.fields[f].column, text(f));

@@ -30,7 +30,6 @@ using FormParts::label;
 using FormParts::named;
 
 namespace {
-const QString Notice = QStringLiteral("提示");
 const QString ZeroMoney = QStringLiteral("0.00");
 
 QLineEdit* box(QWidget* form, const char* name, const QString& text = {})
@@ -326,7 +325,7 @@ bool SlipEntryForm::eventFilter(QObject* watched, QEvent* event)
 
 void SlipEntryForm::prompt(const QString& text, QWidget* focus)
 {
-    MessageBox::show(this, text, Notice);
+    MessageBox::show(this, text, MessageBox::NoticeTitle);
     if (focus)
         focus->setFocus(Qt::OtherFocusReason);
 }
@@ -367,13 +366,13 @@ bool SlipEntryForm::TextPrice_KeyDown(QKeyEvent* event)
     if (isModifierOrTab(event->key()))
         return false;
     if (TextDiscount && m_design.priceNeedsDiscount && TextDiscount->text() == QStringLiteral("0")) {
-        MessageBox::show(this, QStringLiteral("请填上折扣。"), Notice);
+        MessageBox::show(this, QStringLiteral("请填上折扣。"), MessageBox::NoticeTitle);
         return true;
     }
     if (!isEnter(event))
         return false;
     if (TextPrice->text() == ZeroMoney)
-        MessageBox::show(this, QStringLiteral("请填上单价。"), Notice);
+        MessageBox::show(this, QStringLiteral("请填上单价。"), MessageBox::NoticeTitle);
     else
         enterLine();
     return true;
@@ -386,7 +385,7 @@ void SlipEntryForm::TextQty_Change()
         return;
     if (valueOf(TextQty) + m_lines->quantityOf(TextName->text()) <= m_loadedStock)
         return;
-    MessageBox::show(this, m_design.overStockMessage.arg(m_loadedStock.toMoneyText()), Notice);
+    MessageBox::show(this, m_design.overStockMessage.arg(m_loadedStock.toMoneyText()), MessageBox::NoticeTitle);
     if (m_design.overStockResetsQuantity)
         TextQty->setText(m_design.startQuantity);
 }
@@ -405,7 +404,7 @@ void SlipEntryForm::LoadGoods()
     }
     m_held = load->goods;
     if (!m_held) {
-        MessageBox::show(this, m_design.unknownGoodsMessage, Notice);
+        MessageBox::show(this, m_design.unknownGoodsMessage, MessageBox::NoticeTitle);
         if (m_design.unknownGoodsEndsPick)
             return;
         TextPrice->setText(QStringLiteral("0"));
@@ -549,7 +548,7 @@ void SlipEntryForm::Text3_KeyDown()
 {
     const bool shortOfTotal = valueOf(TextMoneys) > valueOf(Text3);
     if (shortOfTotal
-        && MessageBox::show(this, QStringLiteral("付款金额小于实付金额, 是否允许欠款？"), Notice, QMessageBox::NoIcon,
+        && MessageBox::show(this, QStringLiteral("付款金额小于实付金额, 是否允许欠款？"), MessageBox::NoticeTitle, QMessageBox::NoIcon,
                             QMessageBox::Yes | QMessageBox::No)
                != QMessageBox::Yes) {
         Text3->setFocus(Qt::OtherFocusReason);
@@ -573,7 +572,7 @@ void SlipEntryForm::ComDel_Click()
 {
     const int row = selectedLine();
     if (row >= 0
-        && MessageBox::show(this, QStringLiteral("确认要删除该记录吗？"), Notice, QMessageBox::Information,
+        && MessageBox::show(this, QStringLiteral("确认要删除该记录吗？"), MessageBox::NoticeTitle, QMessageBox::Information,
                             QMessageBox::Yes | QMessageBox::No)
                == QMessageBox::Yes) {
         m_lines->remove(row);
@@ -586,7 +585,7 @@ void SlipEntryForm::ComDel_Click()
 void SlipEntryForm::ComRtn_Click()
 {
     if (!m_lines->isEmpty()
-        && MessageBox::show(this, QStringLiteral("还没保存，要退出吗？"), Notice, QMessageBox::NoIcon,
+        && MessageBox::show(this, QStringLiteral("还没保存，要退出吗？"), MessageBox::NoticeTitle, QMessageBox::NoIcon,
                             QMessageBox::Yes | QMessageBox::No)
                != QMessageBox::Yes)
         return;
@@ -622,7 +621,7 @@ void SlipEntryForm::ComPD_Click()
     }
     if (m_lines->isEmpty())
         return;
-    if (MessageBox::show(this, m_design.saveQuestion, Notice, QMessageBox::NoIcon,
+    if (MessageBox::show(this, m_design.saveQuestion, MessageBox::NoticeTitle, QMessageBox::NoIcon,
                          QMessageBox::Ok | QMessageBox::Cancel)
             == QMessageBox::Ok
         && !saveSlip())
@@ -663,7 +662,7 @@ bool SlipEntryForm::saveSlip()
         return saved;
     }();
     if (!outcome) {
-        MessageBox::show(this, outcome.message(), outcome.state() == SlipOutcome::State::Refused ? Notice : QString());
+        MessageBox::show(this, outcome.message(), outcome.state() == SlipOutcome::State::Refused ? MessageBox::NoticeTitle : QString());
         return false;
     }
     // Saved: the form starts the next slip even when its number cannot be

@@ -300,8 +300,6 @@ void SlipRecordsForm::ComDel_Click()
         chooseFirstAfterDeletion();
         return;
     case SlipOutcome::State::NotFound:
-        MessageBox::show(this, QStringLiteral("没有这条记录或该记录已删除！"));
-        return;
     case SlipOutcome::State::Refused:
     case SlipOutcome::State::Failed:
         MessageBox::show(this, outcome.message());

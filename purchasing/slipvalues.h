@@ -74,13 +74,13 @@ class SlipOutcome {
 public:
     enum class State {
         Done,
-        NotFound, // the slip is no longer in its book
+        NotFound, // the slip is no longer in its book: message says so
         Refused,  // a rule of the books said no: message is what the form shows
         Failed,   // the database failed: message is "Error <code>: <description>"
     };
 
     static SlipOutcome done() { return SlipOutcome(State::Done, {}); }
-    static SlipOutcome notFound() { return SlipOutcome(State::NotFound, {}); }
+    static SlipOutcome notFound() { return SlipOutcome(State::NotFound, QStringLiteral("没有这条记录或该记录已删除！")); }
     static SlipOutcome refused(const QString& message) { return SlipOutcome(State::Refused, message); }
     static SlipOutcome failed(const DbError& error) { return SlipOutcome(State::Failed, error.text()); }
 

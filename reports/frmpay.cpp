@@ -25,8 +25,6 @@ using FormParts::label;
 using FormParts::named;
 
 namespace {
-const QString Notice = QStringLiteral("提示");
-const QString NoRecord = QStringLiteral("没有这条记录或该记录已删除！");
 
 // The list shows the table's columns under their names, after a narrow selector column.
 QList<ListColumn> listColumns()
@@ -51,7 +49,7 @@ SlipOutcome writeBook(const std::function<SlipOutcome(DbSession&)>& work)
 
 bool ask(QWidget* form, const QString& question)
 {
-    return MessageBox::askYesNo(form, question, Notice, QMessageBox::Information);
+    return MessageBox::askYesNo(form, question, MessageBox::NoticeTitle, QMessageBox::Information);
 }
 }
 
@@ -210,7 +208,7 @@ void frmpay::ComPD_Click()
                 emptied->clear();
             m_clicked.reset();
         } else {
-            MessageBox::show(this, added.message(), added.state() == SlipOutcome::State::Refused ? Notice : QString());
+            MessageBox::show(this, added.message(), added.state() == SlipOutcome::State::Refused ? MessageBox::NoticeTitle : QString());
         }
     }
     LoadList();
@@ -238,13 +236,13 @@ void frmpay::actOnEntry(const QString& question, const QString& success, const E
     if (!held) {
         MessageBox::show(this, held.error().text());
     } else if (!*held) {
-        MessageBox::show(this, NoRecord);
+        MessageBox::show(this, SlipOutcome::notFound().message());
     } else if (ask(this, question)) {
         const SlipOutcome outcome = writeBook([&](DbSession& s) { return write(s, number); });
         if (outcome)
             MessageBox::show(this, success);
         else
-            MessageBox::show(this, outcome.state() == SlipOutcome::State::NotFound ? NoRecord : outcome.message());
+            MessageBox::show(this, outcome.message());
     }
     LoadList();
 }

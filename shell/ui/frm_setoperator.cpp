@@ -144,18 +144,18 @@ void frm_setoperator::Cmd_sq_Click()
     DialogRules::SetTopmost(this, false);
     auto names = Operators::names(Operators::NameOrder::Table);
     if (!names) {
-        MessageBox::show(this, names.error().text(), QStringLiteral("提示"), QMessageBox::Critical);
+        MessageBox::show(this, names.error().text(), MessageBox::NoticeTitle, QMessageBox::Critical);
         return;
     }
     if (names->isEmpty())
         return;
-    if (!MessageBox::askYesNo(this, QStringLiteral("确认要将所选权限的信息赋给该操作员吗?"), QStringLiteral("提示")))
+    if (!MessageBox::askYesNo(this, QStringLiteral("确认要将所选权限的信息赋给该操作员吗?"), MessageBox::NoticeTitle))
         return;
     std::array<bool, Operators::RightCount> rights{};
     for (int i = 0; i < Operators::RightCount; ++i)
         rights[i] = checks[i]->isChecked();
     if (auto written = Operators::writeRights(m_chosen, rights); !written) {
-        MessageBox::show(this, written.error().text(), QStringLiteral("提示"), QMessageBox::Critical);
+        MessageBox::show(this, written.error().text(), MessageBox::NoticeTitle, QMessageBox::Critical);
         return;
     }
     Cmd_sq->setEnabled(false);

@@ -128,6 +128,13 @@ inline QDialog* openEditDialog(QWidget* records, int row, const char* name)
     return dialog;
 }
 
+// Presses the edit dialog's ComSave with its box answered.
+inline void saveEdit(QDialog* dialog)
+{
+    MessageBox::setNextAnswer(QMessageBox::Ok);
+    control<QPushButton>(dialog, "ComSave")->click();
+}
+
 // Presses ComDel with the answer to its question queued.
 inline void pressDelete(QWidget* form, QMessageBox::StandardButton answer)
 {

@@ -19,12 +19,6 @@ QDialog* editFirstOfTwo(frmInDetail** records)
 }
 
 QPlainTextEdit* remark(const QDialog* dialog) { return control<QPlainTextEdit>(dialog, "Text3"); }
-
-void save(QDialog* dialog)
-{
-    MessageBox::setNextAnswer(QMessageBox::Ok);
-    control<QPushButton>(dialog, "ComSave")->click();
-}
 }
 
 class TestFrmInDetail2 : public VarnholtTestCase {
@@ -44,7 +38,7 @@ private slots:
 
         fill(control(dialog, "Text2"), {});
         remark(dialog)->clear();
-        save(dialog);
+        saveEdit(dialog);
         QCOMPARE(MessageBox::shown().last().text, QStringLiteral("修改成功。"));
         QCOMPARE(MessageBox::shown().last().title, QStringLiteral("提示"));
         QVERIFY(!dialog || !dialog->isVisible());
@@ -62,7 +56,7 @@ private slots:
         clickRow(records, "ListView1", 1);
         fill(control(dialog, "Text2"), QStringLiteral("王五"));
         remark(dialog)->setPlainText(QStringLiteral("it's new"));
-        save(dialog);
+        saveEdit(dialog);
         QCOMPARE(MessageBox::shownTexts(), QStringList{"修改成功。"});
         QCOMPARE(stored(QStringLiteral("R0000001"), QStringLiteral("供应商, 备注")), QStringLiteral("王五 | it's new"));
         QCOMPARE(rows(records, "ListView1").first().section(QStringLiteral(" | "), 8), QStringLiteral("王五 | it's new"));
@@ -111,7 +105,7 @@ private slots:
                     return DbError{10, QStringLiteral("disk I/O error")};
                 return std::nullopt;
             });
-        save(dialog);
+        saveEdit(dialog);
         Database::setFailureHook({});
         QCOMPARE(MessageBox::shownTexts(), QStringList{message});
         QCOMPARE(wholeBooks(), before);
@@ -131,7 +125,7 @@ private slots:
         QCOMPARE(text(dialog, "Text1"), QString());
         QCOMPARE(text(dialog, "Text2"), QString());
         const QStringList before = wholeBooks();
-        ::save(dialog);
+        saveEdit(dialog);
         QCOMPARE(MessageBox::shownTexts(), QStringList{"请输入编号。"});
         QCOMPARE(wholeBooks(), before);
     }

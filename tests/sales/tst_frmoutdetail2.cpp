@@ -35,12 +35,6 @@ QDialog* editTheSale(frmOutDetail** records)
 
 QPlainTextEdit* remark(const QDialog* dialog) { return control<QPlainTextEdit>(dialog, "Text5"); }
 
-void save(QDialog* dialog)
-{
-    MessageBox::setNextAnswer(QMessageBox::Ok);
-    control<QPushButton>(dialog, "ComSave")->click();
-}
-
 QString points()
 {
     QStringList all;
@@ -76,7 +70,7 @@ private slots:
         fill(control(dialog, "Text3"), {});
         fill(control(dialog, "Text4"), QStringLiteral("赵六"));
         remark(dialog)->setPlainText(QStringLiteral("新备注"));
-        save(dialog);
+        saveEdit(dialog);
         QCOMPARE(MessageBox::shownTexts(), QStringList{"修改成功。"});
         QCOMPARE(MessageBox::shown().last().title, QStringLiteral("提示"));
         QVERIFY(!dialog || !dialog->isVisible());
@@ -116,7 +110,7 @@ private slots:
                 return DbError{10, QStringLiteral("disk I/O error")};
             return std::nullopt;
         });
-        save(dialog);
+        saveEdit(dialog);
         Database::setFailureHook({});
         QCOMPARE(MessageBox::shownTexts(), QStringList{"Error 10: disk I/O error"});
         QCOMPARE(wholeBooks(), before);

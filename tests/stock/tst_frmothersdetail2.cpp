@@ -27,12 +27,6 @@ QDialog* editFirstLoss(frmOthersDetail** records)
     return openEditDialog(*records, 0, "frmOthersDetail2");
 }
 
-void saveAnswered(QDialog* dialog)
-{
-    MessageBox::setNextAnswer(QMessageBox::Ok);
-    control<QPushButton>(dialog, "ComSave")->click();
-}
-
 QString storedLoss(const QString& number)
 {
     return rowsOf(QStringLiteral("select 单号, 备注 from 调失单 where 单号 = ?"), {number}).join(QLatin1Char('\n'));
@@ -54,7 +48,7 @@ private slots:
         QCOMPARE(focusedName(dialog), QStringLiteral("Text3"));
 
         fill(control(dialog, "Text3"), {});
-        saveAnswered(dialog);
+        saveEdit(dialog);
         QCOMPARE(MessageBox::shownTexts(), QStringList{"修改成功。"});
         QCOMPARE(MessageBox::shown().last().title, QStringLiteral("提示"));
         QVERIFY(!dialog || !dialog->isVisible());
@@ -69,14 +63,13 @@ private slots:
         QVERIFY(dialog);
         const QStringList before = wholeBooks();
         fill(control(dialog, "Text1"), {});
-        MessageBox::setNextAnswer(QMessageBox::Ok);
-        control<QPushButton>(dialog, "ComSave")->click();
+        saveEdit(dialog);
         QCOMPARE(MessageBox::shown().last().text, QStringLiteral("请输入编号。"));
         QCOMPARE(MessageBox::shown().last().title, QStringLiteral("提示"));
         QCOMPARE(focusedName(dialog), QStringLiteral("Text1"));
         for (const QString& refused : {QStringLiteral("L0000004"), QStringLiteral("L0000050"), QStringLiteral("X1")}) {
             fill(control(dialog, "Text1"), refused);
-            saveAnswered(dialog);
+            saveEdit(dialog);
             QCOMPARE(MessageBox::shown().last().text, QStringLiteral("单据编号无效或已存在！"));
             QCOMPARE(MessageBox::shown().last().title, QStringLiteral("提示"));
             QVERIFY(dialog->isVisible());
@@ -86,7 +79,7 @@ private slots:
 
         // Unchanged values are saved all the same.
         fill(control(dialog, "Text1"), QStringLiteral("L0000003"));
-        saveAnswered(dialog);
+        saveEdit(dialog);
         QCOMPARE(MessageBox::shown().last().text, QStringLiteral("修改成功。"));
         QCOMPARE(wholeBooks(), before);
     }
@@ -100,7 +93,7 @@ private slots:
         clickRow(records, "ListView1", 1);
         fill(control(dialog, "Text1"), QStringLiteral("L0000009"));
         fill(control(dialog, "Text3"), QStringLiteral("过期"));
-        saveAnswered(dialog);
+        saveEdit(dialog);
         QCOMPARE(MessageBox::shownTexts(), QStringList{"修改成功。"});
         QCOMPARE(storedLoss(QStringLiteral("L0000009")), QStringLiteral("L0000009 | 过期"));
         QCOMPARE(rowsOf(QStringLiteral("select 单号, 数量 from 调失单明细 order by rowid")),

@@ -3,7 +3,6 @@
 #include "goodslistwaits.h"
 #include "messagebox.h"
 #include "recordswaits.h"
-#include "salesrecordswaits.h"
 #include "slipentrywaits.h"
 #include "slipwaits.h"
 #include "stockquerywaits.h"
@@ -56,7 +55,6 @@ int main(int argc, char** argv)
     addSlipWaits(*shop);
     addSlipEntryWaits(*shop);
     addRecordsWaits(*shop);
-    addSalesRecordsWaits(*shop);
     addSummaryWaits(*shop);
     addGoodsAnalysisWaits(*shop);
     addStockQueryWaits(*shop);

@@ -4,11 +4,14 @@
 #include "clock.h"
 #include "dbsession.h"
 #include "frmInDetail.h"
+#include "frmOutDetail.h"
 #include "listwaits.h"
 #include "recordgrid.h"
 
 #include <QDateEdit>
+#include <functional>
 #include <memory>
+#include <string>
 
 namespace {
 constexpr Waits::Goal RecordsGoal{100, 1.3};
@@ -59,9 +62,9 @@ void addWithShares(const std::string& name, const QString& path, const Statement
         [path, statement](benchmark::State& state) { ListWaits::plainSqlite(state, path, statement.sql, statement.params); },
         RecordsGoal);
 }
-}
 
-void addRecordsWaits(const BenchShop& shop, const std::string& name, const Create& create)
+// The waits of one records window, named after it.
+void addWindowWaits(const BenchShop& shop, const std::string& name, const Create& create)
 {
     const QString path = shop.databasePath();
     const QDate lastDay = shop.size().books.firstDay.addDays(shop.size().books.days - 1);
@@ -115,8 +118,10 @@ void addRecordsWaits(const BenchShop& shop, const std::string& name, const Creat
         state.counters["rows"] = double(form->slipList()->rowCount());
     }));
 }
+}
 
 void addRecordsWaits(const BenchShop& shop)
 {
-    addRecordsWaits(shop, "Records", [] { return std::make_unique<frmInDetail>(); });
+    addWindowWaits(shop, "Records", [] { return std::make_unique<frmInDetail>(); });
+    addWindowWaits(shop, "SalesRecords", [] { return std::make_unique<frmOutDetail>(); });
 }

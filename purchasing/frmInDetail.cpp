@@ -21,9 +21,9 @@ SlipRecordsDesign stockInRecordsDesign()
     design.lineColumns = RecordsColumns::goodsLines();
     design.inputDialog = QStringLiteral("frmIn15");
     design.queries = {
-        {QStringLiteral("ComF2"), QStringLiteral("按单据号查询"), QStringLiteral("请输入单据编号：(留空显示日期内全部)"), QStringLiteral("单号")},
+        RecordsQuery::byNumber(),
         {QStringLiteral("ComF3"), QStringLiteral("按供应商查询"), QStringLiteral("请输入供应商：(留空显示日期内全部)"), QStringLiteral("供应商")},
-        {QStringLiteral("ComF6"), QStringLiteral("按操作员查询"), QStringLiteral("请输入操作员：(留空显示日期内全部)"), QStringLiteral("操作员")},
+        RecordsQuery::byOperator(),
         {QStringLiteral("ComF8"), QStringLiteral("供应商差额款项"), QStringLiteral("请输入欠款供应商：(留空则显示所有）"), QStringLiteral("供应商"),
          Scope::OpenBalance},
     };

@@ -39,6 +39,17 @@ struct RecordsQuery {
     QString prompt;
     QString column;
     Scope scope = Scope::Dates;
+
+    // What every slip book's records ask within the dates: ComF2 by slip
+    // number, ComF6 by operator.
+    static RecordsQuery byNumber()
+    {
+        return {QStringLiteral("ComF2"), QStringLiteral("按单据号查询"), QStringLiteral("请输入单据编号：(留空显示日期内全部)"), QStringLiteral("单号")};
+    }
+    static RecordsQuery byOperator()
+    {
+        return {QStringLiteral("ComF6"), QStringLiteral("按操作员查询"), QStringLiteral("请输入操作员：(留空显示日期内全部)"), QStringLiteral("操作员")};
+    }
 };
 
 // A total box: the sum of a column over the listed slips.

@@ -27,9 +27,9 @@ SlipRecordsDesign salesRecordsDesign()
     design.lineColumns = RecordsColumns::goodsLines() << cost;
     design.inputDialog = QStringLiteral("frmOut15");
     design.queries = {
-        {QStringLiteral("ComF2"), QStringLiteral("按单据号查询"), QStringLiteral("请输入单据编号：(留空显示日期内全部)"), QStringLiteral("单号")},
+        RecordsQuery::byNumber(),
         {QStringLiteral("ComF3"), QStringLiteral("按客户查询"), QStringLiteral("请输入客户：(留空显示日期内全部)"), QStringLiteral("客户")},
-        {QStringLiteral("ComF6"), QStringLiteral("按操作员查询"), QStringLiteral("请输入操作员：(留空显示日期内全部)"), QStringLiteral("操作员")},
+        RecordsQuery::byOperator(),
         {QStringLiteral("ComF8"), QStringLiteral("欠款客户查询"), QStringLiteral("请输入欠款客户：(留空则显示所有）"), QStringLiteral("客户"),
          Scope::OpenBalance},
         {QStringLiteral("ComF11"), QStringLiteral("业务员负责款项"), QStringLiteral("请输入业务员：(留空则显示所有）"), QStringLiteral("业务员"),

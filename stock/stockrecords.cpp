@@ -32,8 +32,8 @@ SlipRecordsDesign StockRecordsDesign(const QString& formName, const QString& cap
     design.keepsQuery = false;
     design.inputDialog = inputDialog;
     design.queries = {
-        {QStringLiteral("ComF2"), QStringLiteral("按单据号查询"), QStringLiteral("请输入单据编号：(留空显示日期内全部)"), QStringLiteral("单号")},
-        {QStringLiteral("ComF6"), QStringLiteral("按操作员查询"), QStringLiteral("请输入操作员：(留空显示日期内全部)"), QStringLiteral("操作员")},
+        RecordsQuery::byNumber(),
+        RecordsQuery::byOperator(),
     };
     return design;
 }

@@ -278,7 +278,7 @@ void MasterEditor::load()
         return;
     // The record as the table holds it, found by its number: the list shows
     // trimmed and rounded texts.
-    const MasterTableModel* model = m_list.model();
+    const RecordTableModel* model = m_list.model();
     const QVariant number = m_list.storedNumber(row);
     const auto read = Database::read(
         [&](DbSession& s) { return ReadMasterRecord(s, m_design.number.table, m_design.number.column, number); });
@@ -467,7 +467,7 @@ void MasterEditor::ComSave_Click()
 
 void MasterEditor::writeListRow()
 {
-    MasterTableModel* model = m_list.model();
+    RecordTableModel* model = m_list.model();
     const bool adding = m_mode == EditorMode::Add;
     if (!adding && !m_listRow.isValid())
         return;

@@ -183,7 +183,7 @@ QVariant MasterListPanel::storedNumber(int row) const
                                     [this](const ListColumn& c) { return c.column == m_design.numberColumn; });
     if (shown == columns.end())
         return {};
-    return m_model->index(row, int(shown - columns.begin())).data(MasterTableModel::RawValueRole);
+    return m_model->index(row, int(shown - columns.begin())).data(RecordTableModel::RawValueRole);
 }
 
 int MasterListPanel::selectedRow() const { return m_view->selectedRow(); }

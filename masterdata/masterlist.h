@@ -23,7 +23,8 @@
 // selectedRow() and the editor's box()/text(), never into a copy of it. The
 // statements a member needs beyond its design are store functions of
 // masterdata (customers.h, shopdetails.h, saleslines.h), never text in a form.
-#include "mastertablemodel.h"
+#include "filteroption.h"
+#include "recordtablemodel.h"
 #include "recordgrid.h"
 
 #include <QWidget>
@@ -36,14 +37,6 @@ class QRadioButton;
 class MasterListPanel;
 
 enum class EditorMode { Add, Modify, View };
-
-struct FilterOption {
-    QString objectName = {}; // "Option1"
-    QString caption = {}; // "按拼音码"
-    QString column = {}; // the searched column
-    QString hint = {}; // "输入拼音码筛选"
-    QString iniSection = {}; // "option9"; empty when the choice is not kept
-};
 
 // Object names of the panel's controls; the defaults are those of most lists.
 struct ListNames {
@@ -86,7 +79,7 @@ public:
     explicit MasterListPanel(ListDesign design, QWidget* parent = nullptr);
 
     const ListDesign& design() const { return m_design; }
-    MasterTableModel* model() const { return m_model; }
+    RecordTableModel* model() const { return m_model; }
     RecordGrid* view() const { return m_view; }
     QLineEdit* filterBox() const { return m_filter; }
 
@@ -125,7 +118,7 @@ private:
     void openEditor(EditorMode mode);
 
     ListDesign m_design;
-    MasterTableModel* m_model = nullptr;
+    RecordTableModel* m_model = nullptr;
     RecordGrid* m_view = nullptr;
     QLineEdit* m_filter = nullptr;
     QLabel* m_hint = nullptr;

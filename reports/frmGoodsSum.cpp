@@ -199,7 +199,7 @@ QWidget* frmGoodsSum::buildTrendTab()
     auto* tab = new QWidget(SSTab1);
     // A month shows whole, whatever the font.
     const int monthTwips =
-        std::max(730, (fontMetrics().horizontalAdvance(QStringLiteral("0000-00")) + 12) * FormParts::TwipsPerPixel);
+        std::max(730, (fontMetrics().horizontalAdvance(QStringLiteral("0000-00")) + 12) * TwipsPerPixel);
     MSHFlexGrid2 = reportGrid(tab, "MSHFlexGrid2",
                               {textColumn(QStringLiteral("年月"), monthTwips), numberColumn(QStringLiteral("销售额"), 1200),
                                numberColumn(QStringLiteral("利润额"), 1200)});
@@ -328,7 +328,7 @@ void frmGoodsSum::CommOK9_Click()
 // cell; the first failure ends the export, silently.
 void frmGoodsSum::CommOK11_Click()
 {
-    const MasterTableModel* grid = MSHFlexGrid4->records();
+    const RecordTableModel* grid = MSHFlexGrid4->records();
     QList<QVariantList> cells;
     QVariantList header;
     for (int c = 1; c < grid->columnCount(); ++c)
@@ -337,7 +337,7 @@ void frmGoodsSum::CommOK11_Click()
     for (int r = 0; r < grid->rowCount(); ++r) {
         QVariantList row;
         for (int c = 1; c < grid->columnCount(); ++c)
-            row << grid->index(r, c).data(MasterTableModel::RawValueRole);
+            row << grid->index(r, c).data(RecordTableModel::RawValueRole);
         cells << row;
     }
     ExcelExport request;

@@ -274,7 +274,7 @@ void frmpay::MSHFlexGrid1_Click()
     if (row < 0)
         return;
     const auto stored = [this, row](int column) {
-        return MSHFlexGrid1->records()->index(row, column).data(MasterTableModel::RawValueRole);
+        return MSHFlexGrid1->records()->index(row, column).data(RecordTableModel::RawValueRole);
     };
     Textid->setText(stored(1).toString());
     // Anyone but the administrator books today, whatever entry was clicked.

@@ -152,7 +152,7 @@ private slots:
         QCOMPARE(panel->model()->index(0, 3).data(Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignHorizontal_Mask,
                  Qt::AlignRight);
         // The raw value stays as read.
-        QCOMPARE(panel->model()->index(1, 3).data(MasterTableModel::RawValueRole).toDouble(), 1234.567);
+        QCOMPARE(panel->model()->index(1, 3).data(RecordTableModel::RawValueRole).toDouble(), 1234.567);
     }
 
     void theListModelKeepsItsContract()

@@ -232,7 +232,7 @@ QString SlipRecordsForm::selectedNumber() const
 
 QString SlipRecordsForm::numberAt(int row) const
 {
-    return ListView1->records()->index(row, 0).data(MasterTableModel::RawValueRole).toString();
+    return ListView1->records()->index(row, 0).data(RecordTableModel::RawValueRole).toString();
 }
 
 int SlipRecordsForm::rowOf(const QString& number) const

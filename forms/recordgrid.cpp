@@ -28,7 +28,7 @@ void SetUpRecordView(QTreeView* view, const QList<int>& widthsTwips)
 RecordGrid::RecordGrid(QList<ListColumn> columns, QWidget* parent)
     : QTreeView(parent)
 {
-    m_records = new MasterTableModel(std::move(columns), this);
+    m_records = new RecordTableModel(std::move(columns), this);
     setModel(m_records);
     QList<int> widths;
     for (const ListColumn& column : m_records->columns())

@@ -1,5 +1,5 @@
 #include "sliplinesmodel.h"
-#include "mastertablemodel.h"
+#include "recordtablemodel.h"
 
 #include <numeric>
 

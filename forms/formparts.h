@@ -2,6 +2,8 @@
 // The parts every form is built of: named controls, labelled boxes, button
 // rows and sizes in twips. Each control carries its designed name as its
 // objectName, so tests find it.
+#include "twips.h"
+
 #include <QDate>
 #include <QString>
 
@@ -18,8 +20,7 @@ class QWidget;
 
 namespace FormParts {
 
-// The designed layouts measure in twips; 15 twips make one pixel.
-inline constexpr int TwipsPerPixel = 15;
+// The designed layouts measure in twips, truncated to whole pixels.
 constexpr int pixels(int twips) { return twips / TwipsPerPixel; }
 
 // Gives a control its name and hands it back.

@@ -7,7 +7,8 @@
 // modeless picker is shown once at a time: opened again it is raised with its
 // filter and list. Members hand over a PickerDesign: the supplier picker
 // frmIn11, the customer picker frmOut11 and the salesman picker frmOut16.
-#include "masterlist.h"
+#include "filteroption.h"
+#include "recordtablemodel.h"
 
 #include <QDialog>
 #include <QPointer>

@@ -11,7 +11,7 @@
 // the chosen slip by its number and report what they wrote through
 // showSlipValues() and addToTotal().
 #include "amount.h"
-#include "mastertablemodel.h"
+#include "recordtablemodel.h"
 #include "recordscondition.h"
 #include "slipdesign.h"
 

@@ -1,10 +1,10 @@
 #pragma once
-// A read-only grid of records: a view over a MasterTableModel whose columns
+// A read-only grid of records: a view over a RecordTableModel whose columns
 // are sized in twips (width 0 hides a column, which is still filled), with
 // uniform rows and one selected row. Filled by a statement with bound values;
 // lists, pickers, lookup lists and records windows are made of it.
 #include "dbresult.h"
-#include "mastertablemodel.h"
+#include "recordtablemodel.h"
 
 #include <QTreeView>
 
@@ -17,7 +17,7 @@ class RecordGrid : public QTreeView {
 public:
     explicit RecordGrid(QList<ListColumn> columns, QWidget* parent = nullptr);
 
-    MasterTableModel* records() const { return m_records; }
+    RecordTableModel* records() const { return m_records; }
     int rowCount() const { return m_records->rowCount(); }
     // A cell as shown.
     QString text(int row, int column) const { return m_records->index(row, column).data().toString(); }
@@ -46,6 +46,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    MasterTableModel* m_records = nullptr;
+    RecordTableModel* m_records = nullptr;
     bool m_selectsFirstRow = false;
 };

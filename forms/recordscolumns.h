@@ -2,7 +2,7 @@
 // The columns the records windows of the slip books list: a text, or a
 // right-aligned figure "0.00" unless told, each under its header; and the
 // runs of columns the windows share.
-#include "mastertablemodel.h"
+#include "recordtablemodel.h"
 
 namespace RecordsColumns {
 // Shows the column, or the column of the header's name when none is given.

@@ -3,7 +3,6 @@
 
 #include <cmath>
 
-namespace Teskarn {
 // Forms and the screen are measured in twips, 15 to a pixel.
 inline constexpr int TwipsPerPixel = 15;
 
@@ -13,5 +12,4 @@ inline int toPixels(double twips) { return int(std::lround(twips / TwipsPerPixel
 inline QRect pixelRect(double left, double top, double width, double height)
 {
     return {toPixels(left), toPixels(top), toPixels(width), toPixels(height)};
-}
 }

@@ -43,13 +43,13 @@ struct ListColumn {
 // The rows of a master list as read, one raw value per column; a cell is
 // formatted only when the view asks for it. Rows read from the database stay
 // as the data layer holds them; a row written by an editor holds its own values.
-class MasterTableModel : public QAbstractTableModel {
+class RecordTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     // A cell's value as read or written, unformatted (NULL: an invalid QVariant).
     static constexpr int RawValueRole = Qt::UserRole + 1;
 
-    explicit MasterTableModel(QList<ListColumn> columns, QObject* parent = nullptr);
+    explicit RecordTableModel(QList<ListColumn> columns, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

@@ -1,14 +1,14 @@
-#include "mastertablemodel.h"
+#include "recordtablemodel.h"
 #include "module2.h"
 
-MasterTableModel::MasterTableModel(QList<ListColumn> columns, QObject* parent)
+RecordTableModel::RecordTableModel(QList<ListColumn> columns, QObject* parent)
     : QAbstractTableModel(parent)
     , m_columns(std::move(columns))
 {
 }
 
-int MasterTableModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : int(m_rows.size()); }
-int MasterTableModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : int(m_columns.size()); }
+int RecordTableModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : int(m_rows.size()); }
+int RecordTableModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : int(m_columns.size()); }
 
 QString formatCell(const QVariant& value, CellFormat format)
 {
@@ -31,7 +31,7 @@ QString formatCell(const QVariant& value, CellFormat format)
     return {};
 }
 
-QVariant MasterTableModel::data(const QModelIndex& index, int role) const
+QVariant RecordTableModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= m_rows.size())
         return {};
@@ -44,12 +44,12 @@ QVariant MasterTableModel::data(const QModelIndex& index, int role) const
     return {};
 }
 
-QVariant MasterTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+QVariant RecordTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     return columnHeaderData(m_columns, section, orientation, role);
 }
 
-void MasterTableModel::setHeader(int column, const QString& header)
+void RecordTableModel::setHeader(int column, const QString& header)
 {
     if (column < 0 || column >= m_columns.size() || m_columns[column].header == header)
         return;
@@ -57,7 +57,7 @@ void MasterTableModel::setHeader(int column, const QString& header)
     emit headerDataChanged(Qt::Horizontal, column, column);
 }
 
-void MasterTableModel::setRows(QList<QVariantList> rows)
+void RecordTableModel::setRows(QList<QVariantList> rows)
 {
     beginResetModel();
     m_read = {};
@@ -71,7 +71,7 @@ void MasterTableModel::setRows(QList<QVariantList> rows)
     endResetModel();
 }
 
-void MasterTableModel::setRows(Rows read, QList<int> sources)
+void RecordTableModel::setRows(Rows read, QList<int> sources)
 {
     beginResetModel();
     m_read = std::move(read);
@@ -83,7 +83,7 @@ void MasterTableModel::setRows(Rows read, QList<int> sources)
     endResetModel();
 }
 
-void MasterTableModel::appendRow(QVariantList row)
+void RecordTableModel::appendRow(QVariantList row)
 {
     row.resize(m_columns.size());
     const int at = int(m_rows.size());
@@ -92,7 +92,7 @@ void MasterTableModel::appendRow(QVariantList row)
     endInsertRows();
 }
 
-void MasterTableModel::setRow(int row, QVariantList values)
+void RecordTableModel::setRow(int row, QVariantList values)
 {
     if (row < 0 || row >= m_rows.size())
         return;
@@ -101,7 +101,7 @@ void MasterTableModel::setRow(int row, QVariantList values)
     emit dataChanged(index(row, 0), index(row, columnCount() - 1));
 }
 
-void MasterTableModel::removeRow(int row)
+void RecordTableModel::removeRow(int row)
 {
     if (row < 0 || row >= m_rows.size())
         return;
@@ -110,7 +110,7 @@ void MasterTableModel::removeRow(int row)
     endRemoveRows();
 }
 
-QVariant MasterTableModel::rawValue(int row, int column) const
+QVariant RecordTableModel::rawValue(int row, int column) const
 {
     if (row < 0 || row >= m_rows.size() || column < 0 || column >= m_columns.size())
         return {};
@@ -118,7 +118,7 @@ QVariant MasterTableModel::rawValue(int row, int column) const
     return shown.read < 0 ? shown.values.value(column) : m_read.value(shown.read, m_sources.value(column, -1));
 }
 
-QVariantList MasterTableModel::rawRow(int row) const
+QVariantList RecordTableModel::rawRow(int row) const
 {
     if (row < 0 || row >= m_rows.size())
         return {};
@@ -129,7 +129,7 @@ QVariantList MasterTableModel::rawRow(int row) const
     return values;
 }
 
-QString MasterTableModel::text(int row, int column) const
+QString RecordTableModel::text(int row, int column) const
 {
     if (column < 0 || column >= m_columns.size())
         return {};

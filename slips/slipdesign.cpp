@@ -3,88 +3,94 @@
 namespace {
 const QString Return = QStringLiteral("退货");
 const QString NoStockRecord = QStringLiteral("该商品库存已无记录,不符合删除条件！");
-
-// The return of a kind: numbered with "T" under 类别 '退货', moving stock
-// and points the other way.
-SlipDesign returnOf(const SlipDesign& slip, SlipKind kind)
-{
-    SlipDesign design = slip;
-    design.kind = kind;
-    design.letter = QStringLiteral("T");
-    design.category = Return;
-    design.stockSign = -slip.stockSign;
-    design.pointsSign = -slip.pointsSign;
-    return design;
-}
 }
 
+// A return is written out in full, not derived from its slip: a change to the
+// stock-in or the sale must not reach the return unseen. Returns are numbered
+// with "T" under 类别 '退货' and move stock and points the other way.
 namespace SlipDesigns {
-const SlipDesign StockIn{SlipKind::StockIn,
-                         SlipFamily::Purchase,
-                         QStringLiteral("入库单"),
-                         QStringLiteral("入库单明细"),
-                         QStringLiteral("入库单明细1"),
-                         QStringLiteral("R"),
-                         QStringLiteral("入库"),
-                         QStringLiteral("进价"),
-                         +1,
-                         TakeBack::LineValue,
-                         QStringLiteral("该商品已无库存"),
-                         true,
-                         DebtRule::AsPaid,
-                         0};
+const SlipDesign StockIn{.kind = SlipKind::StockIn,
+                         .family = SlipFamily::Purchase,
+                         .headerTable = QStringLiteral("入库单"),
+                         .lineTable = QStringLiteral("入库单明细"),
+                         .paymentTable = QStringLiteral("入库单明细1"),
+                         .letter = QStringLiteral("R"),
+                         .category = QStringLiteral("入库"),
+                         .newLinePrice = QStringLiteral("进价"),
+                         .stockSign = +1,
+                         .takeBack = TakeBack::LineValue,
+                         .missingStockMessage = QStringLiteral("该商品已无库存"),
+                         .refusesShortStock = true,
+                         .debtRule = DebtRule::AsPaid};
 
-const SlipDesign PurchaseReturn = returnOf(StockIn, SlipKind::PurchaseReturn);
+const SlipDesign PurchaseReturn{.kind = SlipKind::PurchaseReturn,
+                                .family = SlipFamily::Purchase,
+                                .headerTable = QStringLiteral("入库单"),
+                                .lineTable = QStringLiteral("入库单明细"),
+                                .paymentTable = QStringLiteral("入库单明细1"),
+                                .letter = QStringLiteral("T"),
+                                .category = Return,
+                                .newLinePrice = QStringLiteral("进价"),
+                                .stockSign = -1,
+                                .takeBack = TakeBack::LineValue,
+                                .missingStockMessage = QStringLiteral("该商品已无库存"),
+                                .refusesShortStock = true,
+                                .debtRule = DebtRule::AsPaid};
 
-const SlipDesign Sale{SlipKind::Sale,
-                      SlipFamily::Sales,
-                      QStringLiteral("出库单"),
-                      QStringLiteral("出库单明细"),
-                      QStringLiteral("出库单明细1"),
-                      QStringLiteral("C"),
-                      QStringLiteral("出库"),
-                      QStringLiteral("零售价"),
-                      -1,
-                      TakeBack::CostAmount,
-                      NoStockRecord,
-                      true,
-                      DebtRule::OwedOnly,
-                      +1};
+const SlipDesign Sale{.kind = SlipKind::Sale,
+                      .family = SlipFamily::Sales,
+                      .headerTable = QStringLiteral("出库单"),
+                      .lineTable = QStringLiteral("出库单明细"),
+                      .paymentTable = QStringLiteral("出库单明细1"),
+                      .letter = QStringLiteral("C"),
+                      .category = QStringLiteral("出库"),
+                      .newLinePrice = QStringLiteral("零售价"),
+                      .stockSign = -1,
+                      .takeBack = TakeBack::CostAmount,
+                      .missingStockMessage = NoStockRecord,
+                      .refusesShortStock = true,
+                      .debtRule = DebtRule::OwedOnly,
+                      .pointsSign = +1};
 
-const SlipDesign SalesReturn = returnOf(Sale, SlipKind::SalesReturn);
+const SlipDesign SalesReturn{.kind = SlipKind::SalesReturn,
+                             .family = SlipFamily::Sales,
+                             .headerTable = QStringLiteral("出库单"),
+                             .lineTable = QStringLiteral("出库单明细"),
+                             .paymentTable = QStringLiteral("出库单明细1"),
+                             .letter = QStringLiteral("T"),
+                             .category = Return,
+                             .newLinePrice = QStringLiteral("零售价"),
+                             .stockSign = +1,
+                             .takeBack = TakeBack::CostAmount,
+                             .missingStockMessage = NoStockRecord,
+                             .refusesShortStock = true,
+                             .debtRule = DebtRule::OwedOnly,
+                             .pointsSign = -1};
 
-const SlipDesign Stocktake{SlipKind::Stocktake,
-                           SlipFamily::Stocktake,
-                           QStringLiteral("盘点单"),
-                           QStringLiteral("盘点单明细"),
-                           {},
-                           QStringLiteral("P"),
-                           {},
-                           QStringLiteral("进价"),
-                           0,
-                           TakeBack::Nothing,
-                           {},
-                           false,
-                           DebtRule::None,
-                           0};
+// A count sets the stock: nothing to take back, no partner to owe.
+const SlipDesign Stocktake{.kind = SlipKind::Stocktake,
+                           .family = SlipFamily::Stocktake,
+                           .headerTable = QStringLiteral("盘点单"),
+                           .lineTable = QStringLiteral("盘点单明细"),
+                           .letter = QStringLiteral("P"),
+                           .newLinePrice = QStringLiteral("进价"),
+                           .stockSign = 0};
 
-const SlipDesign Loss{SlipKind::Loss,
-                      SlipFamily::Loss,
-                      QStringLiteral("调失单"),
-                      QStringLiteral("调失单明细"),
-                      {},
-                      QStringLiteral("L"),
-                      QStringLiteral("报损"),
-                      QStringLiteral("进价"),
-                      -1,
-                      TakeBack::LineValue,
-                      NoStockRecord,
-                      false,
-                      DebtRule::None,
-                      0};
+const SlipDesign Loss{.kind = SlipKind::Loss,
+                      .family = SlipFamily::Loss,
+                      .headerTable = QStringLiteral("调失单"),
+                      .lineTable = QStringLiteral("调失单明细"),
+                      .letter = QStringLiteral("L"),
+                      .category = QStringLiteral("报损"),
+                      .newLinePrice = QStringLiteral("进价"),
+                      .stockSign = -1,
+                      .takeBack = TakeBack::LineValue,
+                      .missingStockMessage = NoStockRecord};
 
-const SlipDesign Expense{SlipKind::Expense, SlipFamily::Expense, QStringLiteral("日常支出"), {}, {}, QStringLiteral("Z"),
-                         {}, {}, 0, TakeBack::Nothing, {}, false, DebtRule::None, 0};
+const SlipDesign Expense{.kind = SlipKind::Expense,
+                         .family = SlipFamily::Expense,
+                         .headerTable = QStringLiteral("日常支出"),
+                         .letter = QStringLiteral("Z")};
 
 const SlipDesign& purchase(const QString& slipMode) { return slipMode == Return ? PurchaseReturn : StockIn; }
 const SlipDesign& sales(const QString& slipMode) { return slipMode == Return ? SalesReturn : Sale; }

@@ -28,15 +28,15 @@ struct SlipDesign {
     SlipKind kind;
     SlipFamily family;
     QString headerTable;
-    QString lineTable;    // empty: the book has no lines
-    QString paymentTable; // empty: the kind takes no payments
-    QString letter;       // of the slip number: letter and seven digits
-    QString category;     // 类别 of the kind's header rows; empty when its table holds one kind
-    QString newLinePrice; // the 商品信息 column whose price a new line starts from
+    QString lineTable = {};    // empty: the book has no lines
+    QString paymentTable = {}; // empty: the kind takes no payments
+    QString letter;            // of the slip number: letter and seven digits
+    QString category = {};     // 类别 of the kind's header rows; empty when its table holds one kind
+    QString newLinePrice = {}; // the 商品信息 column whose price a new line starts from
     // How a save moves a line's stock: +1 in, -1 out, 0 sets it to the count.
     int stockSign = 0;
     TakeBack takeBack = TakeBack::Nothing;
-    QString missingStockMessage; // a deletion's refusal for a goods without a stock row
+    QString missingStockMessage = {}; // a deletion's refusal for a goods without a stock row
     // A deletion also refuses a line that leaves the stock below zero, or above
     // zero with no value.
     bool refusesShortStock = false;

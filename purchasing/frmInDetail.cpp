@@ -22,10 +22,16 @@ SlipRecordsDesign stockInRecordsDesign()
     design.inputDialog = QStringLiteral("frmIn15");
     design.queries = {
         RecordsQuery::byNumber(),
-        {QStringLiteral("ComF3"), QStringLiteral("按供应商查询"), QStringLiteral("请输入供应商：(留空显示日期内全部)"), QStringLiteral("供应商")},
+        {.button = QStringLiteral("ComF3"),
+         .caption = QStringLiteral("按供应商查询"),
+         .prompt = QStringLiteral("请输入供应商：(留空显示日期内全部)"),
+         .column = QStringLiteral("供应商")},
         RecordsQuery::byOperator(),
-        {QStringLiteral("ComF8"), QStringLiteral("供应商差额款项"), QStringLiteral("请输入欠款供应商：(留空则显示所有）"), QStringLiteral("供应商"),
-         Scope::OpenBalance},
+        {.button = QStringLiteral("ComF8"),
+         .caption = QStringLiteral("供应商差额款项"),
+         .prompt = QStringLiteral("请输入欠款供应商：(留空则显示所有）"),
+         .column = QStringLiteral("供应商"),
+         .scope = Scope::OpenBalance},
     };
     SetMoneyBookParts<frmInDetail1, frmInDetail2>(
         design, QStringLiteral("有差额款项超过"), QStringLiteral("还款操作及记录"), QStringLiteral("frmInDetail2"),

@@ -28,12 +28,21 @@ SlipRecordsDesign salesRecordsDesign()
     design.inputDialog = QStringLiteral("frmOut15");
     design.queries = {
         RecordsQuery::byNumber(),
-        {QStringLiteral("ComF3"), QStringLiteral("按客户查询"), QStringLiteral("请输入客户：(留空显示日期内全部)"), QStringLiteral("客户")},
+        {.button = QStringLiteral("ComF3"),
+         .caption = QStringLiteral("按客户查询"),
+         .prompt = QStringLiteral("请输入客户：(留空显示日期内全部)"),
+         .column = QStringLiteral("客户")},
         RecordsQuery::byOperator(),
-        {QStringLiteral("ComF8"), QStringLiteral("欠款客户查询"), QStringLiteral("请输入欠款客户：(留空则显示所有）"), QStringLiteral("客户"),
-         Scope::OpenBalance},
-        {QStringLiteral("ComF11"), QStringLiteral("业务员负责款项"), QStringLiteral("请输入业务员：(留空则显示所有）"), QStringLiteral("业务员"),
-         Scope::OpenBalance},
+        {.button = QStringLiteral("ComF8"),
+         .caption = QStringLiteral("欠款客户查询"),
+         .prompt = QStringLiteral("请输入欠款客户：(留空则显示所有）"),
+         .column = QStringLiteral("客户"),
+         .scope = Scope::OpenBalance},
+        {.button = QStringLiteral("ComF11"),
+         .caption = QStringLiteral("业务员负责款项"),
+         .prompt = QStringLiteral("请输入业务员：(留空则显示所有）"),
+         .column = QStringLiteral("业务员"),
+         .scope = Scope::OpenBalance},
     };
     // After a deletion, and after No, the first slip is chosen.
     SetMoneyBookParts<frmOutDetail1, frmOutDetail2>(

@@ -44,11 +44,17 @@ struct RecordsQuery {
     // number, ComF6 by operator.
     static RecordsQuery byNumber()
     {
-        return {QStringLiteral("ComF2"), QStringLiteral("按单据号查询"), QStringLiteral("请输入单据编号：(留空显示日期内全部)"), QStringLiteral("单号")};
+        return {.button = QStringLiteral("ComF2"),
+                .caption = QStringLiteral("按单据号查询"),
+                .prompt = QStringLiteral("请输入单据编号：(留空显示日期内全部)"),
+                .column = QStringLiteral("单号")};
     }
     static RecordsQuery byOperator()
     {
-        return {QStringLiteral("ComF6"), QStringLiteral("按操作员查询"), QStringLiteral("请输入操作员：(留空显示日期内全部)"), QStringLiteral("操作员")};
+        return {.button = QStringLiteral("ComF6"),
+                .caption = QStringLiteral("按操作员查询"),
+                .prompt = QStringLiteral("请输入操作员：(留空显示日期内全部)"),
+                .column = QStringLiteral("操作员")};
     }
 };
 

@@ -3,10 +3,17 @@
 frmInDetail2::frmInDetail2(SlipRecordsForm& records)
     : SlipEditDialog({.formName = QStringLiteral("frmInDetail2"),
                       .caption = QStringLiteral("修改供应商与备注"),
-                      .fields = {{QStringLiteral("Text2"), QStringLiteral("Label9"), QStringLiteral("供 应 商"), QStringLiteral("供应商"),
-                                  SlipEditPart::Partner},
-                                 {QStringLiteral("Text3"), QStringLiteral("Label12"), QStringLiteral("备      注"), QStringLiteral("备注"),
-                                  SlipEditPart::Remark, true}},
+                      .fields = {{.box = QStringLiteral("Text2"),
+                                  .labelName = QStringLiteral("Label9"),
+                                  .label = QStringLiteral("供 应 商"),
+                                  .column = QStringLiteral("供应商"),
+                                  .part = SlipEditPart::Partner},
+                                 {.box = QStringLiteral("Text3"),
+                                  .labelName = QStringLiteral("Label12"),
+                                  .label = QStringLiteral("备      注"),
+                                  .column = QStringLiteral("备注"),
+                                  .part = SlipEditPart::Remark,
+                                  .multiLine = true}},
                       .focusBox = QStringLiteral("Text2")},
                      records)
 {

@@ -4,7 +4,11 @@ frmOthersDetail2::frmOthersDetail2(SlipRecordsForm& records)
     : SlipEditDialog({.formName = QStringLiteral("frmOthersDetail2"),
                       .caption = QStringLiteral("备注修改"),
                       .numberEditable = true,
-                      .fields = {{QStringLiteral("Text3"), QStringLiteral("Label12"), QStringLiteral("备      注"), QStringLiteral("备注")}},
+                      .fields = {{.box = QStringLiteral("Text3"),
+                                  .labelName = QStringLiteral("Label12"),
+                                  .label = QStringLiteral("备      注"),
+                                  .column = QStringLiteral("备注"),
+                                  .part = SlipEditPart::Remark}},
                       .focusBox = QStringLiteral("Text3")},
                      records)
 {

@@ -32,11 +32,15 @@ const QString Paid = QStringLiteral("还款金额");
 
 QList<ListColumn> historyColumns()
 {
-    return {{QStringLiteral("单据编号"), QStringLiteral("单号"), 1500},
-            {QStringLiteral("还款金额"), Paid, 1400, Qt::AlignRight, CellFormat::Money},
-            {QStringLiteral("操作员"), QStringLiteral("操作员"), 1200},
-            {QStringLiteral("日期"), QStringLiteral("日期"), 1400},
-            {QStringLiteral("时间"), QStringLiteral("时间"), 1200}};
+    return {ListColumn{.header = QStringLiteral("单据编号"), .column = QStringLiteral("单号"), .widthTwips = 1500},
+            ListColumn{.header = QStringLiteral("还款金额"),
+                       .column = Paid,
+                       .widthTwips = 1400,
+                       .alignment = Qt::AlignRight,
+                       .format = CellFormat::Money},
+            ListColumn{.header = QStringLiteral("操作员"), .column = QStringLiteral("操作员"), .widthTwips = 1200},
+            ListColumn{.header = QStringLiteral("日期"), .column = QStringLiteral("日期"), .widthTwips = 1400},
+            ListColumn{.header = QStringLiteral("时间"), .column = QStringLiteral("时间"), .widthTwips = 1200}};
 }
 
 // The slip as stored (its paid, owed and partner columns) and its payments.

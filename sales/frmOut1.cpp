@@ -24,9 +24,9 @@ SlipEntryDesign salesDesign()
     design.slip = &slip;
     design.partnerCaption = QStringLiteral("[客  户]");
     design.lineColumns = GoodsLineColumns()
-                         + QList<LineColumn>{{QStringLiteral("单位成本"), LineField::UnitCost, 1411},
-                                             {QStringLiteral("成本金额"), LineField::CostAmount, 1411},
-                                             {QStringLiteral("利润金额"), LineField::Profit, 1411}};
+                         + QList<LineColumn>{{.header = QStringLiteral("单位成本"), .field = LineField::UnitCost, .widthTwips = 1411},
+                                             {.header = QStringLiteral("成本金额"), .field = LineField::CostAmount, .widthTwips = 1411},
+                                             {.header = QStringLiteral("利润金额"), .field = LineField::Profit, .widthTwips = 1411}};
     design.payment = {QStringLiteral("[无需找零]"), QStringLiteral("[现金找零]"), QStringLiteral("[现金差额]"),
                       QStringLiteral("lbl2"), QStringLiteral("lbl")};
     design.discountName = QStringLiteral("TextDiscount1");

@@ -5,19 +5,16 @@
 
 QList<LineColumn> GoodsLineColumns()
 {
-    auto column = [](const char* header, LineField field, int width, Qt::Alignment alignment = Qt::AlignLeft) {
-        return LineColumn{QString::fromUtf8(header), field, width, alignment};
-    };
-    return {column("商品编号", LineField::GoodsCode, 0),
-            column("商品名称", LineField::GoodsName, 4586),
-            column("规格", LineField::Size, 2117),
-            column("单位", LineField::Unit, 1411),
-            column("数量", LineField::Quantity, 2117, Qt::AlignRight),
-            column("单价", LineField::Price, 2117, Qt::AlignRight),
-            column("金额", LineField::Amount, 2469, Qt::AlignRight),
-            column("类别", LineField::Category, 1799),
-            column("库存上限", LineField::UpperLimit, 0),
-            column("库存下限", LineField::LowerLimit, 0)};
+    return {{.header = QStringLiteral("商品编号"), .field = LineField::GoodsCode, .widthTwips = 0},
+            {.header = QStringLiteral("商品名称"), .field = LineField::GoodsName, .widthTwips = 4586},
+            {.header = QStringLiteral("规格"), .field = LineField::Size, .widthTwips = 2117},
+            {.header = QStringLiteral("单位"), .field = LineField::Unit, .widthTwips = 1411},
+            {.header = QStringLiteral("数量"), .field = LineField::Quantity, .widthTwips = 2117, .alignment = Qt::AlignRight},
+            {.header = QStringLiteral("单价"), .field = LineField::Price, .widthTwips = 2117, .alignment = Qt::AlignRight},
+            {.header = QStringLiteral("金额"), .field = LineField::Amount, .widthTwips = 2469, .alignment = Qt::AlignRight},
+            {.header = QStringLiteral("类别"), .field = LineField::Category, .widthTwips = 1799},
+            {.header = QStringLiteral("库存上限"), .field = LineField::UpperLimit, .widthTwips = 0},
+            {.header = QStringLiteral("库存下限"), .field = LineField::LowerLimit, .widthTwips = 0}};
 }
 
 SlipLinesModel::SlipLinesModel(QList<LineColumn> columns, LineRule rule, QObject* parent)

@@ -35,7 +35,8 @@ SlipRecordsDesign stockInRecordsDesign()
     };
     SetMoneyBookParts<frmInDetail1, frmInDetail2>(
         design, QStringLiteral("有差额款项超过"), QStringLiteral("还款操作及记录"), QStringLiteral("frmInDetail2"),
-        RecordsDeletion{QStringLiteral("确认删除[%1]吗?删除后对应的金额和数量将会从【库存】扣除！")}, QStringLiteral("data3.xls"));
+        RecordsDeletion{.question = QStringLiteral("确认删除[%1]吗?删除后对应的金额和数量将会从【库存】扣除！")},
+        QStringLiteral("data3.xls"));
     return design;
 }
 }

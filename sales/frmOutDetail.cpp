@@ -47,7 +47,10 @@ SlipRecordsDesign salesRecordsDesign()
     // After a deletion, and after No, the first slip is chosen.
     SetMoneyBookParts<frmOutDetail1, frmOutDetail2>(
         design, QStringLiteral("欠款超过"), QStringLiteral("收款操作及记录"), QStringLiteral("frmOutDetail2"),
-        RecordsDeletion{QStringLiteral("确认删除[%1]吗?删除后对应的金额和数量将会返回到【库存】！"), true, true}, QStringLiteral("data2.xls"));
+        RecordsDeletion{.question = QStringLiteral("确认删除[%1]吗?删除后对应的金额和数量将会返回到【库存】！"),
+                        .administratorOnly = true,
+                        .selectsFirstAfter = true},
+        QStringLiteral("data2.xls"));
     return design;
 }
 }

@@ -13,7 +13,9 @@ SlipRecordsDesign lossRecordsDesign()
                            QStringLiteral("frmOther151"));
     design.editDialog = QStringLiteral("frmOthersDetail2");
     design.createEditDialog = [](SlipRecordsForm& records) -> QWidget* { return new frmOthersDetail2(records); };
-    design.deletion = RecordsDeletion{QStringLiteral("确认删除[%1]吗?删除后对应的金额和数量将会返回到【库存】！"), true, true};
+    design.deletion = RecordsDeletion{.question = QStringLiteral("确认删除[%1]吗?删除后对应的金额和数量将会返回到【库存】！"),
+                                      .administratorOnly = true,
+                                      .selectsFirstAfter = true};
     return design;
 }
 }

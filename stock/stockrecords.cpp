@@ -26,8 +26,8 @@ SlipRecordsDesign StockRecordsDesign(const QString& formName, const QString& cap
                           TextColumn("时间", 1587),
                           TextColumn("备注", 4233)};
     design.lineColumns = std::move(lineColumns);
-    design.totals = {RecordsTotal{QStringLiteral("[合计数量]"), QStringLiteral("合计数量")},
-                     RecordsTotal{QStringLiteral("[合计金额]"), QStringLiteral("合计金额")}};
+    design.totals = {RecordsTotal{.label = QStringLiteral("[合计数量]"), .column = QStringLiteral("合计数量")},
+                     RecordsTotal{.label = QStringLiteral("[合计金额]"), .column = QStringLiteral("合计金额")}};
     design.todayLabel = QStringLiteral("今日单据：");
     design.keepsQuery = false;
     design.inputDialog = inputDialog;

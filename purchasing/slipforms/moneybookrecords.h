@@ -10,8 +10,8 @@ template <typename PaymentDialog, typename EditDialog>
 void SetMoneyBookParts(SlipRecordsDesign& design, const QString& agedBefore, const QString& paymentCaption,
                        const QString& editDialog, RecordsDeletion deletion, const QString& exportTemplate)
 {
-    design.totals = {RecordsTotal{QStringLiteral("[合计金额]"), QStringLiteral("合计金额")},
-                     RecordsTotal{QStringLiteral("[合计尚欠金额]"), QStringLiteral("尚欠金额")}};
+    design.totals = {RecordsTotal{.label = QStringLiteral("[合计金额]"), .column = QStringLiteral("合计金额")},
+                     RecordsTotal{.label = QStringLiteral("[合计尚欠金额]"), .column = QStringLiteral("尚欠金额")}};
     design.todayLabel = QStringLiteral("今日单据：(双击记录可以修改)");
     design.agedBefore = agedBefore;
     design.agedAfter = QStringLiteral("天的单据");
@@ -23,5 +23,5 @@ void SetMoneyBookParts(SlipRecordsDesign& design, const QString& agedBefore, con
     design.editDialog = editDialog;
     design.createEditDialog = [](SlipRecordsForm& records) -> QWidget* { return new EditDialog(records); };
     design.deletion = std::move(deletion);
-    design.exportTo = RecordsExport{exportTemplate, QStringLiteral("A1:L65536")};
+    design.exportTo = RecordsExport{.templateName = exportTemplate, .clearRange = QStringLiteral("A1:L65536")};
 }

@@ -16,7 +16,9 @@ SlipEntryDesign stockInDesign()
     design.slip = &slip;
     design.partnerCaption = QStringLiteral("[供应商]");
     design.lineColumns = GoodsLineColumns();
-    design.payment = {QStringLiteral("[全额结算]"), QStringLiteral("[预付现金]"), QStringLiteral("[现金差额]")};
+    design.payment = {.settled = QStringLiteral("[全额结算]"),
+                      .surplus = QStringLiteral("[预付现金]"),
+                      .shortfall = QStringLiteral("[现金差额]")};
     if (returning) {
         design.noStockMessage = QStringLiteral("库存中无此商品或该商品库存为0，不能进行入库退货。");
         design.overStockMessage = QStringLiteral("退货数量不能大于库存量[%1]。");

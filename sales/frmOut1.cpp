@@ -27,8 +27,11 @@ SlipEntryDesign salesDesign()
                          + QList<LineColumn>{{.header = QStringLiteral("单位成本"), .field = LineField::UnitCost, .widthTwips = 1411},
                                              {.header = QStringLiteral("成本金额"), .field = LineField::CostAmount, .widthTwips = 1411},
                                              {.header = QStringLiteral("利润金额"), .field = LineField::Profit, .widthTwips = 1411}};
-    design.payment = {QStringLiteral("[无需找零]"), QStringLiteral("[现金找零]"), QStringLiteral("[现金差额]"),
-                      QStringLiteral("lbl2"), QStringLiteral("lbl")};
+    design.payment = {.settled = QStringLiteral("[无需找零]"),
+                      .surplus = QStringLiteral("[现金找零]"),
+                      .shortfall = QStringLiteral("[现金差额]"),
+                      .cashName = QStringLiteral("lbl2"),
+                      .differenceName = QStringLiteral("lbl")};
     design.discountName = QStringLiteral("TextDiscount1");
     design.wholeDiscount = true;
     design.priceNeedsDiscount = false;

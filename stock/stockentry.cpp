@@ -7,7 +7,7 @@ SlipEntryDesign StockEntryDesign(const QString& formName, const QString& caption
     design.formName = formName;
     design.caption = caption;
     design.slip = &slip;
-    design.lookup = {QStringLiteral("商品编号"), false, QStringLiteral("[输入商品]")};
+    design.lookup = {.codeHeader = QStringLiteral("商品编号"), .barcodeBox = false, .filterCaption = QStringLiteral("[输入商品]")};
     design.inputDialog = inputDialog;
     return design;
 }

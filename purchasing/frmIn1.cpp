@@ -9,22 +9,19 @@ namespace {
 SlipEntryDesign stockInDesign()
 {
     const SlipDesign& slip = SlipDesigns::purchase(appState().slipMode);
+    // Only a return checks the stock it takes back.
     const bool returning = slip.kind == SlipKind::PurchaseReturn;
-    SlipEntryDesign design;
-    design.formName = QStringLiteral("frmIn1");
-    design.caption = QStringLiteral("商品入库");
-    design.slip = &slip;
-    design.partnerCaption = QStringLiteral("[供应商]");
-    design.lineColumns = GoodsLineColumns();
-    design.payment = {.settled = QStringLiteral("[全额结算]"),
-                      .surplus = QStringLiteral("[预付现金]"),
-                      .shortfall = QStringLiteral("[现金差额]")};
-    if (returning) {
-        design.noStockMessage = QStringLiteral("库存中无此商品或该商品库存为0，不能进行入库退货。");
-        design.overStockMessage = QStringLiteral("退货数量不能大于库存量[%1]。");
-    }
-    design.inputDialog = QStringLiteral("frmIn15");
-    return design;
+    return {.formName = QStringLiteral("frmIn1"),
+            .caption = QStringLiteral("商品入库"),
+            .slip = &slip,
+            .partnerCaption = QStringLiteral("[供应商]"),
+            .lineColumns = GoodsLineColumns(),
+            .payment = {.settled = QStringLiteral("[全额结算]"),
+                        .surplus = QStringLiteral("[预付现金]"),
+                        .shortfall = QStringLiteral("[现金差额]")},
+            .noStockMessage = returning ? QStringLiteral("库存中无此商品或该商品库存为0，不能进行入库退货。") : QString(),
+            .overStockMessage = returning ? QStringLiteral("退货数量不能大于库存量[%1]。") : QString(),
+            .inputDialog = QStringLiteral("frmIn15")};
 }
 }
 

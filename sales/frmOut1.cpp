@@ -18,35 +18,32 @@ namespace {
 SlipEntryDesign salesDesign()
 {
     const SlipDesign& slip = SlipDesigns::sales(appState().slipMode);
-    SlipEntryDesign design;
-    design.formName = QStringLiteral("frmOut1");
-    design.caption = QStringLiteral("商品销售");
-    design.slip = &slip;
-    design.partnerCaption = QStringLiteral("[客  户]");
-    design.lineColumns = GoodsLineColumns()
-                         + QList<LineColumn>{{.header = QStringLiteral("单位成本"), .field = LineField::UnitCost, .widthTwips = 1411},
-                                             {.header = QStringLiteral("成本金额"), .field = LineField::CostAmount, .widthTwips = 1411},
-                                             {.header = QStringLiteral("利润金额"), .field = LineField::Profit, .widthTwips = 1411}};
-    design.payment = {.settled = QStringLiteral("[无需找零]"),
-                      .surplus = QStringLiteral("[现金找零]"),
-                      .shortfall = QStringLiteral("[现金差额]"),
-                      .cashName = QStringLiteral("lbl2"),
-                      .differenceName = QStringLiteral("lbl")};
-    design.discountName = QStringLiteral("TextDiscount1");
-    design.wholeDiscount = true;
-    design.priceNeedsDiscount = false;
-    design.startQuantity = QStringLiteral("1.00");
-    design.unknownGoodsMessage = QStringLiteral("该商品不存在。");
-    design.unknownGoodsEndsPick = true;
-    design.costs = true;
-    design.quickEntry = true;
     // A sale takes only goods in stock; a return takes any.
-    if (slip.kind == SlipKind::Sale) {
-        design.noStockMessage = QStringLiteral("库存中无此商品，不能进行销售。");
-        design.overStockMessage = QStringLiteral("销售数量大于库存量[%1]。");
-        design.overStockResetsQuantity = true;
-    }
-    return design;
+    const bool selling = slip.kind == SlipKind::Sale;
+    return {.formName = QStringLiteral("frmOut1"),
+            .caption = QStringLiteral("商品销售"),
+            .slip = &slip,
+            .partnerCaption = QStringLiteral("[客  户]"),
+            .lineColumns = GoodsLineColumns()
+                           + QList<LineColumn>{{.header = QStringLiteral("单位成本"), .field = LineField::UnitCost, .widthTwips = 1411},
+                                               {.header = QStringLiteral("成本金额"), .field = LineField::CostAmount, .widthTwips = 1411},
+                                               {.header = QStringLiteral("利润金额"), .field = LineField::Profit, .widthTwips = 1411}},
+            .payment = {.settled = QStringLiteral("[无需找零]"),
+                        .surplus = QStringLiteral("[现金找零]"),
+                        .shortfall = QStringLiteral("[现金差额]"),
+                        .cashName = QStringLiteral("lbl2"),
+                        .differenceName = QStringLiteral("lbl")},
+            .discountName = QStringLiteral("TextDiscount1"),
+            .wholeDiscount = true,
+            .priceNeedsDiscount = false,
+            .startQuantity = QStringLiteral("1.00"),
+            .unknownGoodsMessage = QStringLiteral("该商品不存在。"),
+            .unknownGoodsEndsPick = true,
+            .costs = true,
+            .quickEntry = true,
+            .noStockMessage = selling ? QStringLiteral("库存中无此商品，不能进行销售。") : QString(),
+            .overStockMessage = selling ? QStringLiteral("销售数量大于库存量[%1]。") : QString(),
+            .overStockResetsQuantity = selling};
 }
 
 QLineEdit* box(QWidget* form, const char* name) { return named(new QLineEdit(form), QString::fromLatin1(name)); }

@@ -55,15 +55,15 @@ struct SlipEntryDesign {
     QString dateCaption = QStringLiteral("[日  期]");
     // The label of TextProvider; empty: the slip names no partner (no
     // TextProvider, no ComEnd).
-    QString partnerCaption;
+    QString partnerCaption = {};
     QList<LineColumn> lineColumns;
     // LineRule::Count: the entry shows the goods' book quantity (TextQty1)
     // beside the counted one (TextQty2 in place of TextQty).
     LineRule lineRule = LineRule::Goods;
     // After each line the remark shows "-".
     bool lineDashesRemark = false;
-    PaymentLabels payment; // empty: the slip has no payment boxes
-    GoodsLookupDesign lookup;
+    PaymentLabels payment = {}; // empty: the slip has no payment boxes
+    GoodsLookupDesign lookup = {};
     // The discount box, per cent; empty: the slip has none and its lines
     // take no discount.
     QString discountName = QStringLiteral("TextDiscount");
@@ -88,15 +88,15 @@ struct SlipEntryDesign {
     // shows as 0.00 (and its title), and the message (%1 the stock) when the
     // quantity entered with the goods' lines goes beyond it. Empty: no stock
     // check.
-    QString noStockMessage;
+    QString noStockMessage = {};
     QString noStockTitle = QStringLiteral("提示");
-    QString overStockMessage;
+    QString overStockMessage = {};
     // After that message the quantity starts again; else it only warns.
     bool overStockResetsQuantity = false;
     // The number dialog through which F7 and F8 change the selected line's
     // quantity and price (their key hints quantityHint and lblF8); empty: the
     // slip has no such keys.
-    QString inputDialog;
+    QString inputDialog = {};
     QString quantityHint = QStringLiteral("lblF7");
     QString saveQuestion = QStringLiteral("确认要保存该信息吗？");
 };

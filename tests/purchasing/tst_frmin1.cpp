@@ -1,6 +1,6 @@
 #include "fixture.h"
 #include "messagebox.h"
-#include "slipentrydrive.h"
+#include "stockindrive.h"
 
 #include <QDateEdit>
 #include <QRadioButton>

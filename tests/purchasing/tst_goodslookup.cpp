@@ -1,7 +1,7 @@
 #include "fixture.h"
 #include "mdlini.h"
 #include "messagebox.h"
-#include "slipentrydrive.h"
+#include "stockindrive.h"
 
 #include <QRadioButton>
 

@@ -1,7 +1,7 @@
 #include "focushighlight.h"
 #include "fixture.h"
 #include "messagebox.h"
-#include "slipentrydrive.h"
+#include "stockindrive.h"
 
 #include <QMessageBox>
 #include <QPushButton>

@@ -2,7 +2,7 @@
 #include "mdlini.h"
 #include "messagebox.h"
 #include "pickers.h"
-#include "slipentrydrive.h"
+#include "stockindrive.h"
 
 #include <QLabel>
 #include <QRadioButton>

@@ -1,6 +1,6 @@
 #include "fixture.h"
 #include "messagebox.h"
-#include "recordsdrive.h"
+#include "stockindrive.h"
 
 using namespace RecordsDrive;
 using SlipBooks::execute;

@@ -3,7 +3,7 @@
 #include "fixture.h"
 #include "openpyxl.h"
 #include "paths.h"
-#include "recordsdrive.h"
+#include "stockindrive.h"
 #include "testfiles.h"
 
 #include <QJsonArray>

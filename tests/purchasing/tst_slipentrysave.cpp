@@ -1,7 +1,7 @@
 #include "clock.h"
 #include "fixture.h"
 #include "messagebox.h"
-#include "slipentrydrive.h"
+#include "stockindrive.h"
 
 #include <QDateEdit>
 

@@ -1,7 +1,7 @@
 #pragma once
-// Driving the sales records as a user does, with the records helpers of the
-// stock-in records: sales saved through the slip core, the window opened as
-// the main window opens it.
+// Driving the sales records as a user does, with the shared records helpers:
+// sales saved through the slip core, the window opened as the main window
+// opens it.
 #include "frmOutDetail.h"
 #include "recordsdrive.h"
 

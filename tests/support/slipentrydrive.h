@@ -4,7 +4,6 @@
 #include "appstate.h"
 #include "dbsession.h"
 #include "driving.h"
-#include "frmIn1.h"
 #include "itemviews.h"
 #include "messagebox.h"
 #include "slipbooks.h"
@@ -29,9 +28,9 @@ inline void putGoods(const QString& code, const QString& name, const QString& pi
                         barcode.isEmpty() ? QVariant() : barcode});
 }
 
-// A slip form (the stock-in slip unless told) of a mode ("退货": the
-// return), opened by an operator, shown and active.
-template <typename Form = frmIn1>
+// A slip form of a mode ("退货": the return), opened by an operator, shown
+// and active.
+template <typename Form>
 Form* open(const QString& slipMode = {}, const QString& operatorName = QStringLiteral("管理员"))
 {
     appState().currentOperator = operatorName;

@@ -1,8 +1,6 @@
 #pragma once
-// Driving the stock-in records as a user does: slips saved through the slip
-// core, the window opened as the main window opens it, queries asked through
-// the input dialog, rows clicked.
-#include "frmInDetail.h"
+// Driving a records window as a user does: slips saved through the slip
+// core, queries asked through the input dialog, rows clicked.
 #include "slipentrydrive.h"
 #include "slipsave.h"
 
@@ -12,17 +10,6 @@
 
 namespace RecordsDrive {
 using namespace SlipEntryDrive;
-
-struct SavedSlip {
-    QString number;
-    QString date = QStringLiteral("2024-03-05");
-    QString supplier = QStringLiteral("张三");
-    QString difference = QStringLiteral("0"); // cash paid minus the total: the open balance
-    QString operatorName = QStringLiteral("管理员");
-    QString discount = QStringLiteral("100");
-    QString remark = QStringLiteral("-");
-    QList<SlipLine> lines = {SlipBooks::line(QStringLiteral("SP000001"), QStringLiteral("1"), QStringLiteral("10"))};
-};
 
 // The header of a slip of that number, date ('yyyy-mm-dd'), partner and
 // operator, with its remark and open balance (cash paid minus the total).
@@ -51,23 +38,6 @@ inline void saveSlip(const SlipDesign& design, SlipHeader header, const QList<Sl
     const SlipOutcome outcome = SlipBooks::write([&](DbSession& s) { return SaveSlip(s, design, header, lines); });
     if (!outcome)
         QTest::qFail(qPrintable(SlipBooks::outcomeText(outcome)), __FILE__, __LINE__);
-}
-
-// Saves a stock-in slip ("T…": a purchase return) with its lines, priced at its discount.
-inline void save(SavedSlip slip)
-{
-    const SlipDesign& design = slip.number.startsWith(QLatin1Char('T')) ? SlipDesigns::PurchaseReturn : SlipDesigns::StockIn;
-    SlipHeader header = headerOf(slip.number, slip.date, slip.supplier, slip.operatorName, slip.remark, slip.difference);
-    header.discount = SlipBooks::amount(slip.discount);
-    for (SlipLine& line : slip.lines)
-        line.amount = LineAmount(line.quantity, line.price, header.discount);
-    saveSlip(design, header, slip.lines);
-}
-
-// The records window.
-inline frmInDetail* openRecords(const QString& slipMode = {}, const QString& operatorName = QStringLiteral("管理员"))
-{
-    return open<frmInDetail>(slipMode, operatorName);
 }
 
 // The numbers of the slips listed.
@@ -146,12 +116,6 @@ inline void setDates(QWidget* form, const QString& from, const QString& to)
 {
     control<QDateEdit>(form, "DTPicker1")->setDate(QDate::fromString(from, Qt::ISODate));
     control<QDateEdit>(form, "DTPicker2")->setDate(QDate::fromString(to, Qt::ISODate));
-}
-
-// The slip's stored header columns, joined by " | ".
-inline QString stored(const QString& number, const QString& columns)
-{
-    return SlipBooks::rowsOf(QStringLiteral("select %1 from 入库单 where 单号 = ?").arg(columns), {number}).join(QLatin1Char('\n'));
 }
 
 }

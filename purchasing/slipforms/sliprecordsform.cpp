@@ -29,14 +29,6 @@ using FormParts::named;
 namespace {
 const QString Queried = QStringLiteral("所查询单据：");
 
-QDateEdit* datePicker(QWidget* form, const char* name)
-{
-    auto* picker = named(new QDateEdit(form), QString::fromLatin1(name));
-    picker->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-    picker->setCalendarPopup(true);
-    return picker;
-}
-
 QLineEdit* shownBox(QWidget* form, const char* name)
 {
     auto* box = named(new QLineEdit(QStringLiteral("0.00"), form), QString::fromLatin1(name));
@@ -86,8 +78,8 @@ void SlipRecordsForm::buildControls()
     totals->addWidget(label(this, {}, m_design.totals[1].label));
     totals->addWidget(TextSum2);
 
-    DTPicker1 = datePicker(this, "DTPicker1");
-    DTPicker2 = datePicker(this, "DTPicker2");
+    DTPicker1 = FormParts::datePicker(this, QStringLiteral("DTPicker1"));
+    DTPicker2 = FormParts::datePicker(this, QStringLiteral("DTPicker2"));
     auto* queries = new QHBoxLayout;
     queries->addWidget(label(this, {}, QStringLiteral("日期")));
     queries->addWidget(DTPicker1);

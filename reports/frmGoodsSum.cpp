@@ -25,6 +25,7 @@
 #include <algorithm>
 
 using FormParts::button;
+using FormParts::figureBox;
 using FormParts::label;
 using FormParts::named;
 using FormParts::pixels;
@@ -148,14 +149,8 @@ QWidget* frmGoodsSum::buildGroupsTab()
     groups->addWidget(MSHFlexGrid1, 1);
     groups->addLayout(analyses);
 
-    auto total = [tab](const char* name) {
-        auto* box = named(new QLineEdit(tab), QString::fromLatin1(name));
-        box->setReadOnly(true);
-        box->setAlignment(Qt::AlignRight);
-        return box;
-    };
-    Text4 = total("Text4");
-    Text5 = total("Text5");
+    Text4 = figureBox(tab, QStringLiteral("Text4"));
+    Text5 = figureBox(tab, QStringLiteral("Text5"));
     auto* totals = new QHBoxLayout;
     totals->addWidget(label(tab, {}, QStringLiteral("销售总额")));
     totals->addWidget(Text4);

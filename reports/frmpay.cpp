@@ -99,8 +99,7 @@ void frmpay::buildControls()
     Text9 = box("Text9");
     Text10 = box("Text10");
     Text11 = box("Text11");
-    TextMoneys = box("TextMoneys");
-    TextMoneys->setReadOnly(true);
+    TextMoneys = FormParts::figureBox(this, QStringLiteral("TextMoneys"));
     ComClear = button(this, QStringLiteral("ComClear"), QStringLiteral("清空F6"));
     auto* boxes = new QGridLayout;
     const std::pair<const char*, QLineEdit*> labelled[] = {

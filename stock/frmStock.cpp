@@ -29,14 +29,6 @@ QList<ListColumn> stockColumns()
         columns[c].column = names[c];
     return columns;
 }
-
-QLineEdit* totalBox(QWidget* form, const char* name)
-{
-    auto* box = named(new QLineEdit(QStringLiteral("0.00"), form), QString::fromLatin1(name));
-    box->setReadOnly(true);
-    box->setAlignment(Qt::AlignRight);
-    return box;
-}
 }
 
 frmStock::frmStock(QWidget* parent)
@@ -60,8 +52,8 @@ frmStock::frmStock(QWidget* parent)
     connect(ComRtn, &QPushButton::clicked, this, &frmStock::ComRtn_Click);
 
     ListView1 = named(new RecordGrid(stockColumns(), this), QStringLiteral("ListView1"));
-    TextSum1 = totalBox(this, "TextSum1");
-    TextSum2 = totalBox(this, "TextSum2");
+    TextSum1 = figureBox(this, QStringLiteral("TextSum1"), QStringLiteral("0.00"));
+    TextSum2 = figureBox(this, QStringLiteral("TextSum2"), QStringLiteral("0.00"));
 
     auto* buttons = new QHBoxLayout;
     for (QPushButton* each : {ComF2, ComF9, ComF5, ComF6, ComExcel, ComRtn})

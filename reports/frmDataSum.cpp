@@ -18,7 +18,6 @@
 
 using FormParts::button;
 using FormParts::label;
-using FormParts::named;
 
 namespace {
 // The boxes that show minus their sum.

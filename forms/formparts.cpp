@@ -27,12 +27,24 @@ QPushButton* button(QWidget* parent, const QString& name, const QString& caption
 QLineEdit* labelledBox(QGridLayout* grid, int row, int column, const QString& labelName, const QString& caption,
                        const QString& boxName)
 {
-    QWidget* parent = grid->parentWidget();
-    auto* box = named(new QLineEdit(parent), boxName);
-    QLabel* l = label(parent, labelName, caption);
+    return labelledBox(grid, row, column, labelName, caption, named(new QLineEdit(grid->parentWidget()), boxName));
+}
+
+QLineEdit* labelledBox(QGridLayout* grid, int row, int column, const QString& labelName, const QString& caption,
+                       QLineEdit* box)
+{
+    QLabel* l = label(grid->parentWidget(), labelName, caption);
     l->setBuddy(box);
     grid->addWidget(l, row, column);
     grid->addWidget(box, row, column + 1);
+    return box;
+}
+
+QLineEdit* figureBox(QWidget* parent, const QString& name, const QString& figure)
+{
+    auto* box = named(new QLineEdit(figure, parent), name);
+    box->setReadOnly(true);
+    box->setAlignment(Qt::AlignRight);
     return box;
 }
 

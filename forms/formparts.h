@@ -38,6 +38,12 @@ QPushButton* button(QWidget* parent, const QString& name, const QString& caption
 // A label and its box side by side in a grid, at (row, column) and the column after it.
 QLineEdit* labelledBox(QGridLayout* grid, int row, int column, const QString& labelName, const QString& caption,
                        const QString& boxName);
+// The same with a box made elsewhere, such as a figure box.
+QLineEdit* labelledBox(QGridLayout* grid, int row, int column, const QString& labelName, const QString& caption,
+                       QLineEdit* box);
+// A box the program fills with a figure ("0.00" and the like): read-only,
+// right-aligned.
+QLineEdit* figureBox(QWidget* parent, const QString& name, const QString& figure = {});
 // A date box showing "yyyy-MM-dd", picked from a calendar that drops down;
 // without a date it starts on the box's own first date.
 QDateEdit* datePicker(QWidget* parent, const QString& name, const QDate& date = {});

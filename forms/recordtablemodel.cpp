@@ -10,6 +10,23 @@ RecordTableModel::RecordTableModel(QList<ListColumn> columns, QObject* parent)
 int RecordTableModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : int(m_rows.size()); }
 int RecordTableModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : int(m_columns.size()); }
 
+ListColumn ListColumn::from(const QString& source) const
+{
+    ListColumn shown = *this;
+    shown.column = source;
+    return shown;
+}
+
+ListColumn textColumn(const QString& header, int widthTwips, CellFormat format)
+{
+    return {.header = header, .column = header, .widthTwips = widthTwips, .format = format};
+}
+
+ListColumn figureColumn(const QString& header, int widthTwips, CellFormat format)
+{
+    return {.header = header, .column = header, .widthTwips = widthTwips, .alignment = Qt::AlignRight, .format = format};
+}
+
 QString formatCell(const QVariant& value, CellFormat format)
 {
     if (value.isNull())

@@ -38,7 +38,17 @@ struct ListColumn {
     int widthTwips = 0; // 0 hides the column; it is still filled
     Qt::Alignment alignment = Qt::AlignLeft;
     CellFormat format = CellFormat::Text;
+
+    // The same column filled from another column of the statement than the
+    // one its header names.
+    ListColumn from(const QString& source) const;
 };
+
+// A column filled from the statement's column of its header's name: a
+// left-aligned text (or a figure when told its format), or a right-aligned
+// figure shown "0.00" unless told.
+ListColumn textColumn(const QString& header, int widthTwips, CellFormat format = CellFormat::Text);
+ListColumn figureColumn(const QString& header, int widthTwips, CellFormat format = CellFormat::Money);
 
 // The rows of a master list as read, one raw value per column; a cell is
 // formatted only when the view asks for it. Rows read from the database stay

@@ -2,6 +2,7 @@
 #include "appstate.h"
 #include "customers.h"
 #include "dialogrules.h"
+#include "formparts.h"
 #include "messagebox.h"
 #include "module2.h"
 #include "saleslines.h"
@@ -27,10 +28,7 @@ void addHistory(QVBoxLayout* layout, const QString& title, const QString& grid, 
     layout->addWidget(view);
     auto* totals = new QHBoxLayout;
     auto addTotal = [&](const QString& label, const QString& name, double value) {
-        auto* box = new QLineEdit(Module2::FormatMoney(value), part);
-        box->setObjectName(name);
-        box->setAlignment(Qt::AlignRight);
-        box->setReadOnly(true);
+        QLineEdit* box = FormParts::figureBox(part, name, Module2::FormatMoney(value));
         totals->addWidget(new QLabel(label, part));
         totals->addWidget(box);
     };

@@ -16,8 +16,7 @@ SlipRecordsDesign stockInRecordsDesign()
     design.caption = QStringLiteral("入库记录");
     design.currentCaption = returns ? QStringLiteral("入库退货记录--当前单：") : QStringLiteral("入库记录--当前单：");
     design.slip = &slip;
-    design.slipColumns = RecordsColumns::slipFigures()
-                         << RecordsColumns::text("供应商", 2646) << RecordsColumns::text("备注", 4233);
+    design.slipColumns = RecordsColumns::slipFigures() << textColumn("供应商", 2646) << textColumn("备注", 4233);
     design.lineColumns = RecordsColumns::goodsLines();
     design.inputDialog = QStringLiteral("frmIn15");
     design.queries = {

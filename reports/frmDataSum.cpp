@@ -18,7 +18,6 @@
 
 using FormParts::button;
 using FormParts::label;
-using FormParts::named;
 
 namespace {
 // The boxes that show minus their sum.
@@ -50,11 +49,11 @@ frmDataSum::frmDataSum(QWidget* parent)
 
 void frmDataSum::buildControls()
 {
+    // A figure, or a row's title, which reads from the left.
     const auto box = [this](const QString& name, const QString& title = {}) {
-        auto* b = named(new QLineEdit(title, this), name);
-        b->setReadOnly(true);
-        if (title.isEmpty())
-            b->setAlignment(Qt::AlignRight);
+        QLineEdit* b = FormParts::figureBox(this, name, title);
+        if (!title.isEmpty())
+            b->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         m_boxes.insert(name, b);
         return b;
     };

@@ -25,6 +25,7 @@
 #include <algorithm>
 
 using FormParts::button;
+using FormParts::figureBox;
 using FormParts::label;
 using FormParts::named;
 using FormParts::pixels;
@@ -49,16 +50,6 @@ const SalesGrouping GoodsByProfit = Analyses[2].grouping;
 
 const ChartDesign TrendChart{ChartKind::Line,
                              {{QStringLiteral("销售额"), QColor(Qt::red)}, {QStringLiteral("利润额"), QColor(Qt::green)}}};
-
-ListColumn textColumn(const QString& header, int widthTwips)
-{
-    return {.header = header, .column = header, .widthTwips = widthTwips};
-}
-
-ListColumn numberColumn(const QString& header, int widthTwips, CellFormat format = CellFormat::Whole)
-{
-    return {.header = header, .column = header, .widthTwips = widthTwips, .alignment = Qt::AlignRight, .format = format};
-}
 
 // A grid of the window: a narrow selector column, then the query's columns.
 RecordGrid* reportGrid(QWidget* parent, const char* name, QList<ListColumn> columns)
@@ -141,12 +132,11 @@ QWidget* frmGoodsSum::buildGroupsTab()
 {
     auto* tab = new QWidget(SSTab1);
     MSHFlexGrid1 = reportGrid(tab, "MSHFlexGrid1",
-                              {textColumn(GroupColumn(GoodsByProfit.by), 1800), numberColumn(QStringLiteral("销售额"), 1200),
-                               numberColumn(QStringLiteral("利润额"), 1200),
-                               numberColumn(QStringLiteral("毛利率"), 700, CellFormat::Percent)});
+                              {textColumn(GroupColumn(GoodsByProfit.by), 1800), figureColumn("销售额", 1200, CellFormat::Whole),
+                               figureColumn("利润额", 1200, CellFormat::Whole), figureColumn("毛利率", 700, CellFormat::Percent)});
     MSHFlexGrid4 = reportGrid(tab, "MSHFlexGrid4",
-                              {textColumn(QStringLiteral("商品名称"), 1600), numberColumn(QStringLiteral("销量"), 1200, CellFormat::Number)});
-    MSHFlexGrid3 = reportGrid(tab, "MSHFlexGrid3", {textColumn(QStringLiteral("客户"), 1600), numberColumn(QStringLiteral("积分"), 1200)});
+                              {textColumn("商品名称", 1600), figureColumn("销量", 1200, CellFormat::Number)});
+    MSHFlexGrid3 = reportGrid(tab, "MSHFlexGrid3", {textColumn("客户", 1600), figureColumn("积分", 1200, CellFormat::Whole)});
 
     auto* analyses = column({label(tab, {}, QStringLiteral("需先设置时间段"))});
     for (const GroupedAnalysis& analysis : Analyses) {
@@ -159,14 +149,8 @@ QWidget* frmGoodsSum::buildGroupsTab()
     groups->addWidget(MSHFlexGrid1, 1);
     groups->addLayout(analyses);
 
-    auto total = [tab](const char* name) {
-        auto* box = named(new QLineEdit(tab), QString::fromLatin1(name));
-        box->setReadOnly(true);
-        box->setAlignment(Qt::AlignRight);
-        return box;
-    };
-    Text4 = total("Text4");
-    Text5 = total("Text5");
+    Text4 = figureBox(tab, QStringLiteral("Text4"));
+    Text5 = figureBox(tab, QStringLiteral("Text5"));
     auto* totals = new QHBoxLayout;
     totals->addWidget(label(tab, {}, QStringLiteral("销售总额")));
     totals->addWidget(Text4);
@@ -201,8 +185,8 @@ QWidget* frmGoodsSum::buildTrendTab()
     const int monthTwips =
         std::max(730, (fontMetrics().horizontalAdvance(QStringLiteral("0000-00")) + 12) * TwipsPerPixel);
     MSHFlexGrid2 = reportGrid(tab, "MSHFlexGrid2",
-                              {textColumn(QStringLiteral("年月"), monthTwips), numberColumn(QStringLiteral("销售额"), 1200),
-                               numberColumn(QStringLiteral("利润额"), 1200)});
+                              {textColumn("年月", monthTwips), figureColumn("销售额", 1200, CellFormat::Whole),
+                               figureColumn("利润额", 1200, CellFormat::Whole)});
     MSChart1 = named(new QChartView(new QChart, tab), QStringLiteral("MSChart1"));
     MSChart1->setRenderHint(QPainter::Antialiasing);
     MSChart1->setMinimumSize(pixels(6000), pixels(3600));

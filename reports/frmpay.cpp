@@ -29,15 +29,11 @@ namespace {
 // The list shows the table's columns under their names, after a narrow selector column.
 QList<ListColumn> listColumns()
 {
-    using enum CellFormat;
-    QList<ListColumn> columns{{.widthTwips = 20},
-                              {.header = "单号", .column = "单号", .widthTwips = 1800},
-                              {.header = "日期", .column = "日期", .widthTwips = 1100},
-                              {.header = "操作员", .column = "操作员", .widthTwips = 930}};
+    QList<ListColumn> columns{{.widthTwips = 20}, textColumn("单号", 1800), textColumn("日期", 1100), textColumn("操作员", 930)};
     const int widths[] = {1000, 1000, 1000, 1000, 1100, 1000, 1000, 1200};
     for (int i = 0; const QString& column : ExpenseBook::amountColumns())
-        columns << ListColumn{.header = column, .column = column, .widthTwips = widths[i++], .format = Number};
-    columns << ListColumn{.header = ExpenseBook::DescriptionColumn, .column = ExpenseBook::DescriptionColumn, .widthTwips = 2200};
+        columns << textColumn(column, widths[i++], CellFormat::Number);
+    columns << textColumn(ExpenseBook::DescriptionColumn, 2200);
     return columns;
 }
 
@@ -103,8 +99,7 @@ void frmpay::buildControls()
     Text9 = box("Text9");
     Text10 = box("Text10");
     Text11 = box("Text11");
-    TextMoneys = box("TextMoneys");
-    TextMoneys->setReadOnly(true);
+    TextMoneys = FormParts::figureBox(this, QStringLiteral("TextMoneys"));
     ComClear = button(this, QStringLiteral("ComClear"), QStringLiteral("清空F6"));
     auto* boxes = new QGridLayout;
     const std::pair<const char*, QLineEdit*> labelled[] = {

@@ -11,7 +11,6 @@
 namespace {
 SlipRecordsDesign salesRecordsDesign()
 {
-    using RecordsColumns::text;
     const SlipDesign& slip = SlipDesigns::sales(appState().slipMode);
     const bool returns = slip.kind == SlipKind::SalesReturn;
     using Scope = RecordsQuery::Scope;
@@ -21,10 +20,10 @@ SlipRecordsDesign salesRecordsDesign()
     design.currentCaption = returns ? QStringLiteral("销售退货记录--当前单：") : QStringLiteral("销售记录--当前单：");
     design.slip = &slip;
     design.slipColumns = RecordsColumns::slipFigures()
-                         << text("客户", 1764) << text("业务员", 1587) << text("介绍人", 1587) << text("备注", 4233);
-    ListColumn cost = RecordsColumns::figure("成本金额", appState().isAdministrator() ? 2540 : 0);
-    cost.alignment = Qt::AlignLeft;
-    design.lineColumns = RecordsColumns::goodsLines() << cost;
+                         << textColumn("客户", 1764) << textColumn("业务员", 1587) << textColumn("介绍人", 1587)
+                         << textColumn("备注", 4233);
+    design.lineColumns = RecordsColumns::goodsLines()
+                         << textColumn("成本金额", appState().isAdministrator() ? 2540 : 0, CellFormat::Money);
     design.inputDialog = QStringLiteral("frmOut15");
     design.queries = {
         RecordsQuery::byNumber(),

@@ -3,9 +3,9 @@
 
 frmCheckDetail::frmCheckDetail(QWidget* parent)
     : SlipRecordsForm(StockRecordsDesign(QStringLiteral("frmCheckDetail"), QStringLiteral("盘点记录"), SlipDesigns::Stocktake,
-                                         {TextColumn("商品编号", 1852), TextColumn("商品名称", 3528), TextColumn("规格", 1764),
-                                          TextColumn("单位", 1235), FigureColumn("盘前数量", 1587), FigureColumn("盘后数量", 1587),
-                                          FigureColumn("盈亏", 1587), FigureColumn("单价", 1587), FigureColumn("金额", 1764)},
+                                         {textColumn("商品编号", 1852), textColumn("商品名称", 3528), textColumn("规格", 1764),
+                                          textColumn("单位", 1235), figureColumn("盘前数量", 1587), figureColumn("盘后数量", 1587),
+                                          figureColumn("盈亏", 1587), figureColumn("单价", 1587), figureColumn("金额", 1764)},
                                          QStringLiteral("frmCheck15")),
                       parent)
 {

@@ -1,5 +1,6 @@
 #include "frmOthersDetail.h"
 #include "frmOthersDetail2.h"
+#include "recordscolumns.h"
 #include "stockrecords.h"
 
 namespace {
@@ -7,10 +8,7 @@ SlipRecordsDesign lossRecordsDesign()
 {
     SlipRecordsDesign design =
         StockRecordsDesign(QStringLiteral("frmOthersDetail"), QStringLiteral("报损记录"), SlipDesigns::Loss,
-                           {TextColumn("商品编号", 2646), TextColumn("商品名称", 4939), TextColumn("规格", 2646), TextColumn("单位", 1235),
-                            FigureColumn("数量", 2117), FigureColumn("单价", 2117), FigureColumn("折扣", 1235, CellFormat::Whole),
-                            FigureColumn("金额", 2540)},
-                           QStringLiteral("frmOther151"));
+                           RecordsColumns::goodsLines(), QStringLiteral("frmOther151"));
     design.editDialog = QStringLiteral("frmOthersDetail2");
     design.createEditDialog = [](SlipRecordsForm& records) -> QWidget* { return new frmOthersDetail2(records); };
     design.deletion = RecordsDeletion{.question = QStringLiteral("确认删除[%1]吗?删除后对应的金额和数量将会返回到【库存】！"),

@@ -19,26 +19,15 @@ using StockQuery::View;
 namespace {
 QList<ListColumn> stockColumns()
 {
+    QList<ListColumn> columns{textColumn("商品类别", 1300),   textColumn("商品编号", 1300),   textColumn("商品名称", 2400),
+                              textColumn("规格", 1200),       textColumn("单位", 800),        figureColumn("均价", 1100),
+                              figureColumn("库存金额", 1300), figureColumn("库存上限", 1100), figureColumn("库存下限", 1100),
+                              textColumn("现有库存", 1100, CellFormat::Money)};
+    // Each shows the query's column in its place.
     const QStringList& names = StockQuery::columns();
-    auto text = [&names](int c, const char* header, int width) {
-        return ListColumn{.header = QString::fromUtf8(header), .column = names[c], .widthTwips = width};
-    };
-    auto figure = [&names](int c, const char* header, int width, Qt::Alignment alignment = Qt::AlignRight) {
-        return ListColumn{.header = QString::fromUtf8(header), .column = names[c], .widthTwips = width,
-                          .alignment = alignment, .format = CellFormat::Money};
-    };
-    return {text(0, "商品类别", 1300),      text(1, "商品编号", 1300),   text(2, "商品名称", 2400),
-            text(3, "规格", 1200),          text(4, "单位", 800),        figure(5, "均价", 1100),
-            figure(6, "库存金额", 1300),    figure(7, "库存上限", 1100), figure(8, "库存下限", 1100),
-            figure(9, "现有库存", 1100, Qt::AlignLeft)};
-}
-
-QLineEdit* totalBox(QWidget* form, const char* name)
-{
-    auto* box = named(new QLineEdit(QStringLiteral("0.00"), form), QString::fromLatin1(name));
-    box->setReadOnly(true);
-    box->setAlignment(Qt::AlignRight);
-    return box;
+    for (int c = 0; c < columns.size(); ++c)
+        columns[c].column = names[c];
+    return columns;
 }
 }
 
@@ -63,8 +52,8 @@ frmStock::frmStock(QWidget* parent)
     connect(ComRtn, &QPushButton::clicked, this, &frmStock::ComRtn_Click);
 
     ListView1 = named(new RecordGrid(stockColumns(), this), QStringLiteral("ListView1"));
-    TextSum1 = totalBox(this, "TextSum1");
-    TextSum2 = totalBox(this, "TextSum2");
+    TextSum1 = figureBox(this, QStringLiteral("TextSum1"), QStringLiteral("0.00"));
+    TextSum2 = figureBox(this, QStringLiteral("TextSum2"), QStringLiteral("0.00"));
 
     auto* buttons = new QHBoxLayout;
     for (QPushButton* each : {ComF2, ComF9, ComF5, ComF6, ComExcel, ComRtn})

@@ -1,15 +1,5 @@
 #include "stockrecords.h"
 
-ListColumn TextColumn(const char* column, int widthTwips)
-{
-    return {QString::fromUtf8(column), QString::fromUtf8(column), widthTwips};
-}
-
-ListColumn FigureColumn(const char* column, int widthTwips, CellFormat format)
-{
-    return {QString::fromUtf8(column), QString::fromUtf8(column), widthTwips, Qt::AlignRight, format};
-}
-
 SlipRecordsDesign StockRecordsDesign(const QString& formName, const QString& caption, const SlipDesign& slip,
                                      QList<ListColumn> lineColumns, const QString& inputDialog)
 {
@@ -18,13 +8,13 @@ SlipRecordsDesign StockRecordsDesign(const QString& formName, const QString& cap
     design.caption = caption;
     design.currentCaption = caption + QStringLiteral("--当前单：");
     design.slip = &slip;
-    design.slipColumns = {{QStringLiteral("单据编号"), QStringLiteral("单号"), 1941},
-                          FigureColumn("合计数量", 2117),
-                          FigureColumn("合计金额", 2117),
-                          TextColumn("操作员", 1764),
-                          TextColumn("日期", 1764),
-                          TextColumn("时间", 1587),
-                          TextColumn("备注", 4233)};
+    design.slipColumns = {textColumn("单据编号", 1941).from("单号"),
+                          figureColumn("合计数量", 2117),
+                          figureColumn("合计金额", 2117),
+                          textColumn("操作员", 1764),
+                          textColumn("日期", 1764),
+                          textColumn("时间", 1587),
+                          textColumn("备注", 4233)};
     design.lineColumns = std::move(lineColumns);
     design.totals = {RecordsTotal{.label = QStringLiteral("[合计数量]"), .column = QStringLiteral("合计数量")},
                      RecordsTotal{.label = QStringLiteral("[合计金额]"), .column = QStringLiteral("合计金额")}};

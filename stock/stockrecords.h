@@ -7,8 +7,3 @@
 
 SlipRecordsDesign StockRecordsDesign(const QString& formName, const QString& caption, const SlipDesign& slip,
                                      QList<ListColumn> lineColumns, const QString& inputDialog);
-
-// A column of the records lists: a text, or a right-aligned figure shown
-// "0.00" unless told, each under the header of its column.
-ListColumn TextColumn(const char* column, int widthTwips);
-ListColumn FigureColumn(const char* column, int widthTwips, CellFormat format = CellFormat::Money);

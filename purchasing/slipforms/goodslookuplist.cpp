@@ -26,22 +26,19 @@ constexpr SearchOption SearchOptions[] = {
 
 QList<ListColumn> lookupColumns(const QString& codeHeader)
 {
-    auto column = [](const QString& header, const char* source, int width, CellFormat format = CellFormat::Text) {
-        return ListColumn{header, QString::fromUtf8(source), width, Qt::AlignLeft, format};
-    };
-    auto hidden = [&](const char* header) { return column(QString::fromUtf8(header), "", 0); };
-    return {column(codeHeader, "编号", 1852),
-            column(QStringLiteral("商品名称"), "商品名称", 2911),
-            column(QStringLiteral("库存"), "库存", 1411, CellFormat::Number),
-            hidden("单位"),
-            hidden("进价"),
-            hidden("拼音码"),
-            hidden("五笔码"),
-            hidden("自编码"),
-            column(QStringLiteral("存放位置"), "存放位置", 5292),
-            hidden("类别"),
-            hidden("库存上限"),
-            hidden("库存下限")};
+    // The hidden columns stay empty.
+    return {textColumn(codeHeader, 1852).from("编号"),
+            textColumn("商品名称", 2911),
+            textColumn("库存", 1411, CellFormat::Number),
+            {.header = "单位"},
+            {.header = "进价"},
+            {.header = "拼音码"},
+            {.header = "五笔码"},
+            {.header = "自编码"},
+            textColumn("存放位置", 5292),
+            {.header = "类别"},
+            {.header = "库存上限"},
+            {.header = "库存下限"}};
 }
 
 bool isEnter(const QEvent* event)

@@ -1,11 +1,6 @@
 #include "pickers.h"
 
 namespace {
-ListColumn column(const char* header, int widthTwips)
-{
-    return {.header = QString::fromUtf8(header), .column = QString::fromUtf8(header), .widthTwips = widthTwips};
-}
-
 FilterOption option(const char* name, const char* caption, const char* column, const char* hint, const char* section = "")
 {
     return {.objectName = QString::fromLatin1(name),
@@ -25,13 +20,13 @@ QList<FilterOption> codeOptions()
 // A partner's columns: number, name, three of its own, and its search codes.
 QList<ListColumn> partnerColumns(const char* name, const QList<ListColumn>& own)
 {
-    return QList<ListColumn>{column("编号", 1764), column(name, 3528)} + own
-           + QList<ListColumn>{column("拼音码", 1411), column("五笔码", 1411)};
+    return QList<ListColumn>{textColumn("编号", 1764), textColumn(name, 3528)} + own
+           + QList<ListColumn>{textColumn("拼音码", 1411), textColumn("五笔码", 1411)};
 }
 
 QList<ListColumn> contactColumns()
 {
-    return partnerColumns("名称", {column("地址", 2646), column("电话", 2646), column("联系人", 1940)});
+    return partnerColumns("名称", {textColumn("地址", 2646), textColumn("电话", 2646), textColumn("联系人", 1940)});
 }
 }
 
@@ -63,7 +58,7 @@ frmOut16::frmOut16(QWidget* opener)
     : PickerForm({.formName = QString::fromLatin1(FormName),
                   .caption = QStringLiteral("业务员选择"),
                   .table = QStringLiteral("业务员"),
-                  .columns = partnerColumns("姓名", {column("性别", 1411), column("部门", 1764), column("职务", 1764)}),
+                  .columns = partnerColumns("姓名", {textColumn("性别", 1411), textColumn("部门", 1764), textColumn("职务", 1764)}),
                   .options = codeOptions(),
                   .modal = true},
                  opener)

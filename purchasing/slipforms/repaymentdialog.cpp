@@ -70,16 +70,15 @@ void RepaymentDialog::buildControls()
     auto* frame = named(new QGroupBox(m_design.frameCaption, this), QStringLiteral("Frame1"));
     auto* boxes = new QGridLayout(frame);
     Text1 = FormParts::labelledBox(boxes, 0, 0, QStringLiteral("Label5"), m_design.partnerLabel, QStringLiteral("Text1"));
-    Text2 = FormParts::labelledBox(boxes, 1, 0, QStringLiteral("Label1"), QStringLiteral("[目前欠款金额]"), QStringLiteral("Text2"));
+    Text2 = FormParts::labelledBox(boxes, 1, 0, QStringLiteral("Label1"), QStringLiteral("[目前欠款金额]"),
+                                   FormParts::figureBox(frame, QStringLiteral("Text2"), ZeroMoney));
     Text3 = FormParts::labelledBox(boxes, 2, 0, QStringLiteral("Label2"), QStringLiteral("[现在还款金额]"), QStringLiteral("Text3"));
-    Text4 = FormParts::labelledBox(boxes, 3, 0, QStringLiteral("Label3"), QStringLiteral("[尚欠]"), QStringLiteral("Text4"));
-    for (QLineEdit* shown : {Text1, Text2, Text4})
-        shown->setReadOnly(true);
+    Text4 = FormParts::labelledBox(boxes, 3, 0, QStringLiteral("Label3"), QStringLiteral("[尚欠]"),
+                                   FormParts::figureBox(frame, QStringLiteral("Text4"), ZeroMoney));
+    Text1->setReadOnly(true);
     Text4->setEnabled(false);
-    for (QLineEdit* money : {Text2, Text3, Text4}) {
-        money->setText(ZeroMoney);
-        money->setAlignment(Qt::AlignRight);
-    }
+    Text3->setText(ZeroMoney);
+    Text3->setAlignment(Qt::AlignRight);
     connect(Text3, &QLineEdit::textChanged, this, &RepaymentDialog::Text3_Change);
     // Leaving the amount shows it as "0.00"; another window taking the focus leaves it as typed.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {

@@ -29,22 +29,6 @@ using FormParts::named;
 namespace {
 const QString Queried = QStringLiteral("所查询单据：");
 
-QDateEdit* datePicker(QWidget* form, const char* name)
-{
-    auto* picker = named(new QDateEdit(form), QString::fromLatin1(name));
-    picker->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-    picker->setCalendarPopup(true);
-    return picker;
-}
-
-QLineEdit* shownBox(QWidget* form, const char* name)
-{
-    auto* box = named(new QLineEdit(QStringLiteral("0.00"), form), QString::fromLatin1(name));
-    box->setAlignment(Qt::AlignRight);
-    box->setReadOnly(true);
-    return box;
-}
-
 // A day a number of days before another, as the records store days: a
 // fraction of a day reaches back to the day it falls on.
 QString daysBefore(const QDate& day, double days)
@@ -77,8 +61,8 @@ void SlipRecordsForm::buildControls()
     connect(ListView1, &QAbstractItemView::clicked, this, &SlipRecordsForm::ListView1_ItemClick);
     connect(ListView1, &QAbstractItemView::doubleClicked, this, &SlipRecordsForm::ListView1_DblClick);
 
-    TextSum1 = shownBox(this, "TextSum1");
-    TextSum2 = shownBox(this, "TextSum2");
+    TextSum1 = FormParts::figureBox(this, QStringLiteral("TextSum1"), QStringLiteral("0.00"));
+    TextSum2 = FormParts::figureBox(this, QStringLiteral("TextSum2"), QStringLiteral("0.00"));
     auto* totals = new QHBoxLayout;
     totals->addStretch();
     totals->addWidget(label(this, {}, m_design.totals[0].label));
@@ -86,8 +70,8 @@ void SlipRecordsForm::buildControls()
     totals->addWidget(label(this, {}, m_design.totals[1].label));
     totals->addWidget(TextSum2);
 
-    DTPicker1 = datePicker(this, "DTPicker1");
-    DTPicker2 = datePicker(this, "DTPicker2");
+    DTPicker1 = FormParts::datePicker(this, QStringLiteral("DTPicker1"));
+    DTPicker2 = FormParts::datePicker(this, QStringLiteral("DTPicker2"));
     auto* queries = new QHBoxLayout;
     queries->addWidget(label(this, {}, QStringLiteral("日期")));
     queries->addWidget(DTPicker1);

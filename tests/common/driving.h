@@ -2,6 +2,7 @@
 // Driving forms as a user does: modal dialogs, controls found by name, rows clicked.
 #include <QApplication>
 #include <QDialog>
+#include <QLineEdit>
 #include <QTest>
 #include <QTimer>
 #include <QTreeView>
@@ -36,6 +37,13 @@ T* childOf(const QWidget* parent, const char* name)
     if (!child)
         QTest::qFail(QByteArray("no control ") + name, __FILE__, __LINE__);
     return child;
+}
+
+// How a box shows its text: "read-only, right" for a figure the program fills.
+inline QString boxLooks(const QLineEdit* box)
+{
+    return QString::fromLatin1(box->isReadOnly() ? "read-only" : "typed") + QStringLiteral(", ")
+           + QString::fromLatin1(box->alignment() & Qt::AlignRight ? "right" : "left");
 }
 
 // Where a row shows: its first shown cell.

@@ -83,6 +83,19 @@ private slots:
         QCOMPARE(listTotals(form), QStringLiteral("500.00 / -300.00"));
     }
 
+    void theFiguresAreShownOnlyAndTheAmountIsTyped()
+    {
+        auto* form = openOnADebt();
+        QCOMPARE(boxLooks(control(form, "TextSum1")), QStringLiteral("read-only, right"));
+        QCOMPARE(boxLooks(control(form, "TextSum2")), QStringLiteral("read-only, right"));
+        repay(form, [](QDialog* dialog) {
+            QCOMPARE(boxLooks(control(dialog, "Text1")), QStringLiteral("read-only, left"));
+            QCOMPARE(boxLooks(control(dialog, "Text2")), QStringLiteral("read-only, right"));
+            QCOMPARE(boxLooks(control(dialog, "Text3")), QStringLiteral("typed, right"));
+            QCOMPARE(boxLooks(control(dialog, "Text4")), QStringLiteral("read-only, right"));
+        });
+    }
+
     void anAmountThatIsNoNumberIsRefused()
     {
         auto* form = openOnADebt();

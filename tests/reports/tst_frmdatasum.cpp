@@ -88,6 +88,16 @@ private slots:
         QCOMPARE(text(form, "TextG1"), QString());
     }
 
+    void theFiguresReadFromTheRightAndTheTitlesFromTheLeft()
+    {
+        auto* form = open<frmDataSum>();
+        for (const char* name : Boxes)
+            QCOMPARE(boxLooks(box(form, name)), QStringLiteral("read-only, right"));
+        QCOMPARE(boxLooks(box(form, "TextProfit")), QStringLiteral("read-only, right"));
+        for (const char* name : {"TextA", "TextB", "TextC", "TextD", "TextF"})
+            QCOMPARE(boxLooks(box(form, name)), QStringLiteral("read-only, left"));
+    }
+
     void theProfitStatement()
     {
         putSale("2024-03-05", "出库", 100, 10, 200);

@@ -7,11 +7,13 @@
 #include "keypreview.h"
 #include "messagebox.h"
 #include "module2.h"
+#include "outcomemessage.h"
 #include "recordgrid.h"
 #include "slipbook.h"
 #include "slippayment.h"
 #include "sliprecords.h"
 #include "sliprecordsform.h"
+#include "slipwrite.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -150,19 +152,10 @@ void RepaymentDialog::ComOK_Click()
     const Amount amount = Amount::fromText(typed);
     const QString operatorName = appState().currentOperator;
     const QDateTime when = Clock::now();
-    const SlipOutcome outcome = [&] {
-        auto conn = Mod1::OpenConn();
-        return conn ? PaySlip(*conn, m_records.slipDesign(), sSlipNo, amount, operatorName, when)
-                    : SlipOutcome::failed(conn.error());
-    }();
-    if (outcome.state() == SlipOutcome::State::NotFound) {
-        MessageBox::show(this, outcome.message(), MessageBox::NoticeTitle);
+    const SlipOutcome outcome
+        = writeSlip([&](DbSession& s) { return PaySlip(s, m_records.slipDesign(), sSlipNo, amount, operatorName, when); });
+    if (!showOutcome(this, outcome, AnswerTitle::Notice))
         return;
-    }
-    if (!outcome) {
-        MessageBox::show(this, outcome.message());
-        return;
-    }
     ListView1->records()->appendRow(
         {sSlipNo, amount.toDouble(), operatorName, SlipBook::dateText(when.date()), SlipBook::timeText(when.time())});
     m_records.showSlipValues(sSlipNo, {{Paid, outcome.balance.paid.toDouble()}, {Owed, outcome.balance.owed.toDouble()}});

@@ -8,9 +8,11 @@
 #include "messagebox.h"
 #include "module2.h"
 #include "mdlini.h"
+#include "outcomemessage.h"
 #include "recordgrid.h"
 #include "slipnumber.h"
 #include "slipsave.h"
+#include "slipwrite.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -652,19 +654,14 @@ bool SlipEntryForm::saveSlip()
     fillHeader(header);
 
     std::optional<DbResult<QString>> next;
-    const SlipOutcome outcome = [&] {
-        auto conn = Mod1::OpenConn();
-        if (!conn)
-            return SlipOutcome::failed(conn.error());
-        SlipOutcome saved = SaveSlip(*conn, slipDesign(), header, m_lines->slipLines());
+    const SlipOutcome outcome = writeSlip([&](DbSession& s) {
+        SlipOutcome saved = SaveSlip(s, slipDesign(), header, m_lines->slipLines());
         if (saved)
-            next.emplace(::NextSlipNumber(*conn, slipDesign()));
+            next.emplace(::NextSlipNumber(s, slipDesign()));
         return saved;
-    }();
-    if (!outcome) {
-        MessageBox::show(this, outcome.message(), outcome.state() == SlipOutcome::State::Refused ? MessageBox::NoticeTitle : QString());
+    });
+    if (!showOutcome(this, outcome, AnswerTitle::Notice))
         return false;
-    }
     // Saved: the form starts the next slip even when its number cannot be
     // read, and an empty number is never saved.
     clearSlip();

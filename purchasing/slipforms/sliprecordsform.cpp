@@ -8,10 +8,12 @@
 #include "keypreview.h"
 #include "messagebox.h"
 #include "module2.h"
+#include "outcomemessage.h"
 #include "recordgrid.h"
 #include "slipbook.h"
 #include "slipdelete.h"
 #include "sliprecords.h"
+#include "slipwrite.h"
 
 #include <QCloseEvent>
 #include <QDateEdit>
@@ -286,25 +288,15 @@ void SlipRecordsForm::ComDel_Click()
         chooseFirstAfterDeletion();
         return;
     }
-    const SlipOutcome outcome = [&] {
-        auto conn = Mod1::OpenConn();
-        return conn ? DeleteSlipWithRollback(*conn, slipDesign(), number) : SlipOutcome::failed(conn.error());
-    }();
-    switch (outcome.state()) {
-    case SlipOutcome::State::Done:
-        // The totals stay as they were until the next query.
-        ListView1->selectionModel()->clear();
-        ListView1->records()->removeRow(row);
-        ListView2->clear();
-        m_linesOf.clear();
-        chooseFirstAfterDeletion();
+    const SlipOutcome outcome = writeSlip([&](DbSession& s) { return DeleteSlipWithRollback(s, slipDesign(), number); });
+    if (!showOutcome(this, outcome, AnswerTitle::Program))
         return;
-    case SlipOutcome::State::NotFound:
-    case SlipOutcome::State::Refused:
-    case SlipOutcome::State::Failed:
-        MessageBox::show(this, outcome.message());
-        return;
-    }
+    // The totals stay as they were until the next query.
+    ListView1->selectionModel()->clear();
+    ListView1->records()->removeRow(row);
+    ListView2->clear();
+    m_linesOf.clear();
+    chooseFirstAfterDeletion();
 }
 
 void SlipRecordsForm::chooseFirstAfterDeletion()

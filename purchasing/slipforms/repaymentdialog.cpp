@@ -61,6 +61,7 @@ RepaymentDialog::RepaymentDialog(RepaymentDesign design, SlipRecordsForm& record
                                {Qt::Key_Escape, [this] { ComRtn_Click(); }}});
     Form_Load();
     DialogRules::CenterForm(this);
+    connect(this, &RepaymentDialog::slipChanged, &records, [&records](const QString& number) { records.refreshSlip(number); });
 }
 
 void RepaymentDialog::buildControls()
@@ -158,10 +159,9 @@ void RepaymentDialog::ComOK_Click()
         return;
     ListView1->records()->appendRow(
         {sSlipNo, amount.toDouble(), operatorName, SlipBook::dateText(when.date()), SlipBook::timeText(when.time())});
-    m_records.showSlipValues(sSlipNo, {{Paid, outcome.balance.paid.toDouble()}, {Owed, outcome.balance.owed.toDouble()}});
-    m_records.addToTotal(Owed, amount);
     Text2->setText(outcome.balance.owed.toMoneyText());
     Text3->setText(ZeroMoney);
+    emit slipChanged(sSlipNo);
 }
 
 void RepaymentDialog::ComRtn_Click() { Module2::UnloadForm(this); }

@@ -20,10 +20,6 @@ using FormParts::button;
 using FormParts::label;
 using FormParts::named;
 
-namespace {
-const QString Number = QStringLiteral("单号");
-}
-
 SlipEditDialog::SlipEditDialog(SlipEditDesign design, SlipRecordsForm& records)
     : QDialog(&records)
     , m_design(std::move(design))
@@ -36,6 +32,7 @@ SlipEditDialog::SlipEditDialog(SlipEditDesign design, SlipRecordsForm& records)
     buildControls();
     Form_Load();
     DialogRules::CenterForm(this);
+    connect(this, &SlipEditDialog::slipChanged, &records, &SlipRecordsForm::refreshSlip);
     FormActivation::install(this, [this] {
         if (auto* box = findChild<QWidget*>(m_design.focusBox))
             box->setFocus(Qt::OtherFocusReason);
@@ -164,9 +161,6 @@ void SlipEditDialog::ComSave_Click()
     if (!showOutcome(this, outcome, AnswerTitle::Notice))
         return;
     MessageBox::show(this, QStringLiteral("修改成功。"), MessageBox::NoticeTitle);
-    QHash<QString, QVariant> shown{{Number, values.number}};
-    for (int f = 0; f < m_boxes.size(); ++f)
-        shown.insert(m_design.fields[f].column, text(f));
-    m_records.showSlipValues(sOldNo, shown);
+    emit slipChanged(sOldNo, values.number);
     Module2::UnloadForm(this);
 }

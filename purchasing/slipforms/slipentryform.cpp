@@ -494,11 +494,13 @@ void SlipEntryForm::enterLine(bool quick)
 
 void SlipEntryForm::showTotals()
 {
-    TextQtys->setText(m_lines->totalQuantity().toMoneyText());
-    TextMoneys->setText(m_lines->totalAmount().toMoneyText());
+    SlipHeader totals;
+    m_lines->fillTotals(totals);
+    TextQtys->setText(totals.totalQuantity.toMoneyText());
+    TextMoneys->setText(totals.totalAmount.toMoneyText());
     if (TextMoneys2) {
-        TextMoneys2->setText(m_lines->totalCost().toMoneyText());
-        TextMoneys3->setText((valueOf(TextMoneys) - valueOf(TextMoneys2)).toMoneyText());
+        TextMoneys2->setText(totals.totalCost.toMoneyText());
+        TextMoneys3->setText(totals.totalProfit.toMoneyText());
     }
 }
 
@@ -643,12 +645,7 @@ bool SlipEntryForm::saveSlip()
         header.partner = TextProvider->text();
     header.remark = TextBZ->text();
     header.discount = discount();
-    header.totalQuantity = valueOf(TextQtys);
-    header.totalAmount = valueOf(TextMoneys);
-    if (TextMoneys2) {
-        header.totalCost = valueOf(TextMoneys2);
-        header.totalProfit = valueOf(TextMoneys3);
-    }
+    m_lines->fillTotals(header);
     if (Text4)
         header.difference = valueOf(Text4);
     fillHeader(header);

@@ -15,7 +15,6 @@
 #include "sliprecordsform.h"
 #include "slipwrite.h"
 
-#include <QApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -81,10 +80,7 @@ void RepaymentDialog::buildControls()
     }
     connect(Text3, &QLineEdit::textChanged, this, &RepaymentDialog::Text3_Change);
     // Leaving the amount shows it as "0.00"; another window taking the focus leaves it as typed.
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
-        if (old == Text3 && now && now->window() == this)
-            Text3->setText(Module2::FormatMoney(Text3->text()));
-    });
+    m_amountLeft.emplace(Text3, [this] { Text3->setText(Module2::FormatMoney(Text3->text())); });
 
     ComOK = button(this, QStringLiteral("ComOK"), m_design.confirmCaption);
     QPushButton* ComRtn = button(this, QStringLiteral("ComRtn"), QStringLiteral("关闭 ESC"));

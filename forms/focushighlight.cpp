@@ -1,14 +1,12 @@
 #include "focushighlight.h"
 #include "module2.h"
 
-#include <QApplication>
 #include <QLineEdit>
 
 FocusHighlight::FocusHighlight(QWidget* form)
     : QObject(form)
-    , m_form(form)
+    , m_moves(form, [this](QWidget*, QWidget* now) { focusMoved(now); })
 {
-    connect(qApp, &QApplication::focusChanged, this, &FocusHighlight::focusMoved);
 }
 
 void FocusHighlight::watch(QLineEdit* box, Role role)
@@ -23,15 +21,10 @@ const QColor& FocusHighlight::lit()
     return cyan;
 }
 
-bool FocusHighlight::withinForm(const QWidget* widget) const
+void FocusHighlight::focusMoved(QWidget* now)
 {
-    return widget && widget->window() == m_form->window();
-}
-
-void FocusHighlight::focusMoved(QWidget* /*old*/, QWidget* now)
-{
-    // The focus left for another window, or came back from one to where it was.
-    if (!withinForm(now) || now == m_lit)
+    // The focus came back from another window to where it was.
+    if (now == m_lit)
         return;
     if (m_lit)
         leave(std::exchange(m_lit, nullptr));

@@ -5,6 +5,8 @@
 // cash box keeps its colour after it is left, and a dialog's number box does
 // not light up. Only a move of the focus within the form's window counts:
 // another window taking the activation (a message box) leaves the box as it is.
+#include "focusleave.h"
+
 #include <QHash>
 #include <QObject>
 #include <QPointer>
@@ -29,12 +31,11 @@ public:
     static const QColor& lit();
 
 private:
-    void focusMoved(QWidget* old, QWidget* now);
+    void focusMoved(QWidget* now);
     void enter(QLineEdit* box);
     void leave(QLineEdit* box);
-    bool withinForm(const QWidget* widget) const;
 
-    QWidget* m_form;
     QHash<QLineEdit*, Role> m_roles;
     QPointer<QLineEdit> m_lit; // the box entered last and not left yet
+    FocusMoves m_moves;
 };

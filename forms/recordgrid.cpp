@@ -57,6 +57,14 @@ void RecordGrid::fill(Rows rows)
         selectRow(0);
 }
 
+void RecordGrid::refillRow(int row, const Rows& read)
+{
+    QVariantList values;
+    for (const ListColumn& column : m_records->columns())
+        values << read.value(0, column.column);
+    m_records->setRow(row, values);
+}
+
 void RecordGrid::clear() { m_records->setRows(QList<QVariantList>{}); }
 
 int RecordGrid::selectedRow() const

@@ -29,6 +29,8 @@ public:
     // is handed back. A failure leaves the grid empty.
     DbStatus fill(const QString& sql, const QVariantList& params = {});
     void fill(Rows rows);
+    // Shows the first row of a result in a row, as fill() would.
+    void refillRow(int row, const Rows& read);
     void clear();
 
     // The row marked selected, -1 when none.

@@ -6,7 +6,6 @@
 #include "module2.h"
 #include "searchcodes.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFocusEvent>
@@ -139,10 +138,6 @@ MasterEditor::MasterEditor(EditorDesign design, MasterListPanel& list, EditorMod
     DialogRules::CenterForm(this);
 }
 
-// The boxes give up the focus while they are destroyed, after this part of
-// the editor is gone.
-MasterEditor::~MasterEditor() { disconnect(m_nameLeft); }
-
 void MasterEditor::buildControls()
 {
     m_parts = new QHBoxLayout(this);
@@ -216,14 +211,9 @@ void MasterEditor::buildControls()
             start->setFocus(Qt::OtherFocusReason);
     });
 
-    if (box(m_design.nameField)) {
-        m_nameLeft = connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
-            // Only a move within the editor counts: another window taking the
-            // activation leaves the codes alone.
-            if (old == box(m_design.nameField) && now && now->window() == this)
-                fillSearchCodes();
-        });
-    }
+    // Another window taking the activation leaves the codes alone.
+    if (QWidget* name = box(m_design.nameField))
+        m_nameLeft.emplace(name, [this] { fillSearchCodes(); });
 }
 
 void MasterEditor::fillItemLists()

@@ -5,6 +5,7 @@
 // box (from the last one to the save button), ignores Esc, fills the search
 // codes when the name box is left for another place in the editor, checks
 // the boxes in field order, saves in one transaction and writes the list row.
+#include "focusleave.h"
 #include "masterlist.h"
 #include "masterrecord.h"
 #include "recordnumber.h"
@@ -78,7 +79,6 @@ class MasterEditor : public QDialog {
     Q_OBJECT
 public:
     MasterEditor(EditorDesign design, MasterListPanel& list, EditorMode mode, QWidget* parent = nullptr);
-    ~MasterEditor() override;
 
     EditorMode mode() const { return m_mode; }
     const QString& oldNumber() const { return m_oldNumber; }
@@ -122,5 +122,5 @@ private:
     QPushButton* m_cancel = nullptr;
     bool m_assigning = false;
     QSet<QWidget*> m_edited; // boxes the user changed
-    QMetaObject::Connection m_nameLeft;
+    std::optional<FocusLeave> m_nameLeft; // fills the search codes
 };

@@ -9,7 +9,9 @@
 #include "keypreview.h"
 #include "messagebox.h"
 #include "module2.h"
+#include "outcomemessage.h"
 #include "recordgrid.h"
+#include "slipwrite.h"
 
 #include <QDateEdit>
 #include <QGridLayout>
@@ -35,12 +37,6 @@ QList<ListColumn> listColumns()
         columns << textColumn(column, widths[i++], CellFormat::Number);
     columns << textColumn(ExpenseBook::DescriptionColumn, 2200);
     return columns;
-}
-
-SlipOutcome writeBook(const std::function<SlipOutcome(DbSession&)>& work)
-{
-    auto conn = Mod1::OpenConn();
-    return conn ? work(*conn) : SlipOutcome::failed(conn.error());
 }
 
 bool ask(QWidget* form, const QString& question)
@@ -197,13 +193,11 @@ void frmpay::ComPD_Click()
         ExpenseBook::Entry entry{*number, DTPicker0->date(), appState().currentOperator, {}, Text7->text()};
         for (QLineEdit* amount : amountBoxes())
             entry.amounts << Amount::fromText(amount->text());
-        const SlipOutcome added = writeBook([&entry](DbSession& s) { return ExpenseBook::add(s, entry); });
-        if (added) {
+        const SlipOutcome added = writeSlip([&entry](DbSession& s) { return ExpenseBook::add(s, entry); });
+        if (showOutcome(this, added, AnswerTitle::Notice)) {
             for (QLineEdit* emptied : {Text4, Text5, Text6, Text7, Text8, Text9, Text10, Text11, TextMoneys})
                 emptied->clear();
             m_clicked.reset();
-        } else {
-            MessageBox::show(this, added.message(), added.state() == SlipOutcome::State::Refused ? MessageBox::NoticeTitle : QString());
         }
     }
     LoadList();
@@ -233,11 +227,8 @@ void frmpay::actOnEntry(const QString& question, const QString& success, const E
     } else if (!*held) {
         MessageBox::show(this, SlipOutcome::notFound().message());
     } else if (ask(this, question)) {
-        const SlipOutcome outcome = writeBook([&](DbSession& s) { return write(s, number); });
-        if (outcome)
+        if (showOutcome(this, writeSlip([&](DbSession& s) { return write(s, number); }), AnswerTitle::Program))
             MessageBox::show(this, success);
-        else
-            MessageBox::show(this, outcome.message());
     }
     LoadList();
 }

@@ -12,6 +12,9 @@ namespace SlipRecords {
 // condition; with a date, only the slips of that day.
 DbResult<Rows> headers(DbSession& session, const SlipDesign& design, const QStringList& columns,
                        const RecordsCondition& condition, const QString& onDate = {});
+// The same columns of the slip of the number, as the headers list it; no row
+// when it is not in its book.
+DbResult<Rows> header(DbSession& session, const SlipDesign& design, const QStringList& columns, const QString& number);
 // Every column of the slip's lines.
 DbResult<Rows> lines(DbSession& session, const SlipDesign& design, const QString& number);
 // The slip's payments by 日期, then 时间.

@@ -7,13 +7,14 @@
 #include "keypreview.h"
 #include "messagebox.h"
 #include "module2.h"
+#include "outcomemessage.h"
 #include "recordgrid.h"
 #include "slipbook.h"
 #include "slippayment.h"
 #include "sliprecords.h"
 #include "sliprecordsform.h"
+#include "slipwrite.h"
 
-#include <QApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -63,6 +64,7 @@ RepaymentDialog::RepaymentDialog(RepaymentDesign design, SlipRecordsForm& record
                                {Qt::Key_Escape, [this] { ComRtn_Click(); }}});
     Form_Load();
     DialogRules::CenterForm(this);
+    connect(this, &RepaymentDialog::slipChanged, &records, [&records](const QString& number) { records.refreshSlip(number); });
 }
 
 void RepaymentDialog::buildControls()
@@ -81,10 +83,7 @@ void RepaymentDialog::buildControls()
     Text3->setAlignment(Qt::AlignRight);
     connect(Text3, &QLineEdit::textChanged, this, &RepaymentDialog::Text3_Change);
     // Leaving the amount shows it as "0.00"; another window taking the focus leaves it as typed.
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
-        if (old == Text3 && now && now->window() == this)
-            Text3->setText(Module2::FormatMoney(Text3->text()));
-    });
+    m_amountLeft.emplace(Text3, [this] { Text3->setText(Module2::FormatMoney(Text3->text())); });
 
     ComOK = button(this, QStringLiteral("ComOK"), m_design.confirmCaption);
     QPushButton* ComRtn = button(this, QStringLiteral("ComRtn"), QStringLiteral("关闭 ESC"));
@@ -153,25 +152,15 @@ void RepaymentDialog::ComOK_Click()
     const Amount amount = Amount::fromText(typed);
     const QString operatorName = appState().currentOperator;
     const QDateTime when = Clock::now();
-    const SlipOutcome outcome = [&] {
-        auto conn = Mod1::OpenConn();
-        return conn ? PaySlip(*conn, m_records.slipDesign(), sSlipNo, amount, operatorName, when)
-                    : SlipOutcome::failed(conn.error());
-    }();
-    if (outcome.state() == SlipOutcome::State::NotFound) {
-        MessageBox::show(this, outcome.message(), MessageBox::NoticeTitle);
+    const SlipOutcome outcome
+        = writeSlip([&](DbSession& s) { return PaySlip(s, m_records.slipDesign(), sSlipNo, amount, operatorName, when); });
+    if (!showOutcome(this, outcome, AnswerTitle::Notice))
         return;
-    }
-    if (!outcome) {
-        MessageBox::show(this, outcome.message());
-        return;
-    }
     ListView1->records()->appendRow(
         {sSlipNo, amount.toDouble(), operatorName, SlipBook::dateText(when.date()), SlipBook::timeText(when.time())});
-    m_records.showSlipValues(sSlipNo, {{Paid, outcome.balance.paid.toDouble()}, {Owed, outcome.balance.owed.toDouble()}});
-    m_records.addToTotal(Owed, amount);
     Text2->setText(outcome.balance.owed.toMoneyText());
     Text3->setText(ZeroMoney);
+    emit slipChanged(sSlipNo);
 }
 
 void RepaymentDialog::ComRtn_Click() { Module2::UnloadForm(this); }

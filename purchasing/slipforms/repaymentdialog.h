@@ -3,11 +3,14 @@
 // books payments against the slip chosen there, read by its number as
 // stored. It shows the partner, the open balance with its sign, a preview of
 // the balance after the amount typed, and the slip's earlier payments. Each
-// payment goes through the slip core in one transaction; only then do the
-// dialog, the slip's row in the records window and the window's total of open
-// balances change. It stays open for further payments. A slip with no open
+// payment goes through the slip core in one transaction; only then does the
+// dialog change and tell the records window that the slip changed, which
+// reads it again. It stays open for further payments. A slip with no open
 // balance when the dialog opens cannot be paid.
+#include "focusleave.h"
+
 #include <QDialog>
+#include <optional>
 
 class QLineEdit;
 class QPushButton;
@@ -30,6 +33,10 @@ public:
     void ComOK_Click();
     void ComRtn_Click();
 
+signals:
+    // A payment was booked against the slip of the number.
+    void slipChanged(const QString& number);
+
 protected:
     RepaymentDialog(RepaymentDesign design, SlipRecordsForm& records);
 
@@ -47,4 +54,5 @@ private:
     QPushButton* ComOK;
     RecordGrid* ListView1;
     QString sSlipNo; // the slip paid, as stored; "" when none
+    std::optional<FocusLeave> m_amountLeft;
 };

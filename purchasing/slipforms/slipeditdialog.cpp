@@ -3,9 +3,11 @@
 #include "formparts.h"
 #include "messagebox.h"
 #include "module2.h"
+#include "outcomemessage.h"
 #include "slipbook.h"
 #include "slipedit.h"
 #include "sliprecordsform.h"
+#include "slipwrite.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -17,10 +19,6 @@
 using FormParts::button;
 using FormParts::label;
 using FormParts::named;
-
-namespace {
-const QString Number = QStringLiteral("单号");
-}
 
 SlipEditDialog::SlipEditDialog(SlipEditDesign design, SlipRecordsForm& records)
     : QDialog(&records)
@@ -34,6 +32,7 @@ SlipEditDialog::SlipEditDialog(SlipEditDesign design, SlipRecordsForm& records)
     buildControls();
     Form_Load();
     DialogRules::CenterForm(this);
+    connect(this, &SlipEditDialog::slipChanged, &records, &SlipRecordsForm::refreshSlip);
     FormActivation::install(this, [this] {
         if (auto* box = findChild<QWidget*>(m_design.focusBox))
             box->setFocus(Qt::OtherFocusReason);
@@ -158,25 +157,10 @@ void SlipEditDialog::ComSave_Click()
             setText(f, QStringLiteral("-"));
     }
     const SlipEdit values = edit();
-    const SlipOutcome outcome = [&] {
-        auto conn = Mod1::OpenConn();
-        return conn ? EditSlip(*conn, m_records.slipDesign(), sOldNo, values) : SlipOutcome::failed(conn.error());
-    }();
-    switch (outcome.state()) {
-    case SlipOutcome::State::Done:
-        break;
-    case SlipOutcome::State::NotFound:
-    case SlipOutcome::State::Refused:
-        MessageBox::show(this, outcome.message(), MessageBox::NoticeTitle);
+    const SlipOutcome outcome = writeSlip([&](DbSession& s) { return EditSlip(s, m_records.slipDesign(), sOldNo, values); });
+    if (!showOutcome(this, outcome, AnswerTitle::Notice))
         return;
-    case SlipOutcome::State::Failed:
-        MessageBox::show(this, outcome.message());
-        return;
-    }
     MessageBox::show(this, QStringLiteral("修改成功。"), MessageBox::NoticeTitle);
-    QHash<QString, QVariant> shown{{Number, values.number}};
-    for (int f = 0; f < m_boxes.size(); ++f)
-        shown.insert(m_design.fields[f].column, text(f));
-    m_records.showSlipValues(sOldNo, shown);
+    emit slipChanged(sOldNo, values.number);
     Module2::UnloadForm(this);
 }

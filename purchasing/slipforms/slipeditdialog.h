@@ -3,8 +3,8 @@
 // the texts of the slip chosen there, never an amount or a stock figure. It
 // loads the slip by its number as stored; saving turns each empty text into
 // "-", edits the slip through the slip core in one transaction, reports
-// "修改成功。" once the slip's row was written, shows the new texts in that
-// slip's own row of the records window and closes. Enter moves from a filled
+// "修改成功。" once the slip's row was written, tells the records window that
+// the slip changed, which reads it again into its own row, and closes. Enter moves from a filled
 // one-line box to the next box; a box of several lines takes Enter as a new
 // line.
 #include <QDialog>
@@ -37,6 +37,10 @@ class SlipEditDialog : public QDialog {
     Q_OBJECT
 public:
     void ComSave_Click();
+
+signals:
+    // The slip of the number was edited; it is now stored as nowNumber.
+    void slipChanged(const QString& number, const QString& nowNumber);
 
 protected:
     SlipEditDialog(SlipEditDesign design, SlipRecordsForm& records);

@@ -8,9 +8,11 @@
 #include "messagebox.h"
 #include "module2.h"
 #include "mdlini.h"
+#include "outcomemessage.h"
 #include "recordgrid.h"
 #include "slipnumber.h"
 #include "slipsave.h"
+#include "slipwrite.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -492,11 +494,13 @@ void SlipEntryForm::enterLine(bool quick)
 
 void SlipEntryForm::showTotals()
 {
-    TextQtys->setText(m_lines->totalQuantity().toMoneyText());
-    TextMoneys->setText(m_lines->totalAmount().toMoneyText());
+    SlipHeader totals;
+    m_lines->fillTotals(totals);
+    TextQtys->setText(totals.totalQuantity.toMoneyText());
+    TextMoneys->setText(totals.totalAmount.toMoneyText());
     if (TextMoneys2) {
-        TextMoneys2->setText(m_lines->totalCost().toMoneyText());
-        TextMoneys3->setText((valueOf(TextMoneys) - valueOf(TextMoneys2)).toMoneyText());
+        TextMoneys2->setText(totals.totalCost.toMoneyText());
+        TextMoneys3->setText(totals.totalProfit.toMoneyText());
     }
 }
 
@@ -641,30 +645,20 @@ bool SlipEntryForm::saveSlip()
         header.partner = TextProvider->text();
     header.remark = TextBZ->text();
     header.discount = discount();
-    header.totalQuantity = valueOf(TextQtys);
-    header.totalAmount = valueOf(TextMoneys);
-    if (TextMoneys2) {
-        header.totalCost = valueOf(TextMoneys2);
-        header.totalProfit = valueOf(TextMoneys3);
-    }
+    m_lines->fillTotals(header);
     if (Text4)
         header.difference = valueOf(Text4);
     fillHeader(header);
 
     std::optional<DbResult<QString>> next;
-    const SlipOutcome outcome = [&] {
-        auto conn = Mod1::OpenConn();
-        if (!conn)
-            return SlipOutcome::failed(conn.error());
-        SlipOutcome saved = SaveSlip(*conn, slipDesign(), header, m_lines->slipLines());
+    const SlipOutcome outcome = writeSlip([&](DbSession& s) {
+        SlipOutcome saved = SaveSlip(s, slipDesign(), header, m_lines->slipLines());
         if (saved)
-            next.emplace(::NextSlipNumber(*conn, slipDesign()));
+            next.emplace(::NextSlipNumber(s, slipDesign()));
         return saved;
-    }();
-    if (!outcome) {
-        MessageBox::show(this, outcome.message(), outcome.state() == SlipOutcome::State::Refused ? MessageBox::NoticeTitle : QString());
+    });
+    if (!showOutcome(this, outcome, AnswerTitle::Notice))
         return false;
-    }
     // Saved: the form starts the next slip even when its number cannot be
     // read, and an empty number is never saved.
     clearSlip();

@@ -157,20 +157,15 @@ Amount SlipLinesModel::quantityOf(const QString& goodsCode) const
     return sum;
 }
 
-namespace {
-template <typename Field>
-Amount sumOf(const QList<EntryLine>& lines, Field field)
+void SlipLinesModel::fillTotals(SlipHeader& header) const
 {
-    return std::accumulate(lines.begin(), lines.end(), Amount(),
-                           [&](Amount sum, const EntryLine& line) { return sum + field(line.values); });
+    const auto total = [this](Amount SlipLine::*field) {
+        return std::accumulate(m_lines.begin(), m_lines.end(), Amount(),
+                               [field](Amount sum, const EntryLine& line) { return sum + line.values.*field; })
+            .rounded(2);
+    };
+    header.totalQuantity = total(m_rule == LineRule::Count ? &SlipLine::gain : &SlipLine::quantity);
+    header.totalAmount = total(&SlipLine::amount);
+    header.totalCost = total(&SlipLine::costAmount);
+    header.totalProfit = header.totalAmount - header.totalCost;
 }
-}
-
-Amount SlipLinesModel::totalQuantity() const
-{
-    if (m_rule == LineRule::Count)
-        return sumOf(m_lines, [](const SlipLine& l) { return l.gain; });
-    return sumOf(m_lines, [](const SlipLine& l) { return l.quantity; });
-}
-Amount SlipLinesModel::totalAmount() const { return sumOf(m_lines, [](const SlipLine& l) { return l.amount; }); }
-Amount SlipLinesModel::totalCost() const { return sumOf(m_lines, [](const SlipLine& l) { return l.costAmount; }); }

@@ -80,10 +80,10 @@ public:
     // The quantity of every line of the goods, at any price.
     Amount quantityOf(const QString& goodsCode) const;
 
-    // 合计数量: the quantities, or the gains of counted lines.
-    Amount totalQuantity() const;
-    Amount totalAmount() const;
-    Amount totalCost() const;
+    // Writes the slip's totals into its header, each to the cent as the form
+    // shows them: 合计数量 (the quantities, or the gains of counted lines),
+    // 合计金额, 合计成本, and 合计利润 as the amount less the cost.
+    void fillTotals(SlipHeader& header) const;
 
     QString text(int row, LineField field) const;
 

@@ -8,10 +8,12 @@
 #include "keypreview.h"
 #include "messagebox.h"
 #include "module2.h"
+#include "outcomemessage.h"
 #include "recordgrid.h"
 #include "slipbook.h"
 #include "slipdelete.h"
 #include "sliprecords.h"
+#include "slipwrite.h"
 
 #include <QCloseEvent>
 #include <QDateEdit>
@@ -166,20 +168,32 @@ void SlipRecordsForm::RunQuery(const QString& onDate)
     ListView1->clear();
     ListView2->clear();
     m_linesOf.clear();
+    m_figures.clear();
+    m_sums = {};
     auto read = Database::read([&](DbSession& s) { return SlipRecords::headers(s, slipDesign(), listedColumns(), condition(), onDate); });
-    std::array<Amount, 2> sums;
     if (read) {
-        for (int t = 0; t < 2; ++t) {
-            const int column = read->columnIndex(m_design.totals[t].column);
-            for (int row = 0; row < read->count(); ++row)
-                sums[t] += Amount::fromValue(read->value(row, column));
+        for (int row = 0; row < read->count(); ++row) {
+            m_figures << figuresOf(*read, row);
+            for (int t = 0; t < 2; ++t)
+                m_sums[t] += m_figures.last()[t];
         }
         ListView1->fill(std::move(*read));
     }
-    TextSum1->setText(sums[0].toMoneyText());
-    TextSum2->setText(sums[1].toMoneyText());
+    showTotals();
     if (!read)
         MessageBox::show(this, read.error().text());
+}
+
+SlipRecordsForm::Figures SlipRecordsForm::figuresOf(const Rows& read, int row) const
+{
+    return {Amount::fromValue(read.value(row, m_design.totals[0].column)),
+            Amount::fromValue(read.value(row, m_design.totals[1].column))};
+}
+
+void SlipRecordsForm::showTotals()
+{
+    TextSum1->setText(m_sums[0].toMoneyText());
+    TextSum2->setText(m_sums[1].toMoneyText());
 }
 
 void SlipRecordsForm::askQuery(const RecordsQuery& query)
@@ -270,25 +284,16 @@ void SlipRecordsForm::ComDel_Click()
         chooseFirstAfterDeletion();
         return;
     }
-    const SlipOutcome outcome = [&] {
-        auto conn = Mod1::OpenConn();
-        return conn ? DeleteSlipWithRollback(*conn, slipDesign(), number) : SlipOutcome::failed(conn.error());
-    }();
-    switch (outcome.state()) {
-    case SlipOutcome::State::Done:
-        // The totals stay as they were until the next query.
-        ListView1->selectionModel()->clear();
-        ListView1->records()->removeRow(row);
-        ListView2->clear();
-        m_linesOf.clear();
-        chooseFirstAfterDeletion();
+    const SlipOutcome outcome = writeSlip([&](DbSession& s) { return DeleteSlipWithRollback(s, slipDesign(), number); });
+    if (!showOutcome(this, outcome, AnswerTitle::Program))
         return;
-    case SlipOutcome::State::NotFound:
-    case SlipOutcome::State::Refused:
-    case SlipOutcome::State::Failed:
-        MessageBox::show(this, outcome.message());
-        return;
-    }
+    // The totals stay as they were until the next query.
+    ListView1->selectionModel()->clear();
+    ListView1->records()->removeRow(row);
+    m_figures.removeAt(row);
+    ListView2->clear();
+    m_linesOf.clear();
+    chooseFirstAfterDeletion();
 }
 
 void SlipRecordsForm::chooseFirstAfterDeletion()
@@ -319,30 +324,28 @@ void SlipRecordsForm::ComExcel_Click()
     ExportToExcel(request);
 }
 
-void SlipRecordsForm::showSlipValues(const QString& number, const QHash<QString, QVariant>& values)
+void SlipRecordsForm::refreshSlip(const QString& number, const QString& renumberedTo)
 {
     const int row = rowOf(number);
     if (row < 0)
         return;
-    QVariantList shown = ListView1->records()->rawRow(row);
-    for (int column = 0; column < m_design.slipColumns.size(); ++column) {
-        const auto value = values.constFind(m_design.slipColumns[column].column);
-        if (value != values.constEnd())
-            shown[column] = *value;
+    const QString stored = renumberedTo.isEmpty() ? number : renumberedTo;
+    auto read = Database::read([&](DbSession& s) { return SlipRecords::header(s, slipDesign(), listedColumns(), stored); });
+    if (!read) {
+        MessageBox::show(this, read.error().text());
+        return;
     }
-    ListView1->records()->setRow(row, shown);
+    if (read->isEmpty())
+        return;
+    ListView1->refillRow(row, *read);
+    // The totals move by what the slip's own figures moved.
+    const Figures now = figuresOf(*read, 0);
+    for (int t = 0; t < 2; ++t)
+        m_sums[t] += now[t] - m_figures[row][t];
+    m_figures[row] = now;
+    showTotals();
     if (m_linesOf == number)
         m_linesOf = numberAt(row);
-}
-
-void SlipRecordsForm::addToTotal(const QString& column, Amount amount)
-{
-    for (int t = 0; t < 2; ++t) {
-        if (m_design.totals[t].column != column)
-            continue;
-        QLineEdit* box = t == 0 ? TextSum1 : TextSum2;
-        box->setText((Amount::fromText(box->text()) + amount).toMoneyText());
-    }
 }
 
 void SlipRecordsForm::ComRtn_Click() { Module2::UnloadForm(this); }

@@ -8,14 +8,13 @@
 // The query is kept per window and mode beyond the window (AppState): a
 // reopened window lists today's slips that also meet it, unless its design
 // opens on today's slips alone. The dialogs take
-// the chosen slip by its number and report what they wrote through
-// showSlipValues() and addToTotal().
+// the chosen slip by its number and tell the window which slip they changed;
+// the window reads that slip's row again and moves its totals by the change.
 #include "amount.h"
 #include "recordtablemodel.h"
 #include "recordscondition.h"
 #include "slipdesign.h"
 
-#include <QHash>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -116,11 +115,10 @@ public:
 
     // The number of the slip chosen in the list, "" when none is.
     QString selectedNumber() const;
-    // Writes values into the slip's own row, by column (单号 renumbers it);
-    // nothing when the slip is not listed.
-    void showSlipValues(const QString& number, const QHash<QString, QVariant>& values);
-    // Adds an amount to the total box of a column.
-    void addToTotal(const QString& column, Amount amount);
+    // Reads the listed slip of the number again, as stored now under
+    // renumberedTo when that is given, into its row and the totals; nothing
+    // when the slip is not listed or no longer stored.
+    void refreshSlip(const QString& number, const QString& renumberedTo = {});
 
     // What a query button does once the text is given, and the aged-debt query.
     void runQuery(const RecordsQuery& query, const QString& text);
@@ -140,6 +138,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    using Figures = std::array<Amount, 2>; // by total
+
     void buildControls();
     void Form_Load();
     void askQuery(const RecordsQuery& query);
@@ -152,6 +152,9 @@ private:
     QString numberAt(int row) const;
     int rowOf(const QString& number) const;
     void chooseFirstAfterDeletion();
+    // The figures of a read slip that the two totals sum.
+    Figures figuresOf(const Rows& read, int row) const;
+    void showTotals();
 
     SlipRecordsDesign m_design;
     QLabel* Label7;
@@ -165,5 +168,7 @@ private:
     QPushButton* ComDel = nullptr;
     QHBoxLayout* m_actions = nullptr;
     QString m_linesOf;              // the slip whose lines are listed
+    QList<Figures> m_figures;       // by listed row
+    Figures m_sums;                 // what the total boxes show
     bool m_choosingQuietly = false; // a row chosen without listing its lines
 };

@@ -96,6 +96,17 @@ private slots:
         });
     }
 
+    // After a payment the slip's row and the totals show the slip as the book
+    // holds it, with what else changed it since the list was read.
+    void thePaidSlipIsReadBackFromTheBook()
+    {
+        auto* form = openOnADebt();
+        execute(QStringLiteral("update 入库单 set 合计金额 = 600, 欠款金额 = -600, 尚欠金额 = -600 where 单号 = 'R0000001'"));
+        repay(form, [](QDialog* dialog) { pay(dialog, QStringLiteral("200")); });
+        QCOMPARE(rows(form, "ListView1").first().section(QStringLiteral(" | "), 1, 4), QStringLiteral("600.00 | -600.00 | 200.00 | -400.00"));
+        QCOMPARE(listTotals(form), QStringLiteral("600.00 / -400.00"));
+    }
+
     void anAmountThatIsNoNumberIsRefused()
     {
         auto* form = openOnADebt();

@@ -1,0 +1,34 @@
+#pragma once
+// The focus moving within one window. Qt also reports a focus change when
+// another window takes the activation (a message box); that is no move
+// within the window, so only moves whose new widget is in the watched
+// widget's window are passed on. A watch ends with its object, never later:
+// a form keeps it as a member, so it is gone before the form's widgets,
+// which give up the focus while they are destroyed.
+#include <QMetaObject>
+#include <functional>
+
+class QWidget;
+
+class FocusMoves {
+public:
+    using Moved = std::function<void(QWidget* old, QWidget* now)>;
+
+    FocusMoves(const QWidget* within, Moved moved);
+    ~FocusMoves();
+    FocusMoves(const FocusMoves&) = delete;
+    FocusMoves& operator=(const FocusMoves&) = delete;
+
+private:
+    QMetaObject::Connection m_connection;
+};
+
+// Calls left() when the focus leaves the box for another widget of its
+// window, as Tab or a click moves it.
+class FocusLeave {
+public:
+    FocusLeave(const QWidget* box, const std::function<void()>& left);
+
+private:
+    FocusMoves m_moves;
+};

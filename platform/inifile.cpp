@@ -15,7 +15,7 @@ namespace {
 QString decode(const QByteArray& bytes)
 {
     QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString text = utf8.decode(bytes);
+    QString text = utf8.decode(bytes);
     if (!utf8.hasError())
         return text;
     QStringDecoder gbk("GBK");

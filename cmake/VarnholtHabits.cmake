@@ -11,6 +11,5 @@ add_custom_target(format-check
   COMMAND sh -c "${varnholt_cxx_files} ${CLANG_FORMAT} --dry-run --Werror"
   WORKING_DIRECTORY ${CMAKE_SOURCE_DIR} VERBATIM)
 add_custom_target(tidy
-  COMMAND ${RUN_CLANG_TIDY} -quiet -p ${CMAKE_BINARY_DIR} -header-filter=^${CMAKE_SOURCE_DIR}/
-          "^(?!${CMAKE_BINARY_DIR}/)${CMAKE_SOURCE_DIR}/"
+  COMMAND ${RUN_CLANG_TIDY} -quiet -p ${CMAKE_BINARY_DIR} "^(?!${CMAKE_BINARY_DIR}/)${CMAKE_SOURCE_DIR}/"
   VERBATIM)

@@ -9,7 +9,7 @@ namespace Teskarn::adoS {
 qint16 TaskbarHeight()
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? TaskbarHeight(screen->geometry(), screen->availableGeometry()) : 0;
+    return screen ? qint16(TaskbarHeight(screen->geometry(), screen->availableGeometry())) : 0;
 }
 
 qint16 TaskbarHeight(const QRect& screen, const QRect& workArea)

@@ -63,7 +63,7 @@ private:
     const BenchGoods& goods()
     {
         const double u = std::uniform_real_distribution<double>(0, 1)(m_random);
-        return m_stocked[std::min(m_stocked.size() - 1, size_t(u * u * m_stocked.size()))];
+        return m_stocked[std::min(m_stocked.size() - 1, size_t(u * u * double(m_stocked.size())))];
     }
     const QByteArray& pick(const std::vector<QByteArray>& from) { return from[size_t(uniform(0, int(from.size()) - 1))]; }
     QString personName()

@@ -49,7 +49,7 @@ int main(int argc, char** argv)
         return 1;
     }
     std::printf("shop of %d goods (%d with a stock row), %d days of books with %d sales lines, written in %.1f s\n",
-                size.goods, size.goodsWithStock, size.books.days, size.books.salesLines, writing.elapsed() / 1000.0);
+                size.goods, size.goodsWithStock, size.books.days, size.books.salesLines, double(writing.elapsed()) / 1000.0);
 
     addGoodsListWaits(*shop);
     addSlipWaits(*shop);

@@ -94,9 +94,9 @@ DbStatus BenchShop::addGoods(DbSession& session)
         if (!codes)
             return codes.error();
         const QString number = NumberSchemes::Goods.prefix + QStringLiteral("%1").arg(i + 1, 6, 10, QLatin1Char('0'));
-        const QString goodsUnit = Units[unit(random)];
-        const QString goodsCategory = Categories[category(random)];
-        const QString goodsSize = Sizes[size(random)];
+        const QString& goodsUnit = Units[unit(random)];
+        const QString& goodsCategory = Categories[category(random)];
+        const QString& goodsSize = Sizes[size(random)];
         const double cost = price(random, 0.5, 200);
         const double retail = std::round(cost * 130) / 100;
         const double upper = std::round(cost) + 100;

@@ -71,7 +71,7 @@ void addWindowWaits(const BenchShop& shop, const std::string& name, const Create
     const QDate yearBefore = lastDay.addYears(-1).addDays(1);
     // Today is the last day of the books.
     const auto onLastDay = [lastDay](std::function<void(benchmark::State&)> run) {
-        return [lastDay, run](benchmark::State& state) {
+        return [lastDay, run = std::move(run)](benchmark::State& state) {
             Clock::useTestClock(QDateTime(lastDay, QTime(18, 0)));
             run(state);
             Clock::useRealClock();

@@ -15,7 +15,7 @@ std::map<std::string, Waits::Goal>& goals()
 benchmark::internal::Benchmark* Waits::add(const std::string& name, std::function<void(benchmark::State&)> run, Goal goal)
 {
     goals()[name] = goal;
-    return benchmark::RegisterBenchmark(name.c_str(), [run](benchmark::State& state) { run(state); })
+    return benchmark::RegisterBenchmark(name.c_str(), [run = std::move(run)](benchmark::State& state) { run(state); })
         ->UseManualTime()
         ->Iterations(1)
         ->Repetitions(Repetitions)

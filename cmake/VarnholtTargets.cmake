@@ -7,6 +7,17 @@ function(varnholt_library name)
   target_link_libraries(${name} PUBLIC ${ARG_DEPS} PRIVATE ${ARG_PRIVATE_DEPS})
 endfunction()
 
+# A sanitizer report ends the test that caused it, with its stack; leaks are
+# not checked (Qt keeps allocations until exit on purpose).
+set(VARNHOLT_TEST_ENVIRONMENT QT_QPA_PLATFORM=offscreen VARNHOLT_DRY_RUN=1)
+set(VARNHOLT_TEST_TIMEOUT 120)
+if(VARNHOLT_SANITIZE)
+  list(APPEND VARNHOLT_TEST_ENVIRONMENT
+    UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+    ASAN_OPTIONS=halt_on_error=1:detect_leaks=0)
+  set(VARNHOLT_TEST_TIMEOUT 600)
+endif()
+
 # One Qt Test executable per folder; each test file (tst_*.cpp) among its
 # sources is one CTest test, run by its file name so the classes of a folder
 # run in parallel. An X11 folder brings its own main() and runs each test
@@ -29,7 +40,7 @@ function(varnholt_test_folder name)
     endif()
     add_test(NAME ${name}.${case} COMMAND ${launcher} $<TARGET_FILE:${exe}> ${case})
     set_tests_properties(${name}.${case} PROPERTIES
-      TIMEOUT 120
-      ENVIRONMENT "QT_QPA_PLATFORM=offscreen;VARNHOLT_DRY_RUN=1")
+      TIMEOUT ${VARNHOLT_TEST_TIMEOUT}
+      ENVIRONMENT "${VARNHOLT_TEST_ENVIRONMENT}")
   endforeach()
 endfunction()

@@ -28,6 +28,7 @@ void mdlSysTraySupport::RemoveTrayObj(WindowId window) { registry().Remove(windo
 qint32 mdlSysTraySupport::TrayWndProc(WindowId window, qint32 message, qint32 wParam, qint32 lParam)
 {
     if (message == clsSysTray::CallbackMessage) {
+        // NOLINTNEXTLINE(performance-no-int-to-ptr): the registry keeps its items as integers
         if (auto* tray = reinterpret_cast<clsSysTray*>(registry().Item(window, false)))
             tray->EventsGen(wParam, lParam);
     }

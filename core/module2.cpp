@@ -28,7 +28,7 @@ QString GetPYInitial(const QString& character)
 {
     if (character.isEmpty())
         return {};
-    const QString ch = character.left(character.front().isHighSurrogate() ? 2 : 1);
+    QString ch = character.left(character.front().isHighSurrogate() ? 2 : 1);
     // A fresh encoder each time: its error state stays set once raised.
     QStringEncoder gbk("GBK");
     const QByteArray bytes = gbk.encode(ch);

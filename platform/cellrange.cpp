@@ -71,7 +71,7 @@ QString CellRange::cellName(int row, int column) { return columnName(column) + Q
 
 QString CellRange::toString() const
 {
-    const QString first = cellName(firstRow, firstColumn);
+    QString first = cellName(firstRow, firstColumn);
     if (firstRow == lastRow && firstColumn == lastColumn)
         return first;
     return first + QLatin1Char(':') + cellName(lastRow, lastColumn);

@@ -91,7 +91,7 @@ std::unique_ptr<CommandRunner>& currentRunner()
 
 QString CommandResult::failureText() const
 {
-    const QString own = errorOutput.trimmed();
+    QString own = errorOutput.trimmed();
     if (!own.isEmpty())
         return own;
     return started ? QStringLiteral("退出代码 %1").arg(exitCode) : QStringLiteral("无法启动命令");

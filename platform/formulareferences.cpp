@@ -125,7 +125,7 @@ std::optional<Reference> readReference(const QString& formula, qsizetype at)
 QString rewritten(const QString& formula, qsizetype at, const Reference& reference,
                   const std::function<void(RowReference&)>& change)
 {
-    const QString asWritten = formula.mid(at, reference.end - at);
+    QString asWritten = formula.mid(at, reference.end - at);
     const Side& first = *reference.first;
     if (first.kind() == Side::Kind::Column)
         return asWritten;

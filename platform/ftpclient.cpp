@@ -28,13 +28,13 @@ struct SlistDeleter {
 
 size_t readFile(char* buffer, size_t size, size_t count, void* file)
 {
-    const qint64 got = static_cast<QFile*>(file)->read(buffer, qint64(size * count));
+    const qint64 got = static_cast<QFile*>(file)->read(buffer, qint64(size) * qint64(count));
     return got < 0 ? CURL_READFUNC_ABORT : size_t(got);
 }
 
 size_t writeFile(char* data, size_t size, size_t count, void* file)
 {
-    const qint64 length = qint64(size * count);
+    const qint64 length = qint64(size) * qint64(count);
     return static_cast<QSaveFile*>(file)->write(data, length) == length ? size * count : 0;
 }
 

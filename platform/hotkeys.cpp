@@ -112,6 +112,7 @@ void release(xcb_connection_t* conn, const std::vector<KeyGrab>& grabs)
 bool grabAll(xcb_connection_t* conn, const std::vector<KeyGrab>& wanted)
 {
     std::vector<xcb_void_cookie_t> cookies;
+    cookies.reserve(wanted.size());
     for (const KeyGrab& grab : wanted)
         cookies.push_back(xcb_grab_key_checked(conn, 0, grab.root, grab.modifiers, grab.keycode, XCB_GRAB_MODE_ASYNC,
                                                XCB_GRAB_MODE_ASYNC));

@@ -12,7 +12,7 @@ struct SlistDeleter {
 
 size_t appendBody(char* data, size_t size, size_t count, void* answer)
 {
-    static_cast<HttpAnswer*>(answer)->body.append(data, qsizetype(size * count));
+    static_cast<HttpAnswer*>(answer)->body.append(data, qsizetype(size) * qsizetype(count));
     return size * count;
 }
 

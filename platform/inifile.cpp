@@ -15,7 +15,7 @@ namespace {
 QString decode(const QByteArray& bytes)
 {
     QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString text = utf8.decode(bytes);
+    QString text = utf8.decode(bytes);
     if (!utf8.hasError())
         return text;
     QStringDecoder gbk("GBK");
@@ -46,7 +46,7 @@ QString sectionOf(const QString& line)
 
 bool isKeyLine(const QString& line, const QString& key)
 {
-    const int eq = line.indexOf(QLatin1Char('='));
+    const qsizetype eq = line.indexOf(QLatin1Char('='));
     return eq >= 0 && line.left(eq).trimmed().compare(key, Qt::CaseInsensitive) == 0;
 }
 

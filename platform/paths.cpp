@@ -44,7 +44,7 @@ void Paths::setDeliveredDir(const QString& dir) { deliveredOverride() = dir; }
 
 QString Paths::deliveredFile(const QString& appPath, const QString& name)
 {
-    const QString own = appPath + QLatin1Char('/') + name;
+    QString own = appPath + QLatin1Char('/') + name;
     if (QFileInfo::exists(own))
         return own;
     return deliveredDir() + QLatin1Char('/') + name;

@@ -15,8 +15,8 @@ void drawPies(QChart* chart, const ChartDesign& design, const ReportSeries& valu
     for (qsizetype s = 0; s < count; ++s) {
         auto* pie = new QPieSeries;
         pie->setName(design.series[s].name);
-        pie->setHorizontalPosition((s + 0.5) / count);
-        pie->setPieSize(0.9 / count);
+        pie->setHorizontalPosition((double(s) + 0.5) / double(count));
+        pie->setPieSize(0.9 / double(count));
         for (qsizetype c = 0; c < values.categories.size(); ++c)
             pie->append(values.categories[c], values.series[s].value(c));
         chart->addSeries(pie);

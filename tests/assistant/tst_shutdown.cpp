@@ -246,7 +246,7 @@ private slots:
             QVERIFY(armedShown());
             MessageBox::clear();
         }
-        const int before = commandsRun().size();
+        const qsizetype before = commandsRun().size();
         CommandRunner::setNextResult(pendingShutdown(QStringLiteral("poweroff"), today(22, 30)));
         MessageBox::setNextAnswer(QMessageBox::Ok);
         click(form, "cmdDel");

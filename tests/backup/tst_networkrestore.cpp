@@ -28,7 +28,7 @@ class TestNetworkRestore : public VarnholtTestCase {
     {
         if (!exec(QStringLiteral("insert into 商品类别 (编号, 名称) values ('LB001', '饮料')")))
             return {};
-        const QByteArray books = bytesOf(dbPath());
+        QByteArray books = bytesOf(dbPath());
         exec(QStringLiteral("delete from 商品类别"));
         return books;
     }

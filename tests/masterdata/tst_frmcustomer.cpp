@@ -495,7 +495,7 @@ private slots:
         const QVariantList first{"KH000001", 12.6, "王五", "13800", QVariant(), "北京", "王", "12345", "工行", "6222",
                                  "老客户", "2024-03-05", "WW", "GG"};
         for (int column = 1; column <= 14; ++column) {
-            const QVariant expected = first.at(column - 1);
+            const QVariant& expected = first.at(column - 1);
             const QVariant shown = value(all, 2, column);
             if (expected.typeId() == QMetaType::Double)
                 QCOMPARE(shown.toDouble(), expected.toDouble());

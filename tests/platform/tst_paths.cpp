@@ -11,7 +11,7 @@ class TestPaths : public VarnholtTestCase {
 private:
     QString makeSource(const QByteArray& content)
     {
-        const QString source = root() + QStringLiteral("/source");
+        QString source = root() + QStringLiteral("/source");
         QDir().mkpath(source);
         QFile file(source + QStringLiteral("/db_kcgl.mdb"));
         file.open(QIODevice::WriteOnly);

@@ -48,7 +48,7 @@ private slots:
         int ticks = 0;
         connect(&fast, &ClockTimer::timeout, [&] { ++ticks; });
         fast.start(60);
-        Clock::setNow(Clock::now().addSecs(7 * 3600));
+        Clock::setNow(Clock::now().addSecs(qint64(7) * 3600));
         QCOMPARE(ticks, 1);
         Clock::advance(59);
         QCOMPARE(ticks, 1);

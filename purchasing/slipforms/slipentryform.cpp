@@ -303,7 +303,7 @@ void SlipEntryForm::NextSlipNumber()
 
 void SlipEntryForm::onKey(QWidget* widget, std::function<bool(QKeyEvent*)> handler)
 {
-    m_keyHandlers.insert(widget, std::move(handler));
+    m_keyHandlers.emplace(widget, std::move(handler));
     widget->installEventFilter(this);
 }
 

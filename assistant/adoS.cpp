@@ -9,7 +9,9 @@ namespace Teskarn::adoS {
 qint16 TaskbarHeight()
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? qint16(TaskbarHeight(screen->geometry(), screen->availableGeometry())) : 0;
+    if (!screen)
+        return 0;
+    return TaskbarHeight(screen->geometry(), screen->availableGeometry());
 }
 
 qint16 TaskbarHeight(const QRect& screen, const QRect& workArea)

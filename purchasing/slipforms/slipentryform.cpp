@@ -506,7 +506,14 @@ void SlipEntryForm::showTotals()
 
 void SlipEntryForm::payInFull()
 {
-    if (Text3)
+    if (!Text3)
+        return;
+    // A line deleted, or the slip emptied, can leave the cash box holding the
+    // text it had, which changes nothing by itself; the difference follows
+    // the new total all the same.
+    if (Text3->text() == TextMoneys->text())
+        Text3_Change();
+    else
         Text3->setText(TextMoneys->text());
 }
 

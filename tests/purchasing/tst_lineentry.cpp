@@ -122,6 +122,38 @@ private slots:
         QCOMPARE(difference(form, "lblDedt"), QStringLiteral("-12.50 [现金差额] red"));
     }
 
+    // The difference follows the total even when the cash box is set to the
+    // text it holds: after a line is deleted, and after a slip on credit is saved.
+    void theDifferenceFollowsTheTotal()
+    {
+        auto* form = openWithGoods();
+        enterLine(form, QStringLiteral("SP000001"), QStringLiteral("1"), QStringLiteral("10"));
+        enterLine(form, QStringLiteral("SP000002"), QStringLiteral("1"), QStringLiteral("7"));
+        fill(control(form, "Text3"), QStringLiteral("10"));
+        QCOMPARE(difference(form, "lblDedt"), QStringLiteral("-7.00 [现金差额] red"));
+        clickRow(form, "ListView1", 1);
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        press(form, Qt::Key_F4);
+        QCOMPARE(text(form, "TextMoneys"), QStringLiteral("10.00"));
+        QCOMPARE(text(form, "Text3"), QStringLiteral("10.00"));
+        QCOMPARE(difference(form, "lblDedt"), QStringLiteral("0.00 [全额结算] black"));
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        press(form, Qt::Key_PageDown);
+        QCOMPARE(MessageBox::shownTexts().last(), QStringLiteral("确认要保存该信息吗？"));
+        QCOMPARE(form->lines()->rowCount(), 0);
+
+        enterLine(form, QStringLiteral("SP000001"), QStringLiteral("1"), QStringLiteral("10"));
+        fill(control(form, "Text3"), QStringLiteral("0"));
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        QTest::keyClick(control(form, "Text3"), Qt::Key_Return);
+        QCOMPARE(difference(form, "lblDedt"), QStringLiteral("-10.00 [现金差额] red"));
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        press(form, Qt::Key_PageDown);
+        QCOMPARE(SlipBooks::rowsOf(QStringLiteral("select 欠款金额 from 入库单 order by 单号")), (QStringList{"0", "-10"}));
+        QCOMPARE(text(form, "Text3"), QStringLiteral("0.00"));
+        QCOMPARE(difference(form, "lblDedt"), QStringLiteral("0.00 [全额结算] black"));
+    }
+
     void aReturnWarnsOfAQuantityBeyondTheStock()
     {
         SlipBooks::putStock(QStringLiteral("SP000001"), QStringLiteral("5"), QStringLiteral("50"));

@@ -214,6 +214,11 @@ void SlipEntryForm::buildControls()
     // The program fills these; the totals are the sums of the lines.
     for (QLineEdit* shown : shownOnly)
         shown->setReadOnly(true);
+    // A total, and the cash that takes it, shows the largest figure whole.
+    for (QLineEdit* figure : {TextQtys, TextMoneys, Text3, Text4, TextMoneys2, TextMoneys3}) {
+        if (figure)
+            FormParts::fitWidestFigure(figure);
+    }
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(label(this, QStringLiteral("Label10"), QStringLiteral("F6：输入商品")));

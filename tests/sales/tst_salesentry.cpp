@@ -237,6 +237,13 @@ private slots:
         QCOMPARE(focusedName(form), QStringLiteral("ComPD"));
         QCOMPARE(difference(form, "lbl"), QStringLiteral("-5.50 [现金差额] red"));
     }
+
+    void theTotalsAndCostsShowTheLargestFigureWhole()
+    {
+        auto* form = openSales();
+        for (const char* name : {"TextQtys", "TextMoneys", "TextMoneys2", "TextMoneys3", "Text3", "Text4"})
+            QVERIFY2(showsWhole(control(form, name), QStringLiteral("-99999999999.99")), name);
+    }
 };
 
 VARNHOLT_TEST(TestSalesEntry)

@@ -55,7 +55,7 @@ void fitWidestFigure(QLineEdit* box)
 {
     // A line edit keeps a margin of two pixels each side of its text.
     constexpr int TextMargin = 2;
-    const QString widest = (-Amount::fromTenThousandths(999'999'999'999'900)).toMoneyText();
+    const QString widest = (-Amount::bookLimit()).toMoneyText();
     const QMargins margins = box->textMargins() + box->contentsMargins();
     const QFontMetrics metrics = box->fontMetrics();
     const QSize text(metrics.horizontalAdvance(widest) + 2 * TextMargin + margins.left() + margins.right(), metrics.height());

@@ -1,5 +1,6 @@
 #include "amountbox.h"
 #include "amount.h"
+#include "boxlimit.h"
 #include "numbertext.h"
 
 #include <QFocusEvent>
@@ -27,19 +28,21 @@ int caretAfterRewrite(const QString& before, int caret, const QString& after)
 }
 }
 
-AmountBox::AmountBox(QLineEdit* box, std::function<void()> changed)
+AmountBox::AmountBox(QLineEdit* box, const QString& caption, std::function<void()> changed)
     : QObject(box)
     , m_box(box)
     , m_changed(std::move(changed))
+    , m_left(box, [box] { BoxLimit::refuses(box); })
 {
+    BoxLimit::setCaption(box, caption);
     box->installEventFilter(this);
     connect(box, &QLineEdit::textChanged, this, &AmountBox::rewrite);
     rewrite(box->text());
 }
 
-AmountBox* AmountBox::install(QLineEdit* box, std::function<void()> changed)
+AmountBox* AmountBox::install(QLineEdit* box, const QString& caption, std::function<void()> changed)
 {
-    return new AmountBox(box, std::move(changed));
+    return new AmountBox(box, caption, std::move(changed));
 }
 
 void AmountBox::rewrite(const QString& text)

@@ -7,7 +7,10 @@
 // negates the amount (over a zero amount, the next amount typed). Erasing
 // never takes out the point while decimals follow it, and a typed grouping
 // comma is passed over, so "1,234.5" is 1234.50. A box
-// entered has its text selected, so typing replaces it.
+// entered has its text selected, so typing replaces it. An amount past the
+// box limit is refused as the box is left, naming it by its caption.
+#include "focusleave.h"
+
 #include <QObject>
 #include <functional>
 
@@ -18,13 +21,13 @@ class AmountBox : public QObject {
     Q_OBJECT
 public:
     // Rewrites the box from now on; changed runs after each change of its text.
-    static AmountBox* install(QLineEdit* box, std::function<void()> changed = {});
+    static AmountBox* install(QLineEdit* box, const QString& caption, std::function<void()> changed = {});
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    AmountBox(QLineEdit* box, std::function<void()> changed);
+    AmountBox(QLineEdit* box, const QString& caption, std::function<void()> changed);
     void rewrite(const QString& text);
     // A "-" typed at the start; false when the caret stands elsewhere.
     bool negate();
@@ -37,4 +40,5 @@ private:
     std::function<void()> m_changed;
     bool m_rewriting = false;
     bool m_minusPending = false; // a "-" typed over a zero amount
+    FocusLeave m_left;
 };

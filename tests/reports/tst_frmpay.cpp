@@ -128,6 +128,29 @@ private slots:
         QCOMPARE(text(form, "TextMoneys"), shown);
     }
 
+    // Leaving an amount past the box, or adding with it from the last box,
+    // is refused and stores nothing.
+    void anAmountPastTheBoxIsRefused()
+    {
+        auto* form = open<frmpay>();
+        const QString typed = QStringLiteral("99999999999999999999");
+        fill(form, "Text4", typed);
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        press(form, Qt::Key_Return);
+        QCOMPARE(MessageBox::shownTexts(), QStringList{"铺租不能大于[999999999.99]。"});
+        QCOMPARE(MessageBox::shown().last().title, QStringLiteral("提示"));
+        QCOMPARE(focused(form)->objectName(), QStringLiteral("Text4"));
+        QCOMPARE(text(form, "Text4"), typed + ".00");
+        fill(form, "Text4", QStringLiteral("5"));
+        fill(form, "Text11", typed);
+        MessageBox::clear();
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        press(form, Qt::Key_Return);
+        QCOMPARE(MessageBox::shownTexts(), QStringList{"税费不能大于[999999999.99]。"});
+        QCOMPARE(focused(form)->objectName(), QStringLiteral("Text11"));
+        QVERIFY(stored().isEmpty());
+    }
+
     void theProgramsTextsAreRewrittenToo()
     {
         auto* form = open<frmpay>();

@@ -238,6 +238,21 @@ private slots:
         QCOMPARE(difference(form, "lbl"), QStringLiteral("-5.50 [现金差额] red"));
     }
 
+    void aPricePastTheBoxAddsNoLine()
+    {
+        putCola();
+        auto* form = openSales();
+        const QStringList before = SlipBooks::wholeBooks();
+        fillAndEnter(form, "TextName", Cola);
+        fillAndEnter(form, "TextQty", QStringLiteral("1"));
+        fill(control(form, "TextPrice"), QStringLiteral("2000000000000000"));
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        press(form, Qt::Key_Return);
+        checkRefused(form, "TextPrice", QStringLiteral("2000000000000000"), QStringLiteral("单价不能大于[999999999.99]。"));
+        QCOMPARE(form->lines()->rowCount(), 0);
+        QCOMPARE(SlipBooks::wholeBooks(), before);
+    }
+
     void theTotalsAndCostsShowTheLargestFigureWhole()
     {
         auto* form = openSales();

@@ -133,6 +133,17 @@ inline bool showsWhole(const QLineEdit* box, const QString& figure)
     return box->width() >= box->fontMetrics().horizontalAdvance(figure) + 2 * (2 + frame);
 }
 
+// The refusal of a figure past a limit: the only message since the last
+// clear, with its title, the focus back in the box and its text as typed.
+inline void checkRefused(const QWidget* form, const char* box, const QString& typed, const QString& message)
+{
+    QCOMPARE(MessageBox::shownTexts(), QStringList{message});
+    QCOMPARE(MessageBox::shown().last().title, QStringLiteral("提示"));
+    QCOMPARE(MessageBox::shown().last().buttons, QMessageBox::Ok);
+    QCOMPARE(focusedName(form), QString::fromLatin1(box));
+    QCOMPARE(text(form, box), typed);
+}
+
 inline void clickRow(const QWidget* form, const char* list, int row) { clickRow(control<QTreeView>(form, list), row); }
 
 // Confirms the slip (PageDown, then OK) while every statement holding part

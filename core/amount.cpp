@@ -1,12 +1,17 @@
 #include "amount.h"
 #include "decimaltext.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <initializer_list>
 #include <optional>
 
 namespace {
 using Wide = __int128;
+
+// fromTenThousandths turns any units past the book limit into out of range.
+constexpr Amount OutOfRange = Amount::fromTenThousandths(Amount::BookLimitUnits + 1);
 
 constexpr qint64 powerOfTen(int exponent)
 {
@@ -17,29 +22,47 @@ constexpr qint64 powerOfTen(int exponent)
 }
 
 // n / d rounded half away from zero.
-qint64 roundedQuotient(Wide n, Wide d)
+Wide roundedQuotient(Wide n, Wide d)
 {
     Wide q = n / d;
     const Wide r = n % d;
     const Wide twice = r < 0 ? -2 * r : 2 * r;
     if (twice >= (d < 0 ? -d : d))
         q += (n < 0) != (d < 0) ? -1 : 1;
-    return qint64(q);
+    return q;
+}
+
+Amount checked(Wide units)
+{
+    return units < -Amount::BookLimitUnits || units > Amount::BookLimitUnits ? OutOfRange
+                                                                             : Amount::fromTenThousandths(qint64(units));
+}
+
+bool anyOutOfRange(std::initializer_list<Amount> amounts)
+{
+    return std::any_of(amounts.begin(), amounts.end(), [](Amount a) { return a.isOutOfRange(); });
+}
+
+// The ten-thousandths of a number; none when it is 10^12 or more, past every
+// limit (which spares "1e999999" a text of a million digits).
+std::optional<qint64> unitsOfDecimal(const DecimalNumber& number)
+{
+    if (!number.digits.isEmpty() && number.point > 12)
+        return std::nullopt;
+    QString text = DecimalText::fixed(number, 4);
+    text.remove(QLatin1Char('.'));
+    return text.toLongLong();
 }
 
 Amount fromDecimal(const DecimalNumber& number)
 {
-    QString text = DecimalText::fixed(number, 4);
-    text.remove(QLatin1Char('.'));
-    bool ok = false;
-    const qint64 units = text.toLongLong(&ok);
-    return ok ? Amount::fromTenThousandths(units) : Amount();
+    const auto units = unitsOfDecimal(number);
+    return units ? Amount::fromTenThousandths(*units) : OutOfRange;
 }
 
 Amount scaled(Wide product, int productDecimals, int decimals)
 {
-    const qint64 step = powerOfTen(4 - decimals);
-    return Amount::fromTenThousandths(roundedQuotient(product, powerOfTen(productDecimals - decimals)) * step);
+    return checked(roundedQuotient(product, powerOfTen(productDecimals - decimals)) * powerOfTen(4 - decimals));
 }
 
 // The ten-thousandths of a number's shortest text as to_chars writes it
@@ -105,8 +128,10 @@ QString fixedText(qint64 units, int decimals)
 
 Amount Amount::fromNumber(double value)
 {
-    if (!std::isfinite(value))
+    if (std::isnan(value))
         return {};
+    if (std::isinf(value))
+        return outOfRange();
     // Away from a half, the scaled double rounds as its shortest text does:
     // below 1e12 the two differ by less than 0.001 of a ten-thousandth.
     const double scaledValue = value * double(Scale);
@@ -119,13 +144,14 @@ Amount Amount::fromNumber(double value)
     const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
     if (const auto units = shortestTextUnits(buffer, end))
         return fromTenThousandths(*units);
-    DecimalNumber number;
-    if (!DecimalText::readWholeNumber(QString::fromLatin1(buffer, end - buffer), number))
-        return {};
-    return fromDecimal(number);
+    return fromDecimal(DecimalText::readNumber(QString::fromLatin1(buffer, end - buffer)).number);
 }
 
-Amount Amount::fromText(const QString& text) { return fromDecimal(DecimalText::leadingNumber(text)); }
+Amount Amount::fromText(const QString& text)
+{
+    const Reading reading = read(text, bookLimit());
+    return reading.state == Reading::State::TooLarge ? outOfRange() : reading.value;
+}
 
 Amount Amount::fromValue(const QVariant& value)
 {
@@ -143,20 +169,54 @@ Amount Amount::fromValue(const QVariant& value)
     }
 }
 
-QString Amount::unitsOf(const QString& column)
+Amount::Reading Amount::read(const QString& text, Amount limit)
 {
-    // The engine rounds each value to an integral double: no conversion per row.
-    return QStringLiteral("round(%1 * %2)").arg(column).arg(Scale);
+    QString packed;
+    packed.reserve(text.size());
+    for (const QChar c : text) {
+        if (!c.isSpace())
+            packed += c;
+    }
+    const DecimalText::Reading number = DecimalText::readNumber(packed);
+    if (!number.found)
+        return {Reading::State::NoNumber, {}};
+    const auto units = unitsOfDecimal(number.number);
+    if (!units || *units < -limit.m_units || *units > limit.m_units)
+        return {Reading::State::TooLarge, {}};
+    return {Reading::State::Number, fromTenThousandths(*units)};
 }
 
-Amount Amount::rounded(int decimals) const { return scaled(m_units, 4, decimals); }
+QString Amount::unitsOf(const QString& column)
+{
+    // An integer per row, so that the engine's sum is exact and checked.
+    return QStringLiteral("CAST(round(%1 * %2) AS INTEGER)").arg(column).arg(Scale);
+}
 
-QString Amount::toMoneyText() const { return fixedText(rounded(2).m_units, 2); }
+double Amount::toDouble() const
+{
+    return isOutOfRange() ? std::numeric_limits<double>::quiet_NaN() : double(m_units) / Scale;
+}
 
-QString Amount::toWholeText() const { return fixedText(rounded(0).m_units, 0); }
+// Rounding the book limit to whole units passes it by less than one unit:
+// the result is still a figure, not out of range.
+Amount Amount::rounded(int decimals) const
+{
+    if (isOutOfRange())
+        return *this;
+    const qint64 step = powerOfTen(4 - decimals);
+    return raw(qint64(roundedQuotient(m_units, step)) * step);
+}
+
+QString Amount::outOfRangeText() { return QStringLiteral("超出范围"); }
+
+QString Amount::toMoneyText() const { return isOutOfRange() ? outOfRangeText() : fixedText(rounded(2).m_units, 2); }
+
+QString Amount::toWholeText() const { return isOutOfRange() ? outOfRangeText() : fixedText(rounded(0).m_units, 0); }
 
 QString Amount::toPlainText() const
 {
+    if (isOutOfRange())
+        return outOfRangeText();
     QString text = fixedText(m_units, 4);
     while (text.endsWith(QLatin1Char('0')))
         text.chop(1);
@@ -165,16 +225,28 @@ QString Amount::toPlainText() const
     return text;
 }
 
-Amount Amount::product(Amount a, Amount b, int decimals) { return scaled(Wide(a.m_units) * b.m_units, 8, decimals); }
+Amount Amount::product(Amount a, Amount b, int decimals)
+{
+    return anyOutOfRange({a, b}) ? OutOfRange : scaled(Wide(a.m_units) * b.m_units, 8, decimals);
+}
 
 Amount Amount::product(Amount a, Amount b, Amount c, int decimals)
 {
-    return scaled(Wide(a.m_units) * b.m_units * c.m_units, 12, decimals);
+    if (anyOutOfRange({a, b, c}))
+        return OutOfRange;
+    // Three factors within the book limit can pass 128 bits: such a product
+    // is far past the limit anyway.
+    Wide units;
+    if (__builtin_mul_overflow(Wide(a.m_units) * b.m_units, Wide(c.m_units), &units))
+        return OutOfRange;
+    return scaled(units, 12, decimals);
 }
 
 Amount Amount::quotient(Amount a, Amount b, int decimals)
 {
+    if (anyOutOfRange({a, b}))
+        return OutOfRange;
     if (b.m_units == 0)
         return {};
-    return fromTenThousandths(roundedQuotient(Wide(a.m_units) * powerOfTen(decimals), b.m_units) * powerOfTen(4 - decimals));
+    return checked(roundedQuotient(Wide(a.m_units) * powerOfTen(decimals), b.m_units) * powerOfTen(4 - decimals));
 }

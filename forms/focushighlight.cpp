@@ -1,4 +1,5 @@
 #include "focushighlight.h"
+#include "boxlimit.h"
 #include "module2.h"
 
 #include <QLineEdit>
@@ -9,9 +10,11 @@ FocusHighlight::FocusHighlight(QWidget* form)
 {
 }
 
-void FocusHighlight::watch(QLineEdit* box, Role role)
+void FocusHighlight::watch(QLineEdit* box, Role role, const QString& caption)
 {
     m_roles.insert(box, role);
+    if (role != Role::Plain)
+        BoxLimit::setCaption(box, caption);
     connect(box, &QObject::destroyed, this, [this, box] { m_roles.remove(box); });
 }
 
@@ -26,8 +29,9 @@ void FocusHighlight::focusMoved(QWidget* now)
     // The focus came back from another window to where it was.
     if (now == m_lit)
         return;
-    if (m_lit)
-        leave(std::exchange(m_lit, nullptr));
+    // A box refused on leaving has the focus back, and is entered again.
+    if (m_lit && !leave(std::exchange(m_lit, nullptr)))
+        return;
     if (auto* box = qobject_cast<QLineEdit*>(now); box && m_roles.contains(box))
         enter(box);
 }
@@ -52,11 +56,15 @@ void FocusHighlight::enter(QLineEdit* box)
         box->deselect();
 }
 
-void FocusHighlight::leave(QLineEdit* box)
+bool FocusHighlight::leave(QLineEdit* box)
 {
     const Role role = m_roles.value(box);
-    if (role != Role::Plain)
+    if (role != Role::Plain) {
+        if (BoxLimit::refuses(box))
+            return false;
         box->setText(Module2::FormatMoney(box->text()));
+    }
     if (role == Role::Plain || role == Role::Number)
         box->setPalette(QPalette());
+    return true;
 }

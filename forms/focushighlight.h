@@ -3,8 +3,10 @@
 // number box also selects its integer part on entering, so typing replaces
 // it and keeps the decimals, and shows its text as "0.00" on leaving; the
 // cash box keeps its colour after it is left, and a dialog's number box does
-// not light up. Only a move of the focus within the form's window counts:
-// another window taking the activation (a message box) leaves the box as it is.
+// not light up. A number box past the box limit is not left: it says so,
+// naming the box by its caption, and keeps the focus and its text. Only a
+// move of the focus within the form's window counts: another window taking
+// the activation (a message box) leaves the box as it is.
 #include "focusleave.h"
 
 #include <QHash>
@@ -25,7 +27,8 @@ public:
     };
 
     explicit FocusHighlight(QWidget* form);
-    void watch(QLineEdit* box, Role role);
+    // A number box's caption names it when its figure is refused.
+    void watch(QLineEdit* box, Role role, const QString& caption = {});
 
     // The light cyan of a focused box.
     static const QColor& lit();
@@ -33,7 +36,8 @@ public:
 private:
     void focusMoved(QWidget* now);
     void enter(QLineEdit* box);
-    void leave(QLineEdit* box);
+    // False when the box is refused and keeps the focus.
+    bool leave(QLineEdit* box);
 
     QHash<QLineEdit*, Role> m_roles;
     QPointer<QLineEdit> m_lit; // the box entered last and not left yet

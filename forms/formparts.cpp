@@ -1,4 +1,5 @@
 #include "formparts.h"
+#include "amount.h"
 #include "dialogrules.h"
 #include "module2.h"
 
@@ -9,6 +10,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 namespace FormParts {
 
@@ -46,6 +49,20 @@ QLineEdit* figureBox(QWidget* parent, const QString& name, const QString& figure
     box->setReadOnly(true);
     box->setAlignment(Qt::AlignRight);
     return box;
+}
+
+void fitWidestFigure(QLineEdit* box)
+{
+    // A line edit keeps a margin of two pixels each side of its text.
+    constexpr int TextMargin = 2;
+    const QString widest = (-Amount::bookLimit()).toMoneyText();
+    const QMargins margins = box->textMargins() + box->contentsMargins();
+    const QFontMetrics metrics = box->fontMetrics();
+    const QSize text(metrics.horizontalAdvance(widest) + 2 * TextMargin + margins.left() + margins.right(), metrics.height());
+    QStyleOptionFrame option;
+    option.initFrom(box);
+    option.lineWidth = box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box) : 0;
+    box->setMinimumWidth(box->style()->sizeFromContents(QStyle::CT_LineEdit, &option, text, box).width());
 }
 
 QDateEdit* datePicker(QWidget* parent, const QString& name, const QDate& date)

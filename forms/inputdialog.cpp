@@ -1,4 +1,5 @@
 #include "inputdialog.h"
+#include "boxlimit.h"
 #include "dialogrules.h"
 #include "focushighlight.h"
 #include "formparts.h"
@@ -14,9 +15,9 @@
 using namespace FormParts;
 
 InputDialog::InputDialog(QWidget* parent, const QString& formName, const QString& caption, const QString& prompt,
-                         bool number)
+                         const QString& figure)
     : QDialog(parent)
-    , m_number(number)
+    , m_number(!figure.isEmpty())
 {
     setObjectName(formName);
     setWindowTitle(caption);
@@ -25,8 +26,8 @@ InputDialog::InputDialog(QWidget* parent, const QString& formName, const QString
     // Both boxes stand on one spot; the mode shows one of them.
     Text1 = named(new QLineEdit(QStringLiteral("0.00"), this), QStringLiteral("Text1"));
     Text2 = named(new QLineEdit(this), QStringLiteral("Text2"));
-    Text1->setVisible(number);
-    Text2->setVisible(!number);
+    Text1->setVisible(m_number);
+    Text2->setVisible(!m_number);
     auto* ComOK = button(this, QStringLiteral("ComOK"), QStringLiteral("确认"));
     auto* ComRtn = button(this, QStringLiteral("ComRtn"), QStringLiteral("取消"));
     connect(ComOK, &QPushButton::clicked, this, &InputDialog::ComOK_Click);
@@ -38,9 +39,9 @@ InputDialog::InputDialog(QWidget* parent, const QString& formName, const QString
     layout->addWidget(Text2);
     layout->addLayout(buttonRow({ComOK, ComRtn}));
     setTabOrder(Text1, Text2);
-    (number ? Text1 : Text2)->setFocus();
+    (m_number ? Text1 : Text2)->setFocus();
 
-    (new FocusHighlight(this))->watch(Text1, FocusHighlight::Role::Figure);
+    (new FocusHighlight(this))->watch(Text1, FocusHighlight::Role::Figure, figure);
     DialogKeyFilter::install(this, [this] { ComRtn_Click(); });
     // Enter confirms from any control, before the box it is typed in is left.
     installEventFilter(this);
@@ -70,6 +71,9 @@ void InputDialog::ComOK_Click()
         Text1->setFocus(Qt::OtherFocusReason);
         return;
     }
+    // Enter confirms before the box is left.
+    if (BoxLimit::refuses(Text1))
+        return;
     const Amount value = Amount::fromText(Text1->text());
     if (!value.isZero())
         m_value = value;
@@ -79,16 +83,16 @@ void InputDialog::ComOK_Click()
 void InputDialog::ComRtn_Click() { reject(); }
 
 std::optional<Amount> InputDialog::askNumber(QWidget* parent, const QString& formName, const QString& caption,
-                                             const QString& prompt)
+                                             const QString& prompt, const QString& figure)
 {
-    InputDialog dialog(parent, formName, caption, prompt, true);
+    InputDialog dialog(parent, formName, caption, prompt, figure);
     dialog.exec();
     return dialog.m_value;
 }
 
 QString InputDialog::askText(QWidget* parent, const QString& formName, const QString& caption, const QString& prompt)
 {
-    InputDialog dialog(parent, formName, caption, prompt, false);
+    InputDialog dialog(parent, formName, caption, prompt, {});
     dialog.exec();
     return dialog.m_text;
 }

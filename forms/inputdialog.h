@@ -17,9 +17,10 @@ class InputDialog : public QDialog {
     Q_OBJECT
 public:
     // The number typed; none when the dialog is cancelled or closed, or the
-    // number is 0 (which no caller takes for a number).
+    // number is 0 (which no caller takes for a number). A number past the
+    // box limit is refused, naming it by figure ("数量").
     static std::optional<Amount> askNumber(QWidget* parent, const QString& formName, const QString& caption,
-                                           const QString& prompt);
+                                           const QString& prompt, const QString& figure);
     // The text typed without blanks around it; "" when cancelled or closed.
     static QString askText(QWidget* parent, const QString& formName, const QString& caption, const QString& prompt);
 
@@ -27,7 +28,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    InputDialog(QWidget* parent, const QString& formName, const QString& caption, const QString& prompt, bool number);
+    // A number dialog names the number it asks for (figure); a text dialog has none.
+    InputDialog(QWidget* parent, const QString& formName, const QString& caption, const QString& prompt,
+                const QString& figure);
     void ComOK_Click();
     void ComRtn_Click();
 

@@ -26,8 +26,21 @@ void increment(QString& digits)
 
 namespace DecimalText {
 
-Reading readNumber(const QString& text)
+QString foldFullWidth(const QString& text)
 {
+    // U+FF01 to U+FF5E mirror ASCII '!' to '~'.
+    constexpr char16_t first = 0xFF01, last = 0xFF5E, offset = 0xFF01 - u'!';
+    QString folded = text;
+    for (QChar& c : folded) {
+        if (c.unicode() >= first && c.unicode() <= last)
+            c = QChar(char16_t(c.unicode() - offset));
+    }
+    return folded;
+}
+
+Reading readNumber(const QString& typed)
+{
+    const QString text = foldFullWidth(typed);
     Reading r;
     qsizetype i = 0;
     if (i < text.size() && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'))) {

@@ -12,8 +12,13 @@ struct DecimalNumber {
 
 namespace DecimalText {
 
+// The text with full-width forms of ASCII (an IME's "１２．５", "－") as
+// ASCII, character for character, so positions in it stay those of the text.
+QString foldFullWidth(const QString& text);
+
 // The longest number at the start of a text: a sign, digits with grouping
-// commas between them, a decimal point, an exponent. Found is false when the
+// commas between them, a decimal point, an exponent; full-width forms read
+// as ASCII. Found is false when the
 // text starts with none; end is the index after the number read.
 struct Reading {
     DecimalNumber number;

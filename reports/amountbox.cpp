@@ -1,5 +1,6 @@
 #include "amountbox.h"
 #include "amount.h"
+#include "boxlimit.h"
 #include "numbertext.h"
 
 #include <QFocusEvent>
@@ -10,6 +11,7 @@
 namespace {
 const QChar Point = QLatin1Char('.');
 const QChar Minus = QLatin1Char('-');
+const QChar Comma = QLatin1Char(',');
 
 // Where a text's decimal point stands; at its end when it has none.
 qsizetype pointOf(const QString& text)
@@ -26,19 +28,21 @@ int caretAfterRewrite(const QString& before, int caret, const QString& after)
 }
 }
 
-AmountBox::AmountBox(QLineEdit* box, std::function<void()> changed)
+AmountBox::AmountBox(QLineEdit* box, const QString& caption, std::function<void()> changed)
     : QObject(box)
     , m_box(box)
     , m_changed(std::move(changed))
+    , m_left(box, [box] { BoxLimit::refuses(box); })
 {
+    BoxLimit::setCaption(box, caption);
     box->installEventFilter(this);
     connect(box, &QLineEdit::textChanged, this, &AmountBox::rewrite);
     rewrite(box->text());
 }
 
-AmountBox* AmountBox::install(QLineEdit* box, std::function<void()> changed)
+AmountBox* AmountBox::install(QLineEdit* box, const QString& caption, std::function<void()> changed)
 {
-    return new AmountBox(box, std::move(changed));
+    return new AmountBox(box, caption, std::move(changed));
 }
 
 void AmountBox::rewrite(const QString& text)
@@ -80,6 +84,34 @@ bool AmountBox::negate()
     return true;
 }
 
+bool AmountBox::keepPoint(const QKeyEvent* event)
+{
+    const QString text = m_box->text();
+    const qsizetype point = text.indexOf(Point);
+    if (point < 0)
+        return false;
+    const bool erases = event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Delete;
+    if (!m_box->hasSelectedText()) {
+        // Erasing next to the point steps over it.
+        if (event->key() == Qt::Key_Backspace && m_box->cursorPosition() == point + 1)
+            m_box->setCursorPosition(int(point));
+        else if (event->key() == Qt::Key_Delete && m_box->cursorPosition() == point)
+            m_box->setCursorPosition(int(point) + 1);
+        else
+            return false;
+        return true;
+    }
+    const QString typed = event->text();
+    const bool types = !typed.isEmpty() && typed.at(0).isPrint() && typed != Point;
+    const int start = m_box->selectionStart();
+    const int end = m_box->selectionEnd();
+    if (!(erases || types) || point < start || point >= end || end == text.size())
+        return false;
+    m_box->insert((erases ? QString() : typed) + Point);
+    m_box->setCursorPosition(int(pointOf(m_box->text())));
+    return true;
+}
+
 bool AmountBox::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched != m_box)
@@ -97,14 +129,18 @@ bool AmountBox::eventFilter(QObject* watched, QEvent* event)
     case QEvent::KeyPress: {
         if (m_box->isReadOnly())
             return false;
-        const QString typed = static_cast<QKeyEvent*>(event)->text();
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QString typed = key->text();
+        // A grouping comma adds nothing to the amount: typing goes on past it.
+        if (typed == Comma)
+            return true;
         const qsizetype point = m_box->text().indexOf(Point);
         if (typed == Point && !m_box->hasSelectedText() && point >= 0) {
             if (m_box->cursorPosition() <= point)
                 m_box->setCursorPosition(int(point) + 1);
             return true;
         }
-        return typed == Minus && negate();
+        return (typed == Minus && negate()) || keepPoint(key);
     }
     default:
         return false;

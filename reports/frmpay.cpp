@@ -1,6 +1,7 @@
 #include "frmpay.h"
 #include "amountbox.h"
 #include "appstate.h"
+#include "boxlimit.h"
 #include "clock.h"
 #include "dbsession.h"
 #include "dialogrules.h"
@@ -14,13 +15,17 @@
 #include "slipwrite.h"
 
 #include <QDateEdit>
+#include <QHash>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 using FormParts::button;
 using FormParts::label;
@@ -102,9 +107,12 @@ void frmpay::buildControls()
         {"[铺 租]", Text4},         {"[水 费]", Text5},    {"[电 费]", Text6},
         {"[备注其他项目]", Text7},  {"[其他项目价格]", Text8}, {"[人员工资]", Text9},
         {"[业务提成]", Text10},     {"[税 费]", Text11},   {"[合计金额]", TextMoneys}};
+    QHash<QLineEdit*, QString> captions;
     for (int column = 0; const auto& [caption, edit] : labelled) {
         boxes->addWidget(label(this, {}, QString::fromUtf8(caption)), 0, column);
         boxes->addWidget(edit, 1, column++);
+        // A refusal names the box by its label, without brackets and blanks.
+        captions.insert(edit, QString::fromUtf8(caption).remove(QRegularExpression(QStringLiteral("[\\[\\] ]"))));
     }
     boxes->setColumnStretch(3, 2);
     boxes->addWidget(ComClear, 1, int(std::size(labelled)));
@@ -112,7 +120,8 @@ void frmpay::buildControls()
         amount->setText(QStringLiteral("0.00"));
         amount->setAlignment(Qt::AlignRight);
         // The total follows the seven amounts; its own rule only reformats it.
-        AmountBox::install(amount, amount == TextMoneys ? std::function<void()>() : [this] { TotalAmounts(); });
+        AmountBox::install(amount, captions.value(amount),
+                           amount == TextMoneys ? std::function<void()>() : [this] { TotalAmounts(); });
     }
     EnterToNext::install({Text4, Text5, Text6, Text7, Text8, Text9, Text10, Text11}, [this] { ComPD_Click(); });
 
@@ -171,8 +180,17 @@ void frmpay::TotalAmounts()
     TextMoneys->setText(total.toPlainText());
 }
 
+bool frmpay::refusesAmounts() const
+{
+    const auto amounts = amountBoxes();
+    return std::any_of(amounts.begin(), amounts.end(), [](QLineEdit* amount) { return BoxLimit::refuses(amount); });
+}
+
 void frmpay::ComPD_Click()
 {
+    // Enter in the last box adds before the box is left.
+    if (refusesAmounts())
+        return;
     if (Text7->text().isEmpty())
         Text7->setText(QStringLiteral("-"));
     if (Amount::fromText(TextMoneys->text()).isZero()) {
@@ -235,6 +253,8 @@ void frmpay::actOnEntry(const QString& question, const QString& success, const E
 
 void frmpay::ComAlter_Click()
 {
+    if (refusesAmounts())
+        return;
     const ExpenseBook::Change change = changeFromBoxes();
     actOnEntry(QStringLiteral("确定要修改该项记录？"), QStringLiteral("修改成功"),
                [&change](DbSession& s, const QString& number) { return ExpenseBook::change(s, number, change); });

@@ -36,6 +36,8 @@ private:
     void Form_Load();
     void LoadList();
     void TotalAmounts();
+    // An amount past the box limit: says so and puts the focus in its box.
+    bool refusesAmounts() const;
     // The amount boxes (Text4, 5, 6, 8, 9, 10, 11) and the total, in the table's column order.
     std::array<QLineEdit*, 8> amountBoxes() const;
     // What a modification writes: a box unchanged since its row was clicked

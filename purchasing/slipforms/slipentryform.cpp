@@ -1,5 +1,6 @@
 #include "slipentryform.h"
 #include "appstate.h"
+#include "boxlimit.h"
 #include "childactivation.h"
 #include "clock.h"
 #include "focushighlight.h"
@@ -33,6 +34,10 @@ using FormParts::named;
 
 namespace {
 const QString ZeroMoney = QStringLiteral("0.00");
+const QString PriceCaption = QStringLiteral("单价");
+const QString CashCaption = QStringLiteral("现金支付");
+
+QString bracketed(const QString& caption) { return QLatin1Char('[') + caption + QLatin1Char(']'); }
 
 QLineEdit* box(QWidget* form, const char* name, const QString& text = {})
 {
@@ -128,6 +133,7 @@ void SlipEntryForm::buildControls()
     TextName = box(this, "TextName");
     TextName->setMaximumWidth(FormParts::pixels(1200));
     const bool counts = m_design.lineRule == LineRule::Count;
+    const QString quantityCaption = counts ? QStringLiteral("盘后数量") : QStringLiteral("数量");
     if (counts)
         TextQty1 = box(this, "TextQty1", ZeroMoney);
     TextQty = box(this, counts ? "TextQty2" : "TextQty", m_design.startQuantity);
@@ -152,9 +158,9 @@ void SlipEntryForm::buildControls()
         entry->addWidget(label(this, {}, QStringLiteral("[盘前数量]")));
         entry->addWidget(TextQty1);
     }
-    entry->addWidget(label(this, {}, counts ? QStringLiteral("[盘后数量]") : QStringLiteral("[数量]")));
+    entry->addWidget(label(this, {}, bracketed(quantityCaption)));
     entry->addWidget(TextQty);
-    entry->addWidget(label(this, {}, QStringLiteral("[单价]")));
+    entry->addWidget(label(this, {}, bracketed(PriceCaption)));
     entry->addWidget(TextPrice);
 
     // The costs are the administrator's to see.
@@ -202,7 +208,7 @@ void SlipEntryForm::buildControls()
         Text3 = box(this, "Text3", ZeroMoney);
         Text4 = box(this, "Text4", ZeroMoney);
         lblDedt = label(this, m_design.payment.differenceName, QStringLiteral("[现金差额]"));
-        totals->addWidget(label(this, m_design.payment.cashName, QStringLiteral("[现金支付]")));
+        totals->addWidget(label(this, m_design.payment.cashName, bracketed(CashCaption)));
         totals->addWidget(Text3);
         totals->addWidget(lblDedt);
         totals->addWidget(Text4);
@@ -214,6 +220,11 @@ void SlipEntryForm::buildControls()
     // The program fills these; the totals are the sums of the lines.
     for (QLineEdit* shown : shownOnly)
         shown->setReadOnly(true);
+    // A total, and the cash that takes it, shows the largest figure whole.
+    for (QLineEdit* figure : {TextQtys, TextMoneys, Text3, Text4, TextMoneys2, TextMoneys3}) {
+        if (figure)
+            FormParts::fitWidestFigure(figure);
+    }
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(label(this, QStringLiteral("Label10"), QStringLiteral("F6：输入商品")));
@@ -265,10 +276,10 @@ void SlipEntryForm::buildControls()
         if (plain)
             m_highlight->watch(plain, FocusHighlight::Role::Plain);
     }
-    for (QLineEdit* number : {TextQty, TextPrice})
-        m_highlight->watch(number, FocusHighlight::Role::Number);
+    m_highlight->watch(TextQty, FocusHighlight::Role::Number, quantityCaption);
+    m_highlight->watch(TextPrice, FocusHighlight::Role::Number, PriceCaption);
     if (Text3)
-        m_highlight->watch(Text3, FocusHighlight::Role::Cash);
+        m_highlight->watch(Text3, FocusHighlight::Role::Cash, CashCaption);
 }
 
 void SlipEntryForm::Form_Load()
@@ -448,6 +459,9 @@ void SlipEntryForm::enterLine(bool quick)
     // Without a goods loaded there is nothing to enter.
     if (!m_held)
         return;
+    // Enter in the price box adds the line before either box is left.
+    if (BoxLimit::refuses(TextQty) || BoxLimit::refuses(TextPrice))
+        return;
     const Amount quantity = valueOf(TextQty);
     const Amount added = LineAmount(quantity, valueOf(TextPrice), discount());
     const Amount unitCost = TextPrice2 ? valueOf(TextPrice2) : Amount();
@@ -455,9 +469,14 @@ void SlipEntryForm::enterLine(bool quick)
     // Merged into the first line of the goods at the same price text, once.
     if (const int row = m_lines->find(m_held->code, TextPrice->text()); row >= 0) {
         EntryLine line = m_lines->line(row);
-        line.quantityText = (line.values.quantity + quantity).toMoneyText();
+        const Amount merged = line.values.quantity + quantity;
+        line.quantityText = merged.toMoneyText();
         line.values.amount += added;
         line.values.costAmount += cost;
+        if (merged.isOutOfRange() || !m_lines->holds(line, row)) {
+            BoxLimit::refuseComputed(TextPrice);
+            return;
+        }
         m_lines->change(row, line);
     } else {
         SlipLine values;
@@ -473,7 +492,12 @@ void SlipEntryForm::enterLine(bool quick)
         values.costAmount = cost;
         if (TextQty1)
             values.bookQuantity = valueOf(TextQty1);
-        m_lines->add({values, TextQty->text(), TextPrice->text()});
+        const EntryLine line{values, TextQty->text(), TextPrice->text()};
+        if (!m_lines->holds(line, -1)) {
+            BoxLimit::refuseComputed(TextPrice);
+            return;
+        }
+        m_lines->add(line);
     }
     showTotals();
     payInFull();
@@ -506,7 +530,14 @@ void SlipEntryForm::showTotals()
 
 void SlipEntryForm::payInFull()
 {
-    if (Text3)
+    if (!Text3)
+        return;
+    // A line deleted, or the slip emptied, can leave the cash box holding the
+    // text it had, which changes nothing by itself; the difference follows
+    // the new total all the same.
+    if (Text3->text() == TextMoneys->text())
+        Text3_Change();
+    else
         Text3->setText(TextMoneys->text());
 }
 
@@ -518,8 +549,10 @@ void SlipEntryForm::changeLine(bool quantity)
     if (m_lines->isEmpty())
         return;
     const std::optional<Amount> value =
-        quantity ? InputDialog::askNumber(this, m_design.inputDialog, QStringLiteral("修改数量"), QStringLiteral("请输入数量："))
-                 : InputDialog::askNumber(this, m_design.inputDialog, QStringLiteral("修改单价"), QStringLiteral("请输入单价："));
+        quantity ? InputDialog::askNumber(this, m_design.inputDialog, QStringLiteral("修改数量"), QStringLiteral("请输入数量："),
+                                          QStringLiteral("数量"))
+                 : InputDialog::askNumber(this, m_design.inputDialog, QStringLiteral("修改单价"), QStringLiteral("请输入单价："),
+                                          PriceCaption);
     const int row = selectedLine();
     // Cancelled, closed or 0: the line stays as it is.
     if (!value || row < 0)
@@ -528,6 +561,10 @@ void SlipEntryForm::changeLine(bool quantity)
     (quantity ? line.quantityText : line.priceText) = value->toMoneyText();
     // The line's amount without the slip's discount.
     line.values.amount = Amount::product(quantity ? *value : line.values.quantity, quantity ? line.values.price : *value, 2);
+    if (!m_lines->holds(line, row)) {
+        BoxLimit::refuseComputed(ListView1);
+        return;
+    }
     m_lines->change(row, line);
     showTotals();
 }
@@ -550,6 +587,8 @@ void SlipEntryForm::Text3_Change()
 
 void SlipEntryForm::Text3_KeyDown()
 {
+    if (BoxLimit::refuses(Text3))
+        return;
     const bool shortOfTotal = valueOf(TextMoneys) > valueOf(Text3);
     if (shortOfTotal
         && MessageBox::show(this, QStringLiteral("付款金额小于实付金额, 是否允许欠款？"), MessageBox::NoticeTitle, QMessageBox::NoIcon,
@@ -615,6 +654,12 @@ void SlipEntryForm::ComPD_Click()
         return;
     }
     if (hasPayment()) {
+        if (BoxLimit::refuses(Text3))
+            return;
+        if ((valueOf(Text3) - valueOf(TextMoneys)).isOutOfRange()) {
+            BoxLimit::refuseComputed(Text3);
+            return;
+        }
         const Amount cash = valueOf(Text3);
         const Amount difference = valueOf(Text4);
         if ((cash.isZero() && difference.isZero())

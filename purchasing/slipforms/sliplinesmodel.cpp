@@ -157,10 +157,12 @@ Amount SlipLinesModel::quantityOf(const QString& goodsCode) const
     return sum;
 }
 
-void SlipLinesModel::fillTotals(SlipHeader& header) const
+void SlipLinesModel::fillTotals(SlipHeader& header) const { fillTotals(m_lines, header); }
+
+void SlipLinesModel::fillTotals(const QList<EntryLine>& lines, SlipHeader& header) const
 {
-    const auto total = [this](Amount SlipLine::*field) {
-        return std::accumulate(m_lines.begin(), m_lines.end(), Amount(),
+    const auto total = [&lines](Amount SlipLine::*field) {
+        return std::accumulate(lines.begin(), lines.end(), Amount(),
                                [field](Amount sum, const EntryLine& line) { return sum + line.values.*field; })
             .rounded(2);
     };
@@ -168,4 +170,23 @@ void SlipLinesModel::fillTotals(SlipHeader& header) const
     header.totalAmount = total(&SlipLine::amount);
     header.totalCost = total(&SlipLine::costAmount);
     header.totalProfit = header.totalAmount - header.totalCost;
+}
+
+bool SlipLinesModel::holds(const EntryLine& line, int row) const
+{
+    QList<EntryLine> lines = m_lines;
+    const EntryLine shown = asShown(line);
+    if (row >= 0 && row < lines.size())
+        lines[row] = shown;
+    else
+        lines << shown;
+    SlipHeader totals;
+    fillTotals(lines, totals);
+    const SlipLine& v = shown.values;
+    for (const Amount& figure : {v.quantity, v.price, v.amount, v.costAmount, v.gain, totals.totalQuantity,
+                                 totals.totalAmount, totals.totalCost, totals.totalProfit}) {
+        if (figure.isOutOfRange())
+            return false;
+    }
+    return true;
 }

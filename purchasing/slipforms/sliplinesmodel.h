@@ -84,11 +84,15 @@ public:
     // shows them: 合计数量 (the quantities, or the gains of counted lines),
     // 合计金额, 合计成本, and 合计利润 as the amount less the cost.
     void fillTotals(SlipHeader& header) const;
+    // Whether the line, put in at row (added when row is -1), keeps its
+    // figures and the slip's totals within what the books hold.
+    bool holds(const EntryLine& line, int row) const;
 
     QString text(int row, LineField field) const;
 
 private:
     EntryLine asShown(EntryLine line) const;
+    void fillTotals(const QList<EntryLine>& lines, SlipHeader& header) const;
 
     QList<LineColumn> m_columns;
     LineRule m_rule;

@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <QRandomGenerator>
 #include <cmath>
+#include <limits>
 
 class TestAmount : public VarnholtTestCase {
     Q_OBJECT
@@ -22,7 +23,7 @@ private slots:
         QTest::newRow("empty") << "" << "0";
         QTest::newRow("fifth decimal rounds half away") << "-3.45675" << "-3.4568";
         QTest::newRow("exponent") << "1.5e-2" << "0.015";
-        QTest::newRow("beyond the range") << "1e30" << "0";
+        QTest::newRow("beyond the range") << "1e30" << Amount::outOfRangeText();
     }
     void fromText()
     {
@@ -157,6 +158,112 @@ private slots:
         QFETCH(QString, result);
         QFETCH(QString, expected);
         QCOMPARE(result, expected);
+    }
+
+    // A box's text against the box limit, or the book limit where named.
+    void read_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("bookLimit");
+        QTest::addColumn<Amount::Reading::State>("state");
+        QTest::addColumn<QString>("plain");
+        using State = Amount::Reading::State;
+        QTest::newRow("box limit") << "999999999.99" << false << State::Number << "999999999.99";
+        QTest::newRow("negative box limit") << "-999,999,999.99" << false << State::Number << "-999999999.99";
+        QTest::newRow("a fraction past the box limit") << "999999999.991" << false << State::TooLarge << "0";
+        QTest::newRow("past the box limit") << "1000000000" << false << State::TooLarge << "0";
+        QTest::newRow("book limit") << "99999999999.99" << true << State::Number << "99999999999.99";
+        QTest::newRow("past the book limit") << "100000000000" << true << State::TooLarge << "0";
+        QTest::newRow("more than a 64-bit integer") << "99999999999999999999" << false << State::TooLarge << "0";
+        QTest::newRow("exponent") << "1e300" << false << State::TooLarge << "0";
+        QTest::newRow("more than a double") << "-1e309" << true << State::TooLarge << "0";
+        QTest::newRow("letters") << "abc" << false << State::NoNumber << "0";
+        QTest::newRow("empty") << "" << false << State::NoNumber << "0";
+        QTest::newRow("not a number") << "NaN" << false << State::NoNumber << "0";
+        QTest::newRow("infinity") << "inf" << false << State::NoNumber << "0";
+        QTest::newRow("leading number") << "12abc" << false << State::Number << "12";
+        QTest::newRow("full-width") << "－１，２３４．５" << false << State::Number << "-1234.5";
+        QTest::newRow("full-width past the limit") << "１０００００００００" << false << State::TooLarge << "0";
+    }
+    void read()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, bookLimit);
+        const auto reading = bookLimit ? Amount::read(text, Amount::bookLimit()) : Amount::read(text);
+        QTEST(reading.state, "state");
+        QTEST(reading.value.toPlainText(), "plain");
+        if (reading.state == Amount::Reading::State::TooLarge && bookLimit)
+            QVERIFY(Amount::fromText(text).isOutOfRange());
+    }
+
+    // Sums and products at the edges of the book limit; past it a figure is
+    // out of range, and stays so through whatever follows.
+    void bookLimit_data()
+    {
+        QTest::addColumn<Amount>("result");
+        QTest::addColumn<QString>("plain");
+        const auto a = [](const char* text) { return Amount::fromText(QString::fromLatin1(text)); };
+        const Amount cent = a("0.01");
+        const Amount limit = Amount::bookLimit();
+        const Amount past = limit + cent;
+        const QString out = Amount::outOfRangeText();
+        QTest::newRow("limit") << limit << "99999999999.99";
+        QTest::newRow("a cent past") << past << out;
+        QTest::newRow("a cent below the negative limit") << -limit - cent << out;
+        QTest::newRow("back below the limit") << limit - cent + cent << "99999999999.99";
+        QTest::newRow("two halves of a wrapped total") << a("50000000000") + a("50000000000") << out;
+        QTest::newRow("box limit squared") << Amount::product(Amount::boxLimit(), Amount::boxLimit()) << out;
+        QTest::newRow("product in range") << Amount::product(a("99999.99"), a("999999.99")) << "99999989000.0001";
+        QTest::newRow("product reaching 10^11") << Amount::product(a("1000000000"), a("100"), 2) << out;
+        QTest::newRow("product a cent below") << Amount::product(a("9999999999.999"), a("10"), 2) << "99999999999.99";
+        QTest::newRow("three factors past 128 bits") << Amount::product(limit, limit, -limit) << out;
+        QTest::newRow("three factors in range") << Amount::product(a("1000"), a("1000"), a("99999.99")) << "99999990000";
+        QTest::newRow("quotient past") << Amount::quotient(limit, a("0.5")) << out;
+        QTest::newRow("sticky sum") << past - past << out;
+        QTest::newRow("sticky negation") << -past << out;
+        QTest::newRow("sticky product by zero") << Amount::product(past, Amount()) << out;
+        QTest::newRow("sticky quotient") << Amount::quotient(Amount::whole(1), past) << out;
+        QTest::newRow("sticky rounding") << past.rounded(2) << out;
+        QTest::newRow("limit rounded whole stays a figure") << limit.rounded(0) << "100000000000";
+        QTest::newRow("units past") << Amount::fromTenThousandths(Amount::BookLimitUnits + 1) << out;
+        QTest::newRow("whole past") << Amount::whole(std::numeric_limits<qint64>::max()) << out;
+    }
+    void bookLimit()
+    {
+        QFETCH(Amount, result);
+        QFETCH(QString, plain);
+        QCOMPARE(result.toPlainText(), plain);
+        QCOMPARE(result.isOutOfRange(), plain == Amount::outOfRangeText());
+    }
+
+    // Out of range shows no figure and binds no figure: NaN is stored as NULL.
+    void outOfRangeShowsNoFigure()
+    {
+        const Amount past = Amount::bookLimit() + Amount::whole(1);
+        QCOMPARE(past.toMoneyText(), Amount::outOfRangeText());
+        QCOMPARE(past.toWholeText(), Amount::outOfRangeText());
+        QVERIFY(std::isnan(past.toDouble()));
+        QCOMPARE(Amount::bookLimit().toDouble(), 99999999999.99);
+    }
+
+    void storedValuesPastTheLimit_data()
+    {
+        QTest::addColumn<QVariant>("stored");
+        QTest::addColumn<QString>("plain");
+        const QString out = Amount::outOfRangeText();
+        QTest::newRow("a sale of 1e15") << QVariant(1e15) << out;
+        QTest::newRow("1e300") << QVariant(1e300) << out;
+        QTest::newRow("infinity") << QVariant(std::numeric_limits<double>::infinity()) << out;
+        QTest::newRow("negative infinity") << QVariant(-std::numeric_limits<double>::infinity()) << out;
+        QTest::newRow("NaN, as NULL") << QVariant(std::nan("")) << "0";
+        QTest::newRow("the limit") << QVariant(99999999999.99) << "99999999999.99";
+        QTest::newRow("large integer") << QVariant(qint64(1) << 62) << out;
+        QTest::newRow("digits past 64 bits") << QVariant(QStringLiteral("99999999999999999999")) << out;
+    }
+    void storedValuesPastTheLimit()
+    {
+        QFETCH(QVariant, stored);
+        QTEST(Amount::fromValue(stored).toPlainText(), "plain");
     }
 };
 

@@ -63,6 +63,7 @@ private slots:
         QTest::newRow("trailing comma") << "1," << "0.00";
         QTest::newRow("sign alone") << "-" << "0.00";
         QTest::newRow("inner blank") << "1 2" << "0.00";
+        QTest::newRow("full-width") << "－１，２３４．５" << "-1234.50";
     }
     void formatMoney()
     {
@@ -120,6 +121,7 @@ private slots:
         QTest::newRow("leading point") << ".5" << 0.5;
         QTest::newRow("money text") << "-500.00" << -500.0;
         QTest::newRow("out of range") << "1e999" << 0.0;
+        QTest::newRow("full-width") << "１２．５元" << 12.5;
     }
     void val()
     {

@@ -24,7 +24,8 @@ std::optional<Amount> answered(const QString& typed, Confirm confirm)
             QTest::mouseClick(control<QPushButton>(dialog, "ComOK"), Qt::LeftButton);
     });
     QWidget owner;
-    return InputDialog::askNumber(&owner, QStringLiteral("frmIn15"), QStringLiteral("修改数量"), QStringLiteral("请输入数量："));
+    return InputDialog::askNumber(&owner, QStringLiteral("frmIn15"), QStringLiteral("修改数量"), QStringLiteral("请输入数量："),
+                                  QStringLiteral("数量"));
 }
 }
 
@@ -70,7 +71,8 @@ private slots:
             QTest::mouseClick(control<QPushButton>(dialog, "ComOK"), Qt::LeftButton);
         });
         QWidget owner;
-        QCOMPARE(InputDialog::askNumber(&owner, QStringLiteral("frmIn15"), QStringLiteral("修改单价"), QStringLiteral("请输入单价：")),
+        QCOMPARE(InputDialog::askNumber(&owner, QStringLiteral("frmIn15"), QStringLiteral("修改单价"), QStringLiteral("请输入单价："),
+                                       QStringLiteral("单价")),
                  std::optional(Amount::fromText(QStringLiteral("8.00"))));
         QCOMPARE(MessageBox::shownTexts(), (QStringList{"请输入非零售数字。", "请输入非零售数字。"}));
         QCOMPARE(MessageBox::shown().last().title, QStringLiteral("提示"));
@@ -83,12 +85,12 @@ private slots:
             QTest::keyClick(control(dialog, "Text1"), Qt::Key_Escape);
         });
         QWidget owner;
-        QCOMPARE(InputDialog::askNumber(&owner, QStringLiteral("frmIn15"), {}, {}), std::optional<Amount>());
+        QCOMPARE(InputDialog::askNumber(&owner, QStringLiteral("frmIn15"), {}, {}, QStringLiteral("数量")), std::optional<Amount>());
         whenModal([](QDialog* dialog) {
             fill(control(dialog, "Text1"), QStringLiteral("5"));
             dialog->close();
         });
-        QCOMPARE(InputDialog::askNumber(&owner, QStringLiteral("frmIn15"), {}, {}), std::optional<Amount>());
+        QCOMPARE(InputDialog::askNumber(&owner, QStringLiteral("frmIn15"), {}, {}, QStringLiteral("数量")), std::optional<Amount>());
     }
 
     void aTextIsHandedBackTrimmed()

@@ -43,6 +43,19 @@ QString boxes(const QDialog* dialog)
 class TestFrmInDetail1 : public VarnholtTestCase {
     Q_OBJECT
 private slots:
+    void anAmountPastTheBoxBooksNothing()
+    {
+        auto* form = openOnADebt();
+        const QStringList before = wholeBooks();
+        repay(form, [](QDialog* dialog) {
+            MessageBox::setNextAnswer(QMessageBox::Ok);
+            fillAndEnter(dialog, "Text3", QStringLiteral("2000000000000000"));
+            checkRefused(dialog, "Text3", QStringLiteral("2000000000000000"), QStringLiteral("现在还款金额不能大于[999999999.99]。"));
+            QTest::keyClick(control(dialog, "Text3"), Qt::Key_Escape);
+        });
+        QCOMPARE(wholeBooks(), before);
+    }
+
     void aPaymentIsBookedThenShown_data()
     {
         QTest::addColumn<QStringList>("payments");

@@ -122,6 +122,99 @@ private slots:
         QCOMPARE(difference(form, "lblDedt"), QStringLiteral("-12.50 [现金差额] red"));
     }
 
+    // The difference follows the total even when the cash box is set to the
+    // text it holds: after a line is deleted, and after a slip on credit is saved.
+    void theDifferenceFollowsTheTotal()
+    {
+        auto* form = openWithGoods();
+        enterLine(form, QStringLiteral("SP000001"), QStringLiteral("1"), QStringLiteral("10"));
+        enterLine(form, QStringLiteral("SP000002"), QStringLiteral("1"), QStringLiteral("7"));
+        fill(control(form, "Text3"), QStringLiteral("10"));
+        QCOMPARE(difference(form, "lblDedt"), QStringLiteral("-7.00 [现金差额] red"));
+        clickRow(form, "ListView1", 1);
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        press(form, Qt::Key_F4);
+        QCOMPARE(text(form, "TextMoneys"), QStringLiteral("10.00"));
+        QCOMPARE(text(form, "Text3"), QStringLiteral("10.00"));
+        QCOMPARE(difference(form, "lblDedt"), QStringLiteral("0.00 [全额结算] black"));
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        press(form, Qt::Key_PageDown);
+        QCOMPARE(MessageBox::shownTexts().last(), QStringLiteral("确认要保存该信息吗？"));
+        QCOMPARE(form->lines()->rowCount(), 0);
+
+        enterLine(form, QStringLiteral("SP000001"), QStringLiteral("1"), QStringLiteral("10"));
+        fill(control(form, "Text3"), QStringLiteral("0"));
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        QTest::keyClick(control(form, "Text3"), Qt::Key_Return);
+        QCOMPARE(difference(form, "lblDedt"), QStringLiteral("-10.00 [现金差额] red"));
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        press(form, Qt::Key_PageDown);
+        QCOMPARE(SlipBooks::rowsOf(QStringLiteral("select 欠款金额 from 入库单 order by 单号")), (QStringList{"0", "-10"}));
+        QCOMPARE(text(form, "Text3"), QStringLiteral("0.00"));
+        QCOMPARE(difference(form, "lblDedt"), QStringLiteral("0.00 [全额结算] black"));
+    }
+
+    // A figure past what a box takes, or a line amount past what the books
+    // hold, adds no line, however the box is left.
+    void figuresPastTheLimitsAddNoLine_data()
+    {
+        QTest::addColumn<QString>("quantity");
+        QTest::addColumn<QString>("price");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("message");
+        const QString tooLargeQuantity = QStringLiteral("数量不能大于[999999999.99]。");
+        const QString tooLargePrice = QStringLiteral("单价不能大于[999999999.99]。");
+        const QString amount = QStringLiteral("金额不能大于[99999999999.99]。");
+        QTest::newRow("quantity, Enter") << "2000000000000000" << "" << int(Qt::Key_Return) << "TextQty" << tooLargeQuantity;
+        QTest::newRow("quantity, Tab") << "99999999999999999999" << "" << int(Qt::Key_Tab) << "TextQty" << tooLargeQuantity;
+        QTest::newRow("just past the box") << "1000000000" << "" << int(Qt::Key_Return) << "TextQty" << tooLargeQuantity;
+        QTest::newRow("price, Enter") << "1" << "1e300" << int(Qt::Key_Return) << "TextPrice" << tooLargePrice;
+        QTest::newRow("price, Tab") << "1" << "2000000000000000" << int(Qt::Key_Tab) << "TextPrice" << tooLargePrice;
+        QTest::newRow("amount") << "999999999" << "1000000" << int(Qt::Key_Return) << "TextPrice" << amount;
+    }
+    void figuresPastTheLimitsAddNoLine()
+    {
+        QFETCH(QString, quantity);
+        QFETCH(QString, price);
+        QFETCH(int, key);
+        QFETCH(QString, box);
+        QFETCH(QString, message);
+        auto* form = openWithGoods();
+        const QStringList before = SlipBooks::wholeBooks();
+        fillAndEnter(form, "TextName", QStringLiteral("SP000001"));
+        fill(control(form, "TextQty"), quantity);
+        QString typed = quantity;
+        if (!price.isEmpty()) {
+            QTest::keyClick(control(form, "TextQty"), Qt::Key_Return);
+            fill(control(form, "TextPrice"), price);
+            typed = price;
+        }
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        press(form, Qt::Key(key));
+        checkRefused(form, qPrintable(box), typed, message);
+        QCOMPARE(form->lines()->rowCount(), 0);
+        QCOMPARE(totals(form), QStringLiteral("0.00 / 0.00"));
+        QCOMPARE(SlipBooks::wholeBooks(), before);
+    }
+
+    void aCashPastTheBoxIsRefused()
+    {
+        auto* form = openWithGoods();
+        enterLine(form, QStringLiteral("SP000001"), QStringLiteral("1"), QStringLiteral("10"));
+        const QStringList before = SlipBooks::wholeBooks();
+        fill(control(form, "Text3"), QStringLiteral("2000000000000000"));
+        MessageBox::clear();
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        QTest::keyClick(control(form, "Text3"), Qt::Key_Return);
+        checkRefused(form, "Text3", QStringLiteral("2000000000000000"), QStringLiteral("现金支付不能大于[999999999.99]。"));
+        MessageBox::clear();
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        press(form, Qt::Key_PageDown);
+        checkRefused(form, "Text3", QStringLiteral("2000000000000000"), QStringLiteral("现金支付不能大于[999999999.99]。"));
+        QCOMPARE(SlipBooks::wholeBooks(), before);
+    }
+
     void aReturnWarnsOfAQuantityBeyondTheStock()
     {
         SlipBooks::putStock(QStringLiteral("SP000001"), QStringLiteral("5"), QStringLiteral("50"));

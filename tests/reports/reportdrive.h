@@ -4,6 +4,7 @@
 #include "appstate.h"
 #include "masterdrive.h"
 
+#include <QHash>
 #include <QLineEdit>
 #include <QTest>
 
@@ -29,14 +30,17 @@ inline void press(const QWidget* form, Qt::Key key)
     QTest::keyClick(target, key);
 }
 
-// Types keys into a box: "⇤" is Home, "⌫" Backspace, any other character itself.
+// Types keys into a box: "⇤" is Home, "⇥" End, "⌫" Backspace, "⌦" Delete,
+// any other character itself.
 inline void typeKeys(QWidget* box, const QString& keys)
 {
+    static const QHash<QChar, Qt::Key> named{{QChar(0x21E4), Qt::Key_Home},
+                                             {QChar(0x21E5), Qt::Key_End},
+                                             {QChar(0x232B), Qt::Key_Backspace},
+                                             {QChar(0x2326), Qt::Key_Delete}};
     for (const QChar key : keys) {
-        if (key == QChar(0x21E4))
-            QTest::keyClick(box, Qt::Key_Home);
-        else if (key == QChar(0x232B))
-            QTest::keyClick(box, Qt::Key_Backspace);
+        if (named.contains(key))
+            QTest::keyClick(box, named.value(key));
         else
             typeText(box, QString(key));
     }

@@ -69,7 +69,7 @@ private slots:
     }
 
     // Every change rewrites the box as money; the caret stays where the
-    // typing goes on ("⇤" Home, "⌫" Backspace).
+    // typing goes on ("⇤" Home, "⇥" End, "⌫" Backspace, "⌦" Delete).
     void amountTyping_data()
     {
         QTest::addColumn<QString>("keys");
@@ -85,6 +85,10 @@ private slots:
         QTest::newRow("a second minus") << "100⇤--" << "100.00";
         QTest::newRow("backspace") << "12⌫" << "1.00";
         QTest::newRow("emptied, then typed") << "12⌫⌫7" << "7.00";
+        QTest::newRow("decimals erased from the end") << "1200⇥⌫⌫⌫" << "1200.00";
+        QTest::newRow("then a whole digit") << "1200⇥⌫⌫⌫⌫" << "120.00";
+        QTest::newRow("deleting at the point") << "12⌦⌦" << "12.00";
+        QTest::newRow("grouping commas") << "1,234.5" << "1234.50";
     }
     void amountTyping()
     {
@@ -95,6 +99,56 @@ private slots:
         fill(form, "Text9", keys);
         QCOMPARE(text(form, "Text9"), shown);
         QCOMPARE(text(form, "TextMoneys"), (Amount::fromText(shown) + Amount::whole(1)).toMoneyText());
+    }
+
+    // A selection across the point, erased or typed over, keeps the point
+    // where decimals follow it.
+    void aSelectionKeepsThePoint_data()
+    {
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("length");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("erased") << 3 << 3 << "⌫" << "123.60";
+        QTest::newRow("deleted") << 3 << 3 << "⌦" << "123.60";
+        QTest::newRow("typed over") << 3 << 3 << "9" << "1239.60";
+        QTest::newRow("to the end") << 3 << 4 << "⌫" << "123.00";
+    }
+    void aSelectionKeepsThePoint()
+    {
+        QFETCH(int, start);
+        QFETCH(int, length);
+        QFETCH(QString, keys);
+        QFETCH(QString, shown);
+        auto* form = open<frmpay>();
+        fill(form, "Text4", "1234.56");
+        box(form, "Text4")->setSelection(start, length);
+        typeKeys(box(form, "Text4"), keys);
+        QCOMPARE(text(form, "Text4"), shown);
+        QCOMPARE(text(form, "TextMoneys"), shown);
+    }
+
+    // Leaving an amount past the box, or adding with it from the last box,
+    // is refused and stores nothing.
+    void anAmountPastTheBoxIsRefused()
+    {
+        auto* form = open<frmpay>();
+        const QString typed = QStringLiteral("99999999999999999999");
+        fill(form, "Text4", typed);
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        press(form, Qt::Key_Return);
+        QCOMPARE(MessageBox::shownTexts(), QStringList{"铺租不能大于[999999999.99]。"});
+        QCOMPARE(MessageBox::shown().last().title, QStringLiteral("提示"));
+        QCOMPARE(focused(form)->objectName(), QStringLiteral("Text4"));
+        QCOMPARE(text(form, "Text4"), typed + ".00");
+        fill(form, "Text4", QStringLiteral("5"));
+        fill(form, "Text11", typed);
+        MessageBox::clear();
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        press(form, Qt::Key_Return);
+        QCOMPARE(MessageBox::shownTexts(), QStringList{"税费不能大于[999999999.99]。"});
+        QCOMPARE(focused(form)->objectName(), QStringLiteral("Text11"));
+        QVERIFY(stored().isEmpty());
     }
 
     void theProgramsTextsAreRewrittenToo()

@@ -237,6 +237,28 @@ private slots:
         QCOMPARE(focusedName(form), QStringLiteral("ComPD"));
         QCOMPARE(difference(form, "lbl"), QStringLiteral("-5.50 [现金差额] red"));
     }
+
+    void aPricePastTheBoxAddsNoLine()
+    {
+        putCola();
+        auto* form = openSales();
+        const QStringList before = SlipBooks::wholeBooks();
+        fillAndEnter(form, "TextName", Cola);
+        fillAndEnter(form, "TextQty", QStringLiteral("1"));
+        fill(control(form, "TextPrice"), QStringLiteral("2000000000000000"));
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        press(form, Qt::Key_Return);
+        checkRefused(form, "TextPrice", QStringLiteral("2000000000000000"), QStringLiteral("单价不能大于[999999999.99]。"));
+        QCOMPARE(form->lines()->rowCount(), 0);
+        QCOMPARE(SlipBooks::wholeBooks(), before);
+    }
+
+    void theTotalsAndCostsShowTheLargestFigureWhole()
+    {
+        auto* form = openSales();
+        for (const char* name : {"TextQtys", "TextMoneys", "TextMoneys2", "TextMoneys3", "Text3", "Text4"})
+            QVERIFY2(showsWhole(control(form, name), QStringLiteral("-99999999999.99")), name);
+    }
 };
 
 VARNHOLT_TEST(TestSalesEntry)

@@ -48,6 +48,19 @@ class TestFrmCheck1 : public VarnholtTestCase {
     }
 
 private slots:
+    void aCountPastTheBoxAddsNoLine()
+    {
+        auto* form = openCounting();
+        const QStringList before = SlipBooks::wholeBooks();
+        fillAndEnter(form, "TextName", Cola);
+        fill(control(form, "TextQty2"), QStringLiteral("99999999999999999999"));
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        press(form, Qt::Key_Return);
+        checkRefused(form, "TextQty2", QStringLiteral("99999999999999999999"), QStringLiteral("盘后数量不能大于[999999999.99]。"));
+        QCOMPARE(form->lines()->rowCount(), 0);
+        QCOMPARE(SlipBooks::wholeBooks(), before);
+    }
+
     void opensOnTheNextNumberWithoutPartnerDiscountOrPayment()
     {
         SlipBooks::execute(QStringLiteral("insert into 盘点单 (单号) values ('P0000012')"));

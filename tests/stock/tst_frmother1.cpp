@@ -35,6 +35,20 @@ class TestFrmOther1 : public VarnholtTestCase {
     }
 
 private slots:
+    void aPricePastTheBoxAddsNoLine()
+    {
+        auto* form = openLoss(QStringLiteral("10"));
+        const QStringList before = SlipBooks::wholeBooks();
+        fillAndEnter(form, "TextName", Cola);
+        fillAndEnter(form, "TextQty", QStringLiteral("1"));
+        fill(control(form, "TextPrice"), QStringLiteral("99999999999999999999"));
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        press(form, Qt::Key_Tab);
+        checkRefused(form, "TextPrice", QStringLiteral("99999999999999999999"), QStringLiteral("单价不能大于[999999999.99]。"));
+        QCOMPARE(form->lines()->rowCount(), 0);
+        QCOMPARE(SlipBooks::wholeBooks(), before);
+    }
+
     void opensOnTheNextLossNumber()
     {
         SlipBooks::execute(QStringLiteral("insert into 调失单 (单号, 类别) values ('L0000003', '报损'), ('L0000050', '调拔')"));

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyle>
 #include <QTest>
 #include <QTreeView>
 
@@ -122,6 +123,25 @@ inline QString difference(const QWidget* form, const char* labelName)
                          : colour == QColor(Qt::black) ? QStringLiteral("black")
                                                        : colour.name();
     return box->text() + QLatin1Char(' ') + control<QLabel>(form, labelName)->text() + QLatin1Char(' ') + name;
+}
+
+// Whether the box, as laid out, shows the figure whole in its font: the
+// text, a line edit's margin of two pixels and the frame on either side.
+inline bool showsWhole(const QLineEdit* box, const QString& figure)
+{
+    const int frame = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, box);
+    return box->width() >= box->fontMetrics().horizontalAdvance(figure) + 2 * (2 + frame);
+}
+
+// The refusal of a figure past a limit: the only message since the last
+// clear, with its title, the focus back in the box and its text as typed.
+inline void checkRefused(const QWidget* form, const char* box, const QString& typed, const QString& message)
+{
+    QCOMPARE(MessageBox::shownTexts(), QStringList{message});
+    QCOMPARE(MessageBox::shown().last().title, QStringLiteral("提示"));
+    QCOMPARE(MessageBox::shown().last().buttons, QMessageBox::Ok);
+    QCOMPARE(focusedName(form), QString::fromLatin1(box));
+    QCOMPARE(text(form, box), typed);
 }
 
 inline void clickRow(const QWidget* form, const char* list, int row) { clickRow(control<QTreeView>(form, list), row); }

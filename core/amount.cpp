@@ -10,8 +10,7 @@
 namespace {
 using Wide = __int128;
 
-// fromTenThousandths turns any units past the book limit into out of range.
-constexpr Amount OutOfRange = Amount::fromTenThousandths(Amount::BookLimitUnits + 1);
+constexpr Amount OutOfRange = Amount::outOfRange();
 
 constexpr qint64 powerOfTen(int exponent)
 {

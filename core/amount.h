@@ -35,6 +35,8 @@ public:
     }
     static constexpr Amount boxLimit() { return raw(BoxLimitUnits); }
     static constexpr Amount bookLimit() { return raw(BookLimitUnits); }
+    // What a sum past the limit gives: for a sum the engine could not make.
+    static constexpr Amount outOfRange() { return raw(OutOfRangeUnits); }
 
     // A number as its shortest text shows it (2.675, not 2.67499...), to four
     // decimals. NaN, which a column stores as NULL, is 0; infinities are out of range.
@@ -99,7 +101,6 @@ private:
         amount.m_units = units;
         return amount;
     }
-    static constexpr Amount outOfRange() { return raw(OutOfRangeUnits); }
 
     qint64 m_units = 0;
 };

@@ -3,12 +3,35 @@
 #include "slipdesign.h"
 #include "slipnumber.h"
 
+#include <cmath>
+
 namespace ExpenseBook {
 namespace {
 const QString& table() { return SlipDesigns::Expense.headerTable; }
 
 // The number's first entry, as a statement's condition.
 QString firstOfNumber() { return QStringLiteral("rowid = (select rowid from %1 where 单号 = ? limit 1)").arg(table()); }
+
+// An amount a change writes back: a stored or typed number, where NaN is
+// what an out-of-range amount binds as.
+Amount writtenAmount(const QVariant& value)
+{
+    const bool unbound = value.typeId() == QMetaType::Double && std::isnan(value.toDouble());
+    return unbound ? Amount::outOfRange() : Amount::fromValue(value);
+}
+
+// The first amount past the book limit, the seven's sum included, refused by its column.
+std::optional<SlipOutcome> pastBookLimit(const QList<Amount>& amounts)
+{
+    Amount sum;
+    for (int i = 0; i < amounts.size(); ++i) {
+        if (auto refused = SlipBook::pastBookLimit({}, {{amountColumns().value(i), amounts[i]}}))
+            return refused;
+        if (i + 1 < amountColumns().size())
+            sum += amounts[i];
+    }
+    return SlipBook::pastBookLimit({}, {{amountColumns().last(), sum}});
+}
 
 SlipOutcome changed(const DbResult<int>& rows)
 {
@@ -46,6 +69,8 @@ SlipOutcome add(DbSession& session, const Entry& entry)
             return SlipOutcome::failed(held.error());
         if (*held || entry.number.trimmed().isEmpty())
             return SlipOutcome::refused(QStringLiteral("单据编号无效或已存在！"));
+        if (auto refused = pastBookLimit(entry.amounts))
+            return *refused;
         ColumnValues values{{QStringLiteral("单号"), entry.number},
                             {QStringLiteral("日期"), SlipBook::dateText(entry.date)},
                             {QStringLiteral("操作员"), entry.operatorName}};
@@ -60,6 +85,11 @@ SlipOutcome add(DbSession& session, const Entry& entry)
 SlipOutcome change(DbSession& session, const QString& number, const Change& change)
 {
     return SlipBook::write(session, [&](DbSession& s) {
+        QList<Amount> amounts;
+        for (const QVariant& value : change.amounts)
+            amounts << writtenAmount(value);
+        if (auto refused = pastBookLimit(amounts))
+            return *refused;
         QStringList assignments;
         QVariantList params;
         for (int i = 0; i < amountColumns().size(); ++i) {

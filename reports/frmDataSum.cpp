@@ -7,6 +7,7 @@
 #include "messagebox.h"
 #include "module2.h"
 #include "periodsummary.h"
+#include "reportsums.h"
 
 #include <QDateEdit>
 #include <QGridLayout>
@@ -31,7 +32,7 @@ QStringList names(std::initializer_list<const char*> list)
     return result;
 }
 
-Amount valueOf(const QLineEdit* box) { return Amount::fromText(box->text()); }
+Amount valueOf(const QLineEdit* box) { return ReportSums::read(box->text()); }
 }
 
 frmDataSum::frmDataSum(QWidget* parent)
@@ -144,7 +145,7 @@ bool frmDataSum::runPass(const SummaryPass& pass, const QStringList& equalBoxes,
     }
     const auto write = [this](const QStringList& boxes, const QList<Amount>& amounts) {
         for (int i = 0; i < boxes.size(); ++i)
-            setBox(boxes[i], (Negated.contains(boxes[i]) ? -amounts[i] : amounts[i]).toMoneyText());
+            setBox(boxes[i], ReportSums::text(Negated.contains(boxes[i]) ? -amounts[i] : amounts[i]));
     };
     write(equalBoxes, sums->equal);
     write(otherBoxes, sums->other);
@@ -164,13 +165,13 @@ void frmDataSum::ComOK_Click()
         return;
     // The shown texts, to two decimals, make the results.
     setBox(QStringLiteral("TextG1"),
-         (valueOf(box(QStringLiteral("TextC7"))) + valueOf(box(QStringLiteral("TextD7"))) + valueOf(box(QStringLiteral("TextF2"))))
-             .toMoneyText());
+           ReportSums::text(valueOf(box(QStringLiteral("TextC7"))) + valueOf(box(QStringLiteral("TextD7")))
+                            + valueOf(box(QStringLiteral("TextF2")))));
     if (!runPass(SummaryPasses::Expenses,
                  names({"Text4", "Text5", "Text6", "Text8", "Text9", "Text10", "Text11", "TextMoneys"}), {}))
         return;
-    setBox(QStringLiteral("TextProfit"),
-         (valueOf(box(QStringLiteral("TextMoneys"))) + valueOf(box(QStringLiteral("TextG1")))).toPlainText());
+    const Amount profit = valueOf(box(QStringLiteral("TextMoneys"))) + valueOf(box(QStringLiteral("TextG1")));
+    setBox(QStringLiteral("TextProfit"), profit.isOutOfRange() ? ReportSums::text(profit) : profit.toPlainText());
 }
 
 void frmDataSum::ComRtn_Click() { Module2::UnloadForm(this); }

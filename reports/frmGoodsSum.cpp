@@ -8,6 +8,7 @@
 #include "module2.h"
 #include "recordgrid.h"
 #include "reportchart.h"
+#include "reportsums.h"
 #include "slipbook.h"
 
 #include <QChart>
@@ -248,11 +249,12 @@ void frmGoodsSum::ShowGroups(const SalesGrouping& grouping)
     rows.reserve(groups->groups.size());
     for (const SalesGroup& group : groups->groups) {
         const auto margin = group.marginPercent();
-        rows.append({{}, group.name, group.sales.toDouble(), group.profit.toDouble(), margin ? QVariant(margin->toDouble()) : QVariant()});
+        rows.append({{}, group.name, ReportSums::cell(group.sales), ReportSums::cell(group.profit),
+                     margin ? ReportSums::cell(*margin) : QVariant()});
     }
     showRows(MSHFlexGrid1, std::move(rows));
-    Text4->setText(groups->sales.toMoneyText());
-    Text5->setText(groups->profit.toMoneyText());
+    Text4->setText(ReportSums::text(groups->sales));
+    Text5->setText(ReportSums::text(groups->profit));
 }
 
 void frmGoodsSum::ComOK3_Click()

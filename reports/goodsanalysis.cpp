@@ -1,4 +1,5 @@
 #include "goodsanalysis.h"
+#include "reportsums.h"
 
 #include <algorithm>
 
@@ -43,10 +44,6 @@ QString sumOf(const QString& column, const QString& alias)
     return QStringLiteral("sum(%1) as %2").arg(Amount::unitsOf(column), alias);
 }
 
-Amount units(const Rows& rows, int row, int column)
-{
-    return Amount::fromTenThousandths(rows.value(row, column).toLongLong());
-}
 }
 
 QString GroupColumn(SalesGroupBy by)
@@ -84,12 +81,14 @@ DbResult<SalesGroups> ReadSalesGroups(DbSession& session, const SalesGrouping& g
 {
     const ReportStatement statement = SalesGroupsStatement(grouping, filter);
     auto rows = session.query(statement.sql, statement.params);
+    if (!rows && ReportSums::overflowed(rows.error()))
+        return SalesGroups{{}, Amount::outOfRange(), Amount::outOfRange()};
     if (!rows)
         return rows.error();
     SalesGroups result;
     result.groups.reserve(rows->count());
     for (int r = 0; r < rows->count(); ++r) {
-        const SalesGroup group{rows->value(r, 0), units(*rows, r, 1), units(*rows, r, 2)};
+        const SalesGroup group{rows->value(r, 0), ReportSums::at(*rows, r, 1), ReportSums::at(*rows, r, 2)};
         result.sales += group.sales;
         result.profit += group.profit;
         result.groups << group;
@@ -121,8 +120,8 @@ DbResult<ReportSeries> ReadMonthTrend(DbSession& session, const SalesFilter& fil
     ReportSeries trend{{}, {{}, {}}};
     for (int r = 0; r < rows->count(); ++r) {
         trend.categories << rows->value(r, 0).toString();
-        trend.series[0] << units(*rows, r, 1).toDouble();
-        trend.series[1] << units(*rows, r, 2).toDouble();
+        trend.series[0] << ReportSums::at(*rows, r, 1).toDouble();
+        trend.series[1] << ReportSums::at(*rows, r, 2).toDouble();
     }
     return trend;
 }
@@ -147,7 +146,7 @@ DbResult<QList<GoodsCount>> ReadGoodsCounts(DbSession& session, const SalesFilte
     QList<GoodsCount> counts;
     counts.reserve(rows->count());
     for (int r = 0; r < rows->count(); ++r)
-        counts.append({rows->value(r, 0), units(*rows, r, 1)});
+        counts.append({rows->value(r, 0), ReportSums::at(*rows, r, 1)});
     return counts;
 }
 

@@ -1,4 +1,5 @@
 #include "periodsummary.h"
+#include "reportsums.h"
 #include "slipbook.h"
 
 namespace SummaryPasses {
@@ -41,9 +42,10 @@ QVariantList PassParameters(const SummaryPass& pass, const QDate& first, const Q
 DbResult<PassSums> SumPass(DbSession& session, const SummaryPass& pass, const QDate& first, const QDate& last)
 {
     auto rows = session.query(PassStatement(pass), PassParameters(pass, first, last));
-    if (!rows)
+    if (!rows && !ReportSums::overflowed(rows.error()))
         return rows.error();
-    const auto sum = [&rows](int column) { return Amount::fromTenThousandths(rows->value(0, column).toLongLong()); };
+    // Past 64 bits the engine names no column: every sum of the pass is past the limit.
+    const auto sum = [&rows](int column) { return rows ? ReportSums::at(*rows, 0, column) : Amount::outOfRange(); };
     PassSums sums;
     const int count = int(pass.columns.size());
     for (int c = 0; c < count; ++c) {

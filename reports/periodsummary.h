@@ -17,7 +17,7 @@ struct SummaryPass {
 };
 
 // The sums of a pass's columns, in their order; a column over no rows, or
-// over NULLs only, sums to 0.
+// over NULLs only, sums to 0; a sum past the book limit is out of range.
 struct PassSums {
     QList<Amount> equal;
     QList<Amount> other; // the rows with any other 类别 (or none)

@@ -39,6 +39,24 @@ DbResult<Rows> header(DbSession& session, const SlipDesign& design, const QStrin
     return session.query(sql + QStringLiteral(" limit 1"), params);
 }
 
+std::optional<SlipOutcome> pastBookLimit(const QString& owner, std::initializer_list<std::pair<QString, Amount>> figures)
+{
+    for (const auto& [figure, value] : figures) {
+        if (value.isOutOfRange())
+            return SlipOutcome::refused(QStringLiteral("%1%2不能大于[%3]。").arg(owner, figure, Amount::bookLimit().toMoneyText()));
+    }
+    return std::nullopt;
+}
+
+QString goodsOwner(const QString& name) { return QStringLiteral("商品[%1]的").arg(name); }
+
+std::optional<SlipOutcome> stockPastBookLimit(const QString& goodsName, const StockLevel& level)
+{
+    return pastBookLimit(goodsOwner(goodsName), {{QStringLiteral("库存量"), level.quantity},
+                                                 {QStringLiteral("库存金额"), level.value},
+                                                 {QStringLiteral("均价"), level.averageCost}});
+}
+
 DbResult<std::optional<StockRow>> readStock(DbSession& session, const QString& goodsCode)
 {
     auto rows = session.query(QStringLiteral("select rowid, 库存量, 金额, 均价 from 库存 where 商品编号 = ? limit 1"), {goodsCode});
@@ -80,13 +98,21 @@ DbStatus createStock(DbSession& session, const SlipLine& line, const StockLevel&
         .status();
 }
 
-DbStatus movePoints(DbSession& session, const QString& customer, Amount points)
+SlipOutcome movePoints(DbSession& session, const QString& customer, Amount points)
 {
     if (points.isZero())
-        return {};
-    return session
-        .exec(QStringLiteral("update 客户 set 积分 = coalesce(积分, 0) + ? where 名称 = ?"), {points.toDouble(), customer})
-        .status();
+        return SlipOutcome::done();
+    auto held = session.query(QStringLiteral("select 积分 from 客户 where 名称 = ?"), {customer});
+    if (!held)
+        return SlipOutcome::failed(held.error());
+    const QString owner = QStringLiteral("客户[%1]的").arg(customer);
+    for (int i = 0; i < held->count(); ++i) {
+        if (auto refused = pastBookLimit(owner, {{QStringLiteral("积分"), Amount::fromValue(held->value(i, 0)) + points}}))
+            return *refused;
+    }
+    auto moved = session.exec(QStringLiteral("update 客户 set 积分 = coalesce(积分, 0) + ? where 名称 = ?"),
+                              {points.toDouble(), customer});
+    return moved ? SlipOutcome::done() : SlipOutcome::failed(moved.error());
 }
 
 Amount slipPoints(const SlipDesign& design, Amount total)

@@ -5,6 +5,7 @@
 #include "stocklevel.h"
 
 #include <functional>
+#include <initializer_list>
 #include <optional>
 
 // What the slip writes share: their transaction, the slip's header row, the
@@ -33,13 +34,22 @@ struct StockRow {
     qint64 rowid = 0;
     StockLevel level;
 };
+// The refusal of the first figure past the book limit, naming its owner:
+// "商品[可乐]的库存量不能大于[99999999999.99]。" for the owner "商品[可乐]的";
+// none when every figure is within the limit.
+std::optional<SlipOutcome> pastBookLimit(const QString& owner, std::initializer_list<std::pair<QString, Amount>> figures);
+QString goodsOwner(const QString& name);
+// A stock level past the book limit, refused naming the goods.
+std::optional<SlipOutcome> stockPastBookLimit(const QString& goodsName, const StockLevel& level);
+
 DbResult<std::optional<StockRow>> readStock(DbSession& session, const QString& goodsCode);
 // Writes the quantity and value, and the average cost when it changed.
 DbStatus writeStock(DbSession& session, const StockRow& row, const StockLevel& level);
 DbStatus createStock(DbSession& session, const SlipLine& line, const StockLevel& level);
 
-// Adds points (negative: takes them) to every customer of the name.
-DbStatus movePoints(DbSession& session, const QString& customer, Amount points);
+// Adds points (negative: takes them) to every customer of the name;
+// refused when one would hold points past the book limit.
+SlipOutcome movePoints(DbSession& session, const QString& customer, Amount points);
 // The points a sales slip of this total gives its customer and introducer.
 Amount slipPoints(const SlipDesign& design, Amount total);
 

@@ -15,7 +15,7 @@ struct TakenRow {
 DbResult<Rows> readLines(DbSession& session, const SlipDesign& design, const QString& number)
 {
     const QString value = design.takeBack == TakeBack::CostAmount ? QStringLiteral("成本金额") : QStringLiteral("单价");
-    return session.query(QStringLiteral("select 商品编号, 数量, %1 from %2 where 单号 = ? order by rowid").arg(value, design.lineTable),
+    return session.query(QStringLiteral("select 商品编号, 数量, %1, 商品名称 from %2 where 单号 = ? order by rowid").arg(value, design.lineTable),
                          {number});
 }
 
@@ -55,14 +55,16 @@ SlipOutcome remove(DbSession& session, const SlipDesign& design, const QString& 
                                               takenValue(design, *lines, i));
         if (!after)
             return SlipOutcome::refused(ShortStock);
+        if (auto refused = SlipBook::stockPastBookLimit(lines->text(i, QStringLiteral("商品名称")), *after))
+            return *refused;
         current.level = *after;
     }
 
     if (sales) {
         const Amount points = -SlipBook::slipPoints(design, Amount::fromValue(header->value(0, 1)));
         for (const QString& role : {QStringLiteral("客户"), QStringLiteral("介绍人")}) {
-            if (DbStatus moved = SlipBook::movePoints(session, header->text(0, role), points); !moved)
-                return SlipOutcome::failed(moved.error());
+            if (SlipOutcome moved = SlipBook::movePoints(session, header->text(0, role), points); !moved)
+                return moved;
         }
     }
     for (qint64 rowid : order) {

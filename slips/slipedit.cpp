@@ -83,8 +83,8 @@ SlipOutcome edit(DbSession& session, const SlipDesign& design, const QString& nu
             if (before == after)
                 continue;
             for (const auto& [name, moved] : {std::pair{before, -points}, std::pair{after, points}}) {
-                if (DbStatus status = SlipBook::movePoints(session, name, moved); !status)
-                    return SlipOutcome::failed(status.error());
+                if (SlipOutcome status = SlipBook::movePoints(session, name, moved); !status)
+                    return status;
             }
         }
     }

@@ -14,6 +14,10 @@ SlipOutcome pay(DbSession& session, const SlipDesign& design, const QString& num
         return SlipOutcome::notFound();
     const SlipBalance balance{(Amount::fromValue(header->value(0, 1)) + amount).rounded(2),
                               (Amount::fromValue(header->value(0, 2)) + amount).rounded(2)};
+    if (auto refused = SlipBook::pastBookLimit({}, {{QStringLiteral("还款金额"), amount},
+                                                    {QStringLiteral("还款金额"), balance.paid},
+                                                    {QStringLiteral("尚欠金额"), balance.owed}}))
+        return *refused;
     auto paid = session.insert(design.paymentTable, {{QStringLiteral("单号"), number},
                                                      {QStringLiteral("还款金额"), amount.toDouble()},
                                                      {QStringLiteral("操作员"), operatorName},

@@ -95,16 +95,45 @@ ColumnValues lineRow(const SlipDesign& design, const SlipHeader& h, const SlipLi
     return row;
 }
 
-DbStatus moveStock(DbSession& session, const SlipDesign& design, const SlipLine& line)
+SlipOutcome moveStock(DbSession& session, const SlipDesign& design, const SlipLine& line)
 {
     auto row = SlipBook::readStock(session, line.goodsCode);
     if (!row)
-        return row.error();
+        return SlipOutcome::failed(row.error());
     const std::optional<StockLevel> before = *row ? std::optional<StockLevel>((*row)->level) : std::nullopt;
     const std::optional<StockLevel> after = StockAfterSave(design, before, line);
     if (!after)
-        return {};
-    return *row ? SlipBook::writeStock(session, **row, *after) : SlipBook::createStock(session, line, *after);
+        return SlipOutcome::done();
+    if (auto refused = SlipBook::stockPastBookLimit(line.goodsName, *after))
+        return *refused;
+    const DbStatus written = *row ? SlipBook::writeStock(session, **row, *after) : SlipBook::createStock(session, line, *after);
+    return written ? SlipOutcome::done() : SlipOutcome::failed(written.error());
+}
+
+// The figures the slip's rows would hold, each within the book limit, and
+// so the sum of its line amounts.
+std::optional<SlipOutcome> figuresPastBookLimit(const SlipHeader& h, const QList<SlipLine>& lines)
+{
+    Amount lineAmounts;
+    for (const SlipLine& line : lines) {
+        if (auto refused = SlipBook::pastBookLimit(SlipBook::goodsOwner(line.goodsName),
+                                                   {{QStringLiteral("数量"), line.quantity},
+                                                    {QStringLiteral("单价"), line.price},
+                                                    {QStringLiteral("金额"), line.amount},
+                                                    {QStringLiteral("成本金额"), line.costAmount},
+                                                    {QStringLiteral("利润金额"), line.amount - line.costAmount},
+                                                    {QStringLiteral("盘前数量"), line.bookQuantity},
+                                                    {QStringLiteral("盈亏"), line.gain}}))
+            return refused;
+        lineAmounts += line.amount;
+    }
+    return SlipBook::pastBookLimit({}, {{QStringLiteral("合计数量"), h.totalQuantity},
+                                        {QStringLiteral("合计金额"), h.totalAmount},
+                                        {QStringLiteral("合计金额"), lineAmounts},
+                                        {QStringLiteral("合计成本"), h.totalCost},
+                                        {QStringLiteral("合计利润"), h.totalProfit},
+                                        {QStringLiteral("欠款金额"), h.difference},
+                                        {QStringLiteral("折扣"), h.discount}});
 }
 
 SlipOutcome save(DbSession& session, const SlipDesign& design, const SlipHeader& header, const QList<SlipLine>& lines)
@@ -116,20 +145,22 @@ SlipOutcome save(DbSession& session, const SlipDesign& design, const SlipHeader&
         return SlipOutcome::failed(held.error());
     if (*held)
         return SlipOutcome::refused(QStringLiteral("单据编号无效或已存在！"));
+    if (auto refused = figuresPastBookLimit(header, lines))
+        return *refused;
     if (auto written = session.insert(design.headerTable, headerRow(design, header)); !written)
         return SlipOutcome::failed(written.error());
     const Amount points = SlipBook::slipPoints(design, header.totalAmount);
     if (design.pointsSign != 0) {
         for (const QString& name : {header.partner, header.introducer}) {
-            if (DbStatus moved = SlipBook::movePoints(session, name, points); !moved)
-                return SlipOutcome::failed(moved.error());
+            if (SlipOutcome moved = SlipBook::movePoints(session, name, points); !moved)
+                return moved;
         }
     }
     for (const SlipLine& line : lines) {
         if (auto written = session.insert(design.lineTable, lineRow(design, header, line)); !written)
             return SlipOutcome::failed(written.error());
-        if (DbStatus moved = moveStock(session, design, line); !moved)
-            return SlipOutcome::failed(moved.error());
+        if (SlipOutcome moved = moveStock(session, design, line); !moved)
+            return moved;
     }
     return SlipOutcome::done();
 }

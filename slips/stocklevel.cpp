@@ -58,7 +58,7 @@ std::optional<StockLevel> StockAfterTakeBack(const SlipDesign& design, const Sto
     const int sign = -design.stockSign;
     const Amount q = cents(before.quantity + signedBy(sign, quantity));
     const Amount a = cents(before.value + signedBy(sign, value));
-    if (!design.refusesShortStock)
+    if (!design.refusesShortStock || q.isOutOfRange() || a.isOutOfRange())
         return StockLevel{q, a, RecalcAverageCost(q, a).value_or(before.averageCost)};
     if (q.isZero())
         return StockLevel{};

@@ -26,6 +26,7 @@ std::optional<StockLevel> StockAfterSave(const SlipDesign& design, const std::op
 
 // What deleting a slip makes of a stock level when it takes back one line
 // of the given quantity and value (the value the save moved); none when the
-// design refuses the result.
+// design refuses the result. A level past the book limit is given as it is,
+// for the caller to refuse.
 std::optional<StockLevel> StockAfterTakeBack(const SlipDesign& design, const StockLevel& before, Amount quantity,
                                              Amount value);

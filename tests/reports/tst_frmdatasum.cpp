@@ -68,6 +68,7 @@ QHash<QString, QString> zeroBut(const QHash<QString, QString>& given)
 }
 
 const QDate Day(2024, 3, 5);
+using BoxTexts = QHash<QString, QString>;
 }
 
 class TestFrmDataSum : public VarnholtTestCase {
@@ -158,6 +159,39 @@ private slots:
         putExpense("2024-03-05", {0.1, 0, 0, 0, 0, 0, 0, 0.1});
         auto* form = statement(Day, Day);
         QCOMPARE(text(form, "TextProfit"), QStringLiteral("0.2"));
+    }
+
+    // Sales on consecutive days from the 5th: a sum past the book limit is
+    // told in its box and in what adds it up, never shown as a figure.
+    void sumsPastTheBookLimit_data()
+    {
+        QTest::addColumn<QList<double>>("profits");
+        QTest::addColumn<BoxTexts>("boxes");
+        const QString past = QStringLiteral("合计超出范围");
+        const QString limit = QStringLiteral("99999999999.99");
+        QTest::newRow("at the limit") << QList<double>{99999999999.99}
+                                      << BoxTexts{{"TextC2", limit}, {"TextC7", limit}, {"TextG1", limit}, {"TextProfit", limit}};
+        QTest::newRow("a stored sale of 1e15")
+            << QList<double>{1e15} << BoxTexts{{"TextC2", past}, {"TextC7", past}, {"TextG1", past}, {"TextProfit", past}};
+        QTest::newRow("rows summing past")
+            << QList<double>{60000000000, 60000000000}
+            << BoxTexts{{"TextC2", past}, {"TextC7", past}, {"TextG1", past}, {"TextProfit", past}};
+        // The engine names no column of a sum past 64 bits: the whole pass is past.
+        QTest::newRow("sums past 64 bits")
+            << QList<double>{1e15, 1e15}
+            << BoxTexts{{"TextC1", past}, {"TextC2", past}, {"TextC4", past}, {"TextC5", past}, {"TextC6", past},
+                        {"TextC7", past}, {"TextD1", past}, {"TextD2", past}, {"TextD4", past}, {"TextD5", past},
+                        {"TextD6", past}, {"TextD7", past}, {"TextG1", past}, {"TextProfit", past}};
+    }
+    void sumsPastTheBookLimit()
+    {
+        QFETCH(QList<double>, profits);
+        QFETCH(BoxTexts, boxes);
+        for (int i = 0; i < profits.size(); ++i)
+            putSale(Day.addDays(i).toString(Qt::ISODate), "出库", profits[i]);
+        auto* form = statement(Day, Day.addDays(1));
+        QVERIFY(MessageBox::shownTexts().isEmpty());
+        QCOMPARE(shown(form), zeroBut(boxes));
     }
 
     void reversedDatesFindNothing()

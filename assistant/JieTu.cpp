@@ -357,7 +357,8 @@ void JieTu::Image2_Click(int index)
             CutdSave(picture);
         break;
     }
-    default: break;
+    default:
+        break;
     }
     close();
 }
@@ -393,9 +394,8 @@ void JieTu::CutdSave(const QImage& picture)
 {
     const QStringList filters = Module2::qtFileFilters(
         QStringLiteral("位图文件(*.bmp)|*.bmp|JPEG文件(*.jpg)|*.jpg|所有文件(*.*)|*.*"));
-    QString path = FileDialogs::saveFile(this, QStringLiteral("保存为"), picturesFolder(),
-                                         filters.join(QStringLiteral(";;")), filters[1],
-                                         FileDialogs::Existing::Replace);
+    QString path = FileDialogs::saveFile(this, QStringLiteral("保存为"), picturesFolder(), filters.join(QStringLiteral(";;")),
+                                         filters[1], FileDialogs::Existing::Replace);
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())

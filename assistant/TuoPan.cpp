@@ -156,7 +156,8 @@ void TuoPan::ARun_Click()
 {
     const bool on = ARunClickCount % 2 == 0;
     if (const auto failure = mod_AutoRun::SetAutoRun(on)) {
-        MessageBox::show(nullptr, QStringLiteral("开机启动设置失败：") + *failure, QStringLiteral("切换提示"), QMessageBox::Warning);
+        MessageBox::show(nullptr, QStringLiteral("开机启动设置失败：") + *failure, QStringLiteral("切换提示"),
+                         QMessageBox::Warning);
         m_ARun->setChecked(!on);
         return;
     }

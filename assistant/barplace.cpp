@@ -38,8 +38,8 @@ bool isReachable(const Position& position, const QSizeF& barTwips, const QList<Q
     return false;
 }
 
-EdgeStep edgeAutoHide(const QSizeF& screenTwips, const Position& position, const QSizeF& barTwips,
-                      const QRect& window, const QPoint& cursor)
+EdgeStep edgeAutoHide(const QSizeF& screenTwips, const Position& position, const QSizeF& barTwips, const QRect& window,
+                      const QPoint& cursor)
 {
     EdgeStep step{position, false};
     const int right = window.x() + window.width();

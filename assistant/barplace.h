@@ -33,8 +33,8 @@ struct EdgeStep {
     Position position;
     bool show = false;
 };
-EdgeStep edgeAutoHide(const QSizeF& screenTwips, const Position& position, const QSizeF& barTwips,
-                      const QRect& window, const QPoint& cursor);
+EdgeStep edgeAutoHide(const QSizeF& screenTwips, const Position& position, const QSizeF& barTwips, const QRect& window,
+                      const QPoint& cursor);
 
 // Where a panel opens by the bar at that place (all twips): below the bar when
 // there is no room above it, else with its bottom on the bar's top; its left

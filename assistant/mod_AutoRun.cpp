@@ -27,11 +27,20 @@ QString escapedString(const QString& value)
     QString escaped;
     for (const QChar c : value) {
         switch (c.unicode()) {
-        case '\\': escaped += QStringLiteral("\\\\"); break;
-        case '\n': escaped += QStringLiteral("\\n"); break;
-        case '\t': escaped += QStringLiteral("\\t"); break;
-        case '\r': escaped += QStringLiteral("\\r"); break;
-        default: escaped += c;
+        case '\\':
+            escaped += QStringLiteral("\\\\");
+            break;
+        case '\n':
+            escaped += QStringLiteral("\\n");
+            break;
+        case '\t':
+            escaped += QStringLiteral("\\t");
+            break;
+        case '\r':
+            escaped += QStringLiteral("\\r");
+            break;
+        default:
+            escaped += c;
         }
     }
     return escaped;
@@ -44,7 +53,7 @@ std::optional<QString> writeEntry()
         return QStringLiteral("无法创建文件夹 ") + folder;
     QSaveFile file(entryPath());
     const QByteArray entry = "[Desktop Entry]\nType=Application\nName=Teskarn\nExec="
-        + execValue(QCoreApplication::applicationFilePath()).toUtf8() + '\n';
+                             + execValue(QCoreApplication::applicationFilePath()).toUtf8() + '\n';
     if (!file.open(QIODevice::WriteOnly) || file.write(entry) != entry.size() || !file.commit())
         return file.errorString() + QLatin1Char(' ') + entryPath();
     return std::nullopt;

@@ -37,8 +37,8 @@ void QuickPanel::prepare()
     DialogRules::SetTopmost(this, true);
 
     const search* bar = Forms::loaded<search>();
-    const BarPlace::Position barPlace =
-        search::storedPosition().value_or(bar ? BarPlace::Position{bar->Top(), bar->Left()} : BarPlace::Position{});
+    const BarPlace::Position barPlace = search::storedPosition().value_or(bar ? BarPlace::Position{bar->Top(), bar->Left()}
+                                                                              : BarPlace::Position{});
     const double barHeight = bar ? bar->sizeInTwips().height() : 0;
     const QScreen* screen = QGuiApplication::primaryScreen();
     const double screenWidth = screen ? screen->size().width() * double(TwipsPerPixel) : 0;

@@ -30,7 +30,7 @@ protected:
         QList<int> slotNumbers;
         ConfigKey (*targetKey)(int slot) = nullptr;
         ConfigKey (*nameKey)(int slot) = nullptr; // null: no name box
-        QString targetBoxName; // with %1 for the slot
+        QString targetBoxName;                    // with %1 for the slot
         QString nameBoxName{};
         QString browseCaption;
         QList<Label> columnHeadings{}; // above the target and the name boxes

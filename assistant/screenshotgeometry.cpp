@@ -14,7 +14,7 @@ QRect rubberBand(const QRect& current, QPoint anchor, QPoint cursor)
 bool inSelection(const QRect& selection, QPoint point)
 {
     return point.x() >= selection.x() && point.x() < selection.x() + selection.width() && point.y() >= selection.y()
-        && point.y() < selection.y() + selection.height();
+           && point.y() < selection.y() + selection.height();
 }
 
 QPoint movedTopLeft(QPoint anchor, QPoint press, QPoint cursor, QSize selection, QSize screen)
@@ -48,14 +48,9 @@ std::array<QPoint, 8> handlePlaces(const QRect& selection, QSize handle)
     const double halfH = handle.height() / 2.0;
     const auto at = [](double left, double top) { return QPoint(qRound(left), qRound(top)); };
     return {
-        at(l - halfW, t - halfH),
-        at(l + w / 2 - halfW, t - halfH),
-        at(l + w - handle.width() / 1.5, t - halfH),
-        at(l - halfW, t + h / 2 - halfH),
-        at(l - halfW, t + h - halfH),
-        at(l + w / 2 - halfW, t + h - halfH),
-        at(l + w - halfW, t + h - halfH),
-        at(l + w - halfW, t + h / 2 - halfH),
+        at(l - halfW, t - halfH),         at(l + w / 2 - halfW, t - halfH),     at(l + w - handle.width() / 1.5, t - halfH),
+        at(l - halfW, t + h / 2 - halfH), at(l - halfW, t + h - halfH),         at(l + w / 2 - halfW, t + h - halfH),
+        at(l + w - halfW, t + h - halfH), at(l + w - halfW, t + h / 2 - halfH),
     };
 }
 
@@ -74,15 +69,42 @@ std::optional<QRect> resizedByHandle(int handle, const QRect& origin, QPoint cur
     double width = r0 - l0;
     double height = b0 - t0;
     switch (handle) {
-    case 0: left = x + halfW; top = y + halfH; width = r0 - x; height = b0 - y; break;
-    case 1: top = y + halfH; height = b0 - y; break;
-    case 2: top = y + halfH; width = x - l0 + halfW; height = b0 - y; break;
-    case 3: left = x + halfW; width = r0 - x; break;
-    case 4: left = x + halfW; width = r0 - x; height = y - t0; break;
-    case 5: height = y - t0; break;
-    case 6: width = x - l0; height = y - t0; break;
-    case 7: width = x - l0; break;
-    default: return std::nullopt;
+    case 0:
+        left = x + halfW;
+        top = y + halfH;
+        width = r0 - x;
+        height = b0 - y;
+        break;
+    case 1:
+        top = y + halfH;
+        height = b0 - y;
+        break;
+    case 2:
+        top = y + halfH;
+        width = x - l0 + halfW;
+        height = b0 - y;
+        break;
+    case 3:
+        left = x + halfW;
+        width = r0 - x;
+        break;
+    case 4:
+        left = x + halfW;
+        width = r0 - x;
+        height = y - t0;
+        break;
+    case 5:
+        height = y - t0;
+        break;
+    case 6:
+        width = x - l0;
+        height = y - t0;
+        break;
+    case 7:
+        width = x - l0;
+        break;
+    default:
+        return std::nullopt;
     }
     if (width < 0 || height < 0)
         return std::nullopt;

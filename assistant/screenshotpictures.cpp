@@ -63,10 +63,18 @@ QPixmap button(int index)
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     switch (index) {
-    case 0: drawCancel(painter); break;
-    case 1: drawCopy(painter); break;
-    case 2: drawSave(painter); break;
-    default: drawClose(painter); break;
+    case 0:
+        drawCancel(painter);
+        break;
+    case 1:
+        drawCopy(painter);
+        break;
+    case 2:
+        drawSave(painter);
+        break;
+    default:
+        drawClose(painter);
+        break;
     }
     return pixmap;
 }

@@ -208,8 +208,8 @@ void search::Timer1_Timer()
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (isMinimized() || !screen)
         return;
-    const BarPlace::EdgeStep step = BarPlace::edgeAutoHide(QSizeF(screen->size()) * TwipsPerPixel, m_position,
-                                                           sizeInTwips(), frameGeometry(), QCursor::pos());
+    const BarPlace::EdgeStep step = BarPlace::edgeAutoHide(QSizeF(screen->size()) * TwipsPerPixel, m_position, sizeInTwips(),
+                                                           frameGeometry(), QCursor::pos());
     if (!(step.position == m_position))
         placeAt(step.position);
     if (step.show) {

@@ -33,8 +33,7 @@ QString ShowFileDialog(QWidget* owner, bool save, const QString& title, const QS
 {
     if (fileName.size() > longestFileName) {
         MessageBox::show(owner, QStringLiteral("Filename Length Overflow"),
-                         Program::name() + QStringLiteral(" - FileDialog Function"), QMessageBox::Warning,
-                         QMessageBox::Ok);
+                         Program::name() + QStringLiteral(" - FileDialog Function"), QMessageBox::Warning, QMessageBox::Ok);
         return {};
     }
     const QString start = initialFolder.isEmpty() ? fileName : QDir(initialFolder).filePath(fileName);

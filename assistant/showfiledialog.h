@@ -13,7 +13,6 @@ QStringList qtFileFilters(const QString& filter);
 // patterns, each followed by "|" ("所有文件(*.*)|*.*"). The chosen path, or ""
 // when the dialog was cancelled; a file name longer than 260 characters shows
 // "Filename Length Overflow" instead and gives "".
-QString ShowFileDialog(QWidget* owner, bool save, const QString& title, const QString& filter,
-                       const QString& fileName = {}, const QString& defaultExtension = {},
-                       const QString& initialFolder = {});
+QString ShowFileDialog(QWidget* owner, bool save, const QString& title, const QString& filter, const QString& fileName = {},
+                       const QString& defaultExtension = {}, const QString& initialFolder = {});
 }

@@ -56,8 +56,8 @@ std::optional<Time> ourTime()
 bool isOurs(const Pending& pending, Time time, const QDateTime& now)
 {
     const QTime at = pending.moment.time();
-    return pending.kind == QLatin1String("poweroff") && at.hour() == time.hour && at.minute() == time.minute
-        && at.second() == 0 && at.msec() == 0 && pending.moment > now && pending.moment <= now.addDays(1);
+    return pending.kind == QLatin1String("poweroff") && at.hour() == time.hour && at.minute() == time.minute && at.second() == 0
+           && at.msec() == 0 && pending.moment > now && pending.moment <= now.addDays(1);
 }
 }
 

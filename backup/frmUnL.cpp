@@ -68,17 +68,22 @@ void frmUnL::CommYes_Click()
 void frmUnL::inetFTP_StateChanged(int State)
 {
     static const QHash<int, QString> texts{
-        {0, QStringLiteral("None")},       {1, QStringLiteral("正在连接服务器...")},
-        {2, QStringLiteral("主机解析")},   {3, QStringLiteral("连接")},
-        {4, QStringLiteral("连接")},       {5, QStringLiteral("请求")},
-        {6, QStringLiteral("正在上传数据......")}, {7, QStringLiteral("接收响应")},
-        {8, QStringLiteral("收到答复")},   {9, QStringLiteral("断开")},
+        {0, QStringLiteral("None")},
+        {1, QStringLiteral("正在连接服务器...")},
+        {2, QStringLiteral("主机解析")},
+        {3, QStringLiteral("连接")},
+        {4, QStringLiteral("连接")},
+        {5, QStringLiteral("请求")},
+        {6, QStringLiteral("正在上传数据......")},
+        {7, QStringLiteral("接收响应")},
+        {8, QStringLiteral("收到答复")},
+        {9, QStringLiteral("断开")},
         {10, QStringLiteral("断开")},
     };
     const QString indent(4, QLatin1Char(' '));
     if (State == 11)
-        LabTips->setText(QStringLiteral("Error: ") + indent + QString::number(inetFTP->responseCode())
-                         + QLatin1Char('\n') + indent + inetFTP->responseInfo());
+        LabTips->setText(QStringLiteral("Error: ") + indent + QString::number(inetFTP->responseCode()) + QLatin1Char('\n')
+                         + indent + inetFTP->responseInfo());
     else if (State == 12)
         LabTips->setText(inetFTP->responseInfo());
     else

@@ -185,8 +185,7 @@ void frm_backup::Command4_Click() { ImmediateBackup::runAndReport(this); }
 
 void frm_backup::Command1_Click()
 {
-    const QString chosen = FileDialogs::openFile(nullptr, QStringLiteral("打开"), BackupFiles::folder(),
-                                                 QStringLiteral("*.mdb"));
+    const QString chosen = FileDialogs::openFile(nullptr, QStringLiteral("打开"), BackupFiles::folder(), QStringLiteral("*.mdb"));
     if (!chosen.isEmpty())
         Text1->setText(chosen);
 }
@@ -211,7 +210,7 @@ void frm_backup::Command2_Click()
     const BackupTime::Texts time = BackupTime::stored();
     BackupTime::arm(appState().backupTrigger, time);
     MessageBox::show(nullptr, QStringLiteral("每天自动备份时间是") + time.hour + QStringLiteral("时") + time.minute
-                               + QStringLiteral("分,") + QStringLiteral("更换电脑需重新设置!"));
+                                  + QStringLiteral("分,") + QStringLiteral("更换电脑需重新设置!"));
 }
 
 void frm_backup::ComDel_Click()
@@ -245,10 +244,10 @@ void frm_backup::ComDown_Click()
     ComDown->setEnabled(false);
     const BusyForm busy(this);
     const QString transferFile = NetworkBackup::downloadFile();
-    const QString address =
-        NetworkRestore::remoteAddress(NetworkBackup::httpHost(), NetworkBackup::remotePath(NetworkBackup::serial()));
-    const NetworkRestore::Download download =
-        NetworkRestore::download(address, transferFile, [this](const QString& text) { Label1->setText(text); });
+    const QString address = NetworkRestore::remoteAddress(NetworkBackup::httpHost(),
+                                                          NetworkBackup::remotePath(NetworkBackup::serial()));
+    const NetworkRestore::Download download = NetworkRestore::download(address, transferFile,
+                                                                       [this](const QString& text) { Label1->setText(text); });
     if (download.error)
         MessageBox::show(this, download.error->text());
     else if (!download.notice.isEmpty())

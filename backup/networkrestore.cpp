@@ -60,8 +60,7 @@ std::optional<DbError> placeEntries(const QString& workFolder, const QString& ap
         const bool isFolder = QFileInfo(source).isDir();
         if (!QDir().mkpath(isFolder ? target : QFileInfo(target).path()))
             return DbError{EACCES, QStringLiteral("无法创建文件夹：") + target};
-        if (!isFolder
-            && std::rename(QFile::encodeName(source).constData(), QFile::encodeName(target).constData()) != 0) {
+        if (!isFolder && std::rename(QFile::encodeName(source).constData(), QFile::encodeName(target).constData()) != 0) {
             const int code = errno;
             return DbError{code, QString::fromLocal8Bit(std::strerror(code)) + QStringLiteral("：") + target};
         }
@@ -91,8 +90,7 @@ NetworkRestore::Download NetworkRestore::download(const QString& address, const 
     qint64 first = 0;
     for (;;) {
         const QByteArray range = "bytes=" + QByteArray::number(first) + '-' + QByteArray::number(first + blockSize);
-        const HttpAnswer answer =
-            HttpGet::fetch(address, {{"Range", range}, {"Content-Type", "application/octet-stream"}});
+        const HttpAnswer answer = HttpGet::fetch(address, {{"Range", range}, {"Content-Type", "application/octet-stream"}});
         if (answer.status == 416) {
             result.finished = true;
             break;
@@ -133,8 +131,8 @@ NetworkRestore::Download NetworkRestore::download(const QString& address, const 
             break;
         }
         result.total = got.total;
-        progress(QString::number(got.last * 100 / got.total) + QStringLiteral("%(") + QString::number(got.last)
-                 + QLatin1Char('/') + QString::number(got.total) + QLatin1Char(')'));
+        progress(QString::number(got.last * 100 / got.total) + QStringLiteral("%(") + QString::number(got.last) + QLatin1Char('/')
+                 + QString::number(got.total) + QLatin1Char(')'));
         if (got.total - got.last == 1) {
             result.finished = true;
             break;

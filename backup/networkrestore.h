@@ -21,12 +21,11 @@ struct Download {
 };
 // Fetches the file block by block into transferFile, which is emptied first;
 // progress receives each text of the progress label.
-Download download(const QString& address, const QString& transferFile,
-                  const std::function<void(const QString&)>& progress);
+Download download(const QString& address, const QString& transferFile, const std::function<void(const QString&)>& progress);
 
 struct Restored {
-    bool books = false;              // the archive's database now holds the books
-    std::optional<DbError> leftOut;  // another entry that could not be put in place
+    bool books = false;             // the archive's database now holds the books
+    std::optional<DbError> leftOut; // another entry that could not be put in place
 };
 // Unpacks the archive into a work folder beside the books. Its root
 // db_kcgl.mdb, once found sound, takes the books' place; only then do its

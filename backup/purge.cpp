@@ -8,10 +8,9 @@ namespace {
 const QStringList& slipTables()
 {
     static const QStringList tables{
-        QStringLiteral("入库单"), QStringLiteral("入库单明细"), QStringLiteral("入库单明细1"),
-        QStringLiteral("出库单"), QStringLiteral("出库单明细"), QStringLiteral("出库单明细1"),
-        QStringLiteral("盘点单"), QStringLiteral("盘点单明细"), QStringLiteral("调失单"),
-        QStringLiteral("调失单明细"), QStringLiteral("日常支出"),
+        QStringLiteral("入库单"),     QStringLiteral("入库单明细"),  QStringLiteral("入库单明细1"), QStringLiteral("出库单"),
+        QStringLiteral("出库单明细"), QStringLiteral("出库单明细1"), QStringLiteral("盘点单"),      QStringLiteral("盘点单明细"),
+        QStringLiteral("调失单"),     QStringLiteral("调失单明细"),  QStringLiteral("日常支出"),
     };
     return tables;
 }

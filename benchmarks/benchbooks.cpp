@@ -11,11 +11,15 @@
 #include <random>
 
 namespace {
-const QString Surnames = QStringLiteral("王李张刘陈杨黄赵吴周徐孙马朱胡郭何高林罗郑梁谢宋唐许韩冯邓曹彭曾肖田董袁潘于蒋蔡余杜叶程苏魏吕丁任沈姚卢姜崔钟谭陆汪范金石廖贾夏韦付方白邹孟熊秦邱江尹薛段雷侯龙史陶黎贺顾毛郝龚邵万钱严武戴莫孔向汤");
-const QString GivenNames = QStringLiteral("伟芳娜秀英敏静丽强磊军洋勇艳杰娟涛明超兰霞平刚华玉萍红玲芬燕春菊凤洁梅琳云莲雪荣爱香月瑞佳嘉琼珍莉晶妍秋珊锦青倩婷颖瑶丹蓉君琴薇梦岚馨冰宁欣晓欢枫建国志海");
+const QString Surnames = QStringLiteral(
+    "王李张刘陈杨黄赵吴周徐孙马朱胡郭何高林罗郑梁谢宋唐许韩冯邓曹彭曾肖田董袁潘于蒋蔡余杜叶程苏魏吕丁任沈姚卢姜崔钟谭陆汪范金石廖"
+    "贾夏韦付方白邹孟熊秦邱江尹薛段雷侯龙史陶黎贺顾毛郝龚邵万钱严武戴莫孔向汤");
+const QString GivenNames = QStringLiteral("伟芳娜秀英敏静丽强磊军洋勇艳杰娟涛明超兰霞平刚华玉萍红玲芬燕春菊凤洁梅琳云莲雪荣爱香月"
+                                          "瑞佳嘉琼珍莉晶妍秋珊锦青倩婷颖瑶丹蓉君琴薇梦岚馨冰宁欣晓欢枫建国志海");
 const QStringList Places = {QStringLiteral("长江"), QStringLiteral("黄河"), QStringLiteral("东方"), QStringLiteral("华联"),
                             QStringLiteral("新兴"), QStringLiteral("宏达"), QStringLiteral("永盛"), QStringLiteral("金源")};
-const QStringList Trades = {QStringLiteral("商行"), QStringLiteral("贸易公司"), QStringLiteral("食品厂"), QStringLiteral("批发部")};
+const QStringList Trades = {QStringLiteral("商行"), QStringLiteral("贸易公司"), QStringLiteral("食品厂"),
+                            QStringLiteral("批发部")};
 const QByteArray None = QByteArrayLiteral("-");
 const QByteArray Admin = QStringLiteral("管理员").toUtf8();
 
@@ -92,7 +96,8 @@ private:
             }
         }
         for (int i = 0; i < m_size.suppliers; ++i)
-            m_suppliers.push_back(utf8(Places[i % Places.size()] + QString::number(i / Places.size() + 1) + Trades[i % Trades.size()]));
+            m_suppliers.push_back(
+                utf8(Places[i % Places.size()] + QString::number(i / Places.size() + 1) + Trades[i % Trades.size()]));
         return {};
     }
 
@@ -100,9 +105,11 @@ private:
     DbStatus purchases()
     {
         BulkInsert header(m_session, QStringLiteral("入库单"),
-                          {"单号", "日期", "时间", "操作员", "折扣", "供应商", "合计数量", "合计金额", "欠款金额", "尚欠金额", "类别", "备注", "还款金额"});
+                          {"单号", "日期", "时间", "操作员", "折扣", "供应商", "合计数量", "合计金额", "欠款金额", "尚欠金额",
+                           "类别", "备注", "还款金额"});
         BulkInsert line(m_session, QStringLiteral("入库单明细"),
-                        {"单号", "日期", "年月", "商品编号", "商品名称", "规格", "单位", "数量", "单价", "折扣", "金额", "类别", "类别2"});
+                        {"单号", "日期", "年月", "商品编号", "商品名称", "规格", "单位", "数量", "单价", "折扣", "金额", "类别",
+                         "类别2"});
         BulkInsert payment(m_session, QStringLiteral("入库单明细1"), {"单号", "还款金额", "操作员", "日期", "时间"});
         const QByteArray stockIn = utf8(QStringLiteral("入库"));
         const QByteArray returned = utf8(QStringLiteral("退货"));
@@ -123,8 +130,18 @@ private:
                     const Amount amount = Amount::product(n, price, 2);
                     quantity += n;
                     total += amount;
-                    line.text(number).text(m_dates[d]).text(m_months[d]).text(g.code).text(g.name).text(g.size).text(g.unit)
-                        .number(n.toDouble()).number(price.toDouble()).number(100).number(amount.toDouble()).text(g.category)
+                    line.text(number)
+                        .text(m_dates[d])
+                        .text(m_months[d])
+                        .text(g.code)
+                        .text(g.name)
+                        .text(g.size)
+                        .text(g.unit)
+                        .number(n.toDouble())
+                        .number(price.toDouble())
+                        .number(100)
+                        .number(amount.toDouble())
+                        .text(g.category)
                         .text(isReturn ? returned : stockIn);
                     line.row();
                 }
@@ -135,9 +152,19 @@ private:
                     payment.text(number).number(repaid.toDouble()).text(Admin).text(m_dates[d + 30]).text(timeOfDay(10 * 3600));
                     payment.row();
                 }
-                header.text(number).text(m_dates[d]).text(timeOfDay(9 * 3600 + (isReturn ? 1800 : 0))).text(Admin).number(100)
-                    .text(pick(m_suppliers)).number(quantity.toDouble()).number(total.toDouble()).number(owed.toDouble())
-                    .number((owed + repaid).toDouble()).text(isReturn ? returned : stockIn).text(None).number(repaid.toDouble());
+                header.text(number)
+                    .text(m_dates[d])
+                    .text(timeOfDay(9 * 3600 + (isReturn ? 1800 : 0)))
+                    .text(Admin)
+                    .number(100)
+                    .text(pick(m_suppliers))
+                    .number(quantity.toDouble())
+                    .number(total.toDouble())
+                    .number(owed.toDouble())
+                    .number((owed + repaid).toDouble())
+                    .text(isReturn ? returned : stockIn)
+                    .text(None)
+                    .number(repaid.toDouble());
                 header.row();
             }
         }
@@ -148,11 +175,11 @@ private:
     DbStatus sales()
     {
         BulkInsert header(m_session, QStringLiteral("出库单"),
-                          {"单号", "日期", "时间", "操作员", "客户", "介绍人", "合计数量", "合计金额", "合计成本", "合计利润", "类别", "折扣",
-                           "业务员", "备注", "欠款金额", "尚欠金额", "还款金额"});
+                          {"单号", "日期", "时间", "操作员", "客户", "介绍人", "合计数量", "合计金额", "合计成本", "合计利润",
+                           "类别", "折扣", "业务员", "备注", "欠款金额", "尚欠金额", "还款金额"});
         BulkInsert line(m_session, QStringLiteral("出库单明细"),
-                        {"单号", "日期", "年月", "商品编号", "商品名称", "规格", "单位", "数量", "单价", "折扣", "金额", "类别", "成本金额",
-                         "利润金额", "客户", "业务员", "介绍人", "类别2"});
+                        {"单号", "日期", "年月", "商品编号", "商品名称", "规格", "单位", "数量", "单价", "折扣", "金额", "类别",
+                         "成本金额", "利润金额", "客户", "业务员", "介绍人", "类别2"});
         BulkInsert collection(m_session, QStringLiteral("出库单明细1"), {"单号", "还款金额", "操作员", "日期", "时间"});
         const QByteArray sale = utf8(QStringLiteral("出库"));
         const QByteArray returned = utf8(QStringLiteral("退货"));
@@ -180,10 +207,24 @@ private:
                     quantity += n;
                     total += amount;
                     cost += lineCost;
-                    line.text(number).text(m_dates[d]).text(m_months[d]).text(g.code).text(g.name).text(g.size).text(g.unit)
-                        .number(n.toDouble()).number(price.toDouble()).number(discount.toDouble()).number(amount.toDouble())
-                        .text(g.category).number(lineCost.toDouble()).number((amount - lineCost).toDouble()).text(customer)
-                        .text(salesman).text(introducer).text(isReturn ? returned : sale);
+                    line.text(number)
+                        .text(m_dates[d])
+                        .text(m_months[d])
+                        .text(g.code)
+                        .text(g.name)
+                        .text(g.size)
+                        .text(g.unit)
+                        .number(n.toDouble())
+                        .number(price.toDouble())
+                        .number(discount.toDouble())
+                        .number(amount.toDouble())
+                        .text(g.category)
+                        .number(lineCost.toDouble())
+                        .number((amount - lineCost).toDouble())
+                        .text(customer)
+                        .text(salesman)
+                        .text(introducer)
+                        .text(isReturn ? returned : sale);
                     line.row();
                 }
                 const int points = int((isReturn ? -total : total).rounded(0).tenThousandths() / Amount::Scale);
@@ -193,13 +234,30 @@ private:
                 Amount collected;
                 if (owed < Amount() && d + 7 < m_size.days) {
                     collected = total;
-                    collection.text(number).number(collected.toDouble()).text(Admin).text(m_dates[d + 7]).text(timeOfDay(11 * 3600));
+                    collection.text(number)
+                        .number(collected.toDouble())
+                        .text(Admin)
+                        .text(m_dates[d + 7])
+                        .text(timeOfDay(11 * 3600));
                     collection.row();
                 }
-                header.text(number).text(m_dates[d]).text(timeOfDay(8 * 3600 + slip * 30)).text(pick(m_operators)).text(customer)
-                    .text(introducer).number(quantity.toDouble()).number(total.toDouble()).number(cost.toDouble())
-                    .number((total - cost).toDouble()).text(isReturn ? returned : sale).number(discount.toDouble()).text(salesman)
-                    .text(None).number(owed.toDouble()).number((owed + collected).toDouble()).number(collected.toDouble());
+                header.text(number)
+                    .text(m_dates[d])
+                    .text(timeOfDay(8 * 3600 + slip * 30))
+                    .text(pick(m_operators))
+                    .text(customer)
+                    .text(introducer)
+                    .number(quantity.toDouble())
+                    .number(total.toDouble())
+                    .number(cost.toDouble())
+                    .number((total - cost).toDouble())
+                    .text(isReturn ? returned : sale)
+                    .number(discount.toDouble())
+                    .text(salesman)
+                    .text(None)
+                    .number(owed.toDouble())
+                    .number((owed + collected).toDouble())
+                    .number(collected.toDouble());
                 header.row();
             }
         }
@@ -212,8 +270,10 @@ private:
     {
         BulkInsert count(m_session, QStringLiteral("盘点单"), {"单号", "日期", "时间", "操作员", "合计数量", "合计金额", "备注"});
         BulkInsert counted(m_session, QStringLiteral("盘点单明细"),
-                           {"单号", "日期", "商品编号", "商品名称", "规格", "单位", "盘前数量", "盘后数量", "盈亏", "单价", "金额", "类别"});
-        BulkInsert loss(m_session, QStringLiteral("调失单"), {"单号", "日期", "时间", "操作员", "折扣", "合计数量", "合计金额", "类别", "备注"});
+                           {"单号", "日期", "商品编号", "商品名称", "规格", "单位", "盘前数量", "盘后数量", "盈亏", "单价",
+                            "金额", "类别"});
+        BulkInsert loss(m_session, QStringLiteral("调失单"),
+                        {"单号", "日期", "时间", "操作员", "折扣", "合计数量", "合计金额", "类别", "备注"});
         BulkInsert lost(m_session, QStringLiteral("调失单明细"),
                         {"单号", "日期", "商品编号", "商品名称", "规格", "单位", "数量", "单价", "折扣", "金额", "类别"});
         const QByteArray lossKind = utf8(QStringLiteral("报损"));
@@ -232,13 +292,27 @@ private:
                     const Amount value = Amount::product(after - before, price, 2);
                     gains += after - before;
                     values += value;
-                    counted.text(number).text(m_dates[d]).text(g.code).text(g.name).text(g.size).text(g.unit).number(before.toDouble())
-                        .number(after.toDouble()).number((after - before).toDouble()).number(price.toDouble()).number(value.toDouble())
+                    counted.text(number)
+                        .text(m_dates[d])
+                        .text(g.code)
+                        .text(g.name)
+                        .text(g.size)
+                        .text(g.unit)
+                        .number(before.toDouble())
+                        .number(after.toDouble())
+                        .number((after - before).toDouble())
+                        .number(price.toDouble())
+                        .number(value.toDouble())
                         .text(g.category);
                     counted.row();
                 }
-                count.text(number).text(m_dates[d]).text(timeOfDay(20 * 3600)).text(Admin).number(gains.toDouble())
-                    .number(values.toDouble()).text(None);
+                count.text(number)
+                    .text(m_dates[d])
+                    .text(timeOfDay(20 * 3600))
+                    .text(Admin)
+                    .number(gains.toDouble())
+                    .number(values.toDouble())
+                    .text(None);
                 count.row();
             }
             for (const bool isTransfer : {false, true}) {
@@ -253,12 +327,28 @@ private:
                     const Amount amount = Amount::product(n, price, 2);
                     quantity += n;
                     total += amount;
-                    lost.text(number).text(m_dates[d]).text(g.code).text(g.name).text(g.size).text(g.unit).number(n.toDouble())
-                        .number(price.toDouble()).number(100).number(amount.toDouble()).text(g.category);
+                    lost.text(number)
+                        .text(m_dates[d])
+                        .text(g.code)
+                        .text(g.name)
+                        .text(g.size)
+                        .text(g.unit)
+                        .number(n.toDouble())
+                        .number(price.toDouble())
+                        .number(100)
+                        .number(amount.toDouble())
+                        .text(g.category);
                     lost.row();
                 }
-                loss.text(number).text(m_dates[d]).text(timeOfDay(21 * 3600)).text(Admin).number(100).number(quantity.toDouble())
-                    .number(total.toDouble()).text(isTransfer ? transfer : lossKind).text(None);
+                loss.text(number)
+                    .text(m_dates[d])
+                    .text(timeOfDay(21 * 3600))
+                    .text(Admin)
+                    .number(100)
+                    .number(quantity.toDouble())
+                    .number(total.toDouble())
+                    .text(isTransfer ? transfer : lossKind)
+                    .text(None);
                 loss.row();
             }
         }
@@ -268,12 +358,14 @@ private:
     DbStatus expenses()
     {
         BulkInsert expense(m_session, QStringLiteral("日常支出"),
-                           {"单号", "日期", "操作员", "铺租", "水费", "电费", "物品价格", "人员工资", "业务提成", "税费", "费用总额", "物品购置"});
+                           {"单号", "日期", "操作员", "铺租", "水费", "电费", "物品价格", "人员工资", "业务提成", "税费",
+                            "费用总额", "物品购置"});
         const QByteArray bought = utf8(QStringLiteral("购物袋"));
         int counter = 0;
         for (int d = 6; d < m_size.days; d += 7) {
-            const double parts[] = {d % 28 == 6 ? 3000.0 : 0, double(uniform(20, 80)), double(uniform(100, 300)), double(uniform(0, 50)),
-                                    d % 28 == 6 ? 12000.0 : 0, double(uniform(0, 500)), d % 28 == 6 ? 800.0 : 0};
+            const double parts[] = {d % 28 == 6 ? 3000.0 : 0, double(uniform(20, 80)),   double(uniform(100, 300)),
+                                    double(uniform(0, 50)),   d % 28 == 6 ? 12000.0 : 0, double(uniform(0, 500)),
+                                    d % 28 == 6 ? 800.0 : 0};
             Amount total;
             expense.text(numberText("Z", ++counter)).text(m_dates[d]).text(Admin);
             for (const double part : parts) {
@@ -293,17 +385,21 @@ private:
         if (DbStatus added = addPeople(QStringLiteral("客户"), NumberSchemes::Customers, QStringLiteral("名称"), m_customers,
                                        [&](size_t i) {
                                            return ColumnValues{{QStringLiteral("积分"), m_points.value(m_customers[i])},
-                                                               {QStringLiteral("电话"), QStringLiteral("139%1").arg(i, 8, 10, QLatin1Char('0'))},
+                                                               {QStringLiteral("电话"),
+                                                                QStringLiteral("139%1").arg(i, 8, 10, QLatin1Char('0'))},
                                                                {QStringLiteral("维护日期"), day}};
                                        });
             !added)
             return added;
         if (DbStatus added = addPeople(QStringLiteral("业务员"), NumberSchemes::Salesmen, QStringLiteral("姓名"), m_salesmen,
-                                       [](size_t) { return ColumnValues{{QStringLiteral("部门"), QStringLiteral("门市部")}}; });
+                                       [](size_t) {
+                                           return ColumnValues{{QStringLiteral("部门"), QStringLiteral("门市部")}};
+                                       });
             !added)
             return added;
-        return addPeople(QStringLiteral("供应商"), NumberSchemes::Suppliers, QStringLiteral("名称"), m_suppliers,
-                         [this](size_t) { return ColumnValues{{QStringLiteral("联系人"), personName()}}; });
+        return addPeople(QStringLiteral("供应商"), NumberSchemes::Suppliers, QStringLiteral("名称"), m_suppliers, [this](size_t) {
+            return ColumnValues{{QStringLiteral("联系人"), personName()}};
+        });
     }
 
     // One row per name, numbered by the scheme, with its search codes and the columns of its own.
@@ -319,7 +415,7 @@ private:
                                                   {nameColumn, name},
                                                   {QStringLiteral("拼音码"), codes->pinyin},
                                                   {QStringLiteral("五笔码"), codes->wubi}}
-                + own(i);
+                                     + own(i);
             if (auto added = m_session.insert(table, row); !added)
                 return added.error();
         }

@@ -48,8 +48,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "the shop could not be written: %s\n", qPrintable(error));
         return 1;
     }
-    std::printf("shop of %d goods (%d with a stock row), %d days of books with %d sales lines, written in %.1f s\n",
-                size.goods, size.goodsWithStock, size.books.days, size.books.salesLines, double(writing.elapsed()) / 1000.0);
+    std::printf("shop of %d goods (%d with a stock row), %d days of books with %d sales lines, written in %.1f s\n", size.goods,
+                size.goodsWithStock, size.books.days, size.books.salesLines, double(writing.elapsed()) / 1000.0);
 
     addGoodsListWaits(*shop);
     addSlipWaits(*shop);

@@ -20,8 +20,8 @@ const QStringList Units{QStringLiteral("瓶"), QStringLiteral("箱"), QStringLit
                         QStringLiteral("袋"), QStringLiteral("斤"), QStringLiteral("盒")};
 const QStringList Categories{QStringLiteral("饮料"), QStringLiteral("食品"), QStringLiteral("日用品"),
                              QStringLiteral("文具"), QStringLiteral("烟酒"), QStringLiteral("生鲜")};
-const QStringList Sizes{QStringLiteral("-"), QStringLiteral("500ml"), QStringLiteral("330ml"),
-                                 QStringLiteral("1kg"), QStringLiteral("250g"), QStringLiteral("12支")};
+const QStringList Sizes{QStringLiteral("-"),   QStringLiteral("500ml"), QStringLiteral("330ml"),
+                        QStringLiteral("1kg"), QStringLiteral("250g"),  QStringLiteral("12支")};
 
 // Prices as a shop writes them: two decimals.
 double price(std::mt19937& random, double low, double high)
@@ -101,40 +101,41 @@ DbStatus BenchShop::addGoods(DbSession& session)
         const double retail = std::round(cost * 130) / 100;
         const double upper = std::round(cost) + 100;
         const double lower = 5;
-        auto added = session.insert(QStringLiteral("商品信息"),
-                                    {{QStringLiteral("商品编号"), number},
-                                     {QStringLiteral("商品名称"), name},
-                                     {QStringLiteral("规格"), goodsSize},
-                                     {QStringLiteral("单位"), goodsUnit},
-                                     {QStringLiteral("类别"), goodsCategory},
-                                     {QStringLiteral("进价"), cost},
-                                     {QStringLiteral("批发价"), std::round(cost * 110) / 100},
-                                     {QStringLiteral("会员价"), std::round(cost * 120) / 100},
-                                     {QStringLiteral("零售价"), retail},
-                                     {QStringLiteral("库存上限"), upper},
-                                     {QStringLiteral("库存下限"), lower},
-                                     {QStringLiteral("厂家"), QStringLiteral("%1区%2架").arg(QChar(u'A' + i % 6)).arg(i % 40 + 1)},
-                                     {QStringLiteral("拼音码"), codes->pinyin},
-                                     {QStringLiteral("五笔码"), codes->wubi},
-                                     {QStringLiteral("自编码"), QStringLiteral("%1").arg(i + 1, 5, 10, QLatin1Char('0'))},
-                                     {QStringLiteral("条形码"), QStringLiteral("69%1").arg(barcode(random), 11, 10, QLatin1Char('0'))}});
+        auto added =
+            session.insert(QStringLiteral("商品信息"),
+                           {{QStringLiteral("商品编号"), number},
+                            {QStringLiteral("商品名称"), name},
+                            {QStringLiteral("规格"), goodsSize},
+                            {QStringLiteral("单位"), goodsUnit},
+                            {QStringLiteral("类别"), goodsCategory},
+                            {QStringLiteral("进价"), cost},
+                            {QStringLiteral("批发价"), std::round(cost * 110) / 100},
+                            {QStringLiteral("会员价"), std::round(cost * 120) / 100},
+                            {QStringLiteral("零售价"), retail},
+                            {QStringLiteral("库存上限"), upper},
+                            {QStringLiteral("库存下限"), lower},
+                            {QStringLiteral("厂家"), QStringLiteral("%1区%2架").arg(QChar(u'A' + i % 6)).arg(i % 40 + 1)},
+                            {QStringLiteral("拼音码"), codes->pinyin},
+                            {QStringLiteral("五笔码"), codes->wubi},
+                            {QStringLiteral("自编码"), QStringLiteral("%1").arg(i + 1, 5, 10, QLatin1Char('0'))},
+                            {QStringLiteral("条形码"), QStringLiteral("69%1").arg(barcode(random), 11, 10, QLatin1Char('0'))}});
         if (!added)
             return added.error();
         if (!stocked[i])
             continue;
-        m_stocked.push_back({number.toUtf8(), name.toUtf8(), goodsSize.toUtf8(), goodsUnit.toUtf8(), goodsCategory.toUtf8(), cost, retail});
+        m_stocked.push_back(
+            {number.toUtf8(), name.toUtf8(), goodsSize.toUtf8(), goodsUnit.toUtf8(), goodsCategory.toUtf8(), cost, retail});
         const double quantity = std::uniform_int_distribution<int>(-5, 400)(random) + (i % 7 == 0 ? 0.5 : 0);
-        auto stock = session.insert(QStringLiteral("库存"),
-                                    {{QStringLiteral("类别"), goodsCategory},
-                                     {QStringLiteral("商品编号"), number},
-                                     {QStringLiteral("商品名称"), name},
-                                     {QStringLiteral("规格"), goodsSize},
-                                     {QStringLiteral("单位"), goodsUnit},
-                                     {QStringLiteral("均价"), cost},
-                                     {QStringLiteral("金额"), quantity * cost},
-                                     {QStringLiteral("库存上限"), upper},
-                                     {QStringLiteral("库存下限"), lower},
-                                     {QStringLiteral("库存量"), quantity}});
+        auto stock = session.insert(QStringLiteral("库存"), {{QStringLiteral("类别"), goodsCategory},
+                                                             {QStringLiteral("商品编号"), number},
+                                                             {QStringLiteral("商品名称"), name},
+                                                             {QStringLiteral("规格"), goodsSize},
+                                                             {QStringLiteral("单位"), goodsUnit},
+                                                             {QStringLiteral("均价"), cost},
+                                                             {QStringLiteral("金额"), quantity * cost},
+                                                             {QStringLiteral("库存上限"), upper},
+                                                             {QStringLiteral("库存下限"), lower},
+                                                             {QStringLiteral("库存量"), quantity}});
         if (!stock)
             return stock.error();
     }

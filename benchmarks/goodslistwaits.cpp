@@ -54,8 +54,9 @@ void addGoodsListWaits(const BenchShop& shop)
         ListWaits::timeKeystrokes(state, form.get(), form->list()->filterBox(), letter);
         state.counters["rows"] = double(form->list()->model()->rowCount());
     });
-    Waits::add("GoodsList/Keystroke/DbShare",
-               [filterStatement, letter](benchmark::State& state) { ListWaits::databaseShare(state, filterStatement, {letter}); });
+    Waits::add("GoodsList/Keystroke/DbShare", [filterStatement, letter](benchmark::State& state) {
+        ListWaits::databaseShare(state, filterStatement, {letter});
+    });
     Waits::add("GoodsList/Keystroke/PlainSqlite", [path, filterStatement, letter](benchmark::State& state) {
         ListWaits::plainSqlite(state, path, filterStatement, {letter});
     });

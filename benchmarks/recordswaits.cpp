@@ -55,8 +55,7 @@ void addWithShares(const std::string& name, const QString& path, const Statement
     QVariantList params(statement.params.begin(), statement.params.end());
     Waits::add(
         name + "/DbShare",
-        [statement, params](benchmark::State& state) { ListWaits::databaseShare(state, statement.sql, params); },
-        RecordsGoal);
+        [statement, params](benchmark::State& state) { ListWaits::databaseShare(state, statement.sql, params); }, RecordsGoal);
     Waits::add(
         name + "/PlainSqlite",
         [path, statement](benchmark::State& state) { ListWaits::plainSqlite(state, path, statement.sql, statement.params); },
@@ -87,36 +86,36 @@ void addWindowWaits(const BenchShop& shop, const std::string& name, const Create
     Clock::useRealClock();
 
     addWithShares(name + "/Open", path, opening, onLastDay([create](benchmark::State& state) {
-        // The first window of a run also loads fonts and styles: not timed.
-        Waits::settle(shownRecords(create).get());
-        long long listed = 0;
-        for (auto _ : state) {
-            std::unique_ptr<SlipRecordsForm> form;
-            Waits::timeOnce(state, [&] {
-                form = shownRecords(create);
-                Waits::settle(form.get());
-            });
-            listed = form->slipList()->rowCount();
-        }
-        state.counters["rows"] = double(listed);
-    }));
+                      // The first window of a run also loads fonts and styles: not timed.
+                      Waits::settle(shownRecords(create).get());
+                      long long listed = 0;
+                      for (auto _ : state) {
+                          std::unique_ptr<SlipRecordsForm> form;
+                          Waits::timeOnce(state, [&] {
+                              form = shownRecords(create);
+                              Waits::settle(form.get());
+                          });
+                          listed = form->slipList()->rowCount();
+                      }
+                      state.counters["rows"] = double(listed);
+                  }));
 
     addWithShares(name + "/YearByNumber", path, yearly, onLastDay([create, yearBefore](benchmark::State& state) {
-        const auto form = shownRecords(create);
-        form->findChild<QDateEdit*>(QStringLiteral("DTPicker1"))->setDate(yearBefore);
-        Waits::settle(form.get());
-        // What follows OK in the query dialog with nothing typed: every slip of the year.
-        const RecordsQuery& byNumber = form->design().queries.first();
-        for (auto _ : state) {
-            form->slipList()->clear();
-            Waits::settle(form.get());
-            Waits::timeOnce(state, [&] {
-                form->runQuery(byNumber, QString());
-                Waits::settle(form.get());
-            });
-        }
-        state.counters["rows"] = double(form->slipList()->rowCount());
-    }));
+                      const auto form = shownRecords(create);
+                      form->findChild<QDateEdit*>(QStringLiteral("DTPicker1"))->setDate(yearBefore);
+                      Waits::settle(form.get());
+                      // What follows OK in the query dialog with nothing typed: every slip of the year.
+                      const RecordsQuery& byNumber = form->design().queries.first();
+                      for (auto _ : state) {
+                          form->slipList()->clear();
+                          Waits::settle(form.get());
+                          Waits::timeOnce(state, [&] {
+                              form->runQuery(byNumber, QString());
+                              Waits::settle(form.get());
+                          });
+                      }
+                      state.counters["rows"] = double(form->slipList()->rowCount());
+                  }));
 }
 }
 

@@ -70,8 +70,7 @@ void addSlipEntryWaits(const BenchShop& shop)
         KeystrokeGoal);
     Waits::add(
         "SlipEntry/Keystroke/DbShare",
-        [statement, letter](benchmark::State& state) { ListWaits::databaseShare(state, statement, {letter}); },
-        KeystrokeGoal);
+        [statement, letter](benchmark::State& state) { ListWaits::databaseShare(state, statement, {letter}); }, KeystrokeGoal);
     Waits::add(
         "SlipEntry/Keystroke/PlainSqlite",
         [path, statement, letter](benchmark::State& state) { ListWaits::plainSqlite(state, path, statement, {letter}); },
@@ -102,8 +101,7 @@ void addSlipEntryWaits(const BenchShop& shop)
         [statement](benchmark::State& state) { ListWaits::databaseShare(state, statement, {QString()}); }, RefillGoal);
     Waits::add(
         "SlipEntry/LineRefill/PlainSqlite",
-        [path, statement](benchmark::State& state) { ListWaits::plainSqlite(state, path, statement, {QString()}); },
-        RefillGoal);
+        [path, statement](benchmark::State& state) { ListWaits::plainSqlite(state, path, statement, {QString()}); }, RefillGoal);
 
     // At the till: a barcode scanned into the sales slip in quick entry becomes a line at once.
     const QString barcode = stockedBarcode();

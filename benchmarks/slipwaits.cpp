@@ -48,7 +48,7 @@ bool replayThroughLayer(const Trace& trace)
         return false;
     for (const auto& [sql, params] : trace.statements) {
         const bool ok = sql.startsWith(QLatin1String("select"), Qt::CaseInsensitive) ? bool(conn->query(sql, params))
-                                                                                      : bool(conn->exec(sql, params));
+                                                                                     : bool(conn->exec(sql, params));
         if (!ok)
             return false;
     }
@@ -76,10 +76,11 @@ struct BenchSlip {
 // Goods with stock enough for both slips, spread over the stock table.
 DbResult<Rows> goodsInStock(DbSession& session)
 {
-    return session.query(QStringLiteral("select s.商品编号, s.均价, g.商品名称, g.规格, g.单位, g.类别, g.进价, g.零售价, g.库存上限, g.库存下限 "
-                                        "from 库存 s join 商品信息 g on g.商品编号 = s.商品编号 "
-                                        "where s.库存量 >= 20 and s.金额 > 0 and s.rowid % 211 = 0 limit ?"),
-                         {SlipLines});
+    return session.query(
+        QStringLiteral("select s.商品编号, s.均价, g.商品名称, g.规格, g.单位, g.类别, g.进价, g.零售价, g.库存上限, g.库存下限 "
+                       "from 库存 s join 商品信息 g on g.商品编号 = s.商品编号 "
+                       "where s.库存量 >= 20 and s.金额 > 0 and s.rowid % 211 = 0 limit ?"),
+        {SlipLines});
 }
 
 // The slip's number, header and lines from the shop's books.
@@ -181,12 +182,15 @@ void addWaits(const std::string& name, const BenchSlip& slip, const QString& pat
          [&slip, path] { return PlainSqlite::replay(path, slip.deleting.plain); }},
     };
     for (const Way& way : ways) {
-        Waits::add(name + way.suffix, [w = way, timeTheSave](benchmark::State& state) {
-            if (timeTheSave)
-                timedStep(state, {}, w.save, w.remove);
-            else
-                timedStep(state, w.save, w.remove, {});
-        }, SlipGoal);
+        Waits::add(
+            name + way.suffix,
+            [w = way, timeTheSave](benchmark::State& state) {
+                if (timeTheSave)
+                    timedStep(state, {}, w.save, w.remove);
+                else
+                    timedStep(state, w.save, w.remove, {});
+            },
+            SlipGoal);
     }
 }
 }
@@ -194,8 +198,8 @@ void addWaits(const std::string& name, const BenchSlip& slip, const QString& pat
 void addSlipWaits(const BenchShop& shop)
 {
     static std::vector<std::unique_ptr<BenchSlip>> slips;
-    for (const auto& [name, design] : {std::pair{"StockInSlip", &SlipDesigns::StockIn}, std::pair{"SalesSlip", &SlipDesigns::Sale},
-                                       std::pair{"LossSlip", &SlipDesigns::Loss}}) {
+    for (const auto& [name, design] : {std::pair{"StockInSlip", &SlipDesigns::StockIn},
+                                       std::pair{"SalesSlip", &SlipDesigns::Sale}, std::pair{"LossSlip", &SlipDesigns::Loss}}) {
         QString error;
         auto slip = makeSlip(*design, &error);
         if (!slip) {

@@ -26,56 +26,55 @@ double listedRows(const frmStock& form)
 }
 
 // A wait, its database share and plain SQLite running its statement.
-void addWait(const std::string& name, const BenchShop& shop, std::function<void(benchmark::State&)> wait,
-             StockQuery::View view, const QStringList& values)
+void addWait(const std::string& name, const BenchShop& shop, std::function<void(benchmark::State&)> wait, StockQuery::View view,
+             const QStringList& values)
 {
     const QString sql = StockQuery::statement(view);
     const QString path = shop.databasePath();
     const QVariantList bound(values.begin(), values.end());
     Waits::add(name, std::move(wait), StockQueryGoal);
-    Waits::add(name + "/DbShare", [sql, bound](benchmark::State& state) { ListWaits::databaseShare(state, sql, bound); },
-               StockQueryGoal);
-    Waits::add(name + "/PlainSqlite",
-               [sql, path, values](benchmark::State& state) { ListWaits::plainSqlite(state, path, sql, values); },
-               StockQueryGoal);
+    Waits::add(
+        name + "/DbShare", [sql, bound](benchmark::State& state) { ListWaits::databaseShare(state, sql, bound); },
+        StockQueryGoal);
+    Waits::add(
+        name + "/PlainSqlite", [sql, path, values](benchmark::State& state) { ListWaits::plainSqlite(state, path, sql, values); },
+        StockQueryGoal);
 }
 }
 
 void addStockQueryWaits(const BenchShop& shop)
 {
-    addWait(
-        "StockQuery/Open", shop,
-        [](benchmark::State& state) {
-            Waits::settle(shownStockQuery().get());
-            double rows = 0;
-            for (auto _ : state) {
-                std::unique_ptr<frmStock> form;
-                Waits::timeOnce(state, [&] {
-                    form = shownStockQuery();
-                    Waits::settle(form.get());
-                });
-                rows = listedRows(*form);
-            }
-            state.counters["rows"] = rows;
-        },
-        StockQuery::View::Category, {QString()});
+    addWait("StockQuery/Open", shop,
+            [](benchmark::State& state) {
+                Waits::settle(shownStockQuery().get());
+                double rows = 0;
+                for (auto _ : state) {
+                    std::unique_ptr<frmStock> form;
+                    Waits::timeOnce(state, [&] {
+                        form = shownStockQuery();
+                        Waits::settle(form.get());
+                    });
+                    rows = listedRows(*form);
+                }
+                state.counters["rows"] = rows;
+            },
+            StockQuery::View::Category, {QString()});
 
-    addWait(
-        "StockQuery/LowerLimit", shop,
-        [](benchmark::State& state) {
-            double rows = 0;
-            for (auto _ : state) {
-                // Each time on a form just opened, as the user turns to the alarm.
-                const auto form = shownStockQuery();
-                Waits::settle(form.get());
-                auto* lowerLimit = form->findChild<QPushButton*>(QStringLiteral("ComF6"));
-                Waits::timeOnce(state, [&] {
-                    lowerLimit->click();
+    addWait("StockQuery/LowerLimit", shop,
+            [](benchmark::State& state) {
+                double rows = 0;
+                for (auto _ : state) {
+                    // Each time on a form just opened, as the user turns to the alarm.
+                    const auto form = shownStockQuery();
                     Waits::settle(form.get());
-                });
-                rows = listedRows(*form);
-            }
-            state.counters["rows"] = rows;
-        },
-        StockQuery::View::BelowLowerLimit, {});
+                    auto* lowerLimit = form->findChild<QPushButton*>(QStringLiteral("ComF6"));
+                    Waits::timeOnce(state, [&] {
+                        lowerLimit->click();
+                        Waits::settle(form.get());
+                    });
+                    rows = listedRows(*form);
+                }
+                state.counters["rows"] = rows;
+            },
+            StockQuery::View::BelowLowerLimit, {});
 }

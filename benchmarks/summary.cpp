@@ -50,6 +50,7 @@ void SummaryReporter::printSummary() const
         }
         const double ratio = share->second / plain->second;
         std::printf("%-28s %7.2f ms %7.2f ms %10.2f ms %7.2f   < %3.0f ms, <= %.1f%s%s\n", name.c_str(), total, share->second,
-                    plain->second, ratio, goal.milliseconds, goal.ratio, late, ratio <= goal.ratio ? "" : "  ratio over the goal");
+                    plain->second, ratio, goal.milliseconds, goal.ratio, late,
+                    ratio <= goal.ratio ? "" : "  ratio over the goal");
     }
 }

@@ -191,10 +191,7 @@ QString Amount::unitsOf(const QString& column)
     return QStringLiteral("CAST(round(%1 * %2) AS INTEGER)").arg(column).arg(Scale);
 }
 
-double Amount::toDouble() const
-{
-    return isOutOfRange() ? std::numeric_limits<double>::quiet_NaN() : double(m_units) / Scale;
-}
+double Amount::toDouble() const { return isOutOfRange() ? std::numeric_limits<double>::quiet_NaN() : double(m_units) / Scale; }
 
 // Rounding the book limit to whole units passes it by less than one unit:
 // the result is still a figure, not out of range.

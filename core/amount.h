@@ -30,8 +30,7 @@ public:
     }
     static constexpr Amount whole(qint64 value)
     {
-        return value < -BookLimitUnits / Scale || value > BookLimitUnits / Scale ? outOfRange()
-                                                                                 : raw(value * Scale);
+        return value < -BookLimitUnits / Scale || value > BookLimitUnits / Scale ? outOfRange() : raw(value * Scale);
     }
     static constexpr Amount boxLimit() { return raw(BoxLimitUnits); }
     static constexpr Amount bookLimit() { return raw(BookLimitUnits); }

@@ -83,10 +83,7 @@ qint32 clsHashLK::find(qint32 key) const
     return 0;
 }
 
-const clsHashLK::Entry& clsHashLK::entryAt(qint32 index) const
-{
-    return index > 0 ? m_main[index - 1] : m_overflow[-index - 1];
-}
+const clsHashLK::Entry& clsHashLK::entryAt(qint32 index) const { return index > 0 ? m_main[index - 1] : m_overflow[-index - 1]; }
 
 const clsHashLK::Entry* clsHashLK::found(qint32 key, bool raiseError) const
 {

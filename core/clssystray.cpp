@@ -92,17 +92,38 @@ void clsSysTray::RemoveSysTray(bool showWindow)
 qint32 clsSysTray::EventsGen(qint32, qint32 mouseMessage)
 {
     switch (mouseMessage) {
-    case 512: emit MouseMove(); break;
-    case 513: emit MouseDown(1); break;
-    case 514: emit MouseUp(1); break;
-    case 515: emit DblClick(1); break;
-    case 516: emit MouseDown(2); break;
-    case 517: emit MouseUp(2); break;
-    case 518: emit DblClick(2); break;
-    case 519: emit MouseDown(4); break;
-    case 520: emit MouseUp(4); break;
-    case 521: emit DblClick(4); break;
-    default: break;
+    case 512:
+        emit MouseMove();
+        break;
+    case 513:
+        emit MouseDown(1);
+        break;
+    case 514:
+        emit MouseUp(1);
+        break;
+    case 515:
+        emit DblClick(1);
+        break;
+    case 516:
+        emit MouseDown(2);
+        break;
+    case 517:
+        emit MouseUp(2);
+        break;
+    case 518:
+        emit DblClick(2);
+        break;
+    case 519:
+        emit MouseDown(4);
+        break;
+    case 520:
+        emit MouseUp(4);
+        break;
+    case 521:
+        emit DblClick(4);
+        break;
+    default:
+        break;
     }
     return mdlSubClass::Marker;
 }

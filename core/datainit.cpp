@@ -15,13 +15,17 @@ bool offered(const QString& table)
     return true;
 }
 
-QString quotedName(QString table) { return QLatin1Char('"') + table.replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"'); }
+QString quotedName(QString table)
+{
+    return QLatin1Char('"') + table.replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
+}
 }
 
 DbResult<QStringList> tables()
 {
-    auto rows = Database::read(
-        [](DbSession& s) { return s.query(QStringLiteral("select name from sqlite_master where type = 'table' order by rowid")); });
+    auto rows = Database::read([](DbSession& s) {
+        return s.query(QStringLiteral("select name from sqlite_master where type = 'table' order by rowid"));
+    });
     if (!rows)
         return rows.error();
     QStringList result;
@@ -35,8 +39,8 @@ DbResult<QStringList> tables()
 
 const QStringList& openingTables()
 {
-    static const QStringList names{QStringLiteral("业务员"), QStringLiteral("供应商"), QStringLiteral("商品信息"),
-                                   QStringLiteral("商品类别"), QStringLiteral("客户"),  QStringLiteral("店铺信息"),
+    static const QStringList names{QStringLiteral("业务员"),   QStringLiteral("供应商"), QStringLiteral("商品信息"),
+                                   QStringLiteral("商品类别"), QStringLiteral("客户"),   QStringLiteral("店铺信息"),
                                    QStringLiteral("计量单位")};
     return names;
 }

@@ -16,7 +16,10 @@ struct DbError {
 class DbStatus {
 public:
     DbStatus() = default;
-    DbStatus(DbError error) : m_error(std::move(error)) {}
+    DbStatus(DbError error)
+        : m_error(std::move(error))
+    {
+    }
     explicit operator bool() const { return !m_error; }
     const DbError& error() const { return *m_error; }
 
@@ -28,8 +31,14 @@ private:
 template <typename T>
 class DbResult {
 public:
-    DbResult(T value) : m_value(std::move(value)) {}
-    DbResult(DbError error) : m_value(std::move(error)) {}
+    DbResult(T value)
+        : m_value(std::move(value))
+    {
+    }
+    DbResult(DbError error)
+        : m_value(std::move(error))
+    {
+    }
     explicit operator bool() const { return std::holds_alternative<T>(m_value); }
     T& operator*() { return std::get<T>(m_value); }
     const T& operator*() const { return std::get<T>(m_value); }

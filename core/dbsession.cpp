@@ -18,10 +18,7 @@ Database::StatementObserver& statementObserver()
     return observer;
 }
 
-DbError errorOf(sqlite3* db)
-{
-    return DbError{sqlite3_extended_errcode(db), QString::fromUtf8(sqlite3_errmsg(db))};
-}
+DbError errorOf(sqlite3* db) { return DbError{sqlite3_extended_errcode(db), QString::fromUtf8(sqlite3_errmsg(db))}; }
 
 int bindValue(sqlite3_stmt* stmt, int index, const QVariant& value)
 {
@@ -202,8 +199,9 @@ DbResult<int> DbSession::insert(const QString& table, const ColumnValues& values
         marks << QStringLiteral("?");
         params << value;
     }
-    return exec(QStringLiteral("insert into %1 (%2) values (%3)").arg(table, names.join(QLatin1Char(',')), marks.join(QLatin1Char(','))),
-                params);
+    return exec(
+        QStringLiteral("insert into %1 (%2) values (%3)").arg(table, names.join(QLatin1Char(',')), marks.join(QLatin1Char(','))),
+        params);
 }
 
 DbStatus DbSession::transaction(const std::function<DbStatus(DbSession&)>& work)

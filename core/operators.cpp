@@ -51,8 +51,9 @@ DbResult<QStringList> names(NameOrder order)
 
 DbResult<std::optional<Record>> find(const QString& name)
 {
-    auto rows = Database::read(
-        [&name](DbSession& s) { return s.query(QStringLiteral("select * from tb_enter where M_Name = ? order by rowid limit 1"), {name}); });
+    auto rows = Database::read([&name](DbSession& s) {
+        return s.query(QStringLiteral("select * from tb_enter where M_Name = ? order by rowid limit 1"), {name});
+    });
     if (!rows)
         return rows.error();
     if (rows->isEmpty())
@@ -119,8 +120,8 @@ DbResult<DeleteOutcome> deleteOperator(const QString& name)
     return outcome;
 }
 
-DbResult<PasswordOutcome> changePassword(const QString& name, const QString& oldPassword,
-                                         const QString& newPassword, const QString& confirmation)
+DbResult<PasswordOutcome> changePassword(const QString& name, const QString& oldPassword, const QString& newPassword,
+                                         const QString& confirmation)
 {
     if (name.isEmpty() || confirmation.isEmpty() || newPassword.isEmpty() || oldPassword.isEmpty())
         return PasswordOutcome::Incomplete;
@@ -159,8 +160,7 @@ DbResult<IdentityOutcome> checkIdentity(const QString& name, const QString& pass
         return rows.error();
     if (rows->isEmpty())
         return IdentityOutcome::Unknown;
-    return rows->text(0, QStringLiteral("M_Password")) == password ? IdentityOutcome::Confirmed
-                                                                    : IdentityOutcome::WrongPassword;
+    return rows->text(0, QStringLiteral("M_Password")) == password ? IdentityOutcome::Confirmed : IdentityOutcome::WrongPassword;
 }
 
 DbResult<int> writeRights(const QString& name, const std::array<bool, RightCount>& rights)

@@ -48,8 +48,8 @@ enum class DeleteOutcome { NotFound, Administrator, Deleted };
 DbResult<DeleteOutcome> deleteOperator(const QString& name);
 
 enum class PasswordOutcome { Incomplete, NoMatch, NewPasswordsDiffer, Changed };
-DbResult<PasswordOutcome> changePassword(const QString& name, const QString& oldPassword,
-                                         const QString& newPassword, const QString& confirmation);
+DbResult<PasswordOutcome> changePassword(const QString& name, const QString& oldPassword, const QString& newPassword,
+                                         const QString& confirmation);
 
 // The name's row and its password, compared exactly (a missing one is
 // empty), as at login.

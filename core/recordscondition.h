@@ -9,7 +9,7 @@ struct RecordsCondition {
     QString text = {};     // as typed; empty matches every slip
     QString fromDate = {}; // 日期 from and to, both included ('yyyy-mm-dd')
     QString toDate = {};
-    QString upToDate = {};         // 日期 up to, included
+    QString upToDate = {};    // 日期 up to, included
     bool openBalance = false; // 尚欠金额 other than 0
 
     bool operator==(const RecordsCondition&) const = default;

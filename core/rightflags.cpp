@@ -5,8 +5,8 @@
 namespace {
 struct RightItems {
     RightChange::Property property;
-    QStringList items;     // set together by the flag
-    QString separator;     // hidden, never shown, when the flag is refused
+    QStringList items; // set together by the flag
+    QString separator; // hidden, never shown, when the flag is refused
 };
 
 // Right N gates the items of row N - 1.

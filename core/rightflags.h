@@ -7,7 +7,7 @@
 // What one right flag does to one item of the main window.
 struct RightChange {
     enum Property { Visible, Enabled };
-    QString item;     // objectName of the menu item or toolbar action
+    QString item; // objectName of the menu item or toolbar action
     Property property;
     bool on;
 };

@@ -85,9 +85,6 @@ QVariant Rows::value(int row, int column) const
 
 QVariant Rows::value(int row, const QString& column) const { return value(row, columnIndex(column)); }
 
-QString Rows::text(int row, const QString& column) const
-{
-    return Module2::NumberText(value(row, column));
-}
+QString Rows::text(int row, const QString& column) const { return Module2::NumberText(value(row, column)); }
 
 double Rows::number(int row, const QString& column) const { return value(row, column).toDouble(); }

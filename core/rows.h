@@ -53,7 +53,7 @@ private:
     QStringList m_columns;
     QHash<QString, int> m_index;
     int m_rowCount = 0;
-    QList<Cell> m_cells;       // row by row
-    QByteArray m_bytes;        // the texts and blobs the cells point into
+    QList<Cell> m_cells; // row by row
+    QByteArray m_bytes;  // the texts and blobs the cells point into
     mutable std::optional<QList<QVariantList>> m_data;
 };

@@ -104,7 +104,7 @@ int main(int argc, char** argv)
         return 1;
     }
     bool ok = exec(db, "PRAGMA journal_mode=DELETE") && exec(db, "BEGIN") && exec(db, readFile(argv[1]))
-        && exec(db, readFile(argv[2]));
+              && exec(db, readFile(argv[2]));
     sqlite3_stmt* insert = nullptr;
     ok = ok && sqlite3_prepare_v2(db, "INSERT INTO sysdepe (k1, k2) VALUES (?, ?)", -1, &insert, nullptr) == SQLITE_OK;
     for (size_t i = 0; ok && i < codes.size(); ++i) {

@@ -38,28 +38,65 @@ const char* const text = "@";
 // clears and rewrites the headers it owns; the formats stay and carry over to
 // the data rows through the column formats.
 const std::vector<ListTemplate> lists = {
-    {"data.xls", "会员客户",
-     {{"编号", 10, text}, {"积分", 8, whole}, {"名称", 18, nullptr}, {"电话", 14, text}, {"传真", 14, text},
-      {"地址", 26, nullptr}, {"联系人", 10, nullptr}, {"QQ号码", 12, text}, {"开户银行", 16, nullptr},
-      {"银行帐号", 22, text}, {"备注", 24, nullptr}, {"维护日期", 12, nullptr}, {"拼音码", 10, nullptr},
+    {"data.xls",
+     "会员客户",
+     {{"编号", 10, text},
+      {"积分", 8, whole},
+      {"名称", 18, nullptr},
+      {"电话", 14, text},
+      {"传真", 14, text},
+      {"地址", 26, nullptr},
+      {"联系人", 10, nullptr},
+      {"QQ号码", 12, text},
+      {"开户银行", 16, nullptr},
+      {"银行帐号", 22, text},
+      {"备注", 24, nullptr},
+      {"维护日期", 12, nullptr},
+      {"拼音码", 10, nullptr},
       // The export writes headers up to 拼音码 only; this one heads the 14th column it fills.
       {"五笔码", 10, nullptr}},
      true},
-    {"data2.xls", "销售单据",
-     {{"单据编号", 12, nullptr}, {"合计金额", 11, money}, {"欠款金额", 11, money}, {"还款金额", 11, money},
-      {"尚欠金额", 11, money}, {"操作员", 10, nullptr}, {"日期", 12, nullptr}, {"时间", 10, nullptr},
-      {"客户", 18, nullptr}, {"业务员", 10, nullptr}, {"介绍人", 12, nullptr}, {"备注", 24, nullptr}},
+    {"data2.xls",
+     "销售单据",
+     {{"单据编号", 12, nullptr},
+      {"合计金额", 11, money},
+      {"欠款金额", 11, money},
+      {"还款金额", 11, money},
+      {"尚欠金额", 11, money},
+      {"操作员", 10, nullptr},
+      {"日期", 12, nullptr},
+      {"时间", 10, nullptr},
+      {"客户", 18, nullptr},
+      {"业务员", 10, nullptr},
+      {"介绍人", 12, nullptr},
+      {"备注", 24, nullptr}},
      true},
-    {"data3.xls", "入库单据",
-     {{"单据编号", 12, nullptr}, {"合计金额", 11, money}, {"欠款金额", 11, money}, {"还款金额", 11, money},
-      {"尚欠金额", 11, money}, {"操作员", 10, nullptr}, {"日期", 12, nullptr}, {"时间", 10, nullptr},
-      {"供应商", 20, nullptr}, {"备注", 24, nullptr}},
+    {"data3.xls",
+     "入库单据",
+     {{"单据编号", 12, nullptr},
+      {"合计金额", 11, money},
+      {"欠款金额", 11, money},
+      {"还款金额", 11, money},
+      {"尚欠金额", 11, money},
+      {"操作员", 10, nullptr},
+      {"日期", 12, nullptr},
+      {"时间", 10, nullptr},
+      {"供应商", 20, nullptr},
+      {"备注", 24, nullptr}},
      true},
     {"data4.xls", "客户积分", {{"客户", 24, nullptr}, {"积分", 10, whole}}, false},
-    {"data5.xls", "库存下限报警",
-     {{"商品类别", 12, nullptr}, {"商品编号", 12, text}, {"商品名称", 24, nullptr}, {"规格", 14, nullptr},
-      {"单位", 8, nullptr}, {"均价", 10, money}, {"库存金额", 12, money}, {"库存上限", 10, money},
-      {"库存下限", 10, money}, {"现有库存", 10, money}},
+    {"data5.xls",
+     "库存下限报警",
+     {{"商品类别", 12, nullptr},
+      {"商品编号", 12, text},
+      {"商品名称", 24, nullptr},
+      {"规格", 14, nullptr},
+      {"单位", 8, nullptr},
+      {"均价", 10, money},
+      {"库存金额", 12, money},
+      {"库存上限", 10, money},
+      {"库存下限", 10, money},
+      {"现有库存", 10, money}},
      true},
     {"data6.xls", "商品销量", {{"商品名称", 24, nullptr}, {"销量", 10, nullptr}}, false},
 };
@@ -165,7 +202,8 @@ void writeSlipSheet(lxw_workbook* book, lxw_worksheet* sheet)
     check(worksheet_merge_range(sheet, 0, 0, 0, 6, "（店铺名称）", shopName));
     check(worksheet_set_row(sheet, 1, 24, nullptr));
     check(worksheet_merge_range(sheet, 1, 0, 1, 6, "销 售 单", title));
-    const char* const shopLabels[][2] = {{"店铺地址：", "（店铺地址）"}, {"联系人：", "（联系人）"},
+    const char* const shopLabels[][2] = {{"店铺地址：", "（店铺地址）"},
+                                         {"联系人：", "（联系人）"},
                                          {"联系电话：", "（联系电话）"}};
     for (lxw_row_t i = 0; i < 3; ++i) {
         check(worksheet_write_string(sheet, 3 + i, 0, shopLabels[i][0], label));
@@ -174,8 +212,7 @@ void writeSlipSheet(lxw_workbook* book, lxw_worksheet* sheet)
     check(worksheet_merge_range(sheet, 7, 0, 8, 6, "货物请当面点清，如有质量问题请凭本单于七日内退换。", note));
 
     check(worksheet_merge_range(sheet, 10, 0, 10, 6, "客户及单据信息", section));
-    const char* const fieldLabels[] = {"业务员：", "客户名称：", "客户地址：", "联系人：",
-                                       "联系电话：", "日期：", "单据编号："};
+    const char* const fieldLabels[] = {"业务员：", "客户名称：", "客户地址：", "联系人：", "联系电话：", "日期：", "单据编号："};
     for (lxw_row_t i = 0; i < 7; ++i) { // rows 12 to 18
         check(worksheet_write_string(sheet, 11 + i, 0, fieldLabels[i], label));
         check(worksheet_merge_range(sheet, 11 + i, 1, 11 + i, 6, "", field));

@@ -19,8 +19,7 @@ public:
     };
 
     // Watches the boxes; lives as long as the first of them.
-    static EnterToNext* install(const QList<QWidget*>& boxes, std::function<void()> lastAction,
-                                Mode mode = Mode::Always);
+    static EnterToNext* install(const QList<QWidget*>& boxes, std::function<void()> lastAction, Mode mode = Mode::Always);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -16,11 +16,11 @@ namespace {
 // the spreadsheet program reads it after we have returned.
 QString reserveExportFile(const QString& templateName, QString* error)
 {
-    const QString stem = QDir(QDir::tempPath()).filePath(QFileInfo(templateName).completeBaseName() + QLatin1Char('-')
-                                                         + Clock::now().toString(QStringLiteral("yyyyMMdd-HHmmss")));
+    const QString stem = QDir(QDir::tempPath())
+                             .filePath(QFileInfo(templateName).completeBaseName() + QLatin1Char('-')
+                                       + Clock::now().toString(QStringLiteral("yyyyMMdd-HHmmss")));
     for (int attempt = 1; attempt <= 1000; ++attempt) {
-        QString path = stem + (attempt == 1 ? QString() : QLatin1Char('-') + QString::number(attempt))
-                             + QStringLiteral(".xlsx");
+        QString path = stem + (attempt == 1 ? QString() : QLatin1Char('-') + QString::number(attempt)) + QStringLiteral(".xlsx");
         QFile file(path);
         if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
             file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);

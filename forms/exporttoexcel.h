@@ -27,13 +27,13 @@ struct ExportCells {
 
 // How one form hands a list to the spreadsheet program.
 struct ExcelExport {
-    QString templateName;      // "data.xls" … "data6.xls", "销售单.xls"
-    int sheet = 1;             // worksheet number (4 for the printed sales slip)
-    QStringList clearRanges;   // cleared in order, formats kept; none to clear nothing
+    QString templateName;    // "data.xls" … "data6.xls", "销售单.xls"
+    int sheet = 1;           // worksheet number (4 for the printed sales slip)
+    QStringList clearRanges; // cleared in order, formats kept; none to clear nothing
     // Row 1, columns 1 to n: a list's column headers. Empty when the template's
     // own row 1 stays, when a grid's header row comes with the data, or none.
     QStringList headers;
-    QList<ExportCells> data;   // a query at "a2", a list or grid, single cells
+    QList<ExportCells> data; // a query at "a2", a list or grid, single cells
     // A failed step is passed over and the next one runs; when false the
     // first failure ends the export and nothing is opened.
     bool skipFailures = true;

@@ -15,10 +15,7 @@
 
 namespace FormParts {
 
-QLabel* label(QWidget* parent, const QString& name, const QString& caption)
-{
-    return named(new QLabel(caption, parent), name);
-}
+QLabel* label(QWidget* parent, const QString& name, const QString& caption) { return named(new QLabel(caption, parent), name); }
 
 QPushButton* button(QWidget* parent, const QString& name, const QString& caption)
 {
@@ -33,8 +30,7 @@ QLineEdit* labelledBox(QGridLayout* grid, int row, int column, const QString& la
     return labelledBox(grid, row, column, labelName, caption, named(new QLineEdit(grid->parentWidget()), boxName));
 }
 
-QLineEdit* labelledBox(QGridLayout* grid, int row, int column, const QString& labelName, const QString& caption,
-                       QLineEdit* box)
+QLineEdit* labelledBox(QGridLayout* grid, int row, int column, const QString& labelName, const QString& caption, QLineEdit* box)
 {
     QLabel* l = label(grid->parentWidget(), labelName, caption);
     l->setBuddy(box);

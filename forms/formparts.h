@@ -39,8 +39,7 @@ QPushButton* button(QWidget* parent, const QString& name, const QString& caption
 QLineEdit* labelledBox(QGridLayout* grid, int row, int column, const QString& labelName, const QString& caption,
                        const QString& boxName);
 // The same with a box made elsewhere, such as a figure box.
-QLineEdit* labelledBox(QGridLayout* grid, int row, int column, const QString& labelName, const QString& caption,
-                       QLineEdit* box);
+QLineEdit* labelledBox(QGridLayout* grid, int row, int column, const QString& labelName, const QString& caption, QLineEdit* box);
 // A box the program fills with a figure ("0.00" and the like): read-only,
 // right-aligned.
 QLineEdit* figureBox(QWidget* parent, const QString& name, const QString& figure = {});

@@ -29,8 +29,7 @@ protected:
 
 private:
     // A number dialog names the number it asks for (figure); a text dialog has none.
-    InputDialog(QWidget* parent, const QString& formName, const QString& caption, const QString& prompt,
-                const QString& figure);
+    InputDialog(QWidget* parent, const QString& formName, const QString& caption, const QString& prompt, const QString& figure);
     void ComOK_Click();
     void ComRtn_Click();
 

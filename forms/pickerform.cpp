@@ -98,9 +98,9 @@ QString PickerForm::searchColumn() const
 
 void PickerForm::TextName_Change()
 {
-    const DbStatus filled = ListView1->fill(
-        QStringLiteral("select * from %1 where %2 like '%'||?||'%'").arg(m_design.table, searchColumn()),
-        {TextName->text().trimmed()});
+    const DbStatus filled =
+        ListView1->fill(QStringLiteral("select * from %1 where %2 like '%'||?||'%'").arg(m_design.table, searchColumn()),
+                        {TextName->text().trimmed()});
     if (!filled)
         MessageBox::show(this, filled.error().text());
 }
@@ -131,8 +131,7 @@ void PickerForm::choose()
         choice(record);
 }
 
-void PickerForm::openOnce(QWidget* opener, const QString& formName, const std::function<PickerForm*()>& create,
-                          Choice onChoice)
+void PickerForm::openOnce(QWidget* opener, const QString& formName, const std::function<PickerForm*()>& create, Choice onChoice)
 {
     auto* open = qobject_cast<PickerForm*>(appState().openForm(formName));
     // A hidden one was closed and waits for its deletion.

@@ -46,8 +46,8 @@ public:
     // NOLINTNEXTLINE(performance-unnecessary-value-param): moved on; the check misreads the call in a template
     static void open(QWidget* opener, Choice onChoice)
     {
-        openOnce(opener, QString::fromLatin1(Picker::FormName), [opener] { return new Picker(opener); },
-                 std::move(onChoice));
+        openOnce(
+            opener, QString::fromLatin1(Picker::FormName), [opener] { return new Picker(opener); }, std::move(onChoice));
     }
 
     const PickerDesign& design() const { return m_design; }
@@ -59,8 +59,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    static void openOnce(QWidget* opener, const QString& formName, const std::function<PickerForm*()>& create,
-                         Choice onChoice);
+    static void openOnce(QWidget* opener, const QString& formName, const std::function<PickerForm*()>& create, Choice onChoice);
     void buildControls();
     void restoreOption();
     void optionClicked(int index);

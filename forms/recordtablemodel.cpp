@@ -38,8 +38,7 @@ QString formatCell(const QVariant& value, CellFormat format)
         return value.typeId() == QMetaType::QString ? Module2::FormatMoney(value.toString())
                                                     : Module2::FormatMoney(value.toDouble());
     case CellFormat::Whole:
-        return value.typeId() == QMetaType::QString ? Module2::FormatInt(value.toString())
-                                                    : Module2::FormatInt(value.toDouble());
+        return value.typeId() == QMetaType::QString ? Module2::FormatInt(value.toString()) : Module2::FormatInt(value.toDouble());
     case CellFormat::Number:
         return Module2::NumberText(value);
     case CellFormat::Percent:

@@ -8,10 +8,10 @@
 
 // How a cell shows its raw value; a missing value (NULL) shows nothing.
 enum class CellFormat {
-    Text,   // trimmed text
-    Money,  // "0.00"
-    Whole,  // "0"
-    Number, // the plain text of the number ("3", "12.5")
+    Text,    // trimmed text
+    Money,   // "0.00"
+    Whole,   // "0"
+    Number,  // the plain text of the number ("3", "12.5")
     Percent, // a number of hundredths, whole with "%" ("22.5" is "23%")
 };
 
@@ -35,7 +35,7 @@ QVariant columnHeaderData(const QList<Column>& columns, int section, Qt::Orienta
 struct ListColumn {
     QString header = {};
     QString column = {}; // the column of the list's statement it shows
-    int widthTwips = 0; // 0 hides the column; it is still filled
+    int widthTwips = 0;  // 0 hides the column; it is still filled
     Qt::Alignment alignment = Qt::AlignLeft;
     CellFormat format = CellFormat::Text;
 

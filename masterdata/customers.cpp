@@ -2,10 +2,7 @@
 
 namespace Customers {
 
-CustomerFilter dueOn(const QDate& day)
-{
-    return {QStringLiteral("维护日期 <= ?"), {day.toString(QStringLiteral("yyyy-MM-dd"))}};
-}
+CustomerFilter dueOn(const QDate& day) { return {QStringLiteral("维护日期 <= ?"), {day.toString(QStringLiteral("yyyy-MM-dd"))}}; }
 
 DbResult<Rows> read(DbSession& session, const CustomerFilter& filter)
 {

@@ -15,8 +15,8 @@
 
 namespace {
 // One history grid with its title and its two totals.
-void addHistory(QVBoxLayout* layout, const QString& title, const QString& grid, const QString& salesBox,
-                const QString& profitBox, const SalesLines& lines)
+void addHistory(QVBoxLayout* layout, const QString& title, const QString& grid, const QString& salesBox, const QString& profitBox,
+                const SalesLines& lines)
 {
     QWidget* part = layout->parentWidget();
     auto* caption = new QLabel(title, part);
@@ -70,26 +70,39 @@ EditorDesign customerEditorDesign()
     using enum FieldRule;
     return {
         .number = NumberSchemes::Customers,
-        .fields = {
-            {.objectName = "Text1", .label = "编    号", .column = "编号", .rule = Required},
-            // The list's copy of the points may be older than the points sales have added since.
-            {.objectName = "Text18", .label = "会员积分：", .column = "积分", .rule = Untested, .kind = FieldKind::Whole,
-             .enterChain = false, .sameRow = true, .labelName = "Label16", .writtenWhenEdited = true},
-            {.objectName = "Text2", .label = "名    称", .column = "名称", .rule = Required},
-            {.objectName = "Text3", .label = "电    话", .column = "电话"},
-            {.objectName = "Text4", .label = "传    真", .column = "传真"},
-            {.objectName = "Text5", .label = "地    址", .column = "地址"},
-            {.objectName = "Text6", .label = "联 系 人", .column = "联系人"},
-            {.objectName = "Text7", .label = "QQ 号 码", .column = "QQ号码", .enterChain = false, .sameRow = true},
-            {.objectName = "Text8", .label = "开户银行", .column = "开户银行"},
-            {.objectName = "Text9", .label = "帐    号", .column = "帐号"},
-            {.objectName = "Text10", .label = "备    注", .column = "备注", .kind = FieldKind::MultiLine},
-            // A stored date that is empty or no date stays as it is unless one is chosen.
-            {.objectName = "DTPicker1", .label = "下 次 回 访 或 维 护 日 期 ：", .column = "维护日期", .rule = Untested,
-             .kind = FieldKind::Date, .enterChain = false, .writtenWhenEdited = true},
-            {.objectName = "Text11", .label = "拼 音 码", .column = "拼音码", .rule = Required},
-            {.objectName = "Text12", .label = "五 笔 码", .column = "五笔码", .rule = Required, .sameRow = true},
-        },
+        .fields =
+            {
+                {.objectName = "Text1", .label = "编    号", .column = "编号", .rule = Required},
+                // The list's copy of the points may be older than the points sales have added since.
+                {.objectName = "Text18",
+                 .label = "会员积分：",
+                 .column = "积分",
+                 .rule = Untested,
+                 .kind = FieldKind::Whole,
+                 .enterChain = false,
+                 .sameRow = true,
+                 .labelName = "Label16",
+                 .writtenWhenEdited = true},
+                {.objectName = "Text2", .label = "名    称", .column = "名称", .rule = Required},
+                {.objectName = "Text3", .label = "电    话", .column = "电话"},
+                {.objectName = "Text4", .label = "传    真", .column = "传真"},
+                {.objectName = "Text5", .label = "地    址", .column = "地址"},
+                {.objectName = "Text6", .label = "联 系 人", .column = "联系人"},
+                {.objectName = "Text7", .label = "QQ 号 码", .column = "QQ号码", .enterChain = false, .sameRow = true},
+                {.objectName = "Text8", .label = "开户银行", .column = "开户银行"},
+                {.objectName = "Text9", .label = "帐    号", .column = "帐号"},
+                {.objectName = "Text10", .label = "备    注", .column = "备注", .kind = FieldKind::MultiLine},
+                // A stored date that is empty or no date stays as it is unless one is chosen.
+                {.objectName = "DTPicker1",
+                 .label = "下 次 回 访 或 维 护 日 期 ：",
+                 .column = "维护日期",
+                 .rule = Untested,
+                 .kind = FieldKind::Date,
+                 .enterChain = false,
+                 .writtenWhenEdited = true},
+                {.objectName = "Text11", .label = "拼 音 码", .column = "拼音码", .rule = Required},
+                {.objectName = "Text12", .label = "五 笔 码", .column = "五笔码", .rule = Required, .sameRow = true},
+            },
         .caption = "会员客户记录（部分内容查看需管理员权限）",
         .viewCaption = "客户信息及消费记录",
         .nameField = "Text2",

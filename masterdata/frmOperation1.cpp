@@ -20,21 +20,27 @@ EditorDesign salesmanEditorDesign()
     using enum FieldRule;
     return {
         .number = NumberSchemes::Salesmen,
-        .fields = {
-            {.objectName = "Text1", .label = "编    号", .column = "编号", .rule = Required},
-            {.objectName = "Text2", .label = "姓    名", .column = "姓名", .rule = Required},
-            {.objectName = "Text3", .label = "性    别", .column = "性别", .rule = Required, .kind = FieldKind::Combo,
-             .items = {"男", "女"}, .initialText = "男"},
-            {.objectName = "Text4", .label = "部    门", .column = "部门"},
-            {.objectName = "Text5", .label = "职    务", .column = "职务"},
-            {.objectName = "Text6", .label = "身份证号", .column = "身份证号"},
-            {.objectName = "Text7", .label = "电    话", .column = "电话"},
-            {.objectName = "Text8", .label = "地    址", .column = "地址"},
-            {.objectName = "Text9", .label = "入职日期", .column = "入职日期"},
-            {.objectName = "Text10", .label = "备    注", .column = "备注", .kind = FieldKind::MultiLine},
-            {.objectName = "Text11", .label = "拼 音 码", .column = "拼音码", .rule = Required},
-            {.objectName = "Text12", .label = "五 笔 码", .column = "五笔码", .rule = Required, .sameRow = true},
-        },
+        .fields =
+            {
+                {.objectName = "Text1", .label = "编    号", .column = "编号", .rule = Required},
+                {.objectName = "Text2", .label = "姓    名", .column = "姓名", .rule = Required},
+                {.objectName = "Text3",
+                 .label = "性    别",
+                 .column = "性别",
+                 .rule = Required,
+                 .kind = FieldKind::Combo,
+                 .items = {"男", "女"},
+                 .initialText = "男"},
+                {.objectName = "Text4", .label = "部    门", .column = "部门"},
+                {.objectName = "Text5", .label = "职    务", .column = "职务"},
+                {.objectName = "Text6", .label = "身份证号", .column = "身份证号"},
+                {.objectName = "Text7", .label = "电    话", .column = "电话"},
+                {.objectName = "Text8", .label = "地    址", .column = "地址"},
+                {.objectName = "Text9", .label = "入职日期", .column = "入职日期"},
+                {.objectName = "Text10", .label = "备    注", .column = "备注", .kind = FieldKind::MultiLine},
+                {.objectName = "Text11", .label = "拼 音 码", .column = "拼音码", .rule = Required},
+                {.objectName = "Text12", .label = "五 笔 码", .column = "五笔码", .rule = Required, .sameRow = true},
+            },
         .viewCaption = "业务员信息",
         .nameField = "Text2",
         .pinyinField = "Text11",
@@ -140,8 +146,8 @@ void frmOperation1::fillPerformance(const std::optional<DatePeriod>& period)
     }
     m_salesGrid->setLines(performance->sales);
     m_returnsGrid->setLines(performance->returns);
-    const QStringList totals{performance->salesTotal(),   performance->profitTotal(), performance->returnsTotal(),
-                             performance->profitBack(),   performance->netSales(),    performance->netProfit()};
+    const QStringList totals{performance->salesTotal(), performance->profitTotal(), performance->returnsTotal(),
+                             performance->profitBack(), performance->netSales(),    performance->netProfit()};
     for (int i = 0; i < m_totals.size(); ++i)
         m_totals[i]->setText(totals.value(i));
 }

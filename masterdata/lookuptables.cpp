@@ -9,10 +9,11 @@ ListDesign lookupListDesign(const LookupTable& table, ListNames names, EditorOpe
 {
     return {
         .table = table.number.table,
-        .columns = {
-            {.header = "编号", .column = "编号", .widthTwips = 1000},
-            {.header = table.header, .column = "名称", .widthTwips = 2800},
-        },
+        .columns =
+            {
+                {.header = "编号", .column = "编号", .widthTwips = 1000},
+                {.header = table.header, .column = "名称", .widthTwips = 2800},
+            },
         // The filter looks at the number only.
         .filters = {{.column = "编号", .hint = table.hint}},
         .buttonsBelowFilter = true,
@@ -26,9 +27,10 @@ EditorDesign lookupEditorDesign(const LookupTable& table)
     using enum FieldRule;
     return {
         .number = table.number,
-        .fields = {
-            {.objectName = "Text1", .label = "编    号", .column = "编号", .rule = Required},
-            {.objectName = "Text2", .label = "名    称", .column = "名称", .rule = Required},
-        },
+        .fields =
+            {
+                {.objectName = "Text1", .label = "编    号", .column = "编号", .rule = Required},
+                {.objectName = "Text2", .label = "名    称", .column = "名称", .rule = Required},
+            },
     };
 }

@@ -200,10 +200,13 @@ void MasterEditor::buildControls()
         if (m_design.fields[i].enterChain)
             chain << m_boxes[i];
     }
-    EnterToNext::install(chain, [this] {
-        if (m_save->isVisible())
-            m_save->setFocus(Qt::OtherFocusReason);
-    }, EnterToNext::Mode::FromFilledBox);
+    EnterToNext::install(
+        chain,
+        [this] {
+            if (m_save->isVisible())
+                m_save->setFocus(Qt::OtherFocusReason);
+        },
+        EnterToNext::Mode::FromFilledBox);
     DialogKeyFilter::install(this);
     // Form_Activate: each activation puts the focus in the name box.
     FormActivation::install(this, [this] {

@@ -38,17 +38,17 @@ enum class FieldRule {
 // what differs from the defaults.
 struct EditorField {
     QString objectName = {}; // "Text2"
-    QString label = {}; // "名    称", as it stands beside the box; without its blanks, the field's name in messages
-    QString column = {}; // the table's column; the list column showing the same column is written after a save
+    QString label = {};      // "名    称", as it stands beside the box; without its blanks, the field's name in messages
+    QString column = {};     // the table's column; the list column showing the same column is written after a save
     FieldRule rule = FieldRule::Optional;
     FieldKind kind = FieldKind::Line;
-    bool enterChain = true; // Enter in it moves on
-    bool sameRow = false; // stands right of the box before it
-    QString labelName = {}; // the label's objectName, when a member changes its text
-    QString hint = {}; // a label right of the box that starts a row
-    QStringList items = {}; // Combo: fixed items
-    QString itemsFrom = {}; // Combo: a table whose names (名称) are its items, read at load
-    QString initialText = {}; // the text a new record starts with
+    bool enterChain = true;         // Enter in it moves on
+    bool sameRow = false;           // stands right of the box before it
+    QString labelName = {};         // the label's objectName, when a member changes its text
+    QString hint = {};              // a label right of the box that starts a row
+    QStringList items = {};         // Combo: fixed items
+    QString itemsFrom = {};         // Combo: a table whose names (名称) are its items, read at load
+    QString initialText = {};       // the text a new record starts with
     bool writtenWhenEdited = false; // a modified record writes it only after the user changed the box
 };
 
@@ -62,7 +62,7 @@ struct Refusal {
 // An editor: its numbering, its boxes in order and its hooks, written with
 // designated initializers.
 struct EditorDesign {
-    NumberScheme number = {}; // table, number column and numbering
+    NumberScheme number = {};       // table, number column and numbering
     QList<EditorField> fields = {}; // in the order of the checks; the first is the number box
     QString caption = QStringLiteral("记录编辑");
     QString viewCaption = {};
@@ -113,7 +113,7 @@ private:
     MasterListPanel& m_list;
     EditorMode m_mode;
     QString m_oldNumber;
-    QVariantList m_stored; // by field, the values of the record as loaded
+    QVariantList m_stored;    // by field, the values of the record as loaded
     QList<int> m_listColumns; // by field, the list column of its table column (-1: none)
     QPersistentModelIndex m_listRow;
     QHBoxLayout* m_parts = nullptr;
@@ -121,6 +121,6 @@ private:
     QPushButton* m_save = nullptr;
     QPushButton* m_cancel = nullptr;
     bool m_assigning = false;
-    QSet<QWidget*> m_edited; // boxes the user changed
+    QSet<QWidget*> m_edited;              // boxes the user changed
     std::optional<FocusLeave> m_nameLeft; // fills the search codes
 };

@@ -17,7 +17,6 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-
 namespace {
 bool readBoolean(const QString& text, bool* value)
 {
@@ -138,7 +137,8 @@ void MasterListPanel::chooseFilterOption(int index)
     for (int i = 0; i < m_options.size(); ++i) {
         const QString section = m_design.filters[i].iniSection;
         if (!section.isEmpty())
-            mdlINI::WriteIni(section, m_design.iniKey, m_options[i]->isChecked() ? QStringLiteral("True") : QStringLiteral("False"));
+            mdlINI::WriteIni(section, m_design.iniKey,
+                             m_options[i]->isChecked() ? QStringLiteral("True") : QStringLiteral("False"));
     }
     if (m_options[index]->isChecked())
         m_hint->setText(m_design.filters[index].hint);

@@ -66,7 +66,7 @@ struct ListDesign {
     QString deleteQuestion = QStringLiteral("确认删除[%1]吗?");
     QStringList alsoDeleteFrom = {}; // tables whose rows of the number go with the record
     bool deleteForAdministratorOnly = false;
-    bool doubleClickViews = false; // a double-click views instead of modifying
+    bool doubleClickViews = false;   // a double-click views instead of modifying
     bool buttonsBelowFilter = false; // hint, filter box, buttons, list; else the buttons on top
     ListNames names = {};
     EditorOpener openEditor = {};

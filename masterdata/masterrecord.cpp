@@ -12,8 +12,7 @@ QVariant MasterRecord::value(const QString& column) const
     return {};
 }
 
-DbResult<Rows> ReadMasterRecord(DbSession& session, const QString& table, const QString& numberColumn,
-                                const QVariant& number)
+DbResult<Rows> ReadMasterRecord(DbSession& session, const QString& table, const QString& numberColumn, const QVariant& number)
 {
     return session.query(QStringLiteral("select * from \"%1\" where \"%2\" = ? order by rowid limit 1").arg(table, numberColumn),
                          {number});
@@ -30,8 +29,8 @@ DbResult<QStringList> ReadNames(DbSession& session, const QString& table)
     return names;
 }
 
-DbStatus DeleteMasterRecord(DbSession& session, const QString& table, const QString& numberColumn,
-                            const QVariant& number, const QStringList& alsoFrom)
+DbStatus DeleteMasterRecord(DbSession& session, const QString& table, const QString& numberColumn, const QVariant& number,
+                            const QStringList& alsoFrom)
 {
     for (const QString& from : QStringList{table} + alsoFrom) {
         auto deleted = session.exec(QStringLiteral("delete from \"%1\" where \"%2\" = ?").arg(from, numberColumn), {number});

@@ -16,16 +16,15 @@ struct MasterRecord {
 
 // The stored row of the number, every column as the table holds it; no row
 // when the record is gone.
-DbResult<Rows> ReadMasterRecord(DbSession& session, const QString& table, const QString& numberColumn,
-                                const QVariant& number);
+DbResult<Rows> ReadMasterRecord(DbSession& session, const QString& table, const QString& numberColumn, const QVariant& number);
 
 // The names (名称) of every row of a table, trimmed, in the table's order.
 DbResult<QStringList> ReadNames(DbSession& session, const QString& table);
 
 // Deletes the rows of the number from the table and from each of alsoFrom
 // (tables keyed by a column of the same name).
-DbStatus DeleteMasterRecord(DbSession& session, const QString& table, const QString& numberColumn,
-                            const QVariant& number, const QStringList& alsoFrom);
+DbStatus DeleteMasterRecord(DbSession& session, const QString& table, const QString& numberColumn, const QVariant& number,
+                            const QStringList& alsoFrom);
 
 // Adds the record, or rewrites the row of its old number; a rewrite that
 // finds no row is an error, so success is never told for nothing written.

@@ -3,8 +3,8 @@
 #include <QStringList>
 #include <sqlite3.h>
 
-DbResult<SalesLines> ReadSalesLines(DbSession& session, const QString& nameColumn, const QString& name,
-                                    const QString& kind, const std::optional<DatePeriod>& period)
+DbResult<SalesLines> ReadSalesLines(DbSession& session, const QString& nameColumn, const QString& name, const QString& kind,
+                                    const std::optional<DatePeriod>& period)
 {
     static const QStringList nameColumns{QStringLiteral("业务员"), QStringLiteral("客户"), QStringLiteral("介绍人")};
     if (!nameColumns.contains(nameColumn))
@@ -13,8 +13,8 @@ DbResult<SalesLines> ReadSalesLines(DbSession& session, const QString& nameColum
     if (name.isEmpty())
         return result;
 
-    QString sql = QStringLiteral("select 日期, 商品名称, 金额, 利润金额 from 出库单明细 where \"%1\" = ? and 类别2 = ?")
-                      .arg(nameColumn);
+    QString sql =
+        QStringLiteral("select 日期, 商品名称, 金额, 利润金额 from 出库单明细 where \"%1\" = ? and 类别2 = ?").arg(nameColumn);
     QVariantList params{name, kind};
     if (period) {
         sql += QStringLiteral(" and 日期 >= ? and 日期 <= ?");

@@ -36,5 +36,5 @@ inline const QString Return = QStringLiteral("退货");
 // The lines whose nameColumn (业务员, 客户 or 介绍人) holds exactly name and
 // whose 类别2 is kind, within the period when one is given. An empty name
 // belongs to no one and gives no lines.
-DbResult<SalesLines> ReadSalesLines(DbSession& session, const QString& nameColumn, const QString& name,
-                                    const QString& kind, const std::optional<DatePeriod>& period = std::nullopt);
+DbResult<SalesLines> ReadSalesLines(DbSession& session, const QString& nameColumn, const QString& name, const QString& kind,
+                                    const std::optional<DatePeriod>& period = std::nullopt);

@@ -52,8 +52,8 @@ std::optional<CellRange> CellRange::parse(const QString& text)
     const auto last = parseCell(corners.last());
     if (!first || !last)
         return std::nullopt;
-    return CellRange{std::min(first->row, last->row), std::min(first->column, last->column),
-                     std::max(first->row, last->row), std::max(first->column, last->column)};
+    return CellRange{std::min(first->row, last->row), std::min(first->column, last->column), std::max(first->row, last->row),
+                     std::max(first->column, last->column)};
 }
 
 QString CellRange::columnName(int column)

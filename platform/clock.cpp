@@ -30,10 +30,7 @@ QList<QPointer<ClockTimer>> activeTimers()
 }
 }
 
-QDateTime Clock::now()
-{
-    return state().test ? state().now : QDateTime::currentDateTime();
-}
+QDateTime Clock::now() { return state().test ? state().now : QDateTime::currentDateTime(); }
 
 void Clock::useTestClock(const QDateTime& start)
 {

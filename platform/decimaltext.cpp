@@ -49,8 +49,7 @@ Reading readNumber(const QString& typed)
     }
     QString mantissa;
     int integerDigits = 0;
-    while (isDigit(text, i)
-           || (i < text.size() && text[i] == QLatin1Char(',') && integerDigits > 0 && isDigit(text, i + 1))) {
+    while (isDigit(text, i) || (i < text.size() && text[i] == QLatin1Char(',') && integerDigits > 0 && isDigit(text, i + 1))) {
         if (text[i] != QLatin1Char(',')) {
             mantissa += text[i];
             ++integerDigits;
@@ -102,8 +101,8 @@ double toDouble(const DecimalNumber& d)
 {
     if (d.digits.isEmpty())
         return 0.0;
-    const QString text = (d.negative ? QStringLiteral("-0.") : QStringLiteral("0.")) + d.digits
-        + QLatin1Char('e') + QString::number(d.point);
+    const QString text = (d.negative ? QStringLiteral("-0.") : QStringLiteral("0.")) + d.digits + QLatin1Char('e')
+                         + QString::number(d.point);
     return QLocale::c().toDouble(text);
 }
 

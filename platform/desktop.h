@@ -11,7 +11,7 @@
 class DesktopOpener {
 public:
     struct Request {
-        QString target;       // a URL, a file or a program
+        QString target;        // a URL, a file or a program
         QStringList arguments; // only for a program started with parameters
     };
 

@@ -49,8 +49,7 @@ QString answer(const Shown& shown, Ask ask)
 
 QString FileDialogs::openFile(QWidget* parent, const QString& caption, const QString& dir, const QString& filter)
 {
-    return answer({caption, dir, filter, {}},
-                  [&] { return QFileDialog::getOpenFileName(parent, caption, dir, filter); });
+    return answer({caption, dir, filter, {}}, [&] { return QFileDialog::getOpenFileName(parent, caption, dir, filter); });
 }
 
 QString FileDialogs::saveFile(QWidget* parent, const QString& caption, const QString& dir, const QString& filter,
@@ -58,8 +57,8 @@ QString FileDialogs::saveFile(QWidget* parent, const QString& caption, const QSt
 {
     return answer({caption, dir, filter, selectedFilter}, [&] {
         QString selected = selectedFilter;
-        const QFileDialog::Options options =
-            existing == Existing::Replace ? QFileDialog::DontConfirmOverwrite : QFileDialog::Options();
+        const QFileDialog::Options options = existing == Existing::Replace ? QFileDialog::DontConfirmOverwrite
+                                                                           : QFileDialog::Options();
         return QFileDialog::getSaveFileName(parent, caption, dir, filter, &selected, options);
     });
 }
@@ -83,7 +82,4 @@ void FileDialogs::clear()
     state().shown.clear();
 }
 
-void FileDialogs::setUnqueuedAction(std::function<void(const QString&)> action)
-{
-    state().unqueued = std::move(action);
-}
+void FileDialogs::setUnqueuedAction(std::function<void(const QString&)> action) { state().unqueued = std::move(action); }

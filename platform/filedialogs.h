@@ -11,12 +11,10 @@ public:
     // What a save dialog does when the chosen file exists.
     enum class Existing { Ask, Replace };
 
-    static QString openFile(QWidget* parent, const QString& caption, const QString& dir = {},
-                            const QString& filter = {});
+    static QString openFile(QWidget* parent, const QString& caption, const QString& dir = {}, const QString& filter = {});
     // The selected filter is one entry of the filter, shown chosen when the dialog opens.
-    static QString saveFile(QWidget* parent, const QString& caption, const QString& dir = {},
-                            const QString& filter = {}, const QString& selectedFilter = {},
-                            Existing existing = Existing::Ask);
+    static QString saveFile(QWidget* parent, const QString& caption, const QString& dir = {}, const QString& filter = {},
+                            const QString& selectedFilter = {}, Existing existing = Existing::Ask);
     static QString folder(QWidget* parent, const QString& caption, const QString& dir = {});
 
     static void setScripted(bool scripted);

@@ -171,8 +171,8 @@ void RowInsertion::apply(RowReference& rows) const
 
 QString RowInsertion::applyTo(const QString& range) const
 {
-    return FormulaReferences::rewriteRows(range, [](const QString&) { return true; },
-                                          [this](RowReference& rows) { apply(rows); });
+    return FormulaReferences::rewriteRows(
+        range, [](const QString&) { return true; }, [this](RowReference& rows) { apply(rows); });
 }
 
 namespace FormulaReferences {
@@ -237,12 +237,14 @@ QString afterInsertionInto(const QString& formula, const QString& sheetName, con
 
 QString copiedDown(const QString& formula, int rows)
 {
-    return rewriteRows(formula, [](const QString&) { return true; }, [rows](RowReference& reference) {
-        if (!reference.firstAbsolute)
-            reference.first += rows;
-        if (!reference.lastAbsolute)
-            reference.last += rows;
-    });
+    return rewriteRows(
+        formula, [](const QString&) { return true; },
+        [rows](RowReference& reference) {
+            if (!reference.firstAbsolute)
+                reference.first += rows;
+            if (!reference.lastAbsolute)
+                reference.last += rows;
+        });
 }
 
 }

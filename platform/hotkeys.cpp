@@ -82,8 +82,7 @@ std::vector<xcb_keycode_t> keycodesOf(xcb_key_symbols_t* symbols, xcb_keysym_t k
 uint16_t numLockMask(xcb_connection_t* conn, xcb_key_symbols_t* symbols)
 {
     const std::vector<xcb_keycode_t> numLockKeys = keycodesOf(symbols, keysymNumLock);
-    xcb_get_modifier_mapping_reply_t* reply
-        = xcb_get_modifier_mapping_reply(conn, xcb_get_modifier_mapping(conn), nullptr);
+    xcb_get_modifier_mapping_reply_t* reply = xcb_get_modifier_mapping_reply(conn, xcb_get_modifier_mapping(conn), nullptr);
     if (!reply)
         return 0;
     uint16_t mask = 0;
@@ -114,8 +113,8 @@ bool grabAll(xcb_connection_t* conn, const std::vector<KeyGrab>& wanted)
     std::vector<xcb_void_cookie_t> cookies;
     cookies.reserve(wanted.size());
     for (const KeyGrab& grab : wanted)
-        cookies.push_back(xcb_grab_key_checked(conn, 0, grab.root, grab.modifiers, grab.keycode, XCB_GRAB_MODE_ASYNC,
-                                               XCB_GRAB_MODE_ASYNC));
+        cookies.push_back(
+            xcb_grab_key_checked(conn, 0, grab.root, grab.modifiers, grab.keycode, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC));
     std::vector<KeyGrab> taken;
     bool all = true;
     for (size_t i = 0; i < cookies.size(); ++i) {
@@ -165,8 +164,7 @@ public:
 auto findRegistration(WindowId window, qint32 id)
 {
     auto& all = state().registrations;
-    return std::find_if(all.begin(), all.end(),
-                        [&](const Registration& r) { return r.window == window && r.id == id; });
+    return std::find_if(all.begin(), all.end(), [&](const Registration& r) { return r.window == window && r.id == id; });
 }
 
 void dropFilterWhenIdle()
@@ -185,8 +183,7 @@ bool registerKey(WindowId window, qint32 id, quint32 virtualKey)
 {
     xcb_connection_t* conn = connection();
     State& s = state();
-    if (!conn || virtualKey < VirtualKeyF1 || virtualKey > VirtualKeyF24
-        || findRegistration(window, id) != s.registrations.end())
+    if (!conn || virtualKey < VirtualKeyF1 || virtualKey > VirtualKeyF24 || findRegistration(window, id) != s.registrations.end())
         return false;
     // A key this program holds already is held elsewhere for the new window.
     if (std::any_of(s.registrations.begin(), s.registrations.end(),

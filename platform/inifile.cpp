@@ -122,15 +122,13 @@ QString UserSettings::filePath(const QString& application)
     return folder() + QLatin1Char('/') + application + QStringLiteral(".ini");
 }
 
-QString UserSettings::get(const QString& application, const QString& section, const QString& key,
-                          const QString& defaultValue)
+QString UserSettings::get(const QString& application, const QString& section, const QString& key, const QString& defaultValue)
 {
     const QString value = IniFile(filePath(application)).read(section, key);
     return value.isEmpty() ? defaultValue : value;
 }
 
-bool UserSettings::save(const QString& application, const QString& section, const QString& key,
-                        const QString& value)
+bool UserSettings::save(const QString& application, const QString& section, const QString& key, const QString& value)
 {
     return IniFile(filePath(application)).write(section, key, value);
 }

@@ -22,8 +22,7 @@ private:
 // Per-user program settings (application, section, key), one INI file per
 // application under $XDG_CONFIG_HOME/<program>/.
 namespace UserSettings {
-QString get(const QString& application, const QString& section, const QString& key,
-            const QString& defaultValue = {});
+QString get(const QString& application, const QString& section, const QString& key, const QString& defaultValue = {});
 bool save(const QString& application, const QString& section, const QString& key, const QString& value);
 QString filePath(const QString& application);
 // The running program's folder of its own settings: $XDG_CONFIG_HOME/<program>.

@@ -27,9 +27,8 @@ MessageBox::Button firstButton(QMessageBox::StandardButtons buttons)
 }
 }
 
-MessageBox::Button MessageBox::show(QWidget* parent, const QString& text, const QString& title,
-                                    QMessageBox::Icon icon, QMessageBox::StandardButtons buttons,
-                                    Button defaultButton)
+MessageBox::Button MessageBox::show(QWidget* parent, const QString& text, const QString& title, QMessageBox::Icon icon,
+                                    QMessageBox::StandardButtons buttons, Button defaultButton)
 {
     MessageBoxRecord record{text, title.isEmpty() ? Program::name() : title, icon, buttons};
     State& s = state();
@@ -88,7 +87,4 @@ void MessageBox::clear()
     state().shown.clear();
 }
 
-void MessageBox::setUnqueuedAction(std::function<void(const MessageBoxRecord&)> action)
-{
-    state().unqueued = std::move(action);
-}
+void MessageBox::setUnqueuedAction(std::function<void(const MessageBoxRecord&)> action) { state().unqueued = std::move(action); }

@@ -21,8 +21,7 @@ public:
     static inline const QString NoticeTitle = QStringLiteral("提示");
 
     static Button show(QWidget* parent, const QString& text, const QString& title = {},
-                       QMessageBox::Icon icon = QMessageBox::NoIcon,
-                       QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+                       QMessageBox::Icon icon = QMessageBox::NoIcon, QMessageBox::StandardButtons buttons = QMessageBox::Ok,
                        Button defaultButton = QMessageBox::NoButton);
     static void information(QWidget* parent, const QString& text, const QString& title = {});
     static bool askYesNo(QWidget* parent, const QString& text, const QString& title = {},

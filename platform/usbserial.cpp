@@ -30,10 +30,8 @@ QString UsbSerial::GetUsbSN(const QString& path)
         return {};
     // The block device of the file system, as sysfs files it under the bus
     // that carries it: …/usb1/1-1/1-1:1.0/host6/…/block/sdb/sdb1.
-    const QString device = QFileInfo(QStringLiteral("%1/dev/block/%2:%3")
-                                         .arg(root())
-                                         .arg(major(info.st_dev))
-                                         .arg(minor(info.st_dev)))
+    const QString device = QFileInfo(
+                               QStringLiteral("%1/dev/block/%2:%3").arg(root()).arg(major(info.st_dev)).arg(minor(info.st_dev)))
                                .canonicalFilePath();
     const QString devices = QFileInfo(root() + QStringLiteral("/devices")).canonicalFilePath();
     if (device.isEmpty() || devices.isEmpty())

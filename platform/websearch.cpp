@@ -27,7 +27,8 @@ Site site(WebSearch::Engine engine)
                 taobaoSearchHost
                     + QStringLiteral("/browse/search_auction.htm?commend=all&search_type=auction&user_action=initiative"
                                      "&f=D9_5_1&at_topsearch=1&sort=&spercent=0&q="),
-                QStringLiteral("+"), {}};
+                QStringLiteral("+"),
+                {}};
     case WebSearch::Engine::JD:
         // The home page ends in "?" so that the suffix stays a query.
         return {jdHost + QStringLiteral("/?"), jdSearchHost + QStringLiteral("/Search?keyword="), QStringLiteral("%20"),
@@ -35,7 +36,8 @@ Site site(WebSearch::Engine engine)
     case WebSearch::Engine::Amazon:
         return {amazonHost + QStringLiteral("/"),
                 amazonHost + QStringLiteral("/s/ref=nb_sb_noss/?_encoding=UTF-8&search-alias=aps&field-keywords="),
-                QStringLiteral("+"), {}};
+                QStringLiteral("+"),
+                {}};
     }
     return {};
 }

@@ -35,8 +35,7 @@ QString relationshipsOf(const QString& part)
 {
     const QString folder = folderOf(part);
     const QString name = part.mid(folder.isEmpty() ? 0 : folder.size() + 1);
-    return (folder.isEmpty() ? QString() : folder + QLatin1Char('/')) + QStringLiteral("_rels/") + name
-           + QStringLiteral(".rels");
+    return (folder.isEmpty() ? QString() : folder + QLatin1Char('/')) + QStringLiteral("_rels/") + name + QStringLiteral(".rels");
 }
 
 bool hasType(const XmlNode& relationship, const char* type)
@@ -168,9 +167,8 @@ bool Workbook::insertRowCopies(int number, int row, int count)
 
 Worksheet* Workbook::activeWorksheet()
 {
-    return m_activeTab >= 0 && m_activeTab < m_sheets.size() && m_sheets[m_activeTab].isWorksheet
-               ? sheetAt(m_activeTab)
-               : nullptr;
+    return m_activeTab >= 0 && m_activeTab < m_sheets.size() && m_sheets[m_activeTab].isWorksheet ? sheetAt(m_activeTab)
+                                                                                                  : nullptr;
 }
 
 Worksheet* Workbook::sheetAt(qsizetype tab)

@@ -52,8 +52,7 @@ QString storedText(const QString& text)
             out += text[++i];
             continue;
         }
-        const bool allowed = code == 0x9 || code == 0xA || (code >= 0x20 && code <= 0xD7FF)
-                             || (code >= 0xE000 && code <= 0xFFFD);
+        const bool allowed = code == 0x9 || code == 0xA || (code >= 0x20 && code <= 0xD7FF) || (code >= 0xE000 && code <= 0xFFFD);
         if (!allowed)
             out += QStringLiteral("_x%1_").arg(QString::number(code, 16).toUpper().rightJustified(4, QLatin1Char('0')));
         else if (ch == QLatin1Char('_') && startsEscape(text, i))
@@ -93,8 +92,7 @@ bool isEmptyValue(const QVariant& value)
 {
     if (!value.isValid() || value.isNull())
         return true;
-    return (value.typeId() == QMetaType::QString || value.typeId() == QMetaType::QByteArray)
-           && value.toString().isEmpty();
+    return (value.typeId() == QMetaType::QString || value.typeId() == QMetaType::QByteArray) && value.toString().isEmpty();
 }
 
 void clearContent(XmlNode& cell)
@@ -119,9 +117,9 @@ bool isGroupFormula(const XmlNode& formula)
 
 bool isBare(const XmlNode& cell)
 {
-    return cell.children.empty()
-           && std::all_of(cell.attributes.begin(), cell.attributes.end(),
-                          [](const auto& attribute) { return attribute.first == QLatin1String("r"); });
+    return cell.children.empty() && std::all_of(cell.attributes.begin(), cell.attributes.end(), [](const auto& attribute) {
+               return attribute.first == QLatin1String("r");
+           });
 }
 }
 
@@ -157,7 +155,7 @@ bool Worksheet::read(XmlNode sheetData)
         if (rowNode.localName() != QLatin1String("row"))
             continue;
         const int number = rowNode.hasAttribute(QStringLiteral("r")) ? rowNode.attribute(QStringLiteral("r")).toInt()
-                                                                       : lastRow + 1;
+                                                                     : lastRow + 1;
         if (number < 1 || number > CellRange::maxRow)
             return false;
         lastRow = number;
@@ -173,7 +171,7 @@ bool Worksheet::read(XmlNode sheetData)
                 continue;
             }
             const int column = child.hasAttribute(QStringLiteral("r")) ? columnOf(child.attribute(QStringLiteral("r")))
-                                                                        : lastColumn + 1;
+                                                                       : lastColumn + 1;
             if (column < 1 || column > CellRange::maxColumn)
                 return false;
             lastColumn = column;
@@ -252,8 +250,7 @@ void Worksheet::setValue(int row, int column, const QVariant& value)
         content = XmlNode::element(m_prefix + QStringLiteral("v"));
         content.children.push_back(XmlNode::textNode(*number));
     } else {
-        const QString text = value.typeId() == QMetaType::QByteArray ? QString::fromUtf8(value.toByteArray())
-                                                                     : value.toString();
+        const QString text = value.typeId() == QMetaType::QByteArray ? QString::fromUtf8(value.toByteArray()) : value.toString();
         cell.setAttribute(QStringLiteral("t"), QStringLiteral("inlineStr"));
         XmlNode textElement = XmlNode::element(m_prefix + QStringLiteral("t"));
         if (text != text.trimmed())
@@ -341,7 +338,8 @@ void Worksheet::moveMergedRanges(int row, int count)
         }
         for (int k = 1; k <= count; ++k) {
             XmlNode copy = merge;
-            copy.setAttribute(QStringLiteral("ref"), CellRange{row + k, range->firstColumn, row + k, range->lastColumn}.toString());
+            copy.setAttribute(QStringLiteral("ref"),
+                              CellRange{row + k, range->firstColumn, row + k, range->lastColumn}.toString());
             copies.push_back(std::move(copy));
         }
     }
@@ -377,8 +375,7 @@ void Worksheet::replaceFormats(const QHash<int, int>& replacement)
         return true;
     };
     for (auto& [number, row] : m_rows) {
-        bool changed = isTrue(row.node.attribute(QStringLiteral("customFormat")))
-                       && replace(row.node, QStringLiteral("s"));
+        bool changed = isTrue(row.node.attribute(QStringLiteral("customFormat"))) && replace(row.node, QStringLiteral("s"));
         for (auto& [column, cell] : row.cells)
             changed = replace(cell, QStringLiteral("s")) || changed;
         if (changed) {

@@ -81,10 +81,7 @@ const XmlNode* XmlNode::child(const QString& localName) const
     return nullptr;
 }
 
-XmlNode* XmlNode::child(const QString& localName)
-{
-    return const_cast<XmlNode*>(std::as_const(*this).child(localName));
-}
+XmlNode* XmlNode::child(const QString& localName) { return const_cast<XmlNode*>(std::as_const(*this).child(localName)); }
 
 QString XmlNode::innerText() const
 {
@@ -273,8 +270,7 @@ int XmlPart::removeIf(const std::function<bool(const XmlNode&)>& match)
 
 bool XmlPart::isChanged() const
 {
-    return std::any_of(m_children.begin(), m_children.end(),
-                       [](const Child& child) { return child.state != State::Kept; });
+    return std::any_of(m_children.begin(), m_children.end(), [](const Child& child) { return child.state != State::Kept; });
 }
 
 QByteArray XmlPart::toByteArray() const

@@ -82,6 +82,6 @@ private:
     QString m_text;
     XmlNode m_root;
     qsizetype m_rootOpenEnd = 0; // just after the root's start tag
-    qsizetype m_rootClose = -1; // where the root's end tag starts; -1 when it has none
+    qsizetype m_rootClose = -1;  // where the root's end tag starts; -1 when it has none
     std::vector<Child> m_children;
 };

@@ -24,7 +24,10 @@ bool fail(QString* error, const QString& text)
 
 class UnzipHandle {
 public:
-    explicit UnzipHandle(const QString& path) : m_file(unzOpen64(QFile::encodeName(path).constData())) {}
+    explicit UnzipHandle(const QString& path)
+        : m_file(unzOpen64(QFile::encodeName(path).constData()))
+    {
+    }
     ~UnzipHandle()
     {
         if (m_file)
@@ -240,9 +243,8 @@ bool ZipFile::unpack(const QString& path, const QString& folder, QString* error)
             QFile out(target.path);
             if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
                 return fail(error, QStringLiteral("无法写入文件：%1").arg(target.path));
-            const bool copied = readCurrent(archive.get(), [&](const char* chunk, int length) {
-                return out.write(chunk, length) == length;
-            });
+            const bool copied = readCurrent(archive.get(),
+                                            [&](const char* chunk, int length) { return out.write(chunk, length) == length; });
             if (!copied || !out.flush())
                 return fail(error, QStringLiteral("无法解压 %1").arg(target.path));
         }

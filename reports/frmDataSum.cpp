@@ -92,8 +92,8 @@ void frmDataSum::buildControls()
            names({"TextD1", "TextD2", "TextD4", "TextD5", "TextD6", "TextD7"}), names({"TextF1", "TextF2"})});
     // The results in a column at the right.
     int row = 0;
-    for (const auto& [heading, name] : {std::pair{"[毛利合计]", "TextG1"}, std::pair{"[费用合计]", "TextMoneys"},
-                                        std::pair{"[净 利 润]", "TextProfit"}}) {
+    for (const auto& [heading, name] :
+         {std::pair{"[毛利合计]", "TextG1"}, std::pair{"[费用合计]", "TextMoneys"}, std::pair{"[净 利 润]", "TextProfit"}}) {
         statement->addWidget(caption(heading), row, 7);
         statement->addWidget(box(QString::fromLatin1(name)), row++, 8);
     }
@@ -102,8 +102,8 @@ void frmDataSum::buildControls()
     expenses->addWidget(caption("经营费用支出："), 1, 0);
     for (int column = 1; const auto& [heading, name] :
                          {std::pair{"[铺 租]", "Text4"}, std::pair{"[水 费]", "Text5"}, std::pair{"[电 费]", "Text6"},
-                          std::pair{"[其他项目]", "Text8"}, std::pair{"[人员工资]", "Text9"},
-                          std::pair{"[业务提成]", "Text10"}, std::pair{"[税 费]", "Text11"}}) {
+                          std::pair{"[其他项目]", "Text8"}, std::pair{"[人员工资]", "Text9"}, std::pair{"[业务提成]", "Text10"},
+                          std::pair{"[税 费]", "Text11"}}) {
         expenses->addWidget(caption(heading), 0, column);
         expenses->addWidget(box(QString::fromLatin1(name)), 1, column++);
     }
@@ -167,8 +167,8 @@ void frmDataSum::ComOK_Click()
     setBox(QStringLiteral("TextG1"),
            ReportSums::text(valueOf(box(QStringLiteral("TextC7"))) + valueOf(box(QStringLiteral("TextD7")))
                             + valueOf(box(QStringLiteral("TextF2")))));
-    if (!runPass(SummaryPasses::Expenses,
-                 names({"Text4", "Text5", "Text6", "Text8", "Text9", "Text10", "Text11", "TextMoneys"}), {}))
+    if (!runPass(SummaryPasses::Expenses, names({"Text4", "Text5", "Text6", "Text8", "Text9", "Text10", "Text11", "TextMoneys"}),
+                 {}))
         return;
     const Amount profit = valueOf(box(QStringLiteral("TextMoneys"))) + valueOf(box(QStringLiteral("TextG1")));
     setBox(QStringLiteral("TextProfit"), profit.isOutOfRange() ? ReportSums::text(profit) : profit.toPlainText());

@@ -118,8 +118,8 @@ QWidget* frmGoodsSum::buildFilterRow()
     auto* close = button(row, QStringLiteral("ComRtn"), QStringLiteral("关闭 ESC"));
     connect(close, &QPushButton::clicked, this, &frmGoodsSum::ComRtn_Click);
 
-    const std::pair<const char*, QWidget*> fields[] = {
-        {"日期", DTPicker1}, {"至", DTPicker2}, {"商品", Text1}, {"类别", CobType}, {"客户", Text2}, {"业务员", Text3}};
+    const std::pair<const char*, QWidget*> fields[] = {{"日期", DTPicker1}, {"至", DTPicker2}, {"商品", Text1},
+                                                       {"类别", CobType},   {"客户", Text2},   {"业务员", Text3}};
     for (const auto& [caption, field] : fields) {
         layout->addWidget(label(row, {}, QString::fromUtf8(caption)));
         layout->addWidget(field, field == DTPicker1 || field == DTPicker2 ? 0 : 1);
@@ -134,7 +134,8 @@ QWidget* frmGoodsSum::buildGroupsTab()
     auto* tab = new QWidget(SSTab1);
     MSHFlexGrid1 = reportGrid(tab, "MSHFlexGrid1",
                               {textColumn(GroupColumn(GoodsByProfit.by), 1800), figureColumn("销售额", 1200, CellFormat::Whole),
-                               figureColumn("利润额", 1200, CellFormat::Whole), figureColumn("毛利率", 700, CellFormat::Percent)});
+                               figureColumn("利润额", 1200, CellFormat::Whole),
+                               figureColumn("毛利率", 700, CellFormat::Percent)});
     MSHFlexGrid4 = reportGrid(tab, "MSHFlexGrid4",
                               {textColumn("商品名称", 1600), figureColumn("销量", 1200, CellFormat::Number)});
     MSHFlexGrid3 = reportGrid(tab, "MSHFlexGrid3", {textColumn("客户", 1600), figureColumn("积分", 1200, CellFormat::Whole)});
@@ -183,8 +184,7 @@ QWidget* frmGoodsSum::buildTrendTab()
 {
     auto* tab = new QWidget(SSTab1);
     // A month shows whole, whatever the font.
-    const int monthTwips =
-        std::max(730, (fontMetrics().horizontalAdvance(QStringLiteral("0000-00")) + 12) * TwipsPerPixel);
+    const int monthTwips = std::max(730, (fontMetrics().horizontalAdvance(QStringLiteral("0000-00")) + 12) * TwipsPerPixel);
     MSHFlexGrid2 = reportGrid(tab, "MSHFlexGrid2",
                               {textColumn("年月", monthTwips), figureColumn("销售额", 1200, CellFormat::Whole),
                                figureColumn("利润额", 1200, CellFormat::Whole)});
@@ -249,7 +249,10 @@ void frmGoodsSum::ShowGroups(const SalesGrouping& grouping)
     rows.reserve(groups->groups.size());
     for (const SalesGroup& group : groups->groups) {
         const auto margin = group.marginPercent();
-        rows.append({{}, group.name, ReportSums::cell(group.sales), ReportSums::cell(group.profit),
+        rows.append({{},
+                     group.name,
+                     ReportSums::cell(group.sales),
+                     ReportSums::cell(group.profit),
                      margin ? ReportSums::cell(*margin) : QVariant()});
     }
     showRows(MSHFlexGrid1, std::move(rows));

@@ -59,8 +59,16 @@ frmpay::frmpay(QWidget* parent)
     buildControls();
     KeyPreview::install(this, {{Qt::Key_PageDown, [this] { ComPD_Click(); }},
                                // Only while their buttons are enabled: the administrator's.
-                               {Qt::Key_F4, [this] { if (ComDel->isEnabled()) ComDel_Click(); }},
-                               {Qt::Key_F5, [this] { if (ComAlter->isEnabled()) ComAlter_Click(); }},
+                               {Qt::Key_F4,
+                                [this] {
+                                    if (ComDel->isEnabled())
+                                        ComDel_Click();
+                                }},
+                               {Qt::Key_F5,
+                                [this] {
+                                    if (ComAlter->isEnabled())
+                                        ComAlter_Click();
+                                }},
                                {Qt::Key_F6, [this] { ComClear_Click(); }},
                                {Qt::Key_Escape, [this] { ComRtn_Click(); }}});
     // Enter on a focused button presses it.
@@ -103,10 +111,11 @@ void frmpay::buildControls()
     TextMoneys = FormParts::figureBox(this, QStringLiteral("TextMoneys"));
     ComClear = button(this, QStringLiteral("ComClear"), QStringLiteral("清空F6"));
     auto* boxes = new QGridLayout;
-    const std::pair<const char*, QLineEdit*> labelled[] = {
-        {"[铺 租]", Text4},         {"[水 费]", Text5},    {"[电 费]", Text6},
-        {"[备注其他项目]", Text7},  {"[其他项目价格]", Text8}, {"[人员工资]", Text9},
-        {"[业务提成]", Text10},     {"[税 费]", Text11},   {"[合计金额]", TextMoneys}};
+    const std::pair<const char*, QLineEdit*> labelled[] = {{"[铺 租]", Text4},        {"[水 费]", Text5},
+                                                           {"[电 费]", Text6},        {"[备注其他项目]", Text7},
+                                                           {"[其他项目价格]", Text8}, {"[人员工资]", Text9},
+                                                           {"[业务提成]", Text10},    {"[税 费]", Text11},
+                                                           {"[合计金额]", TextMoneys}};
     QHash<QLineEdit*, QString> captions;
     for (int column = 0; const auto& [caption, edit] : labelled) {
         boxes->addWidget(label(this, {}, QString::fromUtf8(caption)), 0, column);
@@ -120,8 +129,8 @@ void frmpay::buildControls()
         amount->setText(QStringLiteral("0.00"));
         amount->setAlignment(Qt::AlignRight);
         // The total follows the seven amounts; its own rule only reformats it.
-        AmountBox::install(amount, captions.value(amount),
-                           amount == TextMoneys ? std::function<void()>() : [this] { TotalAmounts(); });
+        AmountBox::install(
+            amount, captions.value(amount), amount == TextMoneys ? std::function<void()>() : [this] { TotalAmounts(); });
     }
     EnterToNext::install({Text4, Text5, Text6, Text7, Text8, Text9, Text10, Text11}, [this] { ComPD_Click(); });
 
@@ -143,10 +152,7 @@ void frmpay::buildControls()
     layout->addLayout(FormParts::buttonRow({ComPD, ComAlter, ComDel, ComRtn}));
 }
 
-std::array<QLineEdit*, 8> frmpay::amountBoxes() const
-{
-    return {Text4, Text5, Text6, Text8, Text9, Text10, Text11, TextMoneys};
-}
+std::array<QLineEdit*, 8> frmpay::amountBoxes() const { return {Text4, Text5, Text6, Text8, Text9, Text10, Text11, TextMoneys}; }
 
 void frmpay::Form_Load()
 {
@@ -228,7 +234,7 @@ ExpenseBook::Change frmpay::changeFromBoxes() const
         return sameEntry && m_clicked->shown[field] == shown ? m_clicked->stored[field] : typed;
     };
     ExpenseBook::Change change;
-    for (int field = 0; QLineEdit* amount : amountBoxes()) {
+    for (int field = 0; QLineEdit * amount : amountBoxes()) {
         change.amounts << value(field, Amount::fromText(amount->text()).toDouble(), amount->text());
         ++field;
     }
@@ -288,14 +294,14 @@ void frmpay::MSHFlexGrid1_Click()
         DTPicker0->setDate(QDate::fromString(stored(2).toString(), QStringLiteral("yyyy-MM-dd")));
     TextOperator->setText(stored(3).toString());
     Clicked clicked{stored(1).toString(), {}, {}};
-    for (int field = 0; QLineEdit* amount : amountBoxes()) {
+    for (int field = 0; QLineEdit * amount : amountBoxes()) {
         clicked.stored[field] = stored(4 + field);
         amount->setText(Module2::NumberText(clicked.stored[field]).trimmed());
         ++field;
     }
     clicked.stored[8] = stored(12);
     Text7->setText(stored(12).toString());
-    for (int field = 0; QLineEdit* amount : amountBoxes())
+    for (int field = 0; QLineEdit * amount : amountBoxes())
         clicked.shown[field++] = amount->text();
     clicked.shown[8] = Text7->text();
     m_clicked = std::move(clicked);

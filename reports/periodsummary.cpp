@@ -3,18 +3,22 @@
 #include "slipbook.h"
 
 namespace SummaryPasses {
-const SummaryPass StockIn{QStringLiteral("入库单"), QStringLiteral("入库"),
+const SummaryPass StockIn{QStringLiteral("入库单"),
+                          QStringLiteral("入库"),
                           {QStringLiteral("合计数量"), QStringLiteral("合计金额"), QStringLiteral("欠款金额"),
                            QStringLiteral("还款金额")}};
-const SummaryPass Sales{QStringLiteral("出库单"), QStringLiteral("出库"),
+const SummaryPass Sales{QStringLiteral("出库单"),
+                        QStringLiteral("出库"),
                         {QStringLiteral("合计数量"), QStringLiteral("合计金额"), QStringLiteral("欠款金额"),
                          QStringLiteral("还款金额"), QStringLiteral("合计成本"), QStringLiteral("合计利润")}};
-const SummaryPass Loss{QStringLiteral("调失单"), QStringLiteral("调拔"),
+const SummaryPass Loss{QStringLiteral("调失单"),
+                       QStringLiteral("调拔"),
                        {QStringLiteral("合计数量"), QStringLiteral("合计金额")}};
-const SummaryPass Expenses{QStringLiteral("日常支出"), {},
-                           {QStringLiteral("铺租"), QStringLiteral("水费"), QStringLiteral("电费"),
-                            QStringLiteral("物品价格"), QStringLiteral("人员工资"), QStringLiteral("业务提成"),
-                            QStringLiteral("税费"), QStringLiteral("费用总额")}};
+const SummaryPass Expenses{QStringLiteral("日常支出"),
+                           {},
+                           {QStringLiteral("铺租"), QStringLiteral("水费"), QStringLiteral("电费"), QStringLiteral("物品价格"),
+                            QStringLiteral("人员工资"), QStringLiteral("业务提成"), QStringLiteral("税费"),
+                            QStringLiteral("费用总额")}};
 }
 
 QString PassStatement(const SummaryPass& pass)

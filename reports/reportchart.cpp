@@ -85,8 +85,8 @@ void DrawChart(QChart* chart, const ChartDesign& design, const ReportSeries& val
     amounts->setLabelFormat(amounts->max() - amounts->min() < 10 ? QStringLiteral("%.2f") : QStringLiteral("%.0f"));
     chart->addAxis(categories, Qt::AlignBottom);
     chart->addAxis(amounts, Qt::AlignLeft);
-    const QList<QAbstractSeries*> drawn =
-        design.kind == ChartKind::Bar ? QList<QAbstractSeries*>{bars(design, values, count)} : lines(design, values, count);
+    const QList<QAbstractSeries*> drawn = design.kind == ChartKind::Bar ? QList<QAbstractSeries*>{bars(design, values, count)}
+                                                                        : lines(design, values, count);
     for (QAbstractSeries* series : drawn) {
         chart->addSeries(series);
         series->attachAxis(categories);

@@ -24,10 +24,11 @@ SlipEntryDesign salesDesign()
             .caption = QStringLiteral("商品销售"),
             .slip = &slip,
             .partnerCaption = QStringLiteral("[客  户]"),
-            .lineColumns = GoodsLineColumns()
-                           + QList<LineColumn>{{.header = QStringLiteral("单位成本"), .field = LineField::UnitCost, .widthTwips = 1411},
-                                               {.header = QStringLiteral("成本金额"), .field = LineField::CostAmount, .widthTwips = 1411},
-                                               {.header = QStringLiteral("利润金额"), .field = LineField::Profit, .widthTwips = 1411}},
+            .lineColumns =
+                GoodsLineColumns()
+                + QList<LineColumn>{{.header = QStringLiteral("单位成本"), .field = LineField::UnitCost, .widthTwips = 1411},
+                                    {.header = QStringLiteral("成本金额"), .field = LineField::CostAmount, .widthTwips = 1411},
+                                    {.header = QStringLiteral("利润金额"), .field = LineField::Profit, .widthTwips = 1411}},
             .payment = {.settled = QStringLiteral("[无需找零]"),
                         .surplus = QStringLiteral("[现金找零]"),
                         .shortfall = QStringLiteral("[现金差额]"),

@@ -19,9 +19,8 @@ SlipRecordsDesign salesRecordsDesign()
     design.caption = QStringLiteral("销售记录");
     design.currentCaption = returns ? QStringLiteral("销售退货记录--当前单：") : QStringLiteral("销售记录--当前单：");
     design.slip = &slip;
-    design.slipColumns = RecordsColumns::slipFigures()
-                         << textColumn("客户", 1764) << textColumn("业务员", 1587) << textColumn("介绍人", 1587)
-                         << textColumn("备注", 4233);
+    design.slipColumns = RecordsColumns::slipFigures() << textColumn("客户", 1764) << textColumn("业务员", 1587)
+                                                       << textColumn("介绍人", 1587) << textColumn("备注", 4233);
     design.lineColumns = RecordsColumns::goodsLines()
                          << textColumn("成本金额", appState().isAdministrator() ? 2540 : 0, CellFormat::Money);
     design.inputDialog = QStringLiteral("frmOut15");

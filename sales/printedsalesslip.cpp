@@ -23,7 +23,8 @@ DbResult<std::optional<PrintedSalesSlip>> ReadPrintedSalesSlip(DbSession& sessio
     slip.date = header->text(0, QStringLiteral("日期")).trimmed();
     slip.salesman = header->text(0, QStringLiteral("业务员")).trimmed();
 
-    auto customer = session.query(QStringLiteral("select 名称, 地址, 联系人, 电话 from 客户 where 名称 = ? order by rowid limit 1"),
+    auto customer = session.query(QStringLiteral(
+                                      "select 名称, 地址, 联系人, 电话 from 客户 where 名称 = ? order by rowid limit 1"),
                                   {header->text(0, QStringLiteral("客户")).trimmed()});
     if (!customer)
         return customer.error();

@@ -37,16 +37,23 @@ struct TopMenu {
 const QList<TopMenu>& menuBarItems()
 {
     static const QList<TopMenu> menus{
-        {"QCSZ", "期初设置",
-         {{"DPXX", "店铺信息"}, {"GYSXXWH", "供应商信息维护"}, {"KHXXWH", "客户信息维护"}, {"YWYSZ", "业务员设置"},
-          {"fg5", "-"}, {"S61", "商品类别与计量单位"}, {"HPXXWH", "货品信息维护"}}},
+        {"QCSZ",
+         "期初设置",
+         {{"DPXX", "店铺信息"},
+          {"GYSXXWH", "供应商信息维护"},
+          {"KHXXWH", "客户信息维护"},
+          {"YWYSZ", "业务员设置"},
+          {"fg5", "-"},
+          {"S61", "商品类别与计量单位"},
+          {"HPXXWH", "货品信息维护"}}},
         {"HWGL", "入库管理", {{"FKGL", "入库记录及资金往来"}, {"S23", "入库退货"}, {"S24", "退货记录及资金往来"}}},
         {"CKGL", "销售管理", {{"S12", "销售记录及资金往来"}, {"S13", "销售退货"}, {"S14", "退货记录及资金往来"}}},
-        {"KCGL", "库存管理",
+        {"KCGL",
+         "库存管理",
          {{"S35", "商品盘点"}, {"S36", "商品盘点记录查询"}, {"fg3", "-"}, {"S33", "商品报损"}, {"S34", "商品报损记录查询"}}},
-        {"XTWH", "系统维护",
-         {{"CZYXXWH", "操作员管理"}, {"MMXG", "密码修改"}, {"CZYQXSZ", "操作员权限设置"}, {"DD", "-"},
-          {"SJQL", "数据清理"}}},
+        {"XTWH",
+         "系统维护",
+         {{"CZYXXWH", "操作员管理"}, {"MMXG", "密码修改"}, {"CZYQXSZ", "操作员权限设置"}, {"DD", "-"}, {"SJQL", "数据清理"}}},
     };
     return menus;
 }
@@ -171,8 +178,8 @@ void MDIF_main::buildStatusBar()
 {
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("StatusBar1"));
-    const QStringList fixedTexts{QStringLiteral("Varnholt 库存管理系统"), {}, QStringLiteral("当前时间："), {},
-                                 QStringLiteral("祝您生意兴隆")};
+    const QStringList fixedTexts{
+        QStringLiteral("Varnholt 库存管理系统"), {}, QStringLiteral("当前时间："), {}, QStringLiteral("祝您生意兴隆")};
     for (int i = 0; i < fixedTexts.size(); ++i) {
         auto* panel = new QLabel(fixedTexts[i], bar);
         panel->setObjectName(QStringLiteral("StatusBar1_%1").arg(i + 1));
@@ -234,8 +241,8 @@ void MDIF_main::closeChildWindows()
 
 void MDIF_main::Toolbar1_17_Click()
 {
-    if (MessageBox::show(this, QStringLiteral("您确认要退出库存管理系统吗?"), QStringLiteral("提示信息"),
-                         QMessageBox::Question, QMessageBox::Ok | QMessageBox::Cancel)
+    if (MessageBox::show(this, QStringLiteral("您确认要退出库存管理系统吗?"), QStringLiteral("提示信息"), QMessageBox::Question,
+                         QMessageBox::Ok | QMessageBox::Cancel)
         == QMessageBox::Ok) {
         ProgramEnd::unloadEveryForm();
         return;

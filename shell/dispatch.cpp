@@ -67,7 +67,8 @@ const QList<DispatchRow>& Dispatch::rows()
         // 库存管理
         {"S35", [](MDIF_main& main) { main.showChild(new frmCheck1); }},
         {"S36", [](MDIF_main& main) { main.showChild(new frmCheckDetail); }},
-        {"S33", [](MDIF_main& main) {
+        {"S33",
+         [](MDIF_main& main) {
              appState().slipMode = QStringLiteral("报损");
              main.showChild(new frmOther1);
          }},

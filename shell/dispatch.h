@@ -8,9 +8,9 @@ class QWidget;
 
 // What one menu item or toolbar button of the main window does.
 struct DispatchRow {
-    const char* item;                // objectName of the action
-    void (*open)(MDIF_main& main);   // null while its form is not built: the item does nothing
-    bool closesChildren = true;      // every item but the exit button closes the child windows first
+    const char* item;              // objectName of the action
+    void (*open)(MDIF_main& main); // null while its form is not built: the item does nothing
+    bool closesChildren = true;    // every item but the exit button closes the child windows first
 };
 
 namespace Dispatch {

@@ -140,8 +140,8 @@ void frm_systemer::Command1_Click()
         Text1->setFocus();
         return;
     case Operators::RegisterOutcome::PasswordsDiffer:
-        MessageBox::show(this, QStringLiteral("两次输入的密码不一致,请您确认后重新输入"),
-                         QStringLiteral("用户注册信息提示"), QMessageBox::Warning);
+        MessageBox::show(this, QStringLiteral("两次输入的密码不一致,请您确认后重新输入"), QStringLiteral("用户注册信息提示"),
+                         QMessageBox::Warning);
         Text3->clear();
         Text4->clear();
         Text3->setFocus();

@@ -141,8 +141,7 @@ void frm_xtdl::Command1_Click()
         m_text1->clear();
         return;
     case Operators::IdentityOutcome::WrongPassword:
-        MessageBox::show(this, QStringLiteral("密码不正确,请您确认后重新输入"), loginTitle, QMessageBox::NoIcon,
-                         QMessageBox::Ok);
+        MessageBox::show(this, QStringLiteral("密码不正确,请您确认后重新输入"), loginTitle, QMessageBox::NoIcon, QMessageBox::Ok);
         m_text1->clear();
         m_text1->setFocus();
         return;

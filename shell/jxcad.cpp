@@ -19,8 +19,7 @@ jxcad::jxcad(QWidget* parent)
     m_browser->setObjectName(QStringLiteral("WebBrowser1"));
     // Links leave the window for the browser; the page itself stays.
     m_browser->setOpenLinks(false);
-    connect(m_browser, &QTextBrowser::anchorClicked, this,
-            [](const QUrl& url) { mdlShellExec::ShellOpen(url.toString()); });
+    connect(m_browser, &QTextBrowser::anchorClicked, this, [](const QUrl& url) { mdlShellExec::ShellOpen(url.toString()); });
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_browser);

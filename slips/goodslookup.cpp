@@ -12,10 +12,7 @@ QString listStatement(const QString& condition)
 }
 
 namespace GoodsLookup {
-QString filterStatement(const QString& searchColumn)
-{
-    return listStatement(searchColumn + QStringLiteral(" like '%'||?||'%'"));
-}
+QString filterStatement(const QString& searchColumn) { return listStatement(searchColumn + QStringLiteral(" like '%'||?||'%'")); }
 
 QString barcodeStatement() { return listStatement(QStringLiteral("条形码 = ?")); }
 }
@@ -28,8 +25,16 @@ DbResult<GoodsLoad> LoadGoods(DbSession& session, const QString& code, const QSt
     GoodsLoad load;
     if (!rows->isEmpty()) {
         auto text = [&](const char* column) { return rows->text(0, QString::fromUtf8(column)).trimmed(); };
-        load.goods = GoodsItem{text("商品编号"), text("商品名称"), text("规格"), text("单位"),   text("类别"), text("库存上限"),
-                               text("库存下限"), text("拼音码"),   text("五笔码"), text("自编码"),
+        load.goods = GoodsItem{text("商品编号"),
+                               text("商品名称"),
+                               text("规格"),
+                               text("单位"),
+                               text("类别"),
+                               text("库存上限"),
+                               text("库存下限"),
+                               text("拼音码"),
+                               text("五笔码"),
+                               text("自编码"),
                                Module2::NumberText(rows->value(0, priceColumn))};
     }
     auto stock = SlipBook::readStock(session, load.goods ? load.goods->code : code);

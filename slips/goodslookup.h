@@ -24,7 +24,7 @@ struct GoodsItem {
 };
 
 struct GoodsLoad {
-    std::optional<GoodsItem> goods; // none when the code is no goods
+    std::optional<GoodsItem> goods;  // none when the code is no goods
     std::optional<StockLevel> stock; // none when the goods has no stock row
 };
 

@@ -43,7 +43,8 @@ std::optional<SlipOutcome> pastBookLimit(const QString& owner, std::initializer_
 {
     for (const auto& [figure, value] : figures) {
         if (value.isOutOfRange())
-            return SlipOutcome::refused(QStringLiteral("%1%2不能大于[%3]。").arg(owner, figure, Amount::bookLimit().toMoneyText()));
+            return SlipOutcome::refused(
+                QStringLiteral("%1%2不能大于[%3]。").arg(owner, figure, Amount::bookLimit().toMoneyText()));
     }
     return std::nullopt;
 }
@@ -59,7 +60,8 @@ std::optional<SlipOutcome> stockPastBookLimit(const QString& goodsName, const St
 
 DbResult<std::optional<StockRow>> readStock(DbSession& session, const QString& goodsCode)
 {
-    auto rows = session.query(QStringLiteral("select rowid, 库存量, 金额, 均价 from 库存 where 商品编号 = ? limit 1"), {goodsCode});
+    auto rows = session.query(QStringLiteral("select rowid, 库存量, 金额, 均价 from 库存 where 商品编号 = ? limit 1"),
+                              {goodsCode});
     if (!rows)
         return rows.error();
     if (rows->isEmpty())

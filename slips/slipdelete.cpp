@@ -15,8 +15,9 @@ struct TakenRow {
 DbResult<Rows> readLines(DbSession& session, const SlipDesign& design, const QString& number)
 {
     const QString value = design.takeBack == TakeBack::CostAmount ? QStringLiteral("成本金额") : QStringLiteral("单价");
-    return session.query(QStringLiteral("select 商品编号, 数量, %1, 商品名称 from %2 where 单号 = ? order by rowid").arg(value, design.lineTable),
-                         {number});
+    return session.query(
+        QStringLiteral("select 商品编号, 数量, %1, 商品名称 from %2 where 单号 = ? order by rowid").arg(value, design.lineTable),
+        {number});
 }
 
 Amount takenValue(const SlipDesign& design, const Rows& lines, int i)
@@ -28,7 +29,8 @@ Amount takenValue(const SlipDesign& design, const Rows& lines, int i)
 SlipOutcome remove(DbSession& session, const SlipDesign& design, const QString& number)
 {
     const bool sales = design.pointsSign != 0;
-    auto header = SlipBook::header(session, design, number, sales ? QStringLiteral("合计金额, 客户, 介绍人") : QStringLiteral("单号"));
+    auto header = SlipBook::header(session, design, number,
+                                   sales ? QStringLiteral("合计金额, 客户, 介绍人") : QStringLiteral("单号"));
     if (!header)
         return SlipOutcome::failed(header.error());
     if (header->isEmpty())
@@ -71,9 +73,10 @@ SlipOutcome remove(DbSession& session, const SlipDesign& design, const QString& 
         if (DbStatus written = SlipBook::writeStock(session, taken[rowid].read, taken[rowid].level); !written)
             return SlipOutcome::failed(written.error());
     }
-    QList<std::pair<QString, QVariantList>> deletions{
-        {QStringLiteral("delete from %1 where rowid = ?").arg(design.headerTable), {header->value(0, 0)}},
-        {QStringLiteral("delete from %1 where 单号 = ?").arg(design.lineTable), {number}}};
+    QList<std::pair<QString, QVariantList>> deletions{{QStringLiteral("delete from %1 where rowid = ?").arg(design.headerTable),
+                                                       {header->value(0, 0)}},
+                                                      {QStringLiteral("delete from %1 where 单号 = ?").arg(design.lineTable),
+                                                       {number}}};
     if (!design.paymentTable.isEmpty())
         deletions.append({QStringLiteral("delete from %1 where 单号 = ?").arg(design.paymentTable), {number}});
     for (const auto& [sql, params] : deletions) {

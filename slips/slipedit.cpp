@@ -31,8 +31,7 @@ ColumnValues headerColumns(const SlipDesign& design, const SlipEdit& edit)
     return columns << ColumnValues{{QStringLiteral("备注"), edit.remark}};
 }
 
-DbStatus update(DbSession& session, const QString& table, const ColumnValues& columns, const QString& where,
-                const QVariant& key)
+DbStatus update(DbSession& session, const QString& table, const ColumnValues& columns, const QString& where, const QVariant& key)
 {
     QStringList assignments;
     QVariantList params;
@@ -41,14 +40,16 @@ DbStatus update(DbSession& session, const QString& table, const ColumnValues& co
         params << value;
     }
     params << key;
-    return session.exec(QStringLiteral("update %1 set %2 where %3 = ?").arg(table, assignments.join(QStringLiteral(", ")), where), params)
+    return session
+        .exec(QStringLiteral("update %1 set %2 where %3 = ?").arg(table, assignments.join(QStringLiteral(", ")), where), params)
         .status();
 }
 
 SlipOutcome edit(DbSession& session, const SlipDesign& design, const QString& number, const SlipEdit& edit)
 {
     const bool sales = design.family == SlipFamily::Sales;
-    auto header = SlipBook::header(session, design, number, sales ? QStringLiteral("合计金额, 客户, 介绍人") : QStringLiteral("单号"));
+    auto header = SlipBook::header(session, design, number,
+                                   sales ? QStringLiteral("合计金额, 客户, 介绍人") : QStringLiteral("单号"));
     if (!header)
         return SlipOutcome::failed(header.error());
     if (header->isEmpty())
@@ -67,11 +68,13 @@ SlipOutcome edit(DbSession& session, const SlipDesign& design, const QString& nu
         return SlipOutcome::failed(written.error());
     const bool renumbered = edit.number != number;
     if (renumbered || sales) {
-        if (DbStatus written = update(session, design.lineTable, lineColumns(design, edit), QStringLiteral("单号"), number); !written)
+        if (DbStatus written = update(session, design.lineTable, lineColumns(design, edit), QStringLiteral("单号"), number);
+            !written)
             return SlipOutcome::failed(written.error());
     }
     if (renumbered && !design.paymentTable.isEmpty()) {
-        if (DbStatus written = update(session, design.paymentTable, {{QStringLiteral("单号"), edit.number}}, QStringLiteral("单号"), number);
+        if (DbStatus written = update(session, design.paymentTable, {{QStringLiteral("单号"), edit.number}},
+                                      QStringLiteral("单号"), number);
             !written)
             return SlipOutcome::failed(written.error());
     }

@@ -4,8 +4,8 @@
 #include <QDateTime>
 
 namespace {
-SlipOutcome pay(DbSession& session, const SlipDesign& design, const QString& number, Amount amount,
-                const QString& operatorName, const QDateTime& when)
+SlipOutcome pay(DbSession& session, const SlipDesign& design, const QString& number, Amount amount, const QString& operatorName,
+                const QDateTime& when)
 {
     auto header = SlipBook::header(session, design, number, QStringLiteral("还款金额, 尚欠金额"));
     if (!header)
@@ -25,8 +25,9 @@ SlipOutcome pay(DbSession& session, const SlipDesign& design, const QString& num
                                                      {QStringLiteral("时间"), SlipBook::timeText(when.time())}});
     if (!paid)
         return SlipOutcome::failed(paid.error());
-    auto updated = session.exec(QStringLiteral("update %1 set 还款金额 = ?, 尚欠金额 = ? where rowid = ?").arg(design.headerTable),
-                                {balance.paid.toDouble(), balance.owed.toDouble(), header->value(0, 0)});
+    auto updated =
+        session.exec(QStringLiteral("update %1 set 还款金额 = ?, 尚欠金额 = ? where rowid = ?").arg(design.headerTable),
+                     {balance.paid.toDouble(), balance.owed.toDouble(), header->value(0, 0)});
     if (!updated)
         return SlipOutcome::failed(updated.error());
     SlipOutcome outcome = SlipOutcome::done();

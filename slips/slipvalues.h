@@ -36,9 +36,9 @@ struct SlipLine {
     QString category; // the goods' 类别
     Amount upperLimit;
     Amount lowerLimit;
-    Amount quantity; // 数量; a stocktake's counted quantity (盘后数量)
-    Amount price;    // 单价
-    Amount amount;   // 金额
+    Amount quantity;     // 数量; a stocktake's counted quantity (盘后数量)
+    Amount price;        // 单价
+    Amount amount;       // 金额
     Amount unitCost;     // sales: 单位成本, the average cost the line was entered at
     Amount costAmount;   // sales: 成本金额
     Amount bookQuantity; // stocktake: 盘前数量

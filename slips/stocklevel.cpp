@@ -20,8 +20,7 @@ std::optional<Amount> RecalcAverageCost(Amount quantity, Amount value)
     return Amount::quotient(value, quantity, 2);
 }
 
-std::optional<StockLevel> StockAfterSave(const SlipDesign& design, const std::optional<StockLevel>& before,
-                                         const SlipLine& line)
+std::optional<StockLevel> StockAfterSave(const SlipDesign& design, const std::optional<StockLevel>& before, const SlipLine& line)
 {
     const int sign = design.stockSign;
     switch (design.family) {
@@ -33,8 +32,7 @@ std::optional<StockLevel> StockAfterSave(const SlipDesign& design, const std::op
     case SlipFamily::Sales:
         if (!before)
             return StockLevel{signedBy(sign, line.quantity), signedBy(sign, line.costAmount), line.unitCost};
-        return moved(*before, signedBy(sign, line.quantity),
-                     signedBy(sign, Amount::product(line.quantity, before->averageCost)));
+        return moved(*before, signedBy(sign, line.quantity), signedBy(sign, Amount::product(line.quantity, before->averageCost)));
     case SlipFamily::Stocktake: {
         const Amount counted = Amount::product(line.quantity, line.price, 2);
         if (!before)
@@ -52,8 +50,7 @@ std::optional<StockLevel> StockAfterSave(const SlipDesign& design, const std::op
     return std::nullopt;
 }
 
-std::optional<StockLevel> StockAfterTakeBack(const SlipDesign& design, const StockLevel& before, Amount quantity,
-                                             Amount value)
+std::optional<StockLevel> StockAfterTakeBack(const SlipDesign& design, const StockLevel& before, Amount quantity, Amount value)
 {
     const int sign = -design.stockSign;
     const Amount q = cents(before.quantity + signedBy(sign, quantity));

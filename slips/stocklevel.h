@@ -21,12 +21,10 @@ std::optional<Amount> RecalcAverageCost(Amount quantity, Amount value);
 // What a saved line makes of its goods' stock: the row's new level, or, when
 // the goods has no row (before is none), the level of the row the save
 // creates; none when the line moves no stock (a loss of a goods without a row).
-std::optional<StockLevel> StockAfterSave(const SlipDesign& design, const std::optional<StockLevel>& before,
-                                         const SlipLine& line);
+std::optional<StockLevel> StockAfterSave(const SlipDesign& design, const std::optional<StockLevel>& before, const SlipLine& line);
 
 // What deleting a slip makes of a stock level when it takes back one line
 // of the given quantity and value (the value the save moved); none when the
 // design refuses the result. A level past the book limit is given as it is,
 // for the caller to refuse.
-std::optional<StockLevel> StockAfterTakeBack(const SlipDesign& design, const StockLevel& before, Amount quantity,
-                                             Amount value);
+std::optional<StockLevel> StockAfterTakeBack(const SlipDesign& design, const StockLevel& before, Amount quantity, Amount value);

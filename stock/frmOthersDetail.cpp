@@ -6,9 +6,8 @@
 namespace {
 SlipRecordsDesign lossRecordsDesign()
 {
-    SlipRecordsDesign design =
-        StockRecordsDesign(QStringLiteral("frmOthersDetail"), QStringLiteral("报损记录"), SlipDesigns::Loss,
-                           RecordsColumns::goodsLines(), QStringLiteral("frmOther151"));
+    SlipRecordsDesign design = StockRecordsDesign(QStringLiteral("frmOthersDetail"), QStringLiteral("报损记录"),
+                                                  SlipDesigns::Loss, RecordsColumns::goodsLines(), QStringLiteral("frmOther151"));
     design.editDialog = QStringLiteral("frmOthersDetail2");
     design.createEditDialog = [](SlipRecordsForm& records) -> QWidget* { return new frmOthersDetail2(records); };
     design.deletion = RecordsDeletion{.question = QStringLiteral("确认删除[%1]吗?删除后对应的金额和数量将会返回到【库存】！"),

@@ -19,10 +19,11 @@ using StockQuery::View;
 namespace {
 QList<ListColumn> stockColumns()
 {
-    QList<ListColumn> columns{textColumn("商品类别", 1300),   textColumn("商品编号", 1300),   textColumn("商品名称", 2400),
-                              textColumn("规格", 1200),       textColumn("单位", 800),        figureColumn("均价", 1100),
-                              figureColumn("库存金额", 1300), figureColumn("库存上限", 1100), figureColumn("库存下限", 1100),
-                              textColumn("现有库存", 1100, CellFormat::Money)};
+    QList<ListColumn> columns{textColumn("商品类别", 1300),   textColumn("商品编号", 1300),
+                              textColumn("商品名称", 2400),   textColumn("规格", 1200),
+                              textColumn("单位", 800),        figureColumn("均价", 1100),
+                              figureColumn("库存金额", 1300), figureColumn("库存上限", 1100),
+                              figureColumn("库存下限", 1100), textColumn("现有库存", 1100, CellFormat::Money)};
     // Each shows the query's column in its place.
     const QStringList& names = StockQuery::columns();
     for (int c = 0; c < columns.size(); ++c)

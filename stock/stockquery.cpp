@@ -4,8 +4,8 @@ namespace StockQuery {
 
 const QStringList& columns()
 {
-    static const QStringList names{"类别", "商品编号", "商品名称", "规格", "单位",
-                                   "均价", "金额", "库存上限", "库存下限", "库存量"};
+    static const QStringList names{"类别", "商品编号", "商品名称", "规格",     "单位",
+                                   "均价", "金额",     "库存上限", "库存下限", "库存量"};
     return names;
 }
 
@@ -26,8 +26,7 @@ QString statement(View view)
         condition = QStringLiteral("库存量 < 库存下限");
         break;
     }
-    return QStringLiteral("select ") + columns().join(QStringLiteral(", ")) + QStringLiteral(" from 库存 where ")
-           + condition;
+    return QStringLiteral("select ") + columns().join(QStringLiteral(", ")) + QStringLiteral(" from 库存 where ") + condition;
 }
 
 DbResult<Listing> read(DbSession& session, View view, const QString& text)

@@ -15,8 +15,8 @@ class QWidget;
 class RecordGrid;
 
 struct GoodsLookupDesign {
-    QString codeHeader = QStringLiteral("编号"); // the list's first column
-    bool barcodeBox = true;                      // TextName3
+    QString codeHeader = QStringLiteral("编号");      // the list's first column
+    bool barcodeBox = true;                           // TextName3
     QString filterCaption = QStringLiteral("[其他]"); // the label of TextName2
 };
 
@@ -28,9 +28,9 @@ public:
     GoodsLookupList(QWidget* form, const GoodsLookupDesign& design, QLineEdit* codeBox, std::function<void()> loadGoods);
 
     const QList<QRadioButton*>& options() const { return m_options; } // Option1 to Option4
-    QLineEdit* filterBox() const { return m_filter; }   // TextName2
-    QLineEdit* barcodeBox() const { return m_barcode; } // TextName3; none without one
-    RecordGrid* list() const { return m_list; }         // ListView2
+    QLineEdit* filterBox() const { return m_filter; }                 // TextName2
+    QLineEdit* barcodeBox() const { return m_barcode; }               // TextName3; none without one
+    RecordGrid* list() const { return m_list; }                       // ListView2
 
     // Whether the search is by barcode (Option4).
     bool barcodeMode() const;

@@ -58,7 +58,8 @@ frmOut16::frmOut16(QWidget* opener)
     : PickerForm({.formName = QString::fromLatin1(FormName),
                   .caption = QStringLiteral("业务员选择"),
                   .table = QStringLiteral("业务员"),
-                  .columns = partnerColumns("姓名", {textColumn("性别", 1411), textColumn("部门", 1764), textColumn("职务", 1764)}),
+                  .columns = partnerColumns("姓名",
+                                            {textColumn("性别", 1411), textColumn("部门", 1764), textColumn("职务", 1764)}),
                   .options = codeOptions(),
                   .modal = true},
                  opener)

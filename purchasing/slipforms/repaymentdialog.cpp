@@ -75,7 +75,8 @@ void RepaymentDialog::buildControls()
     Text1 = FormParts::labelledBox(boxes, 0, 0, QStringLiteral("Label5"), m_design.partnerLabel, QStringLiteral("Text1"));
     Text2 = FormParts::labelledBox(boxes, 1, 0, QStringLiteral("Label1"), QStringLiteral("[目前欠款金额]"),
                                    FormParts::figureBox(frame, QStringLiteral("Text2"), ZeroMoney));
-    Text3 = FormParts::labelledBox(boxes, 2, 0, QStringLiteral("Label2"), QStringLiteral("[现在还款金额]"), QStringLiteral("Text3"));
+    Text3 = FormParts::labelledBox(boxes, 2, 0, QStringLiteral("Label2"), QStringLiteral("[现在还款金额]"),
+                                   QStringLiteral("Text3"));
     BoxLimit::setCaption(Text3, QStringLiteral("现在还款金额"));
     Text4 = FormParts::labelledBox(boxes, 3, 0, QStringLiteral("Label3"), QStringLiteral("[尚欠]"),
                                    FormParts::figureBox(frame, QStringLiteral("Text4"), ZeroMoney));
@@ -155,14 +156,15 @@ void RepaymentDialog::ComOK_Click()
     // Enter pays from the box before it is left.
     if (BoxLimit::refuses(Text3))
         return;
-    if (MessageBox::show(this, QStringLiteral("确认要还款吗？"), MessageBox::NoticeTitle, QMessageBox::Question, QMessageBox::Ok | QMessageBox::Cancel)
+    if (MessageBox::show(this, QStringLiteral("确认要还款吗？"), MessageBox::NoticeTitle, QMessageBox::Question,
+                         QMessageBox::Ok | QMessageBox::Cancel)
         != QMessageBox::Ok)
         return;
     const Amount amount = Amount::fromText(typed);
     const QString operatorName = appState().currentOperator;
     const QDateTime when = Clock::now();
-    const SlipOutcome outcome
-        = writeSlip([&](DbSession& s) { return PaySlip(s, m_records.slipDesign(), sSlipNo, amount, operatorName, when); });
+    const SlipOutcome outcome = writeSlip(
+        [&](DbSession& s) { return PaySlip(s, m_records.slipDesign(), sSlipNo, amount, operatorName, when); });
     if (!showOutcome(this, outcome, AnswerTitle::Notice))
         return;
     ListView1->records()->appendRow(

@@ -67,10 +67,13 @@ void SlipEditDialog::buildControls()
     }
     // Enter steps on from each filled box, the last one-line box into the box of several lines.
     if (!oneLine.isEmpty())
-        EnterToNext::install(oneLine, [afterOneLine] {
-            if (afterOneLine)
-                afterOneLine->setFocus(Qt::OtherFocusReason);
-        }, EnterToNext::Mode::FromFilledBox);
+        EnterToNext::install(
+            oneLine,
+            [afterOneLine] {
+                if (afterOneLine)
+                    afterOneLine->setFocus(Qt::OtherFocusReason);
+            },
+            EnterToNext::Mode::FromFilledBox);
 
     QPushButton* ComSave = button(this, QStringLiteral("ComSave"), QStringLiteral("保  存"));
     QPushButton* ComRtn = button(this, QStringLiteral("ComRtn"), QStringLiteral("取  消 "));
@@ -108,7 +111,8 @@ void SlipEditDialog::Form_Load()
     for (const SlipEditField& field : std::as_const(m_design.fields))
         columns << field.column;
     const SlipDesign& slip = m_records.slipDesign();
-    auto read = Database::read([&](DbSession& s) { return SlipBook::header(s, slip, number, columns.join(QStringLiteral(", "))); });
+    auto read = Database::read(
+        [&](DbSession& s) { return SlipBook::header(s, slip, number, columns.join(QStringLiteral(", "))); });
     if (!read) {
         MessageBox::show(this, read.error().text());
         return;

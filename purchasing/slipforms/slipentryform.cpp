@@ -301,7 +301,8 @@ void SlipEntryForm::Form_Load()
 
 void SlipEntryForm::Check1_Click()
 {
-    mdlINI::WriteIni(QStringLiteral("check1"), QStringLiteral("name"), Check1->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    mdlINI::WriteIni(QStringLiteral("check1"), QStringLiteral("name"),
+                     Check1->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
 void SlipEntryForm::NextSlipNumber()
@@ -548,11 +549,10 @@ void SlipEntryForm::changeLine(bool quantity)
 {
     if (m_lines->isEmpty())
         return;
-    const std::optional<Amount> value =
-        quantity ? InputDialog::askNumber(this, m_design.inputDialog, QStringLiteral("修改数量"), QStringLiteral("请输入数量："),
-                                          QStringLiteral("数量"))
-                 : InputDialog::askNumber(this, m_design.inputDialog, QStringLiteral("修改单价"), QStringLiteral("请输入单价："),
-                                          PriceCaption);
+    const std::optional<Amount> value = quantity ? InputDialog::askNumber(this, m_design.inputDialog, QStringLiteral("修改数量"),
+                                                                          QStringLiteral("请输入数量："), QStringLiteral("数量"))
+                                                 : InputDialog::askNumber(this, m_design.inputDialog, QStringLiteral("修改单价"),
+                                                                          QStringLiteral("请输入单价："), PriceCaption);
     const int row = selectedLine();
     // Cancelled, closed or 0: the line stays as it is.
     if (!value || row < 0)
@@ -591,8 +591,8 @@ void SlipEntryForm::Text3_KeyDown()
         return;
     const bool shortOfTotal = valueOf(TextMoneys) > valueOf(Text3);
     if (shortOfTotal
-        && MessageBox::show(this, QStringLiteral("付款金额小于实付金额, 是否允许欠款？"), MessageBox::NoticeTitle, QMessageBox::NoIcon,
-                            QMessageBox::Yes | QMessageBox::No)
+        && MessageBox::show(this, QStringLiteral("付款金额小于实付金额, 是否允许欠款？"), MessageBox::NoticeTitle,
+                            QMessageBox::NoIcon, QMessageBox::Yes | QMessageBox::No)
                != QMessageBox::Yes) {
         Text3->setFocus(Qt::OtherFocusReason);
         return;
@@ -662,8 +662,7 @@ void SlipEntryForm::ComPD_Click()
         }
         const Amount cash = valueOf(Text3);
         const Amount difference = valueOf(Text4);
-        if ((cash.isZero() && difference.isZero())
-            || difference.toMoneyText() != (cash - valueOf(TextMoneys)).toMoneyText()) {
+        if ((cash.isZero() && difference.isZero()) || difference.toMoneyText() != (cash - valueOf(TextMoneys)).toMoneyText()) {
             prompt(QStringLiteral("请先确认金额。 "), Text3);
             return;
         }

@@ -183,8 +183,8 @@ bool SlipLinesModel::holds(const EntryLine& line, int row) const
     SlipHeader totals;
     fillTotals(lines, totals);
     const SlipLine& v = shown.values;
-    for (const Amount& figure : {v.quantity, v.price, v.amount, v.costAmount, v.gain, totals.totalQuantity,
-                                 totals.totalAmount, totals.totalCost, totals.totalProfit}) {
+    for (const Amount& figure : {v.quantity, v.price, v.amount, v.costAmount, v.gain, totals.totalQuantity, totals.totalAmount,
+                                 totals.totalCost, totals.totalProfit}) {
         if (figure.isOutOfRange())
             return false;
     }

@@ -170,7 +170,8 @@ void SlipRecordsForm::RunQuery(const QString& onDate)
     m_linesOf.clear();
     m_figures.clear();
     m_sums = {};
-    auto read = Database::read([&](DbSession& s) { return SlipRecords::headers(s, slipDesign(), listedColumns(), condition(), onDate); });
+    auto read = Database::read(
+        [&](DbSession& s) { return SlipRecords::headers(s, slipDesign(), listedColumns(), condition(), onDate); });
     if (read) {
         for (int row = 0; row < read->count(); ++row) {
             m_figures << figuresOf(*read, row);

@@ -85,7 +85,7 @@ struct SlipRecordsDesign {
     QList<ListColumn> slipColumns; // the first shows 单号
     QList<ListColumn> lineColumns;
     std::array<RecordsTotal, 2> totals; // TextSum1, TextSum2
-    QString todayLabel; // Label7 after opening
+    QString todayLabel;                 // Label7 after opening
     // A reopened window narrows today's slips by its last query; else it
     // lists today's slips alone.
     bool keepsQuery = true;

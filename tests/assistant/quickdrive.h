@@ -56,8 +56,5 @@ inline int formsNamed(const QString& name)
     return count;
 }
 
-inline void click(QWidget* form, const QString& button)
-{
-    QTest::mouseClick(control<QPushButton>(form, button), Qt::LeftButton);
-}
+inline void click(QWidget* form, const QString& button) { QTest::mouseClick(control<QPushButton>(form, button), Qt::LeftButton); }
 }

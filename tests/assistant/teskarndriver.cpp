@@ -15,8 +15,8 @@
 #include <QMenu>
 #include <QTest>
 
-using Teskarn::TuoPan;
 using Teskarn::search;
+using Teskarn::TuoPan;
 namespace Forms = Teskarn::Forms;
 
 namespace TeskarnDriver {

@@ -19,8 +19,8 @@
 #include <QMenu>
 
 using namespace TeskarnDriver;
-using Teskarn::TuoPan;
 using Teskarn::search;
+using Teskarn::TuoPan;
 namespace Forms = Teskarn::Forms;
 
 namespace {
@@ -54,14 +54,29 @@ private slots:
         QTest::addColumn<QString>("daily");
         QTest::addColumn<QStringList>("commands");
         const QStringList at2230{QStringLiteral("shutdown -P 22:30")};
-        QTest::newRow("daily at 22:30") << "22" << "30" << "1" << at2230;
-        QTest::newRow("leading number 1") << "22" << "30" << "1 每天" << at2230;
-        QTest::newRow("one digit each") << "7" << "5" << "1" << QStringList{QStringLiteral("shutdown -P 07:05")};
-        QTest::newRow("minute empty") << "22" << "" << "1" << QStringList();
-        QTest::newRow("hour empty") << "" << "30" << "1" << QStringList();
-        QTest::newRow("not daily") << "22" << "30" << "0" << QStringList();
-        QTest::newRow("daily missing") << "22" << "30" << QString() << QStringList();
-        QTest::newRow("daily 12") << "22" << "30" << "12" << QStringList();
+        QTest::newRow("daily at 22:30") << "22"
+                                        << "30"
+                                        << "1" << at2230;
+        QTest::newRow("leading number 1") << "22"
+                                          << "30"
+                                          << "1 每天" << at2230;
+        QTest::newRow("one digit each") << "7"
+                                        << "5"
+                                        << "1" << QStringList{QStringLiteral("shutdown -P 07:05")};
+        QTest::newRow("minute empty") << "22"
+                                      << ""
+                                      << "1" << QStringList();
+        QTest::newRow("hour empty") << ""
+                                    << "30"
+                                    << "1" << QStringList();
+        QTest::newRow("not daily") << "22"
+                                   << "30"
+                                   << "0" << QStringList();
+        QTest::newRow("daily missing") << "22"
+                                       << "30" << QString() << QStringList();
+        QTest::newRow("daily 12") << "22"
+                                  << "30"
+                                  << "12" << QStringList();
     }
     void startArmsTheDailyShutdownOnlyWhenSet()
     {
@@ -91,12 +106,18 @@ private slots:
     {
         QTest::addColumn<QString>("hour");
         QTest::addColumn<QString>("minute");
-        QTest::newRow("hour 24") << "24" << "00";
-        QTest::newRow("minute 60") << "23" << "60";
-        QTest::newRow("three digits") << "022" << "30";
-        QTest::newRow("letters") << "2a" << "30";
-        QTest::newRow("sign") << "-1" << "30";
-        QTest::newRow("full-width digits") << "２２" << "30";
+        QTest::newRow("hour 24") << "24"
+                                 << "00";
+        QTest::newRow("minute 60") << "23"
+                                   << "60";
+        QTest::newRow("three digits") << "022"
+                                      << "30";
+        QTest::newRow("letters") << "2a"
+                                 << "30";
+        QTest::newRow("sign") << "-1"
+                              << "30";
+        QTest::newRow("full-width digits") << "２２"
+                                           << "30";
     }
     void storedInvalidTimeArmsNothingAndSaysSo()
     {
@@ -159,7 +180,8 @@ private slots:
             captions << (entry->isSeparator() ? QStringLiteral("-") : entry->text());
         }
         QCOMPARE(names, (QStringList{"GJ", "QXGJ", "FGX2", "KJ", "WJ", "ARun", "FGX", "JTF3", "TC"}));
-        QCOMPARE(captions, (QStringList{"定时关机", "取消关机", "-", "快捷软件", "快捷文件", "开机启动", "-", "截图-F3", "退出程序"}));
+        QCOMPARE(captions,
+                 (QStringList{"定时关机", "取消关机", "-", "快捷软件", "快捷文件", "开机启动", "-", "截图-F3", "退出程序"}));
         QVERIFY(first->isVisible());
         QVERIFY(!menu->findChild<QAction*>(QStringLiteral("QXGJ"))->isVisible());
     }

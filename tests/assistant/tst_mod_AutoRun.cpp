@@ -19,13 +19,19 @@ private slots:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("exec");
-        QTest::newRow("plain") << "/opt/Teskarn/bin/Teskarn" << "\"/opt/Teskarn/bin/Teskarn\"";
-        QTest::newRow("blank and chinese") << "/home/店主/我的 程序/Teskarn" << "\"/home/店主/我的 程序/Teskarn\"";
-        QTest::newRow("quote, dollar, backtick") << "/a\"b/$c/`d`" << "\"/a\\\\\"b/\\\\$c/\\\\`d\\\\`\"";
+        QTest::newRow("plain") << "/opt/Teskarn/bin/Teskarn"
+                               << "\"/opt/Teskarn/bin/Teskarn\"";
+        QTest::newRow("blank and chinese") << "/home/店主/我的 程序/Teskarn"
+                                           << "\"/home/店主/我的 程序/Teskarn\"";
+        QTest::newRow("quote, dollar, backtick") << "/a\"b/$c/`d`"
+                                                 << "\"/a\\\\\"b/\\\\$c/\\\\`d\\\\`\"";
         // A backslash is escaped for the quoting, then each for the string value.
-        QTest::newRow("backslash") << "/a\\b" << "\"/a\\\\\\\\b\"";
-        QTest::newRow("percent") << "/100%/Teskarn" << "\"/100%%/Teskarn\"";
-        QTest::newRow("newline") << "/a\nb" << "\"/a\\nb\"";
+        QTest::newRow("backslash") << "/a\\b"
+                                   << "\"/a\\\\\\\\b\"";
+        QTest::newRow("percent") << "/100%/Teskarn"
+                                 << "\"/100%%/Teskarn\"";
+        QTest::newRow("newline") << "/a\nb"
+                                 << "\"/a\\nb\"";
     }
     void execQuotesThePathAsOneArgument()
     {

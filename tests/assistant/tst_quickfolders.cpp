@@ -11,9 +11,9 @@
 #include <QPushButton>
 
 using namespace QuickDrive;
+using Teskarn::kuaijie2;
 using Teskarn::UrlF;
 using Teskarn::UrlS;
-using Teskarn::kuaijie2;
 namespace Forms = Teskarn::Forms;
 
 namespace {
@@ -65,11 +65,26 @@ private slots:
         QTest::addColumn<bool>("removeFolder");
         QTest::addColumn<QString>("opened");
         QTest::addColumn<QString>("message");
-        QTest::newRow("name, no target") << "报表" << "" << "" << false << "" << "";
-        QTest::newRow("target, no name") << "" << "^/工作/报表" << "" << false << "^/工作/报表" << "";
-        QTest::newRow("changed while open") << "旧" << "^/工作/报表" << "^/工作" << false << "^/工作" << "";
-        QTest::newRow("web address") << "网" << "https://example.com/a b" << "" << false << "https://example.com/a b" << "";
-        QTest::newRow("removed folder") << "旧" << "^/工作/报表" << "" << true << "" << "无法打开：^/工作/报表";
+        QTest::newRow("name, no target") << "报表"
+                                         << ""
+                                         << "" << false << ""
+                                         << "";
+        QTest::newRow("target, no name") << ""
+                                         << "^/工作/报表"
+                                         << "" << false << "^/工作/报表"
+                                         << "";
+        QTest::newRow("changed while open") << "旧"
+                                            << "^/工作/报表"
+                                            << "^/工作" << false << "^/工作"
+                                            << "";
+        QTest::newRow("web address") << "网"
+                                     << "https://example.com/a b"
+                                     << "" << false << "https://example.com/a b"
+                                     << "";
+        QTest::newRow("removed folder") << "旧"
+                                        << "^/工作/报表"
+                                        << "" << true << ""
+                                        << "无法打开：^/工作/报表";
     }
     void clickOpensTheTargetAsStoredAtThatMoment()
     {

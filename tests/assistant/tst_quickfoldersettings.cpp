@@ -16,9 +16,9 @@
 #include <QPushButton>
 
 using namespace QuickDrive;
+using Teskarn::kuaijie2;
 using Teskarn::UrlF;
 using Teskarn::UrlS;
-using Teskarn::kuaijie2;
 namespace Forms = Teskarn::Forms;
 
 namespace {
@@ -83,10 +83,18 @@ private slots:
         QTest::addColumn<QString>("answer");
         QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("name");
-        QTest::newRow("folder") << "^/工作/报表" << "^/工作/报表" << "报表";
-        QTest::newRow("last dot cuts") << "^/工作/合同.2014" << "^/工作/合同.2014" << "合同";
-        QTest::newRow("trailing slash") << "^/工作/报表/" << "^/工作/报表" << "报表";
-        QTest::newRow("cancel") << "" << "/srv/旧" << "旧名";
+        QTest::newRow("folder") << "^/工作/报表"
+                                << "^/工作/报表"
+                                << "报表";
+        QTest::newRow("last dot cuts") << "^/工作/合同.2014"
+                                       << "^/工作/合同.2014"
+                                       << "合同";
+        QTest::newRow("trailing slash") << "^/工作/报表/"
+                                        << "^/工作/报表"
+                                        << "报表";
+        QTest::newRow("cancel") << ""
+                                << "/srv/旧"
+                                << "旧名";
     }
     void browseTakesTheFolderAndItsBaseName()
     {
@@ -163,7 +171,8 @@ private slots:
 
     void refreshingTheFoldersLeavesTheQuickLaunchAlone()
     {
-        QVERIFY(Teskarn::WriteConfigValue(QStringLiteral("soft1"), QStringLiteral("soft"), QStringLiteral("https://example.com/1")));
+        QVERIFY(
+            Teskarn::WriteConfigValue(QStringLiteral("soft1"), QStringLiteral("soft"), QStringLiteral("https://example.com/1")));
         QVERIFY(Teskarn::start().runEventLoop);
         pressLogo(Qt::LeftButton);
         UrlS* quickLaunch = Forms::loaded<UrlS>();

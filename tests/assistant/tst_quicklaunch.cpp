@@ -10,8 +10,8 @@
 #include <QPointer>
 
 using namespace QuickDrive;
-using Teskarn::UrlS;
 using Teskarn::kuaijie;
+using Teskarn::UrlS;
 namespace Forms = Teskarn::Forms;
 
 namespace {

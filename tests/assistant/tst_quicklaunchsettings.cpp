@@ -15,8 +15,8 @@
 #include <QPushButton>
 
 using namespace QuickDrive;
-using Teskarn::UrlS;
 using Teskarn::kuaijie;
+using Teskarn::UrlS;
 namespace Forms = Teskarn::Forms;
 
 namespace {
@@ -36,7 +36,8 @@ public:
 private slots:
     void formLoadsTheTargetsAndShowsItsTexts()
     {
-        QVERIFY(Teskarn::WriteConfigValue(QStringLiteral("soft2"), QStringLiteral("soft"), QStringLiteral("  www.example.com  ")));
+        QVERIFY(
+            Teskarn::WriteConfigValue(QStringLiteral("soft2"), QStringLiteral("soft"), QStringLiteral("  www.example.com  ")));
         QVERIFY(Teskarn::start().runEventLoop);
         QVERIFY(TeskarnDriver::chooseFromMenu(QStringLiteral("KJ")));
         QVERIFY(TeskarnDriver::chooseFromMenu(QStringLiteral("KJ")));
@@ -99,7 +100,11 @@ private slots:
 
         QByteArray expected;
         for (int slot = 1; slot <= 8; ++slot)
-            expected += "[soft" + QByteArray::number(slot) + "]\nsoft=" + (slot == 3 ? "  a  " : slot == 8 ? "https://example.com/8" : "") + "\n";
+            expected += "[soft" + QByteArray::number(slot) + "]\nsoft="
+                        + (slot == 3   ? "  a  "
+                           : slot == 8 ? "https://example.com/8"
+                                       : "")
+                        + "\n";
         QCOMPARE(TestFiles::bytesOf(Teskarn::configFilePath()), expected);
     }
 
@@ -131,7 +136,8 @@ private slots:
 
     void savingWithThePanelOpenMakesF1OpenTheSavedTarget()
     {
-        QVERIFY(Teskarn::WriteConfigValue(QStringLiteral("soft8"), QStringLiteral("soft"), QStringLiteral("https://example.com/old")));
+        QVERIFY(Teskarn::WriteConfigValue(QStringLiteral("soft8"), QStringLiteral("soft"),
+                                          QStringLiteral("https://example.com/old")));
         QVERIFY(Teskarn::start().runEventLoop);
         pressLogo(Qt::LeftButton);
         QVERIFY(Forms::loaded<UrlS>());

@@ -85,8 +85,8 @@ private slots:
     void handlesSitOnTheOutline()
     {
         const std::array<QPoint, 8> places = handlePlaces({100, 100, 300, 200}, handle6);
-        const std::array<QPoint, 8> expected = {QPoint(97, 97),   QPoint(247, 97),  QPoint(396, 97),  QPoint(97, 197),
-                                                QPoint(97, 297),  QPoint(247, 297), QPoint(397, 297), QPoint(397, 197)};
+        const std::array<QPoint, 8> expected = {QPoint(97, 97),  QPoint(247, 97),  QPoint(396, 97),  QPoint(97, 197),
+                                                QPoint(97, 297), QPoint(247, 297), QPoint(397, 297), QPoint(397, 197)};
         QCOMPARE(places, expected);
     }
 

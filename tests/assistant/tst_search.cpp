@@ -28,10 +28,7 @@ using Teskarn::search;
 namespace Forms = Teskarn::Forms;
 
 namespace {
-QString stored(const QString& key)
-{
-    return UserSettings::get(QStringLiteral("searchtool"), QStringLiteral("pos"), key);
-}
+QString stored(const QString& key) { return UserSettings::get(QStringLiteral("searchtool"), QStringLiteral("pos"), key); }
 
 void store(const QString& top, const QString& left)
 {
@@ -77,8 +74,7 @@ private slots:
         QCOMPARE(bar->pos(), QPoint(qRound(place.y() / 15), qRound(place.x() / 15)));
         QFile file(UserSettings::filePath(QStringLiteral("searchtool")));
         QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(QString::fromUtf8(file.readAll()),
-                 QStringLiteral("[pos]\ntop=%1\nleft=%2\n").arg(place.x()).arg(place.y()));
+        QCOMPARE(QString::fromUtf8(file.readAll()), QStringLiteral("[pos]\ntop=%1\nleft=%2\n").arg(place.x()).arg(place.y()));
         QVERIFY(UserSettings::filePath(QStringLiteral("searchtool")).endsWith(QStringLiteral("/config/Teskarn/searchtool.ini")));
     }
 
@@ -87,12 +83,18 @@ private slots:
         QTest::addColumn<QString>("top");
         QTest::addColumn<QString>("left");
         QTest::addColumn<bool>("taken");
-        QTest::newRow("hidden at the top") << "-410" << "1500" << true;
-        QTest::newRow("fraction") << "1234.5" << "60" << true;
-        QTest::newRow("not a number") << "abc" << "1500" << false;
-        QTest::newRow("number and text") << "300" << "12px" << false;
-        QTest::newRow("left missing") << "300" << "" << false;
-        QTest::newRow("off every screen") << "300" << "9999999" << false;
+        QTest::newRow("hidden at the top") << "-410"
+                                           << "1500" << true;
+        QTest::newRow("fraction") << "1234.5"
+                                  << "60" << true;
+        QTest::newRow("not a number") << "abc"
+                                      << "1500" << false;
+        QTest::newRow("number and text") << "300"
+                                         << "12px" << false;
+        QTest::newRow("left missing") << "300"
+                                      << "" << false;
+        QTest::newRow("off every screen") << "300"
+                                          << "9999999" << false;
     }
     void storedPlaceIsTakenWhenUsable()
     {
@@ -233,8 +235,9 @@ private slots:
         QCOMPARE(WindowMessages::send(window, 0x0200, 1, 0), MessageRecorder::answer);
         QCOMPARE(slot8.size(), 1);
         QCOMPARE(screenshot.size(), 1);
-        QCOMPARE(MessageRecorder::received(), (QList<MessageRecorder::Message>{{HotKeys::Message, 1}, {HotKeys::Message, 2},
-                                                             {HotKeys::Message, 3}, {0x0200, 1}}));
+        QCOMPARE(
+            MessageRecorder::received(),
+            (QList<MessageRecorder::Message>{{HotKeys::Message, 1}, {HotKeys::Message, 2}, {HotKeys::Message, 3}, {0x0200, 1}}));
 
         Teskarn::State::instance().PreviousWndProc = before;
         bar->close();

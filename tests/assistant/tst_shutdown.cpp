@@ -64,7 +64,7 @@ QByteArray storedShutdown(const QString& hour, const QString& minute, const QStr
 QString armedMessage(const QString& hour, const QString& minute)
 {
     return QStringLiteral("关机时间是 ") + hour + QLatin1Char(':') + minute
-        + QStringLiteral(" 请注意保存资料！可通过【菜单】或【清空设置】取消关机！");
+           + QStringLiteral(" 请注意保存资料！可通过【菜单】或【清空设置】取消关机！");
 }
 }
 
@@ -123,11 +123,15 @@ private slots:
         QTest::addColumn<QString>("minute");
         QTest::addColumn<bool>("daily");
         QTest::addColumn<QString>("command");
-        QTest::newRow("22:30 daily") << "22" << "30" << true << "shutdown -P 22:30";
+        QTest::newRow("22:30 daily") << "22"
+                                     << "30" << true << "shutdown -P 22:30";
         // Already past at 09:00: the shutdown command takes it for tomorrow.
-        QTest::newRow("8 and 5") << "8" << "5" << false << "shutdown -P 08:05";
-        QTest::newRow("midnight") << "0" << "00" << false << "shutdown -P 00:00";
-        QTest::newRow("blanks around") << " 23 " << "59" << true << "shutdown -P 23:59";
+        QTest::newRow("8 and 5") << "8"
+                                 << "5" << false << "shutdown -P 08:05";
+        QTest::newRow("midnight") << "0"
+                                  << "00" << false << "shutdown -P 00:00";
+        QTest::newRow("blanks around") << " 23 "
+                                       << "59" << true << "shutdown -P 23:59";
     }
     void setArmsTheTimeAndStoresTheBoxes()
     {
@@ -159,7 +163,8 @@ private slots:
         click(form, "Command1");
         QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("关机设置已清空！")});
         QCOMPARE(commandsRun(), QStringList());
-        QCOMPARE(fileBytes(Teskarn::configFilePath()), storedShutdown(QStringLiteral("22"), QStringLiteral("  "), QStringLiteral("1")));
+        QCOMPARE(fileBytes(Teskarn::configFilePath()),
+                 storedShutdown(QStringLiteral("22"), QStringLiteral("  "), QStringLiteral("1")));
         QVERIFY(disarmedShown());
 
         QVERIFY(restart());
@@ -171,11 +176,16 @@ private slots:
     {
         QTest::addColumn<QString>("hour");
         QTest::addColumn<QString>("minute");
-        QTest::newRow("25 and 00") << "25" << "00";
-        QTest::newRow("minute 60") << "12" << "60";
-        QTest::newRow("three digits") << "12" << "005";
-        QTest::newRow("colon typed") << "12:" << "30";
-        QTest::newRow("decimal") << "1.5" << "30";
+        QTest::newRow("25 and 00") << "25"
+                                   << "00";
+        QTest::newRow("minute 60") << "12"
+                                   << "60";
+        QTest::newRow("three digits") << "12"
+                                      << "005";
+        QTest::newRow("colon typed") << "12:"
+                                     << "30";
+        QTest::newRow("decimal") << "1.5"
+                                 << "30";
     }
     void invalidTimeIsRefusedAndNothingChanges()
     {

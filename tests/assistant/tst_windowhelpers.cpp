@@ -77,11 +77,17 @@ private slots:
         QTest::addColumn<QString>("extension");
         QTest::addColumn<QString>("answer");
         QTest::addColumn<QString>("chosen");
-        QTest::newRow("open") << false << QString() << QString() << "/opt/记账/run" << "/opt/记账/run";
-        QTest::newRow("260 characters") << false << QString(260, QLatin1Char('a')) << QString() << "/a" << "/a";
+        QTest::newRow("open") << false << QString() << QString() << "/opt/记账/run"
+                              << "/opt/记账/run";
+        QTest::newRow("260 characters") << false << QString(260, QLatin1Char('a')) << QString() << "/a"
+                                        << "/a";
         QTest::newRow("cancelled") << false << QString() << QString() << QString() << QString();
-        QTest::newRow("save adds the extension") << true << QString() << "txt" << "/tmp/清单" << "/tmp/清单.txt";
-        QTest::newRow("save keeps a typed one") << true << QString() << "txt" << "/tmp/a.csv" << "/tmp/a.csv";
+        QTest::newRow("save adds the extension") << true << QString() << "txt"
+                                                 << "/tmp/清单"
+                                                 << "/tmp/清单.txt";
+        QTest::newRow("save keeps a typed one") << true << QString() << "txt"
+                                                << "/tmp/a.csv"
+                                                << "/tmp/a.csv";
     }
     void dialogShowsEveryFileAndGivesTheChoice()
     {

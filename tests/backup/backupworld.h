@@ -88,8 +88,7 @@ inline std::unique_ptr<ClockTimer> trayCheck()
 // Runs an action that may open the countdown. Each countdown it opens is
 // handed to onOpen from inside its exec(); one left open is then cancelled,
 // so no test blocks. Gives how many opened.
-inline int countdownsOpenedBy(const std::function<void()>& action,
-                              const std::function<void(frm_backup2*)>& onOpen = {})
+inline int countdownsOpenedBy(const std::function<void()>& action, const std::function<void(frm_backup2*)>& onOpen = {})
 {
     int opened = 0;
     QTimer watcher;

@@ -128,8 +128,7 @@ NetServers::ScriptedHttpd::ScriptedHttpd(Script script)
 
 QString NetServers::ScriptedHttpd::host() const { return hostText(m_server.serverPort()); }
 
-QByteArray NetServers::answer(int status, const QByteArray& reason, const QList<QByteArray>& headers,
-                              const QByteArray& body)
+QByteArray NetServers::answer(int status, const QByteArray& reason, const QList<QByteArray>& headers, const QByteArray& body)
 {
     QByteArray text = "HTTP/1.1 " + QByteArray::number(status) + ' ' + reason + "\r\n";
     text += "Content-Length: " + QByteArray::number(body.size()) + "\r\nConnection: close\r\n";

@@ -57,8 +57,7 @@ private:
 };
 
 // A whole answer: status line, Content-Length, the extra header lines, body.
-QByteArray answer(int status, const QByteArray& reason, const QList<QByteArray>& headers = {},
-                  const QByteArray& body = {});
+QByteArray answer(int status, const QByteArray& reason, const QList<QByteArray>& headers = {}, const QByteArray& body = {});
 // The answer of a server honouring "bytes=first-last" for file: 206 with its
 // Content-Range, 416 past the end.
 QByteArray rangeOf(const QByteArray& file, const QByteArray& range);

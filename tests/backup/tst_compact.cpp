@@ -48,7 +48,8 @@ private slots:
         QCOMPARE(before.value(QStringLiteral("日常支出")).size(), 11);
         QVERIFY(QFileInfo(dbPath()).size() < sizeBefore);
         QVERIFY(!QFile::exists(workFile(appPath())));
-        QCOMPARE(QFileInfo(dbPath()).permissions() & (QFileDevice::ReadGroup | QFileDevice::ReadOther), QFileDevice::Permissions());
+        QCOMPARE(QFileInfo(dbPath()).permissions() & (QFileDevice::ReadGroup | QFileDevice::ReadOther),
+                 QFileDevice::Permissions());
         settle();
         QVERIFY(!form);
     }

@@ -17,9 +17,8 @@ QDateTime at(int hour, int minute, int second = 0, int day = 5)
 int openCountdowns()
 {
     const auto windows = QApplication::topLevelWidgets();
-    return int(std::count_if(windows.begin(), windows.end(), [](QWidget* w) {
-        return qobject_cast<frm_backup2*>(w) && w->isVisible();
-    }));
+    return int(std::count_if(windows.begin(), windows.end(),
+                             [](QWidget* w) { return qobject_cast<frm_backup2*>(w) && w->isVisible(); }));
 }
 
 // The countdown as the tray opens it: armed for 09:05, the tray checking
@@ -39,22 +38,24 @@ private slots:
     {
         const auto tray = trayArmedForFivePastNine();
         QPointer<frm_backup> form = openWindow();
-        const int opened = countdownsOpenedBy([] { Clock::setNow(at(9, 5)); }, [](frm_backup2* countdown) {
-            QCOMPARE(countdown->windowTitle(), QStringLiteral("定时备份"));
-            QCOMPARE(control<QLabel>(countdown, "Label3")->text(), QStringLiteral("定时备份倒计时"));
-            QCOMPARE(control<QLabel>(countdown, "Label1")->text(), QStringLiteral("60"));
-            QCOMPARE(control<QLabel>(countdown, "Label2")->text(), QStringLiteral("秒后开始备份数据。。。"));
-            QCOMPARE(control<QPushButton>(countdown, "Command1")->text(), QStringLiteral("马上备份"));
-            QCOMPARE(control<QPushButton>(countdown, "Command2")->text(), QStringLiteral("取消备份"));
-            Clock::advance(1000);
-            QCOMPARE(control<QLabel>(countdown, "Label1")->text(), QStringLiteral("59"));
-            Clock::advance(58000);
-            QCOMPARE(control<QLabel>(countdown, "Label1")->text(), QStringLiteral("1"));
-            QVERIFY(backupFiles().isEmpty());
-            MessageBox::setNextAnswer(QMessageBox::Ok);
-            Clock::advance(1000);
-            QVERIFY(!countdown->isVisible());
-        });
+        const int opened = countdownsOpenedBy(
+            [] { Clock::setNow(at(9, 5)); },
+            [](frm_backup2* countdown) {
+                QCOMPARE(countdown->windowTitle(), QStringLiteral("定时备份"));
+                QCOMPARE(control<QLabel>(countdown, "Label3")->text(), QStringLiteral("定时备份倒计时"));
+                QCOMPARE(control<QLabel>(countdown, "Label1")->text(), QStringLiteral("60"));
+                QCOMPARE(control<QLabel>(countdown, "Label2")->text(), QStringLiteral("秒后开始备份数据。。。"));
+                QCOMPARE(control<QPushButton>(countdown, "Command1")->text(), QStringLiteral("马上备份"));
+                QCOMPARE(control<QPushButton>(countdown, "Command2")->text(), QStringLiteral("取消备份"));
+                Clock::advance(1000);
+                QCOMPARE(control<QLabel>(countdown, "Label1")->text(), QStringLiteral("59"));
+                Clock::advance(58000);
+                QCOMPARE(control<QLabel>(countdown, "Label1")->text(), QStringLiteral("1"));
+                QVERIFY(backupFiles().isEmpty());
+                MessageBox::setNextAnswer(QMessageBox::Ok);
+                Clock::advance(1000);
+                QVERIFY(!countdown->isVisible());
+            });
         QCOMPARE(opened, 1);
         QCOMPARE(backupFiles(), QStringList{QStringLiteral("2024-03-05-0906.mdb")});
         QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("成功备份数据")});
@@ -81,13 +82,14 @@ private slots:
         QPointer<frm_backup> form = openWindow();
         if (!files.isEmpty())
             MessageBox::setNextAnswer(QMessageBox::Ok);
-        const int opened = countdownsOpenedBy([] { Clock::setNow(at(9, 5)); }, [&](frm_backup2* countdown) {
-            if (end.isEmpty())
-                countdown->close();
-            else
-                click(countdown, end.toLatin1().constData());
-            QVERIFY(!countdown->isVisible());
-        });
+        const int opened = countdownsOpenedBy([] { Clock::setNow(at(9, 5)); },
+                                              [&](frm_backup2* countdown) {
+                                                  if (end.isEmpty())
+                                                      countdown->close();
+                                                  else
+                                                      click(countdown, end.toLatin1().constData());
+                                                  QVERIFY(!countdown->isVisible());
+                                              });
         QCOMPARE(opened, 1);
         QCOMPARE(backupFiles(), files);
         QVERIFY(!appState().backupTrigger.armed);
@@ -100,10 +102,11 @@ private slots:
     {
         const auto tray = trayArmedForFivePastNine();
         int openDuring = 0;
-        const int opened = countdownsOpenedBy([] { Clock::setNow(at(9, 5)); }, [&](frm_backup2*) {
-            Clock::advance(5000);
-            openDuring = openCountdowns();
-        });
+        const int opened = countdownsOpenedBy([] { Clock::setNow(at(9, 5)); },
+                                              [&](frm_backup2*) {
+                                                  Clock::advance(5000);
+                                                  openDuring = openCountdowns();
+                                              });
         QCOMPARE(opened, 1);
         QCOMPARE(openDuring, 1);
     }

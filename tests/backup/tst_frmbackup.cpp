@@ -18,7 +18,8 @@ private slots:
         QTest::addColumn<QString>("minute");
         QTest::newRow("nothing stored") << QString() << QString() << QStringLiteral("16") << QStringLiteral("55");
         QTest::newRow("stored") << QStringLiteral("9") << QStringLiteral("5") << QStringLiteral("9") << QStringLiteral("5");
-        QTest::newRow("no number") << QStringLiteral("abc") << QStringLiteral("07") << QStringLiteral("abc") << QStringLiteral("07");
+        QTest::newRow("no number") << QStringLiteral("abc") << QStringLiteral("07") << QStringLiteral("abc")
+                                   << QStringLiteral("07");
     }
 
     void opensWithTheStoredTime()
@@ -29,7 +30,8 @@ private slots:
         QFETCH(QString, minute);
         if (!storedHour.isEmpty()) {
             QVERIFY(UserSettings::save(QStringLiteral("database"), QStringLiteral("time"), QStringLiteral("hour"), storedHour));
-            QVERIFY(UserSettings::save(QStringLiteral("database"), QStringLiteral("time"), QStringLiteral("minute"), storedMinute));
+            QVERIFY(
+                UserSettings::save(QStringLiteral("database"), QStringLiteral("time"), QStringLiteral("minute"), storedMinute));
         }
         frm_backup* form = openWindow();
         QCOMPARE(form->windowTitle(), QStringLiteral("数据恢复与备份（部分操作需管理员权限）"));

@@ -66,13 +66,13 @@ private slots:
         QTest::addColumn<int>("size");
         QTest::addColumn<QList<QByteArray>>("ranges");
         QTest::addColumn<QStringList>("labels");
-        QTest::newRow("48213 bytes") << 48213
-                                     << QList<QByteArray>{"bytes=0-20480", "bytes=20480-40960", "bytes=40960-61440"}
+        QTest::newRow("48213 bytes") << 48213 << QList<QByteArray>{"bytes=0-20480", "bytes=20480-40960", "bytes=40960-61440"}
                                      << QStringList{QStringLiteral("42%(20480/48213)"), QStringLiteral("84%(40960/48213)"),
-                                                    QStringLiteral("99%(48212/48213)"), QStringLiteral("下载完成！(共48213字节)")};
-        QTest::newRow("one block and a byte") << 20481 << QList<QByteArray>{"bytes=0-20480"}
-                                              << QStringList{QStringLiteral("99%(20480/20481)"),
-                                                             QStringLiteral("下载完成！(共20481字节)")};
+                                                    QStringLiteral("99%(48212/48213)"),
+                                                    QStringLiteral("下载完成！(共48213字节)")};
+        QTest::newRow("one block and a byte")
+            << 20481 << QList<QByteArray>{"bytes=0-20480"}
+            << QStringList{QStringLiteral("99%(20480/20481)"), QStringLiteral("下载完成！(共20481字节)")};
     }
 
     void fetchesTheFileInBlocks()
@@ -87,9 +87,8 @@ private slots:
         QVERIFY(writeFile(transfer, noise(70000))); // a longer file of an earlier run
 
         QStringList shown;
-        const auto result = NetworkRestore::download(
-            NetworkRestore::remoteAddress(server.host(), remotePath), transfer,
-            [&](const QString& text) { shown << text; });
+        const auto result = NetworkRestore::download(NetworkRestore::remoteAddress(server.host(), remotePath), transfer,
+                                                     [&](const QString& text) { shown << text; });
         QVERIFY(result.finished);
         QVERIFY(result.notice.isEmpty() && !result.error);
         QCOMPARE(result.total, qint64(size));
@@ -136,8 +135,7 @@ private slots:
         QCOMPARE(categories(), QStringList{QStringLiteral("饮料")});
         QCOMPARE(bytesOf(appPath() + QStringLiteral("/data/a.txt")), QByteArray("新的附件"));
         QCOMPARE(bytesOf(NetworkBackup::downloadFile()), archive);
-        QCOMPARE(control<QLabel>(form, "Label1")->text(),
-                 QStringLiteral("下载完成！(共%1字节)").arg(archive.size()));
+        QCOMPARE(control<QLabel>(form, "Label1")->text(), QStringLiteral("下载完成！(共%1字节)").arg(archive.size()));
         QVERIFY(workFoldersLeft(appPath()).isEmpty());
         QCOMPARE(QFileInfo(dbPath()).permissions() & (QFileDevice::ReadGroup | QFileDevice::ReadOther),
                  QFileDevice::Permissions());
@@ -148,8 +146,7 @@ private slots:
         QTest::addColumn<QByteArray>("badEntry");
         QTest::addColumn<QByteArray>("books");
         QTest::newRow("an entry above the folder") << QByteArray("../x") << QByteArray("db_kcgl.mdb");
-        QTest::newRow("an entry above, written with backslashes") << QByteArray("data\\..\\..\\x")
-                                                                   << QByteArray("db_kcgl.mdb");
+        QTest::newRow("an entry above, written with backslashes") << QByteArray("data\\..\\..\\x") << QByteArray("db_kcgl.mdb");
         QTest::newRow("an absolute entry") << QByteArray("/tmp/x") << QByteArray("db_kcgl.mdb");
         QTest::newRow("no books at the root") << QByteArray("x") << QByteArray("data/db_kcgl.mdb");
     }
@@ -188,12 +185,11 @@ private slots:
         QTest::newRow("server error") << answer(500, "Internal Server Error")
                                       << QStringLiteral("%1未知错误：Internal Server Error(500)") << true;
         QTest::newRow("silence") << QByteArray() << QStringLiteral("下载文件超时") << true;
-        QTest::newRow("no Content-Range") << answer(206, "Partial Content", {}, "part")
-                                          << QStringLiteral("无法获取文件大小！") << true;
+        QTest::newRow("no Content-Range") << answer(206, "Partial Content", {}, "part") << QStringLiteral("无法获取文件大小！")
+                                          << true;
         QTest::newRow("an unknown size") << answer(206, "Partial Content", {"Content-Range: bytes 0-3/*"}, "part")
                                          << QStringLiteral("无法获取文件大小！") << true;
-        QTest::newRow("nothing to fetch") << answer(416, "Range Not Satisfiable") << QStringLiteral("数据恢复失败！")
-                                          << false;
+        QTest::newRow("nothing to fetch") << answer(416, "Range Not Satisfiable") << QStringLiteral("数据恢复失败！") << false;
     }
 
     void answersThatEndTheRun()

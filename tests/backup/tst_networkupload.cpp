@@ -129,7 +129,7 @@ private slots:
     {
         prepare(QStringLiteral("127.0.0.1:%1").arg(NetServers::closedPort()));
         makeBackupFolder();
-        QVERIFY(writeFile(NetworkBackup::uploadFile(), noise(5000))); // left by an earlier run
+        QVERIFY(writeFile(NetworkBackup::uploadFile(), noise(5000)));          // left by an earlier run
         QVERIFY(QFile::rename(dbPath(), dbPath() + QStringLiteral(".aside"))); // nothing to zip
         QPointer<QWidget> tray = loadTrayForm();
         QPointer<frmUnL> prompt = new frmUnL;

@@ -8,10 +8,9 @@ using namespace BackupWorld;
 
 namespace {
 const QStringList slipTables{
-    QStringLiteral("入库单"), QStringLiteral("入库单明细"), QStringLiteral("入库单明细1"),
-    QStringLiteral("出库单"), QStringLiteral("出库单明细"), QStringLiteral("出库单明细1"),
-    QStringLiteral("盘点单"), QStringLiteral("盘点单明细"), QStringLiteral("调失单"),
-    QStringLiteral("调失单明细"), QStringLiteral("日常支出"),
+    QStringLiteral("入库单"),     QStringLiteral("入库单明细"),  QStringLiteral("入库单明细1"), QStringLiteral("出库单"),
+    QStringLiteral("出库单明细"), QStringLiteral("出库单明细1"), QStringLiteral("盘点单"),      QStringLiteral("盘点单明细"),
+    QStringLiteral("调失单"),     QStringLiteral("调失单明细"),  QStringLiteral("日常支出"),
 };
 
 // In every slip table one row a day from 2024-03-30 to 2024-04-01, numbered
@@ -32,8 +31,9 @@ void fillBooks()
                     return row.error();
             }
         }
-        return s.exec(QStringLiteral("insert into 库存 (商品编号, 商品名称, 均价, 金额, 库存量) values "
-                                     "('SP000001', '可乐', 2.5, 25, 10), ('SP000002', '薯片', 4, 12, 3)"))
+        return s
+            .exec(QStringLiteral("insert into 库存 (商品编号, 商品名称, 均价, 金额, 库存量) values "
+                                 "('SP000001', '可乐', 2.5, 25, 10), ('SP000002', '薯片', 4, 12, 3)"))
             .status();
     });
     QVERIFY(filled);
@@ -78,8 +78,9 @@ private slots:
         click(form, "ComDel");
         QCOMPARE(MessageBox::shown().size(), 2);
         const MessageBoxRecord& question = MessageBox::shown().at(0);
-        QCOMPARE(question.text, QStringLiteral("确定要删除") + dayText
-                                    + QStringLiteral("前的数据吗？请确认这些单据已无欠款记录，删除这些数据不影响库存，但影响统计分析！"));
+        QCOMPARE(question.text,
+                 QStringLiteral("确定要删除") + dayText
+                     + QStringLiteral("前的数据吗？请确认这些单据已无欠款记录，删除这些数据不影响库存，但影响统计分析！"));
         QCOMPARE(question.title, QStringLiteral("提示"));
         QCOMPARE(question.icon, QMessageBox::Information);
         QCOMPARE(question.buttons, QMessageBox::Yes | QMessageBox::No);

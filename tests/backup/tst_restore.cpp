@@ -46,7 +46,8 @@ private slots:
         QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("成功恢复数据！")});
         QCOMPARE(categories(), QStringList{QStringLiteral("饮料")});
         QCOMPARE(bytesOf(dbPath()), bytesOf(backup));
-        QCOMPARE(QFileInfo(dbPath()).permissions() & (QFileDevice::ReadGroup | QFileDevice::ReadOther), QFileDevice::Permissions());
+        QCOMPARE(QFileInfo(dbPath()).permissions() & (QFileDevice::ReadGroup | QFileDevice::ReadOther),
+                 QFileDevice::Permissions());
         QVERIFY(!QFile::exists(appPath() + QStringLiteral("/db_kcgl_temp.mdb")));
         settle();
         QVERIFY(!form);

@@ -34,6 +34,5 @@ bool FakeSysfs::holdPath(const QString& root, const QString& path, Bus bus, cons
             return false;
     }
     const QString links = root + QStringLiteral("/dev/block");
-    return QDir().mkpath(links)
-           && QFile::link(QDir(links).relativeFilePath(device), links + QLatin1Char('/') + number);
+    return QDir().mkpath(links) && QFile::link(QDir(links).relativeFilePath(device), links + QLatin1Char('/') + number);
 }

@@ -61,7 +61,8 @@ void VarnholtTestCase::init()
     const QString base = m_root->path();
     for (const char* folder : {"home", "config", "data", "run", "tmp"})
         QVERIFY(QDir(base).mkpath(QString::fromLatin1(folder)));
-    QFile::setPermissions(base + QStringLiteral("/run"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile::setPermissions(base + QStringLiteral("/run"),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     qputenv("HOME", (base + QStringLiteral("/home")).toUtf8());
     qputenv("XDG_CONFIG_HOME", (base + QStringLiteral("/config")).toUtf8());
     qputenv("XDG_DATA_HOME", (base + QStringLiteral("/data")).toUtf8());

@@ -76,10 +76,7 @@ bool runPython(const char* script, const QStringList& arguments, QByteArray* out
 }
 }
 
-bool Openpyxl::write(const QString& path, const QString& body)
-{
-    return runPython(writeScript, {path, body}, nullptr);
-}
+bool Openpyxl::write(const QString& path, const QString& body) { return runPython(writeScript, {path, body}, nullptr); }
 
 bool Openpyxl::read(const QString& path, QJsonObject* book)
 {
@@ -97,6 +94,12 @@ bool Openpyxl::read(const QString& path, QJsonObject* book)
 
 QJsonObject Openpyxl::cell(const QJsonObject& book, int sheet, const QString& reference)
 {
-    return book.value(QStringLiteral("sheets")).toArray().at(sheet).toObject().value(QStringLiteral("cells")).toObject()
-        .value(reference).toObject();
+    return book.value(QStringLiteral("sheets"))
+        .toArray()
+        .at(sheet)
+        .toObject()
+        .value(QStringLiteral("cells"))
+        .toObject()
+        .value(reference)
+        .toObject();
 }

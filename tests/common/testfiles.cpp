@@ -14,8 +14,7 @@ QByteArray TestFiles::bytesOf(const QString& path)
 bool TestFiles::writeFile(const QString& path, const QByteArray& content)
 {
     QFile file(path);
-    return QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly)
-           && file.write(content) == content.size();
+    return QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
 }
 
 QByteArray TestFiles::noise(int size)

@@ -14,15 +14,24 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("plain");
-        QTest::newRow("whole") << "12" << "12";
-        QTest::newRow("money text") << "-30.00" << "-30";
-        QTest::newRow("leading number") << "12.5元" << "12.5";
-        QTest::newRow("grouping commas") << "1,234.5" << "1234.5";
-        QTest::newRow("blanks dropped") << " 7 5" << "75";
-        QTest::newRow("no number") << "abc" << "0";
-        QTest::newRow("empty") << "" << "0";
-        QTest::newRow("fifth decimal rounds half away") << "-3.45675" << "-3.4568";
-        QTest::newRow("exponent") << "1.5e-2" << "0.015";
+        QTest::newRow("whole") << "12"
+                               << "12";
+        QTest::newRow("money text") << "-30.00"
+                                    << "-30";
+        QTest::newRow("leading number") << "12.5元"
+                                        << "12.5";
+        QTest::newRow("grouping commas") << "1,234.5"
+                                         << "1234.5";
+        QTest::newRow("blanks dropped") << " 7 5"
+                                        << "75";
+        QTest::newRow("no number") << "abc"
+                                   << "0";
+        QTest::newRow("empty") << ""
+                               << "0";
+        QTest::newRow("fifth decimal rounds half away") << "-3.45675"
+                                                        << "-3.4568";
+        QTest::newRow("exponent") << "1.5e-2"
+                                  << "0.015";
         QTest::newRow("beyond the range") << "1e30" << Amount::outOfRangeText();
     }
     void fromText()
@@ -120,11 +129,26 @@ private slots:
         QTest::addColumn<QString>("money");
         QTest::addColumn<QString>("whole");
         QTest::addColumn<QString>("plain");
-        QTest::newRow("points of a total") << "123.50" << "123.50" << "124" << "123.5";
-        QTest::newRow("negative half") << "-2.5" << "-2.50" << "-3" << "-2.5";
-        QTest::newRow("never minus zero") << "-0.0049" << "0.00" << "0" << "-0.0049";
-        QTest::newRow("half a cent") << "10.005" << "10.01" << "10" << "10.005";
-        QTest::newRow("zero") << "0" << "0.00" << "0" << "0";
+        QTest::newRow("points of a total") << "123.50"
+                                           << "123.50"
+                                           << "124"
+                                           << "123.5";
+        QTest::newRow("negative half") << "-2.5"
+                                       << "-2.50"
+                                       << "-3"
+                                       << "-2.5";
+        QTest::newRow("never minus zero") << "-0.0049"
+                                          << "0.00"
+                                          << "0"
+                                          << "-0.0049";
+        QTest::newRow("half a cent") << "10.005"
+                                     << "10.01"
+                                     << "10"
+                                     << "10.005";
+        QTest::newRow("zero") << "0"
+                              << "0.00"
+                              << "0"
+                              << "0";
     }
     void texts()
     {

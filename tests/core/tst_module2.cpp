@@ -41,29 +41,52 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("whole") << "12" << "12.00";
-        QTest::newRow("negative rounded") << "-3.456" << "-3.46";
-        QTest::newRow("letters") << "abc" << "0.00";
-        QTest::newRow("empty") << "" << "0.00";
-        QTest::newRow("trailing letters") << "12abc" << "0.00";
-        QTest::newRow("blanks around") << " 7 " << "7.00";
-        QTest::newRow("grouping commas") << "1,234.5" << "1234.50";
-        QTest::newRow("small negative") << "-0.004" << "0.00";
-        QTest::newRow("half on decimal text") << "2.675" << "2.68";
-        QTest::newRow("half negative") << "-2.675" << "-2.68";
-        QTest::newRow("half from zero") << "-0.005" << "-0.01";
-        QTest::newRow("carry") << "9.995" << "10.00";
-        QTest::newRow("exponent") << "1.5e-2" << "0.02";
-        QTest::newRow("exponent up") << "12E3" << "12000.00";
-        QTest::newRow("leading point") << ".5" << "0.50";
-        QTest::newRow("plus sign") << "+4" << "4.00";
-        QTest::newRow("more digits than a double") << "12345678901234567890.125" << "12345678901234567890.13";
-        QTest::newRow("too large") << "1e400" << "0.00";
-        QTest::newRow("two points") << "1..2" << "0.00";
-        QTest::newRow("trailing comma") << "1," << "0.00";
-        QTest::newRow("sign alone") << "-" << "0.00";
-        QTest::newRow("inner blank") << "1 2" << "0.00";
-        QTest::newRow("full-width") << "－１，２３４．５" << "-1234.50";
+        QTest::newRow("whole") << "12"
+                               << "12.00";
+        QTest::newRow("negative rounded") << "-3.456"
+                                          << "-3.46";
+        QTest::newRow("letters") << "abc"
+                                 << "0.00";
+        QTest::newRow("empty") << ""
+                               << "0.00";
+        QTest::newRow("trailing letters") << "12abc"
+                                          << "0.00";
+        QTest::newRow("blanks around") << " 7 "
+                                       << "7.00";
+        QTest::newRow("grouping commas") << "1,234.5"
+                                         << "1234.50";
+        QTest::newRow("small negative") << "-0.004"
+                                        << "0.00";
+        QTest::newRow("half on decimal text") << "2.675"
+                                              << "2.68";
+        QTest::newRow("half negative") << "-2.675"
+                                       << "-2.68";
+        QTest::newRow("half from zero") << "-0.005"
+                                        << "-0.01";
+        QTest::newRow("carry") << "9.995"
+                               << "10.00";
+        QTest::newRow("exponent") << "1.5e-2"
+                                  << "0.02";
+        QTest::newRow("exponent up") << "12E3"
+                                     << "12000.00";
+        QTest::newRow("leading point") << ".5"
+                                       << "0.50";
+        QTest::newRow("plus sign") << "+4"
+                                   << "4.00";
+        QTest::newRow("more digits than a double") << "12345678901234567890.125"
+                                                   << "12345678901234567890.13";
+        QTest::newRow("too large") << "1e400"
+                                   << "0.00";
+        QTest::newRow("two points") << "1..2"
+                                    << "0.00";
+        QTest::newRow("trailing comma") << "1,"
+                                        << "0.00";
+        QTest::newRow("sign alone") << "-"
+                                    << "0.00";
+        QTest::newRow("inner blank") << "1 2"
+                                     << "0.00";
+        QTest::newRow("full-width") << "－１，２３４．５"
+                                    << "-1234.50";
     }
     void formatMoney()
     {
@@ -76,15 +99,24 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("half up") << "12.5" << "13";
-        QTest::newRow("half negative") << "-2.5" << "-3";
-        QTest::newRow("down") << "3.4" << "3";
-        QTest::newRow("not a number") << "x" << "0";
-        QTest::newRow("trailing letters") << "12abc" << "0";
-        QTest::newRow("no negative zero") << "-0.4" << "0";
-        QTest::newRow("grouping commas") << "1,234.5" << "1235";
-        QTest::newRow("carry") << "999.5" << "1000";
-        QTest::newRow("below one") << "0.5" << "1";
+        QTest::newRow("half up") << "12.5"
+                                 << "13";
+        QTest::newRow("half negative") << "-2.5"
+                                       << "-3";
+        QTest::newRow("down") << "3.4"
+                              << "3";
+        QTest::newRow("not a number") << "x"
+                                      << "0";
+        QTest::newRow("trailing letters") << "12abc"
+                                          << "0";
+        QTest::newRow("no negative zero") << "-0.4"
+                                          << "0";
+        QTest::newRow("grouping commas") << "1,234.5"
+                                         << "1235";
+        QTest::newRow("carry") << "999.5"
+                               << "1000";
+        QTest::newRow("below one") << "0.5"
+                                   << "1";
     }
     void formatInt()
     {
@@ -199,22 +231,36 @@ private slots:
     {
         QTest::addColumn<QString>("character");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("zhang") << "张" << "Z";
-        QTest::newRow("wang") << "王" << "W";
-        QTest::newRow("li") << "李" << "L";
+        QTest::newRow("zhang") << "张"
+                               << "Z";
+        QTest::newRow("wang") << "王"
+                              << "W";
+        QTest::newRow("li") << "李"
+                            << "L";
         QTest::newRow("second level first") << gbkCharacter(0xD8A1) << "Z";
         QTest::newRow("second level last") << gbkCharacter(0xF7FE) << "Z";
-        QTest::newRow("lower letter") << "q" << "Q";
-        QTest::newRow("upper letter") << "A" << "A";
-        QTest::newRow("digit") << "5" << "5";
-        QTest::newRow("hyphen") << "-" << "-";
-        QTest::newRow("hash") << "#" << "#";
-        QTest::newRow("blank") << " " << " ";
-        QTest::newRow("full-width digit") << "１" << "0";
-        QTest::newRow("full-width letter") << "Ａ" << "0";
-        QTest::newRow("full-width comma") << "，" << "0";
-        QTest::newRow("ideographic full stop") << "。" << "0";
-        QTest::newRow("unencodable") << "😀" << "😀";
+        QTest::newRow("lower letter") << "q"
+                                      << "Q";
+        QTest::newRow("upper letter") << "A"
+                                      << "A";
+        QTest::newRow("digit") << "5"
+                               << "5";
+        QTest::newRow("hyphen") << "-"
+                                << "-";
+        QTest::newRow("hash") << "#"
+                              << "#";
+        QTest::newRow("blank") << " "
+                               << " ";
+        QTest::newRow("full-width digit") << "１"
+                                          << "0";
+        QTest::newRow("full-width letter") << "Ａ"
+                                           << "0";
+        QTest::newRow("full-width comma") << "，"
+                                          << "0";
+        QTest::newRow("ideographic full stop") << "。"
+                                               << "0";
+        QTest::newRow("unencodable") << "😀"
+                                     << "😀";
     }
     void pinyinInitialOfOtherCharacters()
     {

@@ -25,8 +25,7 @@ struct Form {
     {
         auto* layout = new QVBoxLayout(&dialog);
         for (QWidget* w : {static_cast<QWidget*>(text1), static_cast<QWidget*>(text2), static_cast<QWidget*>(text3),
-                           static_cast<QWidget*>(loose), static_cast<QWidget*>(command1),
-                           static_cast<QWidget*>(command2)})
+                           static_cast<QWidget*>(loose), static_cast<QWidget*>(command1), static_cast<QWidget*>(command2)})
             layout->addWidget(w);
         command1->setDefault(true);
     }
@@ -123,8 +122,8 @@ private slots:
     {
         Form form;
         DialogKeyFilter::install(&form.dialog);
-        EnterToNext::install({form.text1, form.text2}, [&] { form.command1->setFocus(); },
-                             EnterToNext::Mode::FromFilledBox);
+        EnterToNext::install(
+            {form.text1, form.text2}, [&] { form.command1->setFocus(); }, EnterToNext::Mode::FromFilledBox);
         QSignalSpy command1(form.command1, &QPushButton::clicked);
         form.dialog.show();
 

@@ -25,9 +25,9 @@ class TestExportToExcel : public VarnholtTestCase {
 
     static QStringList customerHeaders()
     {
-        return {QStringLiteral("编号"), QStringLiteral("积分"), QStringLiteral("名称"), QStringLiteral("电话"),
-                QStringLiteral("传真"), QStringLiteral("地址"), QStringLiteral("联系人"), QStringLiteral("QQ号码"),
-                QStringLiteral("开户银行"), QStringLiteral("银行帐号"), QStringLiteral("备注"), QStringLiteral("维护日期"),
+        return {QStringLiteral("编号"),     QStringLiteral("积分"),     QStringLiteral("名称"),   QStringLiteral("电话"),
+                QStringLiteral("传真"),     QStringLiteral("地址"),     QStringLiteral("联系人"), QStringLiteral("QQ号码"),
+                QStringLiteral("开户银行"), QStringLiteral("银行帐号"), QStringLiteral("备注"),   QStringLiteral("维护日期"),
                 QStringLiteral("拼音码")};
     }
 
@@ -68,8 +68,8 @@ wb.create_sheet('店里的备注')['A1'] = '不动'
              QStringLiteral("北京路1号"), QStringLiteral("王"), QStringLiteral("12345"), QStringLiteral("工商银行"),
              QStringLiteral("6222 0000"), QStringLiteral("老客户"), QStringLiteral("2024-03-05"), QStringLiteral("WXM"),
              QStringLiteral("GIJ")},
-            {QStringLiteral("KH000002"), qlonglong(0), QStringLiteral("李四"), QVariant(), QVariant(), QVariant(),
-             QVariant(), QVariant(), QVariant(), QVariant(), QVariant(), QStringLiteral("2024-04-01"), QStringLiteral("LS"),
+            {QStringLiteral("KH000002"), qlonglong(0), QStringLiteral("李四"), QVariant(), QVariant(), QVariant(), QVariant(),
+             QVariant(), QVariant(), QVariant(), QVariant(), QStringLiteral("2024-04-01"), QStringLiteral("LS"),
              QStringLiteral("SL")},
         };
         ExcelExport request;
@@ -177,10 +177,14 @@ wb.create_sheet('店里的备注')['A1'] = '不动'
             ExportCells::cell(QStringLiteral("B18"), QStringLiteral("C0000001")),
             ExportCells::cell(QStringLiteral("B17"), QStringLiteral("2024-03-05")),
             ExportCells::cell(QStringLiteral("B12"), QStringLiteral("张业务")),
-            ExportCells{QStringLiteral("B13"), {{QStringLiteral("王小明")}, {QStringLiteral("北京路1号")},
-                                                {QStringLiteral("王")}, {QStringLiteral("13800138000")}}},
-            ExportCells{QStringLiteral("A21"), {{QStringLiteral("苹果"), QStringLiteral("500g"), QStringLiteral("袋"), 2, 3.5, 7},
-                                                {QStringLiteral("梨"), QString(), QStringLiteral("个"), 1, 1.25, 1.25}}},
+            ExportCells{QStringLiteral("B13"),
+                        {{QStringLiteral("王小明")},
+                         {QStringLiteral("北京路1号")},
+                         {QStringLiteral("王")},
+                         {QStringLiteral("13800138000")}}},
+            ExportCells{QStringLiteral("A21"),
+                        {{QStringLiteral("苹果"), QStringLiteral("500g"), QStringLiteral("袋"), 2, 3.5, 7},
+                         {QStringLiteral("梨"), QString(), QStringLiteral("个"), 1, 1.25, 1.25}}},
         };
         const ExportOutcome outcome = ExportToExcel(request);
         QCOMPARE(outcome.error, QString());
@@ -188,12 +192,23 @@ wb.create_sheet('店里的备注')['A1'] = '不动'
         QJsonObject after;
         QVERIFY(Openpyxl::read(outcome.file, &after));
         QCOMPARE(after.value(QStringLiteral("active")).toInt(), 3);
-        const QList<std::pair<const char*, QJsonValue>> expected = {
-            {"B12", QStringLiteral("张业务")}, {"B13", QStringLiteral("王小明")}, {"B14", QStringLiteral("北京路1号")},
-            {"B15", QStringLiteral("王")}, {"B16", QStringLiteral("13800138000")}, {"B17", QStringLiteral("2024-03-05")},
-            {"B18", QStringLiteral("C0000001")}, {"A21", QStringLiteral("苹果")}, {"B21", QStringLiteral("500g")},
-            {"C21", QStringLiteral("袋")}, {"D21", 2}, {"E21", 3.5}, {"F21", 7}, {"A22", QStringLiteral("梨")},
-            {"D22", 1}, {"E22", 1.25}, {"F22", 1.25}};
+        const QList<std::pair<const char*, QJsonValue>> expected = {{"B12", QStringLiteral("张业务")},
+                                                                    {"B13", QStringLiteral("王小明")},
+                                                                    {"B14", QStringLiteral("北京路1号")},
+                                                                    {"B15", QStringLiteral("王")},
+                                                                    {"B16", QStringLiteral("13800138000")},
+                                                                    {"B17", QStringLiteral("2024-03-05")},
+                                                                    {"B18", QStringLiteral("C0000001")},
+                                                                    {"A21", QStringLiteral("苹果")},
+                                                                    {"B21", QStringLiteral("500g")},
+                                                                    {"C21", QStringLiteral("袋")},
+                                                                    {"D21", 2},
+                                                                    {"E21", 3.5},
+                                                                    {"F21", 7},
+                                                                    {"A22", QStringLiteral("梨")},
+                                                                    {"D22", 1},
+                                                                    {"E22", 1.25},
+                                                                    {"F22", 1.25}};
         for (const auto& [reference, wanted] : expected)
             QVERIFY2(value(after, 3, QLatin1String(reference)) == wanted, reference);
         QVERIFY(value(after, 3, QStringLiteral("B22")).isNull());

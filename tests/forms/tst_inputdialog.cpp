@@ -71,8 +71,8 @@ private slots:
             QTest::mouseClick(control<QPushButton>(dialog, "ComOK"), Qt::LeftButton);
         });
         QWidget owner;
-        QCOMPARE(InputDialog::askNumber(&owner, QStringLiteral("frmIn15"), QStringLiteral("修改单价"), QStringLiteral("请输入单价："),
-                                       QStringLiteral("单价")),
+        QCOMPARE(InputDialog::askNumber(&owner, QStringLiteral("frmIn15"), QStringLiteral("修改单价"),
+                                        QStringLiteral("请输入单价："), QStringLiteral("单价")),
                  std::optional(Amount::fromText(QStringLiteral("8.00"))));
         QCOMPARE(MessageBox::shownTexts(), (QStringList{"请输入非零售数字。", "请输入非零售数字。"}));
         QCOMPARE(MessageBox::shown().last().title, QStringLiteral("提示"));
@@ -85,12 +85,14 @@ private slots:
             QTest::keyClick(control(dialog, "Text1"), Qt::Key_Escape);
         });
         QWidget owner;
-        QCOMPARE(InputDialog::askNumber(&owner, QStringLiteral("frmIn15"), {}, {}, QStringLiteral("数量")), std::optional<Amount>());
+        QCOMPARE(InputDialog::askNumber(&owner, QStringLiteral("frmIn15"), {}, {}, QStringLiteral("数量")),
+                 std::optional<Amount>());
         whenModal([](QDialog* dialog) {
             fill(control(dialog, "Text1"), QStringLiteral("5"));
             dialog->close();
         });
-        QCOMPARE(InputDialog::askNumber(&owner, QStringLiteral("frmIn15"), {}, {}, QStringLiteral("数量")), std::optional<Amount>());
+        QCOMPARE(InputDialog::askNumber(&owner, QStringLiteral("frmIn15"), {}, {}, QStringLiteral("数量")),
+                 std::optional<Amount>());
     }
 
     void aTextIsHandedBackTrimmed()
@@ -104,7 +106,8 @@ private slots:
             typeText(box, QStringLiteral("  张三 "));
             QTest::keyClick(control<QPushButton>(dialog, "ComRtn"), Qt::Key_Return);
         });
-        QCOMPARE(InputDialog::askText(&owner, QStringLiteral("frmIn15"), QStringLiteral("查询条件"), QStringLiteral("请输入单据号：")),
+        QCOMPARE(InputDialog::askText(&owner, QStringLiteral("frmIn15"), QStringLiteral("查询条件"),
+                                      QStringLiteral("请输入单据号：")),
                  QStringLiteral("张三"));
         whenModal([](QDialog* dialog) {
             typeText(control(dialog, "Text2"), QStringLiteral("张三"));

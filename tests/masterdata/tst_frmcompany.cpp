@@ -25,7 +25,6 @@ class TestFrmCompany : public VarnholtTestCase {
         QVERIFY2(done, qPrintable(done ? QString() : done.error().text()));
     }
 
-
     frmCompany* open()
     {
         auto* form = new frmCompany;
@@ -78,7 +77,8 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!form);
         QVERIFY(MessageBox::shownTexts().isEmpty());
-        QCOMPARE(storedTexts(QStringLiteral("select 名称, 地址, 联系人, 电话 from 店铺信息"), QStringLiteral("<null>")), (QList<QStringList>{{"小店", "北京 路", "张三", "010"}}));
+        QCOMPARE(storedTexts(QStringLiteral("select 名称, 地址, 联系人, 电话 from 店铺信息"), QStringLiteral("<null>")),
+                 (QList<QStringList>{{"小店", "北京 路", "张三", "010"}}));
 
         form = open();
         QCOMPARE(shown(form), (QStringList{"小店", "北京 路", "张三", "010"}));
@@ -87,7 +87,8 @@ private slots:
         childOf<QPushButton>(form, "ComSave")->click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!form);
-        QCOMPARE(storedTexts(QStringLiteral("select 名称, 地址, 联系人, 电话 from 店铺信息"), QStringLiteral("<null>")), (QList<QStringList>{{"O'Neil's \"店\"", " 上海 ", "", "02'1"}}));
+        QCOMPARE(storedTexts(QStringLiteral("select 名称, 地址, 联系人, 电话 from 店铺信息"), QStringLiteral("<null>")),
+                 (QList<QStringList>{{"O'Neil's \"店\"", " 上海 ", "", "02'1"}}));
 
         form = open();
         QCOMPARE(shown(form), (QStringList{"O'Neil's \"店\"", " 上海 ", "", "02'1"}));
@@ -99,7 +100,8 @@ private slots:
         QPointer<frmCompany> form = open();
         QCOMPARE(shown(form), (QStringList{"甲店", "甲路", "", "1"}));
         childOf<QPushButton>(form, "ComSave")->click();
-        QCOMPARE(storedTexts(QStringLiteral("select 名称, 地址, 联系人, 电话 from 店铺信息"), QStringLiteral("<null>")), (QList<QStringList>{{"甲店", "甲路", "", "1"}, {"甲店", "甲路", "", "1"}}));
+        QCOMPARE(storedTexts(QStringLiteral("select 名称, 地址, 联系人, 电话 from 店铺信息"), QStringLiteral("<null>")),
+                 (QList<QStringList>{{"甲店", "甲路", "", "1"}, {"甲店", "甲路", "", "1"}}));
     }
 
     void cancelWritesNothing()
@@ -110,7 +112,8 @@ private slots:
         QTest::mouseClick(childOf<QPushButton>(form, "Command2"), Qt::LeftButton);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!form);
-        QCOMPARE(storedTexts(QStringLiteral("select 名称, 地址, 联系人, 电话 from 店铺信息"), QStringLiteral("<null>")), (QList<QStringList>{{"甲店", "甲路", "甲", "1"}}));
+        QCOMPARE(storedTexts(QStringLiteral("select 名称, 地址, 联系人, 电话 from 店铺信息"), QStringLiteral("<null>")),
+                 (QList<QStringList>{{"甲店", "甲路", "甲", "1"}}));
 
         // Esc leaves the same way; Enter in a box saves nothing.
         form = open();
@@ -122,7 +125,8 @@ private slots:
         QTest::keyClick(name, Qt::Key_Escape);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!form);
-        QCOMPARE(storedTexts(QStringLiteral("select 名称, 地址, 联系人, 电话 from 店铺信息"), QStringLiteral("<null>")), (QList<QStringList>{{"甲店", "甲路", "甲", "1"}}));
+        QCOMPARE(storedTexts(QStringLiteral("select 名称, 地址, 联系人, 电话 from 店铺信息"), QStringLiteral("<null>")),
+                 (QList<QStringList>{{"甲店", "甲路", "甲", "1"}}));
     }
 
     void failedSaveIsReportedAndKeepsTheInput()

@@ -21,10 +21,10 @@
 #include "saleslinesgrid.h"
 
 namespace {
-const QStringList ListHeaders{"编号", "积分", "名称", "电话", "传真", "地址", "联系人", "QQ号码",
-                              "开户银行", "银行帐号", "备注", "维护日期", "拼音码", "五笔码"};
-const QStringList Columns{"编号", "积分", "名称", "电话", "传真", "地址", "联系人", "QQ号码",
-                          "开户银行", "帐号", "备注", "维护日期", "拼音码", "五笔码"};
+const QStringList ListHeaders{"编号",   "积分",     "名称",     "电话", "传真",     "地址",   "联系人",
+                              "QQ号码", "开户银行", "银行帐号", "备注", "维护日期", "拼音码", "五笔码"};
+const QStringList Columns{"编号",   "积分",     "名称", "电话", "传真",     "地址",   "联系人",
+                          "QQ号码", "开户银行", "帐号", "备注", "维护日期", "拼音码", "五笔码"};
 
 QString lineText(QWidget* parent, const char* name)
 {
@@ -72,25 +72,25 @@ class TestFrmCustomer : public VarnholtTestCase {
     Q_OBJECT
 
     // A customer with every column given (NULL where the value is invalid).
-    void addCustomer(const QVariantList& values)
-    {
-        insertRow(QStringLiteral("客户"), Columns, values);
-    }
+    void addCustomer(const QVariantList& values) { insertRow(QStringLiteral("客户"), Columns, values); }
 
     void addCustomer(const char* number, double points, const char* name, const char* phone, const char* due)
     {
-        addCustomer({number, points, QString::fromUtf8(name), QString::fromUtf8(phone), "-", "-", "-", "-", "-", "-",
-                     "-", due, "PY", "WB"});
+        addCustomer({number, points, QString::fromUtf8(name), QString::fromUtf8(phone), "-", "-", "-", "-", "-", "-", "-", due,
+                     "PY", "WB"});
     }
 
     void addLine(const char* date, const char* customer, const char* introducer, const char* kind, const char* goods,
                  double amount, double profit)
     {
         auto conn = Mod1::OpenConn();
-        QVERIFY(conn->insert(QStringLiteral("出库单明细"),
-                             {{"日期", date}, {"客户", QString::fromUtf8(customer)}, {"介绍人", QString::fromUtf8(introducer)},
-                              {"类别2", QString::fromUtf8(kind)}, {"商品名称", QString::fromUtf8(goods)},
-                              {"金额", amount}, {"利润金额", profit}}));
+        QVERIFY(conn->insert(QStringLiteral("出库单明细"), {{"日期", date},
+                                                            {"客户", QString::fromUtf8(customer)},
+                                                            {"介绍人", QString::fromUtf8(introducer)},
+                                                            {"类别2", QString::fromUtf8(kind)},
+                                                            {"商品名称", QString::fromUtf8(goods)},
+                                                            {"金额", amount},
+                                                            {"利润金额", profit}}));
     }
 
     void execute(const QString& sql)
@@ -129,8 +129,8 @@ class TestFrmCustomer : public VarnholtTestCase {
 private slots:
     void listOpensEmptyAndFillsOnDemand()
     {
-        addCustomer({"KH000001", 12.6, " 王五 ", "13800", "传", "北京", "王", "12345", "工行", "6222", "老客户",
-                     "2024-03-05", "WW", "GG"});
+        addCustomer({"KH000001", 12.6, " 王五 ", "13800", "传", "北京", "王", "12345", "工行", "6222", "老客户", "2024-03-05",
+                     "WW", "GG"});
         addCustomer("KH000002", 2.5, "赵六", "13900", "2023-01-01");
         addCustomer("KH000003", 0, "李四", "15000", "2024-03-06");
         frmCustomer* form = openList(QStringLiteral("管理员"));
@@ -144,11 +144,10 @@ private slots:
 
         // Due today and last year; tomorrow is not due. No order is asked for.
         childOf<QPushButton>(form, "ComTime")->click();
-        QCOMPARE(sorted(shownRows(view)),
-                 (QList<QStringList>{{"KH000001", "13", "王五", "13800", "传", "北京", "王", "12345", "工行", "6222", "老客户",
-                                      "2024-03-05", "WW", "GG"},
-                                     {"KH000002", "3", "赵六", "13900", "-", "-", "-", "-", "-", "-", "-", "2023-01-01",
-                                      "PY", "WB"}}));
+        QCOMPARE(sorted(shownRows(view)), (QList<QStringList>{{"KH000001", "13", "王五", "13800", "传", "北京", "王", "12345",
+                                                               "工行", "6222", "老客户", "2024-03-05", "WW", "GG"},
+                                                              {"KH000002", "3", "赵六", "13900", "-", "-", "-", "-", "-", "-",
+                                                               "-", "2023-01-01", "PY", "WB"}}));
         childOf<QPushButton>(form, "ComAll")->click();
         QCOMPARE(view->model()->rowCount(), 3);
         QCOMPARE(shownRows(view).at(2).at(0), QStringLiteral("KH000003"));
@@ -247,9 +246,10 @@ private slots:
                      (QList<QStringList>{header, {"2024-03-04", "雪碧", "6", "2"}, {"2024-03-01", "可乐", "10", "3"}}));
             QCOMPARE(lineText(editor, "Text14"), QStringLiteral("15.90"));
             QCOMPARE(lineText(editor, "Text15"), QStringLiteral("4.10"));
-            QCOMPARE(gridRows(editor, "MSHFlexGrid2"),
-                     (QList<QStringList>{header, {"2024-03-02", "口香糖", "0", "0"}, {"2024-03-02", "牙签", "0", "0"},
-                                         {"2024-03-02", "纸巾", "0", "0"}}));
+            QCOMPARE(gridRows(editor, "MSHFlexGrid2"), (QList<QStringList>{header,
+                                                                           {"2024-03-02", "口香糖", "0", "0"},
+                                                                           {"2024-03-02", "牙签", "0", "0"},
+                                                                           {"2024-03-02", "纸巾", "0", "0"}}));
             QCOMPARE(lineText(editor, "Text16"), QStringLiteral("1.20"));
             QCOMPARE(lineText(editor, "Text17"), QStringLiteral("0.30"));
             auto* grid = childOf<SalesLinesGrid>(editor, "MSHFlexGrid1");
@@ -324,12 +324,18 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("decimals round") << "12.6" << "13";
-        QTest::newRow("half away from zero") << "2.5" << "3";
-        QTest::newRow("letters") << "abc" << "0";
-        QTest::newRow("lone minus") << "-" << "0";
-        QTest::newRow("emptied") << "" << "0";
-        QTest::newRow("negative") << "-7.5" << "-8";
+        QTest::newRow("decimals round") << "12.6"
+                                        << "13";
+        QTest::newRow("half away from zero") << "2.5"
+                                             << "3";
+        QTest::newRow("letters") << "abc"
+                                 << "0";
+        QTest::newRow("lone minus") << "-"
+                                    << "0";
+        QTest::newRow("emptied") << ""
+                                 << "0";
+        QTest::newRow("negative") << "-7.5"
+                                  << "-8";
     }
 
     void pointsBoxHoldsAWholeNumber()
@@ -385,8 +391,8 @@ private slots:
         auto conn = Mod1::OpenConn();
         QCOMPARE(conn->query(QStringLiteral("select typeof(维护日期) as t from 客户"))->text(0, QStringLiteral("t")),
                  QStringLiteral("text"));
-        QCOMPARE(shownRows(list(form)),
-                 (QList<QStringList>{{"KH000001", "5", "王五", "-", "-", "-", "x", "-", "-", "-", "-", "2024-04-01", "WW", "GG"}}));
+        QCOMPARE(shownRows(list(form)), (QList<QStringList>{{"KH000001", "5", "王五", "-", "-", "-", "x", "-", "-", "-", "-",
+                                                             "2024-04-01", "WW", "GG"}}));
     }
 
     void aNameAnotherCustomerHasIsRefused()
@@ -473,8 +479,8 @@ private slots:
 
     void exportsWriteEveryColumnOfTheTable()
     {
-        addCustomer({"KH000001", 12.6, "王五", "13800", QVariant(), "北京", "王", "12345", "工行", "6222", "老客户",
-                     "2024-03-05", "WW", "GG"});
+        addCustomer({"KH000001", 12.6, "王五", "13800", QVariant(), "北京", "王", "12345", "工行", "6222", "老客户", "2024-03-05",
+                     "WW", "GG"});
         addCustomer("KH000002", 2, "赵六", "13900", "2024-03-06");
         addCustomer("KH000003", 0, "李四", "15000", "2023-01-01");
         frmCustomer* form = openList(QStringLiteral("管理员"));
@@ -492,8 +498,8 @@ private slots:
         };
         for (int column = 1; column <= 13; ++column)
             QCOMPARE(value(all, 1, column).toString(), ListHeaders.at(column - 1));
-        const QVariantList first{"KH000001", 12.6, "王五", "13800", QVariant(), "北京", "王", "12345", "工行", "6222",
-                                 "老客户", "2024-03-05", "WW", "GG"};
+        const QVariantList first{"KH000001", 12.6,   "王五", "13800",  QVariant(),   "北京", "王",
+                                 "12345",    "工行", "6222", "老客户", "2024-03-05", "WW",   "GG"};
         for (int column = 1; column <= 14; ++column) {
             const QVariant& expected = first.at(column - 1);
             const QVariant shown = value(all, 2, column);

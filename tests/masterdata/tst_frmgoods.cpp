@@ -36,10 +36,7 @@ class TestFrmGoods : public VarnholtTestCase {
         return IniFile(appPath() + QStringLiteral("/config.ini")).read(QString::fromLatin1(section), QStringLiteral("name"));
     }
 
-    frmGoods* openList()
-    {
-        return showActive<frmGoods>(1200, 500);
-    }
+    frmGoods* openList() { return showActive<frmGoods>(1200, 500); }
 
     static QStringList numbersShown(const QTreeView* list)
     {
@@ -72,17 +69,16 @@ private slots:
         QCOMPARE(form->windowTitle(), QStringLiteral("商品资料(双击表格可以修改)"));
         auto* list = childOf<QTreeView>(form, "ListView1");
         // A second stock row of SP000003 does not list it twice.
-        QCOMPARE(shownRows(list),
-                 (QList<QStringList>{
-                     {"SP000001", "可乐", "330ml", "瓶", "饮料", "3.00", "2.50", "2.80", "3.50", "100.00", "10.00", "12.5",
-                      "A区", "KL", "SQ", "K1", "6901234"},
-                     {"SP000002", "雪碧", "-", "瓶", "饮料", "1234.57", "0.00", "0.00", "0.01", "0.00", "0.00", "0", "-",
-                      "XB", "FG", "-", "-"},
-                     {"SP000003", "芬达", "-", "听", "饮料", "2.00", "0.00", "0.00", "2.00", "0.00", "0.00", "3", "-", "FD",
-                      "AD", "-", "-"},
-                 }));
+        QCOMPARE(shownRows(list), (QList<QStringList>{
+                                      {"SP000001", "可乐", "330ml", "瓶", "饮料", "3.00", "2.50", "2.80", "3.50", "100.00",
+                                       "10.00", "12.5", "A区", "KL", "SQ", "K1", "6901234"},
+                                      {"SP000002", "雪碧", "-", "瓶", "饮料", "1234.57", "0.00", "0.00", "0.01", "0.00", "0.00",
+                                       "0", "-", "XB", "FG", "-", "-"},
+                                      {"SP000003", "芬达", "-", "听", "饮料", "2.00", "0.00", "0.00", "2.00", "0.00", "0.00", "3",
+                                       "-", "FD", "AD", "-", "-"},
+                                  }));
 
-        const QStringList headers{"商品编号", "商品名称", "规格", "单位", "类别", "进价", "批发价", "会员价", "零售价",
+        const QStringList headers{"商品编号", "商品名称", "规格",   "单位",     "类别",   "进价",   "批发价", "会员价", "零售价",
                                   "库存上限", "库存下限", "库存量", "存放位置", "拼音码", "五笔码", "自编码", "条形码"};
         const int widths[] = {1100, 1500, 1500, 700, 1000, 1000, 0, 0, 1000, 1100, 1100, 1000, 2000, 900, 900, 1000, 1000};
         QCOMPARE(list->model()->columnCount(), int(headers.size()));
@@ -118,13 +114,23 @@ private slots:
         QTest::addColumn<QStringList>("listed");
         QTest::addColumn<QStringList>("listedWhenEmptied");
         const QStringList all{"SP000001", "SP000002", "SP000003", "SP000004"};
-        QTest::newRow("pinyin") << "Option9" << "输入拼音码筛选" << " k " << QStringList{"SP000001", "SP000004"} << all;
-        QTest::newRow("wubi") << "Option10" << "输入五笔码筛选" << "d" << QStringList{"SP000003", "SP000004"} << all;
-        QTest::newRow("own code") << "Option11" << "输入自编码筛选" << "01" << QStringList{"SP000001", "SP000003"} << all;
+        QTest::newRow("pinyin") << "Option9"
+                                << "输入拼音码筛选"
+                                << " k " << QStringList{"SP000001", "SP000004"} << all;
+        QTest::newRow("wubi") << "Option10"
+                              << "输入五笔码筛选"
+                              << "d" << QStringList{"SP000003", "SP000004"} << all;
+        QTest::newRow("own code") << "Option11"
+                                  << "输入自编码筛选"
+                                  << "01" << QStringList{"SP000001", "SP000003"} << all;
         // Anywhere in the barcode, not only at its start; a goods without one is never listed.
-        QTest::newRow("barcode") << "Option12" << "输入条形码筛选" << "690" << QStringList{"SP000001", "SP000002"}
+        QTest::newRow("barcode") << "Option12"
+                                 << "输入条形码筛选"
+                                 << "690" << QStringList{"SP000001", "SP000002"}
                                  << QStringList{"SP000001", "SP000002", "SP000003"};
-        QTest::newRow("quote") << "Option9" << "输入拼音码筛选" << "'" << QStringList{} << all;
+        QTest::newRow("quote") << "Option9"
+                               << "输入拼音码筛选"
+                               << "'" << QStringList{} << all;
     }
 
     void filterMatchesTheChosenColumnAnywhere()

@@ -55,10 +55,7 @@ class TestFrmGoods1 : public VarnholtTestCase {
 
     // Rows as their plain texts, with the kind SQLite keeps each value as.
 
-    frmGoods* openList()
-    {
-        return showActive<frmGoods>(1200, 500);
-    }
+    frmGoods* openList() { return showActive<frmGoods>(1200, 500); }
 
     void addGoodsWithStock()
     {
@@ -74,7 +71,8 @@ private slots:
         QTest::addColumn<QString>("last");
         QTest::addColumn<QString>("proposed");
         QTest::newRow("empty table") << QString() << "SP000001";
-        QTest::newRow("after SP000041") << "SP000041" << "SP000042";
+        QTest::newRow("after SP000041") << "SP000041"
+                                        << "SP000042";
     }
 
     void newGoodsGetsTheNextNumber()
@@ -126,10 +124,10 @@ private slots:
             QStringList labels;
             for (const QLabel* label : editor->findChildren<QLabel*>())
                 labels << label->text();
-            for (const char* text : {"商品编号", "商品名称", "规    格", "单    位", "类    别", "进    价", "批 发 价",
-                                     "会 员 价", "零 售 价", "库存上限", "库存下限", "存放位置", "拼 音 码", "五 笔 码",
-                                     "自 编 码", "条 形 码", "（入货调用）", "（参考用）", "（销售调用）", "（库存过多提醒）",
-                                     "（用于进货提醒）"})
+            for (const char* text :
+                 {"商品编号", "商品名称", "规    格",     "单    位",   "类    别",     "进    价",         "批 发 价",
+                  "会 员 价", "零 售 价", "库存上限",     "库存下限",   "存放位置",     "拼 音 码",         "五 笔 码",
+                  "自 编 码", "条 形 码", "（入货调用）", "（参考用）", "（销售调用）", "（库存过多提醒）", "（用于进货提醒）"})
                 QVERIFY2(labels.contains(QString::fromUtf8(text)), text);
             QCOMPARE(labels.count(QStringLiteral("（参考用）")), 2);
 
@@ -142,9 +140,9 @@ private slots:
             QCOMPARE(units->currentText(), QString());
             QCOMPARE(childOf<QComboBox>(editor, "Text5")->itemText(0), QStringLiteral("饮料"));
             // The amounts are of one width, each with its hint right beside it.
-            const QList<QPair<const char*, const char*>> amounts{
-                {"Text6", "（入货调用）"}, {"Text7", "（参考用）"}, {"Text8", "（参考用）"},
-                {"Text9", "（销售调用）"}, {"Text10", "（库存过多提醒）"}, {"Text11", "（用于进货提醒）"}};
+            const QList<QPair<const char*, const char*>> amounts{{"Text6", "（入货调用）"},      {"Text7", "（参考用）"},
+                                                                 {"Text8", "（参考用）"},        {"Text9", "（销售调用）"},
+                                                                 {"Text10", "（库存过多提醒）"}, {"Text11", "（用于进货提醒）"}};
             const int width = childOf<QLineEdit>(editor, "Text6")->width();
             for (const auto& [name, hintText] : amounts) {
                 auto* money = childOf<QLineEdit>(editor, name);
@@ -168,9 +166,12 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("decimal") << "12.5" << "12.50";
-        QTest::newRow("not a number") << "abc" << "0.00";
-        QTest::newRow("rounded") << "2.675" << "2.68";
+        QTest::newRow("decimal") << "12.5"
+                                 << "12.50";
+        QTest::newRow("not a number") << "abc"
+                                      << "0.00";
+        QTest::newRow("rounded") << "2.675"
+                                 << "2.68";
     }
 
     void moneyBoxFormatsOnLeaving()
@@ -269,16 +270,15 @@ private slots:
         QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("新增成功。")});
         QCOMPARE(MessageBox::shown().last().title, QStringLiteral("提示"));
         QCOMPARE(storedTexts("select * from 商品信息 where 商品编号 = 'SP000003'"),
-                 (QList<QStringList>{{"SP000003", "可乐", "-", "打", "零食", "12.5", "0", "0", "15", "0", "5", "-", "KL",
-                                      "SQ", "-", "-"}}));
+                 (QList<QStringList>{
+                     {"SP000003", "可乐", "-", "打", "零食", "12.5", "0", "0", "15", "0", "5", "-", "KL", "SQ", "-", "-"}}));
         // Prices are numbers in the database, not texts.
         QCOMPARE(storedTexts("select typeof(进价), typeof(库存下限) from 商品信息 where 商品编号 = 'SP000003'"),
                  (QList<QStringList>{{"real", "real"}}));
         QCOMPARE(storedTexts("select 商品编号 from 库存"), (QList<QStringList>{{"SP000001"}}));
         // Appended with an empty stock column until the list is read again.
-        QCOMPARE(shownRows(list).last(),
-                 (QStringList{"SP000003", "可乐", "-", "打", "零食", "12.50", "0.00", "0.00", "15.00", "0.00", "5.00", "",
-                              "-", "KL", "SQ", "-", "-"}));
+        QCOMPARE(shownRows(list).last(), (QStringList{"SP000003", "可乐", "-", "打", "零食", "12.50", "0.00", "0.00", "15.00",
+                                                      "0.00", "5.00", "", "-", "KL", "SQ", "-", "-"}));
     }
 
     void modifyingCopiesIntoTheStockRow()
@@ -287,10 +287,10 @@ private slots:
         frmGoods* form = openList();
         auto* list = childOf<QTreeView>(form, "ListView1");
         whenModal([](QDialog* editor) {
-            const char* const boxes[] = {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text8",
+            const char* const boxes[] = {"Text1", "Text2",  "Text3",  "Text4",  "Text5",  "Text6",  "Text7",  "Text8",
                                          "Text9", "Text10", "Text11", "Text12", "Text13", "Text14", "Text15", "Text16"};
-            const QStringList loaded{"SP000001", "可乐", "330ml", "瓶", "饮料", "2.00", "2.50", "2.80",
-                                     "3.00", "100.00", "10.00", "A区", "KL", "SQ", "K1", "6901"};
+            const QStringList loaded{"SP000001", "可乐",   "330ml", "瓶",  "饮料", "2.00", "2.50", "2.80",
+                                     "3.00",     "100.00", "10.00", "A区", "KL",   "SQ",   "K1",   "6901"};
             for (int i = 0; i < 16; ++i)
                 QCOMPARE(boxText(editor, boxes[i]), loaded[i]);
             // Leaving the name rewrites the codes also when modifying.
@@ -309,14 +309,13 @@ private slots:
         doubleClickRow(list, 0);
         QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("修改成功。")});
         QCOMPARE(storedTexts("select * from 商品信息 where 商品编号 = 'SP000001'"),
-                 (QList<QStringList>{{"SP000001", "百事可乐", "500ml", "听", "汽水", "2", "2.5", "2.8", "3.5", "80", "8.5",
-                                      "A区", "BSKL", "DGSQ", "K1", "6901"}}));
+                 (QList<QStringList>{{"SP000001", "百事可乐", "500ml", "听", "汽水", "2", "2.5", "2.8", "3.5", "80", "8.5", "A区",
+                                      "BSKL", "DGSQ", "K1", "6901"}}));
         // The six copies change; quantity, value and average cost stay.
         QCOMPARE(storedTexts("select * from 库存"),
                  (QList<QStringList>{{"汽水", "SP000001", "百事可乐", "500ml", "听", "2.4", "30", "80", "8.5", "12.5"}}));
-        QCOMPARE(shownRows(list).first(),
-                 (QStringList{"SP000001", "百事可乐", "500ml", "听", "汽水", "2.00", "2.50", "2.80", "3.50", "80.00",
-                              "8.50", "12.5", "A区", "BSKL", "DGSQ", "K1", "6901"}));
+        QCOMPARE(shownRows(list).first(), (QStringList{"SP000001", "百事可乐", "500ml", "听", "汽水", "2.00", "2.50", "2.80",
+                                                       "3.50", "80.00", "8.50", "12.5", "A区", "BSKL", "DGSQ", "K1", "6901"}));
 
         // A goods without a stock row gets none.
         whenModal([](QDialog* editor) {

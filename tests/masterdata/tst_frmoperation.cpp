@@ -16,7 +16,8 @@
 #include "saleslinesgrid.h"
 
 namespace {
-const QStringList Columns{"编号", "姓名", "性别", "部门", "职务", "身份证号", "电话", "地址", "入职日期", "备注", "拼音码", "五笔码"};
+const QStringList Columns{"编号", "姓名", "性别",     "部门", "职务",   "身份证号",
+                          "电话", "地址", "入职日期", "备注", "拼音码", "五笔码"};
 
 QString boxText(QWidget* editor, const char* name)
 {
@@ -62,15 +63,16 @@ class TestFrmOperation : public VarnholtTestCase {
         insertRow(QStringLiteral("业务员"), Columns, QVariantList(values.begin(), values.end()), QStringLiteral("-"));
     }
 
-    void addLine(const char* date, const char* goods, double amount, double profit, const char* salesman,
-                 const char* kind)
+    void addLine(const char* date, const char* goods, double amount, double profit, const char* salesman, const char* kind)
     {
         auto conn = Mod1::OpenConn();
-        QVERIFY(conn->insert(QStringLiteral("出库单明细"),
-                             {{"日期", QString::fromUtf8(date)}, {"商品名称", QString::fromUtf8(goods)}, {"金额", amount},
-                              {"利润金额", profit}, {"业务员", QString::fromUtf8(salesman)}, {"类别2", QString::fromUtf8(kind)}}));
+        QVERIFY(conn->insert(QStringLiteral("出库单明细"), {{"日期", QString::fromUtf8(date)},
+                                                            {"商品名称", QString::fromUtf8(goods)},
+                                                            {"金额", amount},
+                                                            {"利润金额", profit},
+                                                            {"业务员", QString::fromUtf8(salesman)},
+                                                            {"类别2", QString::fromUtf8(kind)}}));
     }
-
 
     frmOperation* openList(const QString& operatorName = QStringLiteral("管理员"))
     {
@@ -86,9 +88,9 @@ private slots:
         frmOperation* form = openList();
         QCOMPARE(form->windowTitle(), QStringLiteral("业务员资料(双击表格可以修改)"));
         auto* list = childOf<QTreeView>(form, "ListView1");
-        QCOMPARE(shownRows(list),
-                 (QList<QStringList>{{"YW000002", "李明", "男", "销售部", "经理", "110", "139", "北京", "2020-01-01", "备", "LM", "SJ"},
-                                     {"YW000001", "王芳", "女", "-", "-", "-", "-", "-", "-", "-", "-", "-"}}));
+        QCOMPARE(shownRows(list), (QList<QStringList>{{"YW000002", "李明", "男", "销售部", "经理", "110", "139", "北京",
+                                                       "2020-01-01", "备", "LM", "SJ"},
+                                                      {"YW000001", "王芳", "女", "-", "-", "-", "-", "-", "-", "-", "-", "-"}}));
         QCOMPARE(shownHeaders(list), Columns);
         QCOMPARE(list->columnWidth(5), 1800 / 15);
         QVERIFY(childOf<QPushButton>(form, "ComDel")->isEnabled());

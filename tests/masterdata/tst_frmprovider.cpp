@@ -12,7 +12,7 @@
 #include <QRadioButton>
 
 namespace {
-const char* const Boxes[] = {"Text1", "Text2", "Text3", "Text4", "Text5", "Text7",
+const char* const Boxes[] = {"Text1", "Text2", "Text3",  "Text4",  "Text5", "Text7",
                              "Text8", "Text9", "Text10", "Text11", "Text12"};
 
 QString boxText(QDialog* editor, const char* name)
@@ -32,15 +32,12 @@ class TestFrmProvider : public VarnholtTestCase {
 
     void addSupplier(const QStringList& values)
     {
-        const QStringList columns{"编号", "名称", "电话", "传真", "地址", "联系人", "开户银行", "帐号", "备注", "拼音码", "五笔码"};
+        const QStringList columns{"编号",     "名称", "电话", "传真",   "地址",  "联系人",
+                                  "开户银行", "帐号", "备注", "拼音码", "五笔码"};
         insertRow(QStringLiteral("供应商"), columns, QVariantList(values.begin(), values.end()), QStringLiteral("-"));
     }
 
-
-    frmProvider* openList()
-    {
-        return showActive<frmProvider>(900, 500);
-    }
+    frmProvider* openList() { return showActive<frmProvider>(900, 500); }
 
 private slots:
     void listShowsEveryColumnTrimmed()
@@ -49,8 +46,10 @@ private slots:
         frmProvider* form = openList();
         QCOMPARE(form->windowTitle(), QStringLiteral("供应商资料(双击表格记录可以修改)"));
         auto* list = childOf<QTreeView>(form, "ListView1");
-        QCOMPARE(shownRows(list), (QList<QStringList>{{"CJ000001", "宏达", "123", "456", "北京", "李", "工行", "6222", "备", "HD", "PD"}}));
-        QCOMPARE(shownHeaders(list), (QStringList{"编号", "名称", "电话", "传真", "地址", "联系人", "开户银行", "银行帐号", "备注", "拼音码", "五笔码"}));
+        QCOMPARE(shownRows(list),
+                 (QList<QStringList>{{"CJ000001", "宏达", "123", "456", "北京", "李", "工行", "6222", "备", "HD", "PD"}}));
+        QCOMPARE(shownHeaders(list), (QStringList{"编号", "名称", "电话", "传真", "地址", "联系人", "开户银行", "银行帐号",
+                                                  "备注", "拼音码", "五笔码"}));
         QCOMPARE(list->columnWidth(1), 1800 / 15);
         QVERIFY(childOf<QRadioButton>(form, "Option1")->isChecked());
         QCOMPARE(childOf<QLabel>(form, "Label2")->text(), QStringLiteral("输入拼音码筛选"));

@@ -229,8 +229,7 @@ private slots:
         QString proposed;
         addByKeyboard(QStringLiteral("零食"), &proposed);
         childOf<QPushButton>(form, "ComAdd")->click();
-        QCOMPARE(shownRows(childOf<QTreeView>(form, "ListView1")),
-                 (QList<QStringList>{{"LB001", "饮料"}, {"LB002", "零食"}}));
+        QCOMPARE(shownRows(childOf<QTreeView>(form, "ListView1")), (QList<QStringList>{{"LB001", "饮料"}, {"LB002", "零食"}}));
         QCOMPARE(childOf<QTreeView>(form, "ListView2")->model()->rowCount(), 0);
     }
 

@@ -39,7 +39,8 @@ ListDesign customerLikeList()
     ListDesign design = customerListDesign();
     const QStringList read{"编号", "积分", "名称", "电话"};
     design.columns.removeIf([&read](const ListColumn& column) { return !read.contains(column.column); });
-    design.filters.removeIf([](const FilterOption& option) { return option.objectName == "Option6" || option.objectName == "Option7"; });
+    design.filters.removeIf(
+        [](const FilterOption& option) { return option.objectName == "Option6" || option.objectName == "Option7"; });
     design.openEditor = {};
     return design;
 }
@@ -49,15 +50,24 @@ EditorDesign goodsLikeEditor()
     using enum FieldRule;
     return {
         .number = NumberSchemes::Goods,
-        .fields = {
-            {.objectName = "Text1", .label = "商品编号", .column = "商品编号", .rule = Required},
-            {.objectName = "Text2", .label = "商品名称", .column = "商品名称", .rule = Required},
-            {.objectName = "Text4", .label = "单    位", .column = "单位", .rule = Required, .kind = FieldKind::Combo,
-             .itemsFrom = "计量单位"},
-            {.objectName = "Text6", .label = "进    价", .column = "进价", .rule = Untested, .kind = FieldKind::Money,
-             .hint = "（入货调用）"},
-            {.objectName = "Text15", .label = "自 编 码", .column = "自编码"},
-        },
+        .fields =
+            {
+                {.objectName = "Text1", .label = "商品编号", .column = "商品编号", .rule = Required},
+                {.objectName = "Text2", .label = "商品名称", .column = "商品名称", .rule = Required},
+                {.objectName = "Text4",
+                 .label = "单    位",
+                 .column = "单位",
+                 .rule = Required,
+                 .kind = FieldKind::Combo,
+                 .itemsFrom = "计量单位"},
+                {.objectName = "Text6",
+                 .label = "进    价",
+                 .column = "进价",
+                 .rule = Untested,
+                 .kind = FieldKind::Money,
+                 .hint = "（入货调用）"},
+                {.objectName = "Text15", .label = "自 编 码", .column = "自编码"},
+            },
     };
 }
 
@@ -74,11 +84,12 @@ EditorDesign customerLikeEditor()
     using enum FieldRule;
     return {
         .number = NumberSchemes::Customers,
-        .fields = {
-            {.objectName = "Text1", .label = "编    号", .column = "编号", .rule = Required},
-            {.objectName = "Text2", .label = "名    称", .column = "名称", .rule = Required},
-            {.objectName = "Text3", .label = "电    话", .column = "电话", .labelName = "Label3"},
-        },
+        .fields =
+            {
+                {.objectName = "Text1", .label = "编    号", .column = "编号", .rule = Required},
+                {.objectName = "Text2", .label = "名    称", .column = "名称", .rule = Required},
+                {.objectName = "Text3", .label = "电    话", .column = "电话", .labelName = "Label3"},
+            },
         .caption = "会员客户记录",
         .viewCaption = "客户信息及消费记录",
         .refuseSave = [](DbSession& session, const MasterRecord& record, EditorMode) -> DbResult<std::optional<Refusal>> {
@@ -87,7 +98,8 @@ EditorDesign customerLikeEditor()
                 return same.error();
             if (same->isEmpty())
                 return std::optional<Refusal>();
-            return std::optional<Refusal>(Refusal{QStringLiteral("客户名称已经存在，请增加标识用以区分！"), {}, QStringLiteral("Text2")});
+            return std::optional<Refusal>(
+                Refusal{QStringLiteral("客户名称已经存在，请增加标识用以区分！"), {}, QStringLiteral("Text2")});
         },
         // A second write in the same transaction.
         .alsoWrite = [](DbSession& session, const MasterRecord& record, EditorMode) -> DbStatus {
@@ -157,7 +169,8 @@ private slots:
 
     void theListModelKeepsItsContract()
     {
-        execute("insert into 商品信息 (商品编号, 商品名称, 拼音码) values ('SP000001', '可乐', 'KL'), ('SP000002', '雪碧', 'XB')");
+        execute(
+            "insert into 商品信息 (商品编号, 商品名称, 拼音码) values ('SP000001', '可乐', 'KL'), ('SP000002', '雪碧', 'XB')");
         MasterListPanel* panel = showPanel(goodsLikeList());
         QAbstractItemModelTester tester(panel->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
         panel->filterBox()->setText(QStringLiteral("k"));
@@ -212,8 +225,8 @@ private slots:
         MasterListPanel* panel = showPanel(customerLikeList());
         QCOMPARE(panel->model()->rowCount(), 0);
         panel->fillWhere();
-        QCOMPARE(shownRows(panel->view()), (QList<QStringList>{{"KH000001", "13", "王五", "13800"},
-                                                               {"KH000002", "3", "赵六", ""}}));
+        QCOMPARE(shownRows(panel->view()),
+                 (QList<QStringList>{{"KH000001", "13", "王五", "13800"}, {"KH000002", "3", "赵六", ""}}));
         QTest::mouseClick(childOf<QRadioButton>(panel, "Option8"), Qt::LeftButton);
         QCOMPARE(ini("option8", "nameC"), QStringLiteral("True"));
         QCOMPARE(ini("option5", "nameC"), QStringLiteral("False"));
@@ -245,7 +258,8 @@ private slots:
         MessageBox::setNextAnswer(QMessageBox::Yes);
         MessageBox::setNextAnswer(QMessageBox::Ok);
         panel->ComDel_Click();
-        QCOMPARE(MessageBox::shownTexts(), (QStringList{"库存中的信息将同步删除，确认删除[SP000002]吗?", "Error 1811: stock kept"}));
+        QCOMPARE(MessageBox::shownTexts(),
+                 (QStringList{"库存中的信息将同步删除，确认删除[SP000002]吗?", "Error 1811: stock kept"}));
         auto count = [](const char* table) {
             auto conn = Mod1::OpenConn();
             return conn->query(QStringLiteral("select * from ") + QString::fromUtf8(table))->count();

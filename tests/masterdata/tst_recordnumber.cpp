@@ -24,13 +24,10 @@ private slots:
         QTest::newRow("category carry") << NumberSchemes::Categories << QStringList{"LB009"} << "LB010";
         QTest::newRow("unit carry") << NumberSchemes::Units << QStringList{"DW099"} << "DW100";
         QTest::newRow("goods past width") << NumberSchemes::Goods << QStringList{"SP999999"} << "SP1000000";
-        QTest::newRow("goods past width again") << NumberSchemes::Goods << QStringList{"SP999999", "SP1000000"}
-                                                << "SP1000001";
+        QTest::newRow("goods past width again") << NumberSchemes::Goods << QStringList{"SP999999", "SP1000000"} << "SP1000001";
         QTest::newRow("category past width") << NumberSchemes::Categories << QStringList{"LB999"} << "LB1000";
-        QTest::newRow("category past width again") << NumberSchemes::Categories << QStringList{"LB1000", "LB999"}
-                                                   << "LB1001";
-        QTest::newRow("largest, not last") << NumberSchemes::Suppliers << QStringList{"CJ000005", "CJ000002"}
-                                           << "CJ000006";
+        QTest::newRow("category past width again") << NumberSchemes::Categories << QStringList{"LB1000", "LB999"} << "LB1001";
+        QTest::newRow("largest, not last") << NumberSchemes::Suppliers << QStringList{"CJ000005", "CJ000002"} << "CJ000006";
         QTest::newRow("tail without digits") << NumberSchemes::Goods << QStringList{"SPABCDEF"} << "SP000001";
         QTest::newRow("digits then letters") << NumberSchemes::Goods << QStringList{"SP00012X"} << "SP000013";
         QTest::newRow("other prefix ignored") << NumberSchemes::Units << QStringList{"LB500", "DW002"} << "DW003";

@@ -14,12 +14,9 @@ struct Line {
 
 // Lines of 2024-03 for 李明 and his colleague 李; dates out of order on purpose.
 const Line Lines[] = {
-    {"2024-03-02", "可乐", 10.4, 2.1, "李", "出库"},
-    {"2024-03-05", "雪碧", 89.6, 20.0, "李", "出库"},
-    {"2024-03-01", "芬达", 50.0, 5.0, "李明", "出库"},
-    {"2024-03-03", "雪碧", 30.0, 6.5, "李", "退货"},
-    {"2024-03-04", "可乐", 7.0, 1.0, "李明", "退货"},
-    {"2024-03-02", "橙汁", 5.0, 1.0, "O'Brien", "出库"},
+    {"2024-03-02", "可乐", 10.4, 2.1, "李", "出库"},   {"2024-03-05", "雪碧", 89.6, 20.0, "李", "出库"},
+    {"2024-03-01", "芬达", 50.0, 5.0, "李明", "出库"}, {"2024-03-03", "雪碧", 30.0, 6.5, "李", "退货"},
+    {"2024-03-04", "可乐", 7.0, 1.0, "李明", "退货"},  {"2024-03-02", "橙汁", 5.0, 1.0, "O'Brien", "出库"},
     {"2024-03-02", "矿泉水", 3.0, 0.5, "", "出库"},
 };
 }
@@ -32,11 +29,13 @@ class TestSalesmanPerformance : public VarnholtTestCase {
         auto conn = Mod1::OpenConn();
         QVERIFY(conn);
         for (const Line& line : Lines) {
-            auto done = conn->insert(QStringLiteral("出库单明细"),
-                                     {{"单号", QStringLiteral("C0000001")}, {"日期", QString::fromUtf8(line.date)},
-                                      {"商品名称", QString::fromUtf8(line.goods)}, {"金额", line.amount},
-                                      {"利润金额", line.profit}, {"业务员", QString::fromUtf8(line.salesman)},
-                                      {"类别2", QString::fromUtf8(line.kind)}});
+            auto done = conn->insert(QStringLiteral("出库单明细"), {{"单号", QStringLiteral("C0000001")},
+                                                                    {"日期", QString::fromUtf8(line.date)},
+                                                                    {"商品名称", QString::fromUtf8(line.goods)},
+                                                                    {"金额", line.amount},
+                                                                    {"利润金额", line.profit},
+                                                                    {"业务员", QString::fromUtf8(line.salesman)},
+                                                                    {"类别2", QString::fromUtf8(line.kind)}});
             QVERIFY2(done, qPrintable(done ? QString() : done.error().text()));
         }
     }
@@ -66,16 +65,20 @@ private slots:
             << "李明" << QString() << QString() << QStringList{"2024-03-01 芬达"} << QStringList{"2024-03-04 可乐"}
             << QStringList{"50.00", "5.00", "7.00", "1.00", "43.00", "4.00"};
         QTest::newRow("a period, both ends included")
-            << "李" << "2024-03-02" << "2024-03-03" << QStringList{"2024-03-02 可乐"} << QStringList{"2024-03-03 雪碧"}
+            << "李"
+            << "2024-03-02"
+            << "2024-03-03" << QStringList{"2024-03-02 可乐"} << QStringList{"2024-03-03 雪碧"}
             << QStringList{"10.40", "2.10", "30.00", "6.50", "-19.60", "-4.40"};
-        QTest::newRow("one day") << "李" << "2024-03-05" << "2024-03-05" << QStringList{"2024-03-05 雪碧"} << QStringList{}
+        QTest::newRow("one day") << "李"
+                                 << "2024-03-05"
+                                 << "2024-03-05" << QStringList{"2024-03-05 雪碧"} << QStringList{}
                                  << QStringList{"89.60", "20.00", "0.00", "0.00", "89.60", "20.00"};
         QTest::newRow("first day after the last")
-            << "李" << "2024-03-05" << "2024-03-01" << QStringList{} << QStringList{}
-            << QStringList{"0.00", "0.00", "0.00", "0.00", "0.00", "0.00"};
-        QTest::newRow("an empty name counts nothing")
-            << "" << QString() << QString() << QStringList{} << QStringList{}
-            << QStringList{"0.00", "0.00", "0.00", "0.00", "0.00", "0.00"};
+            << "李"
+            << "2024-03-05"
+            << "2024-03-01" << QStringList{} << QStringList{} << QStringList{"0.00", "0.00", "0.00", "0.00", "0.00", "0.00"};
+        QTest::newRow("an empty name counts nothing") << "" << QString() << QString() << QStringList{} << QStringList{}
+                                                      << QStringList{"0.00", "0.00", "0.00", "0.00", "0.00", "0.00"};
         QTest::newRow("a quote is a character") << "O'Brien" << QString() << QString() << QStringList{"2024-03-02 橙汁"}
                                                 << QStringList{} << QStringList{"5.00", "1.00", "0.00", "0.00", "5.00", "1.00"};
         QTest::newRow("no lines") << "王五" << QString() << QString() << QStringList{} << QStringList{}
@@ -96,8 +99,8 @@ private slots:
         QVERIFY(read);
         QTEST(dates(read->sales), "sales");
         QTEST(dates(read->returns), "returns");
-        QTEST((QStringList{read->salesTotal(), read->profitTotal(), read->returnsTotal(), read->profitBack(),
-                           read->netSales(), read->netProfit()}),
+        QTEST((QStringList{read->salesTotal(), read->profitTotal(), read->returnsTotal(), read->profitBack(), read->netSales(),
+                           read->netProfit()}),
               "totals");
     }
 

@@ -11,12 +11,22 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("pinyin");
         QTest::addColumn<QString>("wubi");
-        QTest::newRow("two characters") << "张三" << "ZS" << "XD";
-        QTest::newRow("empty") << "" << "" << "";
+        QTest::newRow("two characters") << "张三"
+                                        << "ZS"
+                                        << "XD";
+        QTest::newRow("empty") << ""
+                               << ""
+                               << "";
         // Without sysdepe rows each character stands for itself, letters upper case.
-        QTest::newRow("letters, blank, digit") << "ab 1" << "AB 1" << "AB 1";
-        QTest::newRow("quote") << "O'K" << "O'K" << "O'K";
-        QTest::newRow("mixed") << "张a三" << "ZAS" << "XAD";
+        QTest::newRow("letters, blank, digit") << "ab 1"
+                                               << "AB 1"
+                                               << "AB 1";
+        QTest::newRow("quote") << "O'K"
+                               << "O'K"
+                               << "O'K";
+        QTest::newRow("mixed") << "张a三"
+                               << "ZAS"
+                               << "XAD";
     }
 
     void codesOfName()

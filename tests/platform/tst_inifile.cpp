@@ -49,10 +49,13 @@ private slots:
 
     void userSettingsLiveUnderTheConfigFolder()
     {
-        QCOMPARE(UserSettings::get(QStringLiteral("database"), QStringLiteral("time"), QStringLiteral("hour"), QStringLiteral("16")),
+        QCOMPARE(UserSettings::get(QStringLiteral("database"), QStringLiteral("time"), QStringLiteral("hour"),
+                                   QStringLiteral("16")),
                  QStringLiteral("16"));
-        QVERIFY(UserSettings::save(QStringLiteral("database"), QStringLiteral("time"), QStringLiteral("hour"), QStringLiteral("9")));
-        QCOMPARE(UserSettings::get(QStringLiteral("database"), QStringLiteral("time"), QStringLiteral("hour")), QStringLiteral("9"));
+        QVERIFY(
+            UserSettings::save(QStringLiteral("database"), QStringLiteral("time"), QStringLiteral("hour"), QStringLiteral("9")));
+        QCOMPARE(UserSettings::get(QStringLiteral("database"), QStringLiteral("time"), QStringLiteral("hour")),
+                 QStringLiteral("9"));
         QVERIFY(QFile::exists(root() + QStringLiteral("/config/Varnholt/database.ini")));
     }
 };

@@ -44,8 +44,8 @@ private slots:
         QVERIFY(prepared);
         const QString copied = target + QStringLiteral("/db_kcgl.mdb");
         QCOMPARE(contentOf(copied), QByteArray("delivered"));
-        QCOMPARE(QFileInfo(copied).permissions() & (QFileDevice::ReadGroup | QFileDevice::ReadOther
-                                                    | QFileDevice::WriteGroup | QFileDevice::WriteOther),
+        QCOMPARE(QFileInfo(copied).permissions()
+                     & (QFileDevice::ReadGroup | QFileDevice::ReadOther | QFileDevice::WriteGroup | QFileDevice::WriteOther),
                  QFileDevice::Permissions());
     }
 

@@ -16,22 +16,38 @@ private slots:
     {
         QTest::addColumn<QString>("formula");
         QTest::addColumn<QString>("after");
-        QTest::newRow("a sum over the area grows") << "SUM(D21:D46)" << "SUM(D21:D50)";
-        QTest::newRow("below moves, above stays") << "D47*2+F20" << "D51*2+F20";
-        QTest::newRow("absolute rows move too") << "$F$47+F$48" << "$F$51+F$52";
-        QTest::newRow("the copied row alone stays") << "D46+SUM(D46:E46)" << "D46+SUM(D46:E46)";
-        QTest::newRow("a range from the row down grows") << "SUM(B46:B48)" << "SUM(B46:B52)";
-        QTest::newRow("a range below moves") << "SUM(A47:B49)" << "SUM(A51:B53)";
-        QTest::newRow("whole rows") << "SUM(47:49)+SUM($21:$46)" << "SUM(51:53)+SUM($21:$50)";
-        QTest::newRow("whole columns") << "SUM(D:D)" << "SUM(D:D)";
-        QTest::newRow("texts are no references") << "\"D47\"&D47&\"say \"\"A50\"\"\"" << "\"D47\"&D51&\"say \"\"A50\"\"\"";
-        QTest::newRow("functions and names") << "LOG10(D47)+TAX2+ROUND(D47,2)" << "LOG10(D51)+TAX2+ROUND(D51,2)";
-        QTest::newRow("this sheet by name") << "销售单!D47+'销售单'!D47" << "销售单!D51+'销售单'!D51";
-        QTest::newRow("other sheets stay") << "其他!D47+'it''s'!D47" << "其他!D47+'it''s'!D47";
-        QTest::newRow("another workbook stays") << "[1]销售单!D47" << "[1]销售单!D47";
-        QTest::newRow("a table's columns stay") << "SUM(表1[金额])+D47" << "SUM(表1[金额])+D51";
-        QTest::newRow("past the last row stays") << "D1048575" << "D1048575";
-        QTest::newRow("numbers") << "1.5E+47*47" << "1.5E+47*47";
+        QTest::newRow("a sum over the area grows") << "SUM(D21:D46)"
+                                                   << "SUM(D21:D50)";
+        QTest::newRow("below moves, above stays") << "D47*2+F20"
+                                                  << "D51*2+F20";
+        QTest::newRow("absolute rows move too") << "$F$47+F$48"
+                                                << "$F$51+F$52";
+        QTest::newRow("the copied row alone stays") << "D46+SUM(D46:E46)"
+                                                    << "D46+SUM(D46:E46)";
+        QTest::newRow("a range from the row down grows") << "SUM(B46:B48)"
+                                                         << "SUM(B46:B52)";
+        QTest::newRow("a range below moves") << "SUM(A47:B49)"
+                                             << "SUM(A51:B53)";
+        QTest::newRow("whole rows") << "SUM(47:49)+SUM($21:$46)"
+                                    << "SUM(51:53)+SUM($21:$50)";
+        QTest::newRow("whole columns") << "SUM(D:D)"
+                                       << "SUM(D:D)";
+        QTest::newRow("texts are no references") << "\"D47\"&D47&\"say \"\"A50\"\"\""
+                                                 << "\"D47\"&D51&\"say \"\"A50\"\"\"";
+        QTest::newRow("functions and names") << "LOG10(D47)+TAX2+ROUND(D47,2)"
+                                             << "LOG10(D51)+TAX2+ROUND(D51,2)";
+        QTest::newRow("this sheet by name") << "销售单!D47+'销售单'!D47"
+                                            << "销售单!D51+'销售单'!D51";
+        QTest::newRow("other sheets stay") << "其他!D47+'it''s'!D47"
+                                           << "其他!D47+'it''s'!D47";
+        QTest::newRow("another workbook stays") << "[1]销售单!D47"
+                                                << "[1]销售单!D47";
+        QTest::newRow("a table's columns stay") << "SUM(表1[金额])+D47"
+                                                << "SUM(表1[金额])+D51";
+        QTest::newRow("past the last row stays") << "D1048575"
+                                                 << "D1048575";
+        QTest::newRow("numbers") << "1.5E+47*47"
+                                 << "1.5E+47*47";
     }
     void formulasFollowTheInsertedRows()
     {
@@ -44,7 +60,8 @@ private slots:
     {
         const RowInsertion insertion{46, 4};
         // A defined name follows only references qualified with the sheet.
-        QCOMPARE(FormulaReferences::afterInsertionInto(QStringLiteral("'销售单'!$A$1:$G$49"), QStringLiteral("销售单"), insertion),
+        QCOMPARE(FormulaReferences::afterInsertionInto(QStringLiteral("'销售单'!$A$1:$G$49"), QStringLiteral("销售单"),
+                                                       insertion),
                  QStringLiteral("'销售单'!$A$1:$G$53"));
         QCOMPARE(FormulaReferences::afterInsertionInto(QStringLiteral("$A$1:$G$49"), QStringLiteral("销售单"), insertion),
                  QStringLiteral("$A$1:$G$49"));
@@ -99,8 +116,9 @@ ws.print_area = 'A1:F8'
         QCOMPARE((QList<double>{heights.value("5").toDouble(), heights.value("6").toDouble(), heights.value("7").toDouble()}),
                  (QList<double>{20, 20, 20}));
         QCOMPARE(sheet.value(QStringLiteral("printArea")).toString(), QStringLiteral("$A$1:$F$10"));
-        QCOMPARE(after.value(QStringLiteral("dimensions")).toObject().value(QStringLiteral("xl/worksheets/sheet1.xml")).toString(),
-                 QStringLiteral("A1:G10"));
+        QCOMPARE(
+            after.value(QStringLiteral("dimensions")).toObject().value(QStringLiteral("xl/worksheets/sheet1.xml")).toString(),
+            QStringLiteral("A1:G10"));
         QVERIFY(after.value(QStringLiteral("ordered")).toObject().value(QStringLiteral("xl/worksheets/sheet1.xml")).toBool());
     }
 
@@ -115,7 +133,8 @@ ws.print_area = 'A1:F8'
         QVERIFY(book->save(file(QStringLiteral("底-2.xlsx"))));
         QJsonObject after;
         QVERIFY(Openpyxl::read(file(QStringLiteral("底-2.xlsx")), &after));
-        QCOMPARE(Openpyxl::cell(after, 0, QStringLiteral("A1048576")).value(QStringLiteral("v")).toString(), QStringLiteral("=A3"));
+        QCOMPARE(Openpyxl::cell(after, 0, QStringLiteral("A1048576")).value(QStringLiteral("v")).toString(),
+                 QStringLiteral("=A3"));
     }
 };
 

@@ -60,8 +60,10 @@ private slots:
     {
         ClockTimer second, third;
         QStringList order;
-        connect(&second, &ClockTimer::timeout, [&] { order << QStringLiteral("1s@") + Clock::now().toString(QStringLiteral("ss")); });
-        connect(&third, &ClockTimer::timeout, [&] { order << QStringLiteral("3s@") + Clock::now().toString(QStringLiteral("ss")); });
+        connect(&second, &ClockTimer::timeout,
+                [&] { order << QStringLiteral("1s@") + Clock::now().toString(QStringLiteral("ss")); });
+        connect(&third, &ClockTimer::timeout,
+                [&] { order << QStringLiteral("3s@") + Clock::now().toString(QStringLiteral("ss")); });
         second.start(1000);
         third.start(3000);
         Clock::advance(3500);

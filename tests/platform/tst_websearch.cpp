@@ -20,17 +20,25 @@ private slots:
             "/browse/search_auction.htm?commend=all&search_type=auction&user_action=initiative&f=D9_5_1&at_topsearch=1"
             "&sort=&spercent=0&q=");
         const QString amazon = QStringLiteral("/s/ref=nb_sb_noss/?_encoding=UTF-8&search-alias=aps&field-keywords=");
-        QTest::newRow("baidu") << Engine::Baidu << "red apple" << "/baidu?word=red+apple";
+        QTest::newRow("baidu") << Engine::Baidu << "red apple"
+                               << "/baidu?word=red+apple";
         QTest::newRow("taobao") << Engine::Taobao << "red apple" << taobao + QStringLiteral("red+apple");
-        QTest::newRow("jd") << Engine::JD << "red apple" << "/Search?keyword=red%20apple&enc=utf-8";
+        QTest::newRow("jd") << Engine::JD << "red apple"
+                            << "/Search?keyword=red%20apple&enc=utf-8";
         QTest::newRow("amazon") << Engine::Amazon << "red apple" << amazon + QStringLiteral("red+apple");
         QTest::newRow("taobao empty") << Engine::Taobao << "" << taobao;
-        QTest::newRow("a blank is not empty") << Engine::Baidu << " " << "/baidu?word=+";
-        QTest::newRow("ampersand") << Engine::Baidu << "A&B" << "word=A%26B";
-        QTest::newRow("hash") << Engine::JD << "C#" << "keyword=C%23&enc=utf-8";
-        QTest::newRow("plus") << Engine::Amazon << "C++ book" << "field-keywords=C%2B%2B+book";
-        QTest::newRow("percent") << Engine::Baidu << "100%" << "word=100%25";
-        QTest::newRow("chinese") << Engine::JD << "红 苹果" << "keyword=%E7%BA%A2%20%E8%8B%B9%E6%9E%9C&enc=utf-8";
+        QTest::newRow("a blank is not empty") << Engine::Baidu << " "
+                                              << "/baidu?word=+";
+        QTest::newRow("ampersand") << Engine::Baidu << "A&B"
+                                   << "word=A%26B";
+        QTest::newRow("hash") << Engine::JD << "C#"
+                              << "keyword=C%23&enc=utf-8";
+        QTest::newRow("plus") << Engine::Amazon << "C++ book"
+                              << "field-keywords=C%2B%2B+book";
+        QTest::newRow("percent") << Engine::Baidu << "100%"
+                                 << "word=100%25";
+        QTest::newRow("chinese") << Engine::JD << "红 苹果"
+                                 << "keyword=%E7%BA%A2%20%E8%8B%B9%E6%9E%9C&enc=utf-8";
     }
     void searchAddress()
     {

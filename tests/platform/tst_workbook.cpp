@@ -81,7 +81,9 @@ other['B2'] = '换行的字'; other['B2'].alignment = Alignment(wrap_text=True)
         sheet->writeRows(7, 2, {values({QStringLiteral("七"), 7.5})});
         QVariantList wide;
         for (int column = 1; column <= 15; ++column)
-            wide << (column == 3 ? QVariant() : column % 2 ? QVariant(QStringLiteral("第%1列").arg(column)) : QVariant(column * 1.5));
+            wide << (column == 3  ? QVariant()
+                     : column % 2 ? QVariant(QStringLiteral("第%1列").arg(column))
+                                  : QVariant(column * 1.5));
         sheet->writeRows(2, 1, {wide});
         book->switchWrapOff(book->activeWorksheet());
         const QString target = file(QStringLiteral("结果.xlsx"));
@@ -121,8 +123,8 @@ other['B2'] = '换行的字'; other['B2'].alignment = Alignment(wrap_text=True)
         const QJsonObject entriesBefore = before.value(QStringLiteral("entries")).toObject();
         const QJsonObject entriesAfter = after.value(QStringLiteral("entries")).toObject();
         QCOMPARE(entriesAfter.keys(), entriesBefore.keys());
-        for (const char* untouched : {"xl/worksheets/sheet2.xml", "xl/sharedStrings.xml", "docProps/app.xml",
-                                      "docProps/core.xml", "xl/theme/theme1.xml", "xl/_rels/workbook.xml.rels"})
+        for (const char* untouched : {"xl/worksheets/sheet2.xml", "xl/sharedStrings.xml", "docProps/app.xml", "docProps/core.xml",
+                                      "xl/theme/theme1.xml", "xl/_rels/workbook.xml.rels"})
             QVERIFY2(entriesAfter.value(QLatin1String(untouched)) == entriesBefore.value(QLatin1String(untouched)), untouched);
     }
 
@@ -137,9 +139,12 @@ other['B2'] = '换行的字'; other['B2'].alignment = Alignment(wrap_text=True)
         QTest::newRow("line feed") << QVariant(QStringLiteral("上\n下")) << "s" << QJsonValue(QStringLiteral("上\n下"));
         // Characters XML cannot carry, and a carriage return, go as _xHHHH_;
         // a literal escape gets its underscore escaped.
-        QTest::newRow("control character") << QVariant(QStringLiteral("a\x01z")) << "s" << QJsonValue(QStringLiteral("a_x0001_z"));
-        QTest::newRow("carriage return") << QVariant(QStringLiteral("a\r\nb")) << "s" << QJsonValue(QStringLiteral("a_x000D_\nb"));
-        QTest::newRow("literal escape") << QVariant(QStringLiteral("_x0041_")) << "s" << QJsonValue(QStringLiteral("_x005F_x0041_"));
+        QTest::newRow("control character") << QVariant(QStringLiteral("a\x01z")) << "s"
+                                           << QJsonValue(QStringLiteral("a_x0001_z"));
+        QTest::newRow("carriage return") << QVariant(QStringLiteral("a\r\nb")) << "s"
+                                         << QJsonValue(QStringLiteral("a_x000D_\nb"));
+        QTest::newRow("literal escape") << QVariant(QStringLiteral("_x0041_")) << "s"
+                                        << QJsonValue(QStringLiteral("_x005F_x0041_"));
         QTest::newRow("digits as text") << QVariant(QStringLiteral("0012")) << "s" << QJsonValue(QStringLiteral("0012"));
         QTest::newRow("bytes") << QVariant(QByteArrayLiteral("\xe5\xad\x97")) << "s" << QJsonValue(QStringLiteral("字"));
         QTest::newRow("int") << QVariant(42) << "n" << QJsonValue(42);
@@ -211,16 +216,18 @@ wb.active = 4
                 entry.data.replace("</Types>", "<Override PartName=\"/xl/calcChain.xml\" ContentType=\"application/"
                                                "vnd.openxmlformats-officedocument.spreadsheetml.calcChain+xml\"/></Types>");
             if (entry.name == "xl/_rels/workbook.xml.rels")
-                entry.data.replace("</Relationships>", "<Relationship Id=\"rIdChain\" Type=\"http://schemas.openxmlformats.org/"
-                                                       "officeDocument/2006/relationships/calcChain\" Target=\"calcChain.xml\"/></Relationships>");
+                entry.data.replace("</Relationships>",
+                                   "<Relationship Id=\"rIdChain\" Type=\"http://schemas.openxmlformats.org/"
+                                   "officeDocument/2006/relationships/calcChain\" Target=\"calcChain.xml\"/></Relationships>");
             if (entry.name == "xl/workbook.xml") {
                 const qsizetype start = entry.data.indexOf("<calcPr");
                 QVERIFY(start > 0);
                 entry.data.remove(start, entry.data.indexOf("/>", start) + 2 - start);
             }
         }
-        entries->append(ZipFile::Entry{"xl/calcChain.xml", "<?xml version=\"1.0\"?><calcChain xmlns=\"http://schemas.openxmlformats.org/"
-                                             "spreadsheetml/2006/main\"><c r=\"A3\" i=\"1\"/></calcChain>"});
+        entries->append(ZipFile::Entry{"xl/calcChain.xml",
+                                       "<?xml version=\"1.0\"?><calcChain xmlns=\"http://schemas.openxmlformats.org/"
+                                       "spreadsheetml/2006/main\"><c r=\"A3\" i=\"1\"/></calcChain>"});
         QVERIFY(ZipFile::write(source, *entries));
 
         auto book = Workbook::open(source);

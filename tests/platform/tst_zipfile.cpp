@@ -46,8 +46,8 @@ private slots:
 
         const QString target = file(QStringLiteral("out"));
         QVERIFY(ZipFile::unpack(archive, target));
-        QCOMPARE(filesBelow(target), (QStringList{QStringLiteral("db_kcgl.mdb"), QStringLiteral("子目录"),
-                                                  QStringLiteral("子目录/空.txt")}));
+        QCOMPARE(filesBelow(target),
+                 (QStringList{QStringLiteral("db_kcgl.mdb"), QStringLiteral("子目录"), QStringLiteral("子目录/空.txt")}));
         QCOMPARE(bytesOf(target + QStringLiteral("/db_kcgl.mdb")), large);
     }
 
@@ -60,9 +60,8 @@ private slots:
         QVERIFY(QDir().mkpath(target));
         QVERIFY(writeFile(target + QStringLiteral("/b.txt"), "an older b, longer than the new one"));
         QVERIFY(ZipFile::unpack(archive, target));
-        QCOMPARE(filesBelow(target), (QStringList{QStringLiteral("b.txt"), QStringLiteral("data"),
-                                                  QStringLiteral("data/empty"), QStringLiteral("data/sub"),
-                                                  QStringLiteral("data/sub/a.txt")}));
+        QCOMPARE(filesBelow(target), (QStringList{QStringLiteral("b.txt"), QStringLiteral("data"), QStringLiteral("data/empty"),
+                                                  QStringLiteral("data/sub"), QStringLiteral("data/sub/a.txt")}));
         QCOMPARE(bytesOf(target + QStringLiteral("/data/sub/a.txt")), QByteArray("甲"));
         QCOMPARE(bytesOf(target + QStringLiteral("/b.txt")), QByteArray("乙"));
     }

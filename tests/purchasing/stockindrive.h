@@ -48,7 +48,8 @@ inline frmInDetail* openRecords(const QString& slipMode = {}, const QString& ope
 // The slip's stored header columns, joined by " | ".
 inline QString stored(const QString& number, const QString& columns)
 {
-    return SlipBooks::rowsOf(QStringLiteral("select %1 from 入库单 where 单号 = ?").arg(columns), {number}).join(QLatin1Char('\n'));
+    return SlipBooks::rowsOf(QStringLiteral("select %1 from 入库单 where 单号 = ?").arg(columns), {number})
+        .join(QLatin1Char('\n'));
 }
 
 }

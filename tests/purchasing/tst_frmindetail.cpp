@@ -11,9 +11,13 @@ class TestFrmInDetail : public VarnholtTestCase {
     static void saveQueriedSlips()
     {
         save({.number = QStringLiteral("R0000001"), .date = QStringLiteral("2024-01-05"), .difference = QStringLiteral("-20")});
-        save({.number = QStringLiteral("R0000002"), .date = QStringLiteral("2024-01-20"), .supplier = QStringLiteral("李四"),
+        save({.number = QStringLiteral("R0000002"),
+              .date = QStringLiteral("2024-01-20"),
+              .supplier = QStringLiteral("李四"),
               .operatorName = QStringLiteral("小王")});
-        save({.number = QStringLiteral("R0000003"), .date = QStringLiteral("2024-01-31"), .supplier = QStringLiteral("小张"),
+        save({.number = QStringLiteral("R0000003"),
+              .date = QStringLiteral("2024-01-31"),
+              .supplier = QStringLiteral("小张"),
               .difference = QStringLiteral("20")});
         save({.number = QStringLiteral("R0000004"), .date = QStringLiteral("2024-02-10"), .difference = QStringLiteral("-50")});
         save({.number = QStringLiteral("T0000001"), .date = QStringLiteral("2024-01-10"), .difference = QStringLiteral("-5")});
@@ -26,10 +30,10 @@ private slots:
         QTest::addColumn<bool>("slipsToday");
         QTest::addColumn<QStringList>("listed");
         QTest::addColumn<QString>("totals");
-        QTest::newRow("stock-in")
-            << QString() << true
-            << QStringList{QStringLiteral("R0000002 | 10.00 | -20.00 | 0.00 | -20.00 | 管理员 | 2024-03-05 | 09:30:00 | 张三 | -")}
-            << QStringLiteral("10.00 / -20.00");
+        QTest::newRow("stock-in") << QString() << true
+                                  << QStringList{QStringLiteral(
+                                         "R0000002 | 10.00 | -20.00 | 0.00 | -20.00 | 管理员 | 2024-03-05 | 09:30:00 | 张三 | -")}
+                                  << QStringLiteral("10.00 / -20.00");
         QTest::newRow("purchase return")
             << QStringLiteral("退货") << true
             << QStringList{QStringLiteral("T0000001 | 10.00 | 0.00 | 0.00 | 0.00 | 管理员 | 2024-03-05 | 09:30:00 | 李四 | -")}
@@ -51,7 +55,8 @@ private slots:
         QCOMPARE(form->windowTitle(), QStringLiteral("入库记录"));
         QCOMPARE(label7(form), QStringLiteral("今日单据：(双击记录可以修改)"));
         QCOMPARE(shownHeaders(control<QTreeView>(form, "ListView1")),
-                 (QStringList{"单据编号", "合计金额", "欠款金额", "还款金额", "尚欠金额", "操作员", "日期", "时间", "供应商", "备注"}));
+                 (QStringList{"单据编号", "合计金额", "欠款金额", "还款金额", "尚欠金额", "操作员", "日期", "时间", "供应商",
+                              "备注"}));
         QCOMPARE(shownHeaders(control<QTreeView>(form, "ListView2")),
                  (QStringList{"商品编号", "商品名称", "规格", "单位", "数量", "单价", "折扣", "金额"}));
         QCOMPARE(rows(form, "ListView1"), listed);
@@ -74,20 +79,25 @@ private slots:
         const QString end = QStringLiteral("2024-01-31");
         const QString bySupplier = QStringLiteral("请输入供应商：(留空显示日期内全部)");
         const QString byDebt = QStringLiteral("请输入欠款供应商：(留空则显示所有）");
-        QTest::newRow("supplier within the dates") << "ComF3" << "张" << january << end << bySupplier
-                                                   << QStringList{"R0000001", "R0000003"};
-        QTest::newRow("cancelled: every slip of the dates") << "ComF3" << QString() << january << end << bySupplier
-                                                            << QStringList{"R0000001", "R0000002", "R0000003"};
-        QTest::newRow("dates reversed") << "ComF3" << "张" << end << january << bySupplier << QStringList();
-        QTest::newRow("a quote is a character") << "ComF3" << "张'" << january << end << bySupplier << QStringList();
-        QTest::newRow("number") << "ComF2" << "0002" << january << end << QStringLiteral("请输入单据编号：(留空显示日期内全部)")
+        QTest::newRow("supplier within the dates") << "ComF3"
+                                                   << "张" << january << end << bySupplier << QStringList{"R0000001", "R0000003"};
+        QTest::newRow("cancelled: every slip of the dates")
+            << "ComF3" << QString() << january << end << bySupplier << QStringList{"R0000001", "R0000002", "R0000003"};
+        QTest::newRow("dates reversed") << "ComF3"
+                                        << "张" << end << january << bySupplier << QStringList();
+        QTest::newRow("a quote is a character") << "ComF3"
+                                                << "张'" << january << end << bySupplier << QStringList();
+        QTest::newRow("number") << "ComF2"
+                                << "0002" << january << end << QStringLiteral("请输入单据编号：(留空显示日期内全部)")
                                 << QStringList{"R0000002"};
-        QTest::newRow("operator") << "ComF6" << "小王" << january << end << QStringLiteral("请输入操作员：(留空显示日期内全部)")
+        QTest::newRow("operator") << "ComF6"
+                                  << "小王" << january << end << QStringLiteral("请输入操作员：(留空显示日期内全部)")
                                   << QStringList{"R0000002"};
-        QTest::newRow("open balances of anyone, any date") << "ComF8" << "" << end << end << byDebt
-                                                           << QStringList{"R0000001", "R0000003", "R0000004"};
-        QTest::newRow("open balances of a supplier") << "ComF8" << "张三" << end << end << byDebt
-                                                     << QStringList{"R0000001", "R0000004"};
+        QTest::newRow("open balances of anyone, any date")
+            << "ComF8"
+            << "" << end << end << byDebt << QStringList{"R0000001", "R0000003", "R0000004"};
+        QTest::newRow("open balances of a supplier") << "ComF8"
+                                                     << "张三" << end << end << byDebt << QStringList{"R0000001", "R0000004"};
     }
     void queriesListWhatTheyAsk()
     {
@@ -164,9 +174,8 @@ private slots:
         auto* form = openRecords();
         clickRow(form, "ListView1", 0);
         QCOMPARE(form->windowTitle(), QStringLiteral("入库记录--当前单：R0000001"));
-        QCOMPARE(rows(form, "ListView2"),
-                 (QStringList{"SP000001 | 商品SP000001 | 500ml | 瓶 | 5.00 | 10.00 | 90 | 45.00",
-                              "SP000002 | 商品SP000002 | 500ml | 瓶 | 2.00 | 3.50 | 90 | 6.30"}));
+        QCOMPARE(rows(form, "ListView2"), (QStringList{"SP000001 | 商品SP000001 | 500ml | 瓶 | 5.00 | 10.00 | 90 | 45.00",
+                                                       "SP000002 | 商品SP000002 | 500ml | 瓶 | 2.00 | 3.50 | 90 | 6.30"}));
         // The arrow key onto a row chooses it as a click does.
         QTest::keyClick(control<QTreeView>(form, "ListView1"), Qt::Key_Down);
         QCOMPARE(form->windowTitle(), QStringLiteral("入库记录--当前单：R0000002"));

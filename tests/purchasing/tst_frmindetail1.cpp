@@ -36,7 +36,8 @@ void pay(QDialog* dialog, const QString& amount, QMessageBox::StandardButton ans
 
 QString boxes(const QDialog* dialog)
 {
-    return QStringList{text(dialog, "Text1"), text(dialog, "Text2"), text(dialog, "Text3"), text(dialog, "Text4")}.join(QLatin1Char('/'));
+    return QStringList{text(dialog, "Text1"), text(dialog, "Text2"), text(dialog, "Text3"), text(dialog, "Text4")}.join(
+        QLatin1Char('/'));
 }
 }
 
@@ -50,7 +51,8 @@ private slots:
         repay(form, [](QDialog* dialog) {
             MessageBox::setNextAnswer(QMessageBox::Ok);
             fillAndEnter(dialog, "Text3", QStringLiteral("2000000000000000"));
-            checkRefused(dialog, "Text3", QStringLiteral("2000000000000000"), QStringLiteral("现在还款金额不能大于[999999999.99]。"));
+            checkRefused(dialog, "Text3", QStringLiteral("2000000000000000"),
+                         QStringLiteral("现在还款金额不能大于[999999999.99]。"));
             QTest::keyClick(control(dialog, "Text3"), Qt::Key_Escape);
         });
         QCOMPARE(wholeBooks(), before);
@@ -83,7 +85,8 @@ private slots:
             }
             QCOMPARE(boxes(dialog), QStringLiteral("张三/-300.00/0.00/-300"));
             QCOMPARE(rows(dialog, "ListView1").size(), payments.size());
-            QCOMPARE(rows(dialog, "ListView1").last(), QStringLiteral("R0000001 | %1.00 | 管理员 | 2024-03-05 | 09:00:00").arg(payments.last()));
+            QCOMPARE(rows(dialog, "ListView1").last(),
+                     QStringLiteral("R0000001 | %1.00 | 管理员 | 2024-03-05 | 09:00:00").arg(payments.last()));
             QVERIFY(dialog->isVisible());
         });
         QCOMPARE(MessageBox::shown().size(), payments.size());
@@ -91,8 +94,10 @@ private slots:
         for (const QString& amount : payments)
             history << QStringLiteral("R0000001 | %1 | 管理员 | 2024-03-05 | 09:00:00").arg(amount);
         QCOMPARE(SlipBooks::rowsOf(QStringLiteral("select * from 入库单明细1")), history);
-        QCOMPARE(stored(QStringLiteral("R0000001"), QStringLiteral("还款金额, 尚欠金额, 欠款金额")), QStringLiteral("200 | -300 | -500"));
-        QCOMPARE(rows(form, "ListView1").first().section(QStringLiteral(" | "), 1, 4), QStringLiteral("500.00 | -500.00 | 200.00 | -300.00"));
+        QCOMPARE(stored(QStringLiteral("R0000001"), QStringLiteral("还款金额, 尚欠金额, 欠款金额")),
+                 QStringLiteral("200 | -300 | -500"));
+        QCOMPARE(rows(form, "ListView1").first().section(QStringLiteral(" | "), 1, 4),
+                 QStringLiteral("500.00 | -500.00 | 200.00 | -300.00"));
         QCOMPARE(listTotals(form), QStringLiteral("500.00 / -300.00"));
     }
 
@@ -116,7 +121,8 @@ private slots:
         auto* form = openOnADebt();
         execute(QStringLiteral("update 入库单 set 合计金额 = 600, 欠款金额 = -600, 尚欠金额 = -600 where 单号 = 'R0000001'"));
         repay(form, [](QDialog* dialog) { pay(dialog, QStringLiteral("200")); });
-        QCOMPARE(rows(form, "ListView1").first().section(QStringLiteral(" | "), 1, 4), QStringLiteral("600.00 | -600.00 | 200.00 | -400.00"));
+        QCOMPARE(rows(form, "ListView1").first().section(QStringLiteral(" | "), 1, 4),
+                 QStringLiteral("600.00 | -600.00 | 200.00 | -400.00"));
         QCOMPARE(listTotals(form), QStringLiteral("600.00 / -400.00"));
     }
 
@@ -144,8 +150,9 @@ private slots:
     void aSettledSlipShowsItsHistoryButTakesNoPayment()
     {
         save({.number = QStringLiteral("R0000001")});
-        execute(QStringLiteral("insert into 入库单明细1 values ('R0000001', 3, '小王', '2024-03-02', '10:00:00'), "
-                               "('R0000001', 2, '小王', '2024-03-01', '12:00:00'), ('R0000001', 1, '小王', '2024-03-01', '09:00:00')"));
+        execute(QStringLiteral(
+            "insert into 入库单明细1 values ('R0000001', 3, '小王', '2024-03-02', '10:00:00'), "
+            "('R0000001', 2, '小王', '2024-03-01', '12:00:00'), ('R0000001', 1, '小王', '2024-03-01', '09:00:00')"));
         auto* form = openRecords();
         clickRow(form, "ListView1", 0);
         repay(form, [](QDialog* dialog) {

@@ -84,7 +84,8 @@ private slots:
         QTest::addColumn<QString>("meanwhile");
         QTest::addColumn<bool>("failing");
         QTest::addColumn<QString>("message");
-        QTest::newRow("deleted meanwhile") << "delete from 入库单 where 单号 = 'R0000001'" << false << "没有这条记录或该记录已删除！";
+        QTest::newRow("deleted meanwhile") << "delete from 入库单 where 单号 = 'R0000001'" << false
+                                           << "没有这条记录或该记录已删除！";
         QTest::newRow("the database fails") << QString() << true << "Error 10: disk I/O error";
     }
     void nothingIsReportedEditedThatWasNot()

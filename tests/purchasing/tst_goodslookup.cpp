@@ -43,7 +43,8 @@ class TestGoodsLookup : public VarnholtTestCase {
     void putShop()
     {
         putGoods(QStringLiteral("SP000001"), QStringLiteral("可乐"), QStringLiteral("KL"), QStringLiteral("690001"));
-        putGoods(QStringLiteral("SP000002"), QStringLiteral("雪碧"), QStringLiteral("XB"), QStringLiteral("690001"), QStringLiteral("3"));
+        putGoods(QStringLiteral("SP000002"), QStringLiteral("雪碧"), QStringLiteral("XB"), QStringLiteral("690001"),
+                 QStringLiteral("3"));
         putGoods(QStringLiteral("SP000003"), QStringLiteral("可乐零度"), QStringLiteral("KLLD"), {}, QStringLiteral("4"),
                  QStringLiteral("二号架"));
         putGoods(QStringLiteral("SP000004"), QStringLiteral("无码"), {});
@@ -94,7 +95,8 @@ private slots:
         const QString f = QStringLiteral("False");
         QTest::newRow("wubi") << QStringList{f, t, f, f} << QStringLiteral("Option2") << QStringList{f, t, f, f};
         QTest::newRow("the last True wins") << QStringList{t, f, t, f} << QStringLiteral("Option3") << QStringList{f, f, t, f};
-        QTest::newRow("none True keeps barcode") << QStringList{f, f, f, f} << QStringLiteral("Option4") << QStringList{f, f, f, f};
+        QTest::newRow("none True keeps barcode")
+            << QStringList{f, f, f, f} << QStringLiteral("Option4") << QStringList{f, f, f, f};
         QTest::newRow("no setting") << QStringList{} << QStringLiteral("Option4") << QStringList{{}, {}, {}, {}};
     }
     void theSettingIsRestoredAtLoad()
@@ -108,7 +110,8 @@ private slots:
         auto* form = open();
         QCOMPARE(chosenOption(form), chosen);
         QCOMPARE(searchSetting(), after);
-        QCOMPARE(focusedName(form), chosen == QStringLiteral("Option4") ? QStringLiteral("TextName3") : QStringLiteral("TextName2"));
+        QCOMPARE(focusedName(form),
+                 chosen == QStringLiteral("Option4") ? QStringLiteral("TextName3") : QStringLiteral("TextName2"));
         // The list always has a column to search.
         fill(control(form, "TextName2"), QStringLiteral("无"));
         QVERIFY(MessageBox::shown().isEmpty());

@@ -47,10 +47,12 @@ private slots:
         enterLine(form, QStringLiteral("SP000001"), QStringLiteral("1"), QStringLiteral("4"));
         clickRow(form, "ListView1", 1);
         answerLineDialog(form, Qt::Key_F8, QStringLiteral("12.5"), QStringLiteral("修改单价"));
-        QCOMPARE(lineFigures(form), (QStringList{QStringLiteral("1.00 / 12.50 / 12.50"), QStringLiteral("1.00 / 12.50 / 12.50")}));
+        QCOMPARE(lineFigures(form),
+                 (QStringList{QStringLiteral("1.00 / 12.50 / 12.50"), QStringLiteral("1.00 / 12.50 / 12.50")}));
 
         enterLine(form, QStringLiteral("SP000001"), QStringLiteral("2"), QStringLiteral("12.50"));
-        QCOMPARE(lineFigures(form), (QStringList{QStringLiteral("3.00 / 12.50 / 37.50"), QStringLiteral("1.00 / 12.50 / 12.50")}));
+        QCOMPARE(lineFigures(form),
+                 (QStringList{QStringLiteral("3.00 / 12.50 / 37.50"), QStringLiteral("1.00 / 12.50 / 12.50")}));
         QCOMPARE(totals(form), QStringLiteral("4.00 / 50.00"));
     }
 };

@@ -166,12 +166,18 @@ private slots:
         const QString tooLargeQuantity = QStringLiteral("数量不能大于[999999999.99]。");
         const QString tooLargePrice = QStringLiteral("单价不能大于[999999999.99]。");
         const QString amount = QStringLiteral("金额不能大于[99999999999.99]。");
-        QTest::newRow("quantity, Enter") << "2000000000000000" << "" << int(Qt::Key_Return) << "TextQty" << tooLargeQuantity;
-        QTest::newRow("quantity, Tab") << "99999999999999999999" << "" << int(Qt::Key_Tab) << "TextQty" << tooLargeQuantity;
-        QTest::newRow("just past the box") << "1000000000" << "" << int(Qt::Key_Return) << "TextQty" << tooLargeQuantity;
-        QTest::newRow("price, Enter") << "1" << "1e300" << int(Qt::Key_Return) << "TextPrice" << tooLargePrice;
-        QTest::newRow("price, Tab") << "1" << "2000000000000000" << int(Qt::Key_Tab) << "TextPrice" << tooLargePrice;
-        QTest::newRow("amount") << "999999999" << "1000000" << int(Qt::Key_Return) << "TextPrice" << amount;
+        QTest::newRow("quantity, Enter") << "2000000000000000"
+                                         << "" << int(Qt::Key_Return) << "TextQty" << tooLargeQuantity;
+        QTest::newRow("quantity, Tab") << "99999999999999999999"
+                                       << "" << int(Qt::Key_Tab) << "TextQty" << tooLargeQuantity;
+        QTest::newRow("just past the box") << "1000000000"
+                                           << "" << int(Qt::Key_Return) << "TextQty" << tooLargeQuantity;
+        QTest::newRow("price, Enter") << "1"
+                                      << "1e300" << int(Qt::Key_Return) << "TextPrice" << tooLargePrice;
+        QTest::newRow("price, Tab") << "1"
+                                    << "2000000000000000" << int(Qt::Key_Tab) << "TextPrice" << tooLargePrice;
+        QTest::newRow("amount") << "999999999"
+                                << "1000000" << int(Qt::Key_Return) << "TextPrice" << amount;
     }
     void figuresPastTheLimitsAddNoLine()
     {

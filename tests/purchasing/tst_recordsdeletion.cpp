@@ -17,7 +17,8 @@ frmInDetail* openOnTwoSlips()
     save({.number = QStringLiteral("R0000001"),
           .difference = QStringLiteral("-50"),
           .lines = {SlipBooks::line(QStringLiteral("SP000001"), QStringLiteral("5"), QStringLiteral("10"))}});
-    save({.number = QStringLiteral("R0000002"), .lines = {SlipBooks::line(QStringLiteral("SP000002"), QStringLiteral("1"), QStringLiteral("7"))}});
+    save({.number = QStringLiteral("R0000002"),
+          .lines = {SlipBooks::line(QStringLiteral("SP000002"), QStringLiteral("1"), QStringLiteral("7"))}});
     auto* form = openRecords();
     clickRow(form, "ListView1", 0);
     return form;
@@ -43,7 +44,8 @@ private slots:
         pressDelete(form, QMessageBox::Yes);
         QCOMPARE(stockOf(QStringLiteral("SP000001")), QStringLiteral("3.00 / 46.00 / 15.33"));
         for (const char* table : {"入库单", "入库单明细", "入库单明细1"})
-            QCOMPARE(SlipBooks::rowsOf(QStringLiteral("select * from %1 where 单号 = 'R0000001'").arg(QString::fromUtf8(table))), QStringList());
+            QCOMPARE(SlipBooks::rowsOf(QStringLiteral("select * from %1 where 单号 = 'R0000001'").arg(QString::fromUtf8(table))),
+                     QStringList());
         QCOMPARE(numbers(form), QStringList{"R0000002"});
         QVERIFY(rows(form, "ListView2").isEmpty());
         QCOMPARE(form->selectedNumber(), QString());
@@ -57,7 +59,8 @@ private slots:
         auto* form = openOnTwoSlips();
         QCOMPARE(rows(form, "ListView2").size(), 1);
         // A line the list does not show.
-        execute(QStringLiteral("insert into 入库单明细 (单号, 商品编号, 数量, 单价, 金额) values ('R0000001', 'SP000002', 1, 7, 7)"));
+        execute(
+            QStringLiteral("insert into 入库单明细 (单号, 商品编号, 数量, 单价, 金额) values ('R0000001', 'SP000002', 1, 7, 7)"));
         pressDelete(form, QMessageBox::Yes);
         QCOMPARE(stockOf(QStringLiteral("SP000001")), QStringLiteral("3.00 / 46.00 / 15.33"));
         QCOMPARE(stockOf(QStringLiteral("SP000002")), QStringLiteral("0.00 / 0.00 / 0.00"));
@@ -70,8 +73,10 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::newRow("sold below the slip") << "update 库存 set 库存量 = 2 where 商品编号 = 'SP000001'"
                                              << "库存量与库存金额已小于该单号数值，不符合删除条件！";
-        QTest::newRow("no stock row") << "delete from 库存 where 商品编号 = 'SP000001'" << "该商品已无库存";
-        QTest::newRow("deleted meanwhile") << "delete from 入库单 where 单号 = 'R0000001'" << "没有这条记录或该记录已删除！";
+        QTest::newRow("no stock row") << "delete from 库存 where 商品编号 = 'SP000001'"
+                                      << "该商品已无库存";
+        QTest::newRow("deleted meanwhile") << "delete from 入库单 where 单号 = 'R0000001'"
+                                           << "没有这条记录或该记录已删除！";
     }
     void aRefusedOrVanishedSlipStays()
     {

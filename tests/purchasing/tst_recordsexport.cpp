@@ -32,12 +32,16 @@ private slots:
         for (int row = 1; row <= 5; ++row) {
             QStringList line;
             for (int column = 1; column <= 12; ++column)
-                line << Openpyxl::cell(book, 0, CellRange::cellName(row, column)).value(QStringLiteral("v")).toVariant().toString();
+                line << Openpyxl::cell(book, 0, CellRange::cellName(row, column))
+                            .value(QStringLiteral("v"))
+                            .toVariant()
+                            .toString();
             cells << line;
         }
         QCOMPARE(cells,
                  (QList<QStringList>{
-                     {"单据编号", "合计金额", "欠款金额", "还款金额", "尚欠金额", "操作员", "日期", "时间", "供应商", "备注", "", ""},
+                     {"单据编号", "合计金额", "欠款金额", "还款金额", "尚欠金额", "操作员", "日期", "时间", "供应商", "备注", "",
+                      ""},
                      {"R0000001", "10.00", "-2.50", "0.00", "-2.50", "管理员", "2024-03-05", "09:30:00", "张三", "-", "", ""},
                      {"R0000002", "10.00", "0.00", "0.00", "0.00", "管理员", "2024-03-05", "09:30:00", "李四", "月初", "", ""},
                      {"R0000003", "10.00", "0.00", "0.00", "0.00", "管理员", "2024-03-05", "09:30:00", "张三", "-", "", ""},

@@ -41,10 +41,14 @@ private slots:
         QCOMPARE(MessageBox::shown().last().buttons, QMessageBox::Ok | QMessageBox::Cancel);
 
         QCOMPARE(rowsOf(QStringLiteral("select * from 入库单 where 单号 = 'R0000042'")),
-                 QStringList{QStringLiteral("R0000042 | 2024-03-01 | 10:15:30 | 管理员 | 90 | 长江商行 | 5 | 33.3 | -3.3 | -3.3 | 入库 | 补货 | 0")});
+                 QStringList{QStringLiteral(
+                     "R0000042 | 2024-03-01 | 10:15:30 | 管理员 | 90 | 长江商行 | 5 | 33.3 | -3.3 | -3.3 | 入库 | 补货 | 0")});
         QCOMPARE(rowsOf(QStringLiteral("select * from 入库单明细")),
-                 (QStringList{QStringLiteral("R0000042 | 2024-03-01 | 2024-03 | SP000001 | 可乐 | 500ml | 瓶 | 2 | 12.5 | 90 | 22.5 | 饮料 | 入库"),
-                              QStringLiteral("R0000042 | 2024-03-01 | 2024-03 | SP000002 | 雪碧 | 500ml | 瓶 | 3 | 4 | 90 | 10.8 | 饮料 | 入库")}));
+                 (QStringList{
+                     QStringLiteral(
+                         "R0000042 | 2024-03-01 | 2024-03 | SP000001 | 可乐 | 500ml | 瓶 | 2 | 12.5 | 90 | 22.5 | 饮料 | 入库"),
+                     QStringLiteral(
+                         "R0000042 | 2024-03-01 | 2024-03 | SP000002 | 雪碧 | 500ml | 瓶 | 3 | 4 | 90 | 10.8 | 饮料 | 入库")}));
         QCOMPARE(SlipBooks::stockOf(QStringLiteral("SP000001")), QStringLiteral("2.00 / 22.50 / 12.50"));
         QCOMPARE(SlipBooks::stockOf(QStringLiteral("SP000002")), QStringLiteral("13.00 / 52.00 / 4.00"));
 

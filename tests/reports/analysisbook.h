@@ -24,10 +24,11 @@ inline QVariant text(const char* value) { return value ? QVariant(QString::fromU
 inline void addLine(const Line& line)
 {
     const QVariant date = text(line.date);
-    SlipBooks::execute(QStringLiteral("insert into 出库单明细 (单号, 日期, 年月, 商品名称, 类别, 客户, 业务员, 金额, 利润金额, 数量, 类别2) "
-                                      "values ('C0000001', ?, substr(?, 1, 7), ?, ?, ?, ?, ?, ?, ?, ?)"),
-                                  {date, date, text(line.goods), text(line.category), text(line.customer), text(line.salesman),
-                        line.amount, line.profit, line.quantity, text(line.kind)});
+    SlipBooks::execute(QStringLiteral(
+                           "insert into 出库单明细 (单号, 日期, 年月, 商品名称, 类别, 客户, 业务员, 金额, 利润金额, 数量, 类别2) "
+                           "values ('C0000001', ?, substr(?, 1, 7), ?, ?, ?, ?, ?, ?, ?, ?)"),
+                       {date, date, text(line.goods), text(line.category), text(line.customer), text(line.salesman), line.amount,
+                        line.profit, line.quantity, text(line.kind)});
 }
 
 inline void addGoods(const char* name)

@@ -16,8 +16,7 @@ QList<Amount> amounts(const QStringList& texts)
 
 QString add(const QString& number, const QList<Amount>& entryAmounts)
 {
-    const ExpenseBook::Entry entry{number, QDate(2024, 3, 5), QStringLiteral("管理员"), entryAmounts,
-                                   QStringLiteral("-")};
+    const ExpenseBook::Entry entry{number, QDate(2024, 3, 5), QStringLiteral("管理员"), entryAmounts, QStringLiteral("-")};
     return outcomeText(write([&](DbSession& s) { return ExpenseBook::add(s, entry); }));
 }
 
@@ -29,7 +28,10 @@ QString change(const QList<Amount>& changed)
     return outcomeText(write([&](DbSession& s) { return ExpenseBook::change(s, QStringLiteral("Z0000001"), change); }));
 }
 
-QString pastLimit(const char* column) { return QStringLiteral("refused: %1不能大于[99999999999.99]。").arg(QString::fromUtf8(column)); }
+QString pastLimit(const char* column)
+{
+    return QStringLiteral("refused: %1不能大于[99999999999.99]。").arg(QString::fromUtf8(column));
+}
 }
 
 // An expense whose amounts or total would pass the book limit is neither
@@ -45,8 +47,7 @@ private slots:
         const QString half = QStringLiteral("60000000000");
         QTest::newRow("at the limit") << amounts({limit, "0", "0", "0", "0", "0", "0", limit}) << "done";
         QTest::newRow("an amount past") << amounts({"0", "1e15", "0", "0", "0", "0", "0", "1e15"}) << pastLimit("水费");
-        QTest::newRow("a total past") << amounts({half, "0", "0", "0", "0", "0", half, "120000000000"})
-                                      << pastLimit("费用总额");
+        QTest::newRow("a total past") << amounts({half, "0", "0", "0", "0", "0", half, "120000000000"}) << pastLimit("费用总额");
         QTest::newRow("amounts summing past a total in range")
             << amounts({half, "0", "0", "0", "0", "0", half, "1"}) << pastLimit("费用总额");
     }

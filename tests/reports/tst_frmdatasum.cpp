@@ -14,26 +14,29 @@
 using namespace ReportDrive;
 
 namespace {
-const char* const Boxes[] = {"TextA1", "TextA2", "TextA4", "TextA5", "TextB1", "TextB2", "TextB4", "TextB5",
-                             "TextC1", "TextC2", "TextC4", "TextC5", "TextC6", "TextC7", "TextD1", "TextD2",
-                             "TextD4", "TextD5", "TextD6", "TextD7", "TextF1", "TextF2", "TextG1", "Text4",
+const char* const Boxes[] = {"TextA1", "TextA2", "TextA4", "TextA5", "TextB1", "TextB2", "TextB4",    "TextB5",
+                             "TextC1", "TextC2", "TextC4", "TextC5", "TextC6", "TextC7", "TextD1",    "TextD2",
+                             "TextD4", "TextD5", "TextD6", "TextD7", "TextF1", "TextF2", "TextG1",    "Text4",
                              "Text5",  "Text6",  "Text8",  "Text9",  "Text10", "Text11", "TextMoneys"};
 
 // A sales header: its amount is its cost and profit.
 void putSale(const QString& date, const QString& kind, double profit, double quantity = 0, double cost = 0)
 {
-    insertRow(QStringLiteral("出库单"), {"单号", "日期", "类别", "合计数量", "合计金额", "合计成本", "合计利润", "欠款金额", "还款金额"},
+    insertRow(QStringLiteral("出库单"),
+              {"单号", "日期", "类别", "合计数量", "合计金额", "合计成本", "合计利润", "欠款金额", "还款金额"},
               {QStringLiteral("C") + date, date, kind, quantity, cost + profit, cost, profit, 0, 0});
 }
 
 void putLoss(const QString& date, const QString& kind, double quantity, double amount)
 {
-    insertRow(QStringLiteral("调失单"), {"单号", "日期", "类别", "合计数量", "合计金额"}, {"L0000001", date, kind, quantity, amount});
+    insertRow(QStringLiteral("调失单"), {"单号", "日期", "类别", "合计数量", "合计金额"},
+              {"L0000001", date, kind, quantity, amount});
 }
 
 void putExpense(const QString& date, const QVariantList& amounts)
 {
-    insertRow(QStringLiteral("日常支出"), {"单号", "日期", "铺租", "水费", "电费", "物品价格", "人员工资", "业务提成", "税费", "费用总额"},
+    insertRow(QStringLiteral("日常支出"),
+              {"单号", "日期", "铺租", "水费", "电费", "物品价格", "人员工资", "业务提成", "税费", "费用总额"},
               QVariantList{"Z0000001", date} + amounts);
 }
 
@@ -107,12 +110,12 @@ private slots:
         putExpense("2024-03-05", {10, 5, 5, 3, 4, 2, 1, 30});
         auto* form = statement(Day, Day);
         QVERIFY(MessageBox::shownTexts().isEmpty());
-        QCOMPARE(shown(form), zeroBut({{"TextC1", "10.00"}, {"TextC2", "300.00"}, {"TextC6", "200.00"}, {"TextC7", "100.00"},
-                                       {"TextD1", "1.00"}, {"TextD2", "50.00"}, {"TextD6", "30.00"}, {"TextD7", "-20.00"},
-                                       {"TextF1", "1.00"}, {"TextF2", "-5.00"}, {"TextG1", "75.00"},
-                                       {"Text4", "10.00"}, {"Text5", "5.00"}, {"Text6", "5.00"}, {"Text8", "3.00"},
-                                       {"Text9", "4.00"}, {"Text10", "2.00"}, {"Text11", "1.00"},
-                                       {"TextMoneys", "-30.00"}, {"TextProfit", "45"}}));
+        QCOMPARE(shown(form),
+                 zeroBut({{"TextC1", "10.00"}, {"TextC2", "300.00"}, {"TextC6", "200.00"},     {"TextC7", "100.00"},
+                          {"TextD1", "1.00"},  {"TextD2", "50.00"},  {"TextD6", "30.00"},      {"TextD7", "-20.00"},
+                          {"TextF1", "1.00"},  {"TextF2", "-5.00"},  {"TextG1", "75.00"},      {"Text4", "10.00"},
+                          {"Text5", "5.00"},   {"Text6", "5.00"},    {"Text8", "3.00"},        {"Text9", "4.00"},
+                          {"Text10", "2.00"},  {"Text11", "1.00"},   {"TextMoneys", "-30.00"}, {"TextProfit", "45"}}));
     }
 
     void stockInsWithTheirDebtsAndReturns()
@@ -130,11 +133,16 @@ private slots:
         SlipHeader back = header(QStringLiteral("T0000001"));
         back.totalQuantity = amount("2");
         back.totalAmount = amount("20");
-        QVERIFY(write([&](DbSession& s) { return SaveSlip(s, SlipDesigns::PurchaseReturn, back, {line("SP000001", "2", "10")}); }));
+        QVERIFY(
+            write([&](DbSession& s) { return SaveSlip(s, SlipDesigns::PurchaseReturn, back, {line("SP000001", "2", "10")}); }));
 
         auto* form = statement(Day, Day);
-        QCOMPARE(shown(form), zeroBut({{"TextA1", "10.00"}, {"TextA2", "100.00"}, {"TextA4", "-50.00"}, {"TextA5", "20.00"},
-                                       {"TextB1", "2.00"}, {"TextB2", "20.00"}}));
+        QCOMPARE(shown(form), zeroBut({{"TextA1", "10.00"},
+                                       {"TextA2", "100.00"},
+                                       {"TextA4", "-50.00"},
+                                       {"TextA5", "20.00"},
+                                       {"TextB1", "2.00"},
+                                       {"TextB2", "20.00"}}));
     }
 
     // The days of the range count, both ends included; a transfer is no
@@ -149,8 +157,14 @@ private slots:
         putExpense("2024-03-31", {0.1, QVariant(), QVariant(), QVariant(), QVariant(), QVariant(), QVariant(), 0.1});
         insertRow(QStringLiteral("出库单"), {"日期", "类别"}, {"2024-03-15", "出库"});
         auto* form = statement(QDate(2024, 3, 1), QDate(2024, 3, 31));
-        QCOMPARE(shown(form), zeroBut({{"TextC2", "0.30"}, {"TextC7", "0.30"}, {"TextD2", "1.00"}, {"TextD7", "-1.00"}, {"TextG1", "-0.70"},
-                                       {"Text4", "0.10"}, {"TextMoneys", "-0.10"}, {"TextProfit", "-0.8"}}));
+        QCOMPARE(shown(form), zeroBut({{"TextC2", "0.30"},
+                                       {"TextC7", "0.30"},
+                                       {"TextD2", "1.00"},
+                                       {"TextD7", "-1.00"},
+                                       {"TextG1", "-0.70"},
+                                       {"Text4", "0.10"},
+                                       {"TextMoneys", "-0.10"},
+                                       {"TextProfit", "-0.8"}}));
     }
 
     void aSmallProfitAddsExactly()
@@ -173,15 +187,14 @@ private slots:
                                       << BoxTexts{{"TextC2", limit}, {"TextC7", limit}, {"TextG1", limit}, {"TextProfit", limit}};
         QTest::newRow("a stored sale of 1e15")
             << QList<double>{1e15} << BoxTexts{{"TextC2", past}, {"TextC7", past}, {"TextG1", past}, {"TextProfit", past}};
-        QTest::newRow("rows summing past")
-            << QList<double>{60000000000, 60000000000}
-            << BoxTexts{{"TextC2", past}, {"TextC7", past}, {"TextG1", past}, {"TextProfit", past}};
+        QTest::newRow("rows summing past") << QList<double>{
+            60000000000, 60000000000} << BoxTexts{{"TextC2", past}, {"TextC7", past}, {"TextG1", past}, {"TextProfit", past}};
         // The engine names no column of a sum past 64 bits: the whole pass is past.
-        QTest::newRow("sums past 64 bits")
-            << QList<double>{1e15, 1e15}
-            << BoxTexts{{"TextC1", past}, {"TextC2", past}, {"TextC4", past}, {"TextC5", past}, {"TextC6", past},
-                        {"TextC7", past}, {"TextD1", past}, {"TextD2", past}, {"TextD4", past}, {"TextD5", past},
-                        {"TextD6", past}, {"TextD7", past}, {"TextG1", past}, {"TextProfit", past}};
+        QTest::newRow("sums past 64 bits") << QList<double>{1e15, 1e15}
+                                           << BoxTexts{{"TextC1", past}, {"TextC2", past},    {"TextC4", past}, {"TextC5", past},
+                                                       {"TextC6", past}, {"TextC7", past},    {"TextD1", past}, {"TextD2", past},
+                                                       {"TextD4", past}, {"TextD5", past},    {"TextD6", past}, {"TextD7", past},
+                                                       {"TextG1", past}, {"TextProfit", past}};
     }
     void sumsPastTheBookLimit()
     {
@@ -239,10 +252,10 @@ private slots:
     // Each pass reads its period from a covering index, without sorting.
     void eachPassReadsOneIndexInDateOrder()
     {
-        for (const SummaryPass* pass : {&SummaryPasses::StockIn, &SummaryPasses::Sales, &SummaryPasses::Loss, &SummaryPasses::Expenses}) {
+        for (const SummaryPass* pass :
+             {&SummaryPasses::StockIn, &SummaryPasses::Sales, &SummaryPasses::Loss, &SummaryPasses::Expenses}) {
             const QString plan = storedTexts(QStringLiteral("explain query plan ") + PassStatement(*pass)).value(0).value(3);
-            QVERIFY2(plan.contains(u"USING COVERING INDEX") && plan.contains(u"(日期>? AND 日期<?)"),
-                     qPrintable(plan));
+            QVERIFY2(plan.contains(u"USING COVERING INDEX") && plan.contains(u"(日期>? AND 日期<?)"), qPrintable(plan));
         }
     }
 };

@@ -115,31 +115,49 @@ private slots:
         const QDate endOfApril(2024, 4, 30);
         const Grid goods{{"商品名称", "销售额", "利润额", "毛利率"}, {"雪碧", "60", "12", "20%"}, {"可乐", "50", "11", "22%"}};
         const QStringList bothMonths{"110.00", "23.00"};
-        QTest::newRow("March, returns left out") << march << endOfMarch << "ComOK" << "" << ""
-                                                 << Grid{goods[0], goods[2]} << QStringList{"50.00", "11.00"};
-        QTest::newRow("goods by profit, highest first") << march << endOfApril << "ComOK" << "" << "" << goods << bothMonths;
-        QTest::newRow("goods by profit, lowest first")
-            << march << endOfApril << "ComOK2" << "" << "" << Grid{goods[0], goods[2], goods[1]} << bothMonths;
+        QTest::newRow("March, returns left out") << march << endOfMarch << "ComOK"
+                                                 << ""
+                                                 << "" << Grid{goods[0], goods[2]} << QStringList{"50.00", "11.00"};
+        QTest::newRow("goods by profit, highest first") << march << endOfApril << "ComOK"
+                                                        << ""
+                                                        << "" << goods << bothMonths;
+        QTest::newRow("goods by profit, lowest first") << march << endOfApril << "ComOK2"
+                                                       << ""
+                                                       << "" << Grid{goods[0], goods[2], goods[1]} << bothMonths;
         QTest::newRow("customers by sales, highest first")
-            << march << endOfApril << "ComOK5" << "" << ""
-            << Grid{{"客户", "销售额", "利润额", "毛利率"}, {"张三", "90", "18", "20%"}, {"王五", "20", "5", "25%"}} << bothMonths;
+            << march << endOfApril << "ComOK5"
+            << ""
+            << "" << Grid{{"客户", "销售额", "利润额", "毛利率"}, {"张三", "90", "18", "20%"}, {"王五", "20", "5", "25%"}}
+            << bothMonths;
         QTest::newRow("customers by sales, lowest first")
-            << march << endOfApril << "ComOK4" << "" << ""
-            << Grid{{"客户", "销售额", "利润额", "毛利率"}, {"王五", "20", "5", "25%"}, {"张三", "90", "18", "20%"}} << bothMonths;
+            << march << endOfApril << "ComOK4"
+            << ""
+            << "" << Grid{{"客户", "销售额", "利润额", "毛利率"}, {"王五", "20", "5", "25%"}, {"张三", "90", "18", "20%"}}
+            << bothMonths;
         QTest::newRow("salesmen by sales, highest first")
-            << march << endOfApril << "ComOK7" << "" << ""
-            << Grid{{"业务员", "销售额", "利润额", "毛利率"}, {"赵六", "60", "12", "20%"}, {"李四", "50", "11", "22%"}} << bothMonths;
+            << march << endOfApril << "ComOK7"
+            << ""
+            << "" << Grid{{"业务员", "销售额", "利润额", "毛利率"}, {"赵六", "60", "12", "20%"}, {"李四", "50", "11", "22%"}}
+            << bothMonths;
         QTest::newRow("salesmen by sales, lowest first")
-            << march << endOfApril << "ComOK6" << "" << ""
-            << Grid{{"业务员", "销售额", "利润额", "毛利率"}, {"李四", "50", "11", "22%"}, {"赵六", "60", "12", "20%"}} << bothMonths;
-        QTest::newRow("a customer's name in part") << march << endOfMarch << "ComOK5" << "" << "张"
-                                                   << Grid{{"客户", "销售额", "利润额", "毛利率"}, {"张三", "30", "6", "20%"}}
-                                                   << QStringList{"30.00", "6.00"};
-        QTest::newRow("a typed category in part") << march << endOfApril << "ComOK" << "饮" << "" << goods << bothMonths;
-        QTest::newRow("a category no line has") << march << endOfApril << "ComOK" << "食品" << "" << Grid{goods[0]}
-                                                << QStringList{"0.00", "0.00"};
-        QTest::newRow("first day after the last") << endOfApril << march << "ComOK5" << "" << ""
-                                                  << Grid{{"客户", "销售额", "利润额", "毛利率"}} << QStringList{"0.00", "0.00"};
+            << march << endOfApril << "ComOK6"
+            << ""
+            << "" << Grid{{"业务员", "销售额", "利润额", "毛利率"}, {"李四", "50", "11", "22%"}, {"赵六", "60", "12", "20%"}}
+            << bothMonths;
+        QTest::newRow("a customer's name in part")
+            << march << endOfMarch << "ComOK5"
+            << ""
+            << "张" << Grid{{"客户", "销售额", "利润额", "毛利率"}, {"张三", "30", "6", "20%"}} << QStringList{"30.00", "6.00"};
+        QTest::newRow("a typed category in part") << march << endOfApril << "ComOK"
+                                                  << "饮"
+                                                  << "" << goods << bothMonths;
+        QTest::newRow("a category no line has") << march << endOfApril << "ComOK"
+                                                << "食品"
+                                                << "" << Grid{goods[0]} << QStringList{"0.00", "0.00"};
+        QTest::newRow("first day after the last")
+            << endOfApril << march << "ComOK5"
+            << ""
+            << "" << Grid{{"客户", "销售额", "利润额", "毛利率"}} << QStringList{"0.00", "0.00"};
     }
 
     void groupedAnalyses()
@@ -163,7 +181,8 @@ private slots:
         frmGoodsSum* form = openForm();
         setPeriod(form, QDate(2024, 3, 1), QDate(2024, 4, 30));
         click(form, "ComOK3");
-        QCOMPARE(gridRows(form, "MSHFlexGrid2"), (Grid{{"年月", "销售额", "利润额"}, {"2024-03", "50", "11"}, {"2024-04", "60", "12"}}));
+        QCOMPARE(gridRows(form, "MSHFlexGrid2"),
+                 (Grid{{"年月", "销售额", "利润额"}, {"2024-03", "50", "11"}, {"2024-04", "60", "12"}}));
         const QList<QAbstractSeries*> series = childOf<QChartView>(form, "MSChart1")->chart()->series();
         QCOMPARE(series.size(), 2);
         const QColor colours[] = {Qt::red, Qt::green};

@@ -16,13 +16,17 @@
 using namespace ReportDrive;
 
 namespace {
-const QStringList Columns{"单号", "日期", "操作员", "铺租", "水费", "电费", "物品价格", "人员工资", "业务提成", "税费", "费用总额", "物品购置"};
+const QStringList Columns{"单号",     "日期",     "操作员",   "铺租", "水费",     "电费",
+                          "物品价格", "人员工资", "业务提成", "税费", "费用总额", "物品购置"};
 const char* const AmountBoxes[] = {"Text4", "Text5", "Text6", "Text8", "Text9", "Text10", "Text11", "TextMoneys"};
 const QString NoRecord = QStringLiteral("没有这条记录或该记录已删除！");
 
 void putExpense(const QVariantList& values) { insertRow(QStringLiteral("日常支出"), Columns, values); }
 
-QList<QStringList> stored() { return storedTexts(QStringLiteral("select * from 日常支出 order by 单号"), QStringLiteral("NULL")); }
+QList<QStringList> stored()
+{
+    return storedTexts(QStringLiteral("select * from 日常支出 order by 单号"), QStringLiteral("NULL"));
+}
 
 QStringList amounts(const frmpay* form)
 {
@@ -49,7 +53,8 @@ private slots:
         QCOMPARE(childOf<QLabel>(form, "LabelTips")->text(), QStringLiteral("点击列表中的项目即可进行修改"));
         QCOMPARE(shownHeaders(grid(form)), QStringList{QString()} + Columns);
         QCOMPARE(shownRows(grid(form)),
-                 (QList<QStringList>{{"", "Z0000002", "2024-02-03", "管理员", "0", "12.5", "0", "3", "0", "0", "0", "15.5", "灯泡"},
+                 (QList<QStringList>{{"", "Z0000002", "2024-02-03", "管理员", "0", "12.5", "0", "3", "0", "0", "0", "15.5",
+                                      "灯泡"},
                                      {"", "Z0000001", "2024-01-02", "小王", "100", "0", "0", "0", "0", "0", "0", "100", "-"}}));
         const int widths[] = {20, 1800, 1100, 930, 1000, 1000, 1000, 1000, 1100, 1000, 1000, 1200, 2200};
         for (int c = 0; c < 13; ++c)
@@ -74,21 +79,36 @@ private slots:
     {
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("digits") << "12" << "12.00";
-        QTest::newRow("decimals after the point") << "12.5" << "12.50";
-        QTest::newRow("a second point is passed over") << "5.5.5" << "5.55";
-        QTest::newRow("a point first") << ".5" << "0.50";
-        QTest::newRow("letters") << "abc" << "0.00";
-        QTest::newRow("a letter after digits") << "1a" << "0.00";
-        QTest::newRow("a minus first") << "-30" << "-30.00";
-        QTest::newRow("a minus at the start") << "100⇤-" << "-100.00";
-        QTest::newRow("a second minus") << "100⇤--" << "100.00";
-        QTest::newRow("backspace") << "12⌫" << "1.00";
-        QTest::newRow("emptied, then typed") << "12⌫⌫7" << "7.00";
-        QTest::newRow("decimals erased from the end") << "1200⇥⌫⌫⌫" << "1200.00";
-        QTest::newRow("then a whole digit") << "1200⇥⌫⌫⌫⌫" << "120.00";
-        QTest::newRow("deleting at the point") << "12⌦⌦" << "12.00";
-        QTest::newRow("grouping commas") << "1,234.5" << "1234.50";
+        QTest::newRow("digits") << "12"
+                                << "12.00";
+        QTest::newRow("decimals after the point") << "12.5"
+                                                  << "12.50";
+        QTest::newRow("a second point is passed over") << "5.5.5"
+                                                       << "5.55";
+        QTest::newRow("a point first") << ".5"
+                                       << "0.50";
+        QTest::newRow("letters") << "abc"
+                                 << "0.00";
+        QTest::newRow("a letter after digits") << "1a"
+                                               << "0.00";
+        QTest::newRow("a minus first") << "-30"
+                                       << "-30.00";
+        QTest::newRow("a minus at the start") << "100⇤-"
+                                              << "-100.00";
+        QTest::newRow("a second minus") << "100⇤--"
+                                        << "100.00";
+        QTest::newRow("backspace") << "12⌫"
+                                   << "1.00";
+        QTest::newRow("emptied, then typed") << "12⌫⌫7"
+                                             << "7.00";
+        QTest::newRow("decimals erased from the end") << "1200⇥⌫⌫⌫"
+                                                      << "1200.00";
+        QTest::newRow("then a whole digit") << "1200⇥⌫⌫⌫⌫"
+                                            << "120.00";
+        QTest::newRow("deleting at the point") << "12⌦⌦"
+                                               << "12.00";
+        QTest::newRow("grouping commas") << "1,234.5"
+                                         << "1234.50";
     }
     void amountTyping()
     {
@@ -109,10 +129,14 @@ private slots:
         QTest::addColumn<int>("length");
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("erased") << 3 << 3 << "⌫" << "123.60";
-        QTest::newRow("deleted") << 3 << 3 << "⌦" << "123.60";
-        QTest::newRow("typed over") << 3 << 3 << "9" << "1239.60";
-        QTest::newRow("to the end") << 3 << 4 << "⌫" << "123.00";
+        QTest::newRow("erased") << 3 << 3 << "⌫"
+                                << "123.60";
+        QTest::newRow("deleted") << 3 << 3 << "⌦"
+                                 << "123.60";
+        QTest::newRow("typed over") << 3 << 3 << "9"
+                                    << "1239.60";
+        QTest::newRow("to the end") << 3 << 4 << "⌫"
+                                    << "123.00";
     }
     void aSelectionKeepsThePoint()
     {
@@ -174,7 +198,8 @@ private slots:
         QCOMPARE(question.title, QStringLiteral("提示"));
         QCOMPARE(question.icon, QMessageBox::Information);
         QCOMPARE(question.buttons, QMessageBox::Yes | QMessageBox::No);
-        QCOMPARE(stored(), (QList<QStringList>{{"Z0000001", "2024-03-05", "管理员", "100", "0", "0", "0", "0", "0", "0", "100", "-"}}));
+        QCOMPARE(stored(),
+                 (QList<QStringList>{{"Z0000001", "2024-03-05", "管理员", "100", "0", "0", "0", "0", "0", "0", "100", "-"}}));
         QCOMPARE(shownRows(grid(form)).value(0).value(1), QStringLiteral("Z0000001"));
         QCOMPARE(amounts(form), QStringList(8, "0.00"));
         QCOMPARE(text(form, "Text7"), QString());
@@ -198,7 +223,8 @@ private slots:
         QCOMPARE(text(form, "TextMoneys"), QStringLiteral("70.00"));
         MessageBox::setNextAnswer(QMessageBox::Yes);
         press(form, Qt::Key_PageDown);
-        QCOMPARE(stored(), (QList<QStringList>{{"Z0000001", "2024-03-05", "管理员", "100", "-30", "0", "0", "0", "0", "0", "70", "-"}}));
+        QCOMPARE(stored(),
+                 (QList<QStringList>{{"Z0000001", "2024-03-05", "管理员", "100", "-30", "0", "0", "0", "0", "0", "70", "-"}}));
     }
 
     void answeringNoStoresNothing()
@@ -270,7 +296,8 @@ private slots:
         press(form, Qt::Key_F5);
         QCOMPARE(MessageBox::shownTexts(), (QStringList{"确定要修改该项记录？", "修改成功"}));
         QCOMPARE(MessageBox::shown().value(0).icon, QMessageBox::Information);
-        QCOMPARE(stored(), (QList<QStringList>{{"Z0000001", "2024-01-02", "小王", "100", "20", "0.125", "0", "0", "0", "0", "120.13", ""}}));
+        QCOMPARE(stored(), (QList<QStringList>{
+                               {"Z0000001", "2024-01-02", "小王", "100", "20", "0.125", "0", "0", "0", "0", "120.13", ""}}));
         // Unchanged boxes: the stored values, and success all the same.
         MessageBox::setNextAnswer(QMessageBox::Yes);
         MessageBox::setNextAnswer(QMessageBox::Ok);
@@ -282,9 +309,12 @@ private slots:
     {
         QTest::addColumn<QString>("action");
         QTest::addColumn<QString>("number");
-        QTest::newRow("modify, unknown number") << "ComAlter" << "Z9999999";
-        QTest::newRow("modify, no number") << "ComAlter" << "";
-        QTest::newRow("delete, unknown number") << "ComDel" << "Z9999999";
+        QTest::newRow("modify, unknown number") << "ComAlter"
+                                                << "Z9999999";
+        QTest::newRow("modify, no number") << "ComAlter"
+                                           << "";
+        QTest::newRow("delete, unknown number") << "ComDel"
+                                                << "Z9999999";
     }
     void modifyOrDeleteWithoutTheEntry()
     {
@@ -323,8 +353,10 @@ private slots:
     {
         QTest::addColumn<QString>("operatorName");
         QTest::addColumn<QString>("date");
-        QTest::newRow("administrator") << "管理员" << "2024-01-02";
-        QTest::newRow("another operator") << "小王" << "2024-03-05";
+        QTest::newRow("administrator") << "管理员"
+                                       << "2024-01-02";
+        QTest::newRow("another operator") << "小王"
+                                          << "2024-03-05";
     }
     void addAfterAClick()
     {
@@ -335,7 +367,8 @@ private slots:
         clickRow(grid(form), 0);
         MessageBox::setNextAnswer(QMessageBox::Yes);
         click(form, "ComPD");
-        QCOMPARE(stored().value(1), (QStringList{"Z0000002", date, operatorName, "100", "0", "0", "0", "0", "0", "0", "100", "房租"}));
+        QCOMPARE(stored().value(1),
+                 (QStringList{"Z0000002", date, operatorName, "100", "0", "0", "0", "0", "0", "0", "100", "房租"}));
     }
 
     void f6ClearsTheBoxesAndEscCloses()

@@ -20,7 +20,9 @@ QStringList shown(const SalesGroups& groups)
 
 DbResult<SalesGroups> goodsByProfit(const SalesFilter& filter)
 {
-    return Database::read([&](DbSession& s) { return ReadSalesGroups(s, {SalesGroupBy::Goods, SalesOrder::ByProfit, true}, filter); });
+    return Database::read([&](DbSession& s) {
+        return ReadSalesGroups(s, {SalesGroupBy::Goods, SalesOrder::ByProfit, true}, filter);
+    });
 }
 }
 
@@ -37,14 +39,38 @@ private slots:
         QTest::addColumn<QStringList>("groups");
 
         const QStringList all{"雪碧 80 16 20", "50%果汁 20 4 20", "O'Neil 10 2 20"};
-        QTest::newRow("empty filters leave out lines without a customer") << "" << "" << "" << "" << all;
-        QTest::newRow("a quote is a character") << "" << "'" << "" << "" << QStringList{all[2]};
-        QTest::newRow("a typed % matches anything") << "" << "%" << "" << "" << all;
-        QTest::newRow("a typed % inside a text") << "" << "0%果" << "" << "" << QStringList{all[1]};
-        QTest::newRow("category in part") << "饮" << "" << "" << "" << QStringList{all[1], all[2]};
-        QTest::newRow("customer in part") << "" << "" << "张" << "" << QStringList{all[0], all[2]};
-        QTest::newRow("salesman in part") << "" << "" << "" << "赵" << QStringList{all[0]};
-        QTest::newRow("all four") << "饮" << "N" << "张" << "李" << QStringList{all[2]};
+        QTest::newRow("empty filters leave out lines without a customer") << ""
+                                                                          << ""
+                                                                          << ""
+                                                                          << "" << all;
+        QTest::newRow("a quote is a character") << ""
+                                                << "'"
+                                                << ""
+                                                << "" << QStringList{all[2]};
+        QTest::newRow("a typed % matches anything") << ""
+                                                    << "%"
+                                                    << ""
+                                                    << "" << all;
+        QTest::newRow("a typed % inside a text") << ""
+                                                 << "0%果"
+                                                 << ""
+                                                 << "" << QStringList{all[1]};
+        QTest::newRow("category in part") << "饮"
+                                          << ""
+                                          << ""
+                                          << "" << QStringList{all[1], all[2]};
+        QTest::newRow("customer in part") << ""
+                                          << ""
+                                          << "张"
+                                          << "" << QStringList{all[0], all[2]};
+        QTest::newRow("salesman in part") << ""
+                                          << ""
+                                          << ""
+                                          << "赵" << QStringList{all[0]};
+        QTest::newRow("all four") << "饮"
+                                  << "N"
+                                  << "张"
+                                  << "李" << QStringList{all[2]};
     }
 
     void filtersAreBoundContainsMatches()
@@ -94,7 +120,8 @@ private slots:
     void equalSumsKeepTheOrderOfTheirNames()
     {
         for (const char* customer : {"乙", "丙", "甲"})
-            AnalysisBook::addLine({"出库", "2024-03-01", "可乐", "饮料", customer, "李四", customer == QByteArray("丙") ? 20.0 : 10.0, 1, 1});
+            AnalysisBook::addLine(
+                {"出库", "2024-03-01", "可乐", "饮料", customer, "李四", customer == QByteArray("丙") ? 20.0 : 10.0, 1, 1});
         auto customers = [](bool descending) {
             const auto read = Database::read([&](DbSession& s) {
                 return ReadSalesGroups(s, {SalesGroupBy::Customer, SalesOrder::BySales, descending}, {March, {}, {}, {}, {}});
@@ -172,8 +199,9 @@ private slots:
     {
         QFETCH(int, statement);
         QFETCH(QString, index);
-        for (const SalesFilter& filter : {SalesFilter{March, {}, {}, {}, {}},
-                                          SalesFilter{March, QStringLiteral("饮"), QStringLiteral("可"), QStringLiteral("张"), QStringLiteral("李")}}) {
+        for (const SalesFilter& filter :
+             {SalesFilter{March, {}, {}, {}, {}},
+              SalesFilter{March, QStringLiteral("饮"), QStringLiteral("可"), QStringLiteral("张"), QStringLiteral("李")}}) {
             const ReportStatement statements[] = {
                 SalesGroupsStatement({SalesGroupBy::Goods, SalesOrder::ByProfit, true}, filter),
                 SalesGroupsStatement({SalesGroupBy::Customer, SalesOrder::BySales, true}, filter),

@@ -28,8 +28,7 @@ inline QStringList salesFigures(const QWidget* form)
     QStringList figures;
     for (const QString& row : rows(form, "ListView1")) {
         const QStringList cells = row.split(QStringLiteral(" | "));
-        figures << QStringList{cells.value(4), cells.value(5), cells.value(6), cells.value(10), cells.value(11),
-                               cells.value(12)}
+        figures << QStringList{cells.value(4), cells.value(5), cells.value(6), cells.value(10), cells.value(11), cells.value(12)}
                        .join(QStringLiteral(" / "));
     }
     return figures;
@@ -38,8 +37,7 @@ inline QStringList salesFigures(const QWidget* form)
 // Quantity, amount, cost and profit totals.
 inline QString salesTotals(const QWidget* form)
 {
-    return totals(form) + QStringLiteral(" / ") + text(form, "TextMoneys2") + QStringLiteral(" / ")
-           + text(form, "TextMoneys3");
+    return totals(form) + QStringLiteral(" / ") + text(form, "TextMoneys2") + QStringLiteral(" / ") + text(form, "TextMoneys3");
 }
 
 // Picks a goods through the lookup list: its pinyin code typed into the filter, then Enter.

@@ -40,7 +40,8 @@ inline frmOutDetail* openSalesRecords(const QString& slipMode = {}, const QStrin
 // The sale's stored header columns, joined by " | ".
 inline QString storedSale(const QString& number, const QString& columns)
 {
-    return SlipBooks::rowsOf(QStringLiteral("select %1 from 出库单 where 单号 = ?").arg(columns), {number}).join(QLatin1Char('\n'));
+    return SlipBooks::rowsOf(QStringLiteral("select %1 from 出库单 where 单号 = ?").arg(columns), {number})
+        .join(QLatin1Char('\n'));
 }
 
 // The sale's lines' stored columns, one line per row.

@@ -61,8 +61,7 @@ private slots:
         QCOMPARE(form->windowTitle(), QStringLiteral("商品销售"));
         QCOMPARE(text(form, "Textid"), number);
         QCOMPARE(text(form, "TextOperator"), QStringLiteral("小王"));
-        QCOMPARE(text(form, "TextDiscount1") + text(form, "TextQty") + text(form, "TextPrice"),
-                 QStringLiteral("1001.000.00"));
+        QCOMPARE(text(form, "TextDiscount1") + text(form, "TextQty") + text(form, "TextPrice"), QStringLiteral("1001.000.00"));
         QCOMPARE(focusedName(form), QStringLiteral("TextName3"));
         form->close();
         QCOMPARE(appState().slipMode, QString());

@@ -16,7 +16,8 @@ void collect(frmOutDetail* form, std::function<void(QDialog*)> act)
 
 QString boxes(const QDialog* dialog)
 {
-    return QStringList{text(dialog, "Text1"), text(dialog, "Text2"), text(dialog, "Text3"), text(dialog, "Text4")}.join(QLatin1Char('/'));
+    return QStringList{text(dialog, "Text1"), text(dialog, "Text2"), text(dialog, "Text3"), text(dialog, "Text4")}.join(
+        QLatin1Char('/'));
 }
 
 // 800.00 paid 300.00 by 王五, and a sale paid in full.
@@ -25,8 +26,8 @@ frmOutDetail* openOnASaleOwed()
     saveSale({.number = QStringLiteral("C0000001"),
               .customer = QStringLiteral("王五"),
               .difference = QStringLiteral("-500"),
-              .lines = {SlipBooks::salesLine(QStringLiteral("SP000001"), QStringLiteral("8"), QStringLiteral("100"), QStringLiteral("100"),
-                                             QStringLiteral("60"))}});
+              .lines = {SlipBooks::salesLine(QStringLiteral("SP000001"), QStringLiteral("8"), QStringLiteral("100"),
+                                             QStringLiteral("100"), QStringLiteral("60"))}});
     saveSale({.number = QStringLiteral("C0000002")});
     return openSalesRecords();
 }
@@ -56,7 +57,8 @@ private slots:
         QCOMPARE(storedSale(QStringLiteral("C0000001"), QStringLiteral("还款金额, 尚欠金额")), QStringLiteral("500 | 0"));
         QCOMPARE(SlipBooks::rowsOf(QStringLiteral("select * from 出库单明细1")),
                  QStringList{"C0000001 | 500 | 管理员 | 2024-03-05 | 09:00:00"});
-        QCOMPARE(rows(form, "ListView1").first().section(QStringLiteral(" | "), 1, 4), QStringLiteral("800.00 | -500.00 | 500.00 | 0.00"));
+        QCOMPARE(rows(form, "ListView1").first().section(QStringLiteral(" | "), 1, 4),
+                 QStringLiteral("800.00 | -500.00 | 500.00 | 0.00"));
         QCOMPARE(listTotals(form), QStringLiteral("810.60 / 0.00"));
 
         // No longer an open debt of its customer.

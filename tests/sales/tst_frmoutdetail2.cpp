@@ -24,10 +24,10 @@ QDialog* editTheSale(frmOutDetail** records)
               .salesman = QStringLiteral("小李"),
               .difference = QStringLiteral("-5"),
               .remark = QStringLiteral("旧备注"),
-              .lines = {SlipBooks::salesLine(QStringLiteral("SP000001"), QStringLiteral("1"), QStringLiteral("5.6"), QStringLiteral("100"),
-                                             QStringLiteral("3")),
-                        SlipBooks::salesLine(QStringLiteral("SP000002"), QStringLiteral("1"), QStringLiteral("5"), QStringLiteral("100"),
-                                             QStringLiteral("3"))}});
+              .lines = {SlipBooks::salesLine(QStringLiteral("SP000001"), QStringLiteral("1"), QStringLiteral("5.6"),
+                                             QStringLiteral("100"), QStringLiteral("3")),
+                        SlipBooks::salesLine(QStringLiteral("SP000002"), QStringLiteral("1"), QStringLiteral("5"),
+                                             QStringLiteral("100"), QStringLiteral("3"))}});
     SlipBooks::execute(QStringLiteral("insert into 出库单明细1 (单号, 还款金额) values (?, 2)"), {Number});
     *records = openSalesRecords();
     return openEditDialog(*records, 0, "frmOutDetail2");
@@ -76,10 +76,13 @@ private slots:
         QVERIFY(!dialog || !dialog->isVisible());
 
         QCOMPARE(storedSale(Number, QStringLiteral("客户, 业务员, 介绍人, 备注")), QStringLiteral("王五 | - | 赵六 | 新备注"));
-        QCOMPARE(storedSaleLines(Number, QStringLiteral("客户, 业务员, 介绍人")), (QStringList{"王五 | - | 赵六", "王五 | - | 赵六"}));
+        QCOMPARE(storedSaleLines(Number, QStringLiteral("客户, 业务员, 介绍人")),
+                 (QStringList{"王五 | - | 赵六", "王五 | - | 赵六"}));
         QCOMPARE(points(), QStringLiteral("100/100/111/111"));
-        QCOMPARE(SlipBooks::rowsOf(QStringLiteral("select 还款金额 from 出库单明细1 where 单号 = ?"), {Number}), QStringList{"2"});
-        QCOMPARE(rows(records, "ListView1").first().section(QStringLiteral(" | "), 8), QStringLiteral("王五 | - | 赵六 | 新备注"));
+        QCOMPARE(SlipBooks::rowsOf(QStringLiteral("select 还款金额 from 出库单明细1 where 单号 = ?"), {Number}),
+                 QStringList{"2"});
+        QCOMPARE(rows(records, "ListView1").first().section(QStringLiteral(" | "), 8),
+                 QStringLiteral("王五 | - | 赵六 | 新备注"));
     }
 
     void enterStepsOnFromEachFilledName()

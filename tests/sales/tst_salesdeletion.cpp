@@ -21,10 +21,11 @@ frmOutDetail* openOnTwoSlips(const QString& mode = {})
     saveSale({.number = number,
               .introducer = QStringLiteral("李四"),
               .difference = QStringLiteral("-10.6"),
-              .lines = {SlipBooks::salesLine(Cola, QStringLiteral("2"), QStringLiteral("5.3"), QStringLiteral("100"), QStringLiteral("10"))}});
+              .lines = {SlipBooks::salesLine(Cola, QStringLiteral("2"), QStringLiteral("5.3"), QStringLiteral("100"),
+                                             QStringLiteral("10"))}});
     saveSale({.number = mode.isEmpty() ? QStringLiteral("C0000002") : QStringLiteral("T0000002"),
-              .lines = {SlipBooks::salesLine(QStringLiteral("SP000002"), QStringLiteral("1"), QStringLiteral("7"), QStringLiteral("100"),
-                                             QStringLiteral("0"))}});
+              .lines = {SlipBooks::salesLine(QStringLiteral("SP000002"), QStringLiteral("1"), QStringLiteral("7"),
+                                             QStringLiteral("100"), QStringLiteral("0"))}});
     SlipBooks::putCustomer(QStringLiteral("张三"), QStringLiteral("100"));
     SlipBooks::putCustomer(QStringLiteral("李四"), QStringLiteral("50"));
     execute(QStringLiteral("insert into 出库单明细1 (单号, 还款金额) values (?, 5)"), {number});
@@ -45,7 +46,8 @@ private slots:
 
         // No changes nothing and chooses the first slip, its lines not listed.
         pressDelete(form, QMessageBox::No);
-        QCOMPARE(MessageBox::shown().last().text, QStringLiteral("确认删除[C0000002]吗?删除后对应的金额和数量将会返回到【库存】！"));
+        QCOMPARE(MessageBox::shown().last().text,
+                 QStringLiteral("确认删除[C0000002]吗?删除后对应的金额和数量将会返回到【库存】！"));
         QCOMPARE(MessageBox::shown().last().title, QStringLiteral("Varnholt"));
         QCOMPARE(wholeBooks(), before);
         QCOMPARE(form->selectedNumber(), QStringLiteral("C0000001"));
@@ -53,13 +55,15 @@ private slots:
 
         // Yes deletes the chosen slip with its own lines.
         pressDelete(form, QMessageBox::Yes);
-        QCOMPARE(MessageBox::shown().last().text, QStringLiteral("确认删除[C0000001]吗?删除后对应的金额和数量将会返回到【库存】！"));
+        QCOMPARE(MessageBox::shown().last().text,
+                 QStringLiteral("确认删除[C0000001]吗?删除后对应的金额和数量将会返回到【库存】！"));
         QCOMPARE(stockOf(Cola), QStringLiteral("5.00 / 50.00 / 10.00"));
         QCOMPARE(stockOf(QStringLiteral("SP000002")), QStringLiteral("-1.00 / 0.00 / 0.00"));
         QCOMPARE(pointsOf(QStringLiteral("张三")), QStringLiteral("89"));
         QCOMPARE(pointsOf(QStringLiteral("李四")), QStringLiteral("39"));
         for (const char* table : {"出库单", "出库单明细", "出库单明细1"})
-            QCOMPARE(SlipBooks::rowsOf(QStringLiteral("select * from %1 where 单号 = 'C0000001'").arg(QString::fromUtf8(table))), QStringList());
+            QCOMPARE(SlipBooks::rowsOf(QStringLiteral("select * from %1 where 单号 = 'C0000001'").arg(QString::fromUtf8(table))),
+                     QStringList());
         QCOMPARE(numbers(form), QStringList{"C0000002"});
         QCOMPARE(form->selectedNumber(), QStringLiteral("C0000002"));
         QVERIFY(rows(form, "ListView2").isEmpty());
@@ -86,7 +90,8 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::newRow("the goods stands at -5") << "update 库存 set 库存量 = -5 where 商品编号 = 'SP000001'"
                                                 << "库存量与库存金额已小于该单号数值，不符合删除条件！";
-        QTest::newRow("no stock row") << "delete from 库存 where 商品编号 = 'SP000001'" << "该商品库存已无记录,不符合删除条件！";
+        QTest::newRow("no stock row") << "delete from 库存 where 商品编号 = 'SP000001'"
+                                      << "该商品库存已无记录,不符合删除条件！";
     }
     void aRefusedDeletionChangesNothing()
     {

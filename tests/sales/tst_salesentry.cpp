@@ -43,7 +43,8 @@ private slots:
         fillAndEnter(form, "TextQty", QStringLiteral("2"));
         QTest::keyClick(control(form, "TextPrice"), Qt::Key_Return);
         QCOMPARE(rows(form, "ListView1"),
-                 QStringList{QStringLiteral("SP000001 | 可乐 | 500ml | 瓶 | 2.00 | 12.5 | 22.50 | 饮料 | 100 | 5 | 8.00 | 16.00 | 6.50")});
+                 QStringList{QStringLiteral(
+                     "SP000001 | 可乐 | 500ml | 瓶 | 2.00 | 12.5 | 22.50 | 饮料 | 100 | 5 | 8.00 | 16.00 | 6.50")});
         QCOMPARE(salesTotals(form), QStringLiteral("2.00 / 22.50 / 16.00 / 6.50"));
         QCOMPARE(difference(form, "lbl"), QStringLiteral("0.00 [无需找零] black"));
         QCOMPARE(text(form, "Text3"), QStringLiteral("22.50"));
@@ -86,8 +87,7 @@ private slots:
         MessageBox::setNextAnswer(QMessageBox::Ok);
         MessageBox::setNextAnswer(QMessageBox::Ok);
         fill(control(form, "TextQty"), QStringLiteral("1"));
-        QCOMPARE(MessageBox::shownTexts(),
-                 QStringList(2, QStringLiteral("销售数量大于库存量[5.00]。")));
+        QCOMPARE(MessageBox::shownTexts(), QStringList(2, QStringLiteral("销售数量大于库存量[5.00]。")));
         QCOMPARE(text(form, "TextQty"), QStringLiteral("1.00"));
     }
 
@@ -98,8 +98,8 @@ private slots:
         QTest::addColumn<QString>("line");  // empty: refused
         QTest::newRow("sale, no stock row") << QString() << QString() << QString();
         QTest::newRow("sale, stock 0") << QString() << QStringLiteral("0.004") << QString();
-        QTest::newRow("return, no stock row") << QStringLiteral("退货") << QString()
-                                              << QStringLiteral("2.00 / 3 / 6.00 / 0.00 / 0.00 / 6.00");
+        QTest::newRow("return, no stock row")
+            << QStringLiteral("退货") << QString() << QStringLiteral("2.00 / 3 / 6.00 / 0.00 / 0.00 / 6.00");
         QTest::newRow("return, stock 0") << QStringLiteral("退货") << QStringLiteral("0")
                                          << QStringLiteral("2.00 / 3 / 6.00 / 6.00 / 12.00 / -6.00");
     }

@@ -16,8 +16,8 @@ QList<SlipLine> linesOf(int n)
 {
     QList<SlipLine> lines;
     for (int i = 1; i <= n; ++i)
-        lines << SlipBooks::salesLine(QStringLiteral("SP%1").arg(i, 6, 10, QLatin1Char('0')), QString::number(i), QStringLiteral("2.5"),
-                                      QStringLiteral("100"), QStringLiteral("1"));
+        lines << SlipBooks::salesLine(QStringLiteral("SP%1").arg(i, 6, 10, QLatin1Char('0')), QString::number(i),
+                                      QStringLiteral("2.5"), QStringLiteral("100"), QStringLiteral("1"));
     return lines;
 }
 
@@ -61,19 +61,23 @@ private slots:
     void theListGoesToData2AsShown()
     {
         saveSale({.number = QStringLiteral("C0000001"), .difference = QStringLiteral("-2.5")});
-        saveSale({.number = QStringLiteral("C0000002"), .customer = QStringLiteral("李四"), .salesman = QStringLiteral("小李"),
+        saveSale({.number = QStringLiteral("C0000002"),
+                  .customer = QStringLiteral("李四"),
+                  .salesman = QStringLiteral("小李"),
                   .remark = QStringLiteral("月初")});
         saveSale({.number = QStringLiteral("C0000003")});
         auto* form = openSalesRecords({}, QStringLiteral("小王"));
         control<QPushButton>(form, "ComExcel")->click();
         const QJsonObject book = opened();
-        QCOMPARE((QStringList{rowOf(book, 0, 1, 1, 13), rowOf(book, 0, 2, 1, 13), rowOf(book, 0, 3, 1, 13), rowOf(book, 0, 4, 1, 13),
-                              rowOf(book, 0, 5, 1, 13)}),
-                 (QStringList{"单据编号 | 合计金额 | 欠款金额 | 还款金额 | 尚欠金额 | 操作员 | 日期 | 时间 | 客户 | 业务员 | 介绍人 | 备注 | ",
-                              "C0000001 | 10.60 | -2.50 | 0.00 | -2.50 | 管理员 | 2024-03-05 | 09:30:00 | 张三 | - | - | - | ",
-                              "C0000002 | 10.60 | 0.00 | 0.00 | 0.00 | 管理员 | 2024-03-05 | 09:30:00 | 李四 | 小李 | - | 月初 | ",
-                              "C0000003 | 10.60 | 0.00 | 0.00 | 0.00 | 管理员 | 2024-03-05 | 09:30:00 | 张三 | - | - | - | ",
-                              " |  |  |  |  |  |  |  |  |  |  |  | "}));
+        QCOMPARE(
+            (QStringList{rowOf(book, 0, 1, 1, 13), rowOf(book, 0, 2, 1, 13), rowOf(book, 0, 3, 1, 13), rowOf(book, 0, 4, 1, 13),
+                         rowOf(book, 0, 5, 1, 13)}),
+            (QStringList{
+                "单据编号 | 合计金额 | 欠款金额 | 还款金额 | 尚欠金额 | 操作员 | 日期 | 时间 | 客户 | 业务员 | 介绍人 | 备注 | ",
+                "C0000001 | 10.60 | -2.50 | 0.00 | -2.50 | 管理员 | 2024-03-05 | 09:30:00 | 张三 | - | - | - | ",
+                "C0000002 | 10.60 | 0.00 | 0.00 | 0.00 | 管理员 | 2024-03-05 | 09:30:00 | 李四 | 小李 | - | 月初 | ",
+                "C0000003 | 10.60 | 0.00 | 0.00 | 0.00 | 管理员 | 2024-03-05 | 09:30:00 | 张三 | - | - | - | ",
+                " |  |  |  |  |  |  |  |  |  |  |  | "}));
     }
 
     void theSalesSlipTakesTheChosenSlipAndItsCustomer()
@@ -82,10 +86,15 @@ private slots:
         const QByteArray templateBytes = TestFiles::bytesOf(templatePath);
         QVERIFY(!templateBytes.isEmpty());
         SlipBooks::putCustomer(QStringLiteral("王五"), QStringLiteral("0"));
-        SlipBooks::execute(QStringLiteral("update 客户 set 地址 = '东街 1 号', 联系人 = '王太太', 电话 = '555-0101' where 名称 = '王五'"));
-        saveSale({.number = QStringLiteral("C0000001"), .customer = QStringLiteral("王五"), .salesman = QStringLiteral("小李"),
+        SlipBooks::execute(
+            QStringLiteral("update 客户 set 地址 = '东街 1 号', 联系人 = '王太太', 电话 = '555-0101' where 名称 = '王五'"));
+        saveSale({.number = QStringLiteral("C0000001"),
+                  .customer = QStringLiteral("王五"),
+                  .salesman = QStringLiteral("小李"),
                   .lines = linesOf(5)});
-        saveSale({.number = QStringLiteral("C0000002"), .date = QStringLiteral("2024-03-05"), .customer = QStringLiteral("-"),
+        saveSale({.number = QStringLiteral("C0000002"),
+                  .date = QStringLiteral("2024-03-05"),
+                  .customer = QStringLiteral("-"),
                   .lines = linesOf(2)});
         auto* form = openSalesRecords();
 

@@ -40,20 +40,23 @@ private slots:
         QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("确认要保存该信息吗？")});
         QCOMPARE(MessageBox::shown().last().buttons, QMessageBox::Ok | QMessageBox::Cancel);
 
-        QCOMPARE(rowsOf(QStringLiteral("select 单号, 日期, 时间, 操作员, 客户, 介绍人, 合计数量, 合计金额, 合计成本, 合计利润, 类别, "
-                                       "折扣, 业务员, 备注, 欠款金额, 尚欠金额 from 出库单")),
-                 QStringList{QStringLiteral("C0000001 | 2024-03-05 | 10:15:30 | 管理员 | 张三 | 李四 | 1 | 123.5 | 8 | 115.5 | 出库 | "
-                                            "100 | - | - | 0 | 0")});
+        QCOMPARE(
+            rowsOf(QStringLiteral("select 单号, 日期, 时间, 操作员, 客户, 介绍人, 合计数量, 合计金额, 合计成本, 合计利润, 类别, "
+                                  "折扣, 业务员, 备注, 欠款金额, 尚欠金额 from 出库单")),
+            QStringList{QStringLiteral("C0000001 | 2024-03-05 | 10:15:30 | 管理员 | 张三 | 李四 | 1 | 123.5 | 8 | 115.5 | 出库 | "
+                                       "100 | - | - | 0 | 0")});
         QCOMPARE(rowsOf(QStringLiteral("select * from 出库单明细")),
-                 QStringList{QStringLiteral("C0000001 | 2024-03-05 | 2024-03 | SP000001 | 可乐 | 500ml | 瓶 | 1 | 123.5 | 100 | 123.5 | "
-                                            "饮料 | 8 | 115.5 | 张三 | - | 李四 | 出库")});
+                 QStringList{
+                     QStringLiteral("C0000001 | 2024-03-05 | 2024-03 | SP000001 | 可乐 | 500ml | 瓶 | 1 | 123.5 | 100 | 123.5 | "
+                                    "饮料 | 8 | 115.5 | 张三 | - | 李四 | 出库")});
         QCOMPARE(SlipBooks::pointsOf(QStringLiteral("张三")), QStringLiteral("224"));
         QCOMPARE(SlipBooks::pointsOf(QStringLiteral("李四")), QStringLiteral("174"));
         QCOMPARE(SlipBooks::stockOf(Cola), QStringLiteral("9.00 / 72.00 / 8.00"));
 
         QCOMPARE(text(form, "Textid"), QStringLiteral("C0000002"));
         QCOMPARE(form->lines()->rowCount(), 0);
-        for (const char* emptied : {"TextOperation", "TextProvider", "TextProviderN", "TextProvider2", "TextProviderN2", "TextBZ"})
+        for (const char* emptied :
+             {"TextOperation", "TextProvider", "TextProviderN", "TextProvider2", "TextProviderN2", "TextBZ"})
             QCOMPARE(text(form, emptied), QString());
         QCOMPARE(salesTotals(form), QStringLiteral("0.00 / 0.00 / 0.00 / 0.00"));
         QCOMPARE(text(form, "Text3") + text(form, "Text4"), QStringLiteral("0.000.00"));
@@ -74,7 +77,8 @@ private slots:
         MessageBox::setNextAnswer(QMessageBox::Ok);
         press(form, Qt::Key_PageDown);
 
-        QCOMPARE(rowsOf(QStringLiteral("select 单号, 客户, 介绍人, 合计金额, 合计成本, 类别, 折扣, 业务员, 欠款金额, 尚欠金额 from 出库单")),
+        QCOMPARE(rowsOf(QStringLiteral(
+                     "select 单号, 客户, 介绍人, 合计金额, 合计成本, 类别, 折扣, 业务员, 欠款金额, 尚欠金额 from 出库单")),
                  QStringList{QStringLiteral("T0000001 | 张三 | - | 80 | 16 | 退货 | 80 | 小李 | -30 | -30")});
         QCOMPARE(rowsOf(QStringLiteral("select 金额, 成本金额, 利润金额, 业务员, 类别2 from 出库单明细")),
                  QStringList{QStringLiteral("80 | 16 | 64 | 小李 | 退货")});

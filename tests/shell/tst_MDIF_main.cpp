@@ -36,14 +36,22 @@ struct Menu {
 };
 
 const QList<Menu> designedMenus{
-    {"QCSZ", "期初设置",
-     {{"DPXX", "店铺信息"}, {"GYSXXWH", "供应商信息维护"}, {"KHXXWH", "客户信息维护"}, {"YWYSZ", "业务员设置"}, {"fg5", "-"},
-      {"S61", "商品类别与计量单位"}, {"HPXXWH", "货品信息维护"}}},
+    {"QCSZ",
+     "期初设置",
+     {{"DPXX", "店铺信息"},
+      {"GYSXXWH", "供应商信息维护"},
+      {"KHXXWH", "客户信息维护"},
+      {"YWYSZ", "业务员设置"},
+      {"fg5", "-"},
+      {"S61", "商品类别与计量单位"},
+      {"HPXXWH", "货品信息维护"}}},
     {"HWGL", "入库管理", {{"FKGL", "入库记录及资金往来"}, {"S23", "入库退货"}, {"S24", "退货记录及资金往来"}}},
     {"CKGL", "销售管理", {{"S12", "销售记录及资金往来"}, {"S13", "销售退货"}, {"S14", "退货记录及资金往来"}}},
-    {"KCGL", "库存管理",
+    {"KCGL",
+     "库存管理",
      {{"S35", "商品盘点"}, {"S36", "商品盘点记录查询"}, {"fg3", "-"}, {"S33", "商品报损"}, {"S34", "商品报损记录查询"}}},
-    {"XTWH", "系统维护",
+    {"XTWH",
+     "系统维护",
      {{"CZYXXWH", "操作员管理"}, {"MMXG", "密码修改"}, {"CZYQXSZ", "操作员权限设置"}, {"DD", "-"}, {"SJQL", "数据清理"}}},
 };
 
@@ -51,10 +59,10 @@ const QStringList buttonCaptions{"货品入库", "商品销售", "库存查询",
                                  "数据分析", "会员客户", "备份数据", "退出系统"};
 
 // Every item that opens a form.
-const QStringList formItems{"DPXX", "GYSXXWH", "KHXXWH", "YWYSZ", "S61", "HPXXWH", "FKGL", "S23", "S24", "S12",
-                            "S13", "S14", "S35", "S36", "S33", "S34", "CZYXXWH", "MMXG", "CZYQXSZ", "SJQL",
-                            "Toolbar1_1", "Toolbar1_3", "Toolbar1_5", "Toolbar1_7", "Toolbar1_9", "Toolbar1_11",
-                            "Toolbar1_13", "Toolbar1_15"};
+const QStringList formItems{"DPXX",       "GYSXXWH",    "KHXXWH",     "YWYSZ",      "S61",         "HPXXWH",      "FKGL",
+                            "S23",        "S24",        "S12",        "S13",        "S14",         "S35",         "S36",
+                            "S33",        "S34",        "CZYXXWH",    "MMXG",       "CZYQXSZ",     "SJQL",        "Toolbar1_1",
+                            "Toolbar1_3", "Toolbar1_5", "Toolbar1_7", "Toolbar1_9", "Toolbar1_11", "Toolbar1_13", "Toolbar1_15"};
 
 int visibleWindows()
 {
@@ -195,8 +203,7 @@ private slots:
                 continue;
             QWidget* widget = toolbar->widgetForAction(button);
             QTRY_VERIFY2(widget->isVisible(), qPrintable(button->text()));
-            QVERIFY2(main->rect().contains(QRect(widget->mapTo(main, QPoint(0, 0)), widget->size())),
-                     qPrintable(button->text()));
+            QVERIFY2(main->rect().contains(QRect(widget->mapTo(main, QPoint(0, 0)), widget->size())), qPrintable(button->text()));
         }
     }
 

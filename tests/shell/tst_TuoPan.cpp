@@ -159,7 +159,8 @@ private slots:
         QVERIFY(main);
         QMenu* items = nullptr;
         for (QAction* top : main->findChild<QMenuBar*>()->actions()) {
-            if (top->menu() && top->menu()->actions().value(0) && top->menu()->actions().value(0)->text() == QStringLiteral("数据管理"))
+            if (top->menu() && top->menu()->actions().value(0)
+                && top->menu()->actions().value(0)->text() == QStringLiteral("数据管理"))
                 items = top->menu();
         }
         QVERIFY(items);
@@ -207,8 +208,10 @@ private slots:
 
     void countdownRunningOutBacksUpOnce()
     {
-        QVERIFY(UserSettings::save(QStringLiteral("database"), QStringLiteral("time"), QStringLiteral("hour"), QStringLiteral("09")));
-        QVERIFY(UserSettings::save(QStringLiteral("database"), QStringLiteral("time"), QStringLiteral("minute"), QStringLiteral("5")));
+        QVERIFY(
+            UserSettings::save(QStringLiteral("database"), QStringLiteral("time"), QStringLiteral("hour"), QStringLiteral("09")));
+        QVERIFY(UserSettings::save(QStringLiteral("database"), QStringLiteral("time"), QStringLiteral("minute"),
+                                   QStringLiteral("5")));
         QVERIFY(logIn(QStringLiteral("管理员"), QStringLiteral("admin")));
         MessageBox::setNextAnswer(QMessageBox::Ok);
         whenCountdownOpens([](QWidget*) { Clock::advance(61000); });

@@ -14,7 +14,6 @@ using namespace UiDriver;
 class TestCustomerMenu : public VarnholtTestCase {
     Q_OBJECT
 
-
 private slots:
     void menuItemAndToolbarButtonOpenTheCustomerList()
     {

@@ -37,7 +37,8 @@ private slots:
 
     void listShowsOperatorsAndTheirPost()
     {
-        OperatorBook::addOperator(2, QStringLiteral("Clerk"), QStringLiteral("收银员"), QStringLiteral("pw"), QStringLiteral("1"));
+        OperatorBook::addOperator(2, QStringLiteral("Clerk"), QStringLiteral("收银员"), QStringLiteral("pw"),
+                                  QStringLiteral("1"));
         QWidget* login = startLoginForm();
         QVERIFY(login);
         QCOMPARE(login->windowTitle(), QStringLiteral("系统登录"));
@@ -57,7 +58,8 @@ private slots:
 
     void keysChooseAndPressAsTheMouseDoes()
     {
-        OperatorBook::addOperator(2, QStringLiteral("Clerk"), QStringLiteral("收银员"), QStringLiteral("pw"), QStringLiteral("1"));
+        OperatorBook::addOperator(2, QStringLiteral("Clerk"), QStringLiteral("收银员"), QStringLiteral("pw"),
+                                  QStringLiteral("1"));
         QWidget* login = startLoginForm();
         QVERIFY(login);
         auto* list = child<QListWidget>(login, QStringLiteral("ListView1"));
@@ -111,11 +113,26 @@ private slots:
         QTest::addColumn<QString>("password");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("nameLeft");
-        QTest::newRow("unknown name") << "nobody" << "admin" << "对不起 没有此用户的信息" << "";
-        QTest::newRow("empty name") << "" << "" << "对不起 没有此用户的信息" << "";
-        QTest::newRow("quote in the name") << "' or '1'='1" << "' or '1'='1" << "对不起 没有此用户的信息" << "";
-        QTest::newRow("password in another case") << "管理员" << "Admin" << "密码不正确,请您确认后重新输入" << "管理员";
-        QTest::newRow("trailing blank counts") << "管理员" << "admin " << "密码不正确,请您确认后重新输入" << "管理员";
+        QTest::newRow("unknown name") << "nobody"
+                                      << "admin"
+                                      << "对不起 没有此用户的信息"
+                                      << "";
+        QTest::newRow("empty name") << ""
+                                    << ""
+                                    << "对不起 没有此用户的信息"
+                                    << "";
+        QTest::newRow("quote in the name") << "' or '1'='1"
+                                           << "' or '1'='1"
+                                           << "对不起 没有此用户的信息"
+                                           << "";
+        QTest::newRow("password in another case") << "管理员"
+                                                  << "Admin"
+                                                  << "密码不正确,请您确认后重新输入"
+                                                  << "管理员";
+        QTest::newRow("trailing blank counts") << "管理员"
+                                               << "admin "
+                                               << "密码不正确,请您确认后重新输入"
+                                               << "管理员";
     }
 
     void refusedLogins()

@@ -15,7 +15,6 @@ using namespace UiDriver;
 class TestMasterDataMenus : public VarnholtTestCase {
     Q_OBJECT
 
-
 private slots:
     void eachListOpensAsAChildAndClosesForTheNext()
     {

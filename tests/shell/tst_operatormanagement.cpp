@@ -202,11 +202,20 @@ private slots:
         QTest::addColumn<bool>("asked");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("title");
-        QTest::newRow("yourself") << "张三" << "张三" << false << "不能删除当前用户名!!" << "提示信息";
-        QTest::newRow("yourself as administrator") << "管理员" << "管理员" << false << "不能删除当前用户名!!" << "提示信息";
-        QTest::newRow("yourself in another Latin case") << "bob" << "Bob" << false << "不能删除当前用户名!!" << "提示信息";
-        QTest::newRow("the administrator") << "张三" << "管理员" << true << "不能删除管理员账户" << "Varnholt";
-        QTest::newRow("a name not on the books") << "张三" << "没有的人" << true << "当前数据库中没有可删除的用户信息"
+        QTest::newRow("yourself") << "张三"
+                                  << "张三" << false << "不能删除当前用户名!!"
+                                  << "提示信息";
+        QTest::newRow("yourself as administrator") << "管理员"
+                                                   << "管理员" << false << "不能删除当前用户名!!"
+                                                   << "提示信息";
+        QTest::newRow("yourself in another Latin case") << "bob"
+                                                        << "Bob" << false << "不能删除当前用户名!!"
+                                                        << "提示信息";
+        QTest::newRow("the administrator") << "张三"
+                                           << "管理员" << true << "不能删除管理员账户"
+                                           << "Varnholt";
+        QTest::newRow("a name not on the books") << "张三"
+                                                 << "没有的人" << true << "当前数据库中没有可删除的用户信息"
                                                  << "信息提示";
     }
     void deletionRefusals()

@@ -79,11 +79,16 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("oldPassword");
-        QTest::newRow("wrong") << "管理员" << "nimda";
-        QTest::newRow("other letter case") << "管理员" << "Admin";
-        QTest::newRow("trailing blank") << "管理员" << "admin ";
-        QTest::newRow("quote trick") << "管理员" << "' or '1'='1";
-        QTest::newRow("unknown name") << "没有的人" << "admin";
+        QTest::newRow("wrong") << "管理员"
+                               << "nimda";
+        QTest::newRow("other letter case") << "管理员"
+                                           << "Admin";
+        QTest::newRow("trailing blank") << "管理员"
+                                        << "admin ";
+        QTest::newRow("quote trick") << "管理员"
+                                     << "' or '1'='1";
+        QTest::newRow("unknown name") << "没有的人"
+                                      << "admin";
     }
     void aWrongOldPasswordClearsAllFourBoxes()
     {

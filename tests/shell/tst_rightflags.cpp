@@ -14,9 +14,9 @@ namespace {
 // The items each state of all 25 flags gates, as the rights table lists them.
 const QStringList visibilityItems{"GYSXXWH", "KHXXWH", "Toolbar1_13", "YWYSZ", "Toolbar1_11"};
 const QStringList separatorsHiddenByRefusal{"Toolbar1_14", "Toolbar1_12"};
-const QStringList enabledItems{"HPXXWH", "S61", "Toolbar1_1", "FKGL", "S23", "S24", "Toolbar1_3", "S12", "S13", "S14",
-                               "Toolbar1_5", "Toolbar1_7", "Toolbar1_9", "S35", "S36", "S33", "S34", "CZYXXWH",
-                               "MMXG", "CZYQXSZ", "SJQL"};
+const QStringList enabledItems{"HPXXWH", "S61", "Toolbar1_1", "FKGL",       "S23",        "S24",        "Toolbar1_3",
+                               "S12",    "S13", "S14",        "Toolbar1_5", "Toolbar1_7", "Toolbar1_9", "S35",
+                               "S36",    "S33", "S34",        "CZYXXWH",    "MMXG",       "CZYQXSZ",    "SJQL"};
 const QStringList ungatedItems{"DPXX", "Toolbar1_15", "Toolbar1_17"};
 
 using ChangeMap = QMap<QString, QPair<RightChange::Property, bool>>;
@@ -77,9 +77,10 @@ private slots:
         QTest::addColumn<QVariant>("value");
         QTest::addColumn<ChangeMap>("expected");
         QTest::newRow("1 refused") << 1 << QVariant("0") << ChangeMap{{"GYSXXWH", {P::Visible, false}}};
-        QTest::newRow("2 refused hides separator 14")
-            << 2 << QVariant("0")
-            << ChangeMap{{"KHXXWH", {P::Visible, false}}, {"Toolbar1_13", {P::Visible, false}}, {"Toolbar1_14", {P::Visible, false}}};
+        QTest::newRow("2 refused hides separator 14") << 2 << QVariant("0")
+                                                      << ChangeMap{{"KHXXWH", {P::Visible, false}},
+                                                                   {"Toolbar1_13", {P::Visible, false}},
+                                                                   {"Toolbar1_14", {P::Visible, false}}};
         QTest::newRow("2 granted leaves separator 14")
             << 2 << QVariant("1") << ChangeMap{{"KHXXWH", {P::Visible, true}}, {"Toolbar1_13", {P::Visible, true}}};
         QTest::newRow("17 refused hides separator 12")
@@ -101,7 +102,8 @@ private slots:
 
     void everyFlagRefusedHidesAndDisables()
     {
-        OperatorBook::addOperator(2, QStringLiteral("Clerk"), QStringLiteral("收银员"), QStringLiteral("pw"), QStringLiteral("0"));
+        OperatorBook::addOperator(2, QStringLiteral("Clerk"), QStringLiteral("收银员"), QStringLiteral("pw"),
+                                  QStringLiteral("0"));
         QWidget* main = logIn(QStringLiteral("Clerk"), QStringLiteral("pw"));
         QVERIFY(main);
         QVERIFY(activate(main));
@@ -133,7 +135,8 @@ private slots:
 
     void flagsHoldBeforeTheFirstActivation()
     {
-        OperatorBook::addOperator(2, QStringLiteral("Clerk"), QStringLiteral("收银员"), QStringLiteral("pw"), QStringLiteral("0"));
+        OperatorBook::addOperator(2, QStringLiteral("Clerk"), QStringLiteral("收银员"), QStringLiteral("pw"),
+                                  QStringLiteral("0"));
         QWidget* main = logIn(QStringLiteral("Clerk"), QStringLiteral("pw"));
         QVERIFY(main);
         // A window manager that does not activate the new window.
@@ -169,12 +172,15 @@ private slots:
 
     void failedReadChangesNothingAndTellsNobody()
     {
-        OperatorBook::addOperator(2, QStringLiteral("Clerk"), QStringLiteral("收银员"), QStringLiteral("pw"), QStringLiteral("0"));
+        OperatorBook::addOperator(2, QStringLiteral("Clerk"), QStringLiteral("收银员"), QStringLiteral("pw"),
+                                  QStringLiteral("0"));
         QWidget* main = logIn(QStringLiteral("Clerk"), QStringLiteral("pw"));
         QVERIFY(main);
         QVERIFY(activate(main));
         QVERIFY(setFlags(QStringLiteral("Clerk"), allRights(), QStringLiteral("1")));
-        Database::setFailureHook([](const QString&) -> std::optional<DbError> { return DbError{10, QStringLiteral("disk I/O error")}; });
+        Database::setFailureHook([](const QString&) -> std::optional<DbError> {
+            return DbError{10, QStringLiteral("disk I/O error")};
+        });
         QVERIFY(reactivate(main));
         QVERIFY(!action(main, QStringLiteral("GYSXXWH"))->isVisible());
         QVERIFY(!action(main, QStringLiteral("SJQL"))->isEnabled());

@@ -75,8 +75,9 @@ private slots:
 
         const QList<QPair<QString, QStringList>> tabs{
             {"期初设置", {"供应商信息维护", "客户信息维护", "业务员设置", "货品信息维护", "商品类别与计量单位"}},
-            {"货品管理", {"货品入库", "入库记录及资金往来", "入库退货", "退货记录及资金往来", "货品销售",
-                          "销售记录及资金往来", "销售退货", "退货记录及资金往来"}},
+            {"货品管理",
+             {"货品入库", "入库记录及资金往来", "入库退货", "退货记录及资金往来", "货品销售", "销售记录及资金往来", "销售退货",
+              "退货记录及资金往来"}},
             {"查询统计", {"库存查询", "日常支出", "利润统计", "数据分析"}},
             {"库存管理", {"商品盘点", "盘点记录查询", "商品报损", "报损记录查询"}},
             {"系统维护", {"操作员管理", "密码修改", "权限设置", "数据清理"}},
@@ -166,9 +167,8 @@ private slots:
         QVERIFY(form->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
         choose("管理员");
         bool topmostAtTheBox = true;
-        MessageBox::setUnqueuedAction([&](const MessageBoxRecord&) {
-            topmostAtTheBox = form->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint);
-        });
+        MessageBox::setUnqueuedAction(
+            [&](const MessageBoxRecord&) { topmostAtTheBox = form->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint); });
         click("Cmd_sq");
         QCOMPARE(MessageBox::shownTexts(), QStringList{"确认要将所选权限的信息赋给该操作员吗?"});
         QVERIFY(!topmostAtTheBox);

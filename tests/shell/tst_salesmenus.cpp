@@ -59,8 +59,10 @@ private slots:
         auto* main = qobject_cast<MDIF_main*>(logIn(QStringLiteral("管理员"), QStringLiteral("admin")));
         QVERIFY(main);
         QVERIFY(Database::runInTransaction([](DbSession& s) {
-            return s.exec(QStringLiteral("insert into 出库单 (单号, 日期, 类别) values ('C0000001', '2024-03-05', '出库'), "
-                                         "('T0000001', '2024-03-05', '退货')")).status();
+            return s
+                .exec(QStringLiteral("insert into 出库单 (单号, 日期, 类别) values ('C0000001', '2024-03-05', '出库'), "
+                                     "('T0000001', '2024-03-05', '退货')"))
+                .status();
         }));
         auto opened = [main](const char* item) {
             main->findChild<QAction*>(QString::fromLatin1(item))->trigger();

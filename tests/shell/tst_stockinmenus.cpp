@@ -60,8 +60,11 @@ private slots:
         QVERIFY(main);
         const QString today = QStringLiteral("2024-03-05");
         QVERIFY(Database::runInTransaction([&](DbSession& s) {
-            return s.exec(QStringLiteral("insert into 入库单 (单号, 日期, 类别) values ('R0000001', ?, '入库'), ('T0000001', ?, '退货')"),
-                          {today, today}).status();
+            return s
+                .exec(QStringLiteral(
+                          "insert into 入库单 (单号, 日期, 类别) values ('R0000001', ?, '入库'), ('T0000001', ?, '退货')"),
+                      {today, today})
+                .status();
         }));
 
         auto* records = opened<frmInDetail>(main, "S24");

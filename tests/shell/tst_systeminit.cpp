@@ -17,8 +17,8 @@
 
 namespace {
 const QStringList keptTables{"业务员", "供应商", "商品信息", "商品类别", "客户", "店铺信息", "计量单位"};
-const QStringList emptiedTables{"库存",     "入库单",     "入库单明细", "入库单明细1", "出库单", "出库单明细",
-                                "出库单明细1", "盘点单",     "盘点单明细", "调失单",      "调失单明细", "日常支出"};
+const QStringList emptiedTables{"库存",        "入库单", "入库单明细", "入库单明细1", "出库单",     "出库单明细",
+                                "出库单明细1", "盘点单", "盘点单明细", "调失单",      "调失单明细", "日常支出"};
 
 QStringList sorted(QStringList list)
 {
@@ -134,8 +134,9 @@ private slots:
         auto* box = check->findChild<QLineEdit*>("Text2");
         QCOMPARE(check->focusWidget(), box);
         bool topmostAtTheBox = true;
-        MessageBox::setUnqueuedAction(
-            [&](const MessageBoxRecord&) { topmostAtTheBox = check->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint); });
+        MessageBox::setUnqueuedAction([&](const MessageBoxRecord&) {
+            topmostAtTheBox = check->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint);
+        });
         typeText(box, "wrong");
         QTest::keyClick(box, Qt::Key_Return);
         QCOMPARE(MessageBox::shownTexts(), QStringList{"您输入的密码不正确,请您确认后重新输入"});
@@ -151,9 +152,12 @@ private slots:
     {
         QTest::addColumn<QString>("operatorName");
         QTest::addColumn<QString>("password");
-        QTest::newRow("wrong") << "Bob" << "nimda";
-        QTest::newRow("other letter case") << "Bob" << "ADMIN";
-        QTest::newRow("the administrator's, not his own") << "张三" << "admin";
+        QTest::newRow("wrong") << "Bob"
+                               << "nimda";
+        QTest::newRow("other letter case") << "Bob"
+                                           << "ADMIN";
+        QTest::newRow("the administrator's, not his own") << "张三"
+                                                          << "admin";
     }
     void aWrongPasswordIsRefused()
     {

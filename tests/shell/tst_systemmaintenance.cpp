@@ -18,11 +18,10 @@ using namespace UiDriver;
 
 namespace {
 // Gated items as the rights table lists them: shown or hidden, enabled or disabled.
-const QStringList hiddenWhenRefused{"GYSXXWH", "KHXXWH", "Toolbar1_13", "YWYSZ", "Toolbar1_11", "Toolbar1_14",
-                                    "Toolbar1_12"};
-const QStringList disabledWhenRefused{"HPXXWH", "S61", "Toolbar1_1", "FKGL", "S23", "S24", "Toolbar1_3",
-                                      "S12", "S13", "S14", "Toolbar1_5", "Toolbar1_7", "Toolbar1_9", "S35",
-                                      "S36", "S33", "S34", "CZYXXWH", "MMXG", "CZYQXSZ", "SJQL"};
+const QStringList hiddenWhenRefused{"GYSXXWH", "KHXXWH", "Toolbar1_13", "YWYSZ", "Toolbar1_11", "Toolbar1_14", "Toolbar1_12"};
+const QStringList disabledWhenRefused{"HPXXWH", "S61", "Toolbar1_1", "FKGL",       "S23",        "S24",        "Toolbar1_3",
+                                      "S12",    "S13", "S14",        "Toolbar1_5", "Toolbar1_7", "Toolbar1_9", "S35",
+                                      "S36",    "S33", "S34",        "CZYXXWH",    "MMXG",       "CZYQXSZ",    "SJQL"};
 const QStringList ungated{"DPXX", "Toolbar1_15", "Toolbar1_17"};
 
 QAction* action(QWidget* main, const QString& name) { return main->findChild<QAction*>(name); }
@@ -71,10 +70,18 @@ private slots:
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("form");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("operators") << "CZYXXWH" << "frm_systemer" << "用户管理";
-        QTest::newRow("password") << "MMXG" << "frm_Edit_Password" << "密码修改";
-        QTest::newRow("rights") << "CZYQXSZ" << "frm_setoperator" << "操作员设置";
-        QTest::newRow("initialisation") << "SJQL" << "frm_sfyz" << "初始化数据身份验证";
+        QTest::newRow("operators") << "CZYXXWH"
+                                   << "frm_systemer"
+                                   << "用户管理";
+        QTest::newRow("password") << "MMXG"
+                                  << "frm_Edit_Password"
+                                  << "密码修改";
+        QTest::newRow("rights") << "CZYQXSZ"
+                                << "frm_setoperator"
+                                << "操作员设置";
+        QTest::newRow("initialisation") << "SJQL"
+                                        << "frm_sfyz"
+                                        << "初始化数据身份验证";
     }
     void itemsOpenTheirDialogsOnce()
     {
@@ -96,8 +103,10 @@ private slots:
     {
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("form");
-        QTest::newRow("operators") << "CZYXXWH" << "frm_systemer";
-        QTest::newRow("rights") << "CZYQXSZ" << "frm_setoperator";
+        QTest::newRow("operators") << "CZYXXWH"
+                                   << "frm_systemer";
+        QTest::newRow("rights") << "CZYQXSZ"
+                                << "frm_setoperator";
     }
     void operatorListsThatCannotBeReadAreReported()
     {

@@ -59,22 +59,21 @@ private slots:
             return line(code, QString::fromLatin1(quantity), QString::fromLatin1(price));
         };
         // A's stock holds 10 at a value of 99999999000.
-        QTest::newRow("stock value reaching the limit")
-            << &SlipDesigns::StockIn << QList{l(A, "1", "999.99")} << "done";
+        QTest::newRow("stock value reaching the limit") << &SlipDesigns::StockIn << QList{l(A, "1", "999.99")} << "done";
         QTest::newRow("stock value pushed past")
             << &SlipDesigns::StockIn << QList{l(A, "1", "1000")} << pastLimit(goods(A), QStringLiteral("库存金额"));
         QTest::newRow("stock quantity pushed past")
             << &SlipDesigns::StockIn << QList{l(B, "1", "0")} << pastLimit(goods(B), QStringLiteral("库存量"));
         QTest::newRow("a line's amount past")
             << &SlipDesigns::StockIn << QList{l(A, "1000000000", "1000000")} << pastLimit(goods(A), QStringLiteral("金额"));
-        QTest::newRow("lines summing past")
-            << &SlipDesigns::PurchaseReturn << QList{l(A, "1", "50000000000"), l(B, "1", "50000000000")}
-            << pastLimit({}, QStringLiteral("合计金额"));
-        QTest::newRow("a count valued past")
-            << &SlipDesigns::Stocktake << QList{counted(A, "99999999999", "2")} << pastLimit(goods(A), QStringLiteral("库存金额"));
+        QTest::newRow("lines summing past") << &SlipDesigns::PurchaseReturn
+                                            << QList{l(A, "1", "50000000000"), l(B, "1", "50000000000")}
+                                            << pastLimit({}, QStringLiteral("合计金额"));
+        QTest::newRow("a count valued past") << &SlipDesigns::Stocktake << QList{counted(A, "99999999999", "2")}
+                                             << pastLimit(goods(A), QStringLiteral("库存金额"));
         QTest::newRow("a sale past the points")
-            << &SlipDesigns::Sale << QList{salesLine(A, QStringLiteral("1"), QStringLiteral("100"), QStringLiteral("100"),
-                                                     QStringLiteral("0"))}
+            << &SlipDesigns::Sale
+            << QList{salesLine(A, QStringLiteral("1"), QStringLiteral("100"), QStringLiteral("100"), QStringLiteral("0"))}
             << pastLimit(QStringLiteral("客户[王五]的"), QStringLiteral("积分"));
     }
     void save()
@@ -115,11 +114,13 @@ private slots:
     void deletionPastTheLimit()
     {
         putStock(A, QStringLiteral("20"), QStringLiteral("200"), QStringLiteral("10"));
-        const SlipLine sold = salesLine(A, QStringLiteral("10"), QStringLiteral("12"), QStringLiteral("100"), QStringLiteral("10"));
+        const SlipLine sold = salesLine(A, QStringLiteral("10"), QStringLiteral("12"), QStringLiteral("100"),
+                                        QStringLiteral("10"));
         QCOMPARE(::save(SlipDesigns::Sale, {sold}), QStringLiteral("done"));
         execute(QStringLiteral("update 库存 set 库存量 = 99999999999.99 where 商品编号 = ?"), {A});
         const QStringList before = wholeBooks();
-        QCOMPARE(outcomeText(write([&](DbSession& s) { return DeleteSlipWithRollback(s, SlipDesigns::Sale, QStringLiteral("C0000001")); })),
+        QCOMPARE(outcomeText(write(
+                     [&](DbSession& s) { return DeleteSlipWithRollback(s, SlipDesigns::Sale, QStringLiteral("C0000001")); })),
                  pastLimit(goods(A), QStringLiteral("库存量")));
         QCOMPARE(wholeBooks(), before);
     }
@@ -129,13 +130,14 @@ private slots:
     {
         putCustomer(QStringLiteral("王五"), QStringLiteral("0"));
         putCustomer(QStringLiteral("赵六"), QStringLiteral("99999999999"));
-        QCOMPARE(::save(SlipDesigns::Sale, {salesLine(A, QStringLiteral("1"), QStringLiteral("5"), QStringLiteral("100"),
-                                                      QStringLiteral("0"))}),
+        QCOMPARE(::save(SlipDesigns::Sale,
+                        {salesLine(A, QStringLiteral("1"), QStringLiteral("5"), QStringLiteral("100"), QStringLiteral("0"))}),
                  QStringLiteral("done"));
         const QStringList before = wholeBooks();
         const SlipEdit edit{QStringLiteral("C0000001"), QStringLiteral("赵六"), QStringLiteral("-"), QStringLiteral("-"),
                             QStringLiteral("-")};
-        QCOMPARE(outcomeText(write([&](DbSession& s) { return EditSlip(s, SlipDesigns::Sale, QStringLiteral("C0000001"), edit); })),
+        QCOMPARE(outcomeText(
+                     write([&](DbSession& s) { return EditSlip(s, SlipDesigns::Sale, QStringLiteral("C0000001"), edit); })),
                  pastLimit(QStringLiteral("客户[赵六]的"), QStringLiteral("积分")));
         QCOMPARE(wholeBooks(), before);
     }

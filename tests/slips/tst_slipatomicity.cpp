@@ -81,13 +81,13 @@ const std::vector<Case>& cases()
          [](DbSession& s) { return DeleteSlipWithRollback(s, SlipDesigns::Loss, QStringLiteral("L0000001")); }},
         {"repayment", saved(SlipDesigns::StockIn),
          [](DbSession& s) {
-             return PaySlip(s, SlipDesigns::StockIn, QStringLiteral("R0000001"), amount(QStringLiteral("5")), QStringLiteral("管理员"),
-                            VarnholtTestCase::defaultNow());
+             return PaySlip(s, SlipDesigns::StockIn, QStringLiteral("R0000001"), amount(QStringLiteral("5")),
+                            QStringLiteral("管理员"), VarnholtTestCase::defaultNow());
          }},
         {"collection", saved(SlipDesigns::Sale),
          [](DbSession& s) {
-             return PaySlip(s, SlipDesigns::Sale, QStringLiteral("C0000001"), amount(QStringLiteral("5")), QStringLiteral("管理员"),
-                            VarnholtTestCase::defaultNow());
+             return PaySlip(s, SlipDesigns::Sale, QStringLiteral("C0000001"), amount(QStringLiteral("5")),
+                            QStringLiteral("管理员"), VarnholtTestCase::defaultNow());
          }},
         {"stock-in edit", saved(SlipDesigns::StockIn),
          [](DbSession& s) {
@@ -97,11 +97,13 @@ const std::vector<Case>& cases()
         {"sales edit", saved(SlipDesigns::Sale),
          [](DbSession& s) {
              return EditSlip(s, SlipDesigns::Sale, QStringLiteral("C0000001"),
-                             {QStringLiteral("C0000001"), QStringLiteral("孙七"), QStringLiteral("小李"), QStringLiteral("-"), QStringLiteral("改")});
+                             {QStringLiteral("C0000001"), QStringLiteral("孙七"), QStringLiteral("小李"), QStringLiteral("-"),
+                              QStringLiteral("改")});
          }},
         {"loss renumbering", saved(SlipDesigns::Loss),
          [](DbSession& s) {
-             return EditSlip(s, SlipDesigns::Loss, QStringLiteral("L0000001"), {QStringLiteral("L0000009"), {}, {}, {}, QStringLiteral("改")});
+             return EditSlip(s, SlipDesigns::Loss, QStringLiteral("L0000001"),
+                             {QStringLiteral("L0000009"), {}, {}, {}, QStringLiteral("改")});
          }},
     };
     return all;

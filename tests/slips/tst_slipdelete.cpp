@@ -40,8 +40,8 @@ private slots:
         saveSlip(SlipDesigns::StockIn, header(QStringLiteral("R0000002")), {line(A, QStringLiteral("1"), QStringLiteral("10"))});
         QCOMPARE(stockOf(A), QStringLiteral("9.00 / 106.00 / 11.78"));
         QVERIFY(write([](DbSession& s) {
-            return PaySlip(s, SlipDesigns::StockIn, QStringLiteral("R0000001"), amount(QStringLiteral("10")), QStringLiteral("管理员"),
-                           VarnholtTestCase::defaultNow());
+            return PaySlip(s, SlipDesigns::StockIn, QStringLiteral("R0000001"), amount(QStringLiteral("10")),
+                           QStringLiteral("管理员"), VarnholtTestCase::defaultNow());
         }));
 
         QCOMPARE(deleteSlip(SlipDesigns::StockIn, QStringLiteral("R0000002")), QStringLiteral("done"));
@@ -59,7 +59,8 @@ private slots:
         putStock(A, QStringLiteral("10"), QStringLiteral("25"), QStringLiteral("2.5"));
         execute(QStringLiteral("insert into 调失单 (单号, 类别) values ('L0000050', '调拔')"));
         execute(QStringLiteral("insert into 调失单明细 (单号, 商品编号, 数量, 单价) values ('L0000050', ?, 4, 2)"), {A});
-        saveSlip(SlipDesigns::PurchaseReturn, header(QStringLiteral("T0000001")), {line(A, QStringLiteral("1"), QStringLiteral("2"))});
+        saveSlip(SlipDesigns::PurchaseReturn, header(QStringLiteral("T0000001")),
+                 {line(A, QStringLiteral("1"), QStringLiteral("2"))});
         const QStringList before = wholeBooks();
         QCOMPARE(deleteSlip(SlipDesigns::Loss, QStringLiteral("L0000050")), QStringLiteral("not found"));
         QCOMPARE(deleteSlip(SlipDesigns::StockIn, QStringLiteral("T0000001")), QStringLiteral("not found"));
@@ -75,19 +76,37 @@ private slots:
         QTest::addColumn<QString>("stockAfter");
         const QString shortStock = QStringLiteral("refused: 库存量与库存金额已小于该单号数值，不符合删除条件！");
         // The slip holds one line of 5 @ 10 (sales: costing 50).
-        QTest::newRow("stock-in") << &SlipDesigns::StockIn << "8/96" << "done" << "3.00 / 46.00 / 15.33";
-        QTest::newRow("stock-in to nothing") << &SlipDesigns::StockIn << "5/49.5" << "done" << "0.00 / 0.00 / 0.00";
+        QTest::newRow("stock-in") << &SlipDesigns::StockIn << "8/96"
+                                  << "done"
+                                  << "3.00 / 46.00 / 15.33";
+        QTest::newRow("stock-in to nothing") << &SlipDesigns::StockIn << "5/49.5"
+                                             << "done"
+                                             << "0.00 / 0.00 / 0.00";
         QTest::newRow("stock-in sold since") << &SlipDesigns::StockIn << "3/30" << shortStock << "3.00 / 30.00 / 10.00";
         QTest::newRow("stock left without value") << &SlipDesigns::StockIn << "8/50" << shortStock << "8.00 / 50.00 / 10.00";
-        QTest::newRow("purchase return") << &SlipDesigns::PurchaseReturn << "-2/-20" << "done" << "3.00 / 30.00 / 10.00";
-        QTest::newRow("sale") << &SlipDesigns::Sale << "3/30" << "done" << "8.00 / 80.00 / 10.00";
-        QTest::newRow("sale from below zero to nothing") << &SlipDesigns::Sale << "-5/-50" << "done" << "0.00 / 0.00 / 0.00";
+        QTest::newRow("purchase return") << &SlipDesigns::PurchaseReturn << "-2/-20"
+                                         << "done"
+                                         << "3.00 / 30.00 / 10.00";
+        QTest::newRow("sale") << &SlipDesigns::Sale << "3/30"
+                              << "done"
+                              << "8.00 / 80.00 / 10.00";
+        QTest::newRow("sale from below zero to nothing") << &SlipDesigns::Sale << "-5/-50"
+                                                         << "done"
+                                                         << "0.00 / 0.00 / 0.00";
         QTest::newRow("sale far below zero") << &SlipDesigns::Sale << "-8/-80" << shortStock << "-8.00 / -80.00 / 10.00";
-        QTest::newRow("sales return") << &SlipDesigns::SalesReturn << "7/70" << "done" << "2.00 / 20.00 / 10.00";
+        QTest::newRow("sales return") << &SlipDesigns::SalesReturn << "7/70"
+                                      << "done"
+                                      << "2.00 / 20.00 / 10.00";
         QTest::newRow("sales return sold since") << &SlipDesigns::SalesReturn << "1/10" << shortStock << "1.00 / 10.00 / 10.00";
-        QTest::newRow("loss") << &SlipDesigns::Loss << "1/10" << "done" << "6.00 / 60.00 / 10.00";
-        QTest::newRow("loss from below zero") << &SlipDesigns::Loss << "-9/-90" << "done" << "-4.00 / -40.00 / 10.00";
-        QTest::newRow("loss back to nothing keeps the average") << &SlipDesigns::Loss << "-5/-48" << "done" << "0.00 / 2.00 / 10.00";
+        QTest::newRow("loss") << &SlipDesigns::Loss << "1/10"
+                              << "done"
+                              << "6.00 / 60.00 / 10.00";
+        QTest::newRow("loss from below zero") << &SlipDesigns::Loss << "-9/-90"
+                                              << "done"
+                                              << "-4.00 / -40.00 / 10.00";
+        QTest::newRow("loss back to nothing keeps the average") << &SlipDesigns::Loss << "-5/-48"
+                                                                << "done"
+                                                                << "0.00 / 2.00 / 10.00";
     }
     void takeBack()
     {
@@ -95,8 +114,9 @@ private slots:
         QFETCH(QString, stockThen);
         putStock(A, QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("10"));
         const SlipLine l = design->family == SlipFamily::Sales
-            ? salesLine(A, QStringLiteral("5"), QStringLiteral("12"), QStringLiteral("100"), QStringLiteral("10"))
-            : line(A, QStringLiteral("5"), QStringLiteral("10"), QStringLiteral("45"));
+                               ? salesLine(A, QStringLiteral("5"), QStringLiteral("12"), QStringLiteral("100"),
+                                           QStringLiteral("10"))
+                               : line(A, QStringLiteral("5"), QStringLiteral("10"), QStringLiteral("45"));
         const QString number = design->letter + QStringLiteral("0000001");
         saveSlip(*design, header(number), {l});
         const QStringList level = stockThen.split(QLatin1Char('/'));
@@ -129,8 +149,9 @@ private slots:
         SlipHeader h = header(design->letter + QStringLiteral("0000001"));
         h.discount = amount(QStringLiteral("90"));
         const SlipLine l = design->family == SlipFamily::Sales
-            ? salesLine(A, QStringLiteral("4"), QStringLiteral("3"), QStringLiteral("90"), QStringLiteral("2.5"))
-            : line(A, QStringLiteral("4"), QStringLiteral("2"), QStringLiteral("7.2"));
+                               ? salesLine(A, QStringLiteral("4"), QStringLiteral("3"), QStringLiteral("90"),
+                                           QStringLiteral("2.5"))
+                               : line(A, QStringLiteral("4"), QStringLiteral("2"), QStringLiteral("7.2"));
         saveSlip(*design, h, {l});
         QCOMPARE(deleteSlip(*design, h.number), QStringLiteral("done"));
         QCOMPARE(stockOf(A), QStringLiteral("10.00 / 25.00 / 2.50"));
@@ -150,7 +171,8 @@ private slots:
         putStock(A, QStringLiteral("0"), QStringLiteral("0"));
         putStock(B, QStringLiteral("0"), QStringLiteral("0"));
         saveSlip(SlipDesigns::StockIn, header(QStringLiteral("R0000001")),
-                 {line(A, QStringLiteral("5"), QStringLiteral("10")), line(secondGoods, QStringLiteral("5"), QStringLiteral("10"))});
+                 {line(A, QStringLiteral("5"), QStringLiteral("10")),
+                  line(secondGoods, QStringLiteral("5"), QStringLiteral("10"))});
         setStock(A, secondGoods == A ? QStringLiteral("8") : QStringLiteral("5"), QStringLiteral("80"));
         setStock(B, QStringLiteral("2"), QStringLiteral("20"));
         const QStringList before = wholeBooks();
@@ -176,7 +198,8 @@ private slots:
         SlipHeader h = header(design->letter + QStringLiteral("0000001"));
         h.partner = QStringLiteral("王五");
         h.totalAmount = amount(QStringLiteral("20"));
-        saveSlip(*design, h, {line(A, QStringLiteral("1"), QStringLiteral("10")), line(B, QStringLiteral("1"), QStringLiteral("10"))});
+        saveSlip(*design, h,
+                 {line(A, QStringLiteral("1"), QStringLiteral("10")), line(B, QStringLiteral("1"), QStringLiteral("10"))});
         execute(QStringLiteral("delete from 库存 where 商品编号 = ?"), {B});
         const QStringList before = wholeBooks();
         QCOMPARE(deleteSlip(*design, h.number), QStringLiteral("refused: ") + message);
@@ -189,8 +212,10 @@ private slots:
         QTest::addColumn<const SlipDesign*>("design");
         QTest::addColumn<QString>("customerAfter");
         QTest::addColumn<QString>("introducerAfter");
-        QTest::newRow("sale") << &SlipDesigns::Sale << "89" << "39";
-        QTest::newRow("sales return") << &SlipDesigns::SalesReturn << "111" << "61";
+        QTest::newRow("sale") << &SlipDesigns::Sale << "89"
+                              << "39";
+        QTest::newRow("sales return") << &SlipDesigns::SalesReturn << "111"
+                                      << "61";
     }
     void salesPointsTakenBack()
     {
@@ -202,7 +227,8 @@ private slots:
         h.partner = QStringLiteral("王五");
         h.introducer = QStringLiteral("赵六");
         h.totalAmount = amount(QStringLiteral("10.60"));
-        saveSlip(*design, h, {salesLine(A, QStringLiteral("2"), QStringLiteral("5.3"), QStringLiteral("100"), QStringLiteral("10"))});
+        saveSlip(*design, h,
+                 {salesLine(A, QStringLiteral("2"), QStringLiteral("5.3"), QStringLiteral("100"), QStringLiteral("10"))});
         // Points of the save counted as they stand when the slip is deleted.
         execute(QStringLiteral("update 客户 set 积分 = case 名称 when '王五' then 100 else 50 end"));
         QCOMPARE(deleteSlip(*design, h.number), QStringLiteral("done"));

@@ -33,8 +33,8 @@ private slots:
         h.difference = amount(QStringLiteral("-10"));
         saveSlip(SlipDesigns::StockIn, h, {line(A, QStringLiteral("1"), QStringLiteral("10"))});
         QVERIFY(write([](DbSession& s) {
-            return PaySlip(s, SlipDesigns::StockIn, QStringLiteral("R0000001"), amount(QStringLiteral("10")), QStringLiteral("管理员"),
-                           VarnholtTestCase::defaultNow());
+            return PaySlip(s, SlipDesigns::StockIn, QStringLiteral("R0000001"), amount(QStringLiteral("10")),
+                           QStringLiteral("管理员"), VarnholtTestCase::defaultNow());
         }));
         const QString stock = stockOf(A);
 
@@ -43,8 +43,10 @@ private slots:
                  QStringLiteral("done"));
         QCOMPARE(rowsOf(QStringLiteral("select 单号, 供应商, 备注, 合计金额, 尚欠金额 from 入库单")),
                  QStringList{QStringLiteral("R0000001 | 黄河商行 | 退回一箱 | 0 | 0")});
-        QCOMPARE(rowsOf(QStringLiteral("select count(*) from 入库单明细 where 单号 = 'R0000001'")), QStringList{QStringLiteral("1")});
-        QCOMPARE(rowsOf(QStringLiteral("select count(*) from 入库单明细1 where 单号 = 'R0000001'")), QStringList{QStringLiteral("1")});
+        QCOMPARE(rowsOf(QStringLiteral("select count(*) from 入库单明细 where 单号 = 'R0000001'")),
+                 QStringList{QStringLiteral("1")});
+        QCOMPARE(rowsOf(QStringLiteral("select count(*) from 入库单明细1 where 单号 = 'R0000001'")),
+                 QStringList{QStringLiteral("1")});
         QCOMPARE(stockOf(A), stock);
         QCOMPARE(editSlip(SlipDesigns::PurchaseReturn, QStringLiteral("R0000001"), {QStringLiteral("R0000001"), {}, {}, {}, {}}),
                  QStringLiteral("not found"));
@@ -72,16 +74,19 @@ private slots:
         const SlipLine l = salesLine(A, QStringLiteral("1"), QStringLiteral("123.5"), QStringLiteral("100"), QStringLiteral("0"));
         saveSlip(*design, h, {l, l});
 
-        QCOMPARE(editSlip(*design, h.number, {h.number, QStringLiteral("孙七"), QStringLiteral("-"), QStringLiteral("周八"), QStringLiteral("改")}),
+        QCOMPARE(editSlip(*design, h.number,
+                          {h.number, QStringLiteral("孙七"), QStringLiteral("-"), QStringLiteral("周八"), QStringLiteral("改")}),
                  QStringLiteral("done"));
-        QCOMPARE(rowsOf(QStringLiteral("select 客户, 业务员, 介绍人, 备注 from 出库单")), QStringList{QStringLiteral("孙七 | - | 周八 | 改")});
+        QCOMPARE(rowsOf(QStringLiteral("select 客户, 业务员, 介绍人, 备注 from 出库单")),
+                 QStringList{QStringLiteral("孙七 | - | 周八 | 改")});
         QCOMPARE(rowsOf(QStringLiteral("select 客户, 业务员, 介绍人 from 出库单明细")),
                  QStringList(2, QStringLiteral("孙七 | - | 周八")));
         QTEST(rowsOf(QStringLiteral("select 名称, 积分 from 客户 order by rowid")).join(QStringLiteral(", ")), "points");
 
         // Unchanged names move nothing.
         const QStringList before = wholeBooks();
-        QCOMPARE(editSlip(*design, h.number, {h.number, QStringLiteral("孙七"), QStringLiteral("-"), QStringLiteral("周八"), QStringLiteral("改")}),
+        QCOMPARE(editSlip(*design, h.number,
+                          {h.number, QStringLiteral("孙七"), QStringLiteral("-"), QStringLiteral("周八"), QStringLiteral("改")}),
                  QStringLiteral("done"));
         QCOMPARE(wholeBooks(), before);
     }
@@ -94,24 +99,27 @@ private slots:
         execute(QStringLiteral("insert into 调失单 (单号, 类别) values ('L0000050', '调拔')"));
 
         const QStringList before = wholeBooks();
-        for (const QString& taken : {QStringLiteral("L0000050"), QStringLiteral("l0000050"), QStringLiteral(""), QStringLiteral("X1"),
-                                     QStringLiteral("R0000009"), QStringLiteral("L000009"), QStringLiteral("L00000009"),
-                                     QStringLiteral("L000000x")}) {
+        for (const QString& taken :
+             {QStringLiteral("L0000050"), QStringLiteral("l0000050"), QStringLiteral(""), QStringLiteral("X1"),
+              QStringLiteral("R0000009"), QStringLiteral("L000009"), QStringLiteral("L00000009"), QStringLiteral("L000000x")}) {
             QCOMPARE(editSlip(SlipDesigns::Loss, QStringLiteral("L0000003"), {taken, {}, {}, {}, QStringLiteral("-")}),
                      QStringLiteral("refused: 单据编号无效或已存在！"));
         }
         QCOMPARE(wholeBooks(), before);
 
-        QCOMPARE(editSlip(SlipDesigns::Loss, QStringLiteral("L0000003"), {QStringLiteral("L0000009"), {}, {}, {}, QStringLiteral("破损")}),
+        QCOMPARE(editSlip(SlipDesigns::Loss, QStringLiteral("L0000003"),
+                          {QStringLiteral("L0000009"), {}, {}, {}, QStringLiteral("破损")}),
                  QStringLiteral("done"));
         QCOMPARE(rowsOf(QStringLiteral("select 单号, 备注, 类别 from 调失单 order by rowid")),
                  (QStringList{QStringLiteral("L0000009 | 破损 | 报损"), QStringLiteral("L0000050 |  | 调拔")}));
         QCOMPARE(rowsOf(QStringLiteral("select 单号, 数量 from 调失单明细 order by rowid")),
                  (QStringList{QStringLiteral("L0000009 | 1"), QStringLiteral("L0000009 | 2")}));
         // Its own number in another case is no other slip's.
-        QCOMPARE(editSlip(SlipDesigns::Loss, QStringLiteral("L0000009"), {QStringLiteral("l0000009"), {}, {}, {}, QStringLiteral("破损")}),
+        QCOMPARE(editSlip(SlipDesigns::Loss, QStringLiteral("L0000009"),
+                          {QStringLiteral("l0000009"), {}, {}, {}, QStringLiteral("破损")}),
                  QStringLiteral("done"));
-        QCOMPARE(editSlip(SlipDesigns::Loss, QStringLiteral("L0000003"), {QStringLiteral("L0000004"), {}, {}, {}, {}}), QStringLiteral("not found"));
+        QCOMPARE(editSlip(SlipDesigns::Loss, QStringLiteral("L0000003"), {QStringLiteral("L0000004"), {}, {}, {}, {}}),
+                 QStringLiteral("not found"));
     }
 };
 

@@ -8,11 +8,13 @@ using namespace SlipBooks;
 namespace {
 const SlipDesign* designOf(const QString& name)
 {
-    const std::pair<const char*, const SlipDesign*> designs[] = {
-        {"stock-in", &SlipDesigns::StockIn},     {"purchase return", &SlipDesigns::PurchaseReturn},
-        {"sale", &SlipDesigns::Sale},            {"sales return", &SlipDesigns::SalesReturn},
-        {"stocktake", &SlipDesigns::Stocktake}, {"loss", &SlipDesigns::Loss},
-        {"expense", &SlipDesigns::Expense}};
+    const std::pair<const char*, const SlipDesign*> designs[] = {{"stock-in", &SlipDesigns::StockIn},
+                                                                 {"purchase return", &SlipDesigns::PurchaseReturn},
+                                                                 {"sale", &SlipDesigns::Sale},
+                                                                 {"sales return", &SlipDesigns::SalesReturn},
+                                                                 {"stocktake", &SlipDesigns::Stocktake},
+                                                                 {"loss", &SlipDesigns::Loss},
+                                                                 {"expense", &SlipDesigns::Expense}};
     for (const auto& [key, design] : designs) {
         if (name == QLatin1String(key))
             return design;
@@ -32,14 +34,14 @@ private slots:
         QTest::addColumn<QString>("expected");
 
         QTest::newRow("first stock-in") << "stock-in" << QStringList{} << "R0000001";
-        QTest::newRow("stock-in counted on") << "stock-in" << QStringList{"入库单:R0000040:入库", "入库单:R0000041:入库"}
-                                             << "R0000042";
+        QTest::newRow("stock-in counted on")
+            << "stock-in" << QStringList{"入库单:R0000040:入库", "入库单:R0000041:入库"} << "R0000042";
         QTest::newRow("purchase returns apart")
             << "purchase return" << QStringList{"入库单:R0000041:入库", "入库单:T0000005:退货"} << "T0000006";
         QTest::newRow("stock-in past the returns")
             << "stock-in" << QStringList{"入库单:R0000041:入库", "入库单:T0000005:退货"} << "R0000042";
-        QTest::newRow("first sales return") << "sales return"
-                                            << QStringList{"出库单:C0000010:出库", "入库单:T0000005:退货"} << "T0000001";
+        QTest::newRow("first sales return") << "sales return" << QStringList{"出库单:C0000010:出库", "入库单:T0000005:退货"}
+                                            << "T0000001";
         QTest::newRow("sale") << "sale" << QStringList{"出库单:C0000009:出库", "出库单:T0000020:退货"} << "C0000010";
         QTest::newRow("loss beside a transfer")
             << "loss" << QStringList{"调失单:L0000003:报损", "调失单:L0000050:调拔"} << "L0000004";
@@ -88,7 +90,8 @@ private slots:
         putStock(QStringLiteral("SP000001"), QStringLiteral("10"), QStringLiteral("25"), QStringLiteral("2.5"));
         const QStringList before = wholeBooks();
         const SlipOutcome outcome = write([&](DbSession& s) {
-            return SaveSlip(s, SlipDesigns::Loss, header(number), {line(QStringLiteral("SP000001"), QStringLiteral("1"), QStringLiteral("2"))});
+            return SaveSlip(s, SlipDesigns::Loss, header(number),
+                            {line(QStringLiteral("SP000001"), QStringLiteral("1"), QStringLiteral("2"))});
         });
         QCOMPARE(outcomeText(outcome), QStringLiteral("refused: 单据编号无效或已存在！"));
         QCOMPARE(wholeBooks(), before);

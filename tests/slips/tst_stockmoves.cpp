@@ -31,28 +31,96 @@ private slots:
         const SlipDesign* count = &SlipDesigns::Stocktake;
         const SlipDesign* loss = &SlipDesigns::Loss;
 
-        QTest::newRow("stock-in, new row takes the discounted amount")
-            << in << "none" << "10" << "5" << "45" << "10.00 / 45.00 / 5.00";
-        QTest::newRow("stock-in moves by quantity x price") << in << "10/40/4" << "10" << "5" << "45" << "20.00 / 90.00 / 4.50";
-        QTest::newRow("purchase return") << back << "10/50/5" << "5" << "4" << "20" << "5.00 / 30.00 / 6.00";
-        QTest::newRow("purchase return to zero keeps the average")
-            << back << "5/20/4.4" << "5" << "4" << "20" << "0.00 / 0.00 / 4.40";
-        QTest::newRow("purchase return without a row") << back << "none" << "5" << "4" << "20" << "-5.00 / -20.00 / 4.00";
-        QTest::newRow("sale at the average cost") << sale << "10/80/8" << "2" << "9.9" << "7" << "8.00 / 64.00 / 8.00";
-        QTest::newRow("sale to zero keeps the average") << sale << "2/16/8" << "2" << "9.9" << "8" << "0.00 / 0.00 / 8.00";
-        QTest::newRow("sale below zero") << sale << "1/10/10" << "3" << "12" << "10" << "-2.00 / -20.00 / 10.00";
-        QTest::newRow("sale without a row creates it") << sale << "none" << "2" << "12" << "8" << "-2.00 / -16.00 / 8.00";
-        QTest::newRow("sales return") << saleBack << "10/80/8" << "2" << "9.9" << "7" << "12.00 / 96.00 / 8.00";
-        QTest::newRow("sales return without a row creates it")
-            << saleBack << "none" << "2" << "12" << "8" << "2.00 / 16.00 / 8.00";
-        QTest::newRow("average recomputed to the cent") << in << "2/10/5" << "1" << "3.335" << "3.335" << "3.00 / 13.34 / 4.45";
-        QTest::newRow("count") << count << "10/25/2.5" << "7" << "2" << "-6" << "7.00 / 14.00 / 2.00";
-        QTest::newRow("count of zero keeps the average") << count << "10/25/2.5" << "0" << "2" << "-20" << "0.00 / 0.00 / 2.50";
-        QTest::newRow("count without a row") << count << "none" << "-3" << "2" << "-6" << "-3.00 / -6.00 / 2.00";
-        QTest::newRow("loss by quantity x price, average untouched")
-            << loss << "10/25/2.5" << "4" << "2" << "7.2" << "6.00 / 17.00 / 2.50";
-        QTest::newRow("loss beyond the value") << loss << "2/2/1" << "2" << "5" << "10" << "0.00 / -8.00 / 1.00";
-        QTest::newRow("loss without a row moves nothing") << loss << "none" << "4" << "2" << "8" << "none";
+        QTest::newRow("stock-in, new row takes the discounted amount") << in << "none"
+                                                                       << "10"
+                                                                       << "5"
+                                                                       << "45"
+                                                                       << "10.00 / 45.00 / 5.00";
+        QTest::newRow("stock-in moves by quantity x price") << in << "10/40/4"
+                                                            << "10"
+                                                            << "5"
+                                                            << "45"
+                                                            << "20.00 / 90.00 / 4.50";
+        QTest::newRow("purchase return") << back << "10/50/5"
+                                         << "5"
+                                         << "4"
+                                         << "20"
+                                         << "5.00 / 30.00 / 6.00";
+        QTest::newRow("purchase return to zero keeps the average") << back << "5/20/4.4"
+                                                                   << "5"
+                                                                   << "4"
+                                                                   << "20"
+                                                                   << "0.00 / 0.00 / 4.40";
+        QTest::newRow("purchase return without a row") << back << "none"
+                                                       << "5"
+                                                       << "4"
+                                                       << "20"
+                                                       << "-5.00 / -20.00 / 4.00";
+        QTest::newRow("sale at the average cost") << sale << "10/80/8"
+                                                  << "2"
+                                                  << "9.9"
+                                                  << "7"
+                                                  << "8.00 / 64.00 / 8.00";
+        QTest::newRow("sale to zero keeps the average") << sale << "2/16/8"
+                                                        << "2"
+                                                        << "9.9"
+                                                        << "8"
+                                                        << "0.00 / 0.00 / 8.00";
+        QTest::newRow("sale below zero") << sale << "1/10/10"
+                                         << "3"
+                                         << "12"
+                                         << "10"
+                                         << "-2.00 / -20.00 / 10.00";
+        QTest::newRow("sale without a row creates it") << sale << "none"
+                                                       << "2"
+                                                       << "12"
+                                                       << "8"
+                                                       << "-2.00 / -16.00 / 8.00";
+        QTest::newRow("sales return") << saleBack << "10/80/8"
+                                      << "2"
+                                      << "9.9"
+                                      << "7"
+                                      << "12.00 / 96.00 / 8.00";
+        QTest::newRow("sales return without a row creates it") << saleBack << "none"
+                                                               << "2"
+                                                               << "12"
+                                                               << "8"
+                                                               << "2.00 / 16.00 / 8.00";
+        QTest::newRow("average recomputed to the cent") << in << "2/10/5"
+                                                        << "1"
+                                                        << "3.335"
+                                                        << "3.335"
+                                                        << "3.00 / 13.34 / 4.45";
+        QTest::newRow("count") << count << "10/25/2.5"
+                               << "7"
+                               << "2"
+                               << "-6"
+                               << "7.00 / 14.00 / 2.00";
+        QTest::newRow("count of zero keeps the average") << count << "10/25/2.5"
+                                                         << "0"
+                                                         << "2"
+                                                         << "-20"
+                                                         << "0.00 / 0.00 / 2.50";
+        QTest::newRow("count without a row") << count << "none"
+                                             << "-3"
+                                             << "2"
+                                             << "-6"
+                                             << "-3.00 / -6.00 / 2.00";
+        QTest::newRow("loss by quantity x price, average untouched") << loss << "10/25/2.5"
+                                                                     << "4"
+                                                                     << "2"
+                                                                     << "7.2"
+                                                                     << "6.00 / 17.00 / 2.50";
+        QTest::newRow("loss beyond the value") << loss << "2/2/1"
+                                               << "2"
+                                               << "5"
+                                               << "10"
+                                               << "0.00 / -8.00 / 1.00";
+        QTest::newRow("loss without a row moves nothing") << loss << "none"
+                                                          << "4"
+                                                          << "2"
+                                                          << "8"
+                                                          << "none";
     }
     void savedLineMovesStock()
     {
@@ -70,7 +138,8 @@ private slots:
             l = salesLine(Goods, quantity, price, QStringLiteral("100"), amountOrCost);
         else if (design->family == SlipFamily::Stocktake)
             l.bookQuantity = amount(QStringLiteral("10"));
-        const SlipOutcome outcome = write([&](DbSession& s) { return SaveSlip(s, *design, header(design->letter + "0000001"), {l}); });
+        const SlipOutcome outcome = write(
+            [&](DbSession& s) { return SaveSlip(s, *design, header(design->letter + "0000001"), {l}); });
         QCOMPARE(outcomeText(outcome), QStringLiteral("done"));
         QTEST(stockOf(Goods), "after");
         if (before == QLatin1String("none") && design->family != SlipFamily::Loss) {
@@ -84,7 +153,9 @@ private slots:
     {
         putStock(Goods, QStringLiteral("10"), QStringLiteral("40"), QStringLiteral("4"));
         const SlipLine l = line(Goods, QStringLiteral("10"), QStringLiteral("5"));
-        QVERIFY(write([&](DbSession& s) { return SaveSlip(s, SlipDesigns::StockIn, header(QStringLiteral("R0000001")), {l, l}); }));
+        QVERIFY(write([&](DbSession& s) {
+            return SaveSlip(s, SlipDesigns::StockIn, header(QStringLiteral("R0000001")), {l, l});
+        }));
         QCOMPARE(stockOf(Goods), QStringLiteral("30.00 / 140.00 / 4.67"));
 
         SlipLine counted = line(Goods, QStringLiteral("3"), QStringLiteral("2"));
@@ -100,11 +171,21 @@ private slots:
         QTest::addColumn<QString>("quantity");
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("average");
-        QTest::newRow("value over quantity") << "3" << "46" << "15.33";
-        QTest::newRow("below zero too") << "-4" << "-10" << "2.50";
-        QTest::newRow("no quantity") << "0" << "5" << "keeps";
-        QTest::newRow("less than half a hundredth") << "0.004" << "5" << "keeps";
-        QTest::newRow("half a hundredth counts") << "0.005" << "0.05" << "10.00";
+        QTest::newRow("value over quantity") << "3"
+                                             << "46"
+                                             << "15.33";
+        QTest::newRow("below zero too") << "-4"
+                                        << "-10"
+                                        << "2.50";
+        QTest::newRow("no quantity") << "0"
+                                     << "5"
+                                     << "keeps";
+        QTest::newRow("less than half a hundredth") << "0.004"
+                                                    << "5"
+                                                    << "keeps";
+        QTest::newRow("half a hundredth counts") << "0.005"
+                                                 << "0.05"
+                                                 << "10.00";
     }
     void averageCostRule()
     {

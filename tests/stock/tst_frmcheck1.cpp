@@ -56,7 +56,8 @@ private slots:
         fill(control(form, "TextQty2"), QStringLiteral("99999999999999999999"));
         MessageBox::setNextAnswer(QMessageBox::Ok);
         press(form, Qt::Key_Return);
-        checkRefused(form, "TextQty2", QStringLiteral("99999999999999999999"), QStringLiteral("盘后数量不能大于[999999999.99]。"));
+        checkRefused(form, "TextQty2", QStringLiteral("99999999999999999999"),
+                     QStringLiteral("盘后数量不能大于[999999999.99]。"));
         QCOMPARE(form->lines()->rowCount(), 0);
         QCOMPARE(SlipBooks::wholeBooks(), before);
     }
@@ -76,9 +77,10 @@ private slots:
             QVERIFY2(!form->findChild<QWidget*>(QString::fromLatin1(absent)), absent);
         QCOMPARE(text(form, "TextQty1") + text(form, "TextQty2"), QStringLiteral("0.000.00"));
         QCOMPARE(shownHeaders(control<QTreeView>(form, "ListView1")),
-                 (QStringList{QStringLiteral("商品编号"), QStringLiteral("商品名称"), QStringLiteral("规格"), QStringLiteral("单位"),
-                              QStringLiteral("盘前数量"), QStringLiteral("盘后数量"), QStringLiteral("盈亏"), QStringLiteral("单价"),
-                              QStringLiteral("金额"), QStringLiteral("类别"), QStringLiteral("库存上限"), QStringLiteral("库存下限")}));
+                 (QStringList{QStringLiteral("商品编号"), QStringLiteral("商品名称"), QStringLiteral("规格"),
+                              QStringLiteral("单位"), QStringLiteral("盘前数量"), QStringLiteral("盘后数量"),
+                              QStringLiteral("盈亏"), QStringLiteral("单价"), QStringLiteral("金额"), QStringLiteral("类别"),
+                              QStringLiteral("库存上限"), QStringLiteral("库存下限")}));
         // The goods input takes the focus; Esc on an empty slip closes at once.
         QCOMPARE(focusedName(form), QStringLiteral("TextName2"));
         press(form, Qt::Key_Escape);
@@ -115,8 +117,8 @@ private slots:
         QCOMPARE(countFigures(form), QStringList{QStringLiteral("10.00 / 7.00 / -3.00 / 2 / -6.00")});
         QCOMPARE(totals(form), QStringLiteral("-3.00 / -6.00"));
         countLine(form, Cola, QStringLiteral("12"), QStringLiteral("2.00"));
-        QCOMPARE(countFigures(form),
-                 (QStringList{QStringLiteral("10.00 / 7.00 / -3.00 / 2 / -6.00"), QStringLiteral("10.00 / 12.00 / 2.00 / 2.00 / 4.00")}));
+        QCOMPARE(countFigures(form), (QStringList{QStringLiteral("10.00 / 7.00 / -3.00 / 2 / -6.00"),
+                                                  QStringLiteral("10.00 / 12.00 / 2.00 / 2.00 / 4.00")}));
         QCOMPARE(totals(form), QStringLiteral("-1.00 / -2.00"));
     }
 
@@ -185,7 +187,8 @@ private slots:
         QCOMPARE(rowsOf(QStringLiteral("select * from 盘点单 where 单号 = 'P0000013'")),
                  QStringList{QStringLiteral("P0000013 | 2024-03-05 | 18:30:05 | 管理员 | -3 | -6 | -")});
         QCOMPARE(rowsOf(QStringLiteral("select * from 盘点单明细")),
-                 QStringList{QStringLiteral("P0000013 | 2024-03-05 | SP000001 | 可乐 | 500ml | 瓶 | 10 | 7 | -3 | 2 | -6 | 饮料")});
+                 QStringList{
+                     QStringLiteral("P0000013 | 2024-03-05 | SP000001 | 可乐 | 500ml | 瓶 | 10 | 7 | -3 | 2 | -6 | 饮料")});
         QCOMPARE(SlipBooks::stockOf(Cola), QStringLiteral("7.00 / 14.00 / 2.00"));
 
         QCOMPARE(text(form, "Textid"), QStringLiteral("P0000014"));

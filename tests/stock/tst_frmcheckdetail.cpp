@@ -65,12 +65,18 @@ private slots:
         QTest::addColumn<QStringList>("listed");
         QTest::addColumn<QString>("totals");
         const QString march = QStringLiteral("2024-03-01");
-        QTest::newRow("part of a number") << "ComF2" << "00001" << march << ByNumber << QStringList{"P0000012"} << "-1.50 / 0.00";
-        QTest::newRow("cancelled: every slip of the dates") << "ComF2" << QString() << march << ByNumber
-                                                            << QStringList{"P0000012", "P0000020"} << "-0.50 / 2.00";
-        QTest::newRow("dates reversed") << "ComF2" << "" << "2024-03-06" << ByNumber << QStringList() << "0.00 / 0.00";
-        QTest::newRow("a quote is a character") << "ComF2" << "0'" << march << ByNumber << QStringList() << "0.00 / 0.00";
-        QTest::newRow("operator") << "ComF6" << "王" << "2024-02-01" << QStringLiteral("请输入操作员：(留空显示日期内全部)")
+        QTest::newRow("part of a number") << "ComF2"
+                                          << "00001" << march << ByNumber << QStringList{"P0000012"} << "-1.50 / 0.00";
+        QTest::newRow("cancelled: every slip of the dates")
+            << "ComF2" << QString() << march << ByNumber << QStringList{"P0000012", "P0000020"} << "-0.50 / 2.00";
+        QTest::newRow("dates reversed") << "ComF2"
+                                        << ""
+                                        << "2024-03-06" << ByNumber << QStringList() << "0.00 / 0.00";
+        QTest::newRow("a quote is a character") << "ComF2"
+                                                << "0'" << march << ByNumber << QStringList() << "0.00 / 0.00";
+        QTest::newRow("operator") << "ComF6"
+                                  << "王"
+                                  << "2024-02-01" << QStringLiteral("请输入操作员：(留空显示日期内全部)")
                                   << QStringList{"P0000020"} << "1.00 / 2.00";
     }
     void queriesListWhatTheyAsk()

@@ -18,7 +18,8 @@ QDialog* editFirstLoss(frmOthersDetail** records)
 {
     SlipBooks::putStock(Cola, QStringLiteral("10"), QStringLiteral("20"), QStringLiteral("2"));
     saveStockSlip(SlipDesigns::Loss, QStringLiteral("L0000003"), QStringLiteral("2024-03-05"),
-                  {SlipBooks::line(Cola, QStringLiteral("1"), QStringLiteral("2")), SlipBooks::line(Cola, QStringLiteral("2"), QStringLiteral("2"))});
+                  {SlipBooks::line(Cola, QStringLiteral("1"), QStringLiteral("2")),
+                   SlipBooks::line(Cola, QStringLiteral("2"), QStringLiteral("2"))});
     SlipBooks::execute(QStringLiteral("update 调失单 set 备注 = '破损'"));
     saveStockSlip(SlipDesigns::Loss, QStringLiteral("L0000004"), QStringLiteral("2024-03-05"),
                   {SlipBooks::line(Cola, QStringLiteral("1"), QStringLiteral("2"))});

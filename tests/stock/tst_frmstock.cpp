@@ -20,10 +20,9 @@
 #include <QTreeView>
 
 namespace {
-const QStringList Headers{"商品类别", "商品编号", "商品名称", "规格", "单位",
-                          "均价", "库存金额", "库存上限", "库存下限", "现有库存"};
-const QStringList StockColumns{"类别", "商品编号", "商品名称", "规格", "单位",
-                               "均价", "金额", "库存上限", "库存下限", "库存量"};
+const QStringList Headers{"商品类别", "商品编号", "商品名称", "规格",     "单位",
+                          "均价",     "库存金额", "库存上限", "库存下限", "现有库存"};
+const QStringList StockColumns{"类别", "商品编号", "商品名称", "规格", "单位", "均价", "金额", "库存上限", "库存下限", "库存量"};
 
 // A stock row: quantity, value, upper and lower limit, category (NULL where invalid).
 struct Stock {
@@ -37,9 +36,16 @@ void putStock(const QList<Stock>& rows)
     QVERIFY(conn);
     int number = 0;
     for (const Stock& row : rows) {
-        const QVariantList values{row.category, QStringLiteral("SP%1").arg(++number, 6, 10, QLatin1Char('0')),
-                                  QString::fromUtf8(row.name), QStringLiteral("500ml"), QStringLiteral("瓶"), 2.0,
-                                  row.value, row.upper, row.lower, row.quantity};
+        const QVariantList values{row.category,
+                                  QStringLiteral("SP%1").arg(++number, 6, 10, QLatin1Char('0')),
+                                  QString::fromUtf8(row.name),
+                                  QStringLiteral("500ml"),
+                                  QStringLiteral("瓶"),
+                                  2.0,
+                                  row.value,
+                                  row.upper,
+                                  row.lower,
+                                  row.quantity};
         ColumnValues columns;
         for (int c = 0; c < StockColumns.size(); ++c)
             columns.append({StockColumns[c], values[c]});
@@ -95,8 +101,8 @@ private slots:
         QStringList captions;
         for (const char* name : {"ComF2", "ComF9", "ComF5", "ComF6", "ComExcel", "ComRtn"})
             captions << childOf<QPushButton>(form, name)->text();
-        QCOMPARE(captions, (QStringList{"按商品名称查询", "按商品类别查询", "库存上限报警", "库存下限报警(需进货)", "导出",
-                                        "关闭 ESC"}));
+        QCOMPARE(captions,
+                 (QStringList{"按商品名称查询", "按商品类别查询", "库存上限报警", "库存下限报警(需进货)", "导出", "关闭 ESC"}));
         QCOMPARE(shownHeaders(list(form)), Headers);
         const QList<QStringList> rows = shownRows(list(form));
         QCOMPARE(rows.size(), 4);

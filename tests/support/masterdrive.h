@@ -51,8 +51,7 @@ Form* showActive(int width, int height)
 
 // Adds a row giving columns[i] the value values[i], or missing where values
 // run short.
-inline void insertRow(const QString& table, const QStringList& columns, const QVariantList& values,
-                      const QVariant& missing = {})
+inline void insertRow(const QString& table, const QStringList& columns, const QVariantList& values, const QVariant& missing = {})
 {
     auto conn = Mod1::OpenConn();
     ColumnValues row;

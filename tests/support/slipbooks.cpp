@@ -64,7 +64,7 @@ SlipLine salesLine(const QString& code, const QString& quantity, const QString& 
 void putStock(const QString& code, const QString& quantity, const QString& value, const QString& averageCost)
 {
     execute(QStringLiteral("insert into 库存 (类别, 商品编号, 商品名称, 均价, 金额, 库存量) values ('饮料', ?, ?, ?, ?, ?)"),
-        {code, QStringLiteral("商品") + code, Module2::Val(averageCost), Module2::Val(value), Module2::Val(quantity)});
+            {code, QStringLiteral("商品") + code, Module2::Val(averageCost), Module2::Val(value), Module2::Val(quantity)});
 }
 
 QString stockOf(const QString& code)
@@ -81,7 +81,7 @@ QString stockOf(const QString& code)
 void putCustomer(const QString& name, const QString& points)
 {
     execute(QStringLiteral("insert into 客户 (编号, 名称, 积分) values (?, ?, ?)"),
-        {QStringLiteral("KH") + name, name, Module2::Val(points)});
+            {QStringLiteral("KH") + name, name, Module2::Val(points)});
 }
 
 QString pointsOf(const QString& name)

@@ -22,7 +22,8 @@ SlipLine line(const QString& code, const QString& quantity, const QString& price
 SlipLine salesLine(const QString& code, const QString& quantity, const QString& price, const QString& discount,
                    const QString& unitCost);
 
-void putStock(const QString& code, const QString& quantity, const QString& value, const QString& averageCost = QStringLiteral("0"));
+void putStock(const QString& code, const QString& quantity, const QString& value,
+              const QString& averageCost = QStringLiteral("0"));
 // "库存量 / 金额 / 均价" as "0.00" texts, or "none" without a row.
 QString stockOf(const QString& code);
 

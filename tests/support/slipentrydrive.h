@@ -22,9 +22,10 @@ namespace SlipEntryDrive {
 inline void putGoods(const QString& code, const QString& name, const QString& pinyin, const QString& barcode = {},
                      const QString& price = QStringLiteral("12.5"), const QString& place = {})
 {
-    SlipBooks::execute(QStringLiteral("insert into 商品信息 (商品编号, 商品名称, 规格, 单位, 类别, 进价, 零售价, 库存上限, 库存下限, "
-                                      "厂家, 拼音码, 五笔码, 自编码, 条形码) values (?, ?, '500ml', '瓶', '饮料', ?, 20, 100, 5, ?, ?, "
-                                      "'', '', ?)"),
+    SlipBooks::execute(QStringLiteral(
+                           "insert into 商品信息 (商品编号, 商品名称, 规格, 单位, 类别, 进价, 零售价, 库存上限, 库存下限, "
+                           "厂家, 拼音码, 五笔码, 自编码, 条形码) values (?, ?, '500ml', '瓶', '饮料', ?, 20, 100, 5, ?, ?, "
+                           "'', '', ?)"),
                        {code, name, price.toDouble(), place, pinyin.isEmpty() ? QVariant() : pinyin,
                         barcode.isEmpty() ? QVariant() : barcode});
 }
@@ -108,17 +109,14 @@ inline QStringList lineFigures(const QWidget* form)
     return figures;
 }
 
-inline QString totals(const QWidget* form)
-{
-    return text(form, "TextQtys") + QStringLiteral(" / ") + text(form, "TextMoneys");
-}
+inline QString totals(const QWidget* form) { return text(form, "TextQtys") + QStringLiteral(" / ") + text(form, "TextMoneys"); }
 
 // The difference, the caption of its label and its colour: "37.50 [预付现金] blue".
 inline QString difference(const QWidget* form, const char* labelName)
 {
     auto* box = control(form, "Text4");
     const QColor colour = box->palette().color(QPalette::Text);
-    const QString name = colour == QColor(255, 0, 0) ? QStringLiteral("red")
+    const QString name = colour == QColor(255, 0, 0)   ? QStringLiteral("red")
                          : colour == QColor(0, 0, 255) ? QStringLiteral("blue")
                          : colour == QColor(Qt::black) ? QStringLiteral("black")
                                                        : colour.name();

@@ -16,7 +16,8 @@ public:
 private slots:
     void f1HandsTheOpenerSlotEightsTarget()
     {
-        QVERIFY(Teskarn::WriteConfigValue(QStringLiteral("soft8"), QStringLiteral("soft"), QStringLiteral("https://example.com/八")));
+        QVERIFY(
+            Teskarn::WriteConfigValue(QStringLiteral("soft8"), QStringLiteral("soft"), QStringLiteral("https://example.com/八")));
         QVERIFY(Teskarn::start().runEventLoop);
         QVERIFY(OwnServer::xdotool({QStringLiteral("key"), QStringLiteral("F1")}));
         QTRY_COMPARE(DesktopOpener::recorded().size(), 1);

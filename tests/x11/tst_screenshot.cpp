@@ -170,9 +170,12 @@ private slots:
         QTest::addColumn<QString>("answer");
         QTest::addColumn<QString>("written");
         QTest::addColumn<QByteArray>("start");
-        QTest::newRow("jpg") << "x.jpg" << "x.jpg" << QByteArray("\xff\xd8");
-        QTest::newRow("no suffix") << "x" << "x.bmp" << QByteArray("BM");
-        QTest::newRow("unknown suffix") << "x.png" << "x.png" << QByteArray("BM");
+        QTest::newRow("jpg") << "x.jpg"
+                             << "x.jpg" << QByteArray("\xff\xd8");
+        QTest::newRow("no suffix") << "x"
+                                   << "x.bmp" << QByteArray("BM");
+        QTest::newRow("unknown suffix") << "x.png"
+                                        << "x.png" << QByteArray("BM");
     }
     void saveWritesTheFormatItsSuffixNamesAndEmptiesTheClipboard()
     {

@@ -1,5 +1,6 @@
 #include "desktop.h"
 #include "program.h"
+#include "qttranslation.h"
 #include "startteskarn.h"
 
 #include <QApplication>
@@ -29,6 +30,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Teskarn"));
     Program::setName(QStringLiteral("Teskarn"));
+    QtTranslation::install();
     // The program ends by its end request, not with its last window.
     QApplication::setQuitOnLastWindowClosed(false);
     if (qEnvironmentVariableIsEmpty("VARNHOLT_DRY_RUN")) {

@@ -1,5 +1,6 @@
 #include "desktop.h"
 #include "program.h"
+#include "qttranslation.h"
 #include "startvarnholt.h"
 
 #include <QApplication>
@@ -9,6 +10,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Varnholt"));
     Program::setName(QStringLiteral("Varnholt"));
+    QtTranslation::install();
     if (qEnvironmentVariableIsEmpty("VARNHOLT_DRY_RUN")) {
         DesktopOpener::installReal();
         CommandRunner::installReal();

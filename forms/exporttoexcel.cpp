@@ -10,8 +10,55 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QUrl>
+#include <optional>
 
 namespace {
+struct Figure {
+    double number;
+    int numberFormat; // built in: 1 "0", 2 "0.00", 9 "0%"
+};
+
+// A figure of a list as the spreadsheet holds it; a text that is no number
+// (a sum out of range) stays text.
+std::optional<Figure> figureOf(const QVariant& value, CellFormat format)
+{
+    if (format == CellFormat::Text || value.isNull())
+        return std::nullopt;
+    QString text = value.toString().trimmed();
+    if (format == CellFormat::Percent && text.endsWith(QLatin1Char('%')))
+        text.chop(1);
+    bool isNumber = false;
+    const double number = text.toDouble(&isNumber);
+    if (!isNumber)
+        return std::nullopt;
+    switch (format) {
+    case CellFormat::Whole:
+        return Figure{number, 1};
+    case CellFormat::Percent:
+        return Figure{number / 100, 9};
+    default:
+        return Figure{number, 2};
+    }
+}
+
+void writeCells(Workbook& book, Worksheet& sheet, int row, int column, const ExportCells& cells)
+{
+    for (qsizetype i = 0; i < cells.rows.size(); ++i) {
+        const QVariantList& values = cells.rows[i];
+        for (qsizetype j = 0; j < values.size(); ++j) {
+            const int r = row + int(i);
+            const int c = column + int(j);
+            const auto figure = j < cells.formats.size() ? figureOf(values[j], cells.formats[j]) : std::nullopt;
+            if (!figure) {
+                sheet.setValue(r, c, values[j]);
+                continue;
+            }
+            sheet.setValue(r, c, figure->number);
+            sheet.setFormat(r, c, book.withNumberFormat(sheet.formatOf(r, c), figure->numberFormat));
+        }
+    }
+}
+
 // A new file of its own under the temporary folder, kept after the export:
 // the spreadsheet program reads it after we have returned.
 QString reserveExportFile(const QString& templateName, QString* error)
@@ -81,7 +128,7 @@ ExportOutcome ExportToExcel(const ExcelExport& request)
                 && !book->insertRowCopies(request.sheet, start->firstRow + cells.areaRows - 1, beyond)
                 && failed(QStringLiteral("无法在第 %1 张工作表中插入行").arg(request.sheet)))
                 return outcome;
-            sheet->writeRows(start->firstRow, start->firstColumn, cells.rows);
+            writeCells(*book, *sheet, start->firstRow, start->firstColumn, cells);
         }
     }
     book->switchWrapOff(book->activeWorksheet());

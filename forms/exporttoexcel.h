@@ -1,4 +1,6 @@
 #pragma once
+#include "recordtablemodel.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -19,6 +21,10 @@ struct ExportCells {
     // what stands under the area (totals, signatures), whose sums then cover
     // every row.
     int areaRows = 0;
+    // Each column's format, as a list shows it: a figure column's values
+    // (numbers or their shown texts) become number cells showing "0.00", "0"
+    // or "0%". None: every value as it is, in its cell's own format.
+    QList<CellFormat> formats = {};
 
     // A query's whole result from "a2" on, every column (names not written).
     static ExportCells query(const ExportTable& table) { return {QStringLiteral("a2"), table.rows}; }

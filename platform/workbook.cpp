@@ -218,6 +218,34 @@ void Workbook::switchWrapOff(Worksheet* sheet)
     sheet->replaceFormats(replacement);
 }
 
+int Workbook::withNumberFormat(int format, int numberFormat)
+{
+    const std::pair key{format, numberFormat};
+    if (const auto known = m_numberFormats.find(key); known != m_numberFormats.end())
+        return known->second;
+    if (!m_styles)
+        m_styles = readPart(m_stylesPart);
+    const XmlNode* cellXfs = m_styles ? m_styles->find(QStringLiteral("cellXfs")) : nullptr;
+    if (!cellXfs)
+        return format;
+    const auto formats = formatsOf(*cellXfs);
+    if (format < 0 || format >= int(formats.size()))
+        return format;
+    int result = format;
+    if (formats[format]->attribute(QStringLiteral("numFmtId")).toInt() != numberFormat) {
+        XmlNode copy = *formats[format];
+        copy.setAttribute(QStringLiteral("numFmtId"), QString::number(numberFormat));
+        copy.setAttribute(QStringLiteral("applyNumberFormat"), QStringLiteral("1"));
+        XmlNode* editable = m_styles->edit(QStringLiteral("cellXfs"));
+        editable->children.push_back(std::move(copy));
+        result = int(formats.size());
+        if (editable->hasAttribute(QStringLiteral("count")))
+            editable->setAttribute(QStringLiteral("count"), QString::number(result + 1));
+    }
+    m_numberFormats.emplace(key, result);
+    return result;
+}
+
 // Values changed under the formulas: have them computed on opening, and drop
 // the calculation chain, which may name cells that hold no formula now.
 void Workbook::markForRecalculation()

@@ -26,6 +26,10 @@ public:
     // Switches text wrapping off on every cell of the sheet. Formats other
     // sheets share are copied, so their cells keep wrapping.
     void switchWrapOff(Worksheet* sheet);
+    // A cell format (an index into cellXfs) like the given one but showing
+    // numbers in a built-in number format (1 "0", 2 "0.00", 9 "0%"); the
+    // format itself when it already does or the workbook has no cell formats.
+    int withNumberFormat(int format, int numberFormat);
 
     bool save(const QString& path, QString* error = nullptr);
 
@@ -55,4 +59,5 @@ private:
     qsizetype m_activeTab = 0;
     std::map<QString, std::unique_ptr<Worksheet>> m_loaded;
     QList<QString> m_removedParts;
+    std::map<std::pair<int, int>, int> m_numberFormats; // (format, number format) → format
 };

@@ -263,6 +263,27 @@ void Worksheet::setValue(int row, int column, const QVariant& value)
     cell.children.insert(cell.children.begin(), std::move(content));
 }
 
+int Worksheet::formatOf(int row, int column) const
+{
+    const auto line = m_rows.find(row);
+    if (line == m_rows.end())
+        return formatForNewCell(Row{}, column);
+    const auto cell = line->second.cells.find(column);
+    return cell == line->second.cells.end() ? formatForNewCell(line->second, column)
+                                            : cell->second.attribute(QStringLiteral("s")).toInt();
+}
+
+void Worksheet::setFormat(int row, int column, int format)
+{
+    if (row < 1 || row > CellRange::maxRow || column < 1 || column > CellRange::maxColumn)
+        return;
+    XmlNode& cell = cellAt(row, column);
+    if (format)
+        cell.setAttribute(QStringLiteral("s"), QString::number(format));
+    else
+        cell.removeAttribute(QStringLiteral("s"));
+}
+
 void Worksheet::writeRows(int row, int column, const QList<QVariantList>& rows)
 {
     for (qsizetype i = 0; i < rows.size(); ++i) {

@@ -23,6 +23,9 @@ public:
     // Numbers become number cells, other values text cells; a null or empty
     // value clears the cell. A new cell takes its row's or column's format.
     void setValue(int row, int column, const QVariant& value);
+    // The format a cell has, or the one it takes when first written.
+    int formatOf(int row, int column) const;
+    void setFormat(int row, int column, int format);
     // Rows left to right from a top-left cell, every value of every row.
     void writeRows(int row, int column, const QList<QVariantList>& rows);
     // Inserts count copies of a row right below it (its height, formats,

@@ -110,10 +110,16 @@ void frmStock::ComExcel_Click()
     ExcelExport request;
     request.templateName = QStringLiteral("data5.xls");
     request.clearRanges = {QStringLiteral("a1:m65536")};
-    for (const ListColumn& column : ListView1->records()->columns())
+    QList<CellFormat> formats;
+    for (const ListColumn& column : ListView1->records()->columns()) {
         request.headers << column.header;
-    if (const auto low = Database::read([](DbSession& s) { return StockQuery::read(s, View::BelowLowerLimit); }))
-        request.data = {ExportCells::query({low->rows.columns(), low->rows.data()})};
+        formats << column.format;
+    }
+    if (const auto low = Database::read([](DbSession& s) { return StockQuery::read(s, View::BelowLowerLimit); })) {
+        ExportCells cells = ExportCells::query({low->rows.columns(), low->rows.data()});
+        cells.formats = formats;
+        request.data = {cells};
+    }
     ExportToExcel(request);
 }
 

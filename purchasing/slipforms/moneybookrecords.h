@@ -3,7 +3,7 @@
 // totals of the listed slips' amounts and open balances, today's slips at
 // opening, the aged-debt query, payments through a modal PaymentDialog, edits
 // through a modeless EditDialog of that name, the deletion and the list's
-// export from A1 to L65536.
+// export.
 #include "sliprecordsform.h"
 
 template <typename PaymentDialog, typename EditDialog>
@@ -23,5 +23,5 @@ void SetMoneyBookParts(SlipRecordsDesign& design, const QString& agedBefore, con
     design.editDialog = editDialog;
     design.createEditDialog = [](SlipRecordsForm& records) -> QWidget* { return new EditDialog(records); };
     design.deletion = std::move(deletion);
-    design.exportTo = RecordsExport{.templateName = exportTemplate, .clearRange = QStringLiteral("A1:L65536")};
+    design.exportTo = RecordsExport{.templateName = exportTemplate};
 }

@@ -6,6 +6,7 @@
 #include "formparts.h"
 #include "inputdialog.h"
 #include "keypreview.h"
+#include "listexport.h"
 #include "messagebox.h"
 #include "module2.h"
 #include "outcomemessage.h"
@@ -308,21 +309,8 @@ void SlipRecordsForm::chooseFirstAfterDeletion()
 
 void SlipRecordsForm::ComExcel_Click()
 {
-    ExcelExport request;
-    request.templateName = m_design.exportTo->templateName;
-    request.clearRanges = {m_design.exportTo->clearRange};
-    QList<QVariantList> rows;
-    for (int row = 0; row < ListView1->rowCount(); ++row) {
-        QVariantList cells;
-        for (int column = 0; column < m_design.slipColumns.size(); ++column)
-            cells << ListView1->text(row, column);
-        rows << cells;
-    }
-    for (const ListColumn& column : std::as_const(m_design.slipColumns))
-        request.headers << column.header;
-    request.data = {ExportCells{QStringLiteral("A2"), rows}};
     // Every failure passes silently, as the list's export always did.
-    ExportToExcel(request);
+    ExportToExcel(ShownListExport(m_design.exportTo->templateName, *ListView1->records()));
 }
 
 void SlipRecordsForm::refreshSlip(const QString& number, const QString& renumberedTo)

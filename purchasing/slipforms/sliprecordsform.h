@@ -70,11 +70,9 @@ struct RecordsDeletion {
     bool selectsFirstAfter = false;
 };
 
-// The list to a workbook: the template's first sheet, the range cleared, the
-// list's headers in row 1 and its rows below as shown.
+// The list to a workbook: the template's first sheet, the list as shown.
 struct RecordsExport {
     QString templateName;
-    QString clearRange;
 };
 
 struct SlipRecordsDesign {

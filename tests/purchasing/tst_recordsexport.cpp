@@ -28,14 +28,20 @@ private slots:
         QCOMPARE(DesktopOpener::recorded().size(), 1);
         QJsonObject book;
         QVERIFY(Openpyxl::read(DesktopOpener::recorded().first().target, &book));
+        // Texts as shown; the four money columns as numbers showing "0.00".
         QList<QStringList> cells;
         for (int row = 1; row <= 5; ++row) {
             QStringList line;
-            for (int column = 1; column <= 12; ++column)
-                line << Openpyxl::cell(book, 0, CellRange::cellName(row, column))
-                            .value(QStringLiteral("v"))
-                            .toVariant()
-                            .toString();
+            for (int column = 1; column <= 12; ++column) {
+                const QJsonObject cell = Openpyxl::cell(book, 0, CellRange::cellName(row, column));
+                const QJsonValue value = cell.value(QStringLiteral("v"));
+                const bool money = row > 1 && row < 5 && column >= 2 && column <= 5;
+                if (money) {
+                    QCOMPARE(cell.value(QStringLiteral("t")).toString(), QStringLiteral("n"));
+                    QCOMPARE(cell.value(QStringLiteral("fmt")).toString(), QStringLiteral("0.00"));
+                }
+                line << (money ? QString::number(value.toDouble(), 'f', 2) : value.toVariant().toString());
+            }
             cells << line;
         }
         QCOMPARE(cells,

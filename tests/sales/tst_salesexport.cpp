@@ -74,10 +74,18 @@ private slots:
                          rowOf(book, 0, 5, 1, 13)}),
             (QStringList{
                 "单据编号 | 合计金额 | 欠款金额 | 还款金额 | 尚欠金额 | 操作员 | 日期 | 时间 | 客户 | 业务员 | 介绍人 | 备注 | ",
-                "C0000001 | 10.60 | -2.50 | 0.00 | -2.50 | 管理员 | 2024-03-05 | 09:30:00 | 张三 | - | - | - | ",
-                "C0000002 | 10.60 | 0.00 | 0.00 | 0.00 | 管理员 | 2024-03-05 | 09:30:00 | 李四 | 小李 | - | 月初 | ",
-                "C0000003 | 10.60 | 0.00 | 0.00 | 0.00 | 管理员 | 2024-03-05 | 09:30:00 | 张三 | - | - | - | ",
+                "C0000001 | 10.6 | -2.5 | 0 | -2.5 | 管理员 | 2024-03-05 | 09:30:00 | 张三 | - | - | - | ",
+                "C0000002 | 10.6 | 0 | 0 | 0 | 管理员 | 2024-03-05 | 09:30:00 | 李四 | 小李 | - | 月初 | ",
+                "C0000003 | 10.6 | 0 | 0 | 0 | 管理员 | 2024-03-05 | 09:30:00 | 张三 | - | - | - | ",
                 " |  |  |  |  |  |  |  |  |  |  |  | "}));
+        // The money columns are numbers the spreadsheet shows to the cent.
+        for (int row = 2; row <= 4; ++row) {
+            for (int column = 2; column <= 5; ++column) {
+                const QJsonObject cell = Openpyxl::cell(book, 0, CellRange::cellName(row, column));
+                QCOMPARE(cell.value(QStringLiteral("t")).toString(), QStringLiteral("n"));
+                QCOMPARE(cell.value(QStringLiteral("fmt")).toString(), QStringLiteral("0.00"));
+            }
+        }
     }
 
     void theSalesSlipTakesTheChosenSlipAndItsCustomer()

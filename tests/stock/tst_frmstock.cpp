@@ -221,6 +221,7 @@ private slots:
                 } else {
                     QVERIFY2(shown.value(QStringLiteral("t")).toString() == QStringLiteral("n"), where);
                     QCOMPARE(shown.value(QStringLiteral("v")).toDouble(), value.toDouble());
+                    QVERIFY2(shown.value(QStringLiteral("fmt")).toString() == QStringLiteral("0.00"), where);
                 }
             }
         }

@@ -5,6 +5,7 @@
 #include "busyform.h"
 #include "compact.h"
 #include "dialogrules.h"
+#include "elidedlabel.h"
 #include "filedialogs.h"
 #include "formparts.h"
 #include "immediatebackup.h"
@@ -58,7 +59,11 @@ frm_backup::frm_backup(QWidget* parent)
     Label2 = label(nullptr, QStringLiteral("Label2"), QStringLiteral("数据访问缓慢或出错时使用："));
     ComCompress = button(nullptr, QStringLiteral("ComCompress"), QStringLiteral("修复与压缩数据库"));
     ComDown = button(nullptr, QStringLiteral("ComDown"), QStringLiteral("下载并恢复网络备份"));
-    Label1 = label(nullptr, QStringLiteral("Label1"), QString());
+    // The progress names the transfer file: a long path is shortened, the window keeps its width.
+    Label1 = named(new ElidedLabel, "Label1");
+    Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // A count in bytes always shows whole.
+    Label1->setMinimumWidth(Label1->fontMetrics().horizontalAdvance(QStringLiteral("下载完成！(共999999999999字节)")));
 
     auto* timeRow = new QWidget;
     buildTimeBoxes(timeRow);
@@ -78,8 +83,7 @@ frm_backup::frm_backup(QWidget* parent)
     auto* compactRow = new QHBoxLayout;
     compactRow->addWidget(Label2);
     compactRow->addWidget(ComCompress);
-    compactRow->addStretch();
-    compactRow->addWidget(Label1);
+    compactRow->addWidget(Label1, 1);
     compactRow->addWidget(ComDown);
 
     auto* layout = new QVBoxLayout(this);
@@ -247,7 +251,7 @@ void frm_backup::ComDown_Click()
     const QString address = NetworkRestore::remoteAddress(NetworkBackup::httpHost(),
                                                           NetworkBackup::remotePath(NetworkBackup::serial()));
     const NetworkRestore::Download download = NetworkRestore::download(address, transferFile,
-                                                                       [this](const QString& text) { Label1->setText(text); });
+                                                                       [this](const QString& text) { Label1->setWholeText(text); });
     if (download.error)
         MessageBox::show(this, download.error->text());
     else if (!download.notice.isEmpty())

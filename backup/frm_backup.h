@@ -4,6 +4,7 @@
 class QComboBox;
 class QDateEdit;
 class QFrame;
+class ElidedLabel;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -53,5 +54,5 @@ private:
     QLabel* Label2;
     QPushButton* ComCompress;
     QPushButton* ComDown;
-    QLabel* Label1;
+    ElidedLabel* Label1;
 };

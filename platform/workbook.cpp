@@ -2,6 +2,7 @@
 #include "formulareferences.h"
 
 #include <QDir>
+#include <QFile>
 #include <QHash>
 #include <QUrl>
 #include <algorithm>
@@ -84,6 +85,12 @@ QByteArray withoutFormulaResults(const QByteArray& sheet)
 }
 }
 
+bool Workbook::isBinaryFormat(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.read(4) == QByteArray::fromHex("d0cf11e0");
+}
+
 qsizetype Workbook::entryIndex(const QString& part) const
 {
     for (qsizetype i = 0; i < m_entries.size(); ++i) {
@@ -103,6 +110,10 @@ std::optional<XmlPart> Workbook::readPart(const QString& part) const
 
 std::unique_ptr<Workbook> Workbook::open(const QString& path, QString* error)
 {
+    if (isBinaryFormat(path)) {
+        fail(error, QStringLiteral("旧的二进制格式的工作簿不能读取：%1").arg(path));
+        return nullptr;
+    }
     auto entries = ZipFile::read(path, error);
     if (!entries)
         return nullptr;

@@ -16,6 +16,9 @@
 class Workbook {
 public:
     static std::unique_ptr<Workbook> open(const QString& path, QString* error = nullptr);
+    // Whether the file is a workbook in the old binary format, known by its
+    // content whatever its name; such a file is never opened.
+    static bool isBinaryFormat(const QString& path);
 
     // Worksheets by number from 1, in tab order; chart sheets are not counted.
     Worksheet* worksheet(int number);

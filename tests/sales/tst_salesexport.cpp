@@ -199,6 +199,47 @@ private slots:
         QCOMPARE(totals.at(5).toDouble(), sumOf(book, 6, 21, LastLine));
     }
 
+    // A shop's own template that is no Office Open XML workbook is named to
+    // the user, and nothing is filled or opened.
+    void anUnreadableTemplateIsTold_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("templateName");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("kind");
+        const QByteArray binary = QByteArray::fromHex("d0cf11e0a1b11ae1") + QByteArray(504, '\0');
+        const QString binaryKind = QStringLiteral("是旧的二进制格式的Excel工作簿");
+        QTest::newRow("records, binary") << "ComExcel"
+                                         << "data2.xls" << binary << binaryKind;
+        QTest::newRow("printed slip, binary") << "ComSell"
+                                              << "销售单.xls" << binary << binaryKind;
+        QTest::newRow("printed slip, text") << "ComSell"
+                                            << "销售单.xls" << QByteArray("单号,日期\n")
+                                            << QStringLiteral("不是可读的Excel工作簿");
+    }
+
+    void anUnreadableTemplateIsTold()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, templateName);
+        QFETCH(QByteArray, content);
+        QFETCH(QString, kind);
+        const QString templatePath = QDir(appPath()).filePath(templateName);
+        QVERIFY(TestFiles::writeFile(templatePath, content));
+        saveSale({.number = QStringLiteral("C0000001")});
+        auto* form = openSalesRecords();
+        clickRow(form, "ListView1", 0);
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        control<QPushButton>(form, button.toLatin1().constData())->click();
+        QCOMPARE(MessageBox::shownTexts(),
+                 QStringList{
+                     QStringLiteral("模板文件[%1]%2，请将其另存为.xlsx格式的工作簿并保留原文件名。").arg(templatePath, kind)});
+        QCOMPARE(MessageBox::shown().first().title, QStringLiteral("提示"));
+        QVERIFY(DesktopOpener::recorded().isEmpty());
+        QCOMPARE(QDir(QDir::tempPath()).entryList(QDir::Files), QStringList());
+        QCOMPARE(TestFiles::bytesOf(templatePath), content);
+    }
+
     void withoutAChosenSlipNothingIsPrinted()
     {
         saveSale({.number = QStringLiteral("C0000001")});

@@ -3,9 +3,11 @@
 #include "cellrange.h"
 #include "clock.h"
 #include "desktop.h"
+#include "messagebox.h"
 #include "paths.h"
 #include "workbook.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -79,6 +81,18 @@ QString reserveExportFile(const QString& templateName, QString* error)
     *error = QStringLiteral("无法在临时文件夹中建立文件：%1").arg(QDir::tempPath());
     return {};
 }
+
+// Only Office Open XML workbooks are filled; the shop's own template in
+// another format has to be saved again by the user.
+void tellUnreadableTemplate(const QString& path)
+{
+    const QString kind = Workbook::isBinaryFormat(path) ? QStringLiteral("是旧的二进制格式的Excel工作簿")
+                                                        : QStringLiteral("不是可读的Excel工作簿");
+    MessageBox::show(
+        QApplication::activeWindow(),
+        QStringLiteral("模板文件[%1]%2，请将其另存为.xlsx格式的工作簿并保留原文件名。").arg(QDir::toNativeSeparators(path), kind),
+        MessageBox::NoticeTitle, QMessageBox::Warning);
+}
 }
 
 ExportOutcome ExportToExcel(const ExcelExport& request)
@@ -100,6 +114,7 @@ ExportOutcome ExportToExcel(const ExcelExport& request)
     const auto book = Workbook::open(path, &error);
     if (!book) {
         outcome.error = error;
+        tellUnreadableTemplate(path);
         return outcome;
     }
 

@@ -52,6 +52,7 @@ struct ExportOutcome {
 
 // Fills a copy of the template (the shop's own in AppPath, else the delivered
 // one) and hands it to the desktop under a new name in the temporary folder.
-// The template is never written. Forms that pass failures over silently ignore
-// the outcome.
+// The template is never written. A template that cannot be read as a workbook
+// is told to the user; forms that pass other failures over silently ignore the
+// outcome.
 ExportOutcome ExportToExcel(const ExcelExport& request);

@@ -2,6 +2,7 @@
 #include "formulareferences.h"
 
 #include <QDir>
+#include <QFile>
 #include <QHash>
 #include <QUrl>
 #include <algorithm>
@@ -61,6 +62,33 @@ std::vector<const XmlNode*> formatsOf(const XmlNode& cellXfs)
     }
     return formats;
 }
+
+// A stored result was computed over the template's values. Spreadsheet
+// programs that show it instead of recalculating would show stale totals;
+// without one they compute the formula.
+QByteArray withoutFormulaResults(const QByteArray& sheet)
+{
+    auto part = XmlPart::parse(sheet);
+    XmlNode* data = part ? part->edit(QStringLiteral("sheetData")) : nullptr;
+    if (!data)
+        return sheet;
+    for (XmlNode& row : data->children) {
+        for (XmlNode& cell : row.children) {
+            if (!cell.child(QStringLiteral("f")))
+                continue;
+            std::erase_if(cell.children, [](const XmlNode& child) { return child.localName() == QLatin1String("v"); });
+            // The type told the stored result's kind (text, error, truth value).
+            cell.removeAttribute(QStringLiteral("t"));
+        }
+    }
+    return part->toByteArray();
+}
+}
+
+bool Workbook::isBinaryFormat(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.read(4) == QByteArray::fromHex("d0cf11e0");
 }
 
 qsizetype Workbook::entryIndex(const QString& part) const
@@ -82,6 +110,10 @@ std::optional<XmlPart> Workbook::readPart(const QString& part) const
 
 std::unique_ptr<Workbook> Workbook::open(const QString& path, QString* error)
 {
+    if (isBinaryFormat(path)) {
+        fail(error, QStringLiteral("旧的二进制格式的工作簿不能读取：%1").arg(path));
+        return nullptr;
+    }
     auto entries = ZipFile::read(path, error);
     if (!entries)
         return nullptr;
@@ -294,7 +326,7 @@ bool Workbook::save(const QString& path, QString* error)
     QHash<qsizetype, QByteArray> replaced;
     for (const auto& [part, sheet] : m_loaded) {
         if (sheet->isChanged())
-            replaced.insert(entryIndex(part), sheet->save());
+            replaced.insert(entryIndex(part), withoutFormulaResults(sheet->save()));
     }
     const std::pair<const QString&, const std::optional<XmlPart>&> parts[] = {
         {m_workbookPart, m_workbook},

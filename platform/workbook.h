@@ -11,9 +11,14 @@
 // An Office Open XML workbook read whole into memory: its worksheets are
 // filled through Worksheet and the result saved as a new file. Parts that
 // nothing touched are written back byte for byte; the source file is only read.
+// A worksheet that was changed is saved without its formulas' stored results,
+// so the spreadsheet program computes every formula over the new values.
 class Workbook {
 public:
     static std::unique_ptr<Workbook> open(const QString& path, QString* error = nullptr);
+    // Whether the file is a workbook in the old binary format, known by its
+    // content whatever its name; such a file is never opened.
+    static bool isBinaryFormat(const QString& path);
 
     // Worksheets by number from 1, in tab order; chart sheets are not counted.
     Worksheet* worksheet(int number);

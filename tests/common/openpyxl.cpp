@@ -20,9 +20,14 @@ import json, sys, zipfile, xml.etree.ElementTree as ET
 import openpyxl
 from openpyxl.utils.cell import coordinate_from_string, column_index_from_string
 
+def plain(value):
+    return value if isinstance(value, (str, int, float, bool)) or value is None else str(value)
+
 path = sys.argv[1]
 with open(path, 'rb') as f:
     wb = openpyxl.load_workbook(f)
+with open(path, 'rb') as f:
+    stored = openpyxl.load_workbook(f, data_only=True)
 sheets = []
 for ws in wb.worksheets:
     cells = {}
@@ -30,9 +35,10 @@ for ws in wb.worksheets:
         for c in row:
             if c.value is None and not c.has_style:
                 continue
-            value = c.value if isinstance(c.value, (str, int, float, bool)) or c.value is None else str(c.value)
-            cells[c.coordinate] = {'v': value, 't': c.data_type, 'fmt': c.number_format,
+            cells[c.coordinate] = {'v': plain(c.value), 't': c.data_type, 'fmt': c.number_format,
                                    'bold': bool(c.font.b), 'wrap': c.alignment.wrap_text}
+            if c.data_type == 'f':
+                cells[c.coordinate]['stored'] = plain(stored[ws.title][c.coordinate].value)
     area = ws.print_area
     sheets.append({'name': ws.title, 'cells': cells,
                    'merged': sorted(str(r) for r in ws.merged_cells.ranges),

@@ -18,7 +18,8 @@ bool write(const QString& path, const QString& body);
 //   ordered: {worksheet part: rows and cells stand in ascending order},
 //   dimensions: {worksheet part: the used range its dimension element states}.
 // A cell is listed when it holds a value or a format; t is openpyxl's data
-// type ("s" text, "n" number, "f" formula), wrap is null when not set.
+// type ("s" text, "n" number, "f" formula), wrap is null when not set. A
+// formula cell also has stored: the result the file keeps for it, null for none.
 bool read(const QString& path, QJsonObject* book);
 
 // A cell of a sheet in the read workbook (0-based sheet index); empty when absent.

@@ -6,7 +6,10 @@
 #include "salesrecordsdrive.h"
 #include "testfiles.h"
 
+#include <QDir>
 #include <QJsonArray>
+#include <QProcess>
+#include <QStandardPaths>
 
 using namespace SalesRecordsDrive;
 
@@ -53,6 +56,19 @@ QJsonObject printed(frmOutDetail* form, int row)
 }
 
 constexpr int Slip = 3;
+
+// The sum of a column's cells over rows first to last, as read back.
+double sumOf(const QJsonObject& book, int column, int first, int last)
+{
+    double sum = 0;
+    for (int row = first; row <= last; ++row)
+        sum += Openpyxl::cell(book, Slip, CellRange::cellName(row, column)).value(QStringLiteral("v")).toDouble();
+    return sum;
+}
+
+// A 28-line slip: its lines fill rows 21 to 48, the totals stand in row 49.
+constexpr int LastLine = 48;
+constexpr int Totals = 49;
 }
 
 class TestSalesExport : public VarnholtTestCase {
@@ -141,6 +157,95 @@ private slots:
                  Openpyxl::cell(book, Slip, QStringLiteral("D21")).value(QStringLiteral("fmt")).toString());
         const QJsonObject sheet = book.value(QStringLiteral("sheets")).toArray().at(Slip).toObject();
         QCOMPARE(sheet.value(QStringLiteral("printArea")).toString(), QStringLiteral("$A$1:$G$53"));
+    }
+
+    // The totals' stored results would be the template's, over none of the lines.
+    void theTotalsKeepNoStaleResult()
+    {
+        saveSale({.number = QStringLiteral("C0000001"), .lines = linesOf(28)});
+        const QJsonObject book = printed(openSalesRecords(), 0);
+        QCOMPARE(rowOf(book, Slip, Totals), QStringLiteral("合  计 |  |  | =SUM(D21:D48) |  | =SUM(F21:F48)"));
+        const QJsonObject sheet = book.value(QStringLiteral("sheets")).toArray().at(Slip).toObject();
+        QCOMPARE(sheet.value(QStringLiteral("printArea")).toString(), QStringLiteral("$A$1:$G$51"));
+        for (int column : {4, 6}) {
+            const QString total = CellRange::cellName(Totals, column);
+            const QJsonValue stored = Openpyxl::cell(book, Slip, total).value(QStringLiteral("stored"));
+            const double sum = sumOf(book, column, 21, LastLine);
+            QVERIFY(sum > 0);
+            QVERIFY2(stored.isNull() || stored.toDouble() == sum, qPrintable(total));
+        }
+    }
+
+    // The desktop's spreadsheet program, where installed, shows the lines' sums.
+    void theSpreadsheetProgramShowsTheTotals()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("soffice")).isEmpty())
+            QSKIP("soffice is not installed");
+        saveSale({.number = QStringLiteral("C0000001"), .lines = linesOf(28)});
+        const QJsonObject book = printed(openSalesRecords(), 0);
+        const QString workbook = DesktopOpener::recorded().last().target;
+        const QString out = QDir(tempFolder()).filePath(QStringLiteral("converted"));
+        QVERIFY(QDir().mkpath(out));
+        QProcess soffice;
+        soffice.start(QStringLiteral("timeout"),
+                      {QStringLiteral("60"), QStringLiteral("soffice"), QStringLiteral("--headless"),
+                       QStringLiteral("-env:UserInstallation=file://%1/lo").arg(out), QStringLiteral("--convert-to"),
+                       QStringLiteral("csv:Text - txt - csv (StarCalc):59,34,76"), QStringLiteral("--outdir"), out, workbook});
+        QVERIFY(soffice.waitForFinished(90000));
+        QCOMPARE(soffice.exitCode(), 0);
+        const QStringList csv = QDir(out).entryList({QStringLiteral("*.csv")}, QDir::Files);
+        QCOMPARE(csv.size(), 1);
+        // The sheet shown on opening is the slip; its rows start at row 1.
+        const QStringList rows = QString::fromUtf8(TestFiles::bytesOf(QDir(out).filePath(csv.first()))).split(QLatin1Char('\n'));
+        QVERIFY(rows.size() >= Totals);
+        QStringList totals = rows.at(Totals - 1).trimmed().split(QLatin1Char(';'));
+        for (QString& field : totals)
+            field.remove(QLatin1Char('"')).remove(QLatin1Char(','));
+        QVERIFY2(totals.size() >= 6, qPrintable(rows.at(Totals - 1)));
+        QCOMPARE(totals.at(0), QStringLiteral("合  计"));
+        QCOMPARE(totals.at(3).toDouble(), sumOf(book, 4, 21, LastLine));
+        QCOMPARE(totals.at(5).toDouble(), sumOf(book, 6, 21, LastLine));
+    }
+
+    // A shop's own template that is no Office Open XML workbook is named to
+    // the user, and nothing is filled or opened.
+    void anUnreadableTemplateIsTold_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("templateName");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("kind");
+        const QByteArray binary = QByteArray::fromHex("d0cf11e0a1b11ae1") + QByteArray(504, '\0');
+        const QString binaryKind = QStringLiteral("是旧的二进制格式的Excel工作簿");
+        QTest::newRow("records, binary") << "ComExcel"
+                                         << "data2.xls" << binary << binaryKind;
+        QTest::newRow("printed slip, binary") << "ComSell"
+                                              << "销售单.xls" << binary << binaryKind;
+        QTest::newRow("printed slip, text") << "ComSell"
+                                            << "销售单.xls" << QByteArray("单号,日期\n")
+                                            << QStringLiteral("不是可读的Excel工作簿");
+    }
+
+    void anUnreadableTemplateIsTold()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, templateName);
+        QFETCH(QByteArray, content);
+        QFETCH(QString, kind);
+        const QString templatePath = QDir(appPath()).filePath(templateName);
+        QVERIFY(TestFiles::writeFile(templatePath, content));
+        saveSale({.number = QStringLiteral("C0000001")});
+        auto* form = openSalesRecords();
+        clickRow(form, "ListView1", 0);
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        control<QPushButton>(form, button.toLatin1().constData())->click();
+        QCOMPARE(MessageBox::shownTexts(),
+                 QStringList{
+                     QStringLiteral("模板文件[%1]%2，请将其另存为.xlsx格式的工作簿并保留原文件名。").arg(templatePath, kind)});
+        QCOMPARE(MessageBox::shown().first().title, QStringLiteral("提示"));
+        QVERIFY(DesktopOpener::recorded().isEmpty());
+        QCOMPARE(QDir(QDir::tempPath()).entryList(QDir::Files), QStringList());
+        QCOMPARE(TestFiles::bytesOf(templatePath), content);
     }
 
     void withoutAChosenSlipNothingIsPrinted()

@@ -250,8 +250,9 @@ void frm_backup::ComDown_Click()
     const QString transferFile = NetworkBackup::downloadFile();
     const QString address = NetworkRestore::remoteAddress(NetworkBackup::httpHost(),
                                                           NetworkBackup::remotePath(NetworkBackup::serial()));
-    const NetworkRestore::Download download = NetworkRestore::download(address, transferFile,
-                                                                       [this](const QString& text) { Label1->setWholeText(text); });
+    const NetworkRestore::Download download = NetworkRestore::download(address, transferFile, [this](const QString& text) {
+        Label1->setWholeText(text);
+    });
     if (download.error)
         MessageBox::show(this, download.error->text());
     else if (!download.notice.isEmpty())

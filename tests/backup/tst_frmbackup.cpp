@@ -91,13 +91,15 @@ private slots:
         const int width = form->width();
         const int hinted = form->sizeHint().width();
         auto* progress = control<ElidedLabel>(form, "Label1");
-        const QString path = QStringLiteral("开始下载：/home/shop/") + QString(300, QLatin1Char('d')) + QStringLiteral("/update.dat");
+        const QString path = QStringLiteral("开始下载：/home/shop/") + QString(300, QLatin1Char('d'))
+                             + QStringLiteral("/update.dat");
         progress->setWholeText(path);
         settle();
         QCOMPARE(form->width(), width);
         QCOMPARE(form->sizeHint().width(), hinted);
         const QString shown = progress->text();
-        QVERIFY2(shown.startsWith(QStringLiteral("开始下载：")) && shown.endsWith(QStringLiteral("update.dat")), qPrintable(shown));
+        QVERIFY2(shown.startsWith(QStringLiteral("开始下载：")) && shown.endsWith(QStringLiteral("update.dat")),
+                 qPrintable(shown));
         QVERIFY2(shown.contains(QChar(0x2026)), qPrintable(shown));
         QVERIFY(progress->fontMetrics().horizontalAdvance(shown) <= progress->contentsRect().width());
         QCOMPARE(progress->toolTip(), path);

@@ -187,10 +187,12 @@ private slots:
         const QString out = QDir(tempFolder()).filePath(QStringLiteral("converted"));
         QVERIFY(QDir().mkpath(out));
         QProcess soffice;
-        soffice.start(QStringLiteral("timeout"),
-                      {QStringLiteral("60"), QStringLiteral("soffice"), QStringLiteral("--headless"),
-                       QStringLiteral("-env:UserInstallation=file://%1/lo").arg(out), QStringLiteral("--convert-to"),
-                       QStringLiteral("csv:Text - txt - csv (StarCalc):59,34,76,1,,0,false,true,true,false,false,%1").arg(Slip + 1), QStringLiteral("--outdir"), out, workbook});
+        soffice.start(
+            QStringLiteral("timeout"),
+            {QStringLiteral("60"), QStringLiteral("soffice"), QStringLiteral("--headless"),
+             QStringLiteral("-env:UserInstallation=file://%1/lo").arg(out), QStringLiteral("--convert-to"),
+             QStringLiteral("csv:Text - txt - csv (StarCalc):59,34,76,1,,0,false,true,true,false,false,%1").arg(Slip + 1),
+             QStringLiteral("--outdir"), out, workbook});
         QVERIFY(soffice.waitForFinished(90000));
         QCOMPARE(soffice.exitCode(), 0);
         const QStringList csv = QDir(out).entryList({QStringLiteral("*.csv")}, QDir::Files);

@@ -47,19 +47,22 @@ QLineEdit* figureBox(QWidget* parent, const QString& name, const QString& figure
     return box;
 }
 
-void fitWidestFigure(QLineEdit* box)
+void fitText(QLineEdit* box, const QString& text)
 {
     // A line edit keeps a margin of two pixels each side of its text.
     constexpr int TextMargin = 2;
-    const QString widest = (-Amount::bookLimit()).toMoneyText();
     const QMargins margins = box->textMargins() + box->contentsMargins();
     const QFontMetrics metrics = box->fontMetrics();
-    const QSize text(metrics.horizontalAdvance(widest) + 2 * TextMargin + margins.left() + margins.right(), metrics.height());
+    const QSize size(metrics.horizontalAdvance(text) + 2 * TextMargin + margins.left() + margins.right(), metrics.height());
     QStyleOptionFrame option;
     option.initFrom(box);
     option.lineWidth = box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box) : 0;
-    box->setMinimumWidth(box->style()->sizeFromContents(QStyle::CT_LineEdit, &option, text, box).width());
+    box->setMinimumWidth(box->style()->sizeFromContents(QStyle::CT_LineEdit, &option, size, box).width());
 }
+
+void fitWidestFigure(QLineEdit* box) { fitText(box, (-Amount::bookLimit()).toMoneyText()); }
+
+void fitBarcode(QLineEdit* box) { fitText(box, QString(13, QLatin1Char('0'))); }
 
 QDateEdit* datePicker(QWidget* parent, const QString& name, const QDate& date)
 {

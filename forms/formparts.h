@@ -43,9 +43,13 @@ QLineEdit* labelledBox(QGridLayout* grid, int row, int column, const QString& la
 // A box the program fills with a figure ("0.00" and the like): read-only,
 // right-aligned.
 QLineEdit* figureBox(QWidget* parent, const QString& name, const QString& figure = {});
+// The box is at least as wide as the text needs in its font.
+void fitText(QLineEdit* box, const QString& text);
 // The box is at least as wide as the widest figure the books hold, its
 // minus sign included, needs in its font.
 void fitWidestFigure(QLineEdit* box);
+// The box shows a whole 13-digit barcode, the longest goods code a scanner types.
+void fitBarcode(QLineEdit* box);
 // A date box showing "yyyy-MM-dd", picked from a calendar that drops down;
 // without a date it starts on the box's own first date.
 QDateEdit* datePicker(QWidget* parent, const QString& name, const QDate& date = {});

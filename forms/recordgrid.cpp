@@ -1,11 +1,27 @@
 #include "recordgrid.h"
+#include "amount.h"
 #include "dbsession.h"
 #include "formparts.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QStyle>
 
 using FormParts::pixels;
+
+namespace {
+// The width a column needs to show its header, and a figure column the
+// widest figure, with the margins the item delegate keeps each side.
+int neededWidth(const QTreeView* view, int column, bool figure)
+{
+    const int header = view->header()->sectionSizeHint(column);
+    if (!figure)
+        return header;
+    const int margin = view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
+    const int widest = view->fontMetrics().horizontalAdvance((-Amount::bookLimit()).toMoneyText()) + 2 * margin;
+    return std::max(header, widest);
+}
+}
 
 void SetUpRecordView(QTreeView* view, const QList<int>& widthsTwips)
 {
@@ -25,8 +41,25 @@ void SetUpRecordView(QTreeView* view, const QList<int>& widthsTwips)
     }
 }
 
+void FitColumnsToContents(QTreeView* view, const QList<bool>& figures)
+{
+    for (int c = 0; c < figures.size(); ++c) {
+        if (!view->isColumnHidden(c))
+            view->setColumnWidth(c, std::max(view->columnWidth(c), neededWidth(view, c, figures[c])));
+    }
+}
+
+int RecordView::columnsWidth() const { return header()->length(); }
+
+QSize RecordView::sizeHint() const
+{
+    // Room for the columns, the frame and a vertical scroll bar once rows fill the view.
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    return {columnsWidth() + 2 * frameWidth() + scrollBar, QTreeView::sizeHint().height()};
+}
+
 RecordGrid::RecordGrid(QList<ListColumn> columns, QWidget* parent)
-    : QTreeView(parent)
+    : RecordView(parent)
 {
     m_records = new RecordTableModel(std::move(columns), this);
     setModel(m_records);
@@ -35,6 +68,14 @@ RecordGrid::RecordGrid(QList<ListColumn> columns, QWidget* parent)
         widths << column.widthTwips;
     SetUpRecordView(this, widths);
     connect(this, &QTreeView::doubleClicked, this, &RecordGrid::chosen);
+}
+
+void RecordGrid::fitColumnsToContents()
+{
+    QList<bool> figures;
+    for (const ListColumn& column : m_records->columns())
+        figures << (column.format == CellFormat::Money || column.format == CellFormat::Number);
+    FitColumnsToContents(this, figures);
 }
 
 DbStatus RecordGrid::fill(const QString& sql, const QVariantList& params)
@@ -80,19 +121,11 @@ void RecordGrid::selectRow(int row)
     scrollTo(index);
 }
 
-int RecordGrid::columnsWidth() const
-{
-    int width = 0;
-    for (const ListColumn& column : m_records->columns())
-        width += pixels(column.widthTwips);
-    return width;
-}
-
 void RecordGrid::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         emit chosen();
         return;
     }
-    QTreeView::keyPressEvent(event);
+    RecordView::keyPressEvent(event);
 }

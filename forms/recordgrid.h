@@ -12,7 +12,24 @@
 // time, nothing edited in place, each column as wide as its twips (0 hides it).
 void SetUpRecordView(QTreeView* view, const QList<int>& widthsTwips);
 
-class RecordGrid : public QTreeView {
+// Widens each shown column of a view that is narrower than its header, or,
+// where figures says it shows money or quantities, than the widest figure
+// the books hold: the designed twips are a floor.
+void FitColumnsToContents(QTreeView* view, const QList<bool>& figures);
+
+// A grid of records that asks for the width its shown columns take, so its
+// window opens showing every column.
+class RecordView : public QTreeView {
+    Q_OBJECT
+public:
+    using QTreeView::QTreeView;
+
+    // The width the shown columns take, in pixels.
+    int columnsWidth() const;
+    QSize sizeHint() const override;
+};
+
+class RecordGrid : public RecordView {
     Q_OBJECT
 public:
     explicit RecordGrid(QList<ListColumn> columns, QWidget* parent = nullptr);
@@ -21,6 +38,10 @@ public:
     int rowCount() const { return m_records->rowCount(); }
     // A cell as shown.
     QString text(int row, int column) const { return m_records->index(row, column).data().toString(); }
+
+    // Fits the columns to their headers, and those showing "0.00" or plain
+    // numbers to the widest figure.
+    void fitColumnsToContents();
 
     // Whether a fill leaves its first row selected.
     void setSelectsFirstRow(bool on) { m_selectsFirstRow = on; }
@@ -36,9 +57,6 @@ public:
     // The row marked selected, -1 when none.
     int selectedRow() const;
     void selectRow(int row);
-
-    // The width the shown columns take, in pixels.
-    int columnsWidth() const;
 
 signals:
     // A double-click on a row, or Enter in the grid.

@@ -53,6 +53,7 @@ frmStock::frmStock(QWidget* parent)
     connect(ComRtn, &QPushButton::clicked, this, &frmStock::ComRtn_Click);
 
     ListView1 = named(new RecordGrid(stockColumns(), this), QStringLiteral("ListView1"));
+    ListView1->fitColumnsToContents();
     TextSum1 = figureBox(this, QStringLiteral("TextSum1"), QStringLiteral("0.00"));
     TextSum2 = figureBox(this, QStringLiteral("TextSum2"), QStringLiteral("0.00"));
 
@@ -70,7 +71,6 @@ frmStock::frmStock(QWidget* parent)
     layout->addLayout(buttons);
     layout->addWidget(ListView1, 1);
     layout->addLayout(totals);
-    resize(ListView1->columnsWidth() + 40, 480);
 
     KeyPreview::install(this, {{Qt::Key_Escape, [this] { ComRtn_Click(); }}});
     list(View::Category);

@@ -63,6 +63,21 @@ bool isModifierOrTab(int key)
     }
 }
 
+// Whether a line column shows a quantity or money.
+bool isFigure(LineField field)
+{
+    switch (field) {
+    case LineField::GoodsCode:
+    case LineField::GoodsName:
+    case LineField::Size:
+    case LineField::Unit:
+    case LineField::Category:
+        return false;
+    default:
+        return true;
+    }
+}
+
 void setTextColour(QLineEdit* box, const QColor& colour)
 {
     QPalette palette = box->palette();
@@ -131,7 +146,7 @@ void SlipEntryForm::buildControls()
     header->addWidget(TextBZ, 1, 5);
 
     TextName = box(this, "TextName");
-    TextName->setMaximumWidth(FormParts::pixels(1200));
+    FormParts::fitBarcode(TextName);
     const bool counts = m_design.lineRule == LineRule::Count;
     const QString quantityCaption = counts ? QStringLiteral("盘后数量") : QStringLiteral("数量");
     if (counts)
@@ -139,14 +154,22 @@ void SlipEntryForm::buildControls()
     TextQty = box(this, counts ? "TextQty2" : "TextQty", m_design.startQuantity);
     TextPrice = box(this, "TextPrice", ZeroMoney);
     m_lookup = new GoodsLookupList(this, m_design.lookup, TextName, [this] { LoadGoods(); });
-    auto* entry = new QHBoxLayout;
+    // The boxes a code is scanned or typed into show it whole.
+    FormParts::fitBarcode(m_lookup->filterBox());
+    if (QLineEdit* barcode = m_lookup->barcodeBox())
+        FormParts::fitBarcode(barcode);
+    // The search options sit above the boxes, so that the code boxes keep
+    // their width on a 1024-pixel screen.
+    auto* options = new QHBoxLayout;
     if (m_design.quickEntry) {
         Check1 = named(new QCheckBox(QStringLiteral("快速录入模式"), this), QStringLiteral("Check1"));
         connect(Check1, &QCheckBox::clicked, this, &SlipEntryForm::Check1_Click);
-        entry->addWidget(Check1);
+        options->addWidget(Check1);
     }
     for (QRadioButton* option : m_lookup->options())
-        entry->addWidget(option);
+        options->addWidget(option);
+    options->addStretch();
+    auto* entry = new QHBoxLayout;
     if (QLineEdit* barcode = m_lookup->barcodeBox()) {
         entry->addWidget(label(this, {}, QStringLiteral("[条码]")));
         entry->addWidget(barcode, 1);
@@ -178,16 +201,19 @@ void SlipEntryForm::buildControls()
         TextPrice2 = addCost(entry, "TextPrice2", QStringLiteral("[单位成本]"));
 
     m_lines = new SlipLinesModel(m_design.lineColumns, m_design.lineRule, this);
-    ListView1 = new QTreeView(this);
+    ListView1 = new RecordView(this);
     ListView1->setObjectName(QStringLiteral("ListView1"));
     ListView1->setModel(m_lines);
     QList<int> widths;
+    QList<bool> figures;
     for (const LineColumn& column : m_design.lineColumns) {
         const bool cost = column.field == LineField::UnitCost || column.field == LineField::CostAmount
                           || column.field == LineField::Profit;
         widths << (cost && !seesCosts ? 0 : column.widthTwips);
+        figures << isFigure(column.field);
     }
     SetUpRecordView(ListView1, widths);
+    FitColumnsToContents(ListView1, figures);
 
     TextQtys = box(this, "TextQtys", ZeroMoney);
     TextMoneys = box(this, "TextMoneys", ZeroMoney);
@@ -204,19 +230,23 @@ void SlipEntryForm::buildControls()
         TextMoneys3 = addCost(totals, "TextMoneys3", QStringLiteral("[合计利润]"));
         shownOnly << TextPrice2 << TextMoneys2 << TextMoneys3;
     }
+    totals->addStretch();
+    // The payment has a row of its own: beside the totals its figure boxes
+    // would pass a 1024-pixel screen.
+    auto* payment = new QHBoxLayout;
     if (hasPayment()) {
         Text3 = box(this, "Text3", ZeroMoney);
         Text4 = box(this, "Text4", ZeroMoney);
         lblDedt = label(this, m_design.payment.differenceName, QStringLiteral("[现金差额]"));
-        totals->addWidget(label(this, m_design.payment.cashName, bracketed(CashCaption)));
-        totals->addWidget(Text3);
-        totals->addWidget(lblDedt);
-        totals->addWidget(Text4);
+        payment->addWidget(label(this, m_design.payment.cashName, bracketed(CashCaption)));
+        payment->addWidget(Text3);
+        payment->addWidget(lblDedt);
+        payment->addWidget(Text4);
+        payment->addStretch();
         shownOnly << Text4;
         connect(Text3, &QLineEdit::textChanged, this, &SlipEntryForm::Text3_Change);
         onEnter(Text3, [this] { Text3_KeyDown(); });
     }
-    totals->addStretch();
     // The program fills these; the totals are the sums of the lines.
     for (QLineEdit* shown : shownOnly)
         shown->setReadOnly(true);
@@ -258,10 +288,12 @@ void SlipEntryForm::buildControls()
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(header);
+    layout->addLayout(options);
     layout->addLayout(entry);
     layout->addWidget(m_lookup->list(), 2);
     layout->addWidget(ListView1, 3);
     layout->addLayout(totals);
+    layout->addLayout(payment);
     layout->addLayout(buttons);
 
     if (TextDiscount && m_design.wholeDiscount)

@@ -60,6 +60,9 @@ void SlipRecordsForm::buildControls()
     Label7 = label(this, QStringLiteral("Label7"), QStringLiteral("以下为所查询的单据(双击记录可以修改)"));
     ListView1 = named(new RecordGrid(m_design.slipColumns, this), QStringLiteral("ListView1"));
     ListView2 = named(new RecordGrid(m_design.lineColumns, this), QStringLiteral("ListView2"));
+    // The window opens as wide as the columns need, within the screen.
+    ListView1->fitColumnsToContents();
+    ListView2->fitColumnsToContents();
     connect(ListView1->selectionModel(), &QItemSelectionModel::selectionChanged, this, &SlipRecordsForm::ListView1_ItemClick);
     connect(ListView1, &QAbstractItemView::clicked, this, &SlipRecordsForm::ListView1_ItemClick);
     connect(ListView1, &QAbstractItemView::doubleClicked, this, &SlipRecordsForm::ListView1_DblClick);

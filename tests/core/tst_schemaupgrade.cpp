@@ -91,7 +91,7 @@ class TestSchemaUpgrade : public VarnholtTestCase {
     // A copy of the delivered book taken back to version 0.
     QString olderBook(bool withSlips)
     {
-        const QString path = tempFolder() + QStringLiteral("/old.mdb");
+        QString path = tempFolder() + QStringLiteral("/old.mdb");
         if (!QFile::copy(dbPath(), path) || !run(path, withSlips ? someSlips : ""))
             return {};
         QStringList drops;

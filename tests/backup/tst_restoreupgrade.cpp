@@ -3,11 +3,15 @@
 #include "fixture.h"
 #include "immediatebackup.h"
 #include "messagebox.h"
+#include "netservers.h"
+#include "networld.h"
 #include "schemaupgrade.h"
+#include "zipfile.h"
 
 #include <sqlite3.h>
 
 using namespace BackupWorld;
+using namespace NetWorld;
 
 namespace {
 // A backup of a book made before its version existed: version 0, without
@@ -41,22 +45,50 @@ QStringList addedIndexes()
 
 class TestRestoreUpgrade : public VarnholtTestCase {
     Q_OBJECT
+
+    void restoreFromFile(const QString& backup)
+    {
+        frm_backup* form = openWindow();
+        FileDialogs::setNextAnswer(backup);
+        click(form, "Command1");
+        click(form, "Command5");
+    }
+
+    // The backup zipped on the server, fetched by the hidden network restore.
+    void restoreFromServer(const QString& backup)
+    {
+        const QString served = tempFolder() + QStringLiteral("/www/") + remotePath;
+        QVERIFY(QDir().mkpath(QFileInfo(served).path()));
+        QVERIFY(ZipFile::write(served, {{"db_kcgl.mdb", bytesOf(backup)}}));
+        NetServers::BusyboxHttpd server(tempFolder() + QStringLiteral("/www"));
+        QVERIFY(server.isRunning());
+        QVERIFY(runFromUsbStick(appPath()));
+        QVERIFY(setServer("http", server.host()));
+        click(openWindow(), "ComDown");
+    }
+
 private slots:
     void restoredOlderBookIsUpgraded_data()
     {
+        QTest::addColumn<bool>("fromServer");
         QTest::addColumn<QString>("failing");
         QTest::addColumn<QString>("told");
         QTest::addColumn<int>("version");
         QTest::addColumn<QStringList>("indexes");
         const QStringList both{QStringLiteral("ix_in_kind_no"), QStringLiteral("ix_out_lines_kind_goods")};
-        QTest::newRow("upgraded") << QString() << QStringLiteral("成功恢复数据！") << SchemaUpgrade::currentVersion() << both;
-        QTest::newRow("the upgrade fails") << QStringLiteral("CREATE INDEX ix_out_lines_kind_goods")
-                                           << QStringLiteral("数据库升级失败：Error 13: database or disk is full") << 0
-                                           << QStringList();
+        const QString fails = QStringLiteral("CREATE INDEX ix_out_lines_kind_goods");
+        const QString reason = QStringLiteral("数据库升级失败：Error 13: database or disk is full");
+        const QString done = QStringLiteral("成功恢复数据！");
+        const int current = SchemaUpgrade::currentVersion();
+        QTest::newRow("from a file") << false << QString() << done << current << both;
+        QTest::newRow("from the server") << true << QString() << done << current << both;
+        QTest::newRow("from a file, the upgrade fails") << false << fails << reason << 0 << QStringList();
+        QTest::newRow("from the server, the upgrade fails") << true << fails << reason << 0 << QStringList();
     }
 
     void restoredOlderBookIsUpgraded()
     {
+        QFETCH(bool, fromServer);
         QFETCH(QString, failing);
         QFETCH(QString, told);
         QFETCH(int, version);
@@ -69,11 +101,11 @@ private slots:
             return std::nullopt;
         });
 
-        frm_backup* form = openWindow();
-        FileDialogs::setNextAnswer(backup);
-        click(form, "Command1");
         MessageBox::setNextAnswer(QMessageBox::Ok);
-        click(form, "Command5");
+        if (fromServer)
+            restoreFromServer(backup);
+        else
+            restoreFromFile(backup);
         Database::setFailureHook({});
 
         QCOMPARE(MessageBox::shownTexts(), QStringList{told});

@@ -18,31 +18,37 @@ const QList<SchemaIndex>& schemaIndexes()
     return indexes;
 }
 
-// Brings the indexes to the schema's. Older books lack most of them, keep
-// narrower ones under some of today's names, and two that are retired.
+DbStatus dropIndex(DbSession& session, QString name)
+{
+    const QString quoted = QLatin1Char('"') + name.replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
+    return session.exec(QStringLiteral("DROP INDEX ") + quoted).status();
+}
+
+// Brings the indexes to exactly the schema's. Older books lack most of them,
+// hold narrower ones under some of today's names, and two that are retired.
 DbStatus matchSchemaIndexes(DbSession& session)
 {
-    auto present = session.query(QStringLiteral("select name, sql from sqlite_master where type = 'index' and sql is not null"));
-    if (!present)
-        return present.error();
-    QHash<QString, QString> stale;
-    for (int i = 0; i < present->count(); ++i)
-        stale.insert(present->text(i, QStringLiteral("name")), present->text(i, QStringLiteral("sql")));
+    auto read = session.query(QStringLiteral("select name, sql from sqlite_master where type = 'index' and sql is not null"));
+    if (!read)
+        return read.error();
+    QHash<QString, QString> held; // name -> statement
+    for (int i = 0; i < read->count(); ++i)
+        held.insert(read->text(i, QStringLiteral("name")), read->text(i, QStringLiteral("sql")));
     for (const SchemaIndex& index : schemaIndexes()) {
-        if (stale.value(index.name) == index.statement) {
-            stale.remove(index.name);
+        const QString statement = held.take(index.name);
+        if (statement == index.statement)
             continue;
+        if (!statement.isNull()) {
+            if (DbStatus dropped = dropIndex(session, index.name); !dropped)
+                return dropped;
         }
-        auto made = session.exec(QStringLiteral("DROP INDEX IF EXISTS ") + index.name);
-        if (made)
-            made = session.exec(index.statement);
-        if (!made)
+        if (auto made = session.exec(index.statement); !made)
             return made.error();
-        stale.remove(index.name);
     }
-    for (auto it = stale.cbegin(); it != stale.cend(); ++it) {
-        if (auto dropped = session.exec(QStringLiteral("DROP INDEX ") + it.key()); !dropped)
-            return dropped.error();
+    // What is left is no index of the schema's.
+    for (auto it = held.cbegin(); it != held.cend(); ++it) {
+        if (DbStatus dropped = dropIndex(session, it.key()); !dropped)
+            return dropped;
     }
     return {};
 }

@@ -3,6 +3,7 @@
 #include "schemaupgrade.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QProgressDialog>
 
 bool BookUpgrade::run(QWidget* parent)
@@ -18,15 +19,16 @@ bool BookUpgrade::run(QWidget* parent)
         dialog.setCancelButton(nullptr);
         dialog.setMinimumDuration(1000);
         dialog.setAutoClose(false);
-        // The dialog's own timer shows it after a second; events run between
-        // the engine's steps so that it can, and then stays painted.
-        upgraded = SchemaUpgrade::upgrade(*session, [&dialog](int step, int count) {
-            if (dialog.maximum() != count) {
-                dialog.setMaximum(count);
-                dialog.setValue(0);
-            }
-            if (dialog.value() != step)
-                dialog.setValue(step);
+        // Events run only once the window is due, to show and paint it:
+        // a quick upgrade lets no timer or handler in meanwhile.
+        QElapsedTimer clock;
+        clock.start();
+        upgraded = SchemaUpgrade::upgrade(*session, [&dialog, &clock](int step, int count) {
+            if (clock.elapsed() < dialog.minimumDuration())
+                return;
+            dialog.setMaximum(count);
+            dialog.setValue(step);
+            dialog.show();
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         });
     }

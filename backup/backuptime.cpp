@@ -2,6 +2,7 @@
 #include "appstate.h"
 #include "inifile.h"
 #include "module2.h"
+#include "settingsnotice.h"
 
 #include <cmath>
 
@@ -36,8 +37,10 @@ BackupTime::Texts BackupTime::storedOrDefault()
 
 void BackupTime::store(const Texts& time)
 {
-    UserSettings::save(application, section, hourKey, time.hour);
-    UserSettings::save(application, section, minuteKey, time.minute);
+    const IniFile file(UserSettings::filePath(application));
+    // One notice is enough when the first key already failed.
+    if (saveSettingOrTell(file, section, hourKey, time.hour))
+        saveSettingOrTell(file, section, minuteKey, time.minute);
 }
 
 void BackupTime::arm(BackupTrigger& trigger, const Texts& time)

@@ -1,6 +1,7 @@
 #include "mdlini.h"
 #include "appstate.h"
 #include "inifile.h"
+#include "settingsnotice.h"
 
 namespace {
 IniFile settingsFile()
@@ -17,6 +18,6 @@ QString ReadIni(const QString& section, const QString& key) { return settingsFil
 
 bool WriteIni(const QString& section, const QString& key, const QString& value)
 {
-    return settingsFile().write(section, key, value);
+    return saveSettingOrTell(settingsFile(), section, key, value);
 }
 }

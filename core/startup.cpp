@@ -1,16 +1,47 @@
 #include "startup.h"
 #include "appstate.h"
+#include "dbsession.h"
+#include "messagebox.h"
 #include "paths.h"
 
+#include <QDir>
 #include <sys/stat.h>
+
+namespace {
+const QString databaseName = QStringLiteral("db_kcgl.mdb");
+
+// Why the file cannot serve as the shop's books, or "" when it can. An empty
+// file or another program's database would otherwise surface later as a
+// missing table; a file the engine cannot read at all is left to the login
+// form, which reports the engine's error.
+QString refusalOf(const QString& path)
+{
+    const DbResult<Rows> tables = Database::read([](DbSession& s) {
+        return s.query(QStringLiteral("select name from sqlite_master where type = 'table' and name = 'tb_enter'"));
+    });
+    if (!tables || tables->count() == 1)
+        return {};
+    return path + QStringLiteral(" 不是本店的数据库。");
+}
+
+StartupResult endWith(const QString& text)
+{
+    MessageBox::show(nullptr, text, {}, QMessageBox::Critical);
+    return {false, 1};
+}
+}
 
 StartupResult prepareVarnholt()
 {
     ::umask(077);
     AppState& app = appState();
     app.appPath = Paths::appPath();
-    // A database that could not be copied shows itself when the login form
-    // reads the operators.
-    Paths::prepareAppPath(app.appPath, Paths::deliveredDir(), {QStringLiteral("db_kcgl.mdb")});
+    QString reason;
+    if (!Paths::prepareAppPath(app.appPath, Paths::deliveredDir(), {databaseName}, &reason))
+        return endWith(QStringLiteral("无法复制数据库到文件夹：") + QDir::toNativeSeparators(app.appPath) + QLatin1Char('\n')
+                       + reason);
+    const QString refusal = refusalOf(QDir::toNativeSeparators(app.appPath + QLatin1Char('/') + databaseName));
+    if (!refusal.isEmpty())
+        return endWith(refusal);
     return {true, 0};
 }

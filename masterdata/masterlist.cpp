@@ -134,11 +134,13 @@ void MasterListPanel::restoreFilterOption()
 
 void MasterListPanel::chooseFilterOption(int index)
 {
+    // A file that refused one key refuses the rest: one notice is enough.
     for (int i = 0; i < m_options.size(); ++i) {
         const QString section = m_design.filters[i].iniSection;
-        if (!section.isEmpty())
-            mdlINI::WriteIni(section, m_design.iniKey,
-                             m_options[i]->isChecked() ? QStringLiteral("True") : QStringLiteral("False"));
+        if (!section.isEmpty()
+            && !mdlINI::WriteIni(section, m_design.iniKey,
+                                 m_options[i]->isChecked() ? QStringLiteral("True") : QStringLiteral("False")))
+            break;
     }
     if (m_options[index]->isChecked())
         m_hint->setText(m_design.filters[index].hint);

@@ -51,7 +51,34 @@ bool isKeyLine(const QString& line, const QString& key)
 }
 
 bool sameName(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+
+QString& writeFailure()
+{
+    static QString reason;
+    return reason;
 }
+
+// Replaces the file with bytes, or leaves it whole and returns why not.
+// QSaveFile::commit() alone may report success after a write that a full disk
+// cut short, so every write and the flush are checked before it.
+QString saveWhole(const QString& path, const QByteArray& bytes)
+{
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QDir().mkpath(folder))
+        return QStringLiteral("无法创建文件夹：") + QDir::toNativeSeparators(folder);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    if (!writeFailure().isEmpty() || file.write(bytes) != bytes.size() || !file.flush()) {
+        QString reason = writeFailure().isEmpty() ? file.errorString() : writeFailure();
+        file.cancelWriting();
+        return reason;
+    }
+    return file.commit() ? QString() : file.errorString();
+}
+}
+
+void IniFile::setWriteFailure(const QString& reason) { writeFailure() = reason; }
 
 IniFile::IniFile(QString path)
     : m_path(std::move(path))
@@ -73,7 +100,7 @@ QString IniFile::read(const QString& section, const QString& key) const
     return {};
 }
 
-bool IniFile::write(const QString& section, const QString& key, const QString& value) const
+bool IniFile::write(const QString& section, const QString& key, const QString& value, QString* reason) const
 {
     QStringList lines = readLines(m_path);
     const QString entry = key + QLatin1Char('=') + value;
@@ -106,13 +133,10 @@ bool IniFile::write(const QString& section, const QString& key, const QString& v
         lines.insert(insertAt, entry);
     }
 
-    if (!QDir().mkpath(QFileInfo(m_path).absolutePath()))
-        return false;
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(lines.join(QLatin1Char('\n')).toUtf8() + '\n');
-    return file.commit();
+    const QString failure = saveWhole(m_path, lines.join(QLatin1Char('\n')).toUtf8() + '\n');
+    if (!failure.isEmpty() && reason)
+        *reason = failure;
+    return failure.isEmpty();
 }
 
 QString UserSettings::folder() { return Paths::configHome() + QLatin1Char('/') + Program::name(); }

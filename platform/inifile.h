@@ -12,8 +12,14 @@ public:
     explicit IniFile(QString path);
 
     QString read(const QString& section, const QString& key) const;
-    bool write(const QString& section, const QString& key, const QString& value) const;
+    // A failed write leaves the file whole as it was and gives the system's
+    // reason in *reason.
+    bool write(const QString& section, const QString& key, const QString& value, QString* reason = nullptr) const;
     const QString& path() const { return m_path; }
+
+    // Test seam: while set, every write fails after opening its file, with
+    // this reason, as a full disk would.
+    static void setWriteFailure(const QString& reason);
 
 private:
     QString m_path;

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <filesystem>
 
 namespace {
 QString& deliveredOverride()
@@ -50,26 +51,42 @@ QString Paths::deliveredFile(const QString& appPath, const QString& name)
     return deliveredDir() + QLatin1Char('/') + name;
 }
 
-bool Paths::copyOwnerOnly(const QString& source, const QString& target)
+bool Paths::copyOwnerOnly(const QString& source, const QString& target, QString* reason)
 {
-    if (QFileInfo::exists(target) || !QFile::copy(source, target))
+    // QFile::copy never replaces an existing target.
+    QFile file(source);
+    if (!file.copy(target)) {
+        if (reason)
+            *reason = file.errorString();
         return false;
-    return QFile::setPermissions(target, ownerOnly);
+    }
+    QFile copy(target);
+    if (copy.setPermissions(ownerOnly))
+        return true;
+    if (reason)
+        *reason = copy.errorString();
+    return false;
 }
 
-bool Paths::prepareAppPath(const QString& appPath, const QString& sourceDir, const QStringList& names)
+bool Paths::prepareAppPath(const QString& appPath, const QString& sourceDir, const QStringList& names, QString* reason)
 {
     QDir dir(appPath);
     if (!dir.exists()) {
-        if (!dir.mkpath(QStringLiteral(".")))
+        // QDir::mkpath keeps the system's reason to itself.
+        std::error_code error;
+        std::filesystem::create_directories(QFile::encodeName(appPath).toStdString(), error);
+        if (error) {
+            if (reason)
+                *reason = QString::fromStdString(error.message());
             return false;
+        }
         QFile::setPermissions(appPath, ownerOnly | QFileDevice::ExeOwner);
     }
     bool ok = true;
     for (const QString& name : names) {
         const QString target = dir.filePath(name);
         if (!QFileInfo::exists(target))
-            ok = copyOwnerOnly(sourceDir + QLatin1Char('/') + name, target) && ok;
+            ok = copyOwnerOnly(sourceDir + QLatin1Char('/') + name, target, reason) && ok;
     }
     return ok;
 }

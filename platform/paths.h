@@ -14,8 +14,9 @@ void setDeliveredDir(const QString& dir);
 QString deliveredFile(const QString& appPath, const QString& name);
 
 // Creates appPath (owner only) and copies in each named file of sourceDir that
-// appPath lacks; a file already there is never replaced.
-bool prepareAppPath(const QString& appPath, const QString& sourceDir, const QStringList& names);
+// appPath lacks; a file already there is never replaced. A failure gives the
+// system's reason in *reason.
+bool prepareAppPath(const QString& appPath, const QString& sourceDir, const QStringList& names, QString* reason = nullptr);
 // Copies a file without replacing the target; the copy is readable by its owner only.
-bool copyOwnerOnly(const QString& source, const QString& target);
+bool copyOwnerOnly(const QString& source, const QString& target, QString* reason = nullptr);
 }

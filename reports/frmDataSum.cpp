@@ -32,7 +32,47 @@ QStringList names(std::initializer_list<const char*> list)
     return result;
 }
 
-Amount valueOf(const QLineEdit* box) { return ReportSums::read(box->text()); }
+// A pass and the boxes of its equal and its other group, in the order the
+// statement runs them.
+struct PassBoxes {
+    const SummaryPass& pass;
+    QStringList equal;
+    QStringList other;
+};
+
+const PassBoxes Passes[] = {
+    {SummaryPasses::StockIn, names({"TextA1", "TextA2", "TextA4", "TextA5"}), names({"TextB1", "TextB2", "TextB4", "TextB5"})},
+    {SummaryPasses::Sales, names({"TextC1", "TextC2", "TextC4", "TextC5", "TextC6", "TextC7"}),
+     names({"TextD1", "TextD2", "TextD4", "TextD5", "TextD6", "TextD7"})},
+    // Transfers (调拔) are no loss: only the other group is shown.
+    {SummaryPasses::Loss, {}, names({"TextF1", "TextF2"})},
+    {SummaryPasses::Expenses, names({"Text4", "Text5", "Text6", "Text8", "Text9", "Text10", "Text11", "TextMoneys"}), {}},
+};
+
+using BoxTexts = QHash<QString, QString>;
+
+// Every figure of the statement by box, or the error that stopped a pass.
+DbResult<BoxTexts> statementTexts(DbSession& session, const QDate& first, const QDate& last)
+{
+    BoxTexts texts;
+    const auto put = [&texts](const QStringList& boxes, const QList<Amount>& amounts) {
+        for (int i = 0; i < boxes.size(); ++i)
+            texts.insert(boxes[i], ReportSums::text(Negated.contains(boxes[i]) ? -amounts[i] : amounts[i]));
+    };
+    for (const PassBoxes& boxes : Passes) {
+        const auto sums = SumPass(session, boxes.pass, first, last);
+        if (!sums)
+            return sums.error();
+        put(boxes.equal, sums->equal);
+        put(boxes.other, sums->other);
+    }
+    // The shown texts, to two decimals, make the results.
+    const auto valueOf = [&texts](const char* name) { return ReportSums::read(texts.value(QString::fromLatin1(name))); };
+    texts.insert(QStringLiteral("TextG1"), ReportSums::text(valueOf("TextC7") + valueOf("TextD7") + valueOf("TextF2")));
+    const Amount profit = valueOf("TextMoneys") + valueOf("TextG1");
+    texts.insert(QStringLiteral("TextProfit"), profit.isOutOfRange() ? ReportSums::text(profit) : profit.toPlainText());
+    return texts;
+}
 }
 
 frmDataSum::frmDataSum(QWidget* parent)
@@ -55,6 +95,8 @@ void frmDataSum::buildControls()
         QLineEdit* b = FormParts::figureBox(this, name, title);
         if (!title.isEmpty())
             b->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        else
+            m_figures << b;
         m_boxes.insert(name, b);
         return b;
     };
@@ -134,44 +176,20 @@ void frmDataSum::Form_Load()
 
 void frmDataSum::setBox(const QString& name, const QString& text) { m_boxes.value(name)->setText(text); }
 
-bool frmDataSum::runPass(const SummaryPass& pass, const QStringList& equalBoxes, const QStringList& otherBoxes)
-{
-    const QDate first = DTPicker1->date();
-    const QDate last = DTPicker2->date();
-    const auto sums = Database::read([&](DbSession& s) { return SumPass(s, pass, first, last); });
-    if (!sums) {
-        MessageBox::show(this, sums.error().text());
-        return false;
-    }
-    const auto write = [this](const QStringList& boxes, const QList<Amount>& amounts) {
-        for (int i = 0; i < boxes.size(); ++i)
-            setBox(boxes[i], ReportSums::text(Negated.contains(boxes[i]) ? -amounts[i] : amounts[i]));
-    };
-    write(equalBoxes, sums->equal);
-    write(otherBoxes, sums->other);
-    return true;
-}
-
 void frmDataSum::ComOK_Click()
 {
-    if (!runPass(SummaryPasses::StockIn, names({"TextA1", "TextA2", "TextA4", "TextA5"}),
-                 names({"TextB1", "TextB2", "TextB4", "TextB5"})))
+    // A statement that fails must not leave the last one's figures looking new.
+    for (QLineEdit* figure : m_figures)
+        figure->clear();
+    const QDate first = DTPicker1->date();
+    const QDate last = DTPicker2->date();
+    const auto texts = Database::read([&](DbSession& s) { return statementTexts(s, first, last); });
+    if (!texts) {
+        MessageBox::show(this, texts.error().text());
         return;
-    if (!runPass(SummaryPasses::Sales, names({"TextC1", "TextC2", "TextC4", "TextC5", "TextC6", "TextC7"}),
-                 names({"TextD1", "TextD2", "TextD4", "TextD5", "TextD6", "TextD7"})))
-        return;
-    // Transfers (调拔) are no loss: only the other group is shown.
-    if (!runPass(SummaryPasses::Loss, {}, names({"TextF1", "TextF2"})))
-        return;
-    // The shown texts, to two decimals, make the results.
-    setBox(QStringLiteral("TextG1"),
-           ReportSums::text(valueOf(box(QStringLiteral("TextC7"))) + valueOf(box(QStringLiteral("TextD7")))
-                            + valueOf(box(QStringLiteral("TextF2")))));
-    if (!runPass(SummaryPasses::Expenses, names({"Text4", "Text5", "Text6", "Text8", "Text9", "Text10", "Text11", "TextMoneys"}),
-                 {}))
-        return;
-    const Amount profit = valueOf(box(QStringLiteral("TextMoneys"))) + valueOf(box(QStringLiteral("TextG1")));
-    setBox(QStringLiteral("TextProfit"), profit.isOutOfRange() ? ReportSums::text(profit) : profit.toPlainText());
+    }
+    for (auto it = texts->cbegin(); it != texts->cend(); ++it)
+        setBox(it.key(), it.value());
 }
 
 void frmDataSum::ComRtn_Click() { Module2::UnloadForm(this); }

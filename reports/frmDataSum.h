@@ -5,7 +5,6 @@
 class QDateEdit;
 class QLineEdit;
 class QPushButton;
-struct SummaryPass;
 
 // The period summary: what came in, was sold, returned, written off and
 // spent between two days, and the profit that leaves.
@@ -23,8 +22,6 @@ public slots:
 private:
     void buildControls();
     void Form_Load();
-    // Sums one pass into its boxes; false when the database failed (reported).
-    bool runPass(const SummaryPass& pass, const QStringList& equalBoxes, const QStringList& otherBoxes);
     void setBox(const QString& name, const QString& text);
 
     QDateEdit* DTPicker1 = nullptr;
@@ -32,4 +29,5 @@ private:
     QPushButton* ComOK = nullptr;
     QPushButton* ComRtn = nullptr;
     QHash<QString, QLineEdit*> m_boxes;
+    QList<QLineEdit*> m_figures; // the boxes a statement fills
 };

@@ -118,9 +118,11 @@ void GoodsLookupList::restoreOption()
 
 void GoodsLookupList::optionClicked()
 {
+    // A file that refused one key refuses the rest: one notice is enough.
     for (int i = 0; i < m_options.size(); ++i) {
-        mdlINI::WriteIni(QString::fromLatin1(SearchOptions[i].section), QStringLiteral("name"),
-                         m_options[i]->isChecked() ? QStringLiteral("True") : QStringLiteral("False"));
+        if (!mdlINI::WriteIni(QString::fromLatin1(SearchOptions[i].section), QStringLiteral("name"),
+                              m_options[i]->isChecked() ? QStringLiteral("True") : QStringLiteral("False")))
+            break;
     }
 }
 

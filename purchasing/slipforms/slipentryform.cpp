@@ -12,6 +12,7 @@
 #include "outcomemessage.h"
 #include "recordgrid.h"
 #include "slipnumber.h"
+#include "slipbook.h"
 #include "slipsave.h"
 #include "slipwrite.h"
 
@@ -727,12 +728,25 @@ bool SlipEntryForm::saveSlip()
     fillHeader(header);
 
     std::optional<DbResult<QString>> next;
+    // Another running copy may have saved a slip under this number since the
+    // form took it: the slip then takes the next free one and keeps its lines.
+    bool numberTaken = false;
     const SlipOutcome outcome = writeSlip([&](DbSession& s) {
         SlipOutcome saved = SaveSlip(s, slipDesign(), header, m_lines->slipLines());
-        if (saved)
+        if (!saved && saved.state() == SlipOutcome::State::Refused) {
+            const DbResult<bool> held = SlipBook::numberHeld(s, slipDesign(), header.number);
+            numberTaken = held && *held;
+        }
+        if (saved || numberTaken)
             next.emplace(::NextSlipNumber(s, slipDesign()));
         return saved;
     });
+    if (numberTaken && *next) {
+        Textid->setText(**next);
+        MessageBox::show(this, QStringLiteral("单号已被占用，已改为 ") + **next + QStringLiteral("，请再次保存。"),
+                         MessageBox::NoticeTitle);
+        return false;
+    }
     if (!showOutcome(this, outcome, AnswerTitle::Notice))
         return false;
     // Saved: the form starts the next slip even when its number cannot be

@@ -6,6 +6,7 @@
 #include "desktop.h"
 #include "environment.h"
 #include "filedialogs.h"
+#include "inifile.h"
 #include "messagebox.h"
 #include "paths.h"
 #include "program.h"
@@ -98,6 +99,7 @@ void VarnholtTestCase::init()
     EndRequest::setRecording(true);
     EndRequest::clear();
     Database::setFailureHook({});
+    IniFile::setWriteFailure({});
     UsbSerial::setSysfsRoot(base + QStringLiteral("/sys"));
     NetworkWait::restoreDefaults();
     NetworkWait::setStep(50);
@@ -116,6 +118,7 @@ void VarnholtTestCase::cleanup()
     closeAllWindows();
     const bool connectionLeftOpen = Database::isOpen();
     Database::setFailureHook({});
+    IniFile::setWriteFailure({});
     resetProgramState();
     const int boxesLeft = MessageBox::pendingAnswers();
     const int dialogsLeft = FileDialogs::pendingAnswers();

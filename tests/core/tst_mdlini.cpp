@@ -1,6 +1,8 @@
 #include "appstate.h"
 #include "fixture.h"
+#include "inifile.h"
 #include "mdlini.h"
+#include "messagebox.h"
 
 #include <QDir>
 #include <QFile>
@@ -38,6 +40,28 @@ private slots:
         QVERIFY(QFile::exists(other + QStringLiteral("config.ini")));
         AppState::instance().appPath = appPath();
         QCOMPARE(mdlINI::ReadIni(QStringLiteral("check1"), QStringLiteral("name")), QStringLiteral("1"));
+    }
+
+    // A write the disk refuses keeps the old bytes and names the file and the
+    // reason to the user.
+    void aFailedWriteKeepsTheFileAndTellsTheUser()
+    {
+        QVERIFY(mdlINI::WriteIni(QStringLiteral("option1"), QStringLiteral("name"), QStringLiteral("True")));
+        const QString path = appPath() + QStringLiteral("/config.ini");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray before = file.readAll();
+        file.close();
+
+        IniFile::setWriteFailure(QStringLiteral("No space left on device"));
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        QVERIFY(!mdlINI::WriteIni(QStringLiteral("option2"), QStringLiteral("name"), QStringLiteral("True")));
+
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), before);
+        QCOMPARE(MessageBox::shownTexts(), QStringList(QStringLiteral("设置未能保存：") + QDir::toNativeSeparators(path)
+                                                       + QStringLiteral("\nNo space left on device")));
+        QCOMPARE(mdlINI::ReadIni(QStringLiteral("option1"), QStringLiteral("name")), QStringLiteral("True"));
     }
 };
 

@@ -1,4 +1,5 @@
 #include "fixture.h"
+#include "inifile.h"
 #include "mdlini.h"
 #include "messagebox.h"
 #include "stockindrive.h"
@@ -84,6 +85,21 @@ private slots:
         QCOMPARE(listed(form), QStringList{QStringLiteral("SP000002 0")});
         QTest::keyClick(control(form, "TextName2"), Qt::Key_Backspace);
         QCOMPARE(listed(form), QStringList());
+    }
+
+    // A disk that refuses the setting costs one notice; the search still
+    // takes the chosen code.
+    void anOptionThatCannotBeSavedIsToldOnceAndStillSearches()
+    {
+        putShop();
+        auto* form = open();
+        IniFile::setWriteFailure(QStringLiteral("No space left on device"));
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        control<QRadioButton>(form, "Option1")->click();
+        QCOMPARE(MessageBox::shown().size(), 1);
+        QVERIFY(MessageBox::shown().last().text.startsWith(QStringLiteral("设置未能保存：")));
+        fill(control(form, "TextName2"), QStringLiteral("XB"));
+        QCOMPARE(listed(form), QStringList{QStringLiteral("SP000002 0")});
     }
 
     void theSettingIsRestoredAtLoad_data()

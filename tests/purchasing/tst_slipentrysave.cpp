@@ -63,6 +63,13 @@ private slots:
         QCOMPARE(MessageBox::shown().size(), 1);
     }
 
+    void aNumberTakenMeanwhileMovesToTheNextFree()
+    {
+        auto* form = enteredSlip();
+        fill(control(form, "Text3"), QStringLiteral("30"));
+        saveAfterANumberClash(form, QStringLiteral("入库单"), QStringLiteral("入库"), QStringLiteral("R0000043"));
+    }
+
     void refusalsKeepTheSlip()
     {
         putGoods(QStringLiteral("SP000001"), QStringLiteral("可乐"), QStringLiteral("KL"));

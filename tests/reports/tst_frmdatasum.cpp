@@ -244,9 +244,31 @@ private slots:
         auto* form = statement(Day, Day);
         Database::setFailureHook({});
         QCOMPARE(MessageBox::shownTexts(), QStringList{"Error 11: database disk image is malformed"});
-        QCOMPARE(text(form, "TextC7"), QStringLiteral("100.00"));
+        QCOMPARE(text(form, "TextC7"), QString());
         QCOMPARE(text(form, "TextF2"), QString());
         QCOMPARE(text(form, "TextProfit"), QString());
+    }
+
+    // A statement that fails after one that succeeded shows no figure of
+    // either: the old ones would read as the new period's.
+    void aFailedStatementLeavesNoOldFigures()
+    {
+        putSale("2024-03-05", "出库", 100, 10, 200);
+        putExpense("2024-03-05", {30, 0, 0, 0, 0, 0, 0, 30});
+        auto* form = statement(Day, Day);
+        QCOMPARE(text(form, "TextProfit"), QStringLiteral("70"));
+
+        QVERIFY(Database::runInTransaction([](DbSession& s) { return s.exec(QStringLiteral("drop table 日常支出")).status(); }));
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        QTest::mouseClick(childOf<QPushButton>(form, "ComOK"), Qt::LeftButton);
+
+        QCOMPARE(MessageBox::shownTexts(), QStringList{"Error 1: no such table: 日常支出"});
+        BoxTexts empty;
+        for (const char* name : Boxes)
+            empty.insert(QString::fromLatin1(name), QString());
+        empty.insert(QStringLiteral("TextProfit"), QString());
+        QCOMPARE(shown(form), empty);
+        QCOMPARE(text(form, "TextC"), QStringLiteral("商品销售"));
     }
 
     // Each pass reads its period from a covering index, without sorting.

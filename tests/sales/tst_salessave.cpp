@@ -64,6 +64,14 @@ private slots:
         QCOMPARE(focusedName(form), QStringLiteral("TextName3"));
     }
 
+    void aNumberTakenMeanwhileMovesToTheNextFree()
+    {
+        auto* form = openWithShop();
+        enterLine(form, Cola, QStringLiteral("1"), QStringLiteral("123.5"));
+        fill(control(form, "Text3"), QStringLiteral("200"));
+        saveAfterANumberClash(form, QStringLiteral("出库单"), QStringLiteral("出库"), QStringLiteral("C0000002"));
+    }
+
     void aReturnGivesBackStockAndPointsAndKeepsTheDebt()
     {
         auto* form = openWithShop(QStringLiteral("退货"));

@@ -201,6 +201,13 @@ private slots:
         QCOMPARE(MessageBox::shown().size(), 1);
     }
 
+    void aNumberTakenMeanwhileMovesToTheNextFree()
+    {
+        auto* form = openCounting();
+        countLine(form, Cola, QStringLiteral("7"), QStringLiteral("2"));
+        saveAfterANumberClash(form, QStringLiteral("盘点单"), QString(), QStringLiteral("P0000002"));
+    }
+
     void cancelOrAFailureWritesNothing()
     {
         auto* form = openCounting();

@@ -170,6 +170,14 @@ private slots:
         QCOMPARE(text(form, "TextBZ"), QStringLiteral("-"));
     }
 
+    void aNumberTakenMeanwhileMovesToTheNextFree()
+    {
+        auto* form = openLoss(QStringLiteral("10"));
+        fill(control(form, "TextDiscount"), QStringLiteral("90"));
+        enterLine(form, Cola, QStringLiteral("4"), QStringLiteral("2.00"));
+        saveAfterANumberClash(form, QStringLiteral("调失单"), Loss, QStringLiteral("L0000002"));
+    }
+
     void confirmedLossLowersTheStock()
     {
         SlipBooks::execute(QStringLiteral("insert into 调失单 (单号, 类别) values ('L0000003', '报损'), ('L0000050', '调拔')"));

@@ -105,6 +105,8 @@ void TuoPan::connectRequests(search* bar)
     connect(m_QXGJ, &QAction::triggered, this, &TuoPan::QXGJ_Click);
     connect(m_KJ, &QAction::triggered, this, &TuoPan::KJ_Click);
     connect(m_WJ, &QAction::triggered, this, &TuoPan::WJ_Click);
+    // The check mark is the entry's state, whoever changed it last.
+    connect(m_TP, &QMenu::aboutToShow, this, [this] { m_ARun->setChecked(mod_AutoRun::isOn()); });
     connect(m_ARun, &QAction::triggered, this, &TuoPan::ARun_Click);
     connect(m_JTF3, &QAction::triggered, this, &TuoPan::JTF3_Click);
     connect(m_TC, &QAction::triggered, this, &TuoPan::TC_Click);
@@ -154,14 +156,13 @@ void TuoPan::WJ_Click() { Forms::showModeless<kuaijie2>(); }
 
 void TuoPan::ARun_Click()
 {
-    const bool on = ARunClickCount % 2 == 0;
+    const bool on = !mod_AutoRun::isOn();
     if (const auto failure = mod_AutoRun::SetAutoRun(on)) {
         MessageBox::show(nullptr, QStringLiteral("开机启动设置失败：") + *failure, QStringLiteral("切换提示"),
                          QMessageBox::Warning);
         m_ARun->setChecked(!on);
         return;
     }
-    ++ARunClickCount;
     m_ARun->setChecked(on);
     MessageBox::show(nullptr, QStringLiteral("成功设置开机启动/不启动！"), QStringLiteral("切换提示"), QMessageBox::Information);
 }

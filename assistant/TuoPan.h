@@ -53,7 +53,5 @@ private:
     QAction* m_ARun = nullptr;
     QAction* m_JTF3 = nullptr;
     QAction* m_TC = nullptr;
-    // Successful switches of start at login; its parity is the check mark.
-    quint16 ARunClickCount = 0;
 };
 }

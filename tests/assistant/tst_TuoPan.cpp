@@ -272,6 +272,17 @@ private slots:
         QCOMPARE(MessageBox::shownTexts(), QStringList(2, QStringLiteral("成功设置开机启动/不启动！")));
     }
 
+    void checkMarkShowsWhetherStartAtLoginIsOn()
+    {
+        QVERIFY(!Teskarn::mod_AutoRun::SetAutoRun(true));
+        QVERIFY(Teskarn::start().runEventLoop);
+        QVERIFY(menuEntry(QStringLiteral("ARun"))->isChecked());
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        QVERIFY(chooseFromMenu(QStringLiteral("ARun")));
+        QVERIFY(!QFile::exists(Teskarn::mod_AutoRun::entryPath()));
+        QVERIFY(!menuEntry(QStringLiteral("ARun"))->isChecked());
+    }
+
     void entryFromAnEarlierRunIsWrittenAgainByTheFirstClick()
     {
         const QString folder = QDir(qEnvironmentVariable("XDG_CONFIG_HOME")).filePath(QStringLiteral("autostart"));

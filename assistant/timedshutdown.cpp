@@ -1,6 +1,7 @@
 #include "timedshutdown.h"
 #include "clock.h"
 #include "commandqueue.h"
+#include "decimaltext.h"
 #include "inifile.h"
 #include "teskarnstate.h"
 
@@ -17,7 +18,7 @@ const QString recordKey = QStringLiteral("time");
 
 std::optional<int> clockPart(const QString& text, int highest)
 {
-    const QString part = text.trimmed();
+    const QString part = DecimalText::foldFullWidth(text).trimmed();
     if (part.isEmpty() || part.size() > 2)
         return std::nullopt;
     int value = 0;

@@ -16,7 +16,8 @@ struct Time {
 };
 
 // The time of two boxes: an hour 0-23 and a minute 0-59, one or two digits
-// each, blanks around them aside; nothing for any other text.
+// each (full-width ones too), blanks around them aside; nothing for any other
+// text.
 std::optional<Time> parse(const QString& hour, const QString& minute);
 
 // The failure's text, or nothing. Called later, on the GUI thread, once the

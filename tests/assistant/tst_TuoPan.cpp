@@ -77,6 +77,10 @@ private slots:
         QTest::newRow("daily 12") << "22"
                                   << "30"
                                   << "12" << QStringList();
+        // As a Chinese input method types them.
+        QTest::newRow("full-width digits") << "２２"
+                                           << "３０"
+                                           << "1" << at2230;
     }
     void startArmsTheDailyShutdownOnlyWhenSet()
     {
@@ -116,8 +120,6 @@ private slots:
                                  << "30";
         QTest::newRow("sign") << "-1"
                               << "30";
-        QTest::newRow("full-width digits") << "２２"
-                                           << "30";
     }
     void storedInvalidTimeArmsNothingAndSaysSo()
     {

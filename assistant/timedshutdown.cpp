@@ -99,7 +99,7 @@ std::optional<Time> parse(const QString& hour, const QString& minute)
     return Time{*h, *m};
 }
 
-void arm(Time time, Done done)
+void arm(Time time, const Done& done)
 {
     CommandQueue::run(shutdownCommand, {QStringLiteral("-P"), time.text()}, nullptr, [time, done](const CommandResult& result) {
         if (!result.ok())
@@ -109,7 +109,7 @@ void arm(Time time, Done done)
     });
 }
 
-void cancelOurs(std::function<void(Cancel outcome, const QString& failure)> done)
+void cancelOurs(const std::function<void(Cancel outcome, const QString& failure)>& done)
 {
     const std::optional<Time> ours = ourTime();
     if (!ours)

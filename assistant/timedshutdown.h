@@ -26,7 +26,7 @@ using Done = std::function<void(const std::optional<QString>& failure)>;
 
 // Powers the machine off at the next occurrence of the time; on success the
 // time is recorded as ours, for this run and the next ones.
-void arm(Time time, Done done);
+void arm(Time time, const Done& done);
 
 enum class Cancel {
     Cancelled,     // the shutdown command cancelled ours
@@ -38,5 +38,5 @@ enum class Cancel {
 // by an arm, else the one stored when the program started) within a day from
 // now; any other pending shutdown stays. When logind's answer cannot be read,
 // ours is cancelled on the strength of the record alone.
-void cancelOurs(std::function<void(Cancel outcome, const QString& failure)> done);
+void cancelOurs(const std::function<void(Cancel outcome, const QString& failure)>& done);
 }

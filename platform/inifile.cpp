@@ -40,7 +40,7 @@ QString decode(const QByteArray& bytes)
     if (bytes.startsWith(utf8Mark))
         return QString::fromUtf8(bytes.mid(utf8Mark.size()));
     QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString asUtf8 = utf8.decode(bytes);
+    QString asUtf8 = utf8.decode(bytes);
     if (!utf8.hasError() && allChineseText(asUtf8))
         return asUtf8;
     QStringDecoder gbk("GBK");

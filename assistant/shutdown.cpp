@@ -72,10 +72,13 @@ shutdown::shutdown()
     layout->addLayout(buttons, 3, 0);
     setFixedSize(sizeHint());
 
-    connect(&CommandQueue::instance(), &CommandQueue::busyChanged, this, [command1, cmdDel](bool busy) {
+    // One system command at a time: the buttons wait for a running one.
+    const auto wait = [command1, cmdDel](bool busy) {
         command1->setEnabled(!busy);
         cmdDel->setEnabled(!busy);
-    });
+    };
+    wait(CommandQueue::busy());
+    connect(&CommandQueue::instance(), &CommandQueue::busyChanged, this, wait);
     connect(command1, &QPushButton::clicked, this, &shutdown::Command1_Click);
     connect(cmdDel, &QPushButton::clicked, this, &shutdown::cmdDel_Click);
     connect(cmdExit, &QPushButton::clicked, this, &shutdown::cmdExit_Click);

@@ -2,6 +2,7 @@
 #include "JieTu.h"
 #include "UrlF.h"
 #include "UrlS.h"
+#include "commandqueue.h"
 #include "configvalue.h"
 #include "forms.h"
 #include "instancelock.h"
@@ -19,6 +20,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
+#include <QPointer>
 
 namespace Teskarn {
 namespace {
@@ -72,6 +74,11 @@ TuoPan::TuoPan()
     m_WJ = menuItem(m_TP, "WJ", QStringLiteral("快捷文件"));
     m_ARun = menuItem(m_TP, "ARun", QStringLiteral("开机启动"));
     m_ARun->setCheckable(true);
+    // One system command at a time: the shutdown's entries wait for it.
+    connect(&CommandQueue::instance(), &CommandQueue::busyChanged, this, [this](bool busy) {
+        m_GJ->setEnabled(!busy);
+        m_QXGJ->setEnabled(!busy);
+    });
     separator(m_TP, "FGX");
     m_JTF3 = menuItem(m_TP, "JTF3", QStringLiteral("截图-F3"));
     m_TC = menuItem(m_TP, "TC", QStringLiteral("退出程序"));
@@ -105,6 +112,8 @@ void TuoPan::connectRequests(search* bar)
     connect(m_QXGJ, &QAction::triggered, this, &TuoPan::QXGJ_Click);
     connect(m_KJ, &QAction::triggered, this, &TuoPan::KJ_Click);
     connect(m_WJ, &QAction::triggered, this, &TuoPan::WJ_Click);
+    // The check mark is the entry's state, whoever changed it last.
+    connect(m_TP, &QMenu::aboutToShow, this, [this] { m_ARun->setChecked(mod_AutoRun::isOn()); });
     connect(m_ARun, &QAction::triggered, this, &TuoPan::ARun_Click);
     connect(m_JTF3, &QAction::triggered, this, &TuoPan::JTF3_Click);
     connect(m_TC, &QAction::triggered, this, &TuoPan::TC_Click);
@@ -118,30 +127,42 @@ void TuoPan::showShutdownArmed(bool armed)
     }
 }
 
-bool TuoPan::armShutdown(QWidget* parent, const QString& hour, const QString& minute)
+void TuoPan::armShutdown(QWidget* parent, const QString& hour, const QString& minute, const std::function<void()>& armed)
 {
     const auto time = TimedShutdown::parse(hour, minute);
     if (!time) {
         MessageBox::show(parent, QStringLiteral("关机时间无效，请按24小时格式填写！"), {}, QMessageBox::Warning);
-        return false;
+        return;
     }
-    if (const auto failure = TimedShutdown::arm(*time)) {
-        MessageBox::show(parent, QStringLiteral("定时关机设置失败：") + *failure, {}, QMessageBox::Warning);
-        return false;
-    }
-    showShutdownArmed(true);
-    return true;
+    TimedShutdown::arm(*time, [owner = QPointer<QWidget>(parent), armed](const std::optional<QString>& failure) {
+        if (failure) {
+            MessageBox::show(owner, QStringLiteral("定时关机设置失败：") + *failure, {}, QMessageBox::Warning);
+            return;
+        }
+        showShutdownArmed(true);
+        if (armed)
+            armed();
+    });
 }
 
-bool TuoPan::cancelShutdown(QWidget* parent)
+void TuoPan::cancelShutdown(QWidget* parent)
 {
-    if (const auto failure = TimedShutdown::cancelOurs()) {
-        MessageBox::show(parent, QStringLiteral("取消定时关机失败：") + *failure, {}, QMessageBox::Warning);
-        return false;
-    }
-    MessageBox::show(parent, QStringLiteral("定时关机已取消"));
-    showShutdownArmed(false);
-    return true;
+    TimedShutdown::cancelOurs([owner = QPointer<QWidget>(parent)](TimedShutdown::Cancel outcome, const QString& failure) {
+        switch (outcome) {
+        case TimedShutdown::Cancel::Failed:
+            MessageBox::show(owner, QStringLiteral("取消定时关机失败：") + failure, {}, QMessageBox::Warning);
+            showShutdownArmed(true);
+            return;
+        case TimedShutdown::Cancel::NothingOfOurs:
+            MessageBox::show(owner, QStringLiteral("没有要取消的定时关机"));
+            break;
+        case TimedShutdown::Cancel::Cancelled:
+        case TimedShutdown::Cancel::NotPending:
+            MessageBox::show(owner, QStringLiteral("定时关机已取消"));
+            break;
+        }
+        showShutdownArmed(false);
+    });
 }
 
 void TuoPan::GJ_Click() { Forms::showModeless<shutdown>(); }
@@ -154,14 +175,13 @@ void TuoPan::WJ_Click() { Forms::showModeless<kuaijie2>(); }
 
 void TuoPan::ARun_Click()
 {
-    const bool on = ARunClickCount % 2 == 0;
+    const bool on = !mod_AutoRun::isOn();
     if (const auto failure = mod_AutoRun::SetAutoRun(on)) {
         MessageBox::show(nullptr, QStringLiteral("开机启动设置失败：") + *failure, QStringLiteral("切换提示"),
                          QMessageBox::Warning);
         m_ARun->setChecked(!on);
         return;
     }
-    ++ARunClickCount;
     m_ARun->setChecked(on);
     MessageBox::show(nullptr, QStringLiteral("成功设置开机启动/不启动！"), QStringLiteral("切换提示"), QMessageBox::Information);
 }

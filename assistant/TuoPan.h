@@ -1,5 +1,6 @@
 #pragma once
 #include <QWidget>
+#include <functional>
 
 class QAction;
 class QMenu;
@@ -26,12 +27,12 @@ public:
     // The menu shows what the program believes of its shutdown: GJ while none
     // is armed, QXGJ while one is.
     static void showShutdownArmed(bool armed);
-    // Arms the shutdown at the time of the two texts; an invalid time or a
-    // failure is reported and changes nothing.
-    static bool armShutdown(QWidget* parent, const QString& hour, const QString& minute);
-    // Cancels this program's shutdown and says so; a failure is reported and
-    // changes nothing.
-    static bool cancelShutdown(QWidget* parent);
+    // Arms the shutdown at the time of the two texts and, once the command
+    // succeeded, shows it armed and calls armed; an invalid time or a failure
+    // is reported and changes nothing.
+    static void armShutdown(QWidget* parent, const QString& hour, const QString& minute, const std::function<void()>& armed = {});
+    // Cancels this program's shutdown and says what came of it.
+    static void cancelShutdown(QWidget* parent);
 
 private:
     // Every menu entry and every request of the bar, to the form that answers it.
@@ -53,7 +54,5 @@ private:
     QAction* m_ARun = nullptr;
     QAction* m_JTF3 = nullptr;
     QAction* m_TC = nullptr;
-    // Successful switches of start at login; its parity is the check mark.
-    quint16 ARunClickCount = 0;
 };
 }

@@ -12,7 +12,6 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QPainter>
-#include <QPointer>
 
 #include <optional>
 
@@ -40,10 +39,15 @@ std::optional<QIcon> targetIcon(const QString& target)
     return icon.isNull() ? QIcon(Pictures::ownIcon()) : icon;
 }
 
-void reportIconFailure(int slot)
+// One message for every slot of an opening, "请更改第三、五项路径", so an old
+// file full of foreign paths is not a message per slot.
+void reportIconFailures(const QList<int>& failedSlots)
 {
     static const QString ordinals = QStringLiteral("一二三四五六七八");
-    MessageBox::show(nullptr, QStringLiteral("    提取文件图标出错\r\n\r\n    请更改第") + ordinals.at(slot - 1)
+    QStringList names;
+    for (int slot : failedSlots)
+        names << ordinals.at(slot - 1);
+    MessageBox::show(nullptr, QStringLiteral("    提取文件图标出错\r\n\r\n    请更改第") + names.join(QStringLiteral("、"))
                                   + QStringLiteral("项路径"));
     Forms::showModeless<kuaijie>();
 }
@@ -73,16 +77,14 @@ void UrlS::Form_Load()
     for (int slot : QuickSlots::launchSlots())
         QuickSlots::SlotTarget(slot) = QuickSlots::launchTarget(slot).read();
 
-    // A message's loop may close the panel.
-    const QPointer<UrlS> self(this);
+    QList<int> failed;
     for (int slot : QuickSlots::launchSlots()) {
         const QString target = QuickSlots::SlotTarget(slot);
-        if (target.isEmpty() || ShowSlotIcon(slot, target))
-            continue;
-        reportIconFailure(slot);
-        if (!self)
-            return;
+        if (!target.isEmpty() && !ShowSlotIcon(slot, target))
+            failed << slot;
     }
+    if (!failed.isEmpty())
+        reportIconFailures(failed);
 }
 
 void UrlS::PreparePicture(QLabel* box)

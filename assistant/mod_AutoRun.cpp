@@ -46,14 +46,15 @@ QString escapedString(const QString& value)
     return escaped;
 }
 
+QString execLine() { return QStringLiteral("Exec=") + execValue(QCoreApplication::applicationFilePath()); }
+
 std::optional<QString> writeEntry()
 {
     const QString folder = QFileInfo(entryPath()).path();
     if (!QDir().mkpath(folder))
         return QStringLiteral("无法创建文件夹 ") + folder;
     QSaveFile file(entryPath());
-    const QByteArray entry = "[Desktop Entry]\nType=Application\nName=Teskarn\nExec="
-                             + execValue(QCoreApplication::applicationFilePath()).toUtf8() + '\n';
+    const QByteArray entry = "[Desktop Entry]\nType=Application\nName=Teskarn\n" + execLine().toUtf8() + '\n';
     if (!file.open(QIODevice::WriteOnly) || file.write(entry) != entry.size() || !file.commit())
         return file.errorString() + QLatin1Char(' ') + entryPath();
     return std::nullopt;
@@ -63,6 +64,19 @@ std::optional<QString> writeEntry()
 QString entryPath() { return Paths::configHome() + QStringLiteral("/autostart/teskarn.desktop"); }
 
 QString execValue(const QString& programPath) { return escapedString(quotedArgument(programPath)); }
+
+bool isOn()
+{
+    QFile entry(entryPath());
+    if (!entry.open(QIODevice::ReadOnly))
+        return false;
+    const QString line = execLine();
+    while (!entry.atEnd()) {
+        if (QString::fromUtf8(entry.readLine()).trimmed() == line)
+            return true;
+    }
+    return false;
+}
 
 std::optional<QString> SetAutoRun(bool on)
 {

@@ -7,6 +7,9 @@
 namespace Teskarn::mod_AutoRun {
 QString entryPath();
 
+// Whether the entry is there and starts this program.
+bool isOn();
+
 // On writes the entry for this program, replacing one there; off removes it.
 // The failure's text, or nothing.
 [[nodiscard]] std::optional<QString> SetAutoRun(bool on);

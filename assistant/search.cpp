@@ -129,7 +129,7 @@ std::optional<BarPlace::Position> search::storedPosition()
     const std::optional<double> top = storedNumber(QStringLiteral("top"));
     const std::optional<double> left = storedNumber(QStringLiteral("left"));
     if (top && left)
-        return BarPlace::Position{*top, *left};
+        return BarPlace::Position{clampTwips(*top), clampTwips(*left)};
     return std::nullopt;
 }
 

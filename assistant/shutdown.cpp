@@ -1,5 +1,6 @@
 #include "shutdown.h"
 #include "TuoPan.h"
+#include "commandqueue.h"
 #include "configvalue.h"
 #include "messagebox.h"
 #include "numbertext.h"
@@ -10,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 
 namespace Teskarn {
@@ -21,6 +23,15 @@ T* named(T* widget, const char* name)
 {
     widget->setObjectName(QString::fromLatin1(name));
     return widget;
+}
+
+// Writes [shi], [fen] and [sel] in that order; a failure is reported.
+void saveSettings(QWidget* parent, const QString& hour, const QString& minute, const QString& daily)
+{
+    if (WriteConfigValue(QStringLiteral("shi"), nameKey, hour) && WriteConfigValue(QStringLiteral("fen"), nameKey, minute)
+        && WriteConfigValue(QStringLiteral("sel"), nameKey, daily))
+        return;
+    MessageBox::show(parent, QStringLiteral("设置保存失败：") + configFilePath(), {}, QMessageBox::Warning);
 }
 
 QLineEdit* timeBox(QWidget* parent, const char* name)
@@ -61,6 +72,13 @@ shutdown::shutdown()
     layout->addLayout(buttons, 3, 0);
     setFixedSize(sizeHint());
 
+    // One system command at a time: the buttons wait for a running one.
+    const auto wait = [command1, cmdDel](bool busy) {
+        command1->setEnabled(!busy);
+        cmdDel->setEnabled(!busy);
+    };
+    wait(CommandQueue::busy());
+    connect(&CommandQueue::instance(), &CommandQueue::busyChanged, this, wait);
     connect(command1, &QPushButton::clicked, this, &shutdown::Command1_Click);
     connect(cmdDel, &QPushButton::clicked, this, &shutdown::cmdDel_Click);
     connect(cmdExit, &QPushButton::clicked, this, &shutdown::cmdExit_Click);
@@ -84,35 +102,31 @@ void shutdown::Command1_Click()
 {
     const QString hour = m_text1->text();
     const QString minute = m_text2->text();
-    if (!hour.trimmed().isEmpty() && !minute.trimmed().isEmpty()) {
-        if (!TuoPan::armShutdown(this, hour, minute))
-            return;
-        MessageBox::show(this, QStringLiteral("关机时间是 ") + hour + QLatin1Char(':') + minute
-                                   + QStringLiteral(" 请注意保存资料！可通过【菜单】或【清空设置】取消关机！"));
-    } else {
+    const QString daily = m_chk->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
+    if (hour.trimmed().isEmpty() || minute.trimmed().isEmpty()) {
         MessageBox::show(this, QStringLiteral("关机设置已清空！"));
         TuoPan::showShutdownArmed(false);
+        saveSettings(this, hour, minute, daily);
+        return;
     }
-    saveSettings(hour, minute, m_chk->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    // The time is told and stored only once the system took it.
+    TuoPan::armShutdown(this, hour, minute, [self = QPointer<QWidget>(this), hour, minute, daily] {
+        MessageBox::show(self, QStringLiteral("关机时间是 ") + hour + QLatin1Char(':') + minute
+                                   + QStringLiteral(" 请注意保存资料！可通过【菜单】或【清空设置】取消关机！"));
+        saveSettings(self, hour, minute, daily);
+    });
 }
 
 void shutdown::cmdDel_Click()
 {
-    if (!TuoPan::cancelShutdown(this))
-        return;
+    // The settings are cleared whatever the system answers, so the next
+    // start arms nothing.
     m_text1->clear();
     m_text2->clear();
     m_chk->setChecked(false);
-    saveSettings({}, {}, QStringLiteral("0"));
+    saveSettings(this, {}, {}, QStringLiteral("0"));
+    TuoPan::cancelShutdown(this);
 }
 
 void shutdown::cmdExit_Click() { close(); }
-
-void shutdown::saveSettings(const QString& hour, const QString& minute, const QString& daily)
-{
-    if (WriteConfigValue(QStringLiteral("shi"), nameKey, hour) && WriteConfigValue(QStringLiteral("fen"), nameKey, minute)
-        && WriteConfigValue(QStringLiteral("sel"), nameKey, daily))
-        return;
-    MessageBox::show(this, QStringLiteral("设置保存失败：") + configFilePath(), {}, QMessageBox::Warning);
-}
 }

@@ -21,8 +21,6 @@ private:
     void Command1_Click();
     void cmdDel_Click();
     void cmdExit_Click();
-    // Writes [shi], [fen] and [sel] in that order; a failure is reported.
-    void saveSettings(const QString& hour, const QString& minute, const QString& daily);
 
     QLineEdit* m_text1 = nullptr;
     QLineEdit* m_text2 = nullptr;

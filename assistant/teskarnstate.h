@@ -1,10 +1,8 @@
 #pragma once
-#include "timedshutdown.h"
 #include "windowmessages.h"
 
 #include <QString>
 #include <array>
-#include <optional>
 
 namespace Teskarn {
 // The process-wide state of the assistant; tests reset it between cases.
@@ -19,8 +17,6 @@ public:
     QString ShutdownHour;
     QString ShutdownMinute;
     QString ShutdownDaily;
-    // The time this run last armed the shutdown at.
-    std::optional<TimedShutdown::Time> shutdownArmedAt;
 
     // SlotTarget1 … SlotTarget8: the quick-launch targets as last loaded by
     // the panel or its settings form; F1 opens the eighth.

@@ -1,6 +1,8 @@
 #include "timedshutdown.h"
 #include "clock.h"
-#include "desktop.h"
+#include "commandqueue.h"
+#include "decimaltext.h"
+#include "inifile.h"
 #include "teskarnstate.h"
 
 #include <QDateTime>
@@ -9,10 +11,14 @@
 namespace Teskarn::TimedShutdown {
 namespace {
 const QString shutdownCommand = QStringLiteral("shutdown");
+// The record of the time we armed, in a file of its own beside config.ini.
+const QString recordFile = QStringLiteral("timedshutdown");
+const QString recordSection = QStringLiteral("armed");
+const QString recordKey = QStringLiteral("time");
 
 std::optional<int> clockPart(const QString& text, int highest)
 {
-    const QString part = text.trimmed();
+    const QString part = DecimalText::foldFullWidth(text).trimmed();
     if (part.isEmpty() || part.size() > 2)
         return std::nullopt;
     int value = 0;
@@ -44,12 +50,30 @@ std::optional<Pending> parsePending(const QString& answer)
     return Pending{match.captured(1), QDateTime::fromMSecsSinceEpoch(qint64(micro / 1000))};
 }
 
+void record(const std::optional<Time>& time)
+{
+    UserSettings::save(recordFile, recordSection, recordKey, time ? time->text() : QString());
+}
+
 std::optional<Time> ourTime()
 {
+    const QStringList recorded = UserSettings::get(recordFile, recordSection, recordKey).split(QLatin1Char(':'));
+    if (recorded.size() == 2) {
+        if (const std::optional<Time> time = parse(recorded[0], recorded[1]))
+            return time;
+    }
     const State& state = State::instance();
-    if (state.shutdownArmedAt)
-        return state.shutdownArmedAt;
     return parse(state.ShutdownHour, state.ShutdownMinute);
+}
+
+void cancelByRecord(const std::function<void(Cancel, const QString&)>& done)
+{
+    CommandQueue::run(shutdownCommand, {QStringLiteral("-c")}, nullptr, [done](const CommandResult& cancel) {
+        if (!cancel.ok())
+            return done(Cancel::Failed, cancel.failureText());
+        record(std::nullopt);
+        done(Cancel::Cancelled, {});
+    });
 }
 
 // `shutdown -P HH:MM` sets the next occurrence of that minute, to the second.
@@ -75,32 +99,32 @@ std::optional<Time> parse(const QString& hour, const QString& minute)
     return Time{*h, *m};
 }
 
-std::optional<QString> arm(Time time)
+void arm(Time time, const Done& done)
 {
-    const CommandResult result = CommandRunner::instance().run(shutdownCommand, {QStringLiteral("-P"), time.text()});
-    if (!result.ok())
-        return result.failureText();
-    State::instance().shutdownArmedAt = time;
-    return std::nullopt;
+    CommandQueue::run(shutdownCommand, {QStringLiteral("-P"), time.text()}, nullptr, [time, done](const CommandResult& result) {
+        if (!result.ok())
+            return done(result.failureText());
+        record(time);
+        done(std::nullopt);
+    });
 }
 
-std::optional<QString> cancelOurs()
+void cancelOurs(const std::function<void(Cancel outcome, const QString& failure)>& done)
 {
-    const CommandResult query = CommandRunner::instance().run(
-        QStringLiteral("busctl"),
-        {QStringLiteral("get-property"), QStringLiteral("org.freedesktop.login1"), QStringLiteral("/org/freedesktop/login1"),
-         QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("ScheduledShutdown")});
-    if (!query.ok())
-        return query.failureText();
-    const std::optional<Pending> pending = parsePending(query.output);
-    if (!pending)
-        return QStringLiteral("无法读取计划的关机：") + query.output.trimmed();
     const std::optional<Time> ours = ourTime();
-    if (!ours || !isOurs(*pending, *ours, Clock::now()))
-        return std::nullopt;
-    const CommandResult cancel = CommandRunner::instance().run(shutdownCommand, {QStringLiteral("-c")});
-    if (!cancel.ok())
-        return cancel.failureText();
-    return std::nullopt;
+    if (!ours)
+        return done(Cancel::NothingOfOurs, {});
+    CommandQueue::run(QStringLiteral("busctl"),
+                      {QStringLiteral("get-property"), QStringLiteral("org.freedesktop.login1"),
+                       QStringLiteral("/org/freedesktop/login1"), QStringLiteral("org.freedesktop.login1.Manager"),
+                       QStringLiteral("ScheduledShutdown")},
+                      nullptr, [ours, done](const CommandResult& query) {
+                          const std::optional<Pending> pending = query.ok() ? parsePending(query.output) : std::nullopt;
+                          if (!pending)
+                              return cancelByRecord(done);
+                          if (!isOurs(*pending, *ours, Clock::now()))
+                              return done(Cancel::NotPending, {});
+                          cancelByRecord(done);
+                      });
 }
 }

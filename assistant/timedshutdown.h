@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <functional>
 #include <optional>
 
 // The machine's timed power-off, handed to logind through the shutdown
@@ -15,15 +16,27 @@ struct Time {
 };
 
 // The time of two boxes: an hour 0-23 and a minute 0-59, one or two digits
-// each, blanks around them aside; nothing for any other text.
+// each (full-width ones too), blanks around them aside; nothing for any other
+// text.
 std::optional<Time> parse(const QString& hour, const QString& minute);
 
-// Powers the machine off at the next occurrence of the time; on success the
-// time is this run's. The failure's text, or nothing.
-std::optional<QString> arm(Time time);
+// The failure's text, or nothing. Called later, on the GUI thread, once the
+// commands have ended.
+using Done = std::function<void(const std::optional<QString>& failure)>;
 
-// Cancels the pending shutdown when it is a power-off at our time (this run's,
-// else the one stored when the program started) within a day from now; any
-// other pending shutdown stays. The failure's text, or nothing.
-std::optional<QString> cancelOurs();
+// Powers the machine off at the next occurrence of the time; on success the
+// time is recorded as ours, for this run and the next ones.
+void arm(Time time, const Done& done);
+
+enum class Cancel {
+    Cancelled,     // the shutdown command cancelled ours
+    NotPending,    // logind holds no power-off at our time
+    NothingOfOurs, // no time of ours is known: nothing was run
+    Failed,
+};
+// Cancels the pending shutdown when it is a power-off at our time (recorded
+// by an arm, else the one stored when the program started) within a day from
+// now; any other pending shutdown stays. When logind's answer cannot be read,
+// ours is cancelled on the strength of the record alone.
+void cancelOurs(const std::function<void(Cancel outcome, const QString& failure)>& done);
 }

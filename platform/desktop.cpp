@@ -1,8 +1,11 @@
 #include "desktop.h"
+#include "commandqueue.h"
 
 #include <QDesktopServices>
 #include <QProcess>
 #include <QQueue>
+#include <QTimer>
+#include <memory>
 
 namespace {
 class RealOpener : public DesktopOpener {
@@ -40,23 +43,50 @@ std::unique_ptr<DesktopOpener>& currentOpener()
     return opener;
 }
 
+QString timeoutText(const QString& program, int milliseconds)
+{
+    const QString span = milliseconds % 1000 == 0 ? QStringLiteral("%1 秒").arg(milliseconds / 1000)
+                                                  : QStringLiteral("%1 毫秒").arg(milliseconds);
+    return QStringLiteral("命令 %1 在 %2内没有结束，已终止").arg(program, span);
+}
+
 class RealRunner : public CommandRunner {
 public:
-    CommandResult run(const QString& program, const QStringList& arguments) override
+    void start(const QString& program, const QStringList& arguments, int timeoutMilliseconds, Done done) override
     {
-        QProcess process;
-        process.start(program, arguments);
-        CommandResult result;
-        result.started = process.waitForStarted(10000);
-        if (!result.started) {
-            result.errorOutput = process.errorString();
-            return result;
-        }
-        process.waitForFinished(60000);
-        result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-        result.output = QString::fromLocal8Bit(process.readAllStandardOutput());
-        result.errorOutput = QString::fromLocal8Bit(process.readAllStandardError());
-        return result;
+        // Owned by nobody: a replaced runner leaves a running command to end
+        // by its timer.
+        auto* process = new QProcess;
+        auto* timer = new QTimer(process);
+        timer->setSingleShot(true);
+        auto timedOut = std::make_shared<bool>(false);
+        QObject::connect(timer, &QTimer::timeout, process, [process, timedOut] {
+            *timedOut = true;
+            process->kill();
+        });
+        QObject::connect(process, &QProcess::errorOccurred, process, [process, done](QProcess::ProcessError error) {
+            if (error != QProcess::FailedToStart)
+                return;
+            CommandResult result;
+            result.errorOutput = process->errorString();
+            process->deleteLater();
+            done(result);
+        });
+        QObject::connect(process, &QProcess::finished, process,
+                         [process, done, timedOut, program, timeoutMilliseconds](int exitCode, QProcess::ExitStatus status) {
+                             const bool normal = status == QProcess::NormalExit && !*timedOut;
+                             CommandResult result{true, normal ? exitCode : -1,
+                                                  QString::fromLocal8Bit(process->readAllStandardOutput()),
+                                                  QString::fromLocal8Bit(process->readAllStandardError())};
+                             if (*timedOut)
+                                 result.errorOutput = timeoutText(program, timeoutMilliseconds);
+                             else if (!normal && result.errorOutput.trimmed().isEmpty())
+                                 result.errorOutput = QStringLiteral("命令 %1 异常结束").arg(program);
+                             process->deleteLater();
+                             done(result);
+                         });
+        timer->start(timeoutMilliseconds);
+        process->start(program, arguments);
     }
 };
 
@@ -73,12 +103,10 @@ RunnerLog& runnerLog()
 
 class RecordingRunner : public CommandRunner {
 public:
-    CommandResult run(const QString& program, const QStringList& arguments) override
+    void start(const QString& program, const QStringList& arguments, int, Done done) override
     {
         runnerLog().requests.append({program, arguments});
-        if (!runnerLog().results.isEmpty())
-            return runnerLog().results.dequeue();
-        return CommandResult{true, 0, {}, {}};
+        done(runnerLog().results.isEmpty() ? CommandResult{true, 0, {}, {}} : runnerLog().results.dequeue());
     }
 };
 
@@ -110,7 +138,11 @@ void DesktopOpener::installRecorder()
 const QList<DesktopOpener::Request>& DesktopOpener::recorded() { return openerLog(); }
 
 CommandRunner& CommandRunner::instance() { return *currentRunner(); }
-void CommandRunner::install(std::unique_ptr<CommandRunner> runner) { currentRunner() = std::move(runner); }
+void CommandRunner::install(std::unique_ptr<CommandRunner> runner)
+{
+    CommandQueue::reset();
+    currentRunner() = std::move(runner);
+}
 void CommandRunner::installReal() { install(std::make_unique<RealRunner>()); }
 
 void CommandRunner::installRecorder()

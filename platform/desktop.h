@@ -37,17 +37,21 @@ struct CommandResult {
     QString failureText() const;
 };
 
-// Runs a command and waits for it. Until main() installs the real runner,
-// commands are recorded and answered from a queue (success when empty).
+// Starts a command without waiting for it (CommandQueue runs them one at a
+// time). Until main() installs the real runner, commands are recorded and
+// answered at once from a queue (success when empty).
 class CommandRunner {
 public:
     struct Request {
         QString program;
         QStringList arguments;
     };
+    using Done = std::function<void(const CommandResult&)>;
 
     virtual ~CommandRunner() = default;
-    virtual CommandResult run(const QString& program, const QStringList& arguments) = 0;
+    // Calls done once with the result. A command still running after the
+    // timeout is killed and fails, as does one that crashed.
+    virtual void start(const QString& program, const QStringList& arguments, int timeoutMilliseconds, Done done) = 0;
 
     static CommandRunner& instance();
     static void install(std::unique_ptr<CommandRunner> runner);

@@ -5,8 +5,9 @@
 // file, section or key reads ""; section and key names ignore case; values are
 // stored as given, without escaping, and read whole without their outer
 // blanks; writing creates the folder, the file and the section when they are
-// missing, and keeps every other line. A file that is not UTF-8 is read as
-// GBK; a write stores the whole file in UTF-8.
+// missing, and keeps every other line. A write stores the whole file in
+// UTF-8, marked (BOM) when it holds more than ASCII; an unmarked file that
+// does not read as Chinese UTF-8 is the old program's GBK.
 class IniFile {
 public:
     explicit IniFile(QString path);

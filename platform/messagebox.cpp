@@ -2,6 +2,7 @@
 #include "program.h"
 
 #include <QQueue>
+#include <utility>
 
 namespace {
 struct State {
@@ -9,6 +10,8 @@ struct State {
     QQueue<MessageBox::Button> answers;
     QList<MessageBoxRecord> shown;
     std::function<void(const MessageBoxRecord&)> unqueued;
+    int open = 0;
+    QList<std::function<void()>> afterClose;
 };
 
 State& state()
@@ -48,8 +51,15 @@ MessageBox::Button MessageBox::show(QWidget* parent, const QString& text, const 
     QMessageBox box(icon, record.title, text, buttons, parent);
     if (defaultButton != QMessageBox::NoButton)
         box.setDefaultButton(defaultButton);
+    ++s.open;
     record.answer = Button(box.exec());
+    --s.open;
     s.shown.append(record);
+    if (s.open == 0) {
+        const QList<std::function<void()>> work = std::exchange(s.afterClose, {});
+        for (const auto& run : work)
+            run();
+    }
     return record.answer;
 }
 
@@ -66,6 +76,14 @@ bool MessageBox::askYesNo(QWidget* parent, const QString& text, const QString& t
 bool MessageBox::askOkCancel(QWidget* parent, const QString& text, const QString& title, QMessageBox::Icon icon)
 {
     return show(parent, text, title, icon, QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+}
+
+void MessageBox::whenNoneOpen(std::function<void()> work)
+{
+    if (state().open == 0)
+        work();
+    else
+        state().afterClose.append(std::move(work));
 }
 
 void MessageBox::setScripted(bool scripted) { state().scripted = scripted; }

@@ -1,6 +1,7 @@
 #include "shellexec.h"
 #include "desktop.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
@@ -13,6 +14,14 @@ bool hasScheme(const QString& target)
 {
     static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]+:"));
     return scheme.match(target).hasMatch();
+}
+
+// "~/…" is in the home folder, as a shell reads it.
+QString withHome(const QString& target)
+{
+    if (target == QLatin1String("~") || target.startsWith(QLatin1String("~/")))
+        return QDir::homePath() + target.mid(1);
+    return target;
 }
 }
 
@@ -28,7 +37,7 @@ Target Locate(const QString& target)
     if (target.startsWith(QStringLiteral("www."), Qt::CaseInsensitive))
         return {Kind::Address, QStringLiteral("http://") + target};
 
-    const QFileInfo info(target);
+    const QFileInfo info(withHome(target));
     if (info.exists())
         return {info.isFile() && info.isExecutable() ? Kind::Program : Kind::Document, info.absoluteFilePath()};
     if (!target.contains(QLatin1Char('/'))) {

@@ -1,5 +1,8 @@
 #include "barplace.h"
 #include "fixture.h"
+#include "twips.h"
+
+#include <limits>
 
 using namespace Teskarn::BarPlace;
 
@@ -88,6 +91,27 @@ private slots:
         QFETCH(bool, reachable);
         const QList<QRect> screens{QRect(0, 0, 1920, 1080), QRect(1920, 0, 1280, 1024)};
         QCOMPARE(isReachable({top, left}, bar, screens), reachable);
+    }
+
+    void farPlacesAreClampedBeforeTurningIntoPixels_data()
+    {
+        QTest::addColumn<double>("twips");
+        QTest::addColumn<int>("expected");
+        // 2^32 + 100 pixels: an int would wrap to 100, right on the screen.
+        QTest::newRow("past an int's range") << 64424510940.0 << 32767;
+        QTest::newRow("1e30") << 1e30 << 32767;
+        QTest::newRow("-1e30") << -1e30 << -32767;
+        QTest::newRow("infinity") << std::numeric_limits<double>::infinity() << 32767;
+        QTest::newRow("not a number") << std::numeric_limits<double>::quiet_NaN() << 0;
+        QTest::newRow("ordinary") << 1500.0 << 100;
+    }
+    void farPlacesAreClampedBeforeTurningIntoPixels()
+    {
+        QFETCH(double, twips);
+        QFETCH(int, expected);
+        QCOMPARE(pixels({twips, twips}), QPoint(expected, expected));
+        const QList<QRect> screens{QRect(0, 0, 1920, 1080)};
+        QCOMPARE(isReachable({7500.0, twips}, bar, screens), expected == 100);
     }
 
     void panelOpensBelowOrAboveTheBarAndStaysOnTheScreen_data()

@@ -129,10 +129,12 @@ private slots:
         QCOMPARE(MessageBox::shown().first().title, QStringLiteral("Teskarn"));
         QVERIFY(!Forms::loaded<kuaijie2>());
         QVERIFY(!Forms::loaded<UrlF>()); // refreshed unseen
-        QCOMPARE(TestFiles::bytesOf(Teskarn::configFilePath()),
-                 QByteArray("[file2]\nfile=\n[name2]\nname=\n[file1]\nfile=\n[name1]\nname=\n[file3]\nfile=\n[name3]\nname=\n"
-                            "[file5]\nfile= www.example.com \n[name5]\nname=网站\n[file6]\nfile=\n[name6]\nname=\n"
-                            "[file7]\nfile=\n[name7]\nname=\n"));
+        QCOMPARE(
+            TestFiles::bytesOf(Teskarn::configFilePath()),
+            QByteArray(
+                "\xEF\xBB\xBF[file2]\nfile=\n[name2]\nname=\n[file1]\nfile=\n[name1]\nname=\n[file3]\nfile=\n[name3]\nname=\n"
+                "[file5]\nfile= www.example.com \n[name5]\nname=网站\n[file6]\nfile=\n[name6]\nname=\n"
+                "[file7]\nfile=\n[name7]\nname=\n"));
 
         // The cleared slot: no caption, and its click opens the settings form.
         UrlF* panel = Forms::showModeless<UrlF>();

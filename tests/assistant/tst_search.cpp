@@ -95,6 +95,11 @@ private slots:
                                       << "" << false;
         QTest::newRow("off every screen") << "300"
                                           << "9999999" << false;
+        // 2^32 + 100 pixels, which an int wraps to 100.
+        QTest::newRow("past an int's range") << "300"
+                                             << "64424510940" << false;
+        QTest::newRow("1e30") << "1e30"
+                              << "1500" << false;
     }
     void storedPlaceIsTakenWhenUsable()
     {

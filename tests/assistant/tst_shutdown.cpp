@@ -1,8 +1,10 @@
+#include "commandqueue.h"
 #include "configvalue.h"
 #include "fixture.h"
 #include "forms.h"
 #include "messagebox.h"
 #include "shutdown.h"
+#include "standins.h"
 #include "startteskarn.h"
 #include "teskarndriver.h"
 #include "typing.h"
@@ -13,6 +15,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 
 using namespace TeskarnDriver;
 
@@ -290,7 +293,7 @@ private slots:
         QCOMPARE(commandsRun().last(), QStringLiteral("shutdown -c"));
     }
 
-    void failedClearIsReportedAndKeepsEverything()
+    void failedClearIsReportedAndStillClearsTheSettings()
     {
         QWidget* form = openForm();
         QVERIFY(form);
@@ -298,15 +301,81 @@ private slots:
         MessageBox::setNextAnswer(QMessageBox::Ok);
         click(form, "Command1");
         MessageBox::clear();
-        const QByteArray settings = fileBytes(Teskarn::configFilePath());
+        CommandRunner::setNextResult({true, 1, {}, QStringLiteral("Failed to connect to bus")});
         CommandRunner::setNextResult({true, 1, {}, QStringLiteral("Access denied")});
         MessageBox::setNextAnswer(QMessageBox::Ok);
         click(form, "cmdDel");
         QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("取消定时关机失败：Access denied")});
-        QCOMPARE(box(form, "Text1")->text(), QStringLiteral("22"));
-        QVERIFY(chk(form)->isChecked());
-        QCOMPARE(fileBytes(Teskarn::configFilePath()), settings);
+        QCOMPARE(box(form, "Text1")->text(), QString());
+        QVERIFY(!chk(form)->isChecked());
+        // The next start arms nothing, whatever the system said.
+        QCOMPARE(fileBytes(Teskarn::configFilePath()), storedShutdown({}, {}, QStringLiteral("0")));
         QVERIFY(armedShown());
+    }
+
+    void clearAfterARestartWithABlankMinuteCancelsByOurRecord_data()
+    {
+        QTest::addColumn<CommandResult>("answer");
+        QTest::newRow("pending at our time") << pendingShutdown(QStringLiteral("poweroff"), today(22, 30));
+        QTest::newRow("no answer to read") << CommandResult{true, 1, {}, QStringLiteral("Failed to connect to bus")};
+    }
+    void clearAfterARestartWithABlankMinuteCancelsByOurRecord()
+    {
+        QFETCH(CommandResult, answer);
+        QWidget* form = openForm();
+        QVERIFY(form);
+        fill(form, QStringLiteral("22"), QStringLiteral("30"), false);
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        click(form, "Command1");
+        // A blank minute stores no time, but our 22:30 stays pending.
+        fill(form, QStringLiteral("22"), QString(), false);
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        click(form, "Command1");
+        QVERIFY(restart());
+        MessageBox::clear();
+        form = Teskarn::Forms::showModeless<Teskarn::shutdown>();
+        CommandRunner::setNextResult(answer);
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        click(form, "cmdDel");
+        QCOMPARE(commandsRun().last(), QStringLiteral("shutdown -c"));
+        QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("定时关机已取消")});
+        QVERIFY(disarmedShown());
+    }
+
+    void clearWithNothingOfOursRunsNothingAndClaimsNoCancel()
+    {
+        QWidget* form = openForm();
+        QVERIFY(form);
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        click(form, "cmdDel");
+        QCOMPARE(commandsRun(), QStringList());
+        QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("没有要取消的定时关机")});
+        QCOMPARE(fileBytes(Teskarn::configFilePath()), storedShutdown({}, {}, QStringLiteral("0")));
+    }
+
+    void hangingShutdownFailsAtItsTimeoutWhileTheGuiAnswers()
+    {
+        const StandInCommands standIns(root() + QStringLiteral("/bin"));
+        QVERIFY(standIns.add(QStringLiteral("shutdown"), "exec /bin/sleep 30"));
+        CommandRunner::installReal();
+        CommandQueue::setTimeout(200);
+        QWidget* form = openForm();
+        QVERIFY(form);
+        fill(form, QStringLiteral("22"), QStringLiteral("30"), true);
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        click(form, "Command1");
+        bool answeredWhilePending = false;
+        QTimer::singleShot(0, form, [&answeredWhilePending] { answeredWhilePending = CommandQueue::busy(); });
+        QTRY_VERIFY(answeredWhilePending);
+        // One command at a time: the shutdown's entries wait for it.
+        QVERIFY(!offered(QStringLiteral("GJ")) && !offered(QStringLiteral("QXGJ")));
+        QVERIFY(!form->findChild<QPushButton*>(QStringLiteral("Command1"))->isEnabled());
+
+        QTRY_VERIFY_WITH_TIMEOUT(!CommandQueue::busy(), 5000);
+        QCOMPARE(MessageBox::shownTexts(),
+                 QStringList{QStringLiteral("定时关机设置失败：命令 shutdown 在 200 毫秒内没有结束，已终止")});
+        QVERIFY(!QFile::exists(Teskarn::configFilePath()));
+        QVERIFY(disarmedShown());
     }
 
     void exitWritesNothing()

@@ -47,6 +47,36 @@ private slots:
         QCOMPARE(file.readAll().count("[option1]"), 1);
     }
 
+    void encodingIsToldByTheMarkOrTheText_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("value");
+        // 陆路 in GBK is also valid UTF-8, where it reads "½·".
+        QTest::newRow("GBK that is valid UTF-8") << QByteArray("[s]\r\nk=\xC2\xBD\xC2\xB7\r\n") << QStringLiteral("陆路");
+        QTest::newRow("GBK") << QByteArray("[s]\nk=\xB1\xA8\xB1\xED\n") << QStringLiteral("报表");
+        QTest::newRow("unmarked UTF-8") << QStringLiteral("[s]\nk=按拼音码\n").toUtf8() << QStringLiteral("按拼音码");
+        QTest::newRow("marked UTF-8") << QByteArray("\xEF\xBB\xBF[s]\nk=\xC2\xBD\xC2\xB7\n") << QStringLiteral("½·");
+        QTest::newRow("neither") << QByteArray("[s]\nk=\xC3\xA9\xFF\n") << QStringLiteral("é\uFFFD");
+    }
+    void encodingIsToldByTheMarkOrTheText()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, value);
+        IniFile ini(root() + QStringLiteral("/config.ini"));
+        QFile file(ini.path());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        file.close();
+        QCOMPARE(ini.read(QStringLiteral("s"), QStringLiteral("k")), value);
+        // A rewrite keeps the line and marks the file, so it reads the same.
+        QVERIFY(ini.write(QStringLiteral("t"), QStringLiteral("k"), QStringLiteral("1")));
+        QCOMPARE(ini.read(QStringLiteral("s"), QStringLiteral("k")), value);
+        QVERIFY(ini.write(QStringLiteral("t"), QStringLiteral("k"), QStringLiteral("2")));
+        QCOMPARE(ini.read(QStringLiteral("s"), QStringLiteral("k")), value);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().startsWith("\xEF\xBB\xBF[s]\n"));
+    }
+
     void userSettingsLiveUnderTheConfigFolder()
     {
         QCOMPARE(UserSettings::get(QStringLiteral("database"), QStringLiteral("time"), QStringLiteral("hour"),

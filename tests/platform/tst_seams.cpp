@@ -1,4 +1,5 @@
 #include "clock.h"
+#include "commandqueue.h"
 #include "desktop.h"
 #include "environment.h"
 #include "filedialogs.h"
@@ -109,9 +110,14 @@ private slots:
         QCOMPARE(DesktopOpener::recorded().at(1).arguments, QStringList{QStringLiteral("-x")});
 
         CommandRunner::setNextResult(CommandResult{true, 3, {}, QStringLiteral("refused")});
-        const CommandResult first = CommandRunner::instance().run(QStringLiteral("shutdown"), {QStringLiteral("-c")});
+        QList<CommandResult> results;
+        const auto keep = [&results](const CommandResult& result) { results << result; };
+        CommandQueue::run(QStringLiteral("shutdown"), {QStringLiteral("-c")}, nullptr, keep);
+        CommandQueue::run(QStringLiteral("/no/such/program"), {}, nullptr, keep);
+        QCOMPARE(results.size(), 2);
+        const CommandResult first = results.at(0);
         QCOMPARE(first.exitCode, 3);
-        QVERIFY(CommandRunner::instance().run(QStringLiteral("/no/such/program"), {}).ok());
+        QVERIFY(results.at(1).ok());
         QCOMPARE(CommandRunner::recorded().size(), 2);
         QCOMPARE(CommandRunner::recorded().at(0).program, QStringLiteral("shutdown"));
     }

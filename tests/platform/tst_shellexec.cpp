@@ -44,6 +44,8 @@ private slots:
         QTest::newRow("program with parameters") << tool + QStringLiteral(" -x \"two words\"") << true << tool
                                                  << QStringList({QStringLiteral("-x"), QStringLiteral("two words")});
         QTest::newRow("folder") << "@" << false << "@" << QStringList();
+        // "~" for the home folder; "#" stands for the test's home.
+        QTest::newRow("in the home folder") << "~/notes.txt" << false << "#/notes.txt" << QStringList();
         QTest::newRow("program on the path") << "sh -c exit" << true << QStandardPaths::findExecutable(QStringLiteral("sh"))
                                              << QStringList({QStringLiteral("-c"), QStringLiteral("exit")});
     }
@@ -54,8 +56,11 @@ private slots:
         QFETCH(QString, target);
         QFETCH(QStringList, arguments);
         for (QString* text : {&command, &target})
-            text->replace(QLatin1Char('@'), appPath()).replace(QLatin1Char('^'), tempFolder());
+            text->replace(QLatin1Char('@'), appPath())
+                .replace(QLatin1Char('^'), tempFolder())
+                .replace(QLatin1Char('#'), QDir::homePath());
         QVERIFY(makeFile(appPath() + QStringLiteral("/说明 1.txt"), false));
+        QVERIFY(QDir().mkpath(QDir::homePath()) && makeFile(QDir::homePath() + QStringLiteral("/notes.txt"), false));
         QVERIFY(makeFile(tempFolder() + QStringLiteral("/tool"), true));
         QVERIFY(mdlShellExec::ShellOpen(command, split));
         QCOMPARE(DesktopOpener::recorded().size(), 1);

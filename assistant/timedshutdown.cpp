@@ -119,9 +119,12 @@ void cancelOurs(const std::function<void(Cancel outcome, const QString& failure)
                        QStringLiteral("/org/freedesktop/login1"), QStringLiteral("org.freedesktop.login1.Manager"),
                        QStringLiteral("ScheduledShutdown")},
                       nullptr, [ours, done](const CommandResult& query) {
-                          const std::optional<Pending> pending = query.ok() ? parsePending(query.output) : std::nullopt;
+                          // Without a readable answer the pending shutdown may not be ours: leave it alone.
+                          if (!query.ok())
+                              return done(Cancel::Failed, query.failureText());
+                          const std::optional<Pending> pending = parsePending(query.output);
                           if (!pending)
-                              return cancelByRecord(done);
+                              return done(Cancel::Failed, QStringLiteral("无法读取计划的关机：") + query.output.trimmed());
                           if (!isOurs(*pending, *ours, Clock::now()))
                               return done(Cancel::NotPending, {});
                           cancelByRecord(done);

@@ -31,7 +31,6 @@ struct ListTemplate {
 };
 
 const char* const money = "0.00";
-const char* const whole = "0";
 const char* const text = "@";
 
 // Each list: its header row in row 1, one column per list column. The export
@@ -40,20 +39,17 @@ const char* const text = "@";
 const std::vector<ListTemplate> lists = {
     {"data.xls",
      "会员客户",
+     // The columns the customer list shows: its contact and bank columns are hidden.
      {{"编号", 10, text},
-      {"积分", 8, whole},
+      {"积分", 10, money},
       {"名称", 18, nullptr},
       {"电话", 14, text},
       {"传真", 14, text},
       {"地址", 26, nullptr},
-      {"联系人", 10, nullptr},
       {"QQ号码", 12, text},
-      {"开户银行", 16, nullptr},
-      {"银行帐号", 22, text},
       {"备注", 24, nullptr},
       {"维护日期", 12, nullptr},
       {"拼音码", 10, nullptr},
-      // The export writes headers up to 拼音码 only; this one heads the 14th column it fills.
       {"五笔码", 10, nullptr}},
      true},
     {"data2.xls",
@@ -84,7 +80,7 @@ const std::vector<ListTemplate> lists = {
       {"供应商", 20, nullptr},
       {"备注", 24, nullptr}},
      true},
-    {"data4.xls", "客户积分", {{"客户", 24, nullptr}, {"积分", 10, whole}}, false},
+    {"data4.xls", "客户积分", {{"客户", 24, nullptr}, {"积分", 10, money}}, false},
     {"data5.xls",
      "库存下限报警",
      {{"商品类别", 12, nullptr},

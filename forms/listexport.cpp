@@ -26,3 +26,22 @@ ExcelExport ShownListExport(const QString& templateName, const RecordTableModel&
     request.data = {cells};
     return request;
 }
+
+ExcelExport ShownListExport(const QString& templateName, const QList<ListColumn>& columns, Rows rows)
+{
+    QList<int> sources;
+    for (const ListColumn& column : columns)
+        sources << rows.columnIndex(column.column);
+    RecordTableModel list(columns);
+    list.setRows(std::move(rows), sources);
+    return ShownListExport(templateName, list);
+}
+
+QList<ListColumn> WholeFiguresInFull(QList<ListColumn> columns)
+{
+    for (ListColumn& column : columns) {
+        if (column.format == CellFormat::Whole)
+            column.format = CellFormat::Money;
+    }
+    return columns;
+}

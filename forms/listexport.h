@@ -7,3 +7,11 @@
 // their cells below, figures as numbers; what stood in those columns before
 // is cleared.
 ExcelExport ShownListExport(const QString& templateName, const RecordTableModel& list);
+
+// The same for a result read apart from a list of those columns: each column
+// shows the result's column it names.
+ExcelExport ShownListExport(const QString& templateName, const QList<ListColumn>& columns, Rows rows);
+
+// The columns with their whole figures written in full as "0.00": points,
+// which a list rounds but the books keep with decimals.
+QList<ListColumn> WholeFiguresInFull(QList<ListColumn> columns);

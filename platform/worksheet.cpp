@@ -284,14 +284,6 @@ void Worksheet::setFormat(int row, int column, int format)
         cell.removeAttribute(QStringLiteral("s"));
 }
 
-void Worksheet::writeRows(int row, int column, const QList<QVariantList>& rows)
-{
-    for (qsizetype i = 0; i < rows.size(); ++i) {
-        for (qsizetype j = 0; j < rows[i].size(); ++j)
-            setValue(row + int(i), column + int(j), rows[i][j]);
-    }
-}
-
 bool Worksheet::insertRowCopies(int row, int count, const QString& sheetName)
 {
     const int lastRow = m_rows.empty() ? row : std::max(row, m_rows.rbegin()->first);

@@ -26,8 +26,6 @@ public:
     // The format a cell has, or the one it takes when first written.
     int formatOf(int row, int column) const;
     void setFormat(int row, int column, int format);
-    // Rows left to right from a top-left cell, every value of every row.
-    void writeRows(int row, int column, const QList<QVariantList>& rows);
     // Inserts count copies of a row right below it (its height, formats,
     // values and formulas, moved to their rows), and the rows below move
     // down. The sheet's formulas and merged ranges follow; a range that holds

@@ -3,6 +3,7 @@
 #include "exporttoexcel.h"
 #include "formparts.h"
 #include "keypreview.h"
+#include "listexport.h"
 #include "masterrecord.h"
 #include "messagebox.h"
 #include "module2.h"
@@ -74,6 +75,15 @@ void showRows(RecordGrid* grid, QList<QVariantList> rows)
 {
     grid->records()->setRows(std::move(rows));
     formatGrid(grid);
+}
+
+// A grid's columns after its selector, holding rows of values in their
+// order, to a template: its headers, figures as numbers, points in full.
+ExcelExport gridExport(const QString& templateName, const RecordGrid* grid, QList<QVariantList> rows)
+{
+    RecordTableModel shown(WholeFiguresInFull(grid->records()->columns().mid(1)));
+    shown.setRows(std::move(rows));
+    return ShownListExport(templateName, shown);
 }
 
 QVBoxLayout* column(std::initializer_list<QWidget*> widgets)
@@ -286,15 +296,12 @@ void frmGoodsSum::CommOK7_Click()
     formatGrid(MSHFlexGrid3);
 }
 
-// The export runs its own query, whatever the grid shows; failures pass silently.
+// The export runs its own query, whatever the grid shows, into the grid's
+// columns; failures pass silently.
 void frmGoodsSum::CommOK8_Click()
 {
-    ExcelExport request;
-    request.templateName = QStringLiteral("data4.xls");
-    request.clearRanges = {QStringLiteral("a2:b65536")};
-    if (const auto points = Database::read([](DbSession& s) { return ReadCustomerPoints(s); }))
-        request.data = {ExportCells::query({points->columns(), points->data()})};
-    ExportToExcel(request);
+    const auto points = Database::read([](DbSession& s) { return ReadCustomerPoints(s); });
+    ExportToExcel(gridExport(QStringLiteral("data4.xls"), MSHFlexGrid3, points ? points->data() : QList<QVariantList>()));
 }
 
 void frmGoodsSum::CommOK9_Click()
@@ -313,25 +320,15 @@ void frmGoodsSum::CommOK9_Click()
     showRows(MSHFlexGrid4, std::move(rows));
 }
 
-// The count grid as it stands, its header row first, from the sheet's first
-// cell; the first failure ends the export, silently.
+// The count grid as it stands under its headers; the first failure ends
+// the export, silently.
 void frmGoodsSum::CommOK11_Click()
 {
     const RecordTableModel* grid = MSHFlexGrid4->records();
-    QList<QVariantList> cells;
-    QVariantList header;
-    for (int c = 1; c < grid->columnCount(); ++c)
-        header << grid->headerData(c, Qt::Horizontal);
-    cells << header;
-    for (int r = 0; r < grid->rowCount(); ++r) {
-        QVariantList row;
-        for (int c = 1; c < grid->columnCount(); ++c)
-            row << grid->index(r, c).data(RecordTableModel::RawValueRole);
-        cells << row;
-    }
-    ExcelExport request;
-    request.templateName = QStringLiteral("data6.xls");
-    request.data = {{QStringLiteral("a1"), cells}};
+    QList<QVariantList> rows;
+    for (int r = 0; r < grid->rowCount(); ++r)
+        rows << grid->rawRow(r).mid(1);
+    ExcelExport request = gridExport(QStringLiteral("data6.xls"), MSHFlexGrid4, std::move(rows));
     request.skipFailures = false;
     ExportToExcel(request);
 }

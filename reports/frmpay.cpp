@@ -33,13 +33,16 @@ using FormParts::named;
 
 namespace {
 
-// The list shows the table's columns under their names, after a narrow selector column.
+constexpr int DateColumn = 2;
+
+// The list shows the table's columns under their names, after a narrow
+// selector column; amounts as money.
 QList<ListColumn> listColumns()
 {
     QList<ListColumn> columns{{.widthTwips = 20}, textColumn("单号", 1800), textColumn("日期", 1100), textColumn("操作员", 930)};
     const int widths[] = {1000, 1000, 1000, 1000, 1100, 1000, 1000, 1200};
     for (int i = 0; const QString& column : ExpenseBook::amountColumns())
-        columns << textColumn(column, widths[i++], CellFormat::Number);
+        columns << figureColumn(column, widths[i++]);
     columns << textColumn(ExpenseBook::DescriptionColumn, 2200);
     return columns;
 }
@@ -94,10 +97,16 @@ void frmpay::buildControls()
 
     LabelTips = label(this, QStringLiteral("LabelTips"), QStringLiteral("点击列表中的项目即可进行修改"));
     MSHFlexGrid1 = named(new RecordGrid(listColumns(), this), QStringLiteral("MSHFlexGrid1"));
-    // The selector column is narrower than a header section would be by itself.
+    // The selector column is narrower than a header section would be by
+    // itself: as wide as its empty cells' margins.
     MSHFlexGrid1->header()->setMinimumSectionSize(1);
     MSHFlexGrid1->setColumnWidth(0, FormParts::pixels(20));
-    MSHFlexGrid1->setMinimumSize(MSHFlexGrid1->columnsWidth() + 24, FormParts::pixels(4000));
+    FormParts::fitColumnText(MSHFlexGrid1, 0, {});
+    // Headers, amounts and dates whole; the window opens as wide as they
+    // need, within the screen.
+    MSHFlexGrid1->fitColumnsToContents();
+    FormParts::fitColumnText(MSHFlexGrid1, DateColumn, QStringLiteral("0000-00-00"));
+    MSHFlexGrid1->setMinimumHeight(FormParts::pixels(4000));
     connect(MSHFlexGrid1, &QAbstractItemView::clicked, this, &frmpay::MSHFlexGrid1_Click);
 
     Text4 = box("Text4");

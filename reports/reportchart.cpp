@@ -3,11 +3,14 @@
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChart>
+#include <QFontMetricsF>
 #include <QLineSeries>
 #include <QPieSeries>
 #include <QValueAxis>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 void drawPies(QChart* chart, const ChartDesign& design, const ReportSeries& values, qsizetype count)
@@ -33,6 +36,49 @@ QAbstractSeries* bars(const ChartDesign& design, const ReportSeries& values, qsi
         bars->append(set);
     }
     return bars;
+}
+
+// Labels every step-th category, the first included, at its value.
+void labelEvery(QCategoryAxis* axis, const QStringList& categories, qsizetype step)
+{
+    for (const QString& label : axis->categoriesLabels())
+        axis->remove(label);
+    for (qsizetype c = 0; c < categories.size(); c += step)
+        axis->append(categories[c], double(c));
+}
+
+// How many categories one label stands for, so that each label shows whole
+// beside the next at the plot's width: the axis gives each label an equal
+// share of the width, less a padding each side.
+qsizetype labelStep(const QCategoryAxis* axis, const QStringList& categories, double plotWidth)
+{
+    constexpr double Padding = 4;
+    const QFontMetricsF metrics(axis->labelsFont());
+    double widest = 0;
+    for (const QString& category : categories)
+        widest = std::max(widest, metrics.horizontalAdvance(category));
+    const double share = widest + 2 * Padding + metrics.horizontalAdvance(QLatin1Char('0'));
+    // One share more than the labels: the axis counts its start as well.
+    const auto labels = std::max<qsizetype>(1, qsizetype(std::floor(plotWidth / share)) - 1);
+    return std::max<qsizetype>(1, (categories.size() + labels - 1) / labels);
+}
+
+// The categories along the bottom at 0, 1, 2 …, labelled as often as the
+// plot's width lets each label show whole; a resized chart is labelled anew.
+QCategoryAxis* categoryAxis(QChart* chart, const QStringList& categories)
+{
+    auto* axis = new QCategoryAxis;
+    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    axis->setRange(-0.5, double(categories.size()) - 0.5);
+    axis->setStartValue(-0.5);
+    auto relabel = [axis, categories, step = qsizetype(0)](const QRectF& plot) mutable {
+        const qsizetype wanted = labelStep(axis, categories, plot.width());
+        if (wanted != step)
+            labelEvery(axis, categories, step = wanted);
+    };
+    relabel(chart->plotArea());
+    QObject::connect(chart, &QChart::plotAreaChanged, axis, relabel);
+    return axis;
 }
 
 QList<QAbstractSeries*> lines(const ChartDesign& design, const ReportSeries& values, qsizetype count)
@@ -65,11 +111,17 @@ void DrawChart(QChart* chart, const ChartDesign& design, const ReportSeries& val
         return;
     }
 
-    auto* categories = new QBarCategoryAxis;
-    categories->append(values.categories);
-    // Many categories stand upright, so every label shows whole.
-    if (values.categories.size() > 12)
-        categories->setLabelsAngle(-90);
+    QAbstractAxis* categories = nullptr;
+    if (design.kind == ChartKind::Bar) {
+        auto* bars = new QBarCategoryAxis;
+        bars->append(values.categories);
+        // Many categories stand upright, so every label shows whole.
+        if (values.categories.size() > 12)
+            bars->setLabelsAngle(-90);
+        categories = bars;
+    } else {
+        categories = categoryAxis(chart, values.categories);
+    }
     double low = 0;
     double high = 0;
     for (qsizetype s = 0; s < count; ++s) {

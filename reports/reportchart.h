@@ -21,7 +21,8 @@ struct ChartDesign {
     QList<ChartSeriesStyle> series; // series i of the values is drawn as series i here
 };
 
-// Replaces what the chart shows. Bars and lines share one category axis
-// along the bottom and a value axis that takes in 0; a pie shows one slice
+// Replaces what the chart shows. Bars and lines stand over a category axis
+// along the bottom and a value axis that takes in 0; lines label every n-th
+// category, as many as show whole at the chart's width. A pie shows one slice
 // per category, the pies of several series side by side.
 void DrawChart(QChart* chart, const ChartDesign& design, const ReportSeries& values);

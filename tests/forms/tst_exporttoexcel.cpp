@@ -282,7 +282,7 @@ wb.create_sheet('店里的备注')['A1'] = '不动'
         QCOMPARE(book->activeWorksheet(), book->worksheet(sheet));
     }
 
-    // The points export keeps the template's own header row above a2:b65536.
+    // The points template heads its columns as the export does.
     void pointsTemplateHeadsItsColumns()
     {
         QJsonObject book;

@@ -66,6 +66,14 @@ QVariant cell(const QJsonObject& book, const char* reference)
 {
     return Openpyxl::cell(book, 0, QString::fromLatin1(reference)).value(QStringLiteral("v")).toVariant();
 }
+
+// A figure as the spreadsheet sums it: a number shown "0.00".
+bool isFigure(const QJsonObject& book, const char* reference)
+{
+    const QJsonObject figure = Openpyxl::cell(book, 0, QString::fromLatin1(reference));
+    return figure.value(QStringLiteral("t")).toString() == QLatin1String("n")
+           && figure.value(QStringLiteral("fmt")).toString() == QLatin1String("0.00");
+}
 }
 
 class TestFrmGoodsSum : public VarnholtTestCase {
@@ -228,6 +236,10 @@ private slots:
             QCOMPARE(cell(book, "B" + row).toString(), march[r][1]);
         }
         QVERIFY(cell(book, "A5").isNull());
+        // Counts sum; the selector column is not written.
+        for (const char* count : {"B2", "B3", "B4"})
+            QVERIFY2(isFigure(book, count), count);
+        QVERIFY(cell(book, "C1").isNull());
         QVERIFY(MessageBox::shown().isEmpty());
 
         setPeriod(form, QDate(2024, 3, 31), QDate(2024, 3, 1));
@@ -246,7 +258,8 @@ private slots:
         click(form, "CommOK7");
         QCOMPARE(gridRows(form, "MSHFlexGrid3"), (Grid{{"客户", "积分"}, {"张三", "120"}, {"李四", "30"}, {"王五", "5"}}));
 
-        // Its own query, grid or not; the template's header row stays.
+        // Its own query, grid or not, under the grid's headers; points in
+        // full as numbers, no selector column.
         click(form, "CommOK8");
         const QJsonObject book = exportedBook();
         QCOMPARE(cell(book, "A1").toString(), QStringLiteral("客户"));
@@ -256,6 +269,9 @@ private slots:
         QCOMPARE(cell(book, "A4").toString(), QStringLiteral("王五"));
         QCOMPARE(cell(book, "B4").toDouble(), 5.0);
         QVERIFY(cell(book, "A5").isNull());
+        for (const char* points : {"B2", "B3", "B4"})
+            QVERIFY2(isFigure(book, points), points);
+        QVERIFY(cell(book, "C1").isNull());
     }
 
     void enterRunsTheGoodsAnalysisAndEscCloses()

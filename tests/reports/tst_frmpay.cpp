@@ -52,13 +52,14 @@ private slots:
         QCOMPARE(form->windowTitle(), QStringLiteral("日常支出"));
         QCOMPARE(childOf<QLabel>(form, "LabelTips")->text(), QStringLiteral("点击列表中的项目即可进行修改"));
         QCOMPARE(shownHeaders(grid(form)), QStringList{QString()} + Columns);
-        QCOMPARE(shownRows(grid(form)),
-                 (QList<QStringList>{{"", "Z0000002", "2024-02-03", "管理员", "0", "12.5", "0", "3", "0", "0", "0", "15.5",
-                                      "灯泡"},
-                                     {"", "Z0000001", "2024-01-02", "小王", "100", "0", "0", "0", "0", "0", "0", "100", "-"}}));
+        QCOMPARE(shownRows(grid(form)), (QList<QStringList>{{"", "Z0000002", "2024-02-03", "管理员", "0.00", "12.50", "0.00",
+                                                             "3.00", "0.00", "0.00", "0.00", "15.50", "灯泡"},
+                                                            {"", "Z0000001", "2024-01-02", "小王", "100.00", "0.00", "0.00",
+                                                             "0.00", "0.00", "0.00", "0.00", "100.00", "-"}}));
+        // The designed widths are a floor.
         const int widths[] = {20, 1800, 1100, 930, 1000, 1000, 1000, 1000, 1100, 1000, 1000, 1200, 2200};
         for (int c = 0; c < 13; ++c)
-            QCOMPARE(grid(form)->header()->sectionSize(c), FormParts::pixels(widths[c]));
+            QVERIFY(grid(form)->header()->sectionSize(c) >= FormParts::pixels(widths[c]));
 
         QCOMPARE(amounts(form), QStringList(8, "0.00"));
         QCOMPARE(text(form, "Text7"), QString());
@@ -71,6 +72,19 @@ private slots:
         for (const char* name : {"ComAlter", "ComDel"})
             QVERIFY(button(form, name)->isEnabled());
         QVERIFY(childOf<QDateEdit>(form, "DTPicker0")->isEnabled());
+    }
+
+    // Amounts line up on their decimals; the texts around them stay left.
+    void theAmountsStandRightAligned()
+    {
+        putExpense({"Z0000001", "2024-01-02", "小王", 100, 0, 0, 0, 0, 0, 0, 100, "-"});
+        auto* form = open<frmpay>();
+        const QAbstractItemModel* list = grid(form)->model();
+        for (int c = 1; c < list->columnCount(); ++c) {
+            const bool amount = c >= 4 && c <= 11;
+            const auto alignment = list->index(0, c).data(Qt::TextAlignmentRole).value<Qt::Alignment>();
+            QCOMPARE(bool(alignment & Qt::AlignRight), amount);
+        }
     }
 
     // Every change rewrites the box as money; the caret stays where the

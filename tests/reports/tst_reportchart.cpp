@@ -4,9 +4,17 @@
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
+#include <QChartView>
+#include <QDate>
+#include <QFontMetricsF>
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
 #include <QLineSeries>
 #include <QPieSeries>
+#include <QTextDocument>
 #include <QValueAxis>
+
+#include <algorithm>
 
 namespace {
 const ReportSeries Months{{"2024-03", "2024-04", "2024-05"}, {{50, 60, 70}, {11, -12, 13}}};
@@ -70,6 +78,52 @@ private slots:
         DrawChart(&chart, design, Months);
         QTEST(drawn(chart), "drawn");
         QTEST(int(chart.axes().size()), "axes");
+    }
+
+    // However long the period, the labels along the bottom are whole months,
+    // side by side without overlapping, within the chart.
+    void theMonthsShowWholeAtAnyPeriod_data()
+    {
+        QTest::addColumn<int>("months");
+        QTest::addColumn<int>("width");
+        // 400 pixels: the narrowest the goods analysis draws its trend.
+        QTest::newRow("30 months") << 30 << 400;
+        QTest::newRow("120 months") << 120 << 400;
+        QTest::newRow("120 months, wide") << 120 << 1000;
+    }
+    void theMonthsShowWholeAtAnyPeriod()
+    {
+        QFETCH(int, months);
+        QFETCH(int, width);
+        ReportSeries trend;
+        for (int m = 0; m < months; ++m)
+            trend.categories << QDate(2020, 1, 1).addMonths(m).toString(QStringLiteral("yyyy-MM"));
+        trend.series = {QList<double>(months, 50), QList<double>(months, 10)};
+        QChartView view(new QChart);
+        view.resize(width, 300);
+        DrawChart(view.chart(), {ChartKind::Line, Styles}, trend);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QCoreApplication::processEvents();
+
+        const QRectF plot = view.chart()->mapRectToScene(view.chart()->plotArea());
+        QList<QRectF> shown;
+        for (QGraphicsItem* item : view.scene()->items()) {
+            auto* label = dynamic_cast<QGraphicsTextItem*>(item);
+            if (!label || !label->isVisible() || label->sceneBoundingRect().top() < plot.bottom())
+                continue;
+            const QString text = label->toPlainText();
+            QVERIFY2(trend.categories.contains(text), qPrintable(text));
+            const qreal margin = label->document()->documentMargin();
+            const QRectF box = label->sceneBoundingRect().adjusted(margin, margin, -margin, -margin);
+            QVERIFY2(box.width() >= QFontMetricsF(label->font()).horizontalAdvance(text) - 0.5, qPrintable(text));
+            QVERIFY2(box.left() >= 0 && box.right() <= width, qPrintable(text));
+            shown << box;
+        }
+        QVERIFY(shown.size() >= 3);
+        std::sort(shown.begin(), shown.end(), [](const QRectF& a, const QRectF& b) { return a.left() < b.left(); });
+        for (qsizetype i = 1; i < shown.size(); ++i)
+            QVERIFY2(shown[i - 1].right() <= shown[i].left(), qPrintable(QString::number(i)));
     }
 
     void theValueAxisTakesInZeroAndEveryValue()

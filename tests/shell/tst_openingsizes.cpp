@@ -1,4 +1,5 @@
 #include "MDIF_main.h"
+#include "dbsession.h"
 #include "fixture.h"
 #include "frmCheck1.h"
 #include "frmCheckDetail.h"
@@ -9,6 +10,7 @@
 #include "frmOut1.h"
 #include "frmOutDetail.h"
 #include "frmStock.h"
+#include "frmpay.h"
 #include "uidriver.h"
 
 #include <QHeaderView>
@@ -19,6 +21,7 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QTest>
+#include <QRegularExpression>
 #include <QTreeView>
 
 #include <algorithm>
@@ -35,7 +38,28 @@ const QString WidestFigure = QStringLiteral("-99999999999.99");
 const QString Barcode = QStringLiteral("6901234567892");
 // What a figure column's caption holds.
 const QStringList FigureWords{QStringLiteral("数量"), QStringLiteral("单价"), QStringLiteral("金额"), QStringLiteral("均价"),
-                              QStringLiteral("盈亏"), QStringLiteral("库存"), QStringLiteral("成本"), QStringLiteral("利润")};
+                              QStringLiteral("盈亏"), QStringLiteral("库存"), QStringLiteral("成本"), QStringLiteral("利润"),
+                              // The expense list's amounts.
+                              QStringLiteral("铺租"), QStringLiteral("水费"), QStringLiteral("电费"), QStringLiteral("物品价格"),
+                              QStringLiteral("人员工资"), QStringLiteral("业务提成"), QStringLiteral("税费"),
+                              QStringLiteral("费用总额")};
+const QRegularExpression Date(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}$"));
+
+// An expense entry late in a year, so its date has its widest digits.
+QWidget* expenseList()
+{
+    // The list reads the books on its own connection.
+    if (auto conn = Mod1::OpenConn();
+        !conn
+        || !conn->insert(QStringLiteral("日常支出"), {{QStringLiteral("单号"), QStringLiteral("Z0000001")},
+                                                      {QStringLiteral("日期"), QStringLiteral("2026-12-28")},
+                                                      {QStringLiteral("操作员"), QStringLiteral("管理员")},
+                                                      {QStringLiteral("铺租"), 100},
+                                                      {QStringLiteral("费用总额"), 100},
+                                                      {QStringLiteral("物品购置"), QStringLiteral("-")}}))
+        QTest::qFail("the expense entry was not stored", __FILE__, __LINE__);
+    return new frmpay;
+}
 
 // Every form family that lists goods or slips, as the menus open them.
 void addSlipEntries()
@@ -55,6 +79,7 @@ void addListingForms()
     QTest::newRow("frmCheckDetail") << Opener([] { return new frmCheckDetail; });
     QTest::newRow("frmOthersDetail") << Opener([] { return new frmOthersDetail; });
     QTest::newRow("frmStock") << Opener([] { return new frmStock; });
+    QTest::newRow("frmpay") << Opener(expenseList);
 }
 
 // The width the text of a line edit has at its present size.
@@ -135,6 +160,13 @@ private slots:
                 const QString where = QStringLiteral("%1 %2").arg(list->objectName(), caption);
                 QVERIFY2(list->columnWidth(c) >= header->fontMetrics().horizontalAdvance(caption) + 2 * headerMargin,
                          qPrintable(where));
+                // Dates show whole.
+                for (int r = 0; r < list->model()->rowCount(); ++r) {
+                    const QString cell = list->model()->index(r, c).data().toString();
+                    if (Date.match(cell).hasMatch())
+                        QVERIFY2(list->columnWidth(c) >= list->fontMetrics().horizontalAdvance(cell) + 2 * cellMargin,
+                                 qPrintable(QStringLiteral("%1 %2").arg(where, cell)));
+                }
                 if (!figure)
                     continue;
                 QVERIFY2(list->columnWidth(c) >= list->fontMetrics().horizontalAdvance(WidestFigure) + 2 * cellMargin,

@@ -35,19 +35,26 @@ frm_xtdl* frm_xtdl::load()
         return open;
     }
     app.appPath = Paths::appPath();
-    if (!app.instanceLock)
-        app.instanceLock = std::make_unique<InstanceLock>(QStringLiteral("Varnholt"));
-    if (!app.instanceLock->acquire()) {
-        MessageBox::show(nullptr, QStringLiteral("程序已经运行，请查看右下角图标！"), QStringLiteral("系统提示"),
-                         QMessageBox::Information, QMessageBox::Ok);
+    if (!claimInstance())
         return nullptr;
-    }
     auto* form = new frm_xtdl;
     app.registerForm(QStringLiteral("frm_xtdl"), form);
     form->fillOperators();
     DialogRules::CenterForm(form);
     form->show();
     return form;
+}
+
+bool frm_xtdl::claimInstance()
+{
+    AppState& app = appState();
+    if (!app.instanceLock)
+        app.instanceLock = std::make_unique<InstanceLock>(QStringLiteral("Varnholt"));
+    if (app.instanceLock->acquire())
+        return true;
+    MessageBox::show(nullptr, QStringLiteral("程序已经运行，请查看右下角图标！"), QStringLiteral("系统提示"),
+                     QMessageBox::Information, QMessageBox::Ok);
+    return false;
 }
 
 frm_xtdl::frm_xtdl()

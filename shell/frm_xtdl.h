@@ -17,6 +17,8 @@ public:
     // another copy of the program runs (after saying so), and the program
     // must end.
     static frm_xtdl* load();
+    // Takes the one-copy lock, or tells that another copy runs.
+    static bool claimInstance();
 
 private:
     frm_xtdl();

@@ -4,6 +4,10 @@
 
 StartupResult startVarnholt()
 {
+    // Before the first-start copy and the upgrade: a second copy must not
+    // write the book while the first one brings it up to date.
+    if (!frm_xtdl::claimInstance())
+        return {false, 0};
     const StartupResult prepared = prepareVarnholt();
     if (!prepared.runEventLoop)
         return prepared;

@@ -1,5 +1,6 @@
 #include "dbsession.h"
 #include "fixture.h"
+#include "instancelock.h"
 #include "messagebox.h"
 #include "schemaupgrade.h"
 #include "startvarnholt.h"
@@ -42,6 +43,17 @@ private slots:
         QCOMPARE(firstValue(QStringLiteral("PRAGMA user_version")).toInt(), SchemaUpgrade::currentVersion());
         QCOMPARE(firstValue(QStringLiteral("select count(*) from sqlite_master where name = 'ix_out_lines_kind_goods'")).toInt(),
                  1);
+    }
+
+    void secondCopyLeavesTheBookToTheFirst()
+    {
+        QVERIFY(makeOlder(dbPath()));
+        InstanceLock firstCopy(QStringLiteral("Varnholt"));
+        QVERIFY(firstCopy.acquire());
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        QVERIFY(!startVarnholt().runEventLoop);
+        QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("程序已经运行，请查看右下角图标！")});
+        QCOMPARE(firstValue(QStringLiteral("PRAGMA user_version")).toInt(), 0);
     }
 
     void failedUpgradeIsToldAndEndsTheStart()

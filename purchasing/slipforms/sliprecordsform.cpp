@@ -60,9 +60,13 @@ void SlipRecordsForm::buildControls()
     Label7 = label(this, QStringLiteral("Label7"), QStringLiteral("以下为所查询的单据(双击记录可以修改)"));
     ListView1 = named(new RecordGrid(m_design.slipColumns, this), QStringLiteral("ListView1"));
     ListView2 = named(new RecordGrid(m_design.lineColumns, this), QStringLiteral("ListView2"));
-    // The window opens as wide as the columns need, within the screen.
-    ListView1->fitColumnsToContents();
-    ListView2->fitColumnsToContents();
+    // The designed twips of a slip's columns pass a 1024-pixel screen: each
+    // column takes what its header, its figures and the listed rows need, and
+    // the window opens as wide as that.
+    for (RecordGrid* list : {ListView1, ListView2}) {
+        list->sizeColumnsToContents();
+        list->fitEachFill(RecordGrid::FigureRoom::Widest);
+    }
     connect(ListView1->selectionModel(), &QItemSelectionModel::selectionChanged, this, &SlipRecordsForm::ListView1_ItemClick);
     connect(ListView1, &QAbstractItemView::clicked, this, &SlipRecordsForm::ListView1_ItemClick);
     connect(ListView1, &QAbstractItemView::doubleClicked, this, &SlipRecordsForm::ListView1_DblClick);

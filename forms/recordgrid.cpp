@@ -86,8 +86,8 @@ int RecordGrid::neededWidth(int column, FigureRoom figures) const
     const CellFormat format = m_records->columns()[column].format;
     const bool figure = format == CellFormat::Money || format == CellFormat::Number;
     int needed = ::neededWidth(this, column, figure && figures == FigureRoom::Widest);
-    // Money and whole numbers never pass the widest figure.
-    if (figures == FigureRoom::Widest && (format == CellFormat::Money || format == CellFormat::Whole))
+    // Money never passes the widest figure.
+    if (figures == FigureRoom::Widest && format == CellFormat::Money)
         return needed;
     const int rows = std::min(m_records->rowCount(), SampledRows);
     for (int row = 0; row < rows; ++row)

@@ -10,16 +10,24 @@
 using FormParts::pixels;
 
 namespace {
+// The rows whose text a fit measures.
+constexpr int SampledRows = 100;
+
+// The width a cell's text takes, with the margins the item delegate keeps each side.
+int cellWidth(const QTreeView* view, const QString& text)
+{
+    const int margin = view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
+    return view->fontMetrics().horizontalAdvance(text) + 2 * margin;
+}
+
 // The width a column needs to show its header, and a figure column the
-// widest figure, with the margins the item delegate keeps each side.
+// widest figure.
 int neededWidth(const QTreeView* view, int column, bool figure)
 {
     const int header = view->header()->sectionSizeHint(column);
     if (!figure)
         return header;
-    const int margin = view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
-    const int widest = view->fontMetrics().horizontalAdvance((-Amount::bookLimit()).toMoneyText()) + 2 * margin;
-    return std::max(header, widest);
+    return std::max(header, cellWidth(view, (-Amount::bookLimit()).toMoneyText()));
 }
 }
 
@@ -55,7 +63,10 @@ QSize RecordView::sizeHint() const
 {
     // Room for the columns, the frame and a vertical scroll bar once rows fill the view.
     const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
-    return {columnsWidth() + 2 * frameWidth() + scrollBar, QTreeView::sizeHint().height()};
+    const int rowHeight = fontMetrics().height() + 2 * (style()->pixelMetric(QStyle::PM_FocusFrameVMargin, nullptr, this) + 1);
+    const int rows = m_shownRows == 0 ? QTreeView::sizeHint().height()
+                                      : header()->sizeHint().height() + m_shownRows * rowHeight + 2 * frameWidth();
+    return {columnsWidth() + 2 * frameWidth() + scrollBar, rows};
 }
 
 RecordGrid::RecordGrid(QList<ListColumn> columns, QWidget* parent)
@@ -70,12 +81,34 @@ RecordGrid::RecordGrid(QList<ListColumn> columns, QWidget* parent)
     connect(this, &QTreeView::doubleClicked, this, &RecordGrid::chosen);
 }
 
-void RecordGrid::fitColumnsToContents()
+int RecordGrid::neededWidth(int column, FigureRoom figures) const
 {
-    QList<bool> figures;
-    for (const ListColumn& column : m_records->columns())
-        figures << (column.format == CellFormat::Money || column.format == CellFormat::Number);
-    FitColumnsToContents(this, figures);
+    const CellFormat format = m_records->columns()[column].format;
+    const bool figure = format == CellFormat::Money || format == CellFormat::Number;
+    int needed = ::neededWidth(this, column, figure && figures == FigureRoom::Widest);
+    // Money never passes the widest figure.
+    if (figures == FigureRoom::Widest && format == CellFormat::Money)
+        return needed;
+    const int rows = std::min(m_records->rowCount(), SampledRows);
+    for (int row = 0; row < rows; ++row)
+        needed = std::max(needed, cellWidth(this, text(row, column)));
+    return needed;
+}
+
+void RecordGrid::fitColumnsToContents(FigureRoom figures)
+{
+    for (int c = 0; c < m_records->columnCount(); ++c) {
+        if (!isColumnHidden(c))
+            setColumnWidth(c, std::max(columnWidth(c), neededWidth(c, figures)));
+    }
+}
+
+void RecordGrid::sizeColumnsToContents()
+{
+    for (int c = 0; c < m_records->columnCount(); ++c) {
+        if (!isColumnHidden(c))
+            setColumnWidth(c, neededWidth(c, FigureRoom::Widest));
+    }
 }
 
 DbStatus RecordGrid::fill(const QString& sql, const QVariantList& params)
@@ -94,6 +127,8 @@ void RecordGrid::fill(Rows rows)
     for (const ListColumn& column : m_records->columns())
         sources << rows.columnIndex(column.column);
     m_records->setRows(std::move(rows), sources);
+    if (m_fillFit)
+        fitColumnsToContents(*m_fillFit);
     if (m_selectsFirstRow && m_records->rowCount() > 0)
         selectRow(0);
 }

@@ -7,6 +7,7 @@
 #include "recordtablemodel.h"
 
 #include <QTreeView>
+#include <optional>
 
 // Makes a view a grid of records: uniform rows, whole rows selected one at a
 // time, nothing edited in place, each column as wide as its twips (0 hides it).
@@ -26,7 +27,12 @@ public:
 
     // The width the shown columns take, in pixels.
     int columnsWidth() const;
+    // The rows the view asks room for when its window opens (0: Qt's default height).
+    void setShownRows(int rows) { m_shownRows = rows; }
     QSize sizeHint() const override;
+
+private:
+    int m_shownRows = 0;
 };
 
 class RecordGrid : public RecordView {
@@ -39,9 +45,22 @@ public:
     // A cell as shown.
     QString text(int row, int column) const { return m_records->index(row, column).data().toString(); }
 
-    // Fits the columns to their headers, and those showing "0.00" or plain
-    // numbers to the widest figure.
-    void fitColumnsToContents();
+    // What a fit gives a figure column beside its header and listed figures.
+    enum class FigureRoom {
+        Widest, // the widest figure the books hold
+        Listed, // only the figures listed
+    };
+    // Widens each shown column to what it needs: its header, the figures
+    // as told, and the text of its first rows (a sample: a long list costs
+    // no more than a short one). The designed twips, or the width a column
+    // has, are a floor.
+    void fitColumnsToContents(FigureRoom figures = FigureRoom::Widest);
+    // Sets each shown column to what it needs with room for the widest
+    // figure, narrower than its designed twips where they ask more, for a
+    // design whose twips pass the screen.
+    void sizeColumnsToContents();
+    // Each fill widens the columns to the rows it lists.
+    void fitEachFill(FigureRoom figures) { m_fillFit = figures; }
 
     // Whether a fill leaves its first row selected.
     void setSelectsFirstRow(bool on) { m_selectsFirstRow = on; }
@@ -66,6 +85,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    int neededWidth(int column, FigureRoom figures) const;
+
     RecordTableModel* m_records = nullptr;
     bool m_selectsFirstRow = false;
+    std::optional<FigureRoom> m_fillFit;
 };

@@ -17,6 +17,8 @@ using namespace FormParts;
 using StockQuery::View;
 
 namespace {
+constexpr int ShownRows = 20;
+
 QList<ListColumn> stockColumns()
 {
     QList<ListColumn> columns{textColumn("商品类别", 1300),   textColumn("商品编号", 1300),
@@ -53,7 +55,12 @@ frmStock::frmStock(QWidget* parent)
     connect(ComRtn, &QPushButton::clicked, this, &frmStock::ComRtn_Click);
 
     ListView1 = named(new RecordGrid(stockColumns(), this), QStringLiteral("ListView1"));
-    ListView1->fitColumnsToContents();
+    // Ten columns at their twips and the widest figure pass a 1024-pixel
+    // screen: each takes what its header, its figures and the listed goods
+    // need. The list opens showing a useful page of goods.
+    ListView1->sizeColumnsToContents();
+    ListView1->fitEachFill(RecordGrid::FigureRoom::Widest);
+    ListView1->setShownRows(ShownRows);
     TextSum1 = figureBox(this, QStringLiteral("TextSum1"), QStringLiteral("0.00"));
     TextSum2 = figureBox(this, QStringLiteral("TextSum2"), QStringLiteral("0.00"));
 

@@ -60,9 +60,13 @@ void SlipRecordsForm::buildControls()
     Label7 = label(this, QStringLiteral("Label7"), QStringLiteral("以下为所查询的单据(双击记录可以修改)"));
     ListView1 = named(new RecordGrid(m_design.slipColumns, this), QStringLiteral("ListView1"));
     ListView2 = named(new RecordGrid(m_design.lineColumns, this), QStringLiteral("ListView2"));
-    // The window opens as wide as the columns need, within the screen.
-    ListView1->fitColumnsToContents();
-    ListView2->fitColumnsToContents();
+    // The designed twips of a slip's columns pass a 1024-pixel screen: each
+    // column takes what its header, its figures and the listed rows need, and
+    // the window opens as wide as that.
+    for (RecordGrid* list : {ListView1, ListView2}) {
+        list->sizeColumnsToContents();
+        list->fitEachFill(RecordGrid::FigureRoom::Widest);
+    }
     connect(ListView1->selectionModel(), &QItemSelectionModel::selectionChanged, this, &SlipRecordsForm::ListView1_ItemClick);
     connect(ListView1, &QAbstractItemView::clicked, this, &SlipRecordsForm::ListView1_ItemClick);
     connect(ListView1, &QAbstractItemView::doubleClicked, this, &SlipRecordsForm::ListView1_DblClick);
@@ -177,10 +181,10 @@ void SlipRecordsForm::RunQuery(const QString& onDate)
     auto read = Database::read(
         [&](DbSession& s) { return SlipRecords::headers(s, slipDesign(), listedColumns(), condition(), onDate); });
     if (read) {
-        for (int row = 0; row < read->count(); ++row) {
-            m_figures << figuresOf(*read, row);
+        m_figures = figuresOf(*read);
+        for (const Figures& figures : std::as_const(m_figures)) {
             for (int t = 0; t < 2; ++t)
-                m_sums[t] += m_figures.last()[t];
+                m_sums[t] += figures[t];
         }
         ListView1->fill(std::move(*read));
     }
@@ -189,10 +193,16 @@ void SlipRecordsForm::RunQuery(const QString& onDate)
         MessageBox::show(this, read.error().text());
 }
 
-SlipRecordsForm::Figures SlipRecordsForm::figuresOf(const Rows& read, int row) const
+QList<SlipRecordsForm::Figures> SlipRecordsForm::figuresOf(const Rows& read) const
 {
-    return {Amount::fromValue(read.value(row, m_design.totals[0].column)),
-            Amount::fromValue(read.value(row, m_design.totals[1].column))};
+    // A column found by its name once, not once a row: a year holds tens of thousands of slips.
+    const int first = read.columnIndex(m_design.totals[0].column);
+    const int second = read.columnIndex(m_design.totals[1].column);
+    QList<Figures> figures;
+    figures.reserve(read.count());
+    for (int row = 0; row < read.count(); ++row)
+        figures.append({Amount::fromValue(read.value(row, first)), Amount::fromValue(read.value(row, second))});
+    return figures;
 }
 
 void SlipRecordsForm::showTotals()
@@ -331,7 +341,7 @@ void SlipRecordsForm::refreshSlip(const QString& number, const QString& renumber
         return;
     ListView1->refillRow(row, *read);
     // The totals move by what the slip's own figures moved.
-    const Figures now = figuresOf(*read, 0);
+    const Figures now = figuresOf(*read).first();
     for (int t = 0; t < 2; ++t)
         m_sums[t] += now[t] - m_figures[row][t];
     m_figures[row] = now;

@@ -150,8 +150,8 @@ private:
     QString numberAt(int row) const;
     int rowOf(const QString& number) const;
     void chooseFirstAfterDeletion();
-    // The figures of a read slip that the two totals sum.
-    Figures figuresOf(const Rows& read, int row) const;
+    // The figures of each read slip that the two totals sum.
+    QList<Figures> figuresOf(const Rows& read) const;
     void showTotals();
 
     SlipRecordsDesign m_design;

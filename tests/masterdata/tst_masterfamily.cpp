@@ -13,10 +13,12 @@
 
 #include <QAbstractItemModelTester>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 
 namespace {
 // The goods design narrowed to what these tests read: money, hidden money,
@@ -160,11 +162,32 @@ private slots:
                                                {"SP000003", "芬达", "瓶", "0.01", "1.00", "0", "F"},
                                            }));
         QVERIFY(panel->view()->isColumnHidden(4));
-        QCOMPARE(panel->view()->columnWidth(3), 1000 / 15);
+        QVERIFY(panel->view()->columnWidth(3) >= 1000 / 15);
         QCOMPARE(panel->model()->index(0, 3).data(Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignHorizontal_Mask,
                  Qt::AlignRight);
         // The raw value stays as read.
         QCOMPARE(panel->model()->index(1, 3).data(RecordTableModel::RawValueRole).toDouble(), 1234.567);
+    }
+
+    // Each column widens to its header and what it lists; the designed width stays the floor.
+    void columnsFitTheirHeadersAndRows()
+    {
+        const QString longName = QStringLiteral("特级陈年绍兴花雕酒二十年陈酿礼盒装");
+        const QString bigPrice = QStringLiteral("123456789.00");
+        execute(QStringLiteral("insert into 商品信息 (商品编号, 商品名称, 单位, 进价) values "
+                               "('SP000001', '%1', '瓶', 123456789), ('SP000002', '茶', '个', 1)")
+                    .arg(longName));
+        MasterListPanel* panel = showPanel(goodsLikeList());
+        RecordGrid* view = panel->view();
+        const int margins = 2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1);
+        const auto textFits = [&](int column, const QString& text) {
+            return view->columnWidth(column) >= view->fontMetrics().horizontalAdvance(text) + margins;
+        };
+        QVERIFY(textFits(1, longName));
+        QVERIFY(textFits(3, bigPrice));
+        // A short column keeps its twips, and its header shows whole.
+        QVERIFY(view->columnWidth(2) >= 700 / 15);
+        QVERIFY(view->columnWidth(2) >= view->header()->sectionSizeHint(2));
     }
 
     void theListModelKeepsItsContract()

@@ -71,15 +71,23 @@ void addSlipEntries()
     QTest::newRow("frmOther1") << Opener([] { return new frmOther1; });
 }
 
-void addListingForms()
+// The windows whose slip or goods list must fit without scrolling sideways.
+void addRecordsAndQuery(bool withColumn = true)
 {
-    addSlipEntries();
+    if (withColumn)
+        QTest::addColumn<Opener>("open");
     QTest::newRow("frmInDetail") << Opener([] { return new frmInDetail; });
     QTest::newRow("frmOutDetail") << Opener([] { return new frmOutDetail; });
     QTest::newRow("frmCheckDetail") << Opener([] { return new frmCheckDetail; });
     QTest::newRow("frmOthersDetail") << Opener([] { return new frmOthersDetail; });
     QTest::newRow("frmStock") << Opener([] { return new frmStock; });
     QTest::newRow("frmpay") << Opener(expenseList);
+}
+
+void addListingForms()
+{
+    addSlipEntries();
+    addRecordsAndQuery(false);
 }
 
 // The width the text of a line edit has at its present size.
@@ -197,6 +205,39 @@ private slots:
                 QStringLiteral("%1: window %2, needed %3").arg(list->objectName()).arg(window->width()).arg(needed);
             QVERIFY2(window->width() >= std::min(needed, area), qPrintable(where));
         }
+    }
+
+    // Only a slip's line list may scroll sideways; the slips and the goods fit.
+    void theSlipsListFitsWithoutScrolling_data() { addRecordsAndQuery(); }
+    void theSlipsListFitsWithoutScrolling()
+    {
+        QFETCH(Opener, open);
+        QWidget* form = opened(open);
+        QVERIFY(form);
+        auto* list = form->findChild<QTreeView*>(QStringLiteral("ListView1"));
+        QVERIFY(list);
+        const QString where = QStringLiteral("columns %1, room %2").arg(list->header()->length()).arg(list->viewport()->width());
+        QVERIFY2(list->horizontalScrollBar()->maximum() == 0, qPrintable(where));
+        QVERIFY2(!list->horizontalScrollBar()->isVisible(), qPrintable(where));
+    }
+
+    void theStockQueryOpensShowingAPageOfGoods()
+    {
+        constexpr int UsefulPage = 15;
+        {
+            auto stock = Mod1::OpenConn();
+            QVERIFY(stock
+                    && stock->exec(QStringLiteral("insert into 库存 (类别, 商品编号, 商品名称, 库存量) "
+                                                  "values ('饮料', 'SP000001', '可乐', 1)")));
+        }
+        QWidget* form = opened([] { return new frmStock; });
+        QVERIFY(form);
+        auto* window = qobject_cast<QMdiSubWindow*>(form->parentWidget());
+        QVERIFY(window->width() <= Screen.width() && window->height() <= Screen.height());
+        auto* list = form->findChild<QTreeView*>(QStringLiteral("ListView1"));
+        QCOMPARE(list->model()->rowCount(), 1);
+        const int rows = list->viewport()->height() / list->sizeHintForRow(0);
+        QVERIFY2(rows >= UsefulPage, qPrintable(QStringLiteral("%1 rows shown").arg(rows)));
     }
 };
 

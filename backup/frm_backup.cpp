@@ -201,10 +201,7 @@ void frm_backup::Command5_Click()
         MessageBox::show(nullptr, QStringLiteral("请先选择备份数据库路径"));
         return;
     }
-    if (restoreDatabase(chosen, appState().databasePath()))
-        MessageBox::show(nullptr, QStringLiteral("成功恢复数据！"));
-    else
-        MessageBox::show(nullptr, QStringLiteral("数据恢复失败！"));
+    MessageBox::show(nullptr, restoreDatabase(chosen, appState().databasePath()).message());
     close();
 }
 
@@ -261,7 +258,7 @@ void frm_backup::ComDown_Click()
         const NetworkRestore::Restored restored = NetworkRestore::restoreArchive(transferFile, appState().appPath);
         if (restored.leftOut)
             MessageBox::show(this, restored.leftOut->text());
-        MessageBox::show(this, restored.books ? QStringLiteral("成功恢复数据！") : QStringLiteral("数据恢复失败！"));
+        MessageBox::show(this, RestoreResult{restored.books, restored.reason}.message());
     }
     ComDown->setEnabled(true);
 }

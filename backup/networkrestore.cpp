@@ -40,6 +40,24 @@ ContentRange parseContentRange(const QByteArray& header)
     return {leadingNumber(tail.left(slash)), slash < 0 ? 0 : leadingNumber(tail.mid(slash + 1))};
 }
 
+RestoreReason::Kind unpackReason(ZipFile::Unpacked::Problem problem)
+{
+    switch (problem) {
+    case ZipFile::Unpacked::NotAnArchive:
+        return RestoreReason::ForeignFile;
+    case ZipFile::Unpacked::Damaged:
+        return RestoreReason::Incomplete;
+    case ZipFile::Unpacked::EntryRefused:
+        return RestoreReason::EntryRefused;
+    case ZipFile::Unpacked::NoSpace:
+        return RestoreReason::NoSpace;
+    case ZipFile::Unpacked::None:
+    case ZipFile::Unpacked::WriteFailed:
+        break;
+    }
+    return RestoreReason::Unknown;
+}
+
 DbError fileError(const QFile& file) { return DbError{int(file.error()), file.errorString()}; }
 
 // Moves what the work folder holds into the program folder; the books' own
@@ -154,10 +172,14 @@ NetworkRestore::Download NetworkRestore::download(const QString& address, const 
 NetworkRestore::Restored NetworkRestore::restoreArchive(const QString& archive, const QString& appPath)
 {
     QTemporaryDir work(appPath + QStringLiteral("/.restore-XXXXXX"));
-    if (!work.isValid() || !ZipFile::unpack(archive, work.path()))
+    if (!work.isValid())
         return {};
+    if (const ZipFile::Unpacked unpacked = ZipFile::unpack(archive, work.path()); !unpacked)
+        return {false, unpackReason(unpacked.problem), std::nullopt};
     const QString books = work.filePath(booksName);
-    if (!QFileInfo(books).isFile() || !DatabaseSwap::replace(books, appPath + QLatin1Char('/') + booksName))
-        return {};
-    return {true, placeEntries(work.path(), appPath)};
+    if (!QFileInfo(books).isFile())
+        return {false, RestoreReason::ForeignFile, std::nullopt};
+    if (const DatabaseSwap::Swapped swapped = DatabaseSwap::replace(books, appPath + QLatin1Char('/') + booksName); !swapped)
+        return {false, swapped.reason, std::nullopt};
+    return {true, {}, placeEntries(work.path(), appPath)};
 }

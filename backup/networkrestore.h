@@ -1,5 +1,6 @@
 #pragma once
 #include "dbresult.h"
+#include "restorereason.h"
 
 #include <QString>
 #include <functional>
@@ -25,6 +26,7 @@ Download download(const QString& address, const QString& transferFile, const std
 
 struct Restored {
     bool books = false;             // the archive's database now holds the books
+    RestoreReason reason;           // when it does not, why
     std::optional<DbError> leftOut; // another entry that could not be put in place
 };
 // Unpacks the archive into a work folder beside the books. Its root

@@ -108,7 +108,7 @@ private slots:
 
         MessageBox::setNextAnswer(QMessageBox::Ok);
         QPointer<frm_backup> form = runNetworkRestore();
-        QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("数据恢复失败！")});
+        QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("数据恢复失败！\n文件不是本店的数据库")});
         QCOMPARE(control<QLabel>(form, "Label1")->text(), QStringLiteral("下载完成！(共48213字节)"));
         QCOMPARE(bytesOf(NetworkBackup::downloadFile()), noise(48213));
         QCOMPARE(bytesOf(dbPath()), before);
@@ -145,16 +145,21 @@ private slots:
     {
         QTest::addColumn<QByteArray>("badEntry");
         QTest::addColumn<QByteArray>("books");
-        QTest::newRow("an entry above the folder") << QByteArray("../x") << QByteArray("db_kcgl.mdb");
-        QTest::newRow("an entry above, written with backslashes") << QByteArray("data\\..\\..\\x") << QByteArray("db_kcgl.mdb");
-        QTest::newRow("an absolute entry") << QByteArray("/tmp/x") << QByteArray("db_kcgl.mdb");
-        QTest::newRow("no books at the root") << QByteArray("x") << QByteArray("data/db_kcgl.mdb");
+        QTest::addColumn<QString>("message");
+        const QString refused = QStringLiteral("数据恢复失败！\n压缩包条目被拒绝");
+        QTest::newRow("an entry above the folder") << QByteArray("../x") << QByteArray("db_kcgl.mdb") << refused;
+        QTest::newRow("an entry above, written with backslashes")
+            << QByteArray("data\\..\\..\\x") << QByteArray("db_kcgl.mdb") << refused;
+        QTest::newRow("an absolute entry") << QByteArray("/tmp/x") << QByteArray("db_kcgl.mdb") << refused;
+        QTest::newRow("no books at the root")
+            << QByteArray("x") << QByteArray("data/db_kcgl.mdb") << QStringLiteral("数据恢复失败！\n文件不是本店的数据库");
     }
 
     void aBadArchiveChangesNothing()
     {
         QFETCH(QByteArray, badEntry);
         QFETCH(QByteArray, books);
+        QFETCH(QString, message);
         const QString served = tempFolder() + QStringLiteral("/www");
         QVERIFY(!archiveOf({{books, serverBooks()}, {"data/a.txt", "附件"}, {badEntry, "outside"}},
                            served + QLatin1Char('/') + remotePath)
@@ -166,7 +171,7 @@ private slots:
 
         MessageBox::setNextAnswer(QMessageBox::Ok);
         runNetworkRestore();
-        QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("数据恢复失败！")});
+        QCOMPARE(MessageBox::shownTexts(), QStringList{message});
         QCOMPARE(bytesOf(dbPath()), before);
         QVERIFY(!QFile::exists(appPath() + QStringLiteral("/data")));
         QVERIFY(!QFile::exists(root() + QStringLiteral("/x")));
@@ -189,7 +194,8 @@ private slots:
                                           << true;
         QTest::newRow("an unknown size") << answer(206, "Partial Content", {"Content-Range: bytes 0-3/*"}, "part")
                                          << QStringLiteral("无法获取文件大小！") << true;
-        QTest::newRow("nothing to fetch") << answer(416, "Range Not Satisfiable") << QStringLiteral("数据恢复失败！") << false;
+        QTest::newRow("nothing to fetch") << answer(416, "Range Not Satisfiable") << QStringLiteral("数据恢复失败！\n文件不完整")
+                                          << false;
     }
 
     void answersThatEndTheRun()

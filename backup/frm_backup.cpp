@@ -252,6 +252,8 @@ void frm_backup::ComDown_Click()
     });
     if (download.error)
         MessageBox::show(this, download.error->text());
+    else if (download.incomplete)
+        MessageBox::show(this, RestoreResult{false, RestoreReason::Incomplete}.message());
     else if (!download.notice.isEmpty())
         MessageBox::show(this, download.notice, MessageBox::NoticeTitle, QMessageBox::Information);
     if (download.finished) {

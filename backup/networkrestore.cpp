@@ -29,15 +29,19 @@ qint64 leadingNumber(const QByteArray& text)
 
 // "bytes 40960-48212/48213": the last byte sent and the whole size.
 struct ContentRange {
+    qint64 first = 0;
     qint64 last = 0;
     qint64 total = 0;
 };
 
 ContentRange parseContentRange(const QByteArray& header)
 {
-    const QByteArray tail = header.mid(header.indexOf('-') + 1);
+    const qsizetype dash = header.indexOf('-');
+    const QByteArray head = header.left(dash);
+    const QByteArray tail = header.mid(dash + 1);
     const qsizetype slash = tail.indexOf('/');
-    return {leadingNumber(tail.left(slash)), slash < 0 ? 0 : leadingNumber(tail.mid(slash + 1))};
+    return {leadingNumber(head.mid(head.lastIndexOf(' ') + 1)), leadingNumber(tail.left(slash)),
+            slash < 0 ? 0 : leadingNumber(tail.mid(slash + 1))};
 }
 
 RestoreReason::Kind unpackReason(ZipFile::Unpacked::Problem problem)
@@ -125,6 +129,10 @@ NetworkRestore::Download NetworkRestore::download(const QString& address, const 
             result.notice = QStringLiteral("下载文件超时");
             break;
         }
+        if (answer.cutShort) {
+            result.incomplete = true;
+            break;
+        }
         if (answer.errorCode != 0) {
             result.error = DbError{answer.errorCode, answer.errorText};
             break;
@@ -138,14 +146,20 @@ NetworkRestore::Download NetworkRestore::download(const QString& address, const 
             result.notice = QStringLiteral("不支持断点续传");
             break;
         }
-        if (!file.seek(first) || file.write(answer.body) != answer.body.size()) {
-            result.error = fileError(file);
-            break;
-        }
         const QByteArray header = answer.header("Content-Range");
         const ContentRange got = parseContentRange(header);
-        if (header.isEmpty() || got.total <= 0) {
+        if (header.isEmpty() || got.total <= 0 || got.last < got.first) {
             result.notice = QStringLiteral("无法获取文件大小！");
+            break;
+        }
+        // A body shorter than the range it claims would leave a gap of zeros.
+        const qint64 claimed = got.last - got.first + 1;
+        if (answer.body.size() < claimed) {
+            result.incomplete = true;
+            break;
+        }
+        if (!file.seek(first) || file.write(answer.body.left(claimed)) != claimed) {
+            result.error = fileError(file);
             break;
         }
         result.total = got.total;

@@ -17,6 +17,7 @@ QString remoteAddress(const QString& host, const QString& remotePath);
 struct Download {
     bool finished = false;
     qint64 total = 0;
+    bool incomplete = false;      // an answer carried less than it announced
     QString notice;               // why the server's answer ended it (a 提示 box)
     std::optional<DbError> error; // no answer at all, or the file not written
 };

@@ -196,6 +196,12 @@ private slots:
                                          << QStringLiteral("无法获取文件大小！") << true;
         QTest::newRow("nothing to fetch") << answer(416, "Range Not Satisfiable") << QStringLiteral("数据恢复失败！\n文件不完整")
                                           << false;
+        // A body shorter than announced, by its Content-Range or its Content-Length.
+        const QByteArray shortBody = answer(206, "Partial Content", {"Content-Range: bytes 0-20480/48213"}, noise(100));
+        QTest::newRow("a body short of its range") << shortBody << QStringLiteral("数据恢复失败！\n文件不完整") << false;
+        QTest::newRow("a connection closed early")
+            << QByteArray(shortBody).replace("Content-Length: 100", "Content-Length: 20481")
+            << QStringLiteral("数据恢复失败！\n文件不完整") << false;
     }
 
     void answersThatEndTheRun()

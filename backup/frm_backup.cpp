@@ -15,6 +15,7 @@
 #include "networkrestore.h"
 #include "purge.h"
 #include "restore.h"
+#include "restoreinflight.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -155,6 +156,8 @@ void frm_backup::Form_Load()
     const bool administrator = appState().isAdministrator();
     for (QPushButton* adminOnly : {Command5, Command2, ComDel, ComDown})
         adminOnly->setEnabled(administrator);
+    if (RestoreInFlight* run = RestoreInFlight::current())
+        followRestore(run);
     DialogRules::CenterForm(this);
 }
 
@@ -239,17 +242,34 @@ void frm_backup::ComCompress_Click()
     close();
 }
 
+// While a network restore runs, no restore can start here; the window shows
+// its progress, whichever window started it.
+void frm_backup::followRestore(RestoreInFlight* run)
+{
+    Command5->setEnabled(false);
+    ComDown->setEnabled(false);
+    Label1->setWholeText(run->progress());
+    connect(run, &RestoreInFlight::progressed, Label1, &ElidedLabel::setWholeText);
+    connect(run, &RestoreInFlight::ended, this, [this] {
+        const bool administrator = appState().isAdministrator();
+        Command5->setEnabled(administrator);
+        ComDown->setEnabled(administrator);
+    });
+}
+
 void frm_backup::ComDown_Click()
 {
-    // Events run while the blocks arrive: the button waits for the run to end.
-    ComDown->setEnabled(false);
+    if (RestoreInFlight::current())
+        return;
+    // Events run while the blocks arrive: the window may be closed meanwhile.
     const BusyForm busy(this);
+    RestoreInFlight run;
+    followRestore(&run);
     const QString transferFile = NetworkBackup::downloadFile();
     const QString address = NetworkRestore::remoteAddress(NetworkBackup::httpHost(),
                                                           NetworkBackup::remotePath(NetworkBackup::serial()));
-    const NetworkRestore::Download download = NetworkRestore::download(address, transferFile, [this](const QString& text) {
-        Label1->setWholeText(text);
-    });
+    const NetworkRestore::Download download = NetworkRestore::download(address, transferFile,
+                                                                       [&run](const QString& text) { run.setProgress(text); });
     if (download.error)
         MessageBox::show(this, download.error->text());
     else if (download.incomplete)
@@ -262,5 +282,4 @@ void frm_backup::ComDown_Click()
             MessageBox::show(this, restored.leftOut->text());
         MessageBox::show(this, RestoreResult{restored.books, restored.reason}.message());
     }
-    ComDown->setEnabled(true);
 }

@@ -1,5 +1,6 @@
 #include "curltransfer.h"
 #include "fixture.h"
+#include "immediatebackup.h"
 #include "messagebox.h"
 #include "netservers.h"
 #include "networkbackup.h"
@@ -8,6 +9,7 @@
 #include "zipfile.h"
 
 #include <QLabel>
+#include <QLineEdit>
 
 using namespace BackupWorld;
 using namespace NetWorld;
@@ -254,6 +256,53 @@ private slots:
         QVERIFY2(MessageBox::shown().constFirst().text.startsWith(prefix), qPrintable(MessageBox::shown().constFirst().text));
         QVERIFY(MessageBox::shown().constFirst().text.size() > prefix.size());
         QCOMPARE(bytesOf(dbPath()), before);
+    }
+
+    void oneNetworkRestoreAtATime()
+    {
+        const QString served = tempFolder() + QStringLiteral("/update.dat");
+        // Noise that does not compress keeps the download to several blocks.
+        const QByteArray archive = archiveOf({{"db_kcgl.mdb", serverBooks()}, {"data/noise.bin", noise(30000)}}, served);
+        QVERIFY(archive.size() > 2 * NetworkRestore::blockSize);
+        const QString backup = makeBackupFolder() + QStringLiteral("/2024-03-01-1200.mdb");
+        QVERIFY(ImmediateBackup::copy(dbPath(), backup));
+        QPointer<frm_backup> first;
+        QPointer<frm_backup> reopened;
+        QStringList progressSeen;
+        bool offeredAgain = true;
+        int requests = 0;
+        NetServers::ScriptedHttpd server([&](const QByteArray& range) {
+            if (++requests == 1) {
+                first->close();
+                reopened = openWindow();
+                auto* restore = control<QPushButton>(reopened, "Command5");
+                auto* down = control<QPushButton>(reopened, "ComDown");
+                offeredAgain = restore->isEnabled() || down->isEnabled();
+                control<QLineEdit>(reopened, "Text1")->setText(backup);
+                QTest::mouseClick(restore, Qt::LeftButton);
+                down->click();
+            }
+            progressSeen << control<QLabel>(reopened, "Label1")->toolTip(); // the whole text
+            return NetServers::rangeOf(archive, range);
+        });
+        prepare(server.host());
+
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        first = openWindow();
+        control<QPushButton>(first, "ComDown")->click();
+        QVERIFY(!offeredAgain);
+        QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("成功恢复数据！")});
+        QCOMPARE(server.ranges().count("bytes=0-20480"), 1);
+        QCOMPARE(categories(), QStringList{QStringLiteral("饮料")});
+        const QString total = QString::number(archive.size());
+        QCOMPARE(progressSeen.value(0), QStringLiteral("开始下载：") + NetworkBackup::downloadFile());
+        QCOMPARE(progressSeen.value(1),
+                 QStringLiteral("%1%(20480/%2)").arg(QString::number(20480 * 100 / archive.size()), total));
+        QCOMPARE(control<QLabel>(reopened, "Label1")->text(), QStringLiteral("下载完成！(共%1字节)").arg(total));
+        QVERIFY(control<QPushButton>(reopened, "Command5")->isEnabled());
+        QVERIFY(control<QPushButton>(reopened, "ComDown")->isEnabled());
+        settle();
+        QVERIFY(!first);
     }
 
     void theWindowClosedMidwayStaysUntilTheRunEnds()

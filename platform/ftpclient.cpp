@@ -171,11 +171,11 @@ bool FtpClient::put(const QString& localFile, const QString& remoteFile)
     // rename runs in the file's folder, where the upload walked.
     prepare(remoteFile + partSuffix);
     const QByteArray name = remoteFile.section(QLatin1Char('/'), -1).toUtf8();
-    std::unique_ptr<curl_slist, SlistDeleter> rename;
+    std::unique_ptr<curl_slist, SlistDeleter> renameWhole;
     for (const QByteArray& line : QList<QByteArray>{"RNFR " + name + partSuffix.toUtf8(), "RNTO " + name})
-        rename.reset(curl_slist_append(rename.release(), line.constData()));
+        renameWhole.reset(curl_slist_append(renameWhole.release(), line.constData()));
     CURL* curl = m_transfer->handle();
-    curl_easy_setopt(curl, CURLOPT_POSTQUOTE, rename.get());
+    curl_easy_setopt(curl, CURLOPT_POSTQUOTE, renameWhole.get());
     curl_easy_setopt(curl, CURLOPT_UPLOAD, 1L);
     curl_easy_setopt(curl, CURLOPT_READFUNCTION, readFile);
     curl_easy_setopt(curl, CURLOPT_READDATA, &file);

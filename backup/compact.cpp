@@ -21,8 +21,8 @@ DbStatus compactDatabase(const QString& databaseFile)
             return vacuumed.error();
         }
     }
-    DbStatus swapped = DatabaseSwap::replace(work, databaseFile);
+    const DatabaseSwap::Swapped swapped = DatabaseSwap::replace(work, databaseFile);
     if (!swapped)
         QFile::remove(work);
-    return swapped;
+    return swapped.status;
 }

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <sqlite3.h>
 
 namespace {
@@ -19,28 +20,71 @@ const QStringList& bookTables()
     return tables;
 }
 
-// A sound SQLite file that holds the books' tables.
-DbStatus verify(const QString& path)
+using Swapped = DatabaseSwap::Swapped;
+
+Swapped refused(RestoreReason reason, DbError error) { return {std::move(error), std::move(reason)}; }
+
+quint64 bigEndian(const QByteArray& bytes, qsizetype at, int size)
 {
+    quint64 value = 0;
+    for (int i = 0; i < size; ++i)
+        value = value << 8 | quint8(bytes.at(at + i));
+    return value;
+}
+
+// What the file's header tells before SQLite reads it: not an SQLite file at
+// all, or one shorter than the pages its header counts (a copy cut off).
+std::optional<Swapped> checkHeader(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return refused({}, DbError{int(file.error()), file.errorString()});
+    const QByteArray header = file.read(100);
+    static const QByteArray magic("SQLite format 3", 16); // with its closing zero
+    if (!header.startsWith(magic))
+        return refused(RestoreReason::ForeignFile, DbError{SQLITE_NOTADB, QStringLiteral("不是数据库文件")});
+    if (header.size() < 100)
+        return refused(RestoreReason::Incomplete, DbError{SQLITE_CORRUPT, QStringLiteral("文件不完整")});
+    const quint64 pageSize = bigEndian(header, 16, 2) == 1 ? 65536 : bigEndian(header, 16, 2);
+    // The page count is valid only while the change counter matches it.
+    const bool countValid = bigEndian(header, 24, 4) == bigEndian(header, 92, 4);
+    if (countValid && quint64(file.size()) < pageSize * bigEndian(header, 28, 4))
+        return refused(RestoreReason::Incomplete, DbError{SQLITE_CORRUPT, QStringLiteral("文件不完整")});
+    return std::nullopt;
+}
+
+// A sound SQLite file that holds the books' tables.
+Swapped verify(const QString& path)
+{
+    if (auto header = checkHeader(path))
+        return *header;
     auto conn = Database::openFile(path);
     if (!conn)
-        return conn.error();
+        return refused({}, conn.error());
     auto check = conn->query(QStringLiteral("PRAGMA integrity_check"));
     if (!check)
-        return check.error();
+        return refused(check.error().code == SQLITE_NOTADB ? RestoreReason::ForeignFile : RestoreReason::Incomplete,
+                       check.error());
     const QString verdict = check->isEmpty() ? QString() : check->data().constFirst().constFirst().toString();
     if (verdict != QStringLiteral("ok"))
-        return DbError{SQLITE_CORRUPT, verdict};
+        return refused(RestoreReason::Incomplete, DbError{SQLITE_CORRUPT, verdict});
     auto tables = conn->query(QStringLiteral("select name from sqlite_master where type='table'"));
     if (!tables)
-        return tables.error();
+        return refused({}, tables.error());
     QSet<QString> present;
     for (int i = 0; i < tables->count(); ++i)
         present.insert(tables->text(i, QStringLiteral("name")));
+    QStringList missing;
     for (const QString& table : bookTables()) {
         if (!present.contains(table))
-            return DbError{SQLITE_NOTADB, QStringLiteral("缺少数据表 ") + table};
+            missing << table;
     }
+    // Without any of the books' tables it is another program's database.
+    if (missing.size() == bookTables().size())
+        return refused(RestoreReason::ForeignFile, DbError{SQLITE_NOTADB, QStringLiteral("不是本店的数据库")});
+    if (!missing.isEmpty())
+        return refused({RestoreReason::MissingTable, missing.constFirst()},
+                       DbError{SQLITE_NOTADB, QStringLiteral("缺少数据表 ") + missing.constFirst()});
     return {};
 }
 }
@@ -50,16 +94,16 @@ QString DatabaseSwap::workFile(const QString& databaseFile)
     return QFileInfo(databaseFile).absolutePath() + QStringLiteral("/db_kcgl_temp.mdb");
 }
 
-DbStatus DatabaseSwap::replace(const QString& candidate, const QString& databaseFile)
+DatabaseSwap::Swapped DatabaseSwap::replace(const QString& candidate, const QString& databaseFile)
 {
-    if (DbStatus sound = verify(candidate); !sound)
+    if (Swapped sound = verify(candidate); !sound)
         return sound;
     QFile::setPermissions(candidate, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     // rename(2) replaces the target in one step: the old file stays whole
     // until the new one is in place.
     if (std::rename(QFile::encodeName(candidate).constData(), QFile::encodeName(databaseFile).constData()) != 0) {
         const int code = errno;
-        return DbError{code, QString::fromLocal8Bit(std::strerror(code))};
+        return refused({}, DbError{code, QString::fromLocal8Bit(std::strerror(code))});
     }
     // A journal left by a crash belongs to the old file; rolled into the new
     // one it would corrupt it.

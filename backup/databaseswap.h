@@ -1,5 +1,6 @@
 #pragma once
 #include "dbresult.h"
+#include "restorereason.h"
 
 #include <QString>
 
@@ -10,7 +11,12 @@ namespace DatabaseSwap {
 // The work file beside the database that a compaction or a restore fills.
 QString workFile(const QString& databaseFile);
 
+struct Swapped {
+    DbStatus status;
+    RestoreReason reason; // why a candidate was refused
+    explicit operator bool() const { return bool(status); }
+};
 // Checks candidate and renames it over databaseFile; on failure both files
 // stay as they were.
-DbStatus replace(const QString& candidate, const QString& databaseFile);
+Swapped replace(const QString& candidate, const QString& databaseFile);
 }

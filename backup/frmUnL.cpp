@@ -15,6 +15,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace {
+const QString uploadFailed = QStringLiteral("上传失败，服务器上原有的备份未改动。");
+}
+
 using FormParts::button;
 using FormParts::label;
 using FormParts::named;
@@ -81,9 +85,10 @@ void frmUnL::inetFTP_StateChanged(int State)
         {10, QStringLiteral("断开")},
     };
     const QString indent(4, QLatin1Char(' '));
+    // A failed upload never replaced the server's copy (see FtpClient::put): say so.
     if (State == 11)
         LabTips->setText(QStringLiteral("Error: ") + indent + QString::number(inetFTP->responseCode()) + QLatin1Char('\n')
-                         + indent + inetFTP->responseInfo());
+                         + indent + inetFTP->responseInfo() + QLatin1Char('\n') + uploadFailed);
     else if (State == 12)
         LabTips->setText(inetFTP->responseInfo());
     else

@@ -16,6 +16,7 @@
 #include "networkrestore.h"
 #include "purge.h"
 #include "restore.h"
+#include "restoreinflight.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -30,6 +31,14 @@
 
 namespace {
 const QString formName = QStringLiteral("frm_backup");
+
+// A restored book is brought up to date before its success is told; a
+// failed upgrade tells its own reason.
+void tellRestored(QWidget* form, QWidget* boxParent, const RestoreResult& result)
+{
+    if (!result.restored || BookUpgrade::run(form))
+        MessageBox::show(boxParent, result.message());
+}
 }
 
 using FormParts::button;
@@ -156,6 +165,8 @@ void frm_backup::Form_Load()
     const bool administrator = appState().isAdministrator();
     for (QPushButton* adminOnly : {Command5, Command2, ComDel, ComDown})
         adminOnly->setEnabled(administrator);
+    if (RestoreInFlight* run = RestoreInFlight::current())
+        followRestore(run);
     DialogRules::CenterForm(this);
 }
 
@@ -202,10 +213,7 @@ void frm_backup::Command5_Click()
         MessageBox::show(nullptr, QStringLiteral("请先选择备份数据库路径"));
         return;
     }
-    if (!restoreDatabase(chosen, appState().databasePath()))
-        MessageBox::show(nullptr, QStringLiteral("数据恢复失败！"));
-    else if (BookUpgrade::run(this))
-        MessageBox::show(nullptr, QStringLiteral("成功恢复数据！"));
+    tellRestored(this, nullptr, restoreDatabase(chosen, appState().databasePath()));
     close();
 }
 
@@ -243,29 +251,44 @@ void frm_backup::ComCompress_Click()
     close();
 }
 
+// While a network restore runs, no restore can start here; the window shows
+// its progress, whichever window started it.
+void frm_backup::followRestore(RestoreInFlight* run)
+{
+    Command5->setEnabled(false);
+    ComDown->setEnabled(false);
+    Label1->setWholeText(run->progress());
+    connect(run, &RestoreInFlight::progressed, Label1, &ElidedLabel::setWholeText);
+    connect(run, &RestoreInFlight::ended, this, [this] {
+        const bool administrator = appState().isAdministrator();
+        Command5->setEnabled(administrator);
+        ComDown->setEnabled(administrator);
+    });
+}
+
 void frm_backup::ComDown_Click()
 {
-    // Events run while the blocks arrive: the button waits for the run to end.
-    ComDown->setEnabled(false);
+    if (RestoreInFlight::current())
+        return;
+    // Events run while the blocks arrive: the window may be closed meanwhile.
     const BusyForm busy(this);
+    RestoreInFlight run;
+    followRestore(&run);
     const QString transferFile = NetworkBackup::downloadFile();
     const QString address = NetworkRestore::remoteAddress(NetworkBackup::httpHost(),
                                                           NetworkBackup::remotePath(NetworkBackup::serial()));
-    const NetworkRestore::Download download = NetworkRestore::download(address, transferFile, [this](const QString& text) {
-        Label1->setWholeText(text);
-    });
+    const NetworkRestore::Download download = NetworkRestore::download(address, transferFile,
+                                                                       [&run](const QString& text) { run.setProgress(text); });
     if (download.error)
         MessageBox::show(this, download.error->text());
+    else if (download.incomplete)
+        MessageBox::show(this, RestoreResult{false, RestoreReason::Incomplete}.message());
     else if (!download.notice.isEmpty())
         MessageBox::show(this, download.notice, MessageBox::NoticeTitle, QMessageBox::Information);
     if (download.finished) {
         const NetworkRestore::Restored restored = NetworkRestore::restoreArchive(transferFile, appState().appPath);
         if (restored.leftOut)
             MessageBox::show(this, restored.leftOut->text());
-        if (!restored.books)
-            MessageBox::show(this, QStringLiteral("数据恢复失败！"));
-        else if (BookUpgrade::run(this))
-            MessageBox::show(this, QStringLiteral("成功恢复数据！"));
+        tellRestored(this, this, RestoreResult{restored.books, restored.reason});
     }
-    ComDown->setEnabled(true);
 }

@@ -8,6 +8,7 @@ class ElidedLabel;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class RestoreInFlight;
 
 // The backup window: back up now, restore a copy, the daily backup time, the
 // purge of old slips, compact and repair, and the network restore (its button
@@ -36,6 +37,7 @@ private:
     void ComDel_Click();
     void ComCompress_Click();
     void ComDown_Click();
+    void followRestore(RestoreInFlight* run);
 
     QLabel* Label5;
     QPushButton* Command4;

@@ -29,15 +29,37 @@ qint64 leadingNumber(const QByteArray& text)
 
 // "bytes 40960-48212/48213": the last byte sent and the whole size.
 struct ContentRange {
+    qint64 first = 0;
     qint64 last = 0;
     qint64 total = 0;
 };
 
 ContentRange parseContentRange(const QByteArray& header)
 {
-    const QByteArray tail = header.mid(header.indexOf('-') + 1);
+    const qsizetype dash = header.indexOf('-');
+    const QByteArray head = header.left(dash);
+    const QByteArray tail = header.mid(dash + 1);
     const qsizetype slash = tail.indexOf('/');
-    return {leadingNumber(tail.left(slash)), slash < 0 ? 0 : leadingNumber(tail.mid(slash + 1))};
+    return {leadingNumber(head.mid(head.lastIndexOf(' ') + 1)), leadingNumber(tail.left(slash)),
+            slash < 0 ? 0 : leadingNumber(tail.mid(slash + 1))};
+}
+
+RestoreReason::Kind unpackReason(ZipFile::Unpacked::Problem problem)
+{
+    switch (problem) {
+    case ZipFile::Unpacked::NotAnArchive:
+        return RestoreReason::ForeignFile;
+    case ZipFile::Unpacked::Damaged:
+        return RestoreReason::Incomplete;
+    case ZipFile::Unpacked::EntryRefused:
+        return RestoreReason::EntryRefused;
+    case ZipFile::Unpacked::NoSpace:
+        return RestoreReason::NoSpace;
+    case ZipFile::Unpacked::None:
+    case ZipFile::Unpacked::WriteFailed:
+        break;
+    }
+    return RestoreReason::Unknown;
 }
 
 DbError fileError(const QFile& file) { return DbError{int(file.error()), file.errorString()}; }
@@ -107,6 +129,10 @@ NetworkRestore::Download NetworkRestore::download(const QString& address, const 
             result.notice = QStringLiteral("下载文件超时");
             break;
         }
+        if (answer.cutShort) {
+            result.incomplete = true;
+            break;
+        }
         if (answer.errorCode != 0) {
             result.error = DbError{answer.errorCode, answer.errorText};
             break;
@@ -120,14 +146,20 @@ NetworkRestore::Download NetworkRestore::download(const QString& address, const 
             result.notice = QStringLiteral("不支持断点续传");
             break;
         }
-        if (!file.seek(first) || file.write(answer.body) != answer.body.size()) {
-            result.error = fileError(file);
-            break;
-        }
         const QByteArray header = answer.header("Content-Range");
         const ContentRange got = parseContentRange(header);
-        if (header.isEmpty() || got.total <= 0) {
+        if (header.isEmpty() || got.total <= 0 || got.last < got.first) {
             result.notice = QStringLiteral("无法获取文件大小！");
+            break;
+        }
+        // A body shorter than the range it claims would leave a gap of zeros.
+        const qint64 claimed = got.last - got.first + 1;
+        if (answer.body.size() < claimed) {
+            result.incomplete = true;
+            break;
+        }
+        if (!file.seek(first) || file.write(answer.body.left(claimed)) != claimed) {
+            result.error = fileError(file);
             break;
         }
         result.total = got.total;
@@ -154,10 +186,14 @@ NetworkRestore::Download NetworkRestore::download(const QString& address, const 
 NetworkRestore::Restored NetworkRestore::restoreArchive(const QString& archive, const QString& appPath)
 {
     QTemporaryDir work(appPath + QStringLiteral("/.restore-XXXXXX"));
-    if (!work.isValid() || !ZipFile::unpack(archive, work.path()))
+    if (!work.isValid())
         return {};
+    if (const ZipFile::Unpacked unpacked = ZipFile::unpack(archive, work.path()); !unpacked)
+        return {false, unpackReason(unpacked.problem), std::nullopt};
     const QString books = work.filePath(booksName);
-    if (!QFileInfo(books).isFile() || !DatabaseSwap::replace(books, appPath + QLatin1Char('/') + booksName))
-        return {};
-    return {true, placeEntries(work.path(), appPath)};
+    if (!QFileInfo(books).isFile())
+        return {false, RestoreReason::ForeignFile, std::nullopt};
+    if (const DatabaseSwap::Swapped swapped = DatabaseSwap::replace(books, appPath + QLatin1Char('/') + booksName); !swapped)
+        return {false, swapped.reason, std::nullopt};
+    return {true, {}, placeEntries(work.path(), appPath)};
 }

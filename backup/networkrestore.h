@@ -1,5 +1,6 @@
 #pragma once
 #include "dbresult.h"
+#include "restorereason.h"
 
 #include <QString>
 #include <functional>
@@ -16,6 +17,7 @@ QString remoteAddress(const QString& host, const QString& remotePath);
 struct Download {
     bool finished = false;
     qint64 total = 0;
+    bool incomplete = false;      // an answer carried less than it announced
     QString notice;               // why the server's answer ended it (a 提示 box)
     std::optional<DbError> error; // no answer at all, or the file not written
 };
@@ -25,6 +27,7 @@ Download download(const QString& address, const QString& transferFile, const std
 
 struct Restored {
     bool books = false;             // the archive's database now holds the books
+    RestoreReason reason;           // when it does not, why
     std::optional<DbError> leftOut; // another entry that could not be put in place
 };
 // Unpacks the archive into a work folder beside the books. Its root

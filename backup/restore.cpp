@@ -3,6 +3,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QStorageInfo>
 
 namespace {
 bool sameFile(const QFileInfo& a, const QString& b)
@@ -12,19 +13,22 @@ bool sameFile(const QFileInfo& a, const QString& b)
 }
 }
 
-bool restoreDatabase(const QString& chosenFile, const QString& databaseFile)
+RestoreResult restoreDatabase(const QString& chosenFile, const QString& databaseFile)
 {
     const QFileInfo chosen(chosenFile);
     const QString work = DatabaseSwap::workFile(databaseFile);
     // The work file is cleared before the copy, so it can never be the source.
     if (!chosen.isFile() || sameFile(chosen, databaseFile) || sameFile(chosen, work))
-        return false;
+        return {false, {}};
     QFile::remove(work);
+    if (QStorageInfo(QFileInfo(work).path()).bytesAvailable() < chosen.size())
+        return {false, RestoreReason::NoSpace};
     if (!QFile::copy(chosenFile, work))
-        return false;
-    if (!DatabaseSwap::replace(work, databaseFile)) {
+        return {false, {}};
+    const DatabaseSwap::Swapped swapped = DatabaseSwap::replace(work, databaseFile);
+    if (!swapped) {
         QFile::remove(work);
-        return false;
+        return {false, swapped.reason};
     }
-    return true;
+    return {true, {}};
 }

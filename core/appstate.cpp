@@ -39,6 +39,7 @@ void AppState::reset()
     bMod3 = false;
     backupTrigger = {};
     trayForm = nullptr;
+    restoreInFlight = nullptr;
     recordsConditions.clear();
     ProgramState::instance().reset();
 }

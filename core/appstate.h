@@ -33,6 +33,8 @@ public:
     // The lock and the form registry are the shared ProgramState's.
     std::unique_ptr<InstanceLock>& instanceLock = ProgramState::instance().instanceLock;
     QPointer<QObject> trayForm;
+    // The network restore under way; it outlives the backup window that started it.
+    QPointer<QObject> restoreInFlight;
     // The last query of each records window, by its name and mode.
     QHash<QString, RecordsCondition> recordsConditions;
 

@@ -22,6 +22,8 @@ enum State {
     ResponseCompleted = 12,
 };
 
+const QString partSuffix = QStringLiteral(".part");
+
 struct SlistDeleter {
     void operator()(curl_slist* list) const { curl_slist_free_all(list); }
 };
@@ -164,8 +166,16 @@ bool FtpClient::put(const QString& localFile, const QString& remoteFile)
         emit StateChanged(Failed);
         return false;
     }
-    prepare(remoteFile);
+    // The file goes to a name of its own and takes its real name only once
+    // whole: a transfer cut off leaves the server's copy as it was. The
+    // rename runs in the file's folder, where the upload walked.
+    prepare(remoteFile + partSuffix);
+    const QByteArray name = remoteFile.section(QLatin1Char('/'), -1).toUtf8();
+    std::unique_ptr<curl_slist, SlistDeleter> renameWhole;
+    for (const QByteArray& line : QList<QByteArray>{"RNFR " + name + partSuffix.toUtf8(), "RNTO " + name})
+        renameWhole.reset(curl_slist_append(renameWhole.release(), line.constData()));
     CURL* curl = m_transfer->handle();
+    curl_easy_setopt(curl, CURLOPT_POSTQUOTE, renameWhole.get());
     curl_easy_setopt(curl, CURLOPT_UPLOAD, 1L);
     curl_easy_setopt(curl, CURLOPT_READFUNCTION, readFile);
     curl_easy_setopt(curl, CURLOPT_READDATA, &file);
@@ -179,6 +189,7 @@ bool FtpClient::put(const QString& localFile, const QString& remoteFile)
     const qint64 size = file.size();
     const bool sent = finish(m_transfer->run(0, [this, size] { followUpload(size); }));
     followUpload(size);
+    curl_easy_setopt(curl, CURLOPT_POSTQUOTE, nullptr);
     if (!sent) {
         emit StateChanged(Failed);
         return false;

@@ -7,8 +7,9 @@
 class CurlTransfer;
 
 // An account on an FTP server, reached through libcurl. Files travel in
-// binary; an upload creates the folders it needs. The connection is kept
-// between calls, except after an upload, which disconnects.
+// binary; an upload creates the folders it needs and replaces the server's
+// file only once it arrived whole. The connection is kept between calls,
+// except after an upload, which disconnects.
 //
 // An upload reports its progress as the states of the old internet transfer
 // control: 1 resolving the host, 2 resolved, 3 connecting, 4 connected,

@@ -56,6 +56,7 @@ HttpAnswer HttpGet::fetch(const QString& url, const Headers& headers)
     if (answer.complete && transfer.errorCode() != CURLE_OK) {
         answer.errorCode = transfer.errorCode();
         answer.errorText = transfer.errorText();
+        answer.cutShort = transfer.errorCode() == CURLE_PARTIAL_FILE;
     }
     return answer;
 }

@@ -10,7 +10,8 @@ struct HttpAnswer {
     bool complete = false; // the answer ended (in full or by a failure)
     int errorCode = 0;     // a transfer that failed: libcurl's code and text
     QString errorText;
-    int status = 0; // 0 until a status line arrived
+    bool cutShort = false; // the connection closed before the body it announced
+    int status = 0;        // 0 until a status line arrived
     QString statusText;
     QHash<QByteArray, QByteArray> headers; // names in lower case
     QByteArray body;

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStorageInfo>
 #include <unzip.h>
 #include <zip.h>
 
@@ -99,6 +100,26 @@ std::optional<QString> relativeTarget(const QByteArray& name)
     if (parts.contains(QStringLiteral("..")))
         return std::nullopt;
     return parts.join(QLatin1Char('/'));
+}
+
+// An archive minizip cannot open: one that was begun (a local entry header
+// first) or left empty was cut off; anything else is no archive at all.
+bool looksCutOff(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray head = file.read(4);
+    return head.isEmpty() || head == QByteArrayLiteral("PK\x03\x04");
+}
+
+// What the file system holding folder (or its nearest existing parent) can take.
+quint64 freeSpaceAt(QString folder)
+{
+    while (!QFileInfo::exists(folder) && QFileInfo(folder).path() != folder)
+        folder = QFileInfo(folder).path();
+    const qint64 available = QStorageInfo(folder).bytesAvailable();
+    return available < 0 ? 0 : quint64(available);
 }
 
 class ZipWriter {
@@ -209,48 +230,69 @@ bool ZipFile::write(const QString& path, const QList<Entry>& entries, QString* e
     return true;
 }
 
-bool ZipFile::unpack(const QString& path, const QString& folder, QString* error)
+ZipFile::Unpacked ZipFile::unpack(const QString& path, const QString& folder, const Limits& limits)
 {
     UnzipHandle archive(path);
     if (!archive.get())
-        return fail(error, QStringLiteral("无法打开压缩文件：%1").arg(path));
+        return Unpacked{looksCutOff(path) ? Unpacked::Damaged : Unpacked::NotAnArchive,
+                        QStringLiteral("无法打开压缩文件：%1").arg(path)};
 
     struct Target {
         QString path;
         bool folder;
+        quint64 size;
     };
     QList<Target> targets;
+    quint64 total = 0;
     int status = unzGoToFirstFile(archive.get());
     for (; status == UNZ_OK; status = unzGoToNextFile(archive.get())) {
         const auto entry = currentEntry(archive.get());
         if (!entry)
-            return fail(error, QStringLiteral("压缩文件的目录已损坏：%1").arg(path));
+            return Unpacked{Unpacked::Damaged, QStringLiteral("压缩文件的目录已损坏：%1").arg(path)};
         const auto relative = relativeTarget(entry->name);
         const bool isFolder = entry->name.endsWith('/') || (entry->info.external_fa & msdosDirectory);
         if (!relative || (relative->isEmpty() && !isFolder))
-            return fail(error, QStringLiteral("压缩文件中的 %1 会解压到目标文件夹之外").arg(QString::fromUtf8(entry->name)));
-        targets.append({folder + QLatin1Char('/') + *relative, isFolder});
+            return Unpacked{Unpacked::EntryRefused,
+                            QStringLiteral("压缩文件中的 %1 会解压到目标文件夹之外").arg(QString::fromUtf8(entry->name))};
+        total += entry->info.uncompressed_size;
+        if (targets.size() >= limits.entries || total > limits.totalSize)
+            return Unpacked{Unpacked::EntryRefused, QStringLiteral("压缩文件过大：%1").arg(path)};
+        targets.append({folder + QLatin1Char('/') + *relative, isFolder, entry->info.uncompressed_size});
     }
     if (status != UNZ_END_OF_LIST_OF_FILE)
-        return fail(error, QStringLiteral("压缩文件已损坏：%1").arg(path));
+        return Unpacked{Unpacked::Damaged, QStringLiteral("压缩文件已损坏：%1").arg(path)};
+    if (total > limits.freeSpace.value_or(freeSpaceAt(folder)))
+        return Unpacked{Unpacked::NoSpace, QStringLiteral("磁盘空间不足，无法解压：%1").arg(path)};
 
     unzGoToFirstFile(archive.get());
     for (const Target& target : targets) {
         const QString parent = target.folder ? target.path : QFileInfo(target.path).path();
         if (!QDir().mkpath(parent))
-            return fail(error, QStringLiteral("无法创建文件夹：%1").arg(parent));
+            return Unpacked{Unpacked::WriteFailed, QStringLiteral("无法创建文件夹：%1").arg(parent)};
         if (!target.folder) {
             QFile out(target.path);
-            if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
-                return fail(error, QStringLiteral("无法写入文件：%1").arg(target.path));
-            const bool copied = readCurrent(archive.get(),
-                                            [&](const char* chunk, int length) { return out.write(chunk, length) == length; });
-            if (!copied || !out.flush())
-                return fail(error, QStringLiteral("无法解压 %1").arg(target.path));
+            if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)
+                || !out.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
+                return Unpacked{Unpacked::WriteFailed, QStringLiteral("无法写入文件：%1").arg(target.path)};
+            // An entry that unpacks to more than it announced is refused: the
+            // limits above hold.
+            quint64 written = 0;
+            const bool copied = readCurrent(archive.get(), [&](const char* chunk, int length) {
+                written += quint64(length);
+                return written <= target.size && out.write(chunk, length) == length;
+            });
+            if (!copied || !out.flush()) {
+                const QFileDevice::FileError failed = out.error();
+                const Unpacked::Problem problem = written > target.size                  ? Unpacked::EntryRefused
+                                                  : failed == QFileDevice::ResourceError ? Unpacked::NoSpace
+                                                  : failed != QFileDevice::NoError       ? Unpacked::WriteFailed
+                                                                                         : Unpacked::Damaged;
+                return Unpacked{problem, QStringLiteral("无法解压 %1").arg(target.path)};
+            }
         }
         unzGoToNextFile(archive.get());
     }
-    return true;
+    return {};
 }
 
 bool ZipFile::pack(const QString& path, const QList<FileEntry>& files, QString* error)

@@ -18,10 +18,34 @@ std::optional<QList<Entry>> read(const QString& path, QString* error = nullptr);
 // Writes a new archive (deflated entries, in the given order) over path.
 bool write(const QString& path, const QList<Entry>& entries, QString* error = nullptr);
 
+// What an unpacking may take. An archive past them is refused before anything
+// is written: a damaged or hostile one could announce anything.
+struct Limits {
+    int entries = 10000;
+    quint64 totalSize = 4ull * 1024 * 1024 * 1024; // unpacked, as the entries announce it
+    // The bytes the folder can still take; unset: what its file system reports.
+    std::optional<quint64> freeSpace;
+};
+
+struct Unpacked {
+    enum Problem {
+        None,
+        NotAnArchive,
+        Damaged,      // cut off, or an entry that does not unpack to what it announced
+        EntryRefused, // landing outside the folder, or past the limits
+        NoSpace,
+        WriteFailed,
+    };
+    Problem problem = None;
+    QString error;
+    explicit operator bool() const { return problem == None; }
+};
+
 // Unpacks every entry into folder ("/" and "\" both part names; a folder
-// entry is only created). An entry that would land outside folder refuses the
-// whole archive before anything is written; any other failure stops there.
-bool unpack(const QString& path, const QString& folder, QString* error = nullptr);
+// entry is only created; files are the owner's alone). An entry that would
+// land outside folder, or an archive past the limits, is refused whole before
+// anything is written; any other failure stops there.
+Unpacked unpack(const QString& path, const QString& folder, const Limits& limits = {});
 
 struct FileEntry {
     QByteArray name;

@@ -65,16 +65,26 @@ NetServers::BusyboxHttpd::~BusyboxHttpd() { end(m_process); }
 
 QString NetServers::BusyboxHttpd::host() const { return hostText(m_port); }
 
-NetServers::PyFtpd::PyFtpd(const QString& folder, const QString& user, const QString& password)
+NetServers::PyFtpd::PyFtpd(const QString& folder, const QString& user, const QString& password, qint64 dropAfter)
 {
     static const QString script = QStringLiteral(R"(
-import logging, sys
+import logging, os, sys
 from pyftpdlib.authorizers import DummyAuthorizer
-from pyftpdlib.handlers import FTPHandler
+from pyftpdlib.handlers import DTPHandler, FTPHandler
 from pyftpdlib.servers import FTPServer
 logging.basicConfig(level=logging.ERROR)
 authorizer = DummyAuthorizer()
 authorizer.add_user(sys.argv[1], sys.argv[2], sys.argv[3], perm="elradfmw")
+drop_after = int(sys.argv[4])
+class DroppingDTPHandler(DTPHandler):
+    ac_in_buffer_size = 512
+    def handle_read(self):
+        super().handle_read()
+        if drop_after and self.tot_bytes_received >= drop_after:
+            self.file_obj.flush()
+            os._exit(0)
+    handle_read_event = handle_read
+FTPHandler.dtp_handler = DroppingDTPHandler
 FTPHandler.authorizer = authorizer
 FTPHandler.auth_failed_timeout = 0
 server = FTPServer(("127.0.0.1", 0), FTPHandler)
@@ -82,7 +92,8 @@ print(server.socket.getsockname()[1], flush=True)
 server.serve_forever()
 )");
     m_process.setProcessChannelMode(QProcess::SeparateChannels);
-    m_process.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral("-c"), script, user, password, folder});
+    m_process.start(QStringLiteral("/usr/bin/python3"),
+                    {QStringLiteral("-c"), script, user, password, folder, QString::number(dropAfter)});
     if (!m_process.waitForStarted(3000))
         return;
     const QDeadlineTimer deadline(10000);

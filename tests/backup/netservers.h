@@ -24,10 +24,12 @@ private:
     quint16 m_port = 0;
 };
 
-// pyftpdlib (Debian's, under /usr/bin/python3) with one account whose home is folder.
+// pyftpdlib (Debian's, under /usr/bin/python3) with one account whose home is
+// folder. With dropAfter, the server dies once an upload brought that many
+// bytes, dropping both connections halfway.
 class PyFtpd {
 public:
-    PyFtpd(const QString& folder, const QString& user, const QString& password);
+    PyFtpd(const QString& folder, const QString& user, const QString& password, qint64 dropAfter = 0);
     ~PyFtpd();
     bool isRunning() const { return m_port != 0; }
     quint16 port() const { return m_port; }

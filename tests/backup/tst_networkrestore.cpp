@@ -1,5 +1,6 @@
 #include "curltransfer.h"
 #include "fixture.h"
+#include "immediatebackup.h"
 #include "messagebox.h"
 #include "netservers.h"
 #include "networkbackup.h"
@@ -8,6 +9,7 @@
 #include "zipfile.h"
 
 #include <QLabel>
+#include <QLineEdit>
 
 using namespace BackupWorld;
 using namespace NetWorld;
@@ -108,7 +110,7 @@ private slots:
 
         MessageBox::setNextAnswer(QMessageBox::Ok);
         QPointer<frm_backup> form = runNetworkRestore();
-        QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("数据恢复失败！")});
+        QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("数据恢复失败！\n文件不是本店的数据库")});
         QCOMPARE(control<QLabel>(form, "Label1")->text(), QStringLiteral("下载完成！(共48213字节)"));
         QCOMPARE(bytesOf(NetworkBackup::downloadFile()), noise(48213));
         QCOMPARE(bytesOf(dbPath()), before);
@@ -145,16 +147,21 @@ private slots:
     {
         QTest::addColumn<QByteArray>("badEntry");
         QTest::addColumn<QByteArray>("books");
-        QTest::newRow("an entry above the folder") << QByteArray("../x") << QByteArray("db_kcgl.mdb");
-        QTest::newRow("an entry above, written with backslashes") << QByteArray("data\\..\\..\\x") << QByteArray("db_kcgl.mdb");
-        QTest::newRow("an absolute entry") << QByteArray("/tmp/x") << QByteArray("db_kcgl.mdb");
-        QTest::newRow("no books at the root") << QByteArray("x") << QByteArray("data/db_kcgl.mdb");
+        QTest::addColumn<QString>("message");
+        const QString refused = QStringLiteral("数据恢复失败！\n压缩包条目被拒绝");
+        QTest::newRow("an entry above the folder") << QByteArray("../x") << QByteArray("db_kcgl.mdb") << refused;
+        QTest::newRow("an entry above, written with backslashes")
+            << QByteArray("data\\..\\..\\x") << QByteArray("db_kcgl.mdb") << refused;
+        QTest::newRow("an absolute entry") << QByteArray("/tmp/x") << QByteArray("db_kcgl.mdb") << refused;
+        QTest::newRow("no books at the root")
+            << QByteArray("x") << QByteArray("data/db_kcgl.mdb") << QStringLiteral("数据恢复失败！\n文件不是本店的数据库");
     }
 
     void aBadArchiveChangesNothing()
     {
         QFETCH(QByteArray, badEntry);
         QFETCH(QByteArray, books);
+        QFETCH(QString, message);
         const QString served = tempFolder() + QStringLiteral("/www");
         QVERIFY(!archiveOf({{books, serverBooks()}, {"data/a.txt", "附件"}, {badEntry, "outside"}},
                            served + QLatin1Char('/') + remotePath)
@@ -166,7 +173,7 @@ private slots:
 
         MessageBox::setNextAnswer(QMessageBox::Ok);
         runNetworkRestore();
-        QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("数据恢复失败！")});
+        QCOMPARE(MessageBox::shownTexts(), QStringList{message});
         QCOMPARE(bytesOf(dbPath()), before);
         QVERIFY(!QFile::exists(appPath() + QStringLiteral("/data")));
         QVERIFY(!QFile::exists(root() + QStringLiteral("/x")));
@@ -189,7 +196,14 @@ private slots:
                                           << true;
         QTest::newRow("an unknown size") << answer(206, "Partial Content", {"Content-Range: bytes 0-3/*"}, "part")
                                          << QStringLiteral("无法获取文件大小！") << true;
-        QTest::newRow("nothing to fetch") << answer(416, "Range Not Satisfiable") << QStringLiteral("数据恢复失败！") << false;
+        QTest::newRow("nothing to fetch") << answer(416, "Range Not Satisfiable") << QStringLiteral("数据恢复失败！\n文件不完整")
+                                          << false;
+        // A body shorter than announced, by its Content-Range or its Content-Length.
+        const QByteArray shortBody = answer(206, "Partial Content", {"Content-Range: bytes 0-20480/48213"}, noise(100));
+        QTest::newRow("a body short of its range") << shortBody << QStringLiteral("数据恢复失败！\n文件不完整") << false;
+        QTest::newRow("a connection closed early")
+            << QByteArray(shortBody).replace("Content-Length: 100", "Content-Length: 20481")
+            << QStringLiteral("数据恢复失败！\n文件不完整") << false;
     }
 
     void answersThatEndTheRun()
@@ -242,6 +256,53 @@ private slots:
         QVERIFY2(MessageBox::shown().constFirst().text.startsWith(prefix), qPrintable(MessageBox::shown().constFirst().text));
         QVERIFY(MessageBox::shown().constFirst().text.size() > prefix.size());
         QCOMPARE(bytesOf(dbPath()), before);
+    }
+
+    void oneNetworkRestoreAtATime()
+    {
+        const QString served = tempFolder() + QStringLiteral("/update.dat");
+        // Noise that does not compress keeps the download to several blocks.
+        const QByteArray archive = archiveOf({{"db_kcgl.mdb", serverBooks()}, {"data/noise.bin", noise(30000)}}, served);
+        QVERIFY(archive.size() > 2 * NetworkRestore::blockSize);
+        const QString backup = makeBackupFolder() + QStringLiteral("/2024-03-01-1200.mdb");
+        QVERIFY(ImmediateBackup::copy(dbPath(), backup));
+        QPointer<frm_backup> first;
+        QPointer<frm_backup> reopened;
+        QStringList progressSeen;
+        bool offeredAgain = true;
+        int requests = 0;
+        NetServers::ScriptedHttpd server([&](const QByteArray& range) {
+            if (++requests == 1) {
+                first->close();
+                reopened = openWindow();
+                auto* restore = control<QPushButton>(reopened, "Command5");
+                auto* down = control<QPushButton>(reopened, "ComDown");
+                offeredAgain = restore->isEnabled() || down->isEnabled();
+                control<QLineEdit>(reopened, "Text1")->setText(backup);
+                QTest::mouseClick(restore, Qt::LeftButton);
+                down->click();
+            }
+            progressSeen << control<QLabel>(reopened, "Label1")->toolTip(); // the whole text
+            return NetServers::rangeOf(archive, range);
+        });
+        prepare(server.host());
+
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        first = openWindow();
+        control<QPushButton>(first, "ComDown")->click();
+        QVERIFY(!offeredAgain);
+        QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("成功恢复数据！")});
+        QCOMPARE(server.ranges().count("bytes=0-20480"), 1);
+        QCOMPARE(categories(), QStringList{QStringLiteral("饮料")});
+        const QString total = QString::number(archive.size());
+        QCOMPARE(progressSeen.value(0), QStringLiteral("开始下载：") + NetworkBackup::downloadFile());
+        QCOMPARE(progressSeen.value(1),
+                 QStringLiteral("%1%(20480/%2)").arg(QString::number(20480 * 100 / archive.size()), total));
+        QCOMPARE(control<QLabel>(reopened, "Label1")->text(), QStringLiteral("下载完成！(共%1字节)").arg(total));
+        QVERIFY(control<QPushButton>(reopened, "Command5")->isEnabled());
+        QVERIFY(control<QPushButton>(reopened, "ComDown")->isEnabled());
+        settle();
+        QVERIFY(!first);
     }
 
     void theWindowClosedMidwayStaysUntilTheRunEnds()

@@ -9,6 +9,7 @@
 #include "networld.h"
 #include "zipfile.h"
 
+#include <QFileInfo>
 #include <QLabel>
 
 using namespace BackupWorld;
@@ -101,6 +102,40 @@ private slots:
         QVERIFY(exec(QStringLiteral("insert into 商品类别 (编号, 名称) values ('LB001', '饮料')")));
         QVERIFY(NetworkRestore::restoreArchive(ftpFolder() + QLatin1Char('/') + remotePath, appPath()).books);
         QCOMPARE(bytesOf(dbPath()), books);
+    }
+
+    void anUploadCutOffKeepsTheServersCopy()
+    {
+        const QString onServer = ftpFolder() + QLatin1Char('/') + remotePath;
+        const QByteArray older = noise(3000);
+        QVERIFY(writeFile(onServer, older));
+        makeBackupFolder();
+        loadTrayForm();
+        const qint64 dropAfter = 2048;
+        {
+            NetServers::PyFtpd server(ftpFolder(), account, password, dropAfter);
+            QVERIFY(server.isRunning());
+            prepare(server.host());
+            QPointer<frmUnL> prompt = new frmUnL;
+            prompt->show();
+            pressBackup(prompt);
+            QVERIFY2(QFileInfo(NetworkBackup::uploadFile()).size() > 2 * dropAfter, "the drop comes halfway");
+            const QString shown = control<QLabel>(prompt, "LabTips")->text();
+            QVERIFY2(shown.startsWith(QStringLiteral("Error: ")), qPrintable(shown));
+            QVERIFY2(shown.endsWith(QStringLiteral("\n上传失败，服务器上原有的备份未改动。")), qPrintable(shown));
+            QCOMPARE(bytesOf(onServer), older);
+            prompt->close();
+        }
+        // The next whole upload replaces it, leaving nothing beside it.
+        NetServers::PyFtpd server(ftpFolder(), account, password);
+        QVERIFY(server.isRunning());
+        QVERIFY(setServer("ftp", server.host()));
+        QPointer<frmUnL> prompt = new frmUnL;
+        prompt->show();
+        QCOMPARE(pressBackup(prompt).constLast(), QStringLiteral("断开"));
+        QCOMPARE(bytesOf(onServer), bytesOf(NetworkBackup::uploadFile()));
+        QCOMPARE(QDir(QFileInfo(onServer).path()).entryList(QDir::Files), QStringList{QStringLiteral("update.dat")});
+        prompt->close();
     }
 
     void aRefusedConnectionShowsTheError()

@@ -19,6 +19,14 @@ void writeForeignDatabase(const QString& path)
     sqlite3_exec(db, "create table notes (text TEXT); insert into notes values ('x');", nullptr, nullptr, nullptr);
     sqlite3_close(db);
 }
+
+void dropTable(const QString& path, const char* table)
+{
+    sqlite3* db = nullptr;
+    sqlite3_open(path.toUtf8().constData(), &db);
+    sqlite3_exec(db, QByteArray("drop table ").append(table).constData(), nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+}
 }
 
 class TestRestore : public VarnholtTestCase {
@@ -73,20 +81,26 @@ private slots:
         QVERIFY(form->isVisible());
     }
 
+    // The reason follows on a line of its own; a choice that is no backup file at all has none.
     void badChoiceLeavesTheBooks_data()
     {
         QTest::addColumn<QString>("kind");
-        QTest::newRow("the live database") << QStringLiteral("live");
-        QTest::newRow("a missing file") << QStringLiteral("missing");
-        QTest::newRow("a text file") << QStringLiteral("text");
-        QTest::newRow("another program's database") << QStringLiteral("foreign");
-        QTest::newRow("a cut-off copy") << QStringLiteral("cut");
-        QTest::newRow("a folder") << QStringLiteral("folder");
+        QTest::addColumn<QString>("message");
+        const QString failed = QStringLiteral("数据恢复失败！");
+        QTest::newRow("the live database") << QStringLiteral("live") << failed;
+        QTest::newRow("a missing file") << QStringLiteral("missing") << failed;
+        QTest::newRow("a text file") << QStringLiteral("text") << QStringLiteral("数据恢复失败！\n文件不是本店的数据库");
+        QTest::newRow("another program's database")
+            << QStringLiteral("foreign") << QStringLiteral("数据恢复失败！\n文件不是本店的数据库");
+        QTest::newRow("a cut-off copy") << QStringLiteral("cut") << QStringLiteral("数据恢复失败！\n文件不完整");
+        QTest::newRow("a copy without a table") << QStringLiteral("table") << QStringLiteral("数据恢复失败！\n缺少表 商品类别");
+        QTest::newRow("a folder") << QStringLiteral("folder") << failed;
     }
 
     void badChoiceLeavesTheBooks()
     {
         QFETCH(QString, kind);
+        QFETCH(QString, message);
         QVERIFY(exec(QStringLiteral("insert into 商品类别 (编号, 名称) values ('LB001', '饮料')")));
         const QByteArray before = bytesOf(dbPath());
         QString chosen = makeBackupFolder() + QStringLiteral("/chosen.mdb");
@@ -102,6 +116,9 @@ private slots:
             QFile file(chosen);
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(before.left(before.size() / 2));
+        } else if (kind == QStringLiteral("table")) {
+            QVERIFY(ImmediateBackup::copy(dbPath(), chosen));
+            dropTable(chosen, "商品类别");
         } else if (kind == QStringLiteral("folder")) {
             QVERIFY(QDir().mkpath(chosen));
         }
@@ -111,7 +128,7 @@ private slots:
         click(form, "Command1");
         MessageBox::setNextAnswer(QMessageBox::Ok);
         click(form, "Command5");
-        QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("数据恢复失败！")});
+        QCOMPARE(MessageBox::shownTexts(), QStringList{message});
         QCOMPARE(bytesOf(dbPath()), before);
         QCOMPARE(categories(), QStringList{QStringLiteral("饮料")});
         QVERIFY(!QFile::exists(appPath() + QStringLiteral("/db_kcgl_temp.mdb")));

@@ -5,8 +5,11 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 
 using namespace TestFiles;
+
+Q_DECLARE_METATYPE(ZipFile::Limits)
 
 namespace {
 QStringList filesBelow(const QString& folder)
@@ -83,9 +86,9 @@ private slots:
         QVERIFY(ZipFile::write(archive, {{"first.txt", "written before the bad entry"}, {name, "x"}, {"last.txt", "z"}}));
         const QString target = file(QStringLiteral("out/in"));
         QVERIFY(QDir().mkpath(target));
-        QString error;
-        QVERIFY(!ZipFile::unpack(archive, target, &error));
-        QVERIFY2(error.contains(QString::fromUtf8(name)), qPrintable(error));
+        const ZipFile::Unpacked unpacked = ZipFile::unpack(archive, target);
+        QVERIFY(!unpacked);
+        QVERIFY2(unpacked.error.contains(QString::fromUtf8(name)), qPrintable(unpacked.error));
         QCOMPARE(filesBelow(file(QStringLiteral("out"))), QStringList{QStringLiteral("in")});
     }
 
@@ -116,10 +119,76 @@ private slots:
                 bytes = content;
             QVERIFY(writeFile(archive, bytes));
         }
-        QString error;
-        QVERIFY(!ZipFile::unpack(archive, file(QStringLiteral("out")), &error));
-        QVERIFY(!error.isEmpty());
+        const ZipFile::Unpacked unpacked = ZipFile::unpack(archive, file(QStringLiteral("out")));
+        QVERIFY(!unpacked);
+        QVERIFY(!unpacked.error.isEmpty());
         QVERIFY(!QFile::exists(file(QStringLiteral("out/data/a.txt"))));
+    }
+
+    void tellsAnArchiveCutOffFromNone_data()
+    {
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<int>("problem");
+        QTest::newRow("cut before its directory") << QStringLiteral("cut") << int(ZipFile::Unpacked::Damaged);
+        QTest::newRow("empty") << QStringLiteral("empty") << int(ZipFile::Unpacked::Damaged);
+        QTest::newRow("no archive") << QStringLiteral("noise") << int(ZipFile::Unpacked::NotAnArchive);
+    }
+
+    void tellsAnArchiveCutOffFromNone()
+    {
+        QFETCH(QString, damage);
+        QFETCH(int, problem);
+        const QString archive = file(QStringLiteral("a.zip"));
+        QVERIFY(ZipFile::write(archive, {{"a.bin", noise(5000)}}));
+        const QByteArray whole = bytesOf(archive);
+        const QByteArray kept = damage == QStringLiteral("cut")     ? whole.left(whole.size() / 2)
+                                : damage == QStringLiteral("empty") ? QByteArray()
+                                                                    : noise(5000);
+        QVERIFY(writeFile(archive, kept));
+        QCOMPARE(int(ZipFile::unpack(archive, file(QStringLiteral("out"))).problem), problem);
+    }
+
+    // Limits (entries, bytes, free space) around a fixture of four entries and
+    // 9 bytes, each row one below it.
+    void refusesAnArchivePastItsLimits_data()
+    {
+        QTest::addColumn<ZipFile::Limits>("limits");
+        QTest::addColumn<int>("problem");
+        QTest::newRow("more entries") << ZipFile::Limits{3, 9, 9} << int(ZipFile::Unpacked::EntryRefused);
+        QTest::newRow("more bytes") << ZipFile::Limits{4, 8, 9} << int(ZipFile::Unpacked::EntryRefused);
+        QTest::newRow("more than the disk takes") << ZipFile::Limits{4, 9, 8} << int(ZipFile::Unpacked::NoSpace);
+    }
+
+    void refusesAnArchivePastItsLimits()
+    {
+        QFETCH(ZipFile::Limits, limits);
+        QFETCH(int, problem);
+        const QString archive = file(QStringLiteral("a.zip"));
+        QVERIFY(ZipFile::write(archive, {{"a.txt", "aaa"}, {"data/", {}}, {"data/b.txt", "bbb"}, {"c.txt", "ccc"}}));
+        const QString target = file(QStringLiteral("out"));
+        QVERIFY(QDir().mkpath(target));
+        QCOMPARE(int(ZipFile::unpack(archive, target, limits).problem), problem);
+        QCOMPARE(filesBelow(target), QStringList());
+        // At the limits it unpacks.
+        QVERIFY(ZipFile::unpack(archive, target, {4, 9, 9}));
+    }
+
+    void unpackedFilesAreTheOwnersAlone()
+    {
+        const QString archive = file(QStringLiteral("a.zip"));
+        QVERIFY(ZipFile::write(archive, {{"new.txt", "new"}, {"old.txt", "replaced"}}));
+        const QString target = file(QStringLiteral("out"));
+        QVERIFY(writeFile(target + QStringLiteral("/old.txt"), "readable by all"));
+        QVERIFY(QFile::setPermissions(target + QStringLiteral("/old.txt"), QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                                                               | QFileDevice::ReadGroup
+                                                                               | QFileDevice::ReadOther));
+        QVERIFY(ZipFile::unpack(archive, target));
+        for (const QString& name : {QStringLiteral("new.txt"), QStringLiteral("old.txt")}) {
+            QCOMPARE(QFileInfo(target + QLatin1Char('/') + name).permissions()
+                         & ~(QFileDevice::ReadUser | QFileDevice::WriteUser), // Qt's aliases of the owner's bits
+                     QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        }
+        QCOMPARE(bytesOf(target + QStringLiteral("/old.txt")), QByteArray("replaced"));
     }
 
     void packingAMissingFileLeavesNoArchive()

@@ -1,0 +1,28 @@
+#include "restorereason.h"
+
+QString RestoreReason::text() const
+{
+    switch (kind) {
+    case Unknown:
+        break;
+    case ForeignFile:
+        return QStringLiteral("文件不是本店的数据库");
+    case Incomplete:
+        return QStringLiteral("文件不完整");
+    case MissingTable:
+        return QStringLiteral("缺少表 ") + table;
+    case EntryRefused:
+        return QStringLiteral("压缩包条目被拒绝");
+    case NoSpace:
+        return QStringLiteral("磁盘空间不足");
+    }
+    return {};
+}
+
+QString RestoreResult::message() const
+{
+    if (restored)
+        return QStringLiteral("成功恢复数据！");
+    const QString why = reason.text();
+    return why.isEmpty() ? QStringLiteral("数据恢复失败！") : QStringLiteral("数据恢复失败！\n") + why;
+}

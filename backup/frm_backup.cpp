@@ -2,6 +2,7 @@
 #include "appstate.h"
 #include "backupfiles.h"
 #include "backuptime.h"
+#include "bookupgrade.h"
 #include "busyform.h"
 #include "compact.h"
 #include "dialogrules.h"
@@ -201,10 +202,10 @@ void frm_backup::Command5_Click()
         MessageBox::show(nullptr, QStringLiteral("请先选择备份数据库路径"));
         return;
     }
-    if (restoreDatabase(chosen, appState().databasePath()))
-        MessageBox::show(nullptr, QStringLiteral("成功恢复数据！"));
-    else
+    if (!restoreDatabase(chosen, appState().databasePath()))
         MessageBox::show(nullptr, QStringLiteral("数据恢复失败！"));
+    else if (BookUpgrade::run(this))
+        MessageBox::show(nullptr, QStringLiteral("成功恢复数据！"));
     close();
 }
 
@@ -261,7 +262,10 @@ void frm_backup::ComDown_Click()
         const NetworkRestore::Restored restored = NetworkRestore::restoreArchive(transferFile, appState().appPath);
         if (restored.leftOut)
             MessageBox::show(this, restored.leftOut->text());
-        MessageBox::show(this, restored.books ? QStringLiteral("成功恢复数据！") : QStringLiteral("数据恢复失败！"));
+        if (!restored.books)
+            MessageBox::show(this, QStringLiteral("数据恢复失败！"));
+        else if (BookUpgrade::run(this))
+            MessageBox::show(this, QStringLiteral("成功恢复数据！"));
     }
     ComDown->setEnabled(true);
 }

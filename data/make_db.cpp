@@ -1,6 +1,9 @@
 // Writes the delivered database: the schema, the administrator row and the
-// wubi codes of single characters from the wubi86 dictionary.
+// wubi codes of single characters from the wubi86 dictionary, brought to the
+// current version by the same upgrade steps a shop's book goes through.
 // Usage: make_db schema.sql seed.sql wubi86.dict.yaml output.mdb
+#include "schemaupgrade.h"
+
 #include <sqlite3.h>
 
 #include <cstdio>
@@ -80,6 +83,23 @@ bool exec(sqlite3* db, const std::string& sql)
     sqlite3_free(error);
     return false;
 }
+
+bool upgrade(const std::string& path)
+{
+    auto session = Database::openFile(QString::fromStdString(path));
+    const DbStatus upgraded = session ? SchemaUpgrade::upgrade(*session) : session.status();
+    if (!upgraded)
+        std::cerr << "make_db: " << upgraded.error().text().toStdString() << '\n';
+    return bool(upgraded);
+}
+
+bool vacuum(const std::string& path)
+{
+    sqlite3* db = nullptr;
+    const bool ok = sqlite3_open(path.c_str(), &db) == SQLITE_OK && exec(db, "VACUUM");
+    sqlite3_close(db);
+    return ok;
+}
 }
 
 int main(int argc, char** argv)
@@ -113,8 +133,9 @@ int main(int argc, char** argv)
         ok = sqlite3_step(insert) == SQLITE_DONE && sqlite3_reset(insert) == SQLITE_OK;
     }
     sqlite3_finalize(insert);
-    ok = ok && exec(db, "COMMIT") && exec(db, "VACUUM");
+    ok = ok && exec(db, "COMMIT");
     sqlite3_close(db);
+    ok = ok && upgrade(partial) && vacuum(partial);
     if (!ok || std::rename(partial.c_str(), output.c_str()) != 0) {
         std::remove(partial.c_str());
         std::cerr << "make_db: failed to write " << output << '\n';

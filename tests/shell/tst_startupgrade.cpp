@@ -1,0 +1,67 @@
+#include "dbsession.h"
+#include "fixture.h"
+#include "messagebox.h"
+#include "schemaupgrade.h"
+#include "startvarnholt.h"
+#include "uidriver.h"
+
+#include <sqlite3.h>
+
+using namespace UiDriver;
+
+namespace {
+// The live book taken back to version 0, without an index added since.
+bool makeOlder(const QString& path)
+{
+    sqlite3* db = nullptr;
+    const bool ok = sqlite3_open(path.toUtf8().constData(), &db) == SQLITE_OK
+                    && sqlite3_exec(db, "DROP INDEX ix_out_lines_kind_goods; PRAGMA user_version = 0;", nullptr, nullptr, nullptr)
+                           == SQLITE_OK;
+    sqlite3_close(db);
+    return ok;
+}
+
+QVariant firstValue(const QString& sql)
+{
+    auto conn = Database::open();
+    auto rows = conn ? conn->query(sql) : DbResult<Rows>(conn.error());
+    return rows && !rows->isEmpty() ? rows->value(0, 0) : QVariant();
+}
+}
+
+class TestStartUpgrade : public VarnholtTestCase {
+    Q_OBJECT
+private slots:
+    void olderBookIsUpgradedBeforeTheLogin()
+    {
+        QVERIFY(makeOlder(dbPath()));
+        const StartupResult result = startVarnholt();
+        QVERIFY(result.runEventLoop);
+        QVERIFY(MessageBox::shown().isEmpty());
+        QVERIFY(window(QStringLiteral("frm_xtdl")));
+        QCOMPARE(firstValue(QStringLiteral("PRAGMA user_version")).toInt(), SchemaUpgrade::currentVersion());
+        QCOMPARE(firstValue(QStringLiteral("select count(*) from sqlite_master where name = 'ix_out_lines_kind_goods'")).toInt(),
+                 1);
+    }
+
+    void failedUpgradeIsToldAndEndsTheStart()
+    {
+        QVERIFY(makeOlder(dbPath()));
+        Database::setFailureHook([](const QString& sql) -> std::optional<DbError> {
+            if (sql.startsWith(QStringLiteral("CREATE INDEX")))
+                return DbError{SQLITE_FULL, QStringLiteral("database or disk is full")};
+            return std::nullopt;
+        });
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        const StartupResult result = startVarnholt();
+        Database::setFailureHook({});
+        QVERIFY(!result.runEventLoop);
+        QCOMPARE(result.exitCode, 1);
+        QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("数据库升级失败：Error 13: database or disk is full")});
+        QVERIFY(!window(QStringLiteral("frm_xtdl")));
+        QCOMPARE(firstValue(QStringLiteral("PRAGMA user_version")).toInt(), 0);
+    }
+};
+
+VARNHOLT_TEST(TestStartUpgrade)
+#include "tst_startupgrade.moc"

@@ -133,7 +133,7 @@ QString createTable(const Total& total)
     columns << QStringLiteral("行数 INTEGER NOT NULL");
     for (const QString& sum : total.sums)
         columns << sum + QStringLiteral(" INTEGER NOT NULL");
-    return QStringLiteral("CREATE TABLE %1 (%2, PRIMARY KEY (%3)) WITHOUT ROWID")
+    return QStringLiteral("CREATE TABLE IF NOT EXISTS %1 (%2, PRIMARY KEY (%3)) WITHOUT ROWID")
         .arg(total.table, columns.join(QStringLiteral(", ")), keyColumns(total).join(QStringLiteral(", ")));
 }
 
@@ -185,9 +185,11 @@ QStringList triggerStatements(const Source& source)
     }
     const QString on = source.table;
     return {
-        QStringLiteral("CREATE TRIGGER %1_insert AFTER INSERT ON %2 BEGIN %3 END").arg(source.triggerPrefix, on, added),
-        QStringLiteral("CREATE TRIGGER %1_delete AFTER DELETE ON %2 BEGIN %3 END").arg(source.triggerPrefix, on, removed),
-        QStringLiteral("CREATE TRIGGER %1_update AFTER UPDATE OF %2 ON %3 BEGIN %4 %5 END")
+        QStringLiteral("CREATE TRIGGER IF NOT EXISTS %1_insert AFTER INSERT ON %2 BEGIN %3 END")
+            .arg(source.triggerPrefix, on, added),
+        QStringLiteral("CREATE TRIGGER IF NOT EXISTS %1_delete AFTER DELETE ON %2 BEGIN %3 END")
+            .arg(source.triggerPrefix, on, removed),
+        QStringLiteral("CREATE TRIGGER IF NOT EXISTS %1_update AFTER UPDATE OF %2 ON %3 BEGIN %4 %5 END")
             .arg(source.triggerPrefix, source.watched.join(QStringLiteral(", ")), on, removed, added),
     };
 }

@@ -2,6 +2,7 @@
 #include "fixture.h"
 #include "purge.h"
 #include "salestotals.h"
+#include "schemaupgrade.h"
 #include "slipbooks.h"
 #include "slipdelete.h"
 #include "slipedit.h"
@@ -11,11 +12,6 @@
 using namespace SlipBooks;
 
 namespace {
-void addTotals()
-{
-    QVERIFY(Database::runInTransaction([](DbSession& s) { return SalesTotals::create(s); }));
-}
-
 // What differs between the totals and a scan of the lines, empty when they agree.
 QStringList differences()
 {
@@ -42,7 +38,6 @@ private slots:
     // Every way the books move keeps every total equal to its lines and slips.
     void totalsFollowEveryWrite()
     {
-        addTotals();
         const QString a = QStringLiteral("SP000001");
         const QString b = QStringLiteral("SP000002");
         putStock(a, QStringLiteral("100"), QStringLiteral("250"), QStringLiteral("2.5"));
@@ -102,10 +97,28 @@ private slots:
         QCOMPARE(rowsOf(QStringLiteral("select count(*) from 出库单日计")), QStringList{QStringLiteral("1")});
     }
 
+    // A book from before the totals gets them from its lines when it is upgraded.
+    void olderBookIsSummedWhenUpgraded()
+    {
+        execute(QStringLiteral("insert into 出库单明细 (日期, 年月, 商品名称, 类别, 客户, 业务员, 金额, 利润金额, 数量, 类别2) "
+                               "values ('2024-02-10', '2024-02', '可乐', '饮料', '王五', '小李', 3, 1, 1, '出库')"));
+        execute(QStringLiteral("insert into 出库单 (单号, 日期, 类别, 合计金额) values ('C0000001', '2024-02-10', '出库', 3)"));
+        for (const QString& table : SalesTotals::tables())
+            execute(QStringLiteral("drop table ") + table);
+        for (const char* trigger : {"totals_lines_insert", "totals_lines_delete", "totals_lines_update", "totals_slips_insert",
+                                    "totals_slips_delete", "totals_slips_update"})
+            execute(QStringLiteral("drop trigger ") + QLatin1String(trigger));
+        execute(QStringLiteral("PRAGMA user_version = 1"));
+
+        QVERIFY(Database::read([](DbSession& s) { return SchemaUpgrade::upgrade(s); }));
+        QCOMPARE(differences(), QStringList());
+        QCOMPARE(rowsOf(QStringLiteral("select 客户, 金额 from 客户月计")), QStringList{QStringLiteral("王五 | 30000")});
+        QCOMPARE(rowsOf(QStringLiteral("select 出库, 合计金额 from 出库单日计")), QStringList{QStringLiteral("1 | 30000")});
+    }
+
     // The check tells a total that no longer equals its lines, both ways.
     void verifyTellsAStrayTotal()
     {
-        addTotals();
         execute(QStringLiteral("insert into 出库单明细 (日期, 年月, 商品名称, 类别, 客户, 业务员, 金额, 利润金额, 数量, 类别2) "
                                "values ('2024-02-10', '2024-02', '可乐', '饮料', '王五', '小李', 3, 1, 1, '出库')"));
         execute(QStringLiteral("update 客户月计 set 金额 = 金额 + 1"));

@@ -16,7 +16,7 @@ struct SummaryPass {
     QStringList columns;
     // Day totals that keep the pass's sums, 出库 telling the equal group
     // (its category) from the other; empty: the pass reads its table.
-    QString dayTotals;
+    const QString* dayTotals = nullptr;
 };
 
 // The sums of a pass's columns, in their order; a column over no rows, or

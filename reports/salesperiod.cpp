@@ -27,9 +27,14 @@ PeriodParts SplitPeriod(const DatePeriod& period)
 
 QString FoldLatin(QString text)
 {
-    for (QChar& c : text) {
-        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
-            c = QChar(c.unicode() + ('a' - 'A'));
+    // Most names hold no Latin capital: those are handed back unchanged, uncopied.
+    const auto capital = [](QChar c) { return c >= QLatin1Char('A') && c <= QLatin1Char('Z'); };
+    const auto first = std::find_if(text.cbegin(), text.cend(), capital);
+    if (first == text.cend())
+        return text;
+    for (qsizetype i = first - text.cbegin(); i < text.size(); ++i) {
+        if (capital(text.at(i)))
+            text[i] = QChar(text.at(i).unicode() + ('a' - 'A'));
     }
     return text;
 }
@@ -38,6 +43,7 @@ QList<GroupSums> SumByName(const Rows& rows, bool foldCase)
 {
     const int sums = int(rows.columns().size()) - 1;
     QHash<QString, qsizetype> index;
+    index.reserve(rows.count() / 4);
     QList<GroupSums> groups;
     QList<QByteArray> keys; // as the engine orders texts: the bytes of their UTF-8
     for (int r = 0; r < rows.count(); ++r) {

@@ -42,18 +42,29 @@ QString FoldLatin(QString text)
 QList<GroupSums> SumByName(const Rows& rows, bool foldCase)
 {
     const int sums = int(rows.columns().size()) - 1;
-    QHash<QString, qsizetype> index;
+    // Names are compared as the engine compares them, on their UTF-8 bytes,
+    // which the rows hold: a name becomes a QString once per group.
+    const auto capital = [](char c) { return c >= 'A' && c <= 'Z'; };
+    QList<QByteArray> owned; // keys that are not the rows' own bytes
+    QHash<QByteArrayView, qsizetype> index;
     index.reserve(rows.count() / 4);
     QList<GroupSums> groups;
-    QList<QByteArray> keys; // as the engine orders texts: the bytes of their UTF-8
+    QList<QByteArrayView> keys;
     for (int r = 0; r < rows.count(); ++r) {
-        const QVariant name = rows.value(r, 0);
-        const QString key = foldCase ? FoldLatin(name.toString()) : name.toString();
+        QByteArrayView key = rows.utf8(r, 0);
+        if (key.isNull() || (foldCase && std::any_of(key.cbegin(), key.cend(), capital))) {
+            QByteArray text = key.isNull() ? rows.value(r, 0).toString().toUtf8() : key.toByteArray();
+            if (foldCase)
+                std::transform(text.begin(), text.end(), text.begin(),
+                               [&](char c) { return capital(c) ? char(c + ('a' - 'A')) : c; });
+            owned << text;
+            key = owned.constLast();
+        }
         auto at = index.constFind(key);
         if (at == index.cend()) {
             at = index.insert(key, groups.size());
-            groups.append({name, QList<Amount>(sums)});
-            keys << key.toUtf8();
+            groups.append({rows.value(r, 0), QList<Amount>(sums)});
+            keys << key;
         }
         GroupSums& group = groups[*at];
         for (int c = 0; c < sums; ++c)
@@ -61,7 +72,7 @@ QList<GroupSums> SumByName(const Rows& rows, bool foldCase)
     }
     QList<qsizetype> order(groups.size());
     std::iota(order.begin(), order.end(), 0);
-    std::sort(order.begin(), order.end(), [&keys](qsizetype a, qsizetype b) { return keys[a] < keys[b]; });
+    std::sort(order.begin(), order.end(), [&keys](qsizetype a, qsizetype b) { return keys[a].compare(keys[b]) < 0; });
     QList<GroupSums> ordered;
     ordered.reserve(groups.size());
     for (qsizetype i : std::as_const(order))

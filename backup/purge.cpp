@@ -1,5 +1,6 @@
 #include "purge.h"
 #include "dbsession.h"
+#include "salestotals.h"
 
 #include <QStringList>
 
@@ -20,10 +21,13 @@ DbStatus purgeSlips(const QDate& upTo)
 {
     const QString day = upTo.toString(QStringLiteral("yyyy-MM-dd"));
     return Database::runInTransaction([&](DbSession& s) -> DbStatus {
-        for (const QString& table : slipTables()) {
-            if (auto deleted = s.exec(QStringLiteral("delete from %1 where 日期<=?").arg(table), {day}); !deleted)
-                return deleted.error();
-        }
-        return {};
+        // Years of lines go at once: their months are summed again, not line by line.
+        return SalesTotals::bulkChange(s, {}, day, [&]() -> DbStatus {
+            for (const QString& table : slipTables()) {
+                if (auto deleted = s.exec(QStringLiteral("delete from %1 where 日期<=?").arg(table), {day}); !deleted)
+                    return deleted.error();
+            }
+            return {};
+        });
     });
 }

@@ -12,7 +12,7 @@
 #include <memory>
 
 namespace {
-constexpr Waits::Goal SummaryGoal{100, 1.3};
+constexpr Waits::Goal SummaryGoal{10, 1.3};
 const QDate First(2023, 1, 1);
 const QDate Last(2023, 12, 31);
 

@@ -1,11 +1,17 @@
 #include "datainit.h"
 #include "dbsession.h"
+#include "salestotals.h"
+
+#include <algorithm>
 
 namespace DataInit {
 
 namespace {
+// The sales totals are no books of their own: they follow the lines.
 bool offered(const QString& table)
 {
+    if (SalesTotals::tables().contains(table))
+        return false;
     static const QStringList hiddenPrefixes{QStringLiteral("MSys"), QStringLiteral("sysd"), QStringLiteral("tb_e"),
                                             QStringLiteral("sqlite_")};
     for (const QString& prefix : hiddenPrefixes) {
@@ -48,13 +54,19 @@ const QStringList& openingTables()
 DbStatus emptyTables(const QStringList& tables, const std::function<void()>& afterEach)
 {
     return Database::runInTransaction([&](DbSession& s) -> DbStatus {
-        for (const QString& table : tables) {
-            auto deleted = s.exec(QStringLiteral("delete from ") + quotedName(table));
-            if (!deleted)
-                return deleted.error();
-            afterEach();
-        }
-        return {};
+        const auto empty = [&]() -> DbStatus {
+            for (const QString& table : tables) {
+                auto deleted = s.exec(QStringLiteral("delete from ") + quotedName(table));
+                if (!deleted)
+                    return deleted.error();
+                afterEach();
+            }
+            return {};
+        };
+        // Emptied lines take their totals along in one rebuild, not row by row.
+        if (std::any_of(tables.cbegin(), tables.cend(), SalesTotals::followsTable))
+            return SalesTotals::bulkChange(s, {}, {}, empty);
+        return empty();
     });
 }
 

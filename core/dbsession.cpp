@@ -48,9 +48,16 @@ int bindValue(sqlite3_stmt* stmt, int index, const QVariant& value)
     }
 }
 
+// Leaves a cached statement ready for its next use.
 struct Statement {
     sqlite3_stmt* stmt = nullptr;
-    ~Statement() { sqlite3_finalize(stmt); }
+    ~Statement()
+    {
+        if (!stmt)
+            return;
+        sqlite3_reset(stmt);
+        sqlite3_clear_bindings(stmt);
+    }
 };
 }
 
@@ -103,6 +110,7 @@ DbSession::DbSession(sqlite3* db)
 
 DbSession::DbSession(DbSession&& other) noexcept
     : m_db(std::exchange(other.m_db, nullptr))
+    , m_statements(std::exchange(other.m_statements, {}))
 {
 }
 
@@ -110,6 +118,8 @@ DbSession::~DbSession()
 {
     if (!m_db)
         return;
+    for (sqlite3_stmt* stmt : std::as_const(m_statements))
+        sqlite3_finalize(stmt);
     if (inTransaction())
         sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
     sqlite3_close_v2(m_db);
@@ -148,9 +158,15 @@ DbResult<int> DbSession::run(const QString& sql, const QVariantList& params, Row
         if (auto injected = failureHook()(sql))
             return *injected;
     }
-    Statement statement;
-    if (sqlite3_prepare16_v2(m_db, sql.utf16(), int(sql.size() * sizeof(char16_t)), &statement.stmt, nullptr) != SQLITE_OK)
-        return errorOf(m_db);
+    Statement statement{m_statements.value(sql)};
+    if (!statement.stmt) {
+        if (sqlite3_prepare16_v3(m_db, sql.utf16(), int(sql.size() * sizeof(char16_t)), SQLITE_PREPARE_PERSISTENT,
+                                 &statement.stmt, nullptr)
+            != SQLITE_OK)
+            return errorOf(m_db);
+        if (statement.stmt)
+            m_statements.insert(sql, statement.stmt);
+    }
     for (int i = 0; i < params.size(); ++i) {
         if (bindValue(statement.stmt, i + 1, params[i]) != SQLITE_OK)
             return errorOf(m_db);

@@ -2,6 +2,7 @@
 #include "dbresult.h"
 #include "rows.h"
 
+#include <QHash>
 #include <QVariantList>
 #include <functional>
 #include <type_traits>
@@ -41,6 +42,9 @@ private:
     static void appendValue(Rows& rows, sqlite3_stmt* stmt, int column);
 
     sqlite3* m_db = nullptr;
+    // Statements prepared once per session: a slip's fifty lines are one
+    // statement, and a table with triggers costs more to prepare than to write.
+    QHash<QString, sqlite3_stmt*> m_statements;
 };
 
 // The database file of the current AppPath and the state of its connection.

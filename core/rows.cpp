@@ -83,6 +83,16 @@ QVariant Rows::value(int row, int column) const
     return {};
 }
 
+QByteArrayView Rows::utf8(int row, int column) const
+{
+    if (row < 0 || row >= m_rowCount || column < 0 || column >= m_columns.size())
+        return {};
+    const Cell& cell = m_cells[qsizetype(row) * m_columns.size() + column];
+    if (cell.kind != Kind::Text)
+        return {};
+    return QByteArrayView(m_bytes.constData() + cell.bytes.offset, cell.bytes.size);
+}
+
 QVariant Rows::value(int row, const QString& column) const { return value(row, columnIndex(column)); }
 
 QString Rows::text(int row, const QString& column) const { return Module2::NumberText(value(row, column)); }

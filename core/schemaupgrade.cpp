@@ -1,4 +1,5 @@
 #include "schemaupgrade.h"
+#include "salestotals.h"
 
 #include <QHash>
 #include <sqlite3.h>
@@ -55,6 +56,7 @@ DbStatus matchSchemaIndexes(DbSession& session)
 
 constexpr SchemaUpgrade::Step allSteps[] = {
     {.reaches = 1, .run = matchSchemaIndexes},
+    {.reaches = 2, .run = SalesTotals::addToBook},
 };
 
 constexpr bool numberedInOrder()

@@ -129,16 +129,10 @@ CREATE INDEX ix_out_lines_no ON 出库单明细 (单号);
 CREATE INDEX ix_out_lines_date ON 出库单明细 (日期);
 CREATE INDEX ix_out_lines_goods ON 出库单明细 (商品编号);
 CREATE INDEX ix_out_lines_introducer ON 出库单明细 (介绍人);
--- The sales analyses read a period's sales or returns from this index alone,
--- month by month; a slip's lines share its leading columns, so a save
--- writes them side by side.
-CREATE INDEX ix_out_lines_kind_month ON 出库单明细 (类别2, 年月, 日期, 商品名称, 类别, 客户, 业务员, 数量, 金额, 利润金额);
--- The goods analysis sums a period's sales by goods, customer or salesman
--- from these alone, the lines arriving in name order: the engine sorts
--- nothing. A customer's or salesman's own lines are read from them too.
-CREATE INDEX ix_out_lines_kind_goods ON 出库单明细 (类别2, 商品名称, 日期, 金额, 利润金额, 数量, 类别, 客户, 业务员);
-CREATE INDEX ix_out_lines_kind_customer ON 出库单明细 (类别2, 客户, 日期, 金额, 利润金额, 商品名称, 类别, 业务员);
-CREATE INDEX ix_out_lines_kind_salesman ON 出库单明细 (类别2, 业务员, 日期, 金额, 利润金额, 商品名称, 类别, 客户);
+-- A customer's or salesman's own lines, newest first (the sales analyses
+-- read the sales totals instead).
+CREATE INDEX ix_out_lines_customer_date ON 出库单明细 (类别2, 客户, 日期);
+CREATE INDEX ix_out_lines_salesman_date ON 出库单明细 (类别2, 业务员, 日期);
 CREATE INDEX ix_out_pay_no ON 出库单明细1 (单号);
 CREATE INDEX ix_out_pay_date ON 出库单明细1 (日期);
 CREATE INDEX ix_check_no ON 盘点单 (单号);

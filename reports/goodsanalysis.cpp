@@ -1,48 +1,114 @@
 #include "goodsanalysis.h"
 #include "reportsums.h"
+#include "salesperiod.h"
+#include "salestotals.h"
+
+#include <QHash>
 
 #include <algorithm>
 
 namespace {
-const QString SalesColumn = QStringLiteral("销售额");
-const QString ProfitColumn = QStringLiteral("利润额");
 
-// How the lines of a statement are read: by the name they are grouped by,
-// from its index (the period checked line by line), or by month, the
-// period's months sought out of the books (年月 is the first seven
-// characters of 日期).
-enum class LineOrder { ByName, ByMonth };
+const QString Category = QStringLiteral("类别");
+const QString Goods = QStringLiteral("商品名称");
+const QString Customer = QStringLiteral("客户");
+const QString Salesman = QStringLiteral("业务员");
 
-// The sales lines of the filter: the kind and the period, then each filter
-// text on its column. An empty text only asks for a value, which is what
-// like '%%' admits, without matching a pattern on every line.
-ReportStatement salesLines(const SalesFilter& filter, LineOrder order, bool withGoodsFilter = true)
+// The filter texts in the order they are tested, each on its column.
+QList<std::pair<QString, QString>> filterTexts(const SalesFilter& filter, bool withGoodsFilter)
 {
-    ReportStatement where{QStringLiteral("类别2 = ? and 日期 >= ? and 日期 <= ?"),
-                          {SalesLineKinds::Sale, filter.period.first, filter.period.last}};
-    if (order == LineOrder::ByMonth) {
-        where.sql += QStringLiteral(" and 年月 >= ? and 年月 <= ?");
-        where.params << filter.period.first.left(7) << filter.period.last.left(7);
-    }
-    QList<std::pair<QString, QString>> texts{{QStringLiteral("类别"), filter.category}};
+    QList<std::pair<QString, QString>> texts{{Category, filter.category}};
     if (withGoodsFilter)
-        texts.append({QStringLiteral("商品名称"), filter.goods});
-    texts.append({{QStringLiteral("客户"), filter.customer}, {QStringLiteral("业务员"), filter.salesman}});
-    for (const auto& [column, text] : std::as_const(texts)) {
-        if (text.isEmpty()) {
-            where.sql += QStringLiteral(" and %1 is not null").arg(column);
-        } else {
+        texts.append({Goods, filter.goods});
+    texts.append({{Customer, filter.customer}, {Salesman, filter.salesman}});
+    return texts;
+}
+
+// Each typed text as a contains-match on its column.
+void addMatches(ReportStatement& where, const QList<std::pair<QString, QString>>& texts)
+{
+    for (const auto& [column, text] : texts) {
+        if (!text.isEmpty()) {
             where.sql += QStringLiteral(" and %1 like '%'||?||'%'").arg(column);
             where.params << text;
         }
     }
+}
+
+// The sales lines of some days under the filter texts, found through the
+// date index (the kind is tested line by line). An empty text only asks for
+// a value, which is what like '%%' admits, without matching a pattern on
+// every line. byMonth also asks 年月 inside the period's months.
+ReportStatement salesLines(const SalesFilter& filter, const DatePeriod& days, bool byMonth, bool withGoodsFilter)
+{
+    ReportStatement where{QStringLiteral("+类别2 = ? and 日期 >= ? and 日期 <= ?"),
+                          {SalesLineKinds::Sale, days.first, days.last}};
+    if (byMonth) {
+        where.sql += QStringLiteral(" and 年月 >= ? and 年月 <= ?");
+        where.params << filter.period.first.left(7) << filter.period.last.left(7);
+    }
+    const auto texts = filterTexts(filter, withGoodsFilter);
+    for (const auto& [column, text] : texts) {
+        if (text.isEmpty())
+            where.sql += QStringLiteral(" and %1 is not null").arg(column);
+    }
+    addMatches(where, texts);
     return where;
 }
 
-QString sumOf(const QString& column, const QString& alias)
+// Where a grouping's sums are kept per month, and the filter columns they keep.
+struct MonthTotals {
+    const QString& table;
+    QStringList columns;
+};
+
+// Rows of (name, sums in ten-thousandths...) over the period: its whole
+// months from the totals when they keep every column a text filters, the
+// rest of it from the lines. The sums of the columns go in their order.
+ReportStatement periodRows(const SalesFilter& filter, const QString& name, const QStringList& sums, const MonthTotals& totals,
+                           bool withGoodsFilter)
 {
-    return QStringLiteral("sum(%1) as %2").arg(Amount::unitsOf(column), alias);
+    const auto texts = filterTexts(filter, withGoodsFilter);
+    const bool kept = std::all_of(texts.cbegin(), texts.cend(), [&totals](const auto& text) {
+        return text.second.isEmpty() || totals.columns.contains(text.first);
+    });
+    const PeriodParts parts = kept ? SplitPeriod(filter.period) : PeriodParts{{}, {}, {filter.period}};
+    QStringList selects;
+    QVariantList params;
+    if (!parts.firstMonth.isEmpty()) {
+        ReportStatement months{QStringLiteral("select %1, %2 from %3 where 年月 >= ? and 年月 <= ?")
+                                   .arg(name, sums.join(QStringLiteral(", ")), totals.table),
+                               {parts.firstMonth, parts.lastMonth}};
+        addMatches(months, texts);
+        selects << months.sql;
+        params << months.params;
+    }
+    QStringList units;
+    for (const QString& sum : sums)
+        units << Amount::unitsOf(sum);
+    for (const DatePeriod& days : parts.edges) {
+        const ReportStatement where = salesLines(filter, days, false, withGoodsFilter);
+        selects
+            << QStringLiteral("select %1, %2 from 出库单明细 where %3").arg(name, units.join(QStringLiteral(", ")), where.sql);
+        params << where.params;
+    }
+    return {selects.join(QStringLiteral(" union all ")), params};
 }
+
+MonthTotals monthTotals(SalesGroupBy by)
+{
+    switch (by) {
+    case SalesGroupBy::Goods:
+        return {SalesTotals::GoodsMonths, {Goods, Category}};
+    case SalesGroupBy::Customer:
+        return {SalesTotals::CustomerMonths, {Customer}};
+    case SalesGroupBy::Salesman:
+        break;
+    }
+    return {SalesTotals::SalesmanMonths, {Salesman}};
+}
+
+const QStringList LineSums{QStringLiteral("金额"), QStringLiteral("利润金额")};
 
 }
 
@@ -68,27 +134,20 @@ std::optional<Amount> SalesGroup::marginPercent() const
 
 ReportStatement SalesGroupsStatement(const SalesGrouping& grouping, const SalesFilter& filter)
 {
-    // The groups come in name order as their lines do; ReadSalesGroups orders them.
-    const QString column = GroupColumn(grouping.by);
-    const ReportStatement where = salesLines(filter, LineOrder::ByName);
-    return {QStringLiteral("select %1 as %1, %2, %3 from 出库单明细 where %4 group by %1 order by %1")
-                .arg(column, sumOf(QStringLiteral("金额"), SalesColumn), sumOf(QStringLiteral("利润金额"), ProfitColumn),
-                     where.sql),
-            where.params};
+    return periodRows(filter, GroupColumn(grouping.by), LineSums, monthTotals(grouping.by), true);
 }
 
 DbResult<SalesGroups> ReadSalesGroups(DbSession& session, const SalesGrouping& grouping, const SalesFilter& filter)
 {
     const ReportStatement statement = SalesGroupsStatement(grouping, filter);
     auto rows = session.query(statement.sql, statement.params);
-    if (!rows && ReportSums::overflowed(rows.error()))
-        return SalesGroups{{}, Amount::outOfRange(), Amount::outOfRange()};
     if (!rows)
         return rows.error();
     SalesGroups result;
-    result.groups.reserve(rows->count());
-    for (int r = 0; r < rows->count(); ++r) {
-        const SalesGroup group{rows->value(r, 0), ReportSums::at(*rows, r, 1), ReportSums::at(*rows, r, 2)};
+    const QList<GroupSums> sums = SumByName(*rows, true);
+    result.groups.reserve(sums.size());
+    for (const GroupSums& named : sums) {
+        const SalesGroup group{named.name, named.sums[0], named.sums[1]};
         result.sales += group.sales;
         result.profit += group.profit;
         result.groups << group;
@@ -105,10 +164,17 @@ DbResult<SalesGroups> ReadSalesGroups(DbSession& session, const SalesGrouping& g
 
 ReportStatement MonthTrendStatement(const SalesFilter& filter)
 {
-    const ReportStatement where = salesLines(filter, LineOrder::ByMonth);
-    return {QStringLiteral("select 年月 as 年月, %1, %2 from 出库单明细 where %3 group by 年月 order by 年月")
-                .arg(sumOf(QStringLiteral("金额"), SalesColumn), sumOf(QStringLiteral("利润金额"), ProfitColumn), where.sql),
-            where.params};
+    const auto texts = filterTexts(filter, true);
+    const bool filtered = std::any_of(texts.cbegin(), texts.cend(), [](const auto& text) { return !text.second.isEmpty(); });
+    if (filtered) {
+        const ReportStatement where = salesLines(filter, filter.period, true, true);
+        return {QStringLiteral("select 年月, %1, %2 from 出库单明细 where %3")
+                    .arg(Amount::unitsOf(LineSums[0]), Amount::unitsOf(LineSums[1]), where.sql),
+                where.params};
+    }
+    return {QStringLiteral("select 年月, 金额, 利润金额 from %1 where 日期 >= ? and 日期 <= ? and 年月 >= ? and 年月 <= ?")
+                .arg(SalesTotals::LineDays),
+            {filter.period.first, filter.period.last, filter.period.first.left(7), filter.period.last.left(7)}};
 }
 
 DbResult<ReportSeries> ReadMonthTrend(DbSession& session, const SalesFilter& filter)
@@ -118,35 +184,38 @@ DbResult<ReportSeries> ReadMonthTrend(DbSession& session, const SalesFilter& fil
     if (!rows)
         return rows.error();
     ReportSeries trend{{}, {{}, {}}};
-    for (int r = 0; r < rows->count(); ++r) {
-        trend.categories << rows->value(r, 0).toString();
-        trend.series[0] << ReportSums::at(*rows, r, 1).toDouble();
-        trend.series[1] << ReportSums::at(*rows, r, 2).toDouble();
+    for (const GroupSums& month : SumByName(*rows, false)) {
+        trend.categories << month.name.toString();
+        trend.series[0] << month.sums[0].toDouble();
+        trend.series[1] << month.sums[1].toDouble();
     }
     return trend;
 }
 
 ReportStatement GoodsCountsStatement(const SalesFilter& filter)
 {
-    // One grouped pass over the lines, joined to the goods by whole name.
-    const ReportStatement where = salesLines(filter, LineOrder::ByName, false);
-    return {QStringLiteral("select g.商品名称 as 商品名称, coalesce(s.销量, 0) as 销量 from 商品信息 g "
-                           "left join (select 商品名称, %1 from 出库单明细 where %2 group by 商品名称) s "
-                           "on s.商品名称 = g.商品名称 order by g.rowid")
-                .arg(sumOf(QStringLiteral("数量"), QStringLiteral("销量")), where.sql),
-            where.params};
+    return periodRows(filter, Goods, {QStringLiteral("数量")}, {SalesTotals::GoodsMonths, {Category}}, false);
 }
 
 DbResult<QList<GoodsCount>> ReadGoodsCounts(DbSession& session, const SalesFilter& filter)
 {
+    auto goods = session.query(QStringLiteral("select 商品名称 from 商品信息 order by rowid"));
+    if (!goods)
+        return goods.error();
     const ReportStatement statement = GoodsCountsStatement(filter);
     auto rows = session.query(statement.sql, statement.params);
     if (!rows)
         return rows.error();
+    // Each goods record takes the quantity of the lines bearing its whole name.
+    QHash<QString, Amount> sold;
+    for (const GroupSums& named : SumByName(*rows, true))
+        sold.insert(FoldLatin(named.name.toString()), named.sums[0]);
     QList<GoodsCount> counts;
-    counts.reserve(rows->count());
-    for (int r = 0; r < rows->count(); ++r)
-        counts.append({rows->value(r, 0), ReportSums::at(*rows, r, 1)});
+    counts.reserve(goods->count());
+    for (int r = 0; r < goods->count(); ++r) {
+        const QVariant name = goods->value(r, 0);
+        counts.append({name, name.isNull() ? Amount() : sold.value(FoldLatin(name.toString()))});
+    }
     return counts;
 }
 

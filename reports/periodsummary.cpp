@@ -1,29 +1,43 @@
 #include "periodsummary.h"
 #include "reportsums.h"
+#include "salestotals.h"
 #include "slipbook.h"
 
 namespace SummaryPasses {
 const SummaryPass StockIn{QStringLiteral("入库单"),
                           QStringLiteral("入库"),
                           {QStringLiteral("合计数量"), QStringLiteral("合计金额"), QStringLiteral("欠款金额"),
-                           QStringLiteral("还款金额")}};
+                           QStringLiteral("还款金额")},
+                          nullptr};
 const SummaryPass Sales{QStringLiteral("出库单"),
                         QStringLiteral("出库"),
                         {QStringLiteral("合计数量"), QStringLiteral("合计金额"), QStringLiteral("欠款金额"),
-                         QStringLiteral("还款金额"), QStringLiteral("合计成本"), QStringLiteral("合计利润")}};
+                         QStringLiteral("还款金额"), QStringLiteral("合计成本"), QStringLiteral("合计利润")},
+                        &SalesTotals::SlipDays};
 const SummaryPass Loss{QStringLiteral("调失单"),
                        QStringLiteral("调拔"),
-                       {QStringLiteral("合计数量"), QStringLiteral("合计金额")}};
+                       {QStringLiteral("合计数量"), QStringLiteral("合计金额")},
+                       nullptr};
 const SummaryPass Expenses{QStringLiteral("日常支出"),
                            {},
                            {QStringLiteral("铺租"), QStringLiteral("水费"), QStringLiteral("电费"), QStringLiteral("物品价格"),
                             QStringLiteral("人员工资"), QStringLiteral("业务提成"), QStringLiteral("税费"),
-                            QStringLiteral("费用总额")}};
+                            QStringLiteral("费用总额")},
+                           nullptr};
 }
 
 QString PassStatement(const SummaryPass& pass)
 {
     QStringList sums;
+    if (pass.dayTotals) {
+        // A day's slips of each group, already summed in ten-thousandths.
+        for (const char* group : {"1", "0"}) {
+            for (const QString& column : pass.columns)
+                sums << QStringLiteral("sum(case when 出库 = %1 then %2 end)").arg(QLatin1String(group), column);
+        }
+        return QStringLiteral("select %1 from %2 where 日期 >= ?2 and 日期 <= ?3")
+            .arg(sums.join(QStringLiteral(", ")), *pass.dayTotals);
+    }
     if (pass.category.isEmpty()) {
         for (const QString& column : pass.columns)
             sums << QStringLiteral("sum(%1)").arg(Amount::unitsOf(column));

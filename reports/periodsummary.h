@@ -14,6 +14,9 @@ struct SummaryPass {
     // row is in the equal group.
     QString category;
     QStringList columns;
+    // Day totals that keep the pass's sums, 出库 telling the equal group
+    // (its category) from the other; empty: the pass reads its table.
+    const QString* dayTotals = nullptr;
 };
 
 // The sums of a pass's columns, in their order; a column over no rows, or

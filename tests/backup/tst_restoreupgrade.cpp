@@ -23,7 +23,7 @@ bool writeOlderBackup(const QString& live, const QString& backup)
     sqlite3* db = nullptr;
     const bool ok = sqlite3_open(backup.toUtf8().constData(), &db) == SQLITE_OK
                     && sqlite3_exec(db,
-                                    "DROP INDEX ix_out_lines_kind_goods; DROP INDEX ix_in_kind_no;"
+                                    "DROP INDEX ix_out_lines_customer_date; DROP INDEX ix_in_kind_no;"
                                     "INSERT INTO 商品类别 (编号, 名称) VALUES ('LB001', '饮料');"
                                     "PRAGMA user_version = 0;",
                                     nullptr, nullptr, nullptr)
@@ -37,7 +37,7 @@ QStringList addedIndexes()
 {
     QStringList names;
     for (const QVariantList& row : rowsOf(QStringLiteral("select name from sqlite_master where type = 'index' and name in "
-                                                         "('ix_out_lines_kind_goods', 'ix_in_kind_no') order by name")))
+                                                         "('ix_out_lines_customer_date', 'ix_in_kind_no') order by name")))
         names << row.value(0).toString();
     return names;
 }
@@ -75,8 +75,8 @@ private slots:
         QTest::addColumn<QString>("told");
         QTest::addColumn<int>("version");
         QTest::addColumn<QStringList>("indexes");
-        const QStringList both{QStringLiteral("ix_in_kind_no"), QStringLiteral("ix_out_lines_kind_goods")};
-        const QString fails = QStringLiteral("CREATE INDEX ix_out_lines_kind_goods");
+        const QStringList both{QStringLiteral("ix_in_kind_no"), QStringLiteral("ix_out_lines_customer_date")};
+        const QString fails = QStringLiteral("CREATE INDEX ix_out_lines_customer_date");
         const QString reason = QStringLiteral("数据库升级失败：Error 13: database or disk is full");
         const QString done = QStringLiteral("成功恢复数据！");
         const int current = SchemaUpgrade::currentVersion();

@@ -1,5 +1,6 @@
 #include "dbsession.h"
 #include "fixture.h"
+#include "salestotals.h"
 
 #include <QFile>
 #include <QStringDecoder>
@@ -62,7 +63,13 @@ private slots:
     {
         auto conn = Mod1::OpenConn();
         QVERIFY(conn);
-        auto tables = conn->query(QStringLiteral("select name from sqlite_master where type='table'"));
+        // The sales totals are the program's own, derived from the books.
+        QVariantList totals;
+        for (const QString& table : SalesTotals::tables())
+            totals << table;
+        auto tables = conn->query(QStringLiteral("select name from sqlite_master where type='table' and name not in (%1)")
+                                      .arg(QStringList(totals.size(), QStringLiteral("?")).join(QLatin1Char(','))),
+                                  totals);
         QVERIFY(tables);
         QCOMPARE(tables->count(), 21);
         for (const auto& [table, columns] : expectedTables()) {

@@ -157,7 +157,7 @@ private slots:
         QTest::addColumn<int>("version");
         QTest::addColumn<QString>("failing");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("an index fails") << 0 << QStringLiteral("CREATE INDEX ix_out_lines_kind_goods")
+        QTest::newRow("an index fails") << 0 << QStringLiteral("CREATE INDEX ix_out_lines_customer_date")
                                         << QStringLiteral("数据库升级失败：Error 13: database or disk is full");
         QTest::newRow("the new version fails") << 0 << QStringLiteral("PRAGMA user_version =")
                                                << QStringLiteral("数据库升级失败：Error 13: database or disk is full");

@@ -280,6 +280,14 @@ private slots:
             QVERIFY2(plan.contains(u"USING COVERING INDEX") && plan.contains(u"(日期>? AND 日期<?)"), qPrintable(plan));
         }
     }
+
+    // The sales slips of a period are read from their day totals, not slip by slip.
+    void salesPassReadsTheDayTotals()
+    {
+        const QString plan =
+            storedTexts(QStringLiteral("explain query plan ") + PassStatement(SummaryPasses::Sales)).value(0).value(3);
+        QVERIFY2(plan.contains(u"出库单日计"), qPrintable(plan));
+    }
 };
 
 VARNHOLT_TEST(TestFrmDataSum)

@@ -16,7 +16,8 @@ bool makeOlder(const QString& path)
 {
     sqlite3* db = nullptr;
     const bool ok = sqlite3_open(path.toUtf8().constData(), &db) == SQLITE_OK
-                    && sqlite3_exec(db, "DROP INDEX ix_out_lines_kind_goods; PRAGMA user_version = 0;", nullptr, nullptr, nullptr)
+                    && sqlite3_exec(db, "DROP INDEX ix_out_lines_customer_date; PRAGMA user_version = 0;", nullptr, nullptr,
+                                    nullptr)
                            == SQLITE_OK;
     sqlite3_close(db);
     return ok;
@@ -41,8 +42,9 @@ private slots:
         QVERIFY(MessageBox::shown().isEmpty());
         QVERIFY(window(QStringLiteral("frm_xtdl")));
         QCOMPARE(firstValue(QStringLiteral("PRAGMA user_version")).toInt(), SchemaUpgrade::currentVersion());
-        QCOMPARE(firstValue(QStringLiteral("select count(*) from sqlite_master where name = 'ix_out_lines_kind_goods'")).toInt(),
-                 1);
+        QCOMPARE(
+            firstValue(QStringLiteral("select count(*) from sqlite_master where name = 'ix_out_lines_customer_date'")).toInt(),
+            1);
     }
 
     void secondCopyLeavesTheBookToTheFirst()

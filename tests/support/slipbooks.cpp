@@ -109,9 +109,14 @@ QStringList rowsOf(const QString& sql, const QVariantList& params)
 QStringList wholeBooks()
 {
     QStringList books;
-    for (const QString& table : rowsOf(QStringLiteral("select name from sqlite_master where type = 'table' order by name"))) {
-        books << QStringLiteral("[%1]").arg(table);
-        books << rowsOf(QStringLiteral("select * from \"%1\" order by rowid").arg(table));
+    // A table without rowids reads in the order of its key.
+    for (const QString& table : rowsOf(QStringLiteral("select name || ' | ' || (sql like '%WITHOUT ROWID') from sqlite_master "
+                                                      "where type = 'table' order by name"))) {
+        const QString name = table.section(QStringLiteral(" | "), 0, 0);
+        const bool keyed = table.endsWith(QLatin1Char('1'));
+        books << QStringLiteral("[%1]").arg(name);
+        books << rowsOf(
+            QStringLiteral("select * from \"%1\"%2").arg(name, keyed ? QString() : QStringLiteral(" order by rowid")));
     }
     return books;
 }

@@ -44,3 +44,15 @@ function(varnholt_test_folder name)
       ENVIRONMENT "${VARNHOLT_TEST_ENVIRONMENT}")
   endforeach()
 endfunction()
+
+# Writes OUTPUT in the target's build folder from data/schema.sql with the
+# data/SCRIPT listing, so the schema stays the one place a table or index is named.
+function(varnholt_schema_listing target script output comment)
+  add_custom_command(
+    OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/${output}
+    COMMAND ${CMAKE_COMMAND} -DSCHEMA=${PROJECT_SOURCE_DIR}/data/schema.sql
+            -DOUTPUT=${CMAKE_CURRENT_BINARY_DIR}/${output} -P ${PROJECT_SOURCE_DIR}/data/${script}
+    DEPENDS ${PROJECT_SOURCE_DIR}/data/schema.sql ${PROJECT_SOURCE_DIR}/data/${script}
+    COMMENT "${comment}")
+  target_include_directories(${target} PRIVATE ${CMAKE_CURRENT_BINARY_DIR})
+endfunction()

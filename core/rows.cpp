@@ -44,6 +44,26 @@ void Rows::appendBlob(const void* bytes, int size)
     m_cells.append(cell);
 }
 
+void Rows::appendColumn(const QString& column, const QList<double>& numbers)
+{
+    Q_ASSERT(numbers.size() == m_rowCount);
+    const qsizetype width = m_columns.size();
+    QList<Cell> cells;
+    cells.reserve(m_rowCount * (width + 1));
+    for (int r = 0; r < m_rowCount; ++r) {
+        for (qsizetype c = 0; c < width; ++c)
+            cells.append(m_cells[r * width + c]);
+        Cell number;
+        number.kind = Kind::Real;
+        number.real = numbers[r];
+        cells.append(number);
+    }
+    m_cells = std::move(cells);
+    m_index.insert(column.toLower(), int(width));
+    m_columns << column;
+    m_data.reset();
+}
+
 const QList<QVariantList>& Rows::data() const
 {
     if (!m_data) {

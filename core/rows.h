@@ -26,6 +26,10 @@ public:
     // A number reads as its plain text ("3", "12.5"), NULL as "".
     QString text(int row, const QString& column) const;
     double number(int row, const QString& column) const;
+    // Adds a column of numbers to the rows read, one per row, so that a
+    // figure worked out from them shows in the same list.
+    void appendColumn(const QString& column, const QList<double>& numbers);
+
     // The stored bytes of a text (UTF-8), without making a QString of them;
     // a null view for any other value. Valid while the rows live.
     QByteArrayView utf8(int row, int column) const;

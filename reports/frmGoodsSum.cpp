@@ -307,17 +307,14 @@ void frmGoodsSum::CommOK8_Click()
 void frmGoodsSum::CommOK9_Click()
 {
     const SalesFilter shown = filter();
-    const auto counts = Database::read([&](DbSession& s) { return ReadGoodsCounts(s, shown); });
+    auto counts = Database::read([&](DbSession& s) { return ReadGoodsCounts(s, shown); });
     if (!counts) {
         MSHFlexGrid4->clear();
         MessageBox::show(this, counts.error().text());
         return;
     }
-    QList<QVariantList> rows;
-    rows.reserve(counts->size());
-    for (const GoodsCount& count : *counts)
-        rows.append({{}, count.name, count.quantity.toDouble()});
-    showRows(MSHFlexGrid4, std::move(rows));
+    MSHFlexGrid4->fill(std::move(*counts));
+    formatGrid(MSHFlexGrid4);
 }
 
 // The count grid as it stands under its headers; the first failure ends

@@ -197,26 +197,25 @@ ReportStatement GoodsCountsStatement(const SalesFilter& filter)
     return periodRows(filter, Goods, {QStringLiteral("数量")}, {SalesTotals::GoodsMonths, {Category}}, false);
 }
 
-DbResult<QList<GoodsCount>> ReadGoodsCounts(DbSession& session, const SalesFilter& filter)
+DbResult<Rows> ReadGoodsCounts(DbSession& session, const SalesFilter& filter)
 {
     auto goods = session.query(QStringLiteral("select 商品名称 from 商品信息 order by rowid"));
     if (!goods)
         return goods.error();
     const ReportStatement statement = GoodsCountsStatement(filter);
-    auto rows = session.query(statement.sql, statement.params);
+    const auto rows = session.query(statement.sql, statement.params);
     if (!rows)
         return rows.error();
     // Each goods record takes the quantity of the lines bearing its whole name.
-    QHash<QString, Amount> sold;
-    for (const GroupSums& named : SumByName(*rows, true))
-        sold.insert(FoldLatin(named.name.toString()), named.sums[0]);
-    QList<GoodsCount> counts;
-    counts.reserve(goods->count());
+    const NameSums sold(*rows, true);
+    QList<double> quantities;
+    quantities.reserve(goods->count());
     for (int r = 0; r < goods->count(); ++r) {
-        const QVariant name = goods->value(r, 0);
-        counts.append({name, name.isNull() ? Amount() : sold.value(FoldLatin(name.toString()))});
+        const QList<Amount>* sums = sold.find(*goods, r);
+        quantities << (sums ? sums->first() : Amount()).toDouble();
     }
-    return counts;
+    goods->appendColumn(QStringLiteral("销量"), quantities);
+    return goods;
 }
 
 DbResult<Rows> ReadCustomerPoints(DbSession& session)

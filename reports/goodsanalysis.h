@@ -65,15 +65,11 @@ DbResult<SalesGroups> ReadSalesGroups(DbSession& session, const SalesGrouping& g
 ReportStatement MonthTrendStatement(const SalesFilter& filter);
 DbResult<ReportSeries> ReadMonthTrend(DbSession& session, const SalesFilter& filter);
 
-struct GoodsCount {
-    QVariant name;
-    Amount quantity;
-};
-
-// Every goods record in its table's order with the quantity of the period's
-// sales lines that bear its name exactly; the goods filter does not apply.
+// Every goods record in its table's order as 商品名称 and 销量, the quantity
+// of the period's sales lines that bear its name exactly; the goods filter
+// does not apply.
 ReportStatement GoodsCountsStatement(const SalesFilter& filter);
-DbResult<QList<GoodsCount>> ReadGoodsCounts(DbSession& session, const SalesFilter& filter);
+DbResult<Rows> ReadGoodsCounts(DbSession& session, const SalesFilter& filter);
 
 // Every customer as 客户 and 积分, most points first; no filter applies.
 DbResult<Rows> ReadCustomerPoints(DbSession& session);

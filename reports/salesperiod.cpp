@@ -2,9 +2,9 @@
 #include "reportsums.h"
 
 #include <QDate>
-#include <QHash>
 #include <algorithm>
 #include <numeric>
+#include <optional>
 
 PeriodParts SplitPeriod(const DatePeriod& period)
 {
@@ -25,57 +25,60 @@ PeriodParts SplitPeriod(const DatePeriod& period)
     return parts;
 }
 
-QString FoldLatin(QString text)
-{
-    // Most names hold no Latin capital: those are handed back unchanged, uncopied.
-    const auto capital = [](QChar c) { return c >= QLatin1Char('A') && c <= QLatin1Char('Z'); };
-    const auto first = std::find_if(text.cbegin(), text.cend(), capital);
-    if (first == text.cend())
-        return text;
-    for (qsizetype i = first - text.cbegin(); i < text.size(); ++i) {
-        if (capital(text.at(i)))
-            text[i] = QChar(text.at(i).unicode() + ('a' - 'A'));
-    }
-    return text;
-}
-
-QList<GroupSums> SumByName(const Rows& rows, bool foldCase)
+NameSums::NameSums(const Rows& rows, bool foldCase)
+    : m_foldCase(foldCase)
 {
     const int sums = int(rows.columns().size()) - 1;
-    // Names are compared as the engine compares them, on their UTF-8 bytes,
-    // which the rows hold: a name becomes a QString once per group.
-    const auto capital = [](char c) { return c >= 'A' && c <= 'Z'; };
-    QList<QByteArray> owned; // keys that are not the rows' own bytes
-    QHash<QByteArrayView, qsizetype> index;
-    index.reserve(rows.count() / 4);
-    QList<GroupSums> groups;
-    QList<QByteArrayView> keys;
+    m_index.reserve(size_t(rows.count() / 4));
     for (int r = 0; r < rows.count(); ++r) {
-        QByteArrayView key = rows.utf8(r, 0);
-        if (key.isNull() || (foldCase && std::any_of(key.cbegin(), key.cend(), capital))) {
-            QByteArray text = key.isNull() ? rows.value(r, 0).toString().toUtf8() : key.toByteArray();
-            if (foldCase)
-                std::transform(text.begin(), text.end(), text.begin(),
-                               [&](char c) { return capital(c) ? char(c + ('a' - 'A')) : c; });
-            owned << text;
-            key = owned.constLast();
+        std::optional<QByteArray> owned;
+        std::string_view key = this->key(rows, r, owned);
+        if (owned) {
+            m_owned << std::move(*owned);
+            key = {m_owned.constLast().constData(), size_t(m_owned.constLast().size())};
         }
-        auto at = index.constFind(key);
-        if (at == index.cend()) {
-            at = index.insert(key, groups.size());
-            groups.append({rows.value(r, 0), QList<Amount>(sums)});
-            keys << key;
+        const auto [at, added] = m_index.try_emplace(key, m_groups.size());
+        if (added) {
+            m_groups.append({rows.value(r, 0), QList<Amount>(sums)});
+            m_keys.push_back(key);
         }
-        GroupSums& group = groups[*at];
+        GroupSums& group = m_groups[at->second];
         for (int c = 0; c < sums; ++c)
             group.sums[c] += ReportSums::at(rows, r, c + 1);
     }
-    QList<qsizetype> order(groups.size());
+}
+
+std::string_view NameSums::key(const Rows& rows, int row, std::optional<QByteArray>& owned) const
+{
+    const auto capital = [](char c) { return c >= 'A' && c <= 'Z'; };
+    const QByteArrayView stored = rows.utf8(row, 0);
+    if (!stored.isNull() && !(m_foldCase && std::any_of(stored.cbegin(), stored.cend(), capital)))
+        return {stored.data(), size_t(stored.size())};
+    QByteArray& text = owned.emplace(stored.isNull() ? rows.value(row, 0).toString().toUtf8() : stored.toByteArray());
+    if (m_foldCase)
+        std::transform(text.begin(), text.end(), text.begin(), [&](char c) { return capital(c) ? char(c + ('a' - 'A')) : c; });
+    return {text.constData(), size_t(text.size())};
+}
+
+QList<GroupSums> NameSums::ordered() &&
+{
+    QList<qsizetype> order(m_groups.size());
     std::iota(order.begin(), order.end(), 0);
-    std::sort(order.begin(), order.end(), [&keys](qsizetype a, qsizetype b) { return keys[a].compare(keys[b]) < 0; });
+    std::sort(order.begin(), order.end(), [this](qsizetype a, qsizetype b) { return m_keys[a] < m_keys[b]; });
     QList<GroupSums> ordered;
-    ordered.reserve(groups.size());
+    ordered.reserve(m_groups.size());
     for (qsizetype i : std::as_const(order))
-        ordered << std::move(groups[i]);
+        ordered << std::move(m_groups[i]);
     return ordered;
 }
+
+const QList<Amount>* NameSums::find(const Rows& names, int row) const
+{
+    if (names.utf8(row, 0).isNull() && names.value(row, 0).isNull())
+        return nullptr;
+    std::optional<QByteArray> owned;
+    const auto at = m_index.find(key(names, row, owned));
+    return at == m_index.end() ? nullptr : &m_groups[at->second].sums;
+}
+
+QList<GroupSums> SumByName(const Rows& rows, bool foldCase) { return NameSums(rows, foldCase).ordered(); }

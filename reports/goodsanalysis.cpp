@@ -3,8 +3,6 @@
 #include "salesperiod.h"
 #include "salestotals.h"
 
-#include <QHash>
-
 #include <algorithm>
 
 namespace {

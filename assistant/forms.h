@@ -1,5 +1,5 @@
 #pragma once
-#include "programstate.h"
+#include "formregistry.h"
 
 #include <QPointer>
 
@@ -9,7 +9,7 @@ namespace Teskarn::Forms {
 template <class Form>
 Form* loaded()
 {
-    return qobject_cast<Form*>(ProgramState::instance().openForm(Form::formName()));
+    return qobject_cast<Form*>(FormRegistry::openForm(Form::formName()));
 }
 
 // Loads the form once; a loaded one is given back as it is. Null when the
@@ -21,7 +21,7 @@ Form* load()
         return form;
     // The load may show messages, in whose loops the form can be closed.
     QPointer<Form> form = new Form;
-    ProgramState::instance().registerForm(Form::formName(), form);
+    FormRegistry::registerForm(Form::formName(), form);
     form->Form_Load();
     return form;
 }
@@ -52,8 +52,8 @@ Form* showModeless()
 // is deleted only later.
 inline void closing(const QString& name, QWidget* form)
 {
-    if (ProgramState::instance().openForm(name) == form)
-        ProgramState::instance().registerForm(name, nullptr);
+    if (FormRegistry::openForm(name) == form)
+        FormRegistry::registerForm(name, nullptr);
 }
 
 template <class Form>

@@ -1,4 +1,5 @@
 #include "teskarnstate.h"
+#include "formregistry.h"
 #include "hotkeys.h"
 #include "programstate.h"
 
@@ -13,6 +14,7 @@ void State::reset()
 {
     HotKeys::unregisterAll();
     ProgramState::instance().reset();
+    FormRegistry::clear();
     *this = State();
 }
 }

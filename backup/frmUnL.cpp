@@ -5,8 +5,8 @@
 #include "formparts.h"
 #include "ftpclient.h"
 #include "messagebox.h"
-#include "module2.h"
 #include "networkbackup.h"
+#include "unloadform.h"
 
 #include <QCoreApplication>
 #include <QHash>

@@ -9,14 +9,15 @@
 #include "elidedlabel.h"
 #include "filedialogs.h"
 #include "formparts.h"
+#include "formregistry.h"
 #include "immediatebackup.h"
 #include "messagebox.h"
-#include "module2.h"
 #include "networkbackup.h"
 #include "networkrestore.h"
 #include "purge.h"
 #include "restore.h"
 #include "restoreinflight.h"
+#include "unloadform.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -172,14 +173,14 @@ void frm_backup::Form_Load()
 
 frm_backup* frm_backup::showOnce()
 {
-    if (auto* open = qobject_cast<frm_backup*>(appState().openForm(formName))) {
+    if (auto* open = qobject_cast<frm_backup*>(FormRegistry::openForm(formName))) {
         open->setWindowState(open->windowState() & ~Qt::WindowMinimized);
         open->raise();
         open->activateWindow();
         return open;
     }
     auto* form = new frm_backup;
-    appState().registerForm(formName, form);
+    FormRegistry::registerForm(formName, form);
     form->show();
     return form;
 }
@@ -187,13 +188,13 @@ frm_backup* frm_backup::showOnce()
 void frm_backup::backUpAndClose(QWidget* parent)
 {
     ImmediateBackup::runAndReport(parent);
-    Module2::UnloadForm(appState().openForm(formName));
+    Module2::UnloadForm(FormRegistry::openForm(formName));
 }
 
 void frm_backup::closeEvent(QCloseEvent* event)
 {
-    if (appState().openForm(formName) == this)
-        appState().registerForm(formName, nullptr);
+    if (FormRegistry::openForm(formName) == this)
+        FormRegistry::registerForm(formName, nullptr);
     QWidget::closeEvent(event);
 }
 

@@ -4,6 +4,7 @@
 #include "clock.h"
 #include "dialogrules.h"
 #include "formparts.h"
+#include "formregistry.h"
 #include "frm_backup.h"
 
 #include <QHBoxLayout>
@@ -55,11 +56,11 @@ frm_backup2::frm_backup2(QWidget* parent)
 void frm_backup2::openWhenDue(QWidget* parent)
 {
     AppState& app = appState();
-    if (!BackupTime::isDue(app.backupTrigger, Clock::now().time()) || app.openForm(formName))
+    if (!BackupTime::isDue(app.backupTrigger, Clock::now().time()) || FormRegistry::openForm(formName))
         return;
     auto* countdown = new frm_backup2(parent);
     countdown->setAttribute(Qt::WA_DeleteOnClose);
-    app.registerForm(formName, countdown);
+    FormRegistry::registerForm(formName, countdown);
     countdown->exec();
 }
 

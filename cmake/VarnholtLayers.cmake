@@ -1,13 +1,12 @@
 # Fails the configure when a target links one of FORBIDDEN, directly or
-# through the libraries it links. The links of the NOT_THROUGH targets are
-# not followed.
+# through the libraries it links.
 function(varnholt_forbid_links target)
-  cmake_parse_arguments(ARG "" "" "FORBIDDEN;NOT_THROUGH" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "FORBIDDEN" ${ARGN})
   set(queue ${target})
   set(seen)
   while(queue)
     list(POP_FRONT queue current)
-    if(current IN_LIST seen OR current IN_LIST ARG_NOT_THROUGH OR NOT TARGET ${current})
+    if(current IN_LIST seen OR NOT TARGET ${current})
       continue()
     endif()
     list(APPEND seen ${current})

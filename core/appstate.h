@@ -6,8 +6,6 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
-#include <QWidget>
-#include <functional>
 #include <memory>
 
 // When the tray starts the timed backup: the hour and minute it waits for and
@@ -30,7 +28,7 @@ public:
     // introducer's when true, else the customer's; kept from one opening to the next.
     bool bMod3 = false;
     BackupTrigger backupTrigger;
-    // The lock and the form registry are the shared ProgramState's.
+    // The lock is the shared ProgramState's.
     std::unique_ptr<InstanceLock>& instanceLock = ProgramState::instance().instanceLock;
     QPointer<QObject> trayForm;
     // The network restore under way; it outlives the backup window that started it.
@@ -40,13 +38,6 @@ public:
 
     bool isAdministrator() const;
     QString databasePath() const;
-
-    // Forms shown once at a time, by name: an open one is raised, not opened twice.
-    QWidget* openForm(const QString& name) const;
-    void registerForm(const QString& name, QWidget* form);
-    // The open form of that name shown and raised, or else one that create
-    // makes, registered under the name and shown.
-    QWidget* showOnce(const QString& name, const std::function<QWidget*()>& create);
 
     void reset();
 };

@@ -1,8 +1,6 @@
 #include "module2.h"
 
-#include <QMdiSubWindow>
 #include <QStringEncoder>
-#include <QWidget>
 
 #include <iterator>
 
@@ -43,16 +41,6 @@ QString GetPYInitial(const QString& character)
             return QString(QLatin1Char(it->initial));
     }
     return QStringLiteral("0");
-}
-
-bool UnloadForm(QWidget* form)
-{
-    if (!form)
-        return true;
-    auto* subWindow = qobject_cast<QMdiSubWindow*>(form->parentWidget());
-    if (subWindow && subWindow->widget() == form)
-        return subWindow->close();
-    return form->close();
 }
 
 }

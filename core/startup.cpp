@@ -1,7 +1,6 @@
 #include "startup.h"
 #include "appstate.h"
 #include "dbsession.h"
-#include "messagebox.h"
 #include "paths.h"
 
 #include <QDir>
@@ -23,25 +22,15 @@ QString refusalOf(const QString& path)
         return {};
     return path + QStringLiteral(" 不是本店的数据库。");
 }
-
-StartupResult endWith(const QString& text)
-{
-    MessageBox::show(nullptr, text, {}, QMessageBox::Critical);
-    return {false, 1};
-}
 }
 
-StartupResult prepareVarnholt()
+StartupOutcome prepareVarnholt()
 {
     ::umask(077);
     AppState& app = appState();
     app.appPath = Paths::appPath();
     QString reason;
     if (!Paths::prepareAppPath(app.appPath, Paths::deliveredDir(), {databaseName}, &reason))
-        return endWith(QStringLiteral("无法复制数据库到文件夹：") + QDir::toNativeSeparators(app.appPath) + QLatin1Char('\n')
-                       + reason);
-    const QString refusal = refusalOf(QDir::toNativeSeparators(app.appPath + QLatin1Char('/') + databaseName));
-    if (!refusal.isEmpty())
-        return endWith(refusal);
-    return {true, 0};
+        return {QStringLiteral("无法复制数据库到文件夹：") + QDir::toNativeSeparators(app.appPath) + QLatin1Char('\n') + reason};
+    return {refusalOf(QDir::toNativeSeparators(app.appPath + QLatin1Char('/') + databaseName))};
 }

@@ -1,7 +1,7 @@
 #include "formparts.h"
 #include "amount.h"
 #include "dialogrules.h"
-#include "module2.h"
+#include "unloadform.h"
 
 #include <QDateEdit>
 #include <QDialog>

@@ -1,12 +1,12 @@
 #include "pickerform.h"
-#include "appstate.h"
 #include "dialogrules.h"
 #include "focushighlight.h"
 #include "formparts.h"
+#include "formregistry.h"
 #include "keptoption.h"
 #include "messagebox.h"
-#include "module2.h"
 #include "recordgrid.h"
+#include "unloadform.h"
 
 #include <QButtonGroup>
 #include <QHBoxLayout>
@@ -133,11 +133,11 @@ void PickerForm::choose()
 
 void PickerForm::openOnce(QWidget* opener, const QString& formName, const std::function<PickerForm*()>& create, Choice onChoice)
 {
-    auto* open = qobject_cast<PickerForm*>(appState().openForm(formName));
+    auto* open = qobject_cast<PickerForm*>(FormRegistry::openForm(formName));
     // A hidden one was closed and waits for its deletion.
     if (!open || open->isHidden()) {
         open = create();
-        appState().registerForm(formName, open);
+        FormRegistry::registerForm(formName, open);
     }
     open->m_opener = opener;
     open->m_choice = std::move(onChoice);

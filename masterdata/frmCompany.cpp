@@ -3,8 +3,8 @@
 #include "dialogrules.h"
 #include "formparts.h"
 #include "messagebox.h"
-#include "module2.h"
 #include "shopdetails.h"
+#include "unloadform.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

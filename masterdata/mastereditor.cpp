@@ -5,6 +5,7 @@
 #include "messagebox.h"
 #include "module2.h"
 #include "searchcodes.h"
+#include "unloadform.h"
 
 #include <QComboBox>
 #include <QDateEdit>

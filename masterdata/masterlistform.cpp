@@ -1,5 +1,5 @@
 #include "masterlistform.h"
-#include "module2.h"
+#include "unloadform.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>

@@ -1,5 +1,5 @@
 #include "commandqueue.h"
-#include "messagebox.h"
+#include "openboxes.h"
 
 #include <QQueue>
 
@@ -48,7 +48,7 @@ void startNext()
         emit CommandQueue::instance().busyChanged(true);
         CommandRunner::instance().start(command.program, command.arguments, state.timeout,
                                         [command, generation](const CommandResult& result) {
-                                            MessageBox::whenNoneOpen(
+                                            OpenBoxes::whenNoneOpen(
                                                 [command, result, generation] { deliver(command, result, generation); });
                                         });
         return;

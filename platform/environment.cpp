@@ -2,16 +2,9 @@
 
 #include <QCoreApplication>
 #include <QNetworkInterface>
-#include <QSystemTrayIcon>
 
 namespace {
 std::optional<bool>& onlineOverride()
-{
-    static std::optional<bool> value;
-    return value;
-}
-
-std::optional<bool>& trayOverride()
 {
     static std::optional<bool> value;
     return value;
@@ -57,15 +50,6 @@ bool MachineState::isOnline()
 }
 
 void MachineState::setOnlineOverride(std::optional<bool> online) { onlineOverride() = online; }
-
-bool MachineState::isSystemTrayAvailable()
-{
-    if (trayOverride())
-        return *trayOverride();
-    return QSystemTrayIcon::isSystemTrayAvailable();
-}
-
-void MachineState::setSystemTrayOverride(std::optional<bool> available) { trayOverride() = available; }
 
 void TrayRecord::iconShown(const QString& tip)
 {

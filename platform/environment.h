@@ -7,10 +7,6 @@ namespace MachineState {
 // Online: a network interface other than loopback that is up and has an address.
 bool isOnline();
 void setOnlineOverride(std::optional<bool> online);
-
-// Whether the desktop offers a notification area.
-bool isSystemTrayAvailable();
-void setSystemTrayOverride(std::optional<bool> available);
 }
 
 // What the notification area shows, kept for tests to read.

@@ -5,9 +5,9 @@
 #include "formparts.h"
 #include "keypreview.h"
 #include "messagebox.h"
-#include "module2.h"
 #include "periodsummary.h"
 #include "reportsums.h"
+#include "unloadform.h"
 
 #include <QDateEdit>
 #include <QGridLayout>

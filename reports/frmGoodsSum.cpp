@@ -6,11 +6,11 @@
 #include "listexport.h"
 #include "masterrecord.h"
 #include "messagebox.h"
-#include "module2.h"
 #include "recordgrid.h"
 #include "reportchart.h"
 #include "reportsums.h"
 #include "slipbook.h"
+#include "unloadform.h"
 
 #include <QChart>
 #include <QChartView>

@@ -13,6 +13,7 @@
 #include "outcomemessage.h"
 #include "recordgrid.h"
 #include "slipwrite.h"
+#include "unloadform.h"
 
 #include <QDateEdit>
 #include <QHash>

@@ -5,6 +5,7 @@
 #include "clock.h"
 #include "dispatch.h"
 #include "environment.h"
+#include "formregistry.h"
 #include "jxcad.h"
 #include "messagebox.h"
 #include "programend.h"
@@ -263,7 +264,7 @@ bool MDIF_main::event(QEvent* event)
 
 void MDIF_main::closeEvent(QCloseEvent* event)
 {
-    QWidget* login = appState().openForm(QStringLiteral("frm_xtdl"));
+    QWidget* login = FormRegistry::openForm(QStringLiteral("frm_xtdl"));
     if (login && login->isVisible())
         login->close();
     // Without the tray, closing the main window ends the program.

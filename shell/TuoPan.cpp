@@ -6,12 +6,13 @@
 #include "clock.h"
 #include "clssystray.h"
 #include "dispatch.h"
+#include "formregistry.h"
 #include "frm_backup.h"
 #include "frm_backup2.h"
 #include "frm_xtdl.h"
 #include "messagebox.h"
-#include "module2.h"
 #include "programend.h"
+#include "unloadform.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -50,7 +51,7 @@ bool& loggingOffFlag()
 
 QWidget* visibleForm(const QString& name)
 {
-    QWidget* form = appState().openForm(name);
+    QWidget* form = FormRegistry::openForm(name);
     return form && form->isVisible() ? form : nullptr;
 }
 }
@@ -61,7 +62,7 @@ TuoPan* TuoPan::loadOnce()
         return form;
     auto* form = new TuoPan;
     appState().trayForm = form;
-    appState().registerForm(formName, form);
+    FormRegistry::registerForm(formName, form);
     form->Form_Load();
     return form;
 }
@@ -188,7 +189,7 @@ void TuoPan::zhuxiao_Click()
     {
         QScopedValueRollback<bool> guard(loggingOffFlag(), true);
         for (const QString& form : {QStringLiteral("MDIF_main"), QStringLiteral("frm_backup")})
-            Module2::UnloadForm(appState().openForm(form));
+            Module2::UnloadForm(FormRegistry::openForm(form));
     }
     frm_xtdl::load();
 }

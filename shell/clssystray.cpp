@@ -2,6 +2,7 @@
 #include "clshashlk.h"
 #include "environment.h"
 #include "mdlsubclass.h"
+#include "trayavailability.h"
 
 #include <QMenu>
 #include <QWidget>

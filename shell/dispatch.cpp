@@ -1,6 +1,7 @@
 #include "dispatch.h"
 #include "MDIF_main.h"
 #include "appstate.h"
+#include "formregistry.h"
 #include "frmCompany.h"
 #include "frmCustomer.h"
 #include "frmDataSum.h"
@@ -113,5 +114,5 @@ void Dispatch::wire(MDIF_main& main)
 
 QWidget* Dispatch::showOnce(const QString& name, const std::function<QWidget*()>& create)
 {
-    return appState().showOnce(name, create);
+    return FormRegistry::showOnce(name, create);
 }

@@ -3,7 +3,7 @@
 #include "formparts.h"
 #include "dialogrules.h"
 #include "messagebox.h"
-#include "module2.h"
+#include "unloadform.h"
 
 #include <QHBoxLayout>
 #include <QListWidget>

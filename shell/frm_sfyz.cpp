@@ -5,8 +5,8 @@
 #include "dispatch.h"
 #include "frm_del_Data.h"
 #include "messagebox.h"
-#include "module2.h"
 #include "operators.h"
+#include "unloadform.h"
 
 #include <QEvent>
 #include <QGridLayout>

@@ -3,8 +3,8 @@
 #include "formparts.h"
 #include "dialogrules.h"
 #include "messagebox.h"
-#include "module2.h"
 #include "operators.h"
+#include "unloadform.h"
 
 #include <QComboBox>
 #include <QEvent>

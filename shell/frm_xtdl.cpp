@@ -5,6 +5,7 @@
 #include "dialogrules.h"
 #include "dispatch.h"
 #include "formparts.h"
+#include "formregistry.h"
 #include "instancelock.h"
 #include "messagebox.h"
 #include "operators.h"
@@ -29,7 +30,7 @@ frm_xtdl* frm_xtdl::load()
 {
     AppState& app = appState();
     // One login form at a time: the one open is raised.
-    if (auto* open = qobject_cast<frm_xtdl*>(app.openForm(QStringLiteral("frm_xtdl"))); open && open->isVisible()) {
+    if (auto* open = qobject_cast<frm_xtdl*>(FormRegistry::openForm(QStringLiteral("frm_xtdl"))); open && open->isVisible()) {
         open->raise();
         open->activateWindow();
         return open;
@@ -38,7 +39,7 @@ frm_xtdl* frm_xtdl::load()
     if (!claimInstance())
         return nullptr;
     auto* form = new frm_xtdl;
-    app.registerForm(QStringLiteral("frm_xtdl"), form);
+    FormRegistry::registerForm(QStringLiteral("frm_xtdl"), form);
     form->fillOperators();
     DialogRules::CenterForm(form);
     form->show();

@@ -1,6 +1,8 @@
 #include "startvarnholt.h"
 #include "bookupgrade.h"
 #include "frm_xtdl.h"
+#include "messagebox.h"
+#include "startup.h"
 
 StartupResult startVarnholt()
 {
@@ -8,9 +10,10 @@ StartupResult startVarnholt()
     // write the book while the first one brings it up to date.
     if (!frm_xtdl::claimInstance())
         return {false, 0};
-    const StartupResult prepared = prepareVarnholt();
-    if (!prepared.runEventLoop)
-        return prepared;
+    if (const StartupOutcome prepared = prepareVarnholt(); !prepared.goesOn()) {
+        MessageBox::show(nullptr, prepared.refusal, {}, QMessageBox::Critical);
+        return {false, 1};
+    }
     if (!BookUpgrade::run(nullptr))
         return {false, 1};
     if (!frm_xtdl::load())

@@ -1,5 +1,5 @@
 #pragma once
-#include "startup.h"
+#include "program.h"
 
 // The start of the shop program: prepares its data folder, brings the book to
 // the current version and loads the login form, which makes the instance test. main() returns at once when the

@@ -15,6 +15,7 @@
 #include "sliprecords.h"
 #include "sliprecordsform.h"
 #include "slipwrite.h"
+#include "unloadform.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -2,12 +2,12 @@
 #include "dialogrules.h"
 #include "formparts.h"
 #include "messagebox.h"
-#include "module2.h"
 #include "outcomemessage.h"
 #include "slipbook.h"
 #include "slipedit.h"
 #include "sliprecordsform.h"
 #include "slipwrite.h"
+#include "unloadform.h"
 
 #include <QGridLayout>
 #include <QLabel>

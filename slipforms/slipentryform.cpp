@@ -15,6 +15,7 @@
 #include "slipbook.h"
 #include "slipsave.h"
 #include "slipwrite.h"
+#include "unloadform.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

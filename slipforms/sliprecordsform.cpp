@@ -4,6 +4,7 @@
 #include "dialogrules.h"
 #include "exporttoexcel.h"
 #include "formparts.h"
+#include "formregistry.h"
 #include "inputdialog.h"
 #include "keypreview.h"
 #include "listexport.h"
@@ -15,6 +16,7 @@
 #include "slipdelete.h"
 #include "sliprecords.h"
 #include "slipwrite.h"
+#include "unloadform.h"
 
 #include <QCloseEvent>
 #include <QDateEdit>
@@ -282,7 +284,7 @@ void SlipRecordsForm::ListView1_DblClick()
         MessageBox::show(this, QStringLiteral("<管理员>账户才有权限修改!"));
         return;
     }
-    appState().showOnce(m_design.editDialog, [this] { return m_design.createEditDialog(*this); });
+    FormRegistry::showOnce(m_design.editDialog, [this] { return m_design.createEditDialog(*this); });
 }
 
 void SlipRecordsForm::ComF9_Click() { m_design.openPayment(*this); }

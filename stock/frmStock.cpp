@@ -4,8 +4,8 @@
 #include "inputdialog.h"
 #include "keypreview.h"
 #include "messagebox.h"
-#include "module2.h"
 #include "recordgrid.h"
+#include "unloadform.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,4 +1,5 @@
 #include "messagebox.h"
+#include "openboxes.h"
 #include "program.h"
 
 #include <QQueue>
@@ -10,8 +11,6 @@ struct State {
     QQueue<MessageBox::Button> answers;
     QList<MessageBoxRecord> shown;
     std::function<void(const MessageBoxRecord&)> unqueued;
-    int open = 0;
-    QList<std::function<void()>> afterClose;
 };
 
 State& state()
@@ -51,15 +50,10 @@ MessageBox::Button MessageBox::show(QWidget* parent, const QString& text, const 
     QMessageBox box(icon, record.title, text, buttons, parent);
     if (defaultButton != QMessageBox::NoButton)
         box.setDefaultButton(defaultButton);
-    ++s.open;
+    OpenBoxes::opened();
     record.answer = Button(box.exec());
-    --s.open;
     s.shown.append(record);
-    if (s.open == 0) {
-        const QList<std::function<void()>> work = std::exchange(s.afterClose, {});
-        for (const auto& run : work)
-            run();
-    }
+    OpenBoxes::closed();
     return record.answer;
 }
 
@@ -76,14 +70,6 @@ bool MessageBox::askYesNo(QWidget* parent, const QString& text, const QString& t
 bool MessageBox::askOkCancel(QWidget* parent, const QString& text, const QString& title, QMessageBox::Icon icon)
 {
     return show(parent, text, title, icon, QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
-}
-
-void MessageBox::whenNoneOpen(std::function<void()> work)
-{
-    if (state().open == 0)
-        work();
-    else
-        state().afterClose.append(std::move(work));
 }
 
 void MessageBox::setScripted(bool scripted) { state().scripted = scripted; }

@@ -29,10 +29,6 @@ public:
     static bool askOkCancel(QWidget* parent, const QString& text, const QString& title = {},
                             QMessageBox::Icon icon = QMessageBox::Question);
 
-    // Runs the work now when no box is open, else once the last one closes,
-    // so a late result never lands on top of a question being answered.
-    static void whenNoneOpen(std::function<void()> work);
-
     // Test seam: answers come from a queue instead of the user.
     static void setScripted(bool scripted);
     static void setNextAnswer(Button answer);

@@ -6,11 +6,13 @@
 #include "desktop.h"
 #include "environment.h"
 #include "filedialogs.h"
+#include "formregistry.h"
 #include "inifile.h"
 #include "messagebox.h"
 #include "paths.h"
 #include "program.h"
 #include "teskarnstate.h"
+#include "trayavailability.h"
 #include "usbserial.h"
 
 #include <QApplication>
@@ -107,6 +109,7 @@ void VarnholtTestCase::init()
 
 void VarnholtTestCase::resetProgramState()
 {
+    FormRegistry::clear();
     if (m_program == TestedProgram::Varnholt)
         AppState::instance().reset();
     else

@@ -5,6 +5,7 @@
 #include "filedialogs.h"
 #include "fixture.h"
 #include "messagebox.h"
+#include "trayavailability.h"
 
 class TestSeams : public VarnholtTestCase {
     Q_OBJECT

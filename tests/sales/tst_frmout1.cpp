@@ -1,4 +1,5 @@
 #include "fixture.h"
+#include "formregistry.h"
 #include "mdlini.h"
 #include "messagebox.h"
 #include "pickerform.h"
@@ -27,7 +28,7 @@ QStringList visibleHeaders(const QTreeView* view)
 // Chooses a row of the open customer picker.
 void chooseCustomer(int row)
 {
-    auto* picker = qobject_cast<PickerForm*>(appState().openForm(QStringLiteral("frmOut11")));
+    auto* picker = qobject_cast<PickerForm*>(FormRegistry::openForm(QStringLiteral("frmOut11")));
     if (!picker || !picker->isVisible() || picker->isModal())
         QTest::qFail("the customer picker is not open, or modal", __FILE__, __LINE__);
     else

@@ -5,6 +5,7 @@
 #include "environment.h"
 #include "fixture.h"
 #include "messagebox.h"
+#include "trayavailability.h"
 #include "uidriver.h"
 
 #include <QAction>

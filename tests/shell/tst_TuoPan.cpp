@@ -1,3 +1,4 @@
+#include "trayavailability.h"
 #include "TuoPan.h"
 #include "appstate.h"
 #include "clock.h"

@@ -2,7 +2,7 @@
 #include "fixture.h"
 #include "messagebox.h"
 #include "paths.h"
-#include "startup.h"
+#include "startvarnholt.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,7 +15,7 @@ private slots:
     void startupPreparesAnEmptyAppPath()
     {
         QVERIFY(QDir(appPath()).removeRecursively());
-        const StartupResult result = prepareVarnholt();
+        const StartupResult result = startVarnholt();
         QCOMPARE(result.exitCode, 0);
         QCOMPARE(AppState::instance().appPath, appPath());
         QVERIFY(QFile::exists(dbPath()));
@@ -45,7 +45,7 @@ private slots:
         }
         MessageBox::setNextAnswer(QMessageBox::Ok);
 
-        const StartupResult result = prepareVarnholt();
+        const StartupResult result = startVarnholt();
 
         QVERIFY(!result.runEventLoop);
         QVERIFY(result.exitCode != 0);
@@ -76,7 +76,7 @@ private slots:
         }
         MessageBox::setNextAnswer(QMessageBox::Ok);
 
-        const StartupResult result = prepareVarnholt();
+        const StartupResult result = startVarnholt();
 
         QVERIFY(!result.runEventLoop);
         QVERIFY(result.exitCode != 0);

@@ -1,6 +1,7 @@
 #include "appstate.h"
 #include "dbsession.h"
 #include "fixture.h"
+#include "formregistry.h"
 #include "frm_del_Data.h"
 #include "frm_sfyz.h"
 #include "messagebox.h"
@@ -144,8 +145,8 @@ private slots:
         typeText(box, "admin");
         QTest::keyClick(box, Qt::Key_Return);
         QTRY_VERIFY(!check);
-        QVERIFY(appState().openForm("frm_del_Data"));
-        QVERIFY(!appState().openForm("frm_del_Data")->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QVERIFY(FormRegistry::openForm("frm_del_Data"));
+        QVERIFY(!FormRegistry::openForm("frm_del_Data")->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     }
 
     void aWrongPasswordIsRefused_data()
@@ -174,7 +175,7 @@ private slots:
         QVERIFY(check->findChild<QLineEdit*>("Text2")->text().isEmpty());
         QCOMPARE(check->focusWidget(), check->findChild<QLineEdit*>("Text2"));
         QVERIFY(check->isVisible());
-        QVERIFY(!appState().openForm("frm_del_Data"));
+        QVERIFY(!FormRegistry::openForm("frm_del_Data"));
     }
 
     void anOperatorNoLongerOnTheBooksGetsNoAnswer()
@@ -183,7 +184,7 @@ private slots:
         confirm("admin");
         QVERIFY(MessageBox::shown().isEmpty());
         QVERIFY(check->isVisible());
-        QVERIFY(!appState().openForm("frm_del_Data"));
+        QVERIFY(!FormRegistry::openForm("frm_del_Data"));
     }
 
     void hisOwnPasswordOpensTheInitialisation()
@@ -192,7 +193,7 @@ private slots:
         openCheck("张三");
         confirm("secret");
         QTRY_VERIFY(!check);
-        form = qobject_cast<frm_del_Data*>(appState().openForm("frm_del_Data"));
+        form = qobject_cast<frm_del_Data*>(FormRegistry::openForm("frm_del_Data"));
         QVERIFY(form);
         QVERIFY(form->isVisible());
         QCOMPARE(form->windowTitle(), QStringLiteral("系统初始化"));

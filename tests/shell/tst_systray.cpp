@@ -2,6 +2,7 @@
 #include "environment.h"
 #include "fixture.h"
 #include "mdlsubclass.h"
+#include "trayavailability.h"
 
 #include <QPixmap>
 

@@ -1,5 +1,6 @@
 #include "databaseswap.h"
 #include "dbsession.h"
+#include "salestotals.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -11,12 +12,18 @@
 #include <sqlite3.h>
 
 namespace {
-// The tables data/schema.sql creates, listed from it by the build.
+// The tables data/schema.sql creates, listed from it by the build, but the
+// sales totals: derived from the books, the upgrade makes them for a book
+// from before them.
 const QStringList& bookTables()
 {
-    static const QStringList tables{
+    static const QStringList tables = [] {
+        QStringList all{
 #include "booktables.inc"
-    };
+        };
+        all.removeIf([](const QString& table) { return SalesTotals::tables().contains(table); });
+        return all;
+    }();
     return tables;
 }
 

@@ -1,62 +1,12 @@
 #include "schemaupgrade.h"
-#include "salestotals.h"
+#include "schemasteps.h"
 
-#include <QHash>
 #include <sqlite3.h>
 
 namespace {
-struct SchemaIndex {
-    QString name;
-    QString statement; // as SQLite keeps it in sqlite_master
-};
-
-// The indexes data/schema.sql creates, listed from it by the build.
-const QList<SchemaIndex>& schemaIndexes()
-{
-    static const QList<SchemaIndex> indexes{
-#include "schemaindexes.inc"
-    };
-    return indexes;
-}
-
-DbStatus dropIndex(DbSession& session, QString name)
-{
-    const QString quoted = QLatin1Char('"') + name.replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
-    return session.exec(QStringLiteral("DROP INDEX ") + quoted).status();
-}
-
-// Brings the indexes to exactly the schema's. Older books lack most of them,
-// hold narrower ones under some of today's names, and two that are retired.
-DbStatus matchSchemaIndexes(DbSession& session)
-{
-    auto read = session.query(QStringLiteral("select name, sql from sqlite_master where type = 'index' and sql is not null"));
-    if (!read)
-        return read.error();
-    QHash<QString, QString> held; // name -> statement
-    for (int i = 0; i < read->count(); ++i)
-        held.insert(read->text(i, QStringLiteral("name")), read->text(i, QStringLiteral("sql")));
-    for (const SchemaIndex& index : schemaIndexes()) {
-        const QString statement = held.take(index.name);
-        if (statement == index.statement)
-            continue;
-        if (!statement.isNull()) {
-            if (DbStatus dropped = dropIndex(session, index.name); !dropped)
-                return dropped;
-        }
-        if (auto made = session.exec(index.statement); !made)
-            return made.error();
-    }
-    // What is left is no index of the schema's.
-    for (auto it = held.cbegin(); it != held.cend(); ++it) {
-        if (DbStatus dropped = dropIndex(session, it.key()); !dropped)
-            return dropped;
-    }
-    return {};
-}
-
 constexpr SchemaUpgrade::Step allSteps[] = {
-    {.reaches = 1, .run = matchSchemaIndexes},
-    {.reaches = 2, .run = SalesTotals::addToBook},
+    {.reaches = 1, .run = SchemaSteps::indexesOfVersion1},
+    {.reaches = 2, .run = SchemaSteps::salesTotals},
 };
 
 constexpr bool numberedInOrder()

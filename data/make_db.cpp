@@ -1,7 +1,7 @@
-// Writes the delivered database: the schema, the administrator row and the
-// wubi codes of single characters from the wubi86 dictionary, brought to the
-// current version by the same upgrade steps a shop's book goes through.
-// Usage: make_db schema.sql seed.sql wubi86.dict.yaml output.mdb
+// Writes the delivered database: version 0's schema, the administrator row
+// and the wubi codes of single characters from the wubi86 dictionary, brought
+// to the current version by the same upgrade steps a shop's book goes through.
+// Usage: make_db schema-v0.sql seed.sql wubi86.dict.yaml output.mdb
 #include "schemaupgrade.h"
 
 #include <sqlite3.h>
@@ -105,7 +105,7 @@ bool vacuum(const std::string& path)
 int main(int argc, char** argv)
 {
     if (argc != 5) {
-        std::cerr << "usage: make_db schema.sql seed.sql wubi86.dict.yaml output.mdb\n";
+        std::cerr << "usage: make_db schema-v0.sql seed.sql wubi86.dict.yaml output.mdb\n";
         return 2;
     }
     const std::string output = argv[4];

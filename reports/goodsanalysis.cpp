@@ -33,24 +33,18 @@ void addMatches(ReportStatement& where, const QList<std::pair<QString, QString>>
     }
 }
 
-// The sales lines of some days under the filter texts, found through the
-// date index (the kind is tested line by line). An empty text only asks for
-// a value, which is what like '%%' admits, without matching a pattern on
-// every line. byMonth also asks 年月 inside the period's months.
+// The sale lines of some days under the filter texts, the very lines the
+// totals count, found through the date index. An empty text admits any line
+// the totals count, which is what like '%%' admits, without matching a
+// pattern on every line. byMonth also asks 年月 inside the period's months.
 ReportStatement salesLines(const SalesFilter& filter, const DatePeriod& days, bool byMonth, bool withGoodsFilter)
 {
-    ReportStatement where{QStringLiteral("+类别2 = ? and 日期 >= ? and 日期 <= ?"),
-                          {SalesLineKinds::Sale, days.first, days.last}};
+    ReportStatement where{SalesTotals::saleLine() + QStringLiteral(" and 日期 >= ? and 日期 <= ?"), {days.first, days.last}};
     if (byMonth) {
         where.sql += QStringLiteral(" and 年月 >= ? and 年月 <= ?");
         where.params << filter.period.first.left(7) << filter.period.last.left(7);
     }
-    const auto texts = filterTexts(filter, withGoodsFilter);
-    for (const auto& [column, text] : texts) {
-        if (text.isEmpty())
-            where.sql += QStringLiteral(" and %1 is not null").arg(column);
-    }
-    addMatches(where, texts);
+    addMatches(where, filterTexts(filter, withGoodsFilter));
     return where;
 }
 

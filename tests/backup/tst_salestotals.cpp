@@ -134,6 +134,29 @@ private slots:
         QVERIFY(Database::runInTransaction([](DbSession& s) { return SalesTotals::rebuild(s); }));
         QCOMPARE(differences(), QStringList());
     }
+
+    // A purge and data initialisation set the totals' triggers aside and put
+    // back the texts the book holds, whichever step made them, never a newer one.
+    void bulkChangesPutBackTheBooksOwnTriggers_data()
+    {
+        QTest::addColumn<bool>("purge");
+        QTest::newRow("purge") << true;
+        QTest::newRow("data initialisation") << false;
+    }
+    void bulkChangesPutBackTheBooksOwnTriggers()
+    {
+        QFETCH(bool, purge);
+        const QString older = QStringLiteral("CREATE TRIGGER totals_slips_insert AFTER INSERT ON 出库单 BEGIN SELECT 1; END");
+        execute(QStringLiteral("drop trigger totals_slips_insert"));
+        execute(older);
+        const QStringList before = rowsOf(
+            QStringLiteral("select name, sql from sqlite_master where type = 'trigger' order by name"));
+        QCOMPARE(before.size(), 6);
+
+        QVERIFY(purge ? bool(purgeSlips({2024, 1, 31})) : bool(DataInit::emptyTables({QStringLiteral("出库单")}, [] {})));
+
+        QCOMPARE(rowsOf(QStringLiteral("select name, sql from sqlite_master where type = 'trigger' order by name")), before);
+    }
 };
 
 VARNHOLT_TEST(TestSalesTotals)

@@ -29,6 +29,11 @@ public:
     static bool askOkCancel(QWidget* parent, const QString& text, const QString& title = {},
                             QMessageBox::Icon icon = QMessageBox::Question);
 
+    // The text cut to what a box fits on the screen (the parent's, else the
+    // primary one), ending in "…" when cut; a command's long output must not
+    // make a box taller than the screen.
+    static QString fitToScreen(const QString& text, const QWidget* parent = nullptr);
+
     // Runs the work now when no box is open, else once the last one closes,
     // so a late result never lands on top of a question being answered.
     static void whenNoneOpen(std::function<void()> work);

@@ -14,6 +14,7 @@
 #include "windowrules.h"
 
 #include <QCloseEvent>
+#include <QApplication>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -212,7 +213,8 @@ void search::Timer1_Timer()
                                                            frameGeometry(), QCursor::pos());
     if (!(step.position == m_position))
         placeAt(step.position);
-    if (step.show) {
+    // Never over the bar's own popup menu, which opens where the cursor is.
+    if (step.show && !QApplication::activePopupWidget()) {
         show();
         raise();
     }

@@ -18,8 +18,8 @@
 #include "timedshutdown.h"
 
 #include <QAction>
-#include <QLocale>
 #include <QApplication>
+#include <QLocale>
 #include <QMenu>
 #include <QPointer>
 #include <QTimer>
@@ -163,7 +163,6 @@ QString cannotCancel(const TimedShutdown::CancelResult& result)
     if (result.maybePending)
         text += QStringLiteral("\n%1 的关机可能仍在计划中，请先保存资料，或在终端运行 shutdown -c 取消。")
                     .arg(QLocale().toString(*result.maybePending, QStringLiteral("M月d日 HH:mm")));
-    State::instance().ShutdownDaily = QStringLiteral("0");
     if (WriteConfigValue(QStringLiteral("sel"), QStringLiteral("name"), QStringLiteral("0")))
         text += QStringLiteral("\n每天定时关机已清除，下次启动不会再设置。");
     else

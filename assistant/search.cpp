@@ -13,8 +13,8 @@
 #include "twips.h"
 #include "windowrules.h"
 
-#include <QCloseEvent>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QHBoxLayout>

@@ -74,7 +74,8 @@ private slots:
         QTimer::singleShot(0, &dialog, [&dialog, &mode] {
             emit Forms::loaded<Teskarn::search>()->screenshotRequested();
             if (JieTu* form = Forms::loaded<JieTu>()) {
-                QTest::mouseClick(form, Qt::LeftButton, {}, QPoint(300, 200));
+                // Through the window, where a modal dialog blocks what it does not own.
+                QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {}, QPoint(300, 200));
                 mode = form->mode();
                 form->close();
             }

@@ -1,4 +1,5 @@
 #include "TuoPan.h"
+#include "commandqueue.h"
 #include "configvalue.h"
 #include "environment.h"
 #include "fixture.h"
@@ -8,6 +9,7 @@
 #include "messagebox.h"
 #include "mod_AutoRun.h"
 #include "search.h"
+#include "standins.h"
 #include "startteskarn.h"
 #include "teskarndriver.h"
 
@@ -143,6 +145,18 @@ private slots:
         QCOMPARE(MessageBox::shownTexts(),
                  QStringList{QStringLiteral("定时关机设置失败：Failed to set wall message, ignoring: Access denied")});
         QCOMPARE(MessageBox::shown().last().icon, QMessageBox::Warning);
+        QVERIFY(disarmedShown());
+    }
+
+    void missingShutdownCommandIsNamed()
+    {
+        const StandInCommands none(root() + QStringLiteral("/bin"));
+        CommandRunner::installReal();
+        storeShutdown(QStringLiteral("22"), QStringLiteral("30"), QStringLiteral("1"));
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        QVERIFY(Teskarn::start().runEventLoop);
+        QTRY_VERIFY_WITH_TIMEOUT(!CommandQueue::busy(), 5000);
+        QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("定时关机设置失败：找不到命令 shutdown")});
         QVERIFY(disarmedShown());
     }
 

@@ -1,10 +1,10 @@
 #include "JieTu.h"
+#include "TuoPan.h"
 #include "filedialogs.h"
 #include "fixture.h"
 #include "forms.h"
 #include "ownserver.h"
 #include "screenshotdrive.h"
-#include "TuoPan.h"
 #include "search.h"
 #include "startteskarn.h"
 

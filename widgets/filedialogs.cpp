@@ -16,17 +16,22 @@ constexpr int sizeColumn = 1;
 constexpr int typeColumn = 2;
 constexpr int dateColumn = 3;
 
-// Qt's file model writes dates in the system's locale; the dialogs show them
-// in the program's, as every other date.
-class LocalDates : public QIdentityProxyModel {
+// Qt's file model writes sizes and dates in the system's locale; the dialogs
+// show them in the program's, as every other figure and date.
+class LocalFigures : public QIdentityProxyModel {
 public:
     using QIdentityProxyModel::QIdentityProxyModel;
 
     QVariant data(const QModelIndex& index, int role) const override
     {
         const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
-        if (files && role == Qt::DisplayRole && index.column() == dateColumn)
-            return QLocale().toString(files->lastModified(mapToSource(index)), QLocale::ShortFormat);
+        if (!files || role != Qt::DisplayRole)
+            return QIdentityProxyModel::data(index, role);
+        const QModelIndex file = mapToSource(index);
+        if (index.column() == dateColumn)
+            return QLocale().toString(files->lastModified(file), QLocale::ShortFormat);
+        if (index.column() == sizeColumn && !files->isDir(file))
+            return QLocale().formattedDataSize(files->size(file));
         return QIdentityProxyModel::data(index, role);
     }
 };
@@ -93,7 +98,7 @@ std::unique_ptr<QFileDialog> FileDialogs::dialog(QWidget* parent, const QString&
     auto dialog = std::make_unique<QFileDialog>(parent, caption, dir, filter);
     // Qt's own dialog speaks the program's language; a desktop's may not.
     dialog->setOption(QFileDialog::DontUseNativeDialog);
-    dialog->setProxyModel(new LocalDates(dialog.get()));
+    dialog->setProxyModel(new LocalFigures(dialog.get()));
     if (auto* files = dialog->findChild<QFileSystemModel*>())
         QObject::connect(files, &QFileSystemModel::directoryLoaded, dialog.get(), [d = dialog.get()] { fitColumns(d); });
     return dialog;

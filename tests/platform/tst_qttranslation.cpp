@@ -67,6 +67,8 @@ private slots:
         QVERIFY2(QRegularExpression(QStringLiteral("^\\d{4}/\\d{1,2}/\\d{1,2} \\d{2}:\\d{2}$")).match(date).hasMatch(),
                  qPrintable(date));
         QTRY_VERIFY(view->header()->sectionSize(3) > view->fontMetrics().horizontalAdvance(date));
+        const int file = rowOf(model, view->rootIndex(), QStringLiteral("db_kcgl.mdb"));
+        QCOMPARE(model->index(file, 1, view->rootIndex()).data().toString(), QStringLiteral("1 字节"));
         QCOMPARE(dialog->findChild<QLabel*>(QStringLiteral("lookInLabel"))->text(), QStringLiteral("查找范围："));
 
         QCalendarWidget calendar;

@@ -74,16 +74,27 @@ QString picturesFolder()
     return !pictures.isEmpty() && QFileInfo(pictures).isDir() ? pictures : QDir::homePath();
 }
 
-// Writes the picture in the format its file's suffix names (a bitmap unless
-// it says JPEG); a failed write leaves any earlier file as it was.
-bool writePicture(const QImage& picture, const QString& path)
+// The picture format a file's suffix names; none for a name without one.
+QByteArray formatOf(const QString& path)
 {
     const QString suffix = QFileInfo(path).suffix().toLower();
-    const QByteArray format = suffix == QStringLiteral("jpg") || suffix == QStringLiteral("jpeg") ? "JPG" : "BMP";
+    if (suffix == QStringLiteral("bmp"))
+        return "BMP";
+    if (suffix == QStringLiteral("jpg") || suffix == QStringLiteral("jpeg"))
+        return "JPG";
+    if (suffix == QStringLiteral("png"))
+        return "PNG";
+    return {};
+}
+
+// Writes the picture in the format its file's name says; a failed write
+// leaves any earlier file as it was.
+bool writePicture(const QImage& picture, const QString& path)
+{
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    QImageWriter writer(&file, format);
+    QImageWriter writer(&file, formatOf(path));
     return writer.write(picture) && file.commit();
 }
 }
@@ -102,6 +113,8 @@ JieTu::JieTu()
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
+    // F3 may come while a modal dialog is open: the picture over it takes the input.
+    setWindowModality(Qt::ApplicationModal);
 
     m_shape1 = outline(this, QStringLiteral("Shape1"), outlineBlue);
     m_shape1->hide();
@@ -398,7 +411,8 @@ void JieTu::CutdSave(const QImage& picture)
                                          filters[1], FileDialogs::Existing::Replace);
     if (path.isEmpty())
         return;
-    if (QFileInfo(path).suffix().isEmpty())
+    // A name that names no picture type gets a bitmap and says so.
+    if (formatOf(path).isEmpty())
         path += QStringLiteral(".bmp");
     // A failed save keeps the picture on the clipboard.
     if (!writePicture(picture, path)) {

@@ -19,11 +19,16 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLocale>
 #include <QMenu>
 #include <QPointer>
+#include <QTimer>
 
 namespace Teskarn {
 namespace {
+// Long enough for a compositor's fade and the windows below to repaint.
+constexpr int menuGoneMilliseconds = 250;
+
 QAction* menuItem(QMenu* menu, const char* name, const QString& caption)
 {
     QAction* item = menu->addAction(caption);
@@ -107,7 +112,7 @@ void TuoPan::connectRequests(search* bar)
     connect(bar, &search::menuRequested, m_TP, [this](const QPoint& at) { m_TP->popup(at); });
     connect(bar, &search::panelRequested, this, &showPanel);
     connect(bar, &search::slot8Requested, this, &UrlS::picInvisible8_Click);
-    connect(bar, &search::screenshotRequested, this, &TuoPan::JTF3_Click);
+    connect(bar, &search::screenshotRequested, this, &TuoPan::showScreenshot);
     connect(m_GJ, &QAction::triggered, this, &TuoPan::GJ_Click);
     connect(m_QXGJ, &QAction::triggered, this, &TuoPan::QXGJ_Click);
     connect(m_KJ, &QAction::triggered, this, &TuoPan::KJ_Click);
@@ -134,9 +139,13 @@ void TuoPan::armShutdown(QWidget* parent, const QString& hour, const QString& mi
         MessageBox::show(parent, QStringLiteral("关机时间无效，请按24小时格式填写！"), {}, QMessageBox::Warning);
         return;
     }
-    TimedShutdown::arm(*time, [owner = QPointer<QWidget>(parent), armed](const std::optional<QString>& failure) {
-        if (failure) {
-            MessageBox::show(owner, QStringLiteral("定时关机设置失败：") + *failure, {}, QMessageBox::Warning);
+    TimedShutdown::arm(*time, [owner = QPointer<QWidget>(parent), armed, time](const TimedShutdown::ArmResult& result) {
+        if (result.failure) {
+            QString text = QStringLiteral("定时关机设置失败：") + *result.failure;
+            if (result.maybePending)
+                text += QStringLiteral("\n%1 的关机可能已经设置，可通过【菜单】的“取消关机”取消。").arg(time->text());
+            MessageBox::show(owner, text, {}, QMessageBox::Warning);
+            showShutdownArmed(result.maybePending);
             return;
         }
         showShutdownArmed(true);
@@ -145,14 +154,30 @@ void TuoPan::armShutdown(QWidget* parent, const QString& hour, const QString& mi
     });
 }
 
+namespace {
+// A cancel that could not be made: the daily setting goes, so no start arms
+// the shutdown again, and the user learns what may still come and why.
+QString cannotCancel(const TimedShutdown::CancelResult& result)
+{
+    QString text = QStringLiteral("取消定时关机失败：") + result.failure;
+    if (result.maybePending)
+        text += QStringLiteral("\n%1 的关机可能仍在计划中，请先保存资料，或在终端运行 shutdown -c 取消。")
+                    .arg(QLocale().toString(*result.maybePending, QStringLiteral("M月d日 HH:mm")));
+    if (WriteConfigValue(QStringLiteral("sel"), QStringLiteral("name"), QStringLiteral("0")))
+        text += QStringLiteral("\n每天定时关机已清除，下次启动不会再设置。");
+    else
+        text += QStringLiteral("\n每天定时关机未能清除（设置保存失败：%1），下次启动仍会设置。").arg(configFilePath());
+    return text;
+}
+}
+
 void TuoPan::cancelShutdown(QWidget* parent)
 {
-    TimedShutdown::cancelOurs([owner = QPointer<QWidget>(parent)](TimedShutdown::Cancel outcome, const QString& failure) {
-        switch (outcome) {
+    TimedShutdown::cancelOurs([owner = QPointer<QWidget>(parent)](const TimedShutdown::CancelResult& result) {
+        switch (result.outcome) {
         case TimedShutdown::Cancel::Failed:
-            MessageBox::show(owner, QStringLiteral("取消定时关机失败：") + failure, {}, QMessageBox::Warning);
-            showShutdownArmed(true);
-            return;
+            MessageBox::show(owner, cannotCancel(result), {}, QMessageBox::Warning);
+            break;
         case TimedShutdown::Cancel::NothingOfOurs:
             MessageBox::show(owner, QStringLiteral("没有要取消的定时关机"));
             break;
@@ -161,6 +186,7 @@ void TuoPan::cancelShutdown(QWidget* parent)
             MessageBox::show(owner, QStringLiteral("定时关机已取消"));
             break;
         }
+        // Whatever logind said, 定时关机 and its 清空设置 stay within reach.
         showShutdownArmed(false);
     });
 }
@@ -186,7 +212,14 @@ void TuoPan::ARun_Click()
     MessageBox::show(nullptr, QStringLiteral("成功设置开机启动/不启动！"), QStringLiteral("切换提示"), QMessageBox::Information);
 }
 
-void TuoPan::JTF3_Click() { Forms::showModeless<JieTu>(); }
+void TuoPan::JTF3_Click()
+{
+    // The menu has only been told to close: the screen is frozen once the
+    // window system has taken it away and repainted what it covered.
+    QTimer::singleShot(menuGoneMilliseconds, this, &TuoPan::showScreenshot);
+}
+
+void TuoPan::showScreenshot() { Forms::showModeless<JieTu>(); }
 
 void TuoPan::TC_Click()
 {

@@ -29,9 +29,11 @@ public:
     static void showShutdownArmed(bool armed);
     // Arms the shutdown at the time of the two texts and, once the command
     // succeeded, shows it armed and calls armed; an invalid time or a failure
-    // is reported and changes nothing.
+    // is reported and stores nothing (a command past its timeout is shown
+    // armed, since it may have set the time).
     static void armShutdown(QWidget* parent, const QString& hour, const QString& minute, const std::function<void()>& armed = {});
-    // Cancels this program's shutdown and says what came of it.
+    // Cancels this program's shutdown and says what came of it; then 定时关机
+    // is offered, whatever logind answered.
     static void cancelShutdown(QWidget* parent);
 
 private:
@@ -42,8 +44,10 @@ private:
     void KJ_Click();
     void WJ_Click();
     void ARun_Click();
-    // The screenshot, from the menu and from F3.
+    // The screenshot from the menu, once the menu is off the screen.
     void JTF3_Click();
+    // The screenshot at once, as F3 asks it.
+    void showScreenshot();
     void TC_Click();
 
     QMenu* m_TP = nullptr;

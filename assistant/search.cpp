@@ -13,6 +13,7 @@
 #include "twips.h"
 #include "windowrules.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QGuiApplication>
@@ -212,7 +213,8 @@ void search::Timer1_Timer()
                                                            frameGeometry(), QCursor::pos());
     if (!(step.position == m_position))
         placeAt(step.position);
-    if (step.show) {
+    // Never over the bar's own popup menu, which opens where the cursor is.
+    if (step.show && !QApplication::activePopupWidget()) {
         show();
         raise();
     }

@@ -5,16 +5,15 @@
 #include "inifile.h"
 #include "teskarnstate.h"
 
-#include <QDateTime>
 #include <QRegularExpression>
 
 namespace Teskarn::TimedShutdown {
 namespace {
 const QString shutdownCommand = QStringLiteral("shutdown");
-// The record of the time we armed, in a file of its own beside config.ini.
+// The record of what we armed, in a file of its own beside config.ini.
 const QString recordFile = QStringLiteral("timedshutdown");
 const QString recordSection = QStringLiteral("armed");
-const QString recordKey = QStringLiteral("time");
+const QString momentKey = QStringLiteral("at");
 
 std::optional<int> clockPart(const QString& text, int highest)
 {
@@ -50,38 +49,69 @@ std::optional<Pending> parsePending(const QString& answer)
     return Pending{match.captured(1), QDateTime::fromMSecsSinceEpoch(qint64(micro / 1000))};
 }
 
-void record(const std::optional<Time>& time)
+// `shutdown -P HH:MM` sets the next occurrence of that minute.
+QDateTime nextOccurrence(Time time, const QDateTime& now)
 {
-    UserSettings::save(recordFile, recordSection, recordKey, time ? time->text() : QString());
+    const QDateTime today(now.date(), QTime(time.hour, time.minute));
+    return today > now ? today : today.addDays(1);
 }
 
+// In memory as well as in the file, which may not be writable.
+void remember(const std::optional<QDateTime>& armed)
+{
+    State::instance().ShutdownArmed = armed;
+    UserSettings::save(recordFile, recordSection, momentKey, armed ? armed->toString(Qt::ISODate) : QString());
+}
+
+// The moment we armed, as this run knows it, else as recorded.
+std::optional<QDateTime> recorded()
+{
+    if (const std::optional<QDateTime>& armed = State::instance().ShutdownArmed)
+        return armed;
+    const QDateTime moment = QDateTime::fromString(UserSettings::get(recordFile, recordSection, momentKey), Qt::ISODate);
+    return moment.isValid() ? std::optional(moment) : std::nullopt;
+}
+
+// Our time: as armed or recorded, else as the settings held it at start.
 std::optional<Time> ourTime()
 {
-    const QStringList recorded = UserSettings::get(recordFile, recordSection, recordKey).split(QLatin1Char(':'));
-    if (recorded.size() == 2) {
-        if (const std::optional<Time> time = parse(recorded[0], recorded[1]))
-            return time;
-    }
+    if (const std::optional<QDateTime> armed = recorded())
+        return Time{armed->time().hour(), armed->time().minute()};
     const State& state = State::instance();
     return parse(state.ShutdownHour, state.ShutdownMinute);
 }
 
-void cancelByRecord(const std::function<void(Cancel, const QString&)>& done)
-{
-    CommandQueue::run(shutdownCommand, {QStringLiteral("-c")}, nullptr, [done](const CommandResult& cancel) {
-        if (!cancel.ok())
-            return done(Cancel::Failed, cancel.failureText());
-        record(std::nullopt);
-        done(Cancel::Cancelled, {});
-    });
-}
-
-// `shutdown -P HH:MM` sets the next occurrence of that minute, to the second.
 bool isOurs(const Pending& pending, Time time, const QDateTime& now)
 {
     const QTime at = pending.moment.time();
     return pending.kind == QLatin1String("poweroff") && at.hour() == time.hour && at.minute() == time.minute && at.second() == 0
            && at.msec() == 0 && pending.moment > now && pending.moment <= now.addDays(1);
+}
+
+// Why logind's answer tells nothing, or nothing when it can be read.
+std::optional<QString> unreadable(const CommandResult& query)
+{
+    if (!query.ok())
+        return query.failureText();
+    if (parsePending(query.output))
+        return std::nullopt;
+    if (query.output.trimmed().isEmpty())
+        return QStringLiteral("busctl 没有回答计划的关机");
+    return QStringLiteral("无法读取计划的关机：") + query.output.trimmed().left(200);
+}
+
+void cancelPending(const QString& why, const std::optional<QDateTime>& moment,
+                   const std::function<void(const CancelResult&)>& done)
+{
+    CommandQueue::run(shutdownCommand, {QStringLiteral("-c")}, nullptr, [why, moment, done](const CommandResult& cancel) {
+        if (!cancel.ok()) {
+            const QString failure = why.isEmpty() ? cancel.failureText()
+                                                  : why + QStringLiteral("；shutdown -c：") + cancel.failureText();
+            return done({Cancel::Failed, failure, moment});
+        }
+        remember(std::nullopt);
+        done({Cancel::Cancelled, {}, {}});
+    });
 }
 }
 
@@ -99,35 +129,43 @@ std::optional<Time> parse(const QString& hour, const QString& minute)
     return Time{*h, *m};
 }
 
-void arm(Time time, const Done& done)
+void arm(Time time, const std::function<void(const ArmResult&)>& done)
 {
-    CommandQueue::run(shutdownCommand, {QStringLiteral("-P"), time.text()}, nullptr, [time, done](const CommandResult& result) {
-        if (!result.ok())
-            return done(result.failureText());
-        record(time);
-        done(std::nullopt);
+    const QDateTime moment = nextOccurrence(time, Clock::now());
+    CommandQueue::run(shutdownCommand, {QStringLiteral("-P"), time.text()}, nullptr, [moment, done](const CommandResult& result) {
+        if (result.ok() || result.timedOut)
+            remember(moment);
+        if (result.ok())
+            return done({});
+        done({result.failureText(), result.timedOut});
     });
 }
 
-void cancelOurs(const std::function<void(Cancel outcome, const QString& failure)>& done)
+void cancelOurs(const std::function<void(const CancelResult&)>& done)
 {
     const std::optional<Time> ours = ourTime();
     if (!ours)
-        return done(Cancel::NothingOfOurs, {});
+        return done({Cancel::NothingOfOurs, {}, {}});
     CommandQueue::run(QStringLiteral("busctl"),
                       {QStringLiteral("get-property"), QStringLiteral("org.freedesktop.login1"),
                        QStringLiteral("/org/freedesktop/login1"), QStringLiteral("org.freedesktop.login1.Manager"),
                        QStringLiteral("ScheduledShutdown")},
                       nullptr, [ours, done](const CommandResult& query) {
-                          // Without a readable answer the pending shutdown may not be ours: leave it alone.
-                          if (!query.ok())
-                              return done(Cancel::Failed, query.failureText());
-                          const std::optional<Pending> pending = parsePending(query.output);
-                          if (!pending)
-                              return done(Cancel::Failed, QStringLiteral("无法读取计划的关机：") + query.output.trimmed());
-                          if (!isOurs(*pending, *ours, Clock::now()))
-                              return done(Cancel::NotPending, {});
-                          cancelByRecord(done);
+                          const QDateTime now = Clock::now();
+                          if (const std::optional<QString> why = unreadable(query)) {
+                              // Without logind's word, only what we know we armed is cancelled.
+                              const std::optional<QDateTime> armed = recorded();
+                              if (!armed || *armed <= now) {
+                                  if (armed)
+                                      remember(std::nullopt);
+                                  return done({Cancel::NothingOfOurs, {}, {}});
+                              }
+                              return cancelPending(*why, *armed, done);
+                          }
+                          const Pending pending = *parsePending(query.output);
+                          if (!isOurs(pending, *ours, now))
+                              return done({Cancel::NotPending, {}, {}});
+                          cancelPending({}, pending.moment, done);
                       });
 }
 }

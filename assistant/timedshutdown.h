@@ -1,11 +1,12 @@
 #pragma once
+#include <QDateTime>
 #include <QString>
 #include <functional>
 #include <optional>
 
 // The machine's timed power-off, handed to logind through the shutdown
 // command. logind keeps one pending shutdown: arming again replaces it, and
-// a cancel touches only a power-off at the time this program armed.
+// a cancel touches only a power-off this program armed.
 namespace Teskarn::TimedShutdown {
 struct Time {
     int hour = 0;
@@ -20,23 +21,34 @@ struct Time {
 // text.
 std::optional<Time> parse(const QString& hour, const QString& minute);
 
-// The failure's text, or nothing. Called later, on the GUI thread, once the
-// commands have ended.
-using Done = std::function<void(const std::optional<QString>& failure)>;
-
-// Powers the machine off at the next occurrence of the time; on success the
-// time is recorded as ours, for this run and the next ones.
-void arm(Time time, const Done& done);
+struct ArmResult {
+    std::optional<QString> failure;
+    // Failed, yet the power-off may be pending: it is recorded as ours.
+    bool maybePending = false;
+};
+// Powers the machine off at the next occurrence of the time. The moment
+// armed is kept in memory and recorded for the next runs, also when the
+// command ran past its timeout, as a password asked late may still set it.
+// Called later, on the GUI
+// thread, once the command has ended.
+void arm(Time time, const std::function<void(const ArmResult&)>& done);
 
 enum class Cancel {
     Cancelled,     // the shutdown command cancelled ours
-    NotPending,    // logind holds no power-off at our time
-    NothingOfOurs, // no time of ours is known: nothing was run
+    NotPending,    // no power-off of ours is pending
+    NothingOfOurs, // no time of ours is known, or, logind's answer unreadable, none armed that has not passed
     Failed,
 };
-// Cancels the pending shutdown when it is a power-off at our time (recorded
-// by an arm, else the one stored when the program started) within a day from
-// now; any other pending shutdown stays. When logind's answer cannot be read,
-// ours is cancelled on the strength of the record alone.
-void cancelOurs(const std::function<void(Cancel outcome, const QString& failure)>& done);
+struct CancelResult {
+    Cancel outcome = Cancel::Failed;
+    QString failure;
+    // After a failure: our power-off that may still be pending.
+    std::optional<QDateTime> maybePending;
+};
+// Cancels the pending shutdown when it is ours: logind reports a power-off at
+// our time (as armed in this run or recorded, else as stored when the program
+// started) within a day from now. When logind's answer cannot be read, ours
+// is cancelled when this run or the record knows of one that has not passed.
+// After a failure the user is to learn what may still be pending.
+void cancelOurs(const std::function<void(const CancelResult&)>& done);
 }

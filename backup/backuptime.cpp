@@ -35,12 +35,11 @@ BackupTime::Texts BackupTime::storedOrDefault()
     return time;
 }
 
-void BackupTime::store(const Texts& time)
+bool BackupTime::store(const Texts& time)
 {
     const IniFile file(UserSettings::filePath(application));
     // One notice is enough when the first key already failed.
-    if (saveSettingOrTell(file, section, hourKey, time.hour))
-        saveSettingOrTell(file, section, minuteKey, time.minute);
+    return saveSettingOrTell(file, section, hourKey, time.hour) && saveSettingOrTell(file, section, minuteKey, time.minute);
 }
 
 void BackupTime::arm(BackupTrigger& trigger, const Texts& time)

@@ -220,7 +220,9 @@ void frm_backup::Command5_Click()
 
 void frm_backup::Command2_Click()
 {
-    BackupTime::store({cboHour->currentText(), cboMinute->currentText()});
+    // A time not saved is neither armed nor told as set.
+    if (!BackupTime::store({cboHour->currentText(), cboMinute->currentText()}))
+        return;
     const BackupTime::Texts time = BackupTime::stored();
     BackupTime::arm(appState().backupTrigger, time);
     MessageBox::show(nullptr, QStringLiteral("每天自动备份时间是") + time.hour + QStringLiteral("时") + time.minute

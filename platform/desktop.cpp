@@ -4,6 +4,7 @@
 #include <QDesktopServices>
 #include <QProcess>
 #include <QQueue>
+#include <QStandardPaths>
 #include <QTimer>
 #include <memory>
 
@@ -64,11 +65,13 @@ public:
             *timedOut = true;
             process->kill();
         });
-        QObject::connect(process, &QProcess::errorOccurred, process, [process, done](QProcess::ProcessError error) {
+        QObject::connect(process, &QProcess::errorOccurred, process, [process, done, program](QProcess::ProcessError error) {
             if (error != QProcess::FailedToStart)
                 return;
             CommandResult result;
-            result.errorOutput = process->errorString();
+            result.errorOutput = QStandardPaths::findExecutable(program).isEmpty()
+                                     ? QStringLiteral("找不到命令 %1").arg(program)
+                                     : QStringLiteral("无法启动命令 %1：%2").arg(program, process->errorString());
             process->deleteLater();
             done(result);
         });
@@ -78,6 +81,7 @@ public:
                              CommandResult result{true, normal ? exitCode : -1,
                                                   QString::fromLocal8Bit(process->readAllStandardOutput()),
                                                   QString::fromLocal8Bit(process->readAllStandardError())};
+                             result.timedOut = *timedOut;
                              if (*timedOut)
                                  result.errorOutput = timeoutText(program, timeoutMilliseconds);
                              else if (!normal && result.errorOutput.trimmed().isEmpty())

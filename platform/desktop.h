@@ -31,6 +31,8 @@ struct CommandResult {
     int exitCode = -1;
     QString output;
     QString errorOutput;
+    // Ended at its timeout: what it was doing may have taken effect.
+    bool timedOut = false;
     bool ok() const { return started && exitCode == 0; }
     // What went wrong, for the user: the command's own error text, else its
     // exit code, or that it could not be started.

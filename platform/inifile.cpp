@@ -6,62 +6,15 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QStringDecoder>
 #include <QStringList>
 
-#include <algorithm>
-
 namespace {
-const QByteArray utf8Mark("\xEF\xBB\xBF");
-
-// Text an old GBK file may hold besides ASCII: ideographs, CJK and general
-// punctuation, full-width forms.
-bool isChineseText(QChar c)
-{
-    const char16_t u = c.unicode();
-    return u < 0x80 || (u >= 0x2000 && u <= 0x206F) || (u >= 0x3000 && u <= 0x303F) || (u >= 0x3400 && u <= 0x4DBF)
-           || (u >= 0x4E00 && u <= 0x9FFF) || (u >= 0xF900 && u <= 0xFAFF) || (u >= 0xFF00 && u <= 0xFFEF);
-}
-
-bool allChineseText(const QString& text) { return std::all_of(text.begin(), text.end(), isChineseText); }
-
-// The GBK decoder maps bytes GBK lacks (0x80, 0xFF) to the private use area.
-bool hasPrivateUse(const QString& text)
-{
-    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0xE000 && c.unicode() <= 0xF8FF; });
-}
-
-// A file we wrote with anything but ASCII starts with the UTF-8 mark. Without
-// it, valid UTF-8 can still be the old program's GBK (陆路 is c2bd c2b7, "½·"
-// in UTF-8), so UTF-8 is taken when it reads as Chinese text, GBK when that
-// reads cleanly, and UTF-8 otherwise.
-QString decode(const QByteArray& bytes)
-{
-    if (bytes.startsWith(utf8Mark))
-        return QString::fromUtf8(bytes.mid(utf8Mark.size()));
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    QString asUtf8 = utf8.decode(bytes);
-    if (!utf8.hasError() && allChineseText(asUtf8))
-        return asUtf8;
-    QStringDecoder gbk("GBK");
-    const QString asGbk = gbk.decode(bytes);
-    return gbk.hasError() || hasPrivateUse(asGbk) ? asUtf8 : asGbk;
-}
-
-// UTF-8, marked when there is anything but ASCII, so the next read knows it.
-QByteArray encode(const QStringList& lines)
-{
-    const QByteArray text = lines.join(QLatin1Char('\n')).toUtf8() + '\n';
-    const bool ascii = std::all_of(text.begin(), text.end(), [](char c) { return uchar(c) < 0x80; });
-    return ascii ? text : utf8Mark + text;
-}
-
-QStringList readLines(const QString& path)
+QStringList readLines(const QString& path, SettingsText::Encoding encoding)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    QString text = decode(file.readAll());
+    QString text = SettingsText::decode(file.readAll(), encoding);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QStringList lines = text.split(QLatin1Char('\n'));
     if (!lines.isEmpty() && lines.last().isEmpty())
@@ -114,15 +67,16 @@ QString saveWhole(const QString& path, const QByteArray& bytes)
 
 void IniFile::setWriteFailure(const QString& reason) { writeFailure() = reason; }
 
-IniFile::IniFile(QString path)
+IniFile::IniFile(QString path, Encoding encoding)
     : m_path(std::move(path))
+    , m_encoding(encoding)
 {
 }
 
 QString IniFile::read(const QString& section, const QString& key) const
 {
     bool inSection = false;
-    for (const QString& line : readLines(m_path)) {
+    for (const QString& line : readLines(m_path, m_encoding)) {
         const QString name = sectionOf(line);
         if (!name.isNull()) {
             inSection = sameName(name, section);
@@ -136,7 +90,8 @@ QString IniFile::read(const QString& section, const QString& key) const
 
 bool IniFile::write(const QString& section, const QString& key, const QString& value, QString* reason) const
 {
-    QStringList lines = readLines(m_path);
+    const QStringList stored = readLines(m_path, m_encoding);
+    QStringList lines = stored;
     const QString entry = key + QLatin1Char('=') + value;
     int sectionStart = -1;
     int insertAt = -1;
@@ -167,7 +122,10 @@ bool IniFile::write(const QString& section, const QString& key, const QString& v
         lines.insert(insertAt, entry);
     }
 
-    const QString failure = saveWhole(m_path, encode(lines));
+    if (lines == stored && QFileInfo::exists(m_path))
+        return true;
+    const QString failure = saveWhole(m_path,
+                                      SettingsText::encode(lines.join(QLatin1Char('\n')) + QLatin1Char('\n'), m_encoding));
     if (!failure.isEmpty() && reason)
         *reason = failure;
     return failure.isEmpty();

@@ -1,16 +1,19 @@
 #pragma once
+#include "settingstext.h"
+
 #include <QString>
 
 // An INI file with the semantics of the old private-profile calls: a missing
 // file, section or key reads ""; section and key names ignore case; values are
 // stored as given, without escaping, and read whole without their outer
 // blanks; writing creates the folder, the file and the section when they are
-// missing, and keeps every other line. A write stores the whole file in
-// UTF-8, marked (BOM) when it holds more than ASCII; an unmarked file that
-// does not read as Chinese UTF-8 is the old program's GBK.
+// missing, and keeps every other line with the characters it read. A write
+// that changes nothing leaves the file as it is. The encoding says how an
+// unmarked file is read and how a rewrite is stored (SettingsText).
 class IniFile {
 public:
-    explicit IniFile(QString path);
+    using Encoding = SettingsText::Encoding;
+    explicit IniFile(QString path, Encoding encoding = Encoding::Utf8);
 
     QString read(const QString& section, const QString& key) const;
     // A failed write leaves the file whole as it was and gives the system's
@@ -24,6 +27,7 @@ public:
 
 private:
     QString m_path;
+    Encoding m_encoding;
 };
 
 // Per-user program settings (application, section, key), one INI file per

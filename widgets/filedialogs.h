@@ -2,7 +2,9 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <memory>
 
+class QFileDialog;
 class QWidget;
 
 // File and folder choices; tests queue the paths (an empty one is a cancel).
@@ -16,6 +18,10 @@ public:
     static QString saveFile(QWidget* parent, const QString& caption, const QString& dir = {}, const QString& filter = {},
                             const QString& selectedFilter = {}, Existing existing = Existing::Ask);
     static QString folder(QWidget* parent, const QString& caption, const QString& dir = {});
+    // The dialog the three above show: Qt's own, in the program's language
+    // and locale, its columns fitting the dates and types they show.
+    static std::unique_ptr<QFileDialog> dialog(QWidget* parent, const QString& caption, const QString& dir,
+                                               const QString& filter);
 
     static void setScripted(bool scripted);
     static void setNextAnswer(const QString& path);

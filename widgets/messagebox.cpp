@@ -2,7 +2,11 @@
 #include "openboxes.h"
 #include "program.h"
 
+#include <QApplication>
+#include <QFontMetrics>
 #include <QQueue>
+#include <QScreen>
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -29,10 +33,40 @@ MessageBox::Button firstButton(QMessageBox::StandardButtons buttons)
 }
 }
 
+QString MessageBox::fitToScreen(const QString& text, const QWidget* parent)
+{
+    const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return text;
+    // A box wraps a long text at half the screen's width (at most 500
+    // pixels), less its icon; its height is kept to two thirds of the screen.
+    const QSize screenSize = screen->availableGeometry().size();
+    const QFontMetrics metrics(QApplication::font("QMessageBox"));
+    const int rowWidth = std::max(std::min(screenSize.width() / 2, 500) - 100, 50);
+    int rowsLeft = std::max(screenSize.height() * 2 / 3 / metrics.lineSpacing(), 2);
+    // No more of a line is measured than its rows could ever show.
+    const qsizetype longest = qsizetype(rowsLeft) * rowWidth / std::max(metrics.horizontalAdvance(QLatin1Char('.')), 1);
+    QStringList kept;
+    for (const QString& line : text.split(QLatin1Char('\n'))) {
+        const QString head = line.left(longest);
+        const int rows = std::max(1, (metrics.horizontalAdvance(head) + rowWidth - 1) / rowWidth);
+        if (rows > rowsLeft || (rows == rowsLeft && head.size() < line.size())) {
+            // Word wrapping wastes part of each row: cut a little short.
+            if (rowsLeft > 1)
+                kept << metrics.elidedText(head, Qt::ElideRight, (rowsLeft - 1) * rowWidth * 4 / 5);
+            kept << QStringLiteral("…");
+            return kept.join(QLatin1Char('\n'));
+        }
+        kept << line;
+        rowsLeft -= rows;
+    }
+    return text;
+}
+
 MessageBox::Button MessageBox::show(QWidget* parent, const QString& text, const QString& title, QMessageBox::Icon icon,
                                     QMessageBox::StandardButtons buttons, Button defaultButton)
 {
-    MessageBoxRecord record{text, title.isEmpty() ? Program::name() : title, icon, buttons};
+    MessageBoxRecord record{fitToScreen(text, parent), title.isEmpty() ? Program::name() : title, icon, buttons};
     State& s = state();
     if (s.scripted) {
         if (!s.answers.isEmpty()) {
@@ -47,7 +81,7 @@ MessageBox::Button MessageBox::show(QWidget* parent, const QString& text, const 
         s.shown.append(record);
         return record.answer;
     }
-    QMessageBox box(icon, record.title, text, buttons, parent);
+    QMessageBox box(icon, record.title, record.text, buttons, parent);
     if (defaultButton != QMessageBox::NoButton)
         box.setDefaultButton(defaultButton);
     OpenBoxes::opened();

@@ -29,6 +29,11 @@ public:
     static bool askOkCancel(QWidget* parent, const QString& text, const QString& title = {},
                             QMessageBox::Icon icon = QMessageBox::Question);
 
+    // The text cut to what a box fits on the screen (the parent's, else the
+    // primary one), ending in "…" when cut; a command's long output must not
+    // make a box taller than the screen.
+    static QString fitToScreen(const QString& text, const QWidget* parent = nullptr);
+
     // Test seam: answers come from a queue instead of the user.
     static void setScripted(bool scripted);
     static void setNextAnswer(Button answer);

@@ -3,16 +3,19 @@
 #include "fixture.h"
 #include "forms.h"
 #include "messagebox.h"
+#include "search.h"
 #include "screenshotdrive.h"
 #include "startteskarn.h"
 #include "teskarndriver.h"
 
 #include <QClipboard>
 #include <QCursor>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QTimer>
 
 using Teskarn::JieTu;
 namespace Forms = Teskarn::Forms;
@@ -60,6 +63,26 @@ private slots:
         QVERIFY(Teskarn::start().runEventLoop);
         QVERIFY(TeskarnDriver::chooseFromMenu(QStringLiteral("JTF3")));
         QTRY_VERIFY(Forms::loaded<JieTu>() && Forms::loaded<JieTu>()->isVisible());
+    }
+
+    // F3 over one of the program's modal dialogs: the picture takes the mouse.
+    void f3OverAModalDialogGivesThePictureTheInput()
+    {
+        QVERIFY(Teskarn::start().runEventLoop);
+        QDialog dialog;
+        QString mode;
+        QTimer::singleShot(0, &dialog, [&dialog, &mode] {
+            emit Forms::loaded<Teskarn::search>()->screenshotRequested();
+            if (JieTu* form = Forms::loaded<JieTu>()) {
+                // Through the window, where a modal dialog blocks what it does not own.
+                QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {}, QPoint(300, 200));
+                mode = form->mode();
+                form->close();
+            }
+            dialog.reject();
+        });
+        dialog.exec();
+        QCOMPARE(mode, QStringLiteral("move"));
     }
 
     void clickLeavesAnEmptySelectionThatCopiesAndSavesNothing()

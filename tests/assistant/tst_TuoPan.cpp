@@ -1,4 +1,5 @@
 #include "TuoPan.h"
+#include "commandqueue.h"
 #include "configvalue.h"
 #include "environment.h"
 #include "fixture.h"
@@ -8,6 +9,7 @@
 #include "messagebox.h"
 #include "mod_AutoRun.h"
 #include "search.h"
+#include "standins.h"
 #include "startteskarn.h"
 #include "teskarndriver.h"
 
@@ -146,6 +148,18 @@ private slots:
         QVERIFY(disarmedShown());
     }
 
+    void missingShutdownCommandIsNamed()
+    {
+        const StandInCommands none(root() + QStringLiteral("/bin"));
+        CommandRunner::installReal();
+        storeShutdown(QStringLiteral("22"), QStringLiteral("30"), QStringLiteral("1"));
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        QVERIFY(Teskarn::start().runEventLoop);
+        QTRY_VERIFY_WITH_TIMEOUT(!CommandQueue::busy(), 5000);
+        QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("定时关机设置失败：找不到命令 shutdown")});
+        QVERIFY(disarmedShown());
+    }
+
     void secondCopySaysSoAndShowsNothing()
     {
         InstanceLock firstCopy(QStringLiteral("Teskarn"));
@@ -221,34 +235,67 @@ private slots:
         QCOMPARE(fileBytes(Teskarn::configFilePath()), settings);
     }
 
-    void failedCancelIsReportedAndKeepsTheMenu_data()
+    // Without a readable answer from logind, the power-off this run armed is
+    // still known to be ours and is cancelled.
+    void cancelWithoutLogindsAnswerCancelsWhatThisRunArmed_data()
+    {
+        QTest::addColumn<CommandResult>("answer");
+        QTest::newRow("query fails") << CommandResult{true, 1, {}, QStringLiteral("Failed to connect to bus")};
+        QTest::newRow("query cannot start") << CommandResult{false, -1, {}, {}};
+        QTest::newRow("unreadable answer") << CommandResult{true, 0, QStringLiteral("b true"), {}};
+        QTest::newRow("no answer") << CommandResult{true, 0, {}, {}};
+    }
+    void cancelWithoutLogindsAnswerCancelsWhatThisRunArmed()
+    {
+        QFETCH(CommandResult, answer);
+        storeShutdown(QStringLiteral("22"), QStringLiteral("30"), QStringLiteral("1"));
+        const QByteArray settings = fileBytes(Teskarn::configFilePath());
+        QVERIFY(Teskarn::start().runEventLoop);
+        CommandRunner::setNextResult(answer);
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        QVERIFY(chooseFromMenu(QStringLiteral("QXGJ")));
+        QCOMPARE(commandsRun(), (QStringList{QStringLiteral("shutdown -P 22:30"), busctlQuery, QStringLiteral("shutdown -c")}));
+        QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("定时关机已取消")});
+        QVERIFY(disarmedShown());
+        QCOMPARE(fileBytes(Teskarn::configFilePath()), settings);
+    }
+
+    // A cancel that cannot be made says what may still come and why, and
+    // clears the daily setting so that no start arms it again.
+    void cancelThatCannotBeMadeClearsTheDailySetting_data()
     {
         QTest::addColumn<QList<CommandResult>>("answers");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<int>("commands");
+        QTest::addColumn<QString>("reason");
         const CommandResult ours = pendingShutdown(QStringLiteral("poweroff"), today(22, 30));
-        QTest::newRow("query fails") << QList<CommandResult>{{true, 1, {}, QStringLiteral("Failed to connect to bus")}}
-                                     << "取消定时关机失败：Failed to connect to bus" << 2;
-        QTest::newRow("query cannot start") << QList<CommandResult>{{false, -1, {}, {}}} << "取消定时关机失败：无法启动命令" << 2;
-        QTest::newRow("unreadable answer") << QList<CommandResult>{{true, 0, QStringLiteral("b true"), {}}}
-                                           << "取消定时关机失败：无法读取计划的关机：b true" << 2;
-        QTest::newRow("cancel fails") << QList<CommandResult>{ours, {true, 1, {}, {}}} << "取消定时关机失败：退出代码 1" << 3;
+        const CommandResult refused{true, 1, {}, QStringLiteral("Access denied")};
+        QTest::newRow("cancel refused") << QList<CommandResult>{ours, refused} << "Access denied";
+        QTest::newRow("no answer, cancel refused")
+            << QList<CommandResult>{{true, 1, {}, QStringLiteral("Failed to connect to bus")}, refused}
+            << "Failed to connect to bus；shutdown -c：Access denied";
     }
-    void failedCancelIsReportedAndKeepsTheMenu()
+    void cancelThatCannotBeMadeClearsTheDailySetting()
     {
         QFETCH(QList<CommandResult>, answers);
-        QFETCH(QString, message);
-        QFETCH(int, commands);
+        QFETCH(QString, reason);
         storeShutdown(QStringLiteral("22"), QStringLiteral("30"), QStringLiteral("1"));
         QVERIFY(Teskarn::start().runEventLoop);
         for (const CommandResult& answer : answers)
             CommandRunner::setNextResult(answer);
         MessageBox::setNextAnswer(QMessageBox::Ok);
         QVERIFY(chooseFromMenu(QStringLiteral("QXGJ")));
-        QCOMPARE(MessageBox::shownTexts(), QStringList{message});
+        QCOMPARE(MessageBox::shownTexts().size(), 1);
+        const QStringList lines = MessageBox::shownTexts().first().split(QLatin1Char('\n'));
+        QCOMPARE(lines.size(), 3);
+        QCOMPARE(lines[0], QStringLiteral("取消定时关机失败：") + reason);
+        QVERIFY2(lines[1].contains(QStringLiteral("22:30 的关机可能仍在计划中")), qPrintable(lines[1]));
+        QCOMPARE(lines[2], QStringLiteral("每天定时关机已清除，下次启动不会再设置。"));
         QCOMPARE(MessageBox::shown().first().icon, QMessageBox::Warning);
-        QCOMPARE(commandsRun().size(), commands);
-        QVERIFY(armedShown());
+        QCOMPARE(Teskarn::ReadConfigValue(QStringLiteral("sel"), QStringLiteral("name")), QStringLiteral("0"));
+        // 定时关机 and its 清空设置 stay within reach.
+        QVERIFY(disarmedShown());
+        const qsizetype run = commandsRun().size();
+        QVERIFY(restart());
+        QCOMPARE(commandsRun().size(), run);
     }
 
     void startAtLoginTogglesTheEntryAndTheCheckMark()

@@ -2,6 +2,7 @@
 #include "configvalue.h"
 #include "fixture.h"
 #include "forms.h"
+#include "inifile.h"
 #include "messagebox.h"
 #include "shutdown.h"
 #include "standins.h"
@@ -62,6 +63,13 @@ void click(QWidget* form, const char* button)
 QByteArray storedShutdown(const QString& hour, const QString& minute, const QString& daily)
 {
     return ("[shi]\nname=" + hour + "\n[fen]\nname=" + minute + "\n[sel]\nname=" + daily + "\n").toUtf8();
+}
+
+// What the stand-in shutdown was asked, one line a run.
+QString commandLog() { return QDir::tempPath() + QStringLiteral("/shutdown.log"); }
+QStringList loggedCommands()
+{
+    return QString::fromLocal8Bit(fileBytes(commandLog())).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
 QString armedMessage(const QString& hour, const QString& minute)
@@ -302,14 +310,18 @@ private slots:
         click(form, "Command1");
         MessageBox::clear();
         CommandRunner::setNextResult({true, 1, {}, QStringLiteral("Failed to connect to bus")});
+        CommandRunner::setNextResult({true, 1, {}, QStringLiteral("Access denied")});
         MessageBox::setNextAnswer(QMessageBox::Ok);
         click(form, "cmdDel");
-        QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("取消定时关机失败：Failed to connect to bus")});
+        QCOMPARE(commandsRun().last(), QStringLiteral("shutdown -c"));
+        QCOMPARE(MessageBox::shownTexts().size(), 1);
+        QVERIFY(MessageBox::shownTexts().first().startsWith(
+            QStringLiteral("取消定时关机失败：Failed to connect to bus；shutdown -c：Access denied\n")));
         QCOMPARE(box(form, "Text1")->text(), QString());
         QVERIFY(!chk(form)->isChecked());
         // The next start arms nothing, whatever the system said.
         QCOMPARE(fileBytes(Teskarn::configFilePath()), storedShutdown({}, {}, QStringLiteral("0")));
-        QVERIFY(armedShown());
+        QVERIFY(disarmedShown());
     }
 
     void clearAfterARestartWithABlankMinuteCancelsByOurRecord_data()
@@ -351,10 +363,13 @@ private slots:
         QCOMPARE(fileBytes(Teskarn::configFilePath()), storedShutdown({}, {}, QStringLiteral("0")));
     }
 
-    void hangingShutdownFailsAtItsTimeoutWhileTheGuiAnswers()
+    // The stand-in shutdown sets the time only after the timeout (as one
+    // asking for a password late would), then cancels at once.
+    void hangingShutdownFailsAtItsTimeoutAndCanStillBeCancelled()
     {
         const StandInCommands standIns(root() + QStringLiteral("/bin"));
-        QVERIFY(standIns.add(QStringLiteral("shutdown"), "exec /bin/sleep 30"));
+        QVERIFY(standIns.add(QStringLiteral("shutdown"),
+                             "echo \"$*\" >> " + commandLog().toLocal8Bit() + "\ncase \"$1\" in -P) exec /bin/sleep 30;; esac"));
         CommandRunner::installReal();
         CommandQueue::setTimeout(200);
         QWidget* form = openForm();
@@ -371,8 +386,84 @@ private slots:
 
         QTRY_VERIFY_WITH_TIMEOUT(!CommandQueue::busy(), 5000);
         QCOMPARE(MessageBox::shownTexts(),
-                 QStringList{QStringLiteral("定时关机设置失败：命令 shutdown 在 200 毫秒内没有结束，已终止")});
+                 QStringList{QStringLiteral("定时关机设置失败：命令 shutdown 在 200 毫秒内没有结束，已终止\n"
+                                            "22:30 的关机可能已经设置，可通过【菜单】的“取消关机”取消。")});
         QVERIFY(!QFile::exists(Teskarn::configFilePath()));
+        // Possibly pending, so offered to be cancelled; busctl is missing.
+        QVERIFY(armedShown());
+        MessageBox::clear();
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        QVERIFY(chooseFromMenu(QStringLiteral("QXGJ")));
+        QTRY_VERIFY_WITH_TIMEOUT(!CommandQueue::busy(), 5000);
+        QCOMPARE(loggedCommands(), (QStringList{QStringLiteral("-P 22:30"), QStringLiteral("-c")}));
+        QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("定时关机已取消")});
+        QVERIFY(disarmedShown());
+    }
+
+    // Whatever busctl does, the daily shutdown armed at start can be
+    // cancelled, 清空设置 stays within reach, and nothing re-arms unasked.
+    void withoutLogindsAnswerTheShutdownCanBeLeft_data()
+    {
+        QTest::addColumn<QByteArray>("busctl");
+        QTest::newRow("busctl missing") << QByteArray();
+        QTest::newRow("busctl silent") << QByteArray("exit 0");
+        QTest::newRow("busctl failing") << QByteArray("echo 'Failed to connect to bus' >&2\nexit 1");
+    }
+    void withoutLogindsAnswerTheShutdownCanBeLeft()
+    {
+        QFETCH(QByteArray, busctl);
+        const StandInCommands standIns(root() + QStringLiteral("/bin"));
+        QVERIFY(standIns.add(QStringLiteral("shutdown"), "echo \"$*\" >> " + commandLog().toLocal8Bit()));
+        if (!busctl.isEmpty())
+            QVERIFY(standIns.add(QStringLiteral("busctl"), busctl));
+        CommandRunner::installReal();
+        storeShutdown(QStringLiteral("22"), QStringLiteral("30"), QStringLiteral("1"));
+        QVERIFY(Teskarn::start().runEventLoop);
+        QTRY_VERIFY_WITH_TIMEOUT(!CommandQueue::busy(), 5000);
+        QVERIFY(armedShown());
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        QVERIFY(chooseFromMenu(QStringLiteral("QXGJ")));
+        QTRY_VERIFY_WITH_TIMEOUT(!CommandQueue::busy(), 5000);
+        QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("定时关机已取消")});
+        QCOMPARE(loggedCommands(), (QStringList{QStringLiteral("-P 22:30"), QStringLiteral("-c")}));
+
+        QWidget* form = openForm();
+        QVERIFY(form);
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        click(form, "cmdDel");
+        QTRY_VERIFY_WITH_TIMEOUT(!CommandQueue::busy(), 5000);
+        QCOMPARE(MessageBox::shownTexts().last(), QStringLiteral("没有要取消的定时关机"));
+        QCOMPARE(fileBytes(Teskarn::configFilePath()), storedShutdown({}, {}, QStringLiteral("0")));
+        QVERIFY(restart());
+        QTRY_VERIFY_WITH_TIMEOUT(!CommandQueue::busy(), 5000);
+        QCOMPARE(loggedCommands().size(), 2);
+    }
+
+    // A settings folder that takes no file: what this run armed is still
+    // known, and cancelled.
+    void aShutdownArmedWhereNothingCanBeSavedIsCancelledByWhatThisRunKnows()
+    {
+        const StandInCommands standIns(root() + QStringLiteral("/bin"));
+        QVERIFY(standIns.add(QStringLiteral("shutdown"), "echo \"$*\" >> " + commandLog().toLocal8Bit()));
+        CommandRunner::installReal();
+        IniFile::setWriteFailure(QStringLiteral("Read-only file system"));
+        QWidget* form = openForm();
+        QVERIFY(form);
+        fill(form, QStringLiteral("22"), QStringLiteral("30"), false);
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        click(form, "Command1");
+        QTRY_VERIFY_WITH_TIMEOUT(!CommandQueue::busy(), 5000);
+        const QString notSaved = QStringLiteral("设置保存失败：") + Teskarn::configFilePath();
+        QCOMPARE(MessageBox::shownTexts(), (QStringList{armedMessage(QStringLiteral("22"), QStringLiteral("30")), notSaved}));
+        QVERIFY(!QFile::exists(UserSettings::filePath(QStringLiteral("timedshutdown"))));
+        MessageBox::clear();
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        click(form, "cmdDel");
+        QTRY_VERIFY_WITH_TIMEOUT(!CommandQueue::busy(), 5000);
+        QCOMPARE(loggedCommands(), (QStringList{QStringLiteral("-P 22:30"), QStringLiteral("-c")}));
+        QCOMPARE(MessageBox::shownTexts(), (QStringList{notSaved, QStringLiteral("定时关机已取消")}));
         QVERIFY(disarmedShown());
     }
 

@@ -63,6 +63,20 @@ private slots:
         QVERIFY(form->isVisible());
     }
 
+    void aTimeNotSavedIsNeitherToldNorArmed()
+    {
+        frm_backup* form = openWindow();
+        typeInto(control<QComboBox>(form, "cboHour"), QStringLiteral("9"));
+        typeInto(control<QComboBox>(form, "cboMinute"), QStringLiteral("5"));
+        IniFile::setWriteFailure(QStringLiteral("No space left on device"));
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        click(form, "Command2");
+        QCOMPARE(MessageBox::shownTexts().size(), 1);
+        QVERIFY(MessageBox::shownTexts().first().startsWith(QStringLiteral("设置未能保存：")));
+        QVERIFY(!appState().backupTrigger.armed);
+        QCOMPARE(storedTime("hour"), QString());
+    }
+
     void countdownOpensAtTheSetTime()
     {
         const auto tray = trayCheck();

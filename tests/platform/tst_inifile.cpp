@@ -1,7 +1,9 @@
 #include "fixture.h"
 #include "inifile.h"
+#include "testfiles.h"
 
 #include <QFile>
+#include <QStringEncoder>
 
 class TestIniFile : public VarnholtTestCase {
     Q_OBJECT
@@ -47,34 +49,59 @@ private slots:
         QCOMPARE(file.readAll().count("[option1]"), 1);
     }
 
-    void encodingIsToldByTheMarkOrTheText_data()
+    // Files a user or the old program may have left, as Teskarn reads them.
+    void unmarkedFilesReadInTheirEncoding_data()
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("value");
-        // 陆路 in GBK is also valid UTF-8, where it reads "½·".
-        QTest::newRow("GBK that is valid UTF-8") << QByteArray("[s]\r\nk=\xC2\xBD\xC2\xB7\r\n") << QStringLiteral("陆路");
-        QTest::newRow("GBK") << QByteArray("[s]\nk=\xB1\xA8\xB1\xED\n") << QStringLiteral("报表");
-        QTest::newRow("unmarked UTF-8") << QStringLiteral("[s]\nk=按拼音码\n").toUtf8() << QStringLiteral("按拼音码");
-        QTest::newRow("marked UTF-8") << QByteArray("\xEF\xBB\xBF[s]\nk=\xC2\xBD\xC2\xB7\n") << QStringLiteral("½·");
-        QTest::newRow("neither") << QByteArray("[s]\nk=\xC3\xA9\xFF\n") << QStringLiteral("é\uFFFD");
+        const auto utf8 = [](const char* text) { return QString::fromUtf8(text).toUtf8(); };
+        const auto gbk = [](const char* text) { return QByteArray(QStringEncoder("GBK").encode(QString::fromUtf8(text))); };
+        // Written by an editor in UTF-8, without a mark.
+        for (const char* text : {"Café 报表", "München", "naïve", "约翰·史密斯", "★①℃ 温度", "D:/资料/报表"})
+            QTest::newRow(qPrintable(QStringLiteral("UTF-8 ") + QString::fromUtf8(text)))
+                << utf8(text) << QString::fromUtf8(text);
+        // The old program's GBK, some of it valid UTF-8 too (陆路 is "½·",
+        // 小叶 Cyrillic, 小石 an IPA letter, 谢 "л").
+        for (const char* text : {"陆路", "小叶", "小石", "谢", "C:/Program Files/腾讯QQ", "报表"})
+            QTest::newRow(qPrintable(QStringLiteral("GBK ") + QString::fromUtf8(text))) << gbk(text) << QString::fromUtf8(text);
+        // The ambiguous case: GBK whose UTF-8 reading is Latin letters reads as UTF-8.
+        QTest::newRow("GBK 毛毛 stays ambiguous") << gbk("毛毛") << QStringLiteral("ëë");
+        QTest::newRow("neither") << QByteArray("\xC3\xA9\xFF") << QStringLiteral("é\uFFFD");
     }
-    void encodingIsToldByTheMarkOrTheText()
+    void unmarkedFilesReadInTheirEncoding()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, value);
-        IniFile ini(root() + QStringLiteral("/config.ini"));
-        QFile file(ini.path());
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        file.close();
+        IniFile ini(root() + QStringLiteral("/config.ini"), IniFile::Encoding::Utf8OrGbk);
+        const QByteArray file = "[s]\r\nk=" + bytes + "\r\n[t]\r\nk=1\r\n";
+        QVERIFY(TestFiles::writeFile(ini.path(), file));
         QCOMPARE(ini.read(QStringLiteral("s"), QStringLiteral("k")), value);
-        // A rewrite keeps the line and marks the file, so it reads the same.
+        // A save that changes nothing leaves the file as it was.
         QVERIFY(ini.write(QStringLiteral("t"), QStringLiteral("k"), QStringLiteral("1")));
-        QCOMPARE(ini.read(QStringLiteral("s"), QStringLiteral("k")), value);
+        QCOMPARE(TestFiles::bytesOf(ini.path()), file);
+        // A rewrite keeps the characters read and marks the file, so it reads the same.
         QVERIFY(ini.write(QStringLiteral("t"), QStringLiteral("k"), QStringLiteral("2")));
         QCOMPARE(ini.read(QStringLiteral("s"), QStringLiteral("k")), value);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QVERIFY(file.readAll().startsWith("\xEF\xBB\xBF[s]\n"));
+        QVERIFY(TestFiles::bytesOf(ini.path()).startsWith("\xEF\xBB\xBF[s]\nk=" + value.toUtf8() + '\n'));
+    }
+
+    void varnholtsOwnFilesAreUtf8()
+    {
+        // Each would read as GBK in a file of the old program's.
+        for (const QByteArray& value : {QByteArray("\xC2\xBD\xC2\xB7"), QByteArray("\xD0\xA1\xD2\xB6")}) {
+            IniFile ini(root() + QStringLiteral("/database.ini"));
+            QVERIFY(TestFiles::writeFile(ini.path(), "[server]\npassword=" + value + '\n'));
+            QCOMPARE(ini.read(QStringLiteral("server"), QStringLiteral("password")), QString::fromUtf8(value));
+            QVERIFY(ini.write(QStringLiteral("server"), QStringLiteral("user"), QStringLiteral("shop")));
+            QCOMPARE(TestFiles::bytesOf(ini.path()), "[server]\npassword=" + value + "\nuser=shop\n");
+        }
+    }
+
+    void theMarkSaysUtf8()
+    {
+        IniFile ini(root() + QStringLiteral("/config.ini"), IniFile::Encoding::Utf8OrGbk);
+        QVERIFY(TestFiles::writeFile(ini.path(), "\xEF\xBB\xBF[s]\nk=\xC2\xBD\xC2\xB7\n"));
+        QCOMPARE(ini.read(QStringLiteral("s"), QStringLiteral("k")), QStringLiteral("½·"));
     }
 
     void userSettingsLiveUnderTheConfigFolder()

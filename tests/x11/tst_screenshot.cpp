@@ -1,4 +1,5 @@
 #include "JieTu.h"
+#include "TuoPan.h"
 #include "filedialogs.h"
 #include "fixture.h"
 #include "forms.h"
@@ -9,7 +10,9 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCursor>
 #include <QFile>
+#include <QMenu>
 #include <QMimeData>
 #include <QPainter>
 #include <QScreen>
@@ -17,6 +20,7 @@
 
 using Teskarn::JieTu;
 using Teskarn::search;
+using Teskarn::TuoPan;
 namespace Forms = Teskarn::Forms;
 using namespace ScreenshotDrive;
 
@@ -174,8 +178,12 @@ private slots:
                              << "x.jpg" << QByteArray("\xff\xd8");
         QTest::newRow("no suffix") << "x"
                                    << "x.bmp" << QByteArray("BM");
-        QTest::newRow("unknown suffix") << "x.png"
-                                        << "x.png" << QByteArray("BM");
+        QTest::newRow("png") << "x.png"
+                             << "x.png" << QByteArray("\x89PNG");
+        QTest::newRow("bmp") << "x.bmp"
+                             << "x.bmp" << QByteArray("BM");
+        QTest::newRow("no picture suffix") << "x.2024"
+                                           << "x.2024.bmp" << QByteArray("BM");
     }
     void saveWritesTheFormatItsSuffixNamesAndEmptiesTheClipboard()
     {
@@ -190,8 +198,8 @@ private slots:
         QTRY_VERIFY(!form);
         const QString path = tempFolder() + QLatin1Char('/') + written;
         QCOMPARE(fileStart(path, start.size()), start);
-        if (start == "BM")
-            QCOMPARE(rgb(QImage(path, "BMP")), m_wall->picture().copy(region));
+        if (start != "\xff\xd8")
+            QCOMPARE(rgb(QImage(path)), m_wall->picture().copy(region));
         else
             QCOMPARE(QImage(path).size(), region.size());
         QTRY_VERIFY(clipboardEmpty());
@@ -206,6 +214,37 @@ private slots:
         click(QStringLiteral("Image2_2"));
         QTRY_VERIFY(!form);
         QCOMPARE(clipboardPicture(), m_wall->picture().copy(region));
+    }
+
+    // Started from the menu, the picture is the screen as it was without it.
+    void fromTheMenuTheScreenIsFrozenWithoutTheMenu()
+    {
+        m_wall = new ColourWall;
+        m_wall->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_wall));
+        QVERIFY(Teskarn::start().runEventLoop);
+        search* bar = Forms::loaded<search>();
+        QVERIFY(QTest::qWaitForWindowExposed(bar));
+        auto* grip = bar->findChild<QWidget*>(QStringLiteral("PictureM"));
+        QCursor::setPos(grip->mapToGlobal(grip->rect().center()));
+        QScreen* screen = QGuiApplication::primaryScreen();
+        QImage before;
+        QVERIFY(QTest::qWaitFor([&] {
+            const QImage now = rgb(screen->grabWindow(0).toImage());
+            const bool settled = now == before && now.pixel(10, 10) == red;
+            before = now;
+            return settled;
+        }));
+
+        QTest::mousePress(grip, Qt::RightButton);
+        QTest::mouseRelease(grip, Qt::RightButton);
+        QMenu* menu = Forms::loaded<TuoPan>()->TP();
+        QVERIFY(QTest::qWaitForWindowExposed(menu));
+        QVERIFY(QTest::qWaitFor([&] { return rgb(screen->grabWindow(0).toImage()) != before; }));
+        auto* entry = menu->findChild<QAction*>(QStringLiteral("JTF3"));
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(entry).center());
+        QVERIFY(QTest::qWaitFor([] { return Forms::loaded<JieTu>() != nullptr; }));
+        QCOMPARE(rgb(Forms::loaded<JieTu>()->grab().toImage()), before);
     }
 
     void escClosesTheForm()

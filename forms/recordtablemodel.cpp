@@ -1,4 +1,5 @@
 #include "recordtablemodel.h"
+#include "amount.h"
 #include "module2.h"
 
 RecordTableModel::RecordTableModel(QList<ListColumn> columns, QObject* parent)
@@ -31,6 +32,9 @@ QString formatCell(const QVariant& value, CellFormat format)
 {
     if (value.isNull())
         return {};
+    // A figure past the limit is told, never shown as 0.
+    if (format != CellFormat::Text && value.typeId() == QMetaType::QString && value.toString() == Amount::outOfRangeText())
+        return value.toString();
     switch (format) {
     case CellFormat::Text:
         return value.toString().trimmed();

@@ -3,6 +3,7 @@
 #include "messagebox.h"
 #include "stockindrive.h"
 
+#include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -227,6 +228,38 @@ private slots:
         press(form, Qt::Key_PageDown);
         checkRefused(form, "Text3", QStringLiteral("2000000000000000"), QStringLiteral("现金支付不能大于[99999999999.99]。"));
         QCOMPARE(SlipBooks::wholeBooks(), before);
+    }
+
+    // After a refused Enter the user works in another window and comes back:
+    // the activation moving the focus is no leaving of the refused box, and
+    // tells nothing again. Saving tells it once more.
+    void aRefusalIsNotToldAgainAcrossAnotherWindow()
+    {
+        auto* form = openWithGoods();
+        enterLine(form, QStringLiteral("SP000001"), QStringLiteral("1"), QStringLiteral("10"));
+        const QString typed = QStringLiteral("2000000000000000");
+        fill(control(form, "Text3"), typed);
+        MessageBox::clear();
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        QTest::keyClick(control(form, "Text3"), Qt::Key_Return);
+        QCOMPARE(MessageBox::shown().size(), 1);
+
+        QWidget other;
+        auto* elsewhere = new QLineEdit(&other);
+        other.show();
+        QApplication::setActiveWindow(&other);
+        elsewhere->setFocus();
+        QTest::keyClicks(elsewhere, QStringLiteral("x"));
+        // Activating the slip puts the focus in the goods input.
+        QApplication::setActiveWindow(form);
+        QCOMPARE(focusedName(form), QStringLiteral("TextName3"));
+        QCOMPARE(MessageBox::shown().size(), 1);
+        QCOMPARE(text(form, "Text3"), typed);
+
+        MessageBox::clear();
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        press(form, Qt::Key_PageDown);
+        checkRefused(form, "Text3", typed, QStringLiteral("现金支付不能大于[99999999999.99]。"));
     }
 
     // A total past the box limit fills the cash paid, which takes it: the slip is saved as paid.

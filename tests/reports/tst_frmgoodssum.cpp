@@ -185,7 +185,8 @@ private slots:
         QTEST((QStringList{text(form, "Text4"), text(form, "Text5")}), "totals");
     }
 
-    // A group whose sum passes the books' limit says so in its cells, as the total box does.
+    // A group or month whose sum passes the books' limit says so in its
+    // cells, as the total box does.
     void aGroupPastTheLimitIsToldNotShownAsZero()
     {
         for (const AnalysisBook::Line& line :
@@ -200,6 +201,8 @@ private slots:
                                                        {"可乐", "10", "3", "30%"},
                                                        {"大单", "超出范围", "2", "超出范围"}}));
         QCOMPARE((QStringList{text(form, "Text4"), text(form, "Text5")}), (QStringList{"合计超出范围", "5.00"}));
+        click(form, "ComOK3");
+        QCOMPARE(gridRows(form, "MSHFlexGrid2"), (Grid{{"年月", "销售额", "利润额"}, {"2024-03", "超出范围", "5"}}));
         QVERIFY(MessageBox::shown().isEmpty());
     }
 

@@ -274,15 +274,12 @@ bool MoneyBox::keepPoint(const QKeyEvent* event)
     return true;
 }
 
-void MoneyBox::insertTyped(const QString& typed) { m_box->insert(typed); }
-
 void MoneyBox::paste()
 {
     const QString pasted = DecimalText::foldFullWidth(QApplication::clipboard()->text()).trimmed();
     DecimalNumber number;
     // A number pasted over a box that shows only zeros is the box's figure, whole.
-    if (DecimalText::readNumber(pasted).found && DecimalText::readWholeNumber(pasted, number)
-        && showsOnlyZeros(unselected(m_box))) {
+    if (DecimalText::readWholeNumber(pasted, number) && showsOnlyZeros(unselected(m_box))) {
         m_box->setText(pasted);
         m_box->setCursorPosition(int(m_box->text().size()));
         return;
@@ -336,7 +333,7 @@ bool MoneyBox::keyPressed(QKeyEvent* event)
         }
     }
     if (folded && !typed.isEmpty()) {
-        insertTyped(typed);
+        m_box->insert(typed);
         return true;
     }
     return false;

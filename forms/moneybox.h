@@ -62,7 +62,6 @@ public:
     // The box's money box; none on another box.
     static MoneyBox* of(const QLineEdit* box);
 
-    const Design& design() const { return m_design; }
     void setCaption(const QString& caption) { m_design.caption = caption; }
     // The box's figure; none when it is past the limit.
     std::optional<Amount> value() const;
@@ -90,7 +89,6 @@ private:
     bool negate();
     bool keepPoint(const QKeyEvent* event);
     void paste();
-    void insertTyped(const QString& typed);
     // Leaving: a refusal on a move of the focus.
     bool refuses(bool leaving);
 

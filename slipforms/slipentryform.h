@@ -10,11 +10,13 @@
 // after it the form stays open, empty, with the next number.
 //
 // A member hands over a SlipEntryDesign: its name and captions, the slip
-// design of its mode, the header boxes it has, the line list's columns and
-// rule, the payment captions, the goods lookup's variant, how a picked goods
-// becomes a line and its stock checks. What a member adds (keys, pickers, boxes of its own) goes around
-// the family through the protected controls, the header's layout, the Enter
-// chain, addKeys() and the header hooks of the save.
+// design of its mode (which holds the line rule and whether the discount is
+// whole), the header boxes it has, the line list's columns, the payment
+// captions, the goods lookup's variant, how a picked goods becomes a line and
+// its stock checks. A line's figures come from LineFiguresOf, every typed
+// figure goes through a money box. What a member adds (keys, pickers, boxes
+// of its own) goes around the family through the protected controls, the
+// header's layout, the Enter chain, addKeys() and the header hooks of the save.
 #include "goodslookup.h"
 #include "goodslookuplist.h"
 #include "keypreview.h"

@@ -3,7 +3,7 @@
 #include "bulkinsert.h"
 #include "recordnumber.h"
 #include "searchcodes.h"
-#include "slipvalues.h"
+#include "linefigures.h"
 
 #include <QHash>
 #include <QSet>
@@ -202,8 +202,13 @@ private:
                     const Amount n = Amount::whole(uniform(1, 5));
                     const Amount price = Amount::fromNumber(g.retail);
                     const Amount unitCost = Amount::fromNumber(g.cost);
-                    const Amount amount = LineAmount(n, price, discount);
-                    const Amount lineCost = LineCost(n, unitCost);
+                    SlipLine entered;
+                    entered.quantity = n;
+                    entered.price = price;
+                    entered.unitCost = unitCost;
+                    const LineFigures figures = LineFiguresOf(LineRule::Goods, entered, discount);
+                    const Amount amount = figures.amount;
+                    const Amount lineCost = figures.cost;
                     quantity += n;
                     total += amount;
                     cost += lineCost;

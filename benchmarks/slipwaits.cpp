@@ -1,6 +1,7 @@
 #include "slipwaits.h"
 #include "benchshop.h"
 #include "plainsqlite.h"
+#include "linefigures.h"
 #include "slipdelete.h"
 #include "slipnumber.h"
 #include "slipsave.h"
@@ -117,9 +118,10 @@ bool fillSlip(BenchSlip& slip)
         const bool sales = design.family == SlipFamily::Sales;
         l.quantity = Amount::whole(sales ? 2 : 10);
         l.price = Amount::fromValue(goods->value(i, sales ? QStringLiteral("零售价") : QStringLiteral("进价")));
-        l.amount = LineAmount(l.quantity, l.price, h.discount);
         l.unitCost = Amount::fromValue(goods->value(i, QStringLiteral("均价")));
-        l.costAmount = LineCost(l.quantity, l.unitCost);
+        const LineFigures figures = LineFiguresOf(LineRule::Goods, l, h.discount);
+        l.amount = figures.amount;
+        l.costAmount = figures.cost;
         slip.lines << l;
         h.totalQuantity += l.quantity;
         h.totalAmount += l.amount;

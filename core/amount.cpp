@@ -238,6 +238,24 @@ Amount Amount::product(Amount a, Amount b, Amount c, int decimals)
     return scaled(units, 12, decimals);
 }
 
+Amount Amount::percentOf(Amount a, Amount b, Amount percent, int decimals)
+{
+    if (anyOutOfRange({a, b, percent}))
+        return OutOfRange;
+    Wide units;
+    if (__builtin_mul_overflow(Wide(a.m_units) * b.m_units, Wide(percent.m_units), &units))
+        return OutOfRange;
+    // Twelve decimals of the product, two more for the hundredth.
+    return scaled(units, 14, decimals);
+}
+
+Amount Amount::plusProduct(Amount base, Amount a, Amount b, int decimals)
+{
+    if (anyOutOfRange({base, a, b}))
+        return OutOfRange;
+    return scaled(Wide(base.m_units) * Scale + Wide(a.m_units) * b.m_units, 8, decimals);
+}
+
 Amount Amount::quotient(Amount a, Amount b, int decimals)
 {
     if (anyOutOfRange({a, b}))

@@ -89,6 +89,10 @@ public:
     // a x b (x c), one rounding to the given decimals.
     static Amount product(Amount a, Amount b, int decimals = 4);
     static Amount product(Amount a, Amount b, Amount c, int decimals = 4);
+    // a x b x percent / 100, exact until its one rounding to the given decimals.
+    static Amount percentOf(Amount a, Amount b, Amount percent, int decimals);
+    // base + a x b, the product kept exact until the sum's one rounding.
+    static Amount plusProduct(Amount base, Amount a, Amount b, int decimals);
     // a / b rounded to the given decimals; 0 when b is 0.
     static Amount quotient(Amount a, Amount b, int decimals = 4);
 

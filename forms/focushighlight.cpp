@@ -1,20 +1,18 @@
 #include "focushighlight.h"
-#include "boxlimit.h"
-#include "module2.h"
 
 #include <QLineEdit>
 
 FocusHighlight::FocusHighlight(QWidget* form)
     : QObject(form)
-    , m_moves(form, [this](QWidget*, QWidget* now) { focusMoved(now); })
+    , m_moves(form, [this](QWidget* old, QWidget* now) { focusMoved(old, now); })
 {
 }
 
-void FocusHighlight::watch(QLineEdit* box, Role role, const QString& caption)
+void FocusHighlight::watch(QLineEdit* box, Role role, std::optional<MoneyBox::Design> money)
 {
     m_roles.insert(box, role);
-    if (role != Role::Plain)
-        BoxLimit::setCaption(box, caption);
+    if (money)
+        MoneyBox::install(box, std::move(*money), MoneyBox::Focus::Owner);
     connect(box, &QObject::destroyed, this, [this, box] { m_roles.remove(box); });
 }
 
@@ -24,13 +22,16 @@ const QColor& FocusHighlight::lit()
     return cyan;
 }
 
-void FocusHighlight::focusMoved(QWidget* now)
+void FocusHighlight::focusMoved(QWidget* old, QWidget* now)
 {
     // The focus came back from another window to where it was.
     if (now == m_lit)
         return;
-    // A box refused on leaving has the focus back, and is entered again.
-    if (m_lit && !leave(std::exchange(m_lit, nullptr)))
+    // A box refused on leaving has the focus back, and is entered again. The
+    // focus coming back from another window elsewhere left no box: a figure
+    // past its limit, already told, waits for its box's next action.
+    const bool fromOtherWindow = !old || old->window() != now->window();
+    if (m_lit && !leave(std::exchange(m_lit, nullptr), !fromOtherWindow))
         return;
     if (auto* box = qobject_cast<QLineEdit*>(now); box && m_roles.contains(box))
         enter(box);
@@ -39,31 +40,20 @@ void FocusHighlight::focusMoved(QWidget* now)
 void FocusHighlight::enter(QLineEdit* box)
 {
     m_lit = box;
-    const Role role = m_roles.value(box);
-    if (role != Role::Figure) {
+    if (m_roles.value(box) != Role::Figure) {
         QPalette palette = box->palette();
         palette.setColor(QPalette::Base, lit());
         box->setPalette(palette);
     }
-    if (role == Role::Plain)
-        return;
-    const QString text = box->text();
-    const qsizetype point = text.indexOf(QLatin1Char('.'));
-    const int integerPart = int(point < 0 ? text.size() : point);
-    if (integerPart > 0)
-        box->setSelection(0, integerPart);
-    else
-        box->deselect();
+    if (MoneyBox* money = MoneyBox::of(box))
+        money->enter();
 }
 
-bool FocusHighlight::leave(QLineEdit* box)
+bool FocusHighlight::leave(QLineEdit* box, bool withinWindow)
 {
+    if (MoneyBox* money = MoneyBox::of(box); money && (withinWindow || money->value()) && !money->leave())
+        return false;
     const Role role = m_roles.value(box);
-    if (role != Role::Plain) {
-        if (BoxLimit::refuses(box))
-            return false;
-        box->setText(Module2::FormatMoney(box->text()));
-    }
     if (role == Role::Plain || role == Role::Number)
         box->setPalette(QPalette());
     return true;

@@ -1,17 +1,17 @@
 #pragma once
-// The entry boxes of a slip form light up while they hold the focus. A
-// number box also selects its integer part on entering, so typing replaces
-// it and keeps the decimals, and shows its text as "0.00" on leaving; the
-// cash box keeps its colour after it is left, and a dialog's number box does
-// not light up. A number box past the box limit is not left: it says so,
-// naming the box by its caption, and keeps the focus and its text. Only a
+// The entry boxes of a slip form light up while they hold the focus; the
+// cash box keeps its colour after it is left, and a dialog's figure box
+// never lights up. A figure box is a money box that this highlight enters
+// and leaves: one refused on leaving keeps the focus, and stays lit. Only a
 // move of the focus within the form's window counts: another window taking
 // the activation (a message box) leaves the box as it is.
 #include "focusleave.h"
+#include "moneybox.h"
 
 #include <QHash>
 #include <QObject>
 #include <QPointer>
+#include <optional>
 
 class QLineEdit;
 class QWidget;
@@ -21,23 +21,23 @@ class FocusHighlight : public QObject {
 public:
     enum class Role {
         Plain,  // lit while focused
-        Number, // lit, integer part selected, "0.00" on leaving
-        Cash,   // as a number box, but stays lit once left
-        Figure, // as a number box, never lit
+        Number, // lit while focused
+        Cash,   // lit, and stays lit once left
+        Figure, // never lit
     };
 
     explicit FocusHighlight(QWidget* form);
-    // A number box's caption names it when its figure is refused.
-    void watch(QLineEdit* box, Role role, const QString& caption = {});
+    // A box with a money design gets its money box, which this highlight drives.
+    void watch(QLineEdit* box, Role role, std::optional<MoneyBox::Design> money = std::nullopt);
 
     // The light cyan of a focused box.
     static const QColor& lit();
 
 private:
-    void focusMoved(QWidget* now);
+    void focusMoved(QWidget* old, QWidget* now);
     void enter(QLineEdit* box);
     // False when the box is refused and keeps the focus.
-    bool leave(QLineEdit* box);
+    bool leave(QLineEdit* box, bool withinWindow);
 
     QHash<QLineEdit*, Role> m_roles;
     QPointer<QLineEdit> m_lit; // the box entered last and not left yet

@@ -1,10 +1,10 @@
 #include "inputdialog.h"
-#include "boxlimit.h"
 #include "dialogrules.h"
 #include "focushighlight.h"
 #include "formparts.h"
 #include "messagebox.h"
 #include "module2.h"
+#include "moneybox.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -41,7 +41,7 @@ InputDialog::InputDialog(QWidget* parent, const QString& formName, const QString
     setTabOrder(Text1, Text2);
     (m_number ? Text1 : Text2)->setFocus();
 
-    (new FocusHighlight(this))->watch(Text1, FocusHighlight::Role::Figure, figure);
+    (new FocusHighlight(this))->watch(Text1, FocusHighlight::Role::Figure, MoneyBox::Design{.caption = figure});
     DialogKeyFilter::install(this, [this] { ComRtn_Click(); });
     // Enter confirms from any control, before the box it is typed in is left.
     installEventFilter(this);
@@ -71,8 +71,9 @@ void InputDialog::ComOK_Click()
         Text1->setFocus(Qt::OtherFocusReason);
         return;
     }
-    // Enter confirms before the box is left.
-    if (BoxLimit::refuses(Text1))
+    // Enter confirms before the box is left; a click on 确认 has left it
+    // already, and the refusal is not told twice.
+    if (MoneyBox::of(Text1)->refuses())
         return;
     const Amount value = Amount::fromText(Text1->text());
     if (!value.isZero())

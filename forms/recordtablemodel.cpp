@@ -1,5 +1,8 @@
 #include "recordtablemodel.h"
+#include "amount.h"
 #include "module2.h"
+
+#include <cmath>
 
 RecordTableModel::RecordTableModel(QList<ListColumn> columns, QObject* parent)
     : QAbstractTableModel(parent)
@@ -31,6 +34,12 @@ QString formatCell(const QVariant& value, CellFormat format)
 {
     if (value.isNull())
         return {};
+    // A figure past the limit (its text, or the NaN Amount::toDouble gives
+    // for it) is told, never shown as 0.
+    if (format != CellFormat::Text
+        && ((value.typeId() == QMetaType::QString && value.toString() == Amount::outOfRangeText())
+            || (value.typeId() == QMetaType::Double && std::isnan(value.toDouble()))))
+        return Amount::outOfRangeText();
     switch (format) {
     case CellFormat::Text:
         return value.toString().trimmed();

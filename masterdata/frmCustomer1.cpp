@@ -5,6 +5,7 @@
 #include "formparts.h"
 #include "messagebox.h"
 #include "module2.h"
+#include "moneybox.h"
 #include "saleslines.h"
 #include "saleslinesgrid.h"
 
@@ -122,8 +123,10 @@ frmCustomer1::frmCustomer1(MasterListPanel& list, EditorMode mode, QWidget* pare
     bold.setBold(true);
     label->setFont(bold);
     points->setFont(bold);
-    if (mode == EditorMode::Add)
+    if (mode == EditorMode::Add) {
         label->setText(QStringLiteral("初始积分"));
+        MoneyBox::of(qobject_cast<QLineEdit*>(points))->setCaption(label->text());
+    }
     points->setEnabled(mode == EditorMode::Add || (mode == EditorMode::Modify && appState().isAdministrator()));
     // Only the administrator sees the histories, and only when viewing; for
     // anyone else the part is not built and its queries never run.

@@ -4,12 +4,12 @@
 #include "formparts.h"
 #include "messagebox.h"
 #include "module2.h"
+#include "moneybox.h"
 #include "searchcodes.h"
 #include "unloadform.h"
 
 #include <QComboBox>
 #include <QDateEdit>
-#include <QFocusEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -17,12 +17,14 @@
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <utility>
 
 namespace {
+// The field's name in messages: its label without blanks and colon.
+QString fieldName(const EditorField& field) { return QString(field.label).remove(QLatin1Char(' ')).remove(QStringLiteral("：")); }
+
 QWidget* makeBox(const EditorField& field, QWidget* parent)
 {
     QWidget* box = nullptr;
@@ -33,6 +35,8 @@ QWidget* makeBox(const EditorField& field, QWidget* parent)
     case FieldKind::Money: {
         auto* line = new QLineEdit(parent);
         line->setAlignment(Qt::AlignRight);
+        // Entering selects the whole "0.00", so what is typed replaces it.
+        MoneyBox::install(line, {.caption = fieldName(field), .select = MoneyBox::Select::All});
         box = line;
         break;
     }
@@ -49,11 +53,10 @@ QWidget* makeBox(const EditorField& field, QWidget* parent)
         break;
     case FieldKind::Whole: {
         auto* line = new QLineEdit(parent);
-        QObject::connect(line, &QLineEdit::textChanged, line, [line](const QString& text) {
-            const QString whole = Module2::FormatInt(text);
-            if (whole != text)
-                line->setText(whole);
-        });
+        MoneyBox::install(line, {.caption = fieldName(field),
+                                 .shape = MoneyBox::Shape::Whole,
+                                 .rewrite = MoneyBox::Rewrite::OnEveryChange,
+                                 .select = MoneyBox::Select::Nothing});
         box = line;
         break;
     }
@@ -164,8 +167,6 @@ void MasterEditor::buildControls()
             line->addWidget(label);
         }
         line->addWidget(box, 1);
-        if (field.kind == FieldKind::Money)
-            box->installEventFilter(this);
         m_boxes << box;
         if (field.writtenWhenEdited)
             watchEdits(int(m_boxes.size()) - 1);
@@ -306,28 +307,6 @@ QWidget* MasterEditor::firstBox() const
     return nullptr;
 }
 
-bool MasterEditor::eventFilter(QObject* watched, QEvent* event)
-{
-    auto* money = qobject_cast<QLineEdit*>(watched);
-    // Another window taking or giving back the activation is no move between boxes.
-    if (money && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
-            return QDialog::eventFilter(watched, event);
-    }
-    if (money && event->type() == QEvent::FocusIn) {
-        // After the box's own selection on focus: the whole amount, so what is
-        // typed replaces it.
-        QTimer::singleShot(0, money, [money] {
-            if (money->hasFocus())
-                money->selectAll();
-        });
-    } else if (money && event->type() == QEvent::FocusOut) {
-        money->setText(Module2::FormatMoney(money->text()));
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
 void MasterEditor::addSidePart(QWidget* part)
 {
     m_parts->addWidget(part, 1);
@@ -414,6 +393,14 @@ void MasterEditor::ComSave_Click()
 {
     if (m_mode == EditorMode::View)
         return;
+    // A figure past its limit is saved by no path: a click on the save button
+    // leaves its box first, and is told once.
+    for (int i = 0; i < m_design.fields.size(); ++i) {
+        auto* figure = qobject_cast<QLineEdit*>(m_boxes[i]);
+        MoneyBox* money = figure ? MoneyBox::of(figure) : nullptr;
+        if (money && figure->isEnabled() && isWritten(i) && money->refuses())
+            return;
+    }
     for (int i = 0; i < m_design.fields.size(); ++i) {
         const EditorField& field = m_design.fields[i];
         if (field.rule == FieldRule::Untested || !boxText(m_boxes[i]).isEmpty())

@@ -23,7 +23,7 @@ enum class FieldKind {
     Line,
     MultiLine, // several lines with a vertical scroll bar
     Combo,     // a list and typing; a typed value is kept
-    Money,     // right-aligned, "0.00" on leaving, saved as a number
+    Money,     // right-aligned, "0.00" on leaving, saved as a number; a money box of the box limit
     Date,      // a date picker, read and written as "yyyy-mm-dd"; a new record starts today
     Whole,     // a whole number after every change ("12.6" shows 13), saved as a number
 };
@@ -93,9 +93,6 @@ public slots:
     void ComSave_Click();
     void ComRtn_Click();
     void fillSearchCodes();
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildControls();

@@ -1,7 +1,5 @@
 #include "frmpay.h"
-#include "amountbox.h"
 #include "appstate.h"
-#include "boxlimit.h"
 #include "clock.h"
 #include "dbsession.h"
 #include "dialogrules.h"
@@ -9,6 +7,7 @@
 #include "formparts.h"
 #include "keypreview.h"
 #include "messagebox.h"
+#include "moneybox.h"
 #include "module2.h"
 #include "outcomemessage.h"
 #include "recordgrid.h"
@@ -138,9 +137,14 @@ void frmpay::buildControls()
     for (QLineEdit* amount : amountBoxes()) {
         amount->setText(QStringLiteral("0.00"));
         amount->setAlignment(Qt::AlignRight);
-        // The total follows the seven amounts; its own rule only reformats it.
-        AmountBox::install(
-            amount, captions.value(amount), amount == TextMoneys ? std::function<void()>() : [this] { TotalAmounts(); });
+        // The total follows the seven amounts; its own rule only reformats
+        // it. It is a total, held to the books' limit.
+        const bool total = amount == TextMoneys;
+        MoneyBox::install(amount, {.caption = captions.value(amount),
+                                   .limit = total ? Amount::bookLimit() : Amount::boxLimit(),
+                                   .rewrite = MoneyBox::Rewrite::OnEveryChange,
+                                   .select = MoneyBox::Select::All,
+                                   .changed = total ? std::function<void()>() : [this] { TotalAmounts(); }});
     }
     EnterToNext::install({Text4, Text5, Text6, Text7, Text8, Text9, Text10, Text11}, [this] { ComPD_Click(); });
 
@@ -199,7 +203,7 @@ void frmpay::TotalAmounts()
 bool frmpay::refusesAmounts() const
 {
     const auto amounts = amountBoxes();
-    return std::any_of(amounts.begin(), amounts.end(), [](QLineEdit* amount) { return BoxLimit::refuses(amount); });
+    return std::any_of(amounts.begin(), amounts.end(), [](QLineEdit* amount) { return MoneyBox::of(amount)->refuses(); });
 }
 
 void frmpay::ComPD_Click()

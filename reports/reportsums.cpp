@@ -7,7 +7,7 @@ const QString PastTheLimit = QStringLiteral("合计超出范围");
 
 QString text(Amount sum) { return sum.isOutOfRange() ? PastTheLimit : sum.toMoneyText(); }
 
-QVariant cell(Amount sum) { return sum.isOutOfRange() ? QVariant(PastTheLimit) : QVariant(sum.toDouble()); }
+QVariant cell(Amount sum) { return sum.isOutOfRange() ? QVariant(Amount::outOfRangeText()) : QVariant(sum.toDouble()); }
 
 Amount read(const QString& shown) { return shown == PastTheLimit ? Amount::outOfRange() : Amount::fromText(shown); }
 

@@ -12,7 +12,7 @@ namespace ReportSums {
 
 // What a box shows of a sum: its money text, "合计超出范围" past the book limit.
 QString text(Amount sum);
-// What a cell holds: the number, or that text.
+// What a cell holds: the number, or "超出范围", which a grid shows as it stands.
 QVariant cell(Amount sum);
 // A sum as a box shows it, read back: out of range for that text.
 Amount read(const QString& shown);

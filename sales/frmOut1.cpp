@@ -35,7 +35,6 @@ SlipEntryDesign salesDesign()
                         .cashName = QStringLiteral("lbl2"),
                         .differenceName = QStringLiteral("lbl")},
             .discountName = QStringLiteral("TextDiscount1"),
-            .wholeDiscount = true,
             .priceNeedsDiscount = false,
             .startQuantity = QStringLiteral("1.00"),
             .unknownGoodsMessage = QStringLiteral("该商品不存在。"),

@@ -1,6 +1,5 @@
 #include "repaymentdialog.h"
 #include "appstate.h"
-#include "boxlimit.h"
 #include "clock.h"
 #include "decimaltext.h"
 #include "dialogrules.h"
@@ -8,6 +7,7 @@
 #include "keypreview.h"
 #include "messagebox.h"
 #include "module2.h"
+#include "moneybox.h"
 #include "outcomemessage.h"
 #include "recordgrid.h"
 #include "slipbook.h"
@@ -78,7 +78,7 @@ void RepaymentDialog::buildControls()
                                    FormParts::figureBox(frame, QStringLiteral("Text2"), ZeroMoney));
     Text3 = FormParts::labelledBox(boxes, 2, 0, QStringLiteral("Label2"), QStringLiteral("[现在还款金额]"),
                                    QStringLiteral("Text3"));
-    BoxLimit::setCaption(Text3, QStringLiteral("现在还款金额"));
+
     Text4 = FormParts::labelledBox(boxes, 3, 0, QStringLiteral("Label3"), QStringLiteral("[尚欠]"),
                                    FormParts::figureBox(frame, QStringLiteral("Text4"), ZeroMoney));
     Text1->setReadOnly(true);
@@ -86,12 +86,11 @@ void RepaymentDialog::buildControls()
     Text3->setText(ZeroMoney);
     Text3->setAlignment(Qt::AlignRight);
     connect(Text3, &QLineEdit::textChanged, this, &RepaymentDialog::Text3_Change);
-    // Leaving the amount shows it as "0.00", unless it is past the box limit;
-    // another window taking the focus leaves it as typed.
-    m_amountLeft.emplace(Text3, [this] {
-        if (!BoxLimit::refuses(Text3))
-            Text3->setText(Module2::FormatMoney(Text3->text()));
-    });
+    // Leaving the amount shows it as "0.00", unless it is past the books'
+    // limit (a payment); another window taking the focus leaves it as typed.
+    MoneyBox::install(Text3, {.caption = QStringLiteral("现在还款金额"),
+                              .limit = Amount::bookLimit(),
+                              .select = MoneyBox::Select::Nothing});
 
     ComOK = button(this, QStringLiteral("ComOK"), m_design.confirmCaption);
     QPushButton* ComRtn = button(this, QStringLiteral("ComRtn"), QStringLiteral("关闭 ESC"));
@@ -155,7 +154,7 @@ void RepaymentDialog::ComOK_Click()
         return;
     }
     // Enter pays from the box before it is left.
-    if (BoxLimit::refuses(Text3))
+    if (MoneyBox::of(Text3)->refuses())
         return;
     if (MessageBox::show(this, QStringLiteral("确认要还款吗？"), MessageBox::NoticeTitle, QMessageBox::Question,
                          QMessageBox::Ok | QMessageBox::Cancel)

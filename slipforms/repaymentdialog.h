@@ -7,10 +7,8 @@
 // dialog change and tell the records window that the slip changed, which
 // reads it again. It stays open for further payments. A slip with no open
 // balance when the dialog opens cannot be paid.
-#include "focusleave.h"
 
 #include <QDialog>
-#include <optional>
 
 class QLineEdit;
 class QPushButton;
@@ -54,5 +52,4 @@ private:
     QPushButton* ComOK;
     RecordGrid* ListView1;
     QString sSlipNo; // the slip paid, as stored; "" when none
-    std::optional<FocusLeave> m_amountLeft;
 };

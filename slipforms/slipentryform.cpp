@@ -1,16 +1,13 @@
 #include "slipentryform.h"
 #include "appstate.h"
-#include "boxlimit.h"
 #include "childactivation.h"
 #include "clock.h"
-#include "focushighlight.h"
 #include "inputdialog.h"
-#include "formparts.h"
 #include "messagebox.h"
-#include "module2.h"
 #include "mdlini.h"
+#include "module2.h"
+#include "moneybox.h"
 #include "outcomemessage.h"
-#include "recordgrid.h"
 #include "slipnumber.h"
 #include "slipbook.h"
 #include "slipsave.h"
@@ -20,32 +17,13 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDateEdit>
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTreeView>
-#include <QVBoxLayout>
-
-using FormParts::button;
-using FormParts::label;
-using FormParts::named;
 
 namespace {
-const QString ZeroMoney = QStringLiteral("0.00");
-const QString PriceCaption = QStringLiteral("单价");
-const QString CashCaption = QStringLiteral("现金支付");
-
-QString bracketed(const QString& caption) { return QLatin1Char('[') + caption + QLatin1Char(']'); }
-
-QLineEdit* box(QWidget* form, const char* name, const QString& text = {})
-{
-    return named(new QLineEdit(text, form), QString::fromLatin1(name));
-}
-
 Amount valueOf(const QLineEdit* box) { return Amount::fromText(box->text()); }
 
 bool isEnter(const QKeyEvent* event) { return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter; }
@@ -62,21 +40,6 @@ bool isModifierOrTab(int key)
         return true;
     default:
         return false;
-    }
-}
-
-// Whether a line column shows a quantity or money.
-bool isFigure(LineField field)
-{
-    switch (field) {
-    case LineField::GoodsCode:
-    case LineField::GoodsName:
-    case LineField::Size:
-    case LineField::Unit:
-    case LineField::Category:
-        return false;
-    default:
-        return true;
     }
 }
 
@@ -115,206 +78,6 @@ SlipEntryForm::SlipEntryForm(SlipEntryDesign design, QWidget* parent)
 }
 
 void SlipEntryForm::addKeys(const KeyPreview::Keys& keys) { m_preview->add(keys); }
-
-void SlipEntryForm::buildControls()
-{
-    Textid = box(this, "Textid");
-    DTPicker0 = FormParts::datePicker(this, QStringLiteral("DTPicker0"));
-    TextOperator = box(this, "TextOperator");
-    TextBZ = box(this, "TextBZ");
-
-    auto* header = m_headerGrid = new QGridLayout;
-    header->addWidget(label(this, {}, m_design.numberCaption), 0, 0);
-    header->addWidget(Textid, 0, 1);
-    header->addWidget(label(this, {}, m_design.dateCaption), 0, 2);
-    header->addWidget(DTPicker0, 0, 3);
-    header->addWidget(label(this, {}, QStringLiteral("[操作员]")), 0, 4);
-    header->addWidget(TextOperator, 0, 5);
-    if (!m_design.partnerCaption.isEmpty()) {
-        TextProvider = box(this, "TextProvider");
-        ComEnd = button(this, QStringLiteral("ComEnd"), QStringLiteral("End"));
-        header->addWidget(label(this, {}, m_design.partnerCaption), 1, 0);
-        auto* partner = m_partnerRow = new QHBoxLayout;
-        partner->addWidget(TextProvider, 1);
-        partner->addWidget(ComEnd);
-        header->addLayout(partner, 1, 1);
-    }
-    if (!m_design.discountName.isEmpty()) {
-        TextDiscount = named(new QLineEdit(QStringLiteral("100"), this), m_design.discountName);
-        header->addWidget(label(this, {}, QStringLiteral("[折  扣]")), 1, 2);
-        header->addWidget(TextDiscount, 1, 3);
-    }
-    header->addWidget(label(this, {}, QStringLiteral("备注")), 1, 4);
-    header->addWidget(TextBZ, 1, 5);
-
-    TextName = box(this, "TextName");
-    FormParts::fitBarcode(TextName);
-    const bool counts = m_design.lineRule == LineRule::Count;
-    const QString quantityCaption = counts ? QStringLiteral("盘后数量") : QStringLiteral("数量");
-    if (counts)
-        TextQty1 = box(this, "TextQty1", ZeroMoney);
-    TextQty = box(this, counts ? "TextQty2" : "TextQty", m_design.startQuantity);
-    TextPrice = box(this, "TextPrice", ZeroMoney);
-    m_lookup = new GoodsLookupList(this, m_design.lookup, TextName, [this] { LoadGoods(); });
-    // The boxes a code is scanned or typed into show it whole.
-    FormParts::fitBarcode(m_lookup->filterBox());
-    if (QLineEdit* barcode = m_lookup->barcodeBox())
-        FormParts::fitBarcode(barcode);
-    // The search options sit above the boxes, so that the code boxes keep
-    // their width on a 1024-pixel screen.
-    auto* options = new QHBoxLayout;
-    if (m_design.quickEntry) {
-        Check1 = named(new QCheckBox(QStringLiteral("快速录入模式"), this), QStringLiteral("Check1"));
-        connect(Check1, &QCheckBox::clicked, this, &SlipEntryForm::Check1_Click);
-        options->addWidget(Check1);
-    }
-    for (QRadioButton* option : m_lookup->options())
-        options->addWidget(option);
-    options->addStretch();
-    auto* entry = new QHBoxLayout;
-    if (QLineEdit* barcode = m_lookup->barcodeBox()) {
-        entry->addWidget(label(this, {}, QStringLiteral("[条码]")));
-        entry->addWidget(barcode, 1);
-    }
-    entry->addWidget(label(this, {}, m_design.lookup.filterCaption));
-    entry->addWidget(m_lookup->filterBox(), 1);
-    entry->addWidget(TextName);
-    if (TextQty1) {
-        entry->addWidget(label(this, {}, QStringLiteral("[盘前数量]")));
-        entry->addWidget(TextQty1);
-    }
-    entry->addWidget(label(this, {}, bracketed(quantityCaption)));
-    entry->addWidget(TextQty);
-    entry->addWidget(label(this, {}, bracketed(PriceCaption)));
-    entry->addWidget(TextPrice);
-
-    // The costs are the administrator's to see.
-    const bool seesCosts = appState().isAdministrator();
-    auto addCost = [&](QHBoxLayout* row, const char* name, const QString& caption) {
-        QLineEdit* cost = box(this, name, ZeroMoney);
-        QLabel* costLabel = label(this, {}, caption);
-        row->addWidget(costLabel);
-        row->addWidget(cost);
-        costLabel->setVisible(seesCosts);
-        cost->setVisible(seesCosts);
-        return cost;
-    };
-    if (m_design.costs)
-        TextPrice2 = addCost(entry, "TextPrice2", QStringLiteral("[单位成本]"));
-
-    m_lines = new SlipLinesModel(m_design.lineColumns, m_design.lineRule, this);
-    ListView1 = new RecordView(this);
-    ListView1->setObjectName(QStringLiteral("ListView1"));
-    ListView1->setModel(m_lines);
-    QList<int> widths;
-    QList<bool> figures;
-    for (const LineColumn& column : m_design.lineColumns) {
-        const bool cost = column.field == LineField::UnitCost || column.field == LineField::CostAmount
-                          || column.field == LineField::Profit;
-        widths << (cost && !seesCosts ? 0 : column.widthTwips);
-        figures << isFigure(column.field);
-    }
-    SetUpRecordView(ListView1, widths);
-    FitColumnsToContents(ListView1, figures);
-
-    TextQtys = box(this, "TextQtys", ZeroMoney);
-    TextMoneys = box(this, "TextMoneys", ZeroMoney);
-    auto* totals = new QHBoxLayout;
-    totals->addWidget(label(this, {}, QStringLiteral("[合计数量]")));
-    totals->addWidget(TextQtys);
-    totals->addWidget(label(this, {}, QStringLiteral("[合计金额]")));
-    totals->addWidget(TextMoneys);
-    QList<QLineEdit*> shownOnly{TextQtys, TextMoneys};
-    if (TextQty1)
-        shownOnly << TextQty1;
-    if (m_design.costs) {
-        TextMoneys2 = addCost(totals, "TextMoneys2", QStringLiteral("[合计成本]"));
-        TextMoneys3 = addCost(totals, "TextMoneys3", QStringLiteral("[合计利润]"));
-        shownOnly << TextPrice2 << TextMoneys2 << TextMoneys3;
-    }
-    totals->addStretch();
-    // The payment has a row of its own: beside the totals its figure boxes
-    // would pass a 1024-pixel screen.
-    auto* payment = new QHBoxLayout;
-    if (hasPayment()) {
-        Text3 = box(this, "Text3", ZeroMoney);
-        Text4 = box(this, "Text4", ZeroMoney);
-        lblDedt = label(this, m_design.payment.differenceName, QStringLiteral("[现金差额]"));
-        payment->addWidget(label(this, m_design.payment.cashName, bracketed(CashCaption)));
-        payment->addWidget(Text3);
-        payment->addWidget(lblDedt);
-        payment->addWidget(Text4);
-        payment->addStretch();
-        shownOnly << Text4;
-        connect(Text3, &QLineEdit::textChanged, this, &SlipEntryForm::Text3_Change);
-        onEnter(Text3, [this] { Text3_KeyDown(); });
-    }
-    // The program fills these; the totals are the sums of the lines.
-    for (QLineEdit* shown : shownOnly)
-        shown->setReadOnly(true);
-    // A total, and the cash that takes it, shows the largest figure whole.
-    for (QLineEdit* figure : {TextQtys, TextMoneys, Text3, Text4, TextMoneys2, TextMoneys3}) {
-        if (figure)
-            FormParts::fitWidestFigure(figure);
-    }
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(label(this, QStringLiteral("Label10"), QStringLiteral("F6：输入商品")));
-    if (!m_design.inputDialog.isEmpty()) {
-        buttons->addWidget(label(this, m_design.quantityHint, QStringLiteral("F7：修改数量")));
-        buttons->addWidget(label(this, QStringLiteral("lblF8"), QStringLiteral("F8：修改进价")));
-    }
-    buttons->addStretch();
-    QList<QPushButton*> pushButtons;
-    if (ComEnd)
-        pushButtons << ComEnd;
-    if (hasPayment()) {
-        auto* cmdMoney = button(this, QStringLiteral("cmdMoney"), QStringLiteral("付款填写 F5"));
-        connect(cmdMoney, &QPushButton::clicked, this, &SlipEntryForm::cmdMoney_Click);
-        buttons->addWidget(cmdMoney);
-        pushButtons << cmdMoney;
-    }
-    ComPD = button(this, QStringLiteral("ComPD"), QStringLiteral("确认单据 PageDown"));
-    auto* ComDel = button(this, QStringLiteral("ComDel"), QStringLiteral("删除 F4"));
-    auto* ComRtn = button(this, QStringLiteral("ComRtn"), QStringLiteral("返回 ESC"));
-    connect(ComPD, &QPushButton::clicked, this, &SlipEntryForm::ComPD_Click);
-    connect(ComDel, &QPushButton::clicked, this, &SlipEntryForm::ComDel_Click);
-    connect(ComRtn, &QPushButton::clicked, this, &SlipEntryForm::ComRtn_Click);
-    for (QPushButton* b : {ComPD, ComDel, ComRtn}) {
-        buttons->addWidget(b);
-        pushButtons << b;
-    }
-    // Enter presses the focused button, as a click does.
-    for (QPushButton* b : std::as_const(pushButtons))
-        onEnter(b, [b] { b->click(); });
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(header);
-    layout->addLayout(options);
-    layout->addLayout(entry);
-    layout->addWidget(m_lookup->list(), 2);
-    layout->addWidget(ListView1, 3);
-    layout->addLayout(totals);
-    layout->addLayout(payment);
-    layout->addLayout(buttons);
-
-    if (TextDiscount && m_design.wholeDiscount)
-        connect(TextDiscount, &QLineEdit::textChanged, this, &SlipEntryForm::TextDiscount_Change);
-    onEnter(TextName, [this] { LoadGoods(); });
-    onEnter(TextQty, [this] { TextQty_KeyDown(); });
-    onKey(TextPrice, [this](QKeyEvent* event) { return TextPrice_KeyDown(event); });
-    connect(TextQty, &QLineEdit::textChanged, this, &SlipEntryForm::TextQty_Change);
-
-    m_highlight = new FocusHighlight(this);
-    for (QLineEdit* plain : {TextDiscount, TextProvider, TextName}) {
-        if (plain)
-            m_highlight->watch(plain, FocusHighlight::Role::Plain);
-    }
-    m_highlight->watch(TextQty, FocusHighlight::Role::Number, quantityCaption);
-    m_highlight->watch(TextPrice, FocusHighlight::Role::Number, PriceCaption);
-    if (Text3)
-        m_highlight->watch(Text3, FocusHighlight::Role::Cash, CashCaption);
-}
 
 void SlipEntryForm::Form_Load()
 {
@@ -392,12 +155,7 @@ void SlipEntryForm::chainEnter(const QList<EnterStep>& steps)
     }
 }
 
-void SlipEntryForm::TextDiscount_Change()
-{
-    const QString whole = Module2::FormatInt(TextDiscount->text());
-    if (whole != TextDiscount->text())
-        TextDiscount->setText(whole);
-}
+bool SlipEntryForm::refusesFigure(QLineEdit* box) { return box && MoneyBox::of(box)->refuses(); }
 
 Amount SlipEntryForm::discount() const { return TextDiscount ? valueOf(TextDiscount) : Amount::whole(100); }
 
@@ -495,26 +253,30 @@ void SlipEntryForm::enterLine(bool quick)
     if (!m_held)
         return;
     // Enter in the price box adds the line before either box is left.
-    if (BoxLimit::refuses(TextQty) || BoxLimit::refuses(TextPrice))
+    if (refusesFigure(TextDiscount) || refusesFigure(TextQty) || refusesFigure(TextPrice))
         return;
-    const Amount quantity = valueOf(TextQty);
-    const Amount added = LineAmount(quantity, valueOf(TextPrice), discount());
-    const Amount unitCost = TextPrice2 ? valueOf(TextPrice2) : Amount();
-    const Amount cost = LineCost(quantity, unitCost);
+    SlipLine entered;
+    entered.quantity = valueOf(TextQty);
+    entered.price = valueOf(TextPrice);
+    if (TextPrice2)
+        entered.unitCost = valueOf(TextPrice2);
+    if (TextQty1)
+        entered.bookQuantity = valueOf(TextQty1);
+    const LineFigures added = LineFiguresOf(slipDesign().lineRule, entered, discount());
     // Merged into the first line of the goods at the same price text, once.
     if (const int row = m_lines->find(m_held->code, TextPrice->text()); row >= 0) {
         EntryLine line = m_lines->line(row);
-        const Amount merged = line.values.quantity + quantity;
+        const Amount merged = line.values.quantity + entered.quantity;
         line.quantityText = merged.toMoneyText();
-        line.values.amount += added;
-        line.values.costAmount += cost;
+        line.values.amount += added.amount;
+        line.values.costAmount += added.cost;
         if (merged.isOutOfRange() || !m_lines->holds(line, row)) {
-            BoxLimit::refuseComputed(TextPrice);
+            MoneyBox::refuseComputed(TextPrice);
             return;
         }
         m_lines->change(row, line);
     } else {
-        SlipLine values;
+        SlipLine values = entered;
         values.goodsCode = m_held->code;
         values.goodsName = m_held->name;
         values.size = m_held->size;
@@ -522,14 +284,11 @@ void SlipEntryForm::enterLine(bool quick)
         values.category = m_held->category;
         values.upperLimit = Amount::fromText(m_held->upperLimit);
         values.lowerLimit = Amount::fromText(m_held->lowerLimit);
-        values.amount = added;
-        values.unitCost = unitCost;
-        values.costAmount = cost;
-        if (TextQty1)
-            values.bookQuantity = valueOf(TextQty1);
+        values.amount = added.amount;
+        values.costAmount = added.cost;
         const EntryLine line{values, TextQty->text(), TextPrice->text()};
         if (!m_lines->holds(line, -1)) {
-            BoxLimit::refuseComputed(TextPrice);
+            MoneyBox::refuseComputed(TextPrice);
             return;
         }
         m_lines->add(line);
@@ -593,10 +352,11 @@ void SlipEntryForm::changeLine(bool quantity)
         return;
     EntryLine line = m_lines->line(row);
     (quantity ? line.quantityText : line.priceText) = value->toMoneyText();
+    (quantity ? line.values.quantity : line.values.price) = *value;
     // The line's amount without the slip's discount.
-    line.values.amount = Amount::product(quantity ? *value : line.values.quantity, quantity ? line.values.price : *value, 2);
+    line.values.amount = LineFiguresOf(slipDesign().lineRule, line.values).amount;
     if (!m_lines->holds(line, row)) {
-        BoxLimit::refuseComputed(ListView1);
+        MoneyBox::refuseComputed(ListView1);
         return;
     }
     m_lines->change(row, line);
@@ -621,7 +381,7 @@ void SlipEntryForm::Text3_Change()
 
 void SlipEntryForm::Text3_KeyDown()
 {
-    if (BoxLimit::refuses(Text3))
+    if (refusesFigure(Text3))
         return;
     const bool shortOfTotal = valueOf(TextMoneys) > valueOf(Text3);
     if (shortOfTotal
@@ -687,11 +447,13 @@ void SlipEntryForm::ComPD_Click()
         prompt(QStringLiteral("请填上折扣。"), TextDiscount);
         return;
     }
+    if (refusesFigure(TextDiscount))
+        return;
     if (hasPayment()) {
-        if (BoxLimit::refuses(Text3))
+        if (refusesFigure(Text3))
             return;
         if ((valueOf(Text3) - valueOf(TextMoneys)).isOutOfRange()) {
-            BoxLimit::refuseComputed(Text3);
+            MoneyBox::refuseComputed(Text3);
             return;
         }
         const Amount cash = valueOf(Text3);

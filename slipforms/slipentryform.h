@@ -10,11 +10,13 @@
 // after it the form stays open, empty, with the next number.
 //
 // A member hands over a SlipEntryDesign: its name and captions, the slip
-// design of its mode, the header boxes it has, the line list's columns and
-// rule, the payment captions, the goods lookup's variant, how a picked goods
-// becomes a line and its stock checks. What a member adds (keys, pickers, boxes of its own) goes around
-// the family through the protected controls, the header's layout, the Enter
-// chain, addKeys() and the header hooks of the save.
+// design of its mode (which holds the line rule and whether the discount is
+// whole), the header boxes it has, the line list's columns, the payment
+// captions, the goods lookup's variant, how a picked goods becomes a line and
+// its stock checks. A line's figures come from LineFiguresOf, every typed
+// figure goes through a money box. What a member adds (keys, pickers, boxes
+// of its own) goes around the family through the protected controls, the
+// header's layout, the Enter chain, addKeys() and the header hooks of the save.
 #include "goodslookup.h"
 #include "goodslookuplist.h"
 #include "keypreview.h"
@@ -56,19 +58,16 @@ struct SlipEntryDesign {
     // The label of TextProvider; empty: the slip names no partner (no
     // TextProvider, no ComEnd).
     QString partnerCaption = {};
+    // A count (the slip design's line rule) shows the goods' book quantity
+    // (TextQty1) beside the counted one (TextQty2 in place of TextQty).
     QList<LineColumn> lineColumns;
-    // LineRule::Count: the entry shows the goods' book quantity (TextQty1)
-    // beside the counted one (TextQty2 in place of TextQty).
-    LineRule lineRule = LineRule::Goods;
     // After each line the remark shows "-".
     bool lineDashesRemark = false;
     PaymentLabels payment = {}; // empty: the slip has no payment boxes
     GoodsLookupDesign lookup = {};
     // The discount box, per cent; empty: the slip has none and its lines
-    // take no discount.
+    // take no discount. The slip design says whether it is a whole number.
     QString discountName = QStringLiteral("TextDiscount");
-    // The discount box keeps a whole number ("0" for a text that is none).
-    bool wholeDiscount = false;
     // Every key in the price box refuses a discount of exactly "0".
     bool priceNeedsDiscount = true;
     // The quantity each goods starts from.
@@ -189,11 +188,14 @@ protected:
     QCheckBox* Check1 = nullptr; // where the design has quick entry
 
 private:
+    static inline const QString ZeroMoney = QStringLiteral("0.00");
+    static inline const QString PriceCaption = QStringLiteral("单价");
+
+    // The controls, their layout and wiring (slipentrycontrols.cpp).
     void buildControls();
     void Form_Load();
     void TextQty_KeyDown();
     bool TextPrice_KeyDown(QKeyEvent* event);
-    void TextDiscount_Change();
     void TextQty_Change();
     void Text3_Change();
     void Text3_KeyDown();
@@ -209,6 +211,8 @@ private:
     void prompt(const QString& text, QWidget* focus);
     // The discount lines take, per cent.
     Amount discount() const;
+    // Whether the figure box (where the form has it) is past its limit: told, the focus in it.
+    static bool refusesFigure(QLineEdit* box);
 
     SlipEntryDesign m_design;
     SlipLinesModel* m_lines = nullptr;

@@ -57,7 +57,7 @@ QString SlipLinesModel::text(int row, LineField field) const
     case LineField::CostAmount:
         return v.costAmount.toMoneyText();
     case LineField::Profit:
-        return (v.amount - v.costAmount).toMoneyText();
+        return LineFiguresOf(m_rule, v, {}, false).profit.toMoneyText();
     case LineField::BookQuantity:
         return v.bookQuantity.toMoneyText();
     case LineField::Gain:
@@ -98,11 +98,10 @@ EntryLine SlipLinesModel::asShown(EntryLine line) const
     SlipLine& v = line.values;
     v.quantity = Amount::fromText(line.quantityText);
     v.price = Amount::fromText(line.priceText);
-    if (m_rule == LineRule::Count) {
-        v.gain = (v.quantity - v.bookQuantity).rounded(2);
-        v.amount = Amount::product(v.gain, v.price, 2);
-    }
-    v.amount = v.amount.rounded(2);
+    const LineFigures figures = LineFiguresOf(m_rule, v, {}, false);
+    v.amount = figures.amount;
+    v.costAmount = figures.cost;
+    v.gain = figures.gain;
     return line;
 }
 
@@ -183,8 +182,10 @@ bool SlipLinesModel::holds(const EntryLine& line, int row) const
     SlipHeader totals;
     fillTotals(lines, totals);
     const SlipLine& v = shown.values;
-    for (const Amount& figure : {v.quantity, v.price, v.amount, v.costAmount, v.gain, totals.totalQuantity, totals.totalAmount,
-                                 totals.totalCost, totals.totalProfit}) {
+    if (!LineFiguresOf(m_rule, v, {}, false).inRange())
+        return false;
+    for (const Amount& figure :
+         {v.quantity, v.price, totals.totalQuantity, totals.totalAmount, totals.totalCost, totals.totalProfit}) {
         if (figure.isOutOfRange())
             return false;
     }

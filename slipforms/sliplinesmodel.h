@@ -5,7 +5,7 @@
 // "0.00". Every slip-entry form keeps its lines here, and its totals are the
 // sums of the shown values. A stocktake's lines are counts: each one's gain
 // and amount always follow from its counted and book quantities and price.
-#include "slipvalues.h"
+#include "linefigures.h"
 
 #include <QAbstractTableModel>
 #include <QList>
@@ -36,12 +36,6 @@ enum class LineField {
     Profit,
     BookQuantity,
     Gain,
-};
-
-// How a line's figures follow from what was entered.
-enum class LineRule {
-    Goods, // the amount as entered: quantity x price x the discount
-    Count, // a stocktake: gain = counted - book quantity, amount = gain x price
 };
 
 struct LineColumn {

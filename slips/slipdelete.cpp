@@ -20,10 +20,12 @@ DbResult<Rows> readLines(DbSession& session, const SlipDesign& design, const QSt
         {number});
 }
 
-Amount takenValue(const SlipDesign& design, const Rows& lines, int i)
+MovedValue takenValue(const SlipDesign& design, const Rows& lines, int i)
 {
     const Amount third = Amount::fromValue(lines.value(i, 2));
-    return design.takeBack == TakeBack::CostAmount ? third : Amount::product(Amount::fromValue(lines.value(i, 1)), third);
+    if (design.takeBack == TakeBack::CostAmount)
+        return {third};
+    return {Amount::fromValue(lines.value(i, 1)), third};
 }
 
 SlipOutcome remove(DbSession& session, const SlipDesign& design, const QString& number)

@@ -50,7 +50,8 @@ const SlipDesign Sale{.kind = SlipKind::Sale,
                       .missingStockMessage = NoStockRecord,
                       .refusesShortStock = true,
                       .debtRule = DebtRule::OwedOnly,
-                      .pointsSign = +1};
+                      .pointsSign = +1,
+                      .wholeDiscount = true};
 
 const SlipDesign SalesReturn{.kind = SlipKind::SalesReturn,
                              .family = SlipFamily::Sales,
@@ -65,7 +66,8 @@ const SlipDesign SalesReturn{.kind = SlipKind::SalesReturn,
                              .missingStockMessage = NoStockRecord,
                              .refusesShortStock = true,
                              .debtRule = DebtRule::OwedOnly,
-                             .pointsSign = -1};
+                             .pointsSign = -1,
+                             .wholeDiscount = true};
 
 // A count sets the stock: nothing to take back, no partner to owe.
 const SlipDesign Stocktake{.kind = SlipKind::Stocktake,
@@ -74,7 +76,8 @@ const SlipDesign Stocktake{.kind = SlipKind::Stocktake,
                            .lineTable = QStringLiteral("盘点单明细"),
                            .letter = QStringLiteral("P"),
                            .newLinePrice = QStringLiteral("进价"),
-                           .stockSign = 0};
+                           .stockSign = 0,
+                           .lineRule = LineRule::Count};
 
 const SlipDesign Loss{.kind = SlipKind::Loss,
                       .family = SlipFamily::Loss,
@@ -85,7 +88,8 @@ const SlipDesign Loss{.kind = SlipKind::Loss,
                       .newLinePrice = QStringLiteral("进价"),
                       .stockSign = -1,
                       .takeBack = TakeBack::LineValue,
-                      .missingStockMessage = NoStockRecord};
+                      .missingStockMessage = NoStockRecord,
+                      .wholeDiscount = true};
 
 const SlipDesign Expense{.kind = SlipKind::Expense,
                          .family = SlipFamily::Expense,

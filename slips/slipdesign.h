@@ -1,4 +1,6 @@
 #pragma once
+#include "linefigures.h"
+
 #include <QString>
 
 enum class SlipKind { StockIn, PurchaseReturn, Sale, SalesReturn, Stocktake, Loss, Expense };
@@ -44,6 +46,10 @@ struct SlipDesign {
     // A save adds the total, as a whole number, to the customer's and the
     // introducer's points times this sign.
     int pointsSign = 0;
+    // How a line's figures follow from what was entered, and whether the
+    // discount is a whole number (shown so after every change).
+    LineRule lineRule = LineRule::Goods;
+    bool wholeDiscount = false;
 };
 
 namespace SlipDesigns {

@@ -1,4 +1,5 @@
 #include "slipsave.h"
+#include "linefigures.h"
 #include "slipbook.h"
 
 #include <algorithm>
@@ -86,7 +87,7 @@ ColumnValues lineRow(const SlipDesign& design, const SlipHeader& h, const SlipLi
                         {QStringLiteral("类别"), line.category}};
     if (design.family == SlipFamily::Sales)
         row << ColumnValues{{QStringLiteral("成本金额"), line.costAmount.toDouble()},
-                            {QStringLiteral("利润金额"), (line.amount - line.costAmount).toDouble()},
+                            {QStringLiteral("利润金额"), LineFiguresOf(design.lineRule, line, {}, false).profit.toDouble()},
                             {QStringLiteral("客户"), h.partner},
                             {QStringLiteral("业务员"), h.salesman},
                             {QStringLiteral("介绍人"), h.introducer}};
@@ -121,7 +122,8 @@ std::optional<SlipOutcome> figuresPastBookLimit(const SlipHeader& h, const QList
                                                     {QStringLiteral("单价"), line.price},
                                                     {QStringLiteral("金额"), line.amount},
                                                     {QStringLiteral("成本金额"), line.costAmount},
-                                                    {QStringLiteral("利润金额"), line.amount - line.costAmount},
+                                                    {QStringLiteral("利润金额"),
+                                                     LineFiguresOf(LineRule::Goods, line, {}, false).profit},
                                                     {QStringLiteral("盘前数量"), line.bookQuantity},
                                                     {QStringLiteral("盈亏"), line.gain}}))
             return refused;

@@ -45,15 +45,6 @@ struct SlipLine {
     Amount gain;         // stocktake: 盈亏
 };
 
-// A line's 金额: quantity x unit price x discount per cent, to the cent.
-inline Amount LineAmount(Amount quantity, Amount price, Amount discount)
-{
-    return Amount::product(quantity, price, Amount::quotient(discount, Amount::whole(100)), 2);
-}
-
-// A sales line's 成本金额: quantity x unit cost, to the cent.
-inline Amount LineCost(Amount quantity, Amount unitCost) { return Amount::product(quantity, unitCost, 2); }
-
 // The texts a slip edit writes; each family writes those its dialog shows.
 struct SlipEdit {
     QString number; // the slip's number after the edit

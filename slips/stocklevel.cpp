@@ -5,9 +5,12 @@ Amount cents(Amount amount) { return amount.rounded(2); }
 
 Amount signedBy(int sign, Amount amount) { return sign < 0 ? -amount : amount; }
 
-StockLevel moved(const StockLevel& before, Amount quantity, Amount value)
+// The quantity moves by `quantity`, the value by quantity x per unit, exact
+// until the one rounding of the new value.
+StockLevel moved(const StockLevel& before, Amount quantity, Amount perUnit)
 {
-    StockLevel after{cents(before.quantity + quantity), cents(before.value + value), before.averageCost};
+    StockLevel after{cents(before.quantity + quantity), Amount::plusProduct(before.value, quantity, perUnit, 2),
+                     before.averageCost};
     after.averageCost = RecalcAverageCost(after.quantity, after.value).value_or(before.averageCost);
     return after;
 }
@@ -28,33 +31,36 @@ std::optional<StockLevel> StockAfterSave(const SlipDesign& design, const std::op
         // A new row takes the line's (discounted) amount, an existing one moves by quantity x price.
         if (!before)
             return StockLevel{signedBy(sign, line.quantity), signedBy(sign, line.amount), line.price};
-        return moved(*before, signedBy(sign, line.quantity), signedBy(sign, Amount::product(line.quantity, line.price)));
+        return moved(*before, signedBy(sign, line.quantity), line.price);
     case SlipFamily::Sales:
         if (!before)
             return StockLevel{signedBy(sign, line.quantity), signedBy(sign, line.costAmount), line.unitCost};
-        return moved(*before, signedBy(sign, line.quantity), signedBy(sign, Amount::product(line.quantity, before->averageCost)));
+        return moved(*before, signedBy(sign, line.quantity), before->averageCost);
     case SlipFamily::Stocktake: {
         const Amount counted = Amount::product(line.quantity, line.price, 2);
         if (!before)
             return StockLevel{line.quantity, counted, line.price};
-        return moved(StockLevel{{}, {}, before->averageCost}, line.quantity, counted);
+        StockLevel after{cents(line.quantity), counted, before->averageCost};
+        after.averageCost = RecalcAverageCost(after.quantity, after.value).value_or(before->averageCost);
+        return after;
     }
     case SlipFamily::Loss:
         if (!before)
             return std::nullopt;
         return StockLevel{cents(before->quantity - line.quantity),
-                          cents(before->value - Amount::product(line.quantity, line.price)), before->averageCost};
+                          Amount::plusProduct(before->value, -line.quantity, line.price, 2), before->averageCost};
     case SlipFamily::Expense:
         break;
     }
     return std::nullopt;
 }
 
-std::optional<StockLevel> StockAfterTakeBack(const SlipDesign& design, const StockLevel& before, Amount quantity, Amount value)
+std::optional<StockLevel> StockAfterTakeBack(const SlipDesign& design, const StockLevel& before, Amount quantity,
+                                             const MovedValue& value)
 {
     const int sign = -design.stockSign;
     const Amount q = cents(before.quantity + signedBy(sign, quantity));
-    const Amount a = cents(before.value + signedBy(sign, value));
+    const Amount a = Amount::plusProduct(before.value, signedBy(sign, value.units), value.perUnit, 2);
     if (!design.refusesShortStock || q.isOutOfRange() || a.isOutOfRange())
         return StockLevel{q, a, RecalcAverageCost(q, a).value_or(before.averageCost)};
     if (q.isZero())

@@ -31,7 +31,6 @@ SlipEntryDesign stocktakeDesign()
                 {.header = QStringLiteral("库存上限"), .field = LineField::UpperLimit, .widthTwips = 0},
                 {.header = QStringLiteral("库存下限"), .field = LineField::LowerLimit, .widthTwips = 0},
             },
-        .lineRule = LineRule::Count,
         .lineDashesRemark = true,
         .lookup = StockGoodsLookup(),
         .discountName = {}, // a count takes no discount

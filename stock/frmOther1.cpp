@@ -11,7 +11,6 @@ SlipEntryDesign lossDesign()
             .dateCaption = QStringLiteral("[日    期]"),
             .lineColumns = GoodsLineColumns(),
             .lookup = StockGoodsLookup(),
-            .wholeDiscount = true,
             .unknownGoodsMessage = QStringLiteral("该商品不存在。"),
             .noStockMessage = QStringLiteral("库存中无此商品，不能报损"),
             .noStockTitle = {}, // the refusal comes untitled

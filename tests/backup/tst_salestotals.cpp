@@ -44,9 +44,9 @@ private slots:
         putStock(b, QStringLiteral("100"), QStringLiteral("100"), QStringLiteral("1"));
         putCustomer(QStringLiteral("王五"), QStringLiteral("0"));
         putCustomer(QStringLiteral("赵六"), QStringLiteral("0"));
-        const SlipLine la = salesLine(a, QStringLiteral("2"), QStringLiteral("3.335"), QStringLiteral("100"),
+        const SlipLine la = salesLine(a, QStringLiteral("2"), QStringLiteral("3.335"), QStringLiteral("6.67"),
                                       QStringLiteral("2.5"));
-        const SlipLine lb = salesLine(b, QStringLiteral("1.5"), QStringLiteral("2"), QStringLiteral("90"), QStringLiteral("1"));
+        const SlipLine lb = salesLine(b, QStringLiteral("1.5"), QStringLiteral("2"), QStringLiteral("2.70"), QStringLiteral("1"));
         saveSale(SlipDesigns::Sale, QStringLiteral("C0000001"), {2024, 1, 31}, QStringLiteral("王五"), QStringLiteral("小李"),
                  {la, lb, la});
         saveSale(SlipDesigns::Sale, QStringLiteral("C0000002"), {2024, 2, 1}, QStringLiteral("赵六"), QStringLiteral("小王"),

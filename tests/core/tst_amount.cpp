@@ -171,6 +171,12 @@ private slots:
             << Amount::product(a("0.99"), a("0.05"), a("0.1"), 2).toMoneyText() << "0.00";
         QTest::newRow("four decimals kept") << Amount::product(a("0.99"), a("0.05")).toPlainText() << "0.0495";
         QTest::newRow("negative product") << Amount::product(a("-5"), a("4.25"), 2).toMoneyText() << "-21.25";
+        QTest::newRow("a percentage, rounded once")
+            << Amount::percentOf(a("1000"), a("100"), a("12.345"), 2).toMoneyText() << "12345.00";
+        QTest::newRow("a product added, rounded once")
+            << Amount::plusProduct(a("100"), a("7.52"), a("11.3238"), 2).toMoneyText() << "185.15";
+        QTest::newRow("a product taken off, rounded once")
+            << Amount::plusProduct(a("185.15"), a("-7.52"), a("11.3238"), 2).toMoneyText() << "100.00";
         QTest::newRow("average cost") << Amount::quotient(a("46"), a("3"), 2).toMoneyText() << "15.33";
         QTest::newRow("negative quotient") << Amount::quotient(a("-1"), a("3"), 2).toMoneyText() << "-0.33";
         QTest::newRow("half a cent up") << Amount::quotient(a("0.01"), a("2"), 2).toMoneyText() << "0.01";
@@ -242,6 +248,9 @@ private slots:
         QTest::newRow("product a cent below") << Amount::product(a("9999999999.999"), a("10"), 2) << "99999999999.99";
         QTest::newRow("three factors past 128 bits") << Amount::product(limit, limit, -limit) << out;
         QTest::newRow("three factors in range") << Amount::product(a("1000"), a("1000"), a("99999.99")) << "99999990000";
+        QTest::newRow("percentage past 128 bits") << Amount::percentOf(limit, limit, limit, 2) << out;
+        QTest::newRow("percentage past the limit") << Amount::percentOf(a("1000000000"), a("1000"), a("1000"), 2) << out;
+        QTest::newRow("product added past the limit") << Amount::plusProduct(limit, a("0.01"), a("1"), 2) << out;
         QTest::newRow("quotient past") << Amount::quotient(limit, a("0.5")) << out;
         QTest::newRow("sticky sum") << past - past << out;
         QTest::newRow("sticky negation") << -past << out;

@@ -78,6 +78,33 @@ private slots:
         QCOMPARE(MessageBox::shown().last().title, QStringLiteral("提示"));
     }
 
+    // A click on 确认 leaves the box and then clicks: one action, one refusal.
+    // Enter afterwards is another action, told again.
+    void aNumberPastTheBoxIsToldOncePerAction()
+    {
+        const QString typed = QStringLiteral("1000000000");
+        whenModal([typed](QDialog* dialog) {
+            QApplication::setActiveWindow(dialog);
+            auto* box = control(dialog, "Text1");
+            fill(box, typed);
+            MessageBox::setNextAnswer(QMessageBox::Ok);
+            QTest::mouseClick(control<QPushButton>(dialog, "ComOK"), Qt::LeftButton);
+            QVERIFY(dialog->isVisible());
+            QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("数量不能大于[999999999.99]。")});
+            QCOMPARE(MessageBox::shown().last().title, QStringLiteral("提示"));
+            QCOMPARE(focusedName(dialog), QStringLiteral("Text1"));
+            QCOMPARE(box->text(), typed);
+            MessageBox::setNextAnswer(QMessageBox::Ok);
+            QTest::keyClick(box, Qt::Key_Return);
+            QCOMPARE(MessageBox::shown().size(), 2);
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
+        QWidget owner;
+        QCOMPARE(InputDialog::askNumber(&owner, QStringLiteral("frmIn15"), QStringLiteral("修改数量"),
+                                        QStringLiteral("请输入数量："), QStringLiteral("数量")),
+                 std::optional<Amount>());
+    }
+
     void cancellingHandsBackNothing()
     {
         whenModal([](QDialog* dialog) {

@@ -355,6 +355,29 @@ private slots:
         childOf<QPushButton>(form, "ComAdd")->click();
     }
 
+    // Points past the box limit are refused as the box is left, by its
+    // label; a click on 保存 is told once, and nothing is saved.
+    void pointsPastTheBoxAreRefused()
+    {
+        frmCustomer* form = openList(QStringLiteral("管理员"));
+        whenModal([](QDialog* editor) {
+            replaceText(childOf<QLineEdit>(editor, "Text2"), QStringLiteral("张三"));
+            auto* points = childOf<QLineEdit>(editor, "Text18");
+            replaceText(points, QStringLiteral("99999999999999"));
+            QCOMPARE(points->text(), QStringLiteral("99999999999999"));
+            MessageBox::setNextAnswer(QMessageBox::Ok);
+            QTest::mouseClick(childOf<QPushButton>(editor, "ComSave"), Qt::LeftButton);
+            QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("初始积分不能大于[999999999.99]。")});
+            QCOMPARE(MessageBox::shown().last().title, QStringLiteral("提示"));
+            QCOMPARE(editor->focusWidget(), points);
+            QCOMPARE(points->text(), QStringLiteral("99999999999999"));
+            QVERIFY(editor->isVisible());
+            childOf<QPushButton>(editor, "ComRtn")->click();
+        });
+        childOf<QPushButton>(form, "ComAdd")->click();
+        QCOMPARE(customerCount(), 0);
+    }
+
     void addStoresTheDateAsTextAndAppendsTheRow()
     {
         frmCustomer* form = openList(QStringLiteral("张三"));

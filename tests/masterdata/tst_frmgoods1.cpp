@@ -194,6 +194,50 @@ private slots:
         childOf<QPushButton>(form, "ComAdd")->click();
     }
 
+    // A price or limit past the box limit is refused as it is left, naming
+    // it; a click on 保存 leaves it and clicks, and is told once. Full-width
+    // figures fold; nothing is saved while one is refused.
+    void figuresPastTheBoxAreRefused()
+    {
+        execute("insert into 计量单位 values ('DW001', '瓶')");
+        execute("insert into 商品类别 values ('LB001', '饮料')");
+        frmGoods* form = openList();
+        whenModal([](QDialog* editor) {
+            typeInto(editor, "Text2", QStringLiteral("可乐"));
+            setBox(editor, "Text4", QStringLiteral("瓶"));
+            setBox(editor, "Text5", QStringLiteral("饮料"));
+            typeInto(editor, "Text6", QStringLiteral("１２．５"));
+            auto* retail = childOf<QLineEdit>(editor, "Text9");
+            typeInto(editor, "Text9", QStringLiteral("1e20"));
+            MessageBox::setNextAnswer(QMessageBox::Ok);
+            QTest::keyClick(retail, Qt::Key_Tab);
+            QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("零售价不能大于[999999999.99]。")});
+            QCOMPARE(MessageBox::shown().last().title, QStringLiteral("提示"));
+            QCOMPARE(editor->focusWidget(), retail);
+            QCOMPARE(retail->text(), QStringLiteral("1e20"));
+            QCOMPARE(boxText(editor, "Text6"), QStringLiteral("12.50"));
+
+            MessageBox::clear();
+            MessageBox::setNextAnswer(QMessageBox::Ok);
+            QTest::mouseClick(childOf<QPushButton>(editor, "ComSave"), Qt::LeftButton);
+            QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("零售价不能大于[999999999.99]。")});
+            QCOMPARE(editor->focusWidget(), retail);
+            QVERIFY(editor->isVisible());
+
+            auto* upper = childOf<QLineEdit>(editor, "Text10");
+            typeInto(editor, "Text9", QStringLiteral("15"));
+            typeInto(editor, "Text10", QStringLiteral("1000000000"));
+            MessageBox::clear();
+            MessageBox::setNextAnswer(QMessageBox::Ok);
+            save(editor);
+            QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("库存上限不能大于[999999999.99]。")});
+            QCOMPARE(editor->focusWidget(), upper);
+            childOf<QPushButton>(editor, "ComRtn")->click();
+        });
+        childOf<QPushButton>(form, "ComAdd")->click();
+        QVERIFY(storedTexts("select * from 商品信息").isEmpty());
+    }
+
     void checksInFieldOrder()
     {
         frmGoods* form = openList();

@@ -28,14 +28,12 @@ struct SavedSlip {
     QList<SlipLine> lines = {SlipBooks::line(QStringLiteral("SP000001"), QStringLiteral("1"), QStringLiteral("10"))};
 };
 
-// Saves a stock-in slip ("T…": a purchase return) with its lines, priced at its discount.
+// Saves a stock-in slip ("T…": a purchase return) with its lines, which carry their amounts.
 inline void save(SavedSlip slip)
 {
     const SlipDesign& design = slip.number.startsWith(QLatin1Char('T')) ? SlipDesigns::PurchaseReturn : SlipDesigns::StockIn;
     SlipHeader header = headerOf(slip.number, slip.date, slip.supplier, slip.operatorName, slip.remark, slip.difference);
     header.discount = SlipBooks::amount(slip.discount);
-    for (SlipLine& line : slip.lines)
-        line.amount = LineAmount(line.quantity, line.price, header.discount);
     saveSlip(design, header, slip.lines);
 }
 

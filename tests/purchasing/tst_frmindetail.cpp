@@ -167,8 +167,10 @@ private slots:
     {
         save({.number = QStringLiteral("R0000001"),
               .discount = QStringLiteral("90"),
-              .lines = {SlipBooks::line(QStringLiteral("SP000001"), QStringLiteral("5"), QStringLiteral("10")),
-                        SlipBooks::line(QStringLiteral("SP000002"), QStringLiteral("2"), QStringLiteral("3.5"))}});
+              .lines = {SlipBooks::line(QStringLiteral("SP000001"), QStringLiteral("5"), QStringLiteral("10"),
+                                        QStringLiteral("45")),
+                        SlipBooks::line(QStringLiteral("SP000002"), QStringLiteral("2"), QStringLiteral("3.5"),
+                                        QStringLiteral("6.30"))}});
         save({.number = QStringLiteral("R0000002")});
         save({.number = QStringLiteral("T0000001")});
         auto* form = openRecords();

@@ -44,7 +44,8 @@ QString boxes(const QDialog* dialog)
 class TestFrmInDetail1 : public VarnholtTestCase {
     Q_OBJECT
 private slots:
-    void anAmountPastTheBoxBooksNothing()
+    // A payment is held to the books' limit.
+    void anAmountPastTheBooksLimitBooksNothing()
     {
         auto* form = openOnADebt();
         const QStringList before = wholeBooks();
@@ -52,7 +53,7 @@ private slots:
             MessageBox::setNextAnswer(QMessageBox::Ok);
             fillAndEnter(dialog, "Text3", QStringLiteral("2000000000000000"));
             checkRefused(dialog, "Text3", QStringLiteral("2000000000000000"),
-                         QStringLiteral("现在还款金额不能大于[999999999.99]。"));
+                         QStringLiteral("现在还款金额不能大于[99999999999.99]。"));
             QTest::keyClick(control(dialog, "Text3"), Qt::Key_Escape);
         });
         QCOMPARE(wholeBooks(), before);

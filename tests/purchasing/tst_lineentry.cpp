@@ -3,6 +3,7 @@
 #include "messagebox.h"
 #include "stockindrive.h"
 
+#include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -10,6 +11,13 @@ using namespace SlipEntryDrive;
 
 namespace {
 bool isLit(const QLineEdit* box) { return box->palette().color(QPalette::Base) == FocusHighlight::lit(); }
+
+// F5, then Enter in the cash box.
+void cmdMoneyAndEnter(QWidget* form)
+{
+    press(form, Qt::Key_F5);
+    QTest::keyClick(control(form, "Text3"), Qt::Key_Return);
+}
 }
 
 class TestLineEntry : public VarnholtTestCase {
@@ -204,7 +212,8 @@ private slots:
         QCOMPARE(SlipBooks::wholeBooks(), before);
     }
 
-    void aCashPastTheBoxIsRefused()
+    // The cash paid is a payment: the books' limit holds it, not the box limit.
+    void aCashPastTheBooksLimitIsRefused()
     {
         auto* form = openWithGoods();
         enterLine(form, QStringLiteral("SP000001"), QStringLiteral("1"), QStringLiteral("10"));
@@ -213,12 +222,106 @@ private slots:
         MessageBox::clear();
         MessageBox::setNextAnswer(QMessageBox::Ok);
         QTest::keyClick(control(form, "Text3"), Qt::Key_Return);
-        checkRefused(form, "Text3", QStringLiteral("2000000000000000"), QStringLiteral("现金支付不能大于[999999999.99]。"));
+        checkRefused(form, "Text3", QStringLiteral("2000000000000000"), QStringLiteral("现金支付不能大于[99999999999.99]。"));
         MessageBox::clear();
         MessageBox::setNextAnswer(QMessageBox::Ok);
         press(form, Qt::Key_PageDown);
-        checkRefused(form, "Text3", QStringLiteral("2000000000000000"), QStringLiteral("现金支付不能大于[999999999.99]。"));
+        checkRefused(form, "Text3", QStringLiteral("2000000000000000"), QStringLiteral("现金支付不能大于[99999999999.99]。"));
         QCOMPARE(SlipBooks::wholeBooks(), before);
+    }
+
+    // After a refused Enter the user works in another window and comes back:
+    // the activation moving the focus is no leaving of the refused box, and
+    // tells nothing again. Saving tells it once more.
+    void aRefusalIsNotToldAgainAcrossAnotherWindow()
+    {
+        auto* form = openWithGoods();
+        enterLine(form, QStringLiteral("SP000001"), QStringLiteral("1"), QStringLiteral("10"));
+        const QString typed = QStringLiteral("2000000000000000");
+        fill(control(form, "Text3"), typed);
+        MessageBox::clear();
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        QTest::keyClick(control(form, "Text3"), Qt::Key_Return);
+        QCOMPARE(MessageBox::shown().size(), 1);
+
+        QWidget other;
+        auto* elsewhere = new QLineEdit(&other);
+        other.show();
+        QApplication::setActiveWindow(&other);
+        elsewhere->setFocus();
+        QTest::keyClicks(elsewhere, QStringLiteral("x"));
+        // Activating the slip puts the focus in the goods input.
+        QApplication::setActiveWindow(form);
+        QCOMPARE(focusedName(form), QStringLiteral("TextName3"));
+        QCOMPARE(MessageBox::shown().size(), 1);
+        QCOMPARE(text(form, "Text3"), typed);
+
+        MessageBox::clear();
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        press(form, Qt::Key_PageDown);
+        checkRefused(form, "Text3", typed, QStringLiteral("现金支付不能大于[99999999999.99]。"));
+    }
+
+    // A total past the box limit fills the cash paid, which takes it: the slip is saved as paid.
+    void aTotalPastTheBoxIsPaidAndSaved()
+    {
+        auto* form = openWithGoods();
+        enterLine(form, QStringLiteral("SP000001"), QStringLiteral("999999999"), QStringLiteral("2"));
+        QCOMPARE(totals(form), QStringLiteral("999999999.00 / 1999999998.00"));
+        QCOMPARE(text(form, "Text3"), QStringLiteral("1999999998.00"));
+        cmdMoneyAndEnter(form);
+        QVERIFY(MessageBox::shown().isEmpty());
+        QCOMPARE(focusedName(form), QStringLiteral("ComPD"));
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        press(form, Qt::Key_PageDown);
+        QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("确认要保存该信息吗？")});
+        QCOMPARE(SlipBooks::rowsOf(QStringLiteral("select 合计金额, 欠款金额, 尚欠金额 from 入库单")),
+                 QStringList{QStringLiteral("1999999998 | 0 | 0")});
+    }
+
+    // Enter and PageDown each tell a discount past the box limit once; a line
+    // is never priced at it (1 x 0.01 would be 10,000,000.00).
+    void aDiscountPastTheBoxIsRefused()
+    {
+        auto* form = openWithGoods();
+        const QStringList before = SlipBooks::wholeBooks();
+        const QString discount = QStringLiteral("99999999999");
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        fillAndEnter(form, "TextDiscount", discount);
+        checkRefused(form, "TextDiscount", discount, QStringLiteral("折扣不能大于[999999999.99]。"));
+        MessageBox::clear();
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        press(form, Qt::Key_PageDown);
+        checkRefused(form, "TextDiscount", discount, QStringLiteral("折扣不能大于[999999999.99]。"));
+
+        // Put there by a paste the box was never left after.
+        form->close();
+        form = open();
+        control(form, "TextDiscount")->setText(discount);
+        fillAndEnter(form, "TextName", QStringLiteral("SP000001"));
+        fillAndEnter(form, "TextQty", QStringLiteral("1"));
+        MessageBox::clear();
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        fillAndEnter(form, "TextPrice", QStringLiteral("0.01"));
+        checkRefused(form, "TextDiscount", discount, QStringLiteral("折扣不能大于[999999999.99]。"));
+        QCOMPARE(form->lines()->rowCount(), 0);
+        QCOMPARE(SlipBooks::wholeBooks(), before);
+    }
+
+    // Full-width figures fold as they are typed; a minus over a box of zeros starts a negative figure.
+    void figuresFoldAndTakeASign()
+    {
+        auto* form = openWithGoods();
+        fillAndEnter(form, "TextName", QStringLiteral("SP000001"));
+        fillAndEnter(form, "TextQty", QStringLiteral("２．５"));
+        QCOMPARE(text(form, "TextQty"), QStringLiteral("2.50"));
+        auto* price = control(form, "TextPrice");
+        fill(price, QString());
+        QCOMPARE(price->text(), QString());
+        typeText(price, QStringLiteral("－４"));
+        QCOMPARE(price->text(), QStringLiteral("-4"));
+        QTest::keyClick(price, Qt::Key_Return);
+        QCOMPARE(lineFigures(form), QStringList{QStringLiteral("2.50 / -4 / -10.00")});
     }
 
     void aReturnWarnsOfAQuantityBeyondTheStock()

@@ -185,6 +185,27 @@ private slots:
         QTEST((QStringList{text(form, "Text4"), text(form, "Text5")}), "totals");
     }
 
+    // A group or month whose sum passes the books' limit says so in its
+    // cells, as the total box does.
+    void aGroupPastTheLimitIsToldNotShownAsZero()
+    {
+        for (const AnalysisBook::Line& line :
+             {AnalysisBook::Line{"出库", "2024-03-05", "大单", "饮料", "王五", "小李", 60'000'000'000.0, 1, 1},
+              AnalysisBook::Line{"出库", "2024-03-06", "大单", "饮料", "王五", "小李", 60'000'000'000.0, 1, 1},
+              AnalysisBook::Line{"出库", "2024-03-06", "可乐", "饮料", "王五", "小李", 10, 3, 1}})
+            AnalysisBook::addLine(line);
+        frmGoodsSum* form = open<frmGoodsSum>();
+        setPeriod(form, QDate(2024, 3, 1), QDate(2024, 3, 31));
+        click(form, "ComOK");
+        QCOMPARE(gridRows(form, "MSHFlexGrid1"), (Grid{{"商品名称", "销售额", "利润额", "毛利率"},
+                                                       {"可乐", "10", "3", "30%"},
+                                                       {"大单", "超出范围", "2", "超出范围"}}));
+        QCOMPARE((QStringList{text(form, "Text4"), text(form, "Text5")}), (QStringList{"合计超出范围", "5.00"}));
+        click(form, "ComOK3");
+        QCOMPARE(gridRows(form, "MSHFlexGrid2"), (Grid{{"年月", "销售额", "利润额"}, {"2024-03", "超出范围", "5"}}));
+        QVERIFY(MessageBox::shown().isEmpty());
+    }
+
     void monthTrendFillsTheGridAndTheChart()
     {
         frmGoodsSum* form = openForm();

@@ -7,6 +7,8 @@
 #include "recordgrid.h"
 #include "messagebox.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QDateEdit>
 #include <QHeaderView>
 #include <QLabel>
@@ -187,6 +189,69 @@ private slots:
         QCOMPARE(MessageBox::shownTexts(), QStringList{"税费不能大于[999999999.99]。"});
         QCOMPARE(focused(form)->objectName(), QStringLiteral("Text11"));
         QVERIFY(stored().isEmpty());
+    }
+
+    // What an input method or a paste brings is read as typed: a full-width
+    // point, a minus over a selected or emptied box, a pasted figure whole.
+    void typedAndPastedFigures()
+    {
+        auto* form = open<frmpay>();
+        fill(form, "Text4", QStringLiteral("１２．５"));
+        QCOMPARE(text(form, "Text4"), QStringLiteral("12.50"));
+        fill(form, "Text5", "7");
+        QTest::keyClick(box(form, "Text5"), Qt::Key_A, Qt::ControlModifier);
+        typeKeys(box(form, "Text5"), "-5");
+        QCOMPARE(text(form, "Text5"), QStringLiteral("-5.00"));
+        fill(form, "Text6", "9");
+        QTest::keyClick(box(form, "Text6"), Qt::Key_A, Qt::ControlModifier);
+        typeKeys(box(form, "Text6"), QStringLiteral("⌦－５"));
+        QCOMPARE(text(form, "Text6"), QStringLiteral("-5.00"));
+        fill(form, "Text8", "3");
+        QTest::keyClick(box(form, "Text8"), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(box(form, "Text8"), Qt::Key_Delete);
+        QCOMPARE(text(form, "Text8"), QStringLiteral("0.00"));
+        QApplication::clipboard()->setText(QStringLiteral("-1,234.5"));
+        QTest::keySequence(box(form, "Text8"), QKeySequence::Paste);
+        QCOMPARE(text(form, "Text8"), QStringLiteral("-1234.50"));
+        QCOMPARE(text(form, "TextMoneys"), QStringLiteral("-1232.00"));
+        QVERIFY(MessageBox::shown().isEmpty());
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        press(form, Qt::Key_PageDown);
+        QCOMPARE(MessageBox::shownTexts(), QStringList{"确定要添加该项记录？"});
+        QCOMPARE(stored(), (QList<QStringList>{{"Z0000001", "2024-03-05", "管理员", "12.5", "-5", "-5", "-1234.5", "0", "0", "0",
+                                                "-1232", "-"}}));
+    }
+
+    // A figure written with an exponent is that figure, never the digits after it.
+    void anExponentIsReadWhole()
+    {
+        auto* form = open<frmpay>();
+        fill(form, "Text9", "1e20");
+        QCOMPARE(text(form, "Text9"), QStringLiteral("1e20"));
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        press(form, Qt::Key_Return);
+        QCOMPARE(MessageBox::shownTexts(), QStringList{"人员工资不能大于[999999999.99]。"});
+        QCOMPARE(focused(form)->objectName(), QStringLiteral("Text9"));
+        QCOMPARE(text(form, "Text9"), QStringLiteral("1e20"));
+        fill(form, "Text9", "2.5e3");
+        press(form, Qt::Key_Return);
+        QCOMPARE(text(form, "Text9"), QStringLiteral("2500.00"));
+        QCOMPARE(text(form, "TextMoneys"), QStringLiteral("2500.00"));
+        QCOMPARE(MessageBox::shown().size(), 1);
+    }
+
+    // Each item takes up to the box limit; their total is held to the books' limit.
+    void twoLargeItemsAddUpPastTheBoxLimit()
+    {
+        auto* form = open<frmpay>();
+        fill(form, "Text4", "600000000");
+        fill(form, "Text5", "600000000");
+        QCOMPARE(text(form, "TextMoneys"), QStringLiteral("1200000000.00"));
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        press(form, Qt::Key_PageDown);
+        QCOMPARE(MessageBox::shownTexts(), QStringList{"确定要添加该项记录？"});
+        QCOMPARE(stored(), (QList<QStringList>{{"Z0000001", "2024-03-05", "管理员", "600000000", "600000000", "0", "0", "0", "0",
+                                                "0", "1200000000", "-"}}));
     }
 
     void theProgramsTextsAreRewrittenToo()

@@ -19,7 +19,7 @@ struct SavedSale {
     QString remark = QStringLiteral("-");
     // 1 @ 10.60 at a unit cost of 8.
     QList<SlipLine> lines = {SlipBooks::salesLine(QStringLiteral("SP000001"), QStringLiteral("1"), QStringLiteral("10.6"),
-                                                  QStringLiteral("100"), QStringLiteral("8"))};
+                                                  QStringLiteral("10.60"), QStringLiteral("8"))};
 };
 
 // Saves a sale ("T…": a sales return) as the sales slip saves it, moving stock and points.

@@ -153,7 +153,7 @@ private slots:
         QFETCH(bool, administrator);
         saveSale({.number = QStringLiteral("C0000001"),
                   .lines = {SlipBooks::salesLine(QStringLiteral("SP000001"), QStringLiteral("2"), QStringLiteral("10"),
-                                                 QStringLiteral("100"), QStringLiteral("8"))}});
+                                                 QStringLiteral("20.00"), QStringLiteral("8"))}});
         auto* form = openSalesRecords({}, operatorName);
         clickRow(form, "ListView1", 0);
         QCOMPARE(rows(form, "ListView2"),

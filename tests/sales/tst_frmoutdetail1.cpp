@@ -27,7 +27,7 @@ frmOutDetail* openOnASaleOwed()
               .customer = QStringLiteral("王五"),
               .difference = QStringLiteral("-500"),
               .lines = {SlipBooks::salesLine(QStringLiteral("SP000001"), QStringLiteral("8"), QStringLiteral("100"),
-                                             QStringLiteral("100"), QStringLiteral("60"))}});
+                                             QStringLiteral("800.00"), QStringLiteral("60"))}});
     saveSale({.number = QStringLiteral("C0000002")});
     return openSalesRecords();
 }

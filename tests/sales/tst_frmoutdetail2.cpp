@@ -25,9 +25,9 @@ QDialog* editTheSale(frmOutDetail** records)
               .difference = QStringLiteral("-5"),
               .remark = QStringLiteral("旧备注"),
               .lines = {SlipBooks::salesLine(QStringLiteral("SP000001"), QStringLiteral("1"), QStringLiteral("5.6"),
-                                             QStringLiteral("100"), QStringLiteral("3")),
+                                             QStringLiteral("5.60"), QStringLiteral("3")),
                         SlipBooks::salesLine(QStringLiteral("SP000002"), QStringLiteral("1"), QStringLiteral("5"),
-                                             QStringLiteral("100"), QStringLiteral("3"))}});
+                                             QStringLiteral("5.00"), QStringLiteral("3"))}});
     SlipBooks::execute(QStringLiteral("insert into 出库单明细1 (单号, 还款金额) values (?, 2)"), {Number});
     *records = openSalesRecords();
     return openEditDialog(*records, 0, "frmOutDetail2");

@@ -21,11 +21,11 @@ frmOutDetail* openOnTwoSlips(const QString& mode = {})
     saveSale({.number = number,
               .introducer = QStringLiteral("李四"),
               .difference = QStringLiteral("-10.6"),
-              .lines = {SlipBooks::salesLine(Cola, QStringLiteral("2"), QStringLiteral("5.3"), QStringLiteral("100"),
+              .lines = {SlipBooks::salesLine(Cola, QStringLiteral("2"), QStringLiteral("5.3"), QStringLiteral("10.60"),
                                              QStringLiteral("10"))}});
     saveSale({.number = mode.isEmpty() ? QStringLiteral("C0000002") : QStringLiteral("T0000002"),
               .lines = {SlipBooks::salesLine(QStringLiteral("SP000002"), QStringLiteral("1"), QStringLiteral("7"),
-                                             QStringLiteral("100"), QStringLiteral("0"))}});
+                                             QStringLiteral("7.00"), QStringLiteral("0"))}});
     SlipBooks::putCustomer(QStringLiteral("张三"), QStringLiteral("100"));
     SlipBooks::putCustomer(QStringLiteral("李四"), QStringLiteral("50"));
     execute(QStringLiteral("insert into 出库单明细1 (单号, 还款金额) values (?, 5)"), {number});

@@ -20,7 +20,7 @@ QList<SlipLine> linesOf(int n)
     QList<SlipLine> lines;
     for (int i = 1; i <= n; ++i)
         lines << SlipBooks::salesLine(QStringLiteral("SP%1").arg(i, 6, 10, QLatin1Char('0')), QString::number(i),
-                                      QStringLiteral("2.5"), QStringLiteral("100"), QStringLiteral("1"));
+                                      QStringLiteral("2.5"), QString::number(i * 2.5), QStringLiteral("1"));
     return lines;
 }
 

@@ -73,7 +73,7 @@ private slots:
                                              << pastLimit(goods(A), QStringLiteral("库存金额"));
         QTest::newRow("a sale past the points")
             << &SlipDesigns::Sale
-            << QList{salesLine(A, QStringLiteral("1"), QStringLiteral("100"), QStringLiteral("100"), QStringLiteral("0"))}
+            << QList{salesLine(A, QStringLiteral("1"), QStringLiteral("100"), QStringLiteral("100.00"), QStringLiteral("0"))}
             << pastLimit(QStringLiteral("客户[王五]的"), QStringLiteral("积分"));
     }
     void save()
@@ -114,7 +114,7 @@ private slots:
     void deletionPastTheLimit()
     {
         putStock(A, QStringLiteral("20"), QStringLiteral("200"), QStringLiteral("10"));
-        const SlipLine sold = salesLine(A, QStringLiteral("10"), QStringLiteral("12"), QStringLiteral("100"),
+        const SlipLine sold = salesLine(A, QStringLiteral("10"), QStringLiteral("12"), QStringLiteral("120.00"),
                                         QStringLiteral("10"));
         QCOMPARE(::save(SlipDesigns::Sale, {sold}), QStringLiteral("done"));
         execute(QStringLiteral("update 库存 set 库存量 = 99999999999.99 where 商品编号 = ?"), {A});
@@ -131,7 +131,7 @@ private slots:
         putCustomer(QStringLiteral("王五"), QStringLiteral("0"));
         putCustomer(QStringLiteral("赵六"), QStringLiteral("99999999999"));
         QCOMPARE(::save(SlipDesigns::Sale,
-                        {salesLine(A, QStringLiteral("1"), QStringLiteral("5"), QStringLiteral("100"), QStringLiteral("0"))}),
+                        {salesLine(A, QStringLiteral("1"), QStringLiteral("5"), QStringLiteral("5.00"), QStringLiteral("0"))}),
                  QStringLiteral("done"));
         const QStringList before = wholeBooks();
         const SlipEdit edit{QStringLiteral("C0000001"), QStringLiteral("赵六"), QStringLiteral("-"), QStringLiteral("-"),

@@ -35,8 +35,8 @@ SlipHeader salesHeader(const SlipDesign& design)
 QList<SlipLine> twoLines(const SlipDesign& design)
 {
     if (design.family == SlipFamily::Sales)
-        return {salesLine(A, QStringLiteral("2"), QStringLiteral("12.5"), QStringLiteral("100"), QStringLiteral("8")),
-                salesLine(B, QStringLiteral("1"), QStringLiteral("3"), QStringLiteral("100"), QStringLiteral("2"))};
+        return {salesLine(A, QStringLiteral("2"), QStringLiteral("12.5"), QStringLiteral("25.00"), QStringLiteral("8")),
+                salesLine(B, QStringLiteral("1"), QStringLiteral("3"), QStringLiteral("3.00"), QStringLiteral("2"))};
     return {line(A, QStringLiteral("2"), QStringLiteral("12.5")), line(B, QStringLiteral("1"), QStringLiteral("3"))};
 }
 

@@ -114,7 +114,7 @@ private slots:
         QFETCH(QString, stockThen);
         putStock(A, QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("10"));
         const SlipLine l = design->family == SlipFamily::Sales
-                               ? salesLine(A, QStringLiteral("5"), QStringLiteral("12"), QStringLiteral("100"),
+                               ? salesLine(A, QStringLiteral("5"), QStringLiteral("12"), QStringLiteral("60.00"),
                                            QStringLiteral("10"))
                                : line(A, QStringLiteral("5"), QStringLiteral("10"), QStringLiteral("45"));
         const QString number = design->letter + QStringLiteral("0000001");
@@ -149,7 +149,7 @@ private slots:
         SlipHeader h = header(design->letter + QStringLiteral("0000001"));
         h.discount = amount(QStringLiteral("90"));
         const SlipLine l = design->family == SlipFamily::Sales
-                               ? salesLine(A, QStringLiteral("4"), QStringLiteral("3"), QStringLiteral("90"),
+                               ? salesLine(A, QStringLiteral("4"), QStringLiteral("3"), QStringLiteral("10.80"),
                                            QStringLiteral("2.5"))
                                : line(A, QStringLiteral("4"), QStringLiteral("2"), QStringLiteral("7.2"));
         saveSlip(*design, h, {l});
@@ -228,7 +228,7 @@ private slots:
         h.introducer = QStringLiteral("赵六");
         h.totalAmount = amount(QStringLiteral("10.60"));
         saveSlip(*design, h,
-                 {salesLine(A, QStringLiteral("2"), QStringLiteral("5.3"), QStringLiteral("100"), QStringLiteral("10"))});
+                 {salesLine(A, QStringLiteral("2"), QStringLiteral("5.3"), QStringLiteral("10.60"), QStringLiteral("10"))});
         // Points of the save counted as they stand when the slip is deleted.
         execute(QStringLiteral("update 客户 set 积分 = case 名称 when '王五' then 100 else 50 end"));
         QCOMPARE(deleteSlip(*design, h.number), QStringLiteral("done"));

@@ -71,7 +71,8 @@ private slots:
         h.introducer = QStringLiteral("赵六");
         h.salesman = QStringLiteral("小李");
         h.totalAmount = amount(QStringLiteral("123.50"));
-        const SlipLine l = salesLine(A, QStringLiteral("1"), QStringLiteral("123.5"), QStringLiteral("100"), QStringLiteral("0"));
+        const SlipLine l = salesLine(A, QStringLiteral("1"), QStringLiteral("123.5"), QStringLiteral("123.50"),
+                                     QStringLiteral("0"));
         saveSlip(*design, h, {l, l});
 
         QCOMPARE(editSlip(*design, h.number,

@@ -47,7 +47,7 @@ private slots:
         sale.totalProfit = amount(QStringLiteral("6.5"));
         sale.difference = amount(QStringLiteral("-2.5"));
         const SlipLine sold = salesLine(QStringLiteral("SP000001"), QStringLiteral("2"), QStringLiteral("12.5"),
-                                        QStringLiteral("90"), QStringLiteral("8"));
+                                        QStringLiteral("22.50"), QStringLiteral("8"));
         QVERIFY(save(SlipDesigns::Sale, sale, {sold}));
         QCOMPARE(rowsOf(QStringLiteral("select * from 出库单")),
                  QStringList{QStringLiteral("C0000001 | 2024-03-05 | 09:30:00 | 管理员 | 王五 | 赵六 | 2 | 22.5 | 16 | 6.5 | "
@@ -153,8 +153,8 @@ private slots:
         h.introducer = introducer;
         h.totalAmount = amount(QStringLiteral("123.50"));
         QVERIFY(save(*design, h,
-                     {salesLine(QStringLiteral("SP000001"), QStringLiteral("1"), QStringLiteral("123.5"), QStringLiteral("100"),
-                                QStringLiteral("0"))}));
+                     {salesLine(QStringLiteral("SP000001"), QStringLiteral("1"), QStringLiteral("123.5"),
+                                QStringLiteral("123.50"), QStringLiteral("0"))}));
         QTEST(pointsOf(QStringLiteral("王五")), "customerPoints");
         QTEST(pointsOf(QStringLiteral("赵六")), "introducerPoints");
     }

@@ -1,5 +1,6 @@
 #include "fixture.h"
 #include "slipbooks.h"
+#include "slipdelete.h"
 #include "slipsave.h"
 #include "stocklevel.h"
 
@@ -135,7 +136,7 @@ private slots:
         }
         SlipLine l = line(Goods, quantity, price, amountOrCost);
         if (design->family == SlipFamily::Sales)
-            l = salesLine(Goods, quantity, price, QStringLiteral("100"), amountOrCost);
+            l = salesLine(Goods, quantity, price, {}, amountOrCost);
         else if (design->family == SlipFamily::Stocktake)
             l.bookQuantity = amount(QStringLiteral("10"));
         const SlipOutcome outcome = write(
@@ -164,6 +165,50 @@ private slots:
             return SaveSlip(s, SlipDesigns::Stocktake, header(QStringLiteral("P0000001")), {counted, recounted});
         }));
         QCOMPARE(stockOf(Goods), QStringLiteral("5.00 / 15.00 / 3.00"));
+    }
+
+    // Stock-in of 10 @ 10, then of a line at three or four decimals: its
+    // quantity x price moves the value exactly, rounded once to the cent, in
+    // the save and in the deletion that takes it back.
+    void aValueIsRoundedOnce_data()
+    {
+        QTest::addColumn<QString>("quantity");
+        QTest::addColumn<QString>("price");
+        QTest::addColumn<QString>("lineAmount");
+        QTest::addColumn<QString>("saved");
+        QTest::addColumn<QString>("deleted");
+        QTest::newRow("four decimals of price") << "7.52"
+                                                << "11.3238"
+                                                << "85.15"
+                                                << "17.52 / 185.15 / 10.57"
+                                                << "10.00 / 100.00 / 10.00";
+        QTest::newRow("three decimals of quantity") << "0.165"
+                                                    << "0.03"
+                                                    << "0.00"
+                                                    << "10.17 / 100.00 / 9.83"
+                                                    << "10.01 / 100.00 / 9.99";
+        QTest::newRow("four decimals of both") << "1.2345"
+                                               << "6.7891"
+                                               << "8.38"
+                                               << "11.23 / 108.38 / 9.65"
+                                               << "10.00 / 100.00 / 10.00";
+    }
+    void aValueIsRoundedOnce()
+    {
+        QFETCH(QString, quantity);
+        QFETCH(QString, price);
+        QFETCH(QString, lineAmount);
+        const auto save = [](const QString& number, const SlipLine& l) {
+            return outcomeText(write([&](DbSession& s) { return SaveSlip(s, SlipDesigns::StockIn, header(number), {l}); }));
+        };
+        QCOMPARE(save(QStringLiteral("R0000001"), line(Goods, QStringLiteral("10"), QStringLiteral("10"), QStringLiteral("100"))),
+                 QStringLiteral("done"));
+        QCOMPARE(save(QStringLiteral("R0000002"), line(Goods, quantity, price, lineAmount)), QStringLiteral("done"));
+        QTEST(stockOf(Goods), "saved");
+        QCOMPARE(outcomeText(write(
+                     [](DbSession& s) { return DeleteSlipWithRollback(s, SlipDesigns::StockIn, QStringLiteral("R0000002")); })),
+                 QStringLiteral("done"));
+        QTEST(stockOf(Goods), "deleted");
     }
 
     void averageCostRule_data()

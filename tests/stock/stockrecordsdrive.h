@@ -7,17 +7,16 @@ namespace StockRecordsDrive {
 using namespace RecordsDrive;
 
 // Saves a slip of the design from the core's test header, dated and by the
-// operator given, with its totals summed from the lines.
-inline void saveStockSlip(const SlipDesign& design, const QString& number, const QString& date, QList<SlipLine> lines,
+// operator given, at the discount given, with its totals summed from the
+// lines, which carry their amounts.
+inline void saveStockSlip(const SlipDesign& design, const QString& number, const QString& date, const QList<SlipLine>& lines,
                           const QString& operatorName = QStringLiteral("管理员"), const QString& discount = QStringLiteral("100"))
 {
     SlipHeader header = SlipBooks::header(number);
     header.date = QDate::fromString(date, Qt::ISODate);
     header.operatorName = operatorName;
     header.discount = SlipBooks::amount(discount);
-    for (SlipLine& line : lines) {
-        if (design.family == SlipFamily::Loss)
-            line.amount = LineAmount(line.quantity, line.price, header.discount);
+    for (const SlipLine& line : lines) {
         header.totalQuantity += design.family == SlipFamily::Stocktake ? line.gain : line.quantity;
         header.totalAmount += line.amount;
     }

@@ -25,8 +25,8 @@ frmOthersDetail* openOnTodaysLosses(const QString& operatorName = QStringLiteral
     SlipBooks::putStock(Cola, QStringLiteral("10"), QStringLiteral("25"), QStringLiteral("2.5"));
     SlipBooks::putStock(Sprite, QStringLiteral("5"), QStringLiteral("15"), QStringLiteral("3"));
     saveStockSlip(SlipDesigns::Loss, QStringLiteral("L0000003"), QStringLiteral("2024-03-05"),
-                  {SlipBooks::line(Cola, QStringLiteral("4"), QStringLiteral("2"))}, QStringLiteral("管理员"),
-                  QStringLiteral("90"));
+                  {SlipBooks::line(Cola, QStringLiteral("4"), QStringLiteral("2"), QStringLiteral("7.20"))},
+                  QStringLiteral("管理员"), QStringLiteral("90"));
     saveStockSlip(SlipDesigns::Loss, QStringLiteral("L0000004"), QStringLiteral("2024-03-05"),
                   {SlipBooks::line(Sprite, QStringLiteral("1"), QStringLiteral("3"))});
     execute(QStringLiteral("insert into 调失单 (单号, 日期, 类别, 合计数量) values ('L0000050', '2024-03-05', '调拔', 9)"));

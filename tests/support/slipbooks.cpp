@@ -51,13 +51,12 @@ SlipLine line(const QString& code, const QString& quantity, const QString& price
     return l;
 }
 
-SlipLine salesLine(const QString& code, const QString& quantity, const QString& price, const QString& discount,
+SlipLine salesLine(const QString& code, const QString& quantity, const QString& price, const QString& lineAmount,
                    const QString& unitCost)
 {
-    SlipLine l = line(code, quantity, price);
-    l.amount = LineAmount(l.quantity, l.price, amount(discount));
+    SlipLine l = line(code, quantity, price, lineAmount);
     l.unitCost = amount(unitCost);
-    l.costAmount = LineCost(l.quantity, l.unitCost);
+    l.costAmount = Amount::product(l.quantity, l.unitCost, 2);
     return l;
 }
 

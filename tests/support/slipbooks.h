@@ -18,8 +18,9 @@ inline Amount amount(const QString& text) { return Amount::fromText(text); }
 SlipHeader header(const QString& number);
 // A goods line of goods code (name, category and limits made from it).
 SlipLine line(const QString& code, const QString& quantity, const QString& price, const QString& amount = {});
-// A sales line priced as line entry prices it: amount at the discount, cost at the unit cost.
-SlipLine salesLine(const QString& code, const QString& quantity, const QString& price, const QString& discount,
+// A sales line of the amount given (quantity x price when none), its cost
+// the quantity at the unit cost.
+SlipLine salesLine(const QString& code, const QString& quantity, const QString& price, const QString& lineAmount,
                    const QString& unitCost);
 
 void putStock(const QString& code, const QString& quantity, const QString& value,

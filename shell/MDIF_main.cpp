@@ -263,6 +263,10 @@ bool MDIF_main::event(QEvent* event)
 
 void MDIF_main::closeEvent(QCloseEvent* event)
 {
+    if (ProgramEnd::refusedWhileBusy(this)) {
+        event->ignore();
+        return;
+    }
     QWidget* login = appState().openForm(QStringLiteral("frm_xtdl"));
     if (login && login->isVisible())
         login->close();

@@ -1,6 +1,8 @@
 #include "startvarnholt.h"
+#include "appstate.h"
 #include "bookupgrade.h"
 #include "frm_xtdl.h"
+#include "networkrestore.h"
 
 StartupResult startVarnholt()
 {
@@ -11,6 +13,7 @@ StartupResult startVarnholt()
     const StartupResult prepared = prepareVarnholt();
     if (!prepared.runEventLoop)
         return prepared;
+    NetworkRestore::removeLeftovers(appState().appPath);
     if (!BookUpgrade::run(nullptr))
         return {false, 1};
     if (!frm_xtdl::load())

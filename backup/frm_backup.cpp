@@ -31,6 +31,7 @@
 
 namespace {
 const QString formName = QStringLiteral("frm_backup");
+const QString closeWindowsFirst = QStringLiteral("请先关闭其他窗口，再恢复数据。");
 
 // A window of the books open over a restore would go on showing, and
 // changing, the books it opened with.
@@ -38,7 +39,7 @@ bool refusedForOpenWindows(QWidget* boxParent)
 {
     if (!BooksWindows::anyOpen())
         return false;
-    MessageBox::show(boxParent, QStringLiteral("请先关闭其他窗口，再恢复数据。"));
+    MessageBox::show(boxParent, closeWindowsFirst);
     return true;
 }
 }
@@ -277,28 +278,36 @@ void frm_backup::ComDown_Click()
 {
     if (RestoreInFlight::current() || refusedForOpenWindows(this))
         return;
-    // Events run while the blocks arrive: the window may be closed meanwhile,
-    // and the program may not end.
+    // Events run while the blocks arrive: the window may be closed meanwhile.
     const BusyForm busyForm(this);
-    const BooksBusy busy;
-    RestoreInFlight run;
-    followRestore(&run);
     const QString transferFile = NetworkBackup::downloadFile();
-    const QString address = NetworkRestore::remoteAddress(NetworkBackup::httpHost(),
-                                                          NetworkBackup::remotePath(NetworkBackup::serial()));
-    const NetworkRestore::Download download = NetworkRestore::download(address, transferFile,
-                                                                       [&run](const QString& text) { run.setProgress(text); });
+    NetworkRestore::Download download;
+    std::optional<NetworkRestore::Restored> restored;
+    {
+        // Until the books are in place the program may not end.
+        const BooksBusy busy;
+        RestoreInFlight run;
+        followRestore(&run);
+        const QString address = NetworkRestore::remoteAddress(NetworkBackup::httpHost(),
+                                                              NetworkBackup::remotePath(NetworkBackup::serial()));
+        download = NetworkRestore::download(address, transferFile, [&run](const QString& text) { run.setProgress(text); });
+        // A window opened while the blocks arrived would hold the old books.
+        if (download.finished && !BooksWindows::anyOpen())
+            restored = NetworkRestore::restoreArchive(transferFile, appState().appPath);
+    }
     if (download.error)
         MessageBox::show(this, download.error->text());
     else if (download.refused)
         MessageBox::show(this, RestoreResult{false, *download.refused}.message());
     else if (!download.notice.isEmpty())
         MessageBox::show(this, download.notice, MessageBox::NoticeTitle, QMessageBox::Information);
-    // A window opened while the blocks arrived would hold the old books.
-    if (!download.finished || refusedForOpenWindows(this))
+    if (!download.finished)
         return;
-    const NetworkRestore::Restored restored = NetworkRestore::restoreArchive(transferFile, appState().appPath);
-    if (restored.leftOut)
-        MessageBox::show(this, restored.leftOut->text());
-    MessageBox::show(this, RestoreResult{restored.books, restored.reason}.message());
+    if (!restored) {
+        MessageBox::show(this, closeWindowsFirst);
+        return;
+    }
+    if (restored->leftOut)
+        MessageBox::show(this, restored->leftOut->text());
+    MessageBox::show(this, RestoreResult{restored->books, restored->reason}.message());
 }

@@ -81,6 +81,34 @@ private slots:
         QCOMPARE(categories(), QStringList{QStringLiteral("饮料")});
     }
 
+    // A window of the books opened while the blocks arrive: the books stay.
+    void aWindowOpenedMidDownloadKeepsTheBooks()
+    {
+        auto* main = qobject_cast<MDIF_main*>(logIn(QStringLiteral("管理员"), QStringLiteral("admin")));
+        QVERIFY(main);
+        const QString backup = backupWithACategory();
+        QVERIFY(!backup.isEmpty());
+        const QString archive = tempFolder() + QStringLiteral("/update.dat");
+        QVERIFY(ZipFile::write(archive, {{"db_kcgl.mdb", bytesOf(backup)}}));
+        const QByteArray served = bytesOf(archive);
+        NetServers::ScriptedHttpd server([&](const QByteArray& range) {
+            if (childForms(main).isEmpty())
+                main->findChild<QAction*>(QStringLiteral("S12"))->trigger();
+            return NetServers::rangeOf(served, range);
+        });
+        QVERIFY(runFromUsbStick(appPath()));
+        QVERIFY(setServer("http", server.host()));
+        const QByteArray before = bytesOf(dbPath());
+
+        trayItem(QStringLiteral("SJGL"))->trigger();
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        child<QPushButton>(window(QStringLiteral("frm_backup")), QStringLiteral("ComDown"))->click();
+        QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("请先关闭其他窗口，再恢复数据。")});
+        QCOMPARE(childForms(main).size(), 1);
+        QCOMPARE(bytesOf(dbPath()), before);
+        QVERIFY(categories().isEmpty());
+    }
+
     // Each way of ending the program, tried while the network restore waits
     // for a block: it says to wait, the restore runs to its end, and the
     // program may end afterwards.

@@ -1,28 +1,59 @@
 #include "compact.h"
+#include "appstate.h"
 #include "databaseswap.h"
 #include "dbsession.h"
+#include "salestotals.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
+#include <sqlite3.h>
 
-DbStatus compactDatabase(const QString& databaseFile)
+namespace {
+// The sales totals summed anew from the lines, then checked against them.
+DbStatus rebuildTotals(const QString& path)
 {
-    const QString work = DatabaseSwap::workFile(databaseFile);
-    // VACUUM INTO refuses an existing target: clear what an earlier attempt left.
-    if (QFileInfo::exists(work) && !QFile::remove(work))
-        return DbError{EACCES, QStringLiteral("无法删除 ") + work};
+    auto conn = Database::openFile(path);
+    if (!conn)
+        return conn.error();
+    return conn->transaction([](DbSession& session) -> DbStatus {
+        if (DbStatus rebuilt = SalesTotals::rebuild(session); !rebuilt)
+            return rebuilt;
+        auto differences = SalesTotals::verify(session);
+        if (!differences)
+            return differences.error();
+        if (!differences->isEmpty())
+            return DbError{SQLITE_CORRUPT, QStringLiteral("销售汇总与明细不符：") + differences->constFirst()};
+        return {};
+    });
+}
+
+DbStatus compactInto(const QString& databaseFile, const QString& work)
+{
     {
         auto conn = Database::openFile(databaseFile);
         if (!conn)
             return conn.error();
-        if (auto vacuumed = conn->exec(QStringLiteral("VACUUM INTO ?"), {work}); !vacuumed) {
-            QFile::remove(work);
+        if (auto vacuumed = conn->exec(QStringLiteral("VACUUM INTO ?"), {work}); !vacuumed)
             return vacuumed.error();
-        }
     }
-    const DatabaseSwap::Swapped swapped = DatabaseSwap::replace(work, databaseFile);
-    if (!swapped)
+    if (DbStatus rebuilt = rebuildTotals(work); !rebuilt)
+        return rebuilt;
+    return DatabaseSwap::replace(work, databaseFile).status;
+}
+}
+
+DbStatus compactDatabase(const QString& databaseFile)
+{
+    const BooksBusy busy;
+    const QString work = DatabaseSwap::workFile(databaseFile);
+    // VACUUM INTO refuses an existing target: clear what an earlier attempt left.
+    if (QFileInfo::exists(work) && !QFile::remove(work))
+        return DbError{EACCES, QStringLiteral("无法删除 ") + work};
+    const DbStatus compacted = compactInto(databaseFile, work);
+    if (!compacted) {
         QFile::remove(work);
-    return swapped.status;
+        QFile::remove(work + QStringLiteral("-journal"));
+    }
+    return compacted;
 }

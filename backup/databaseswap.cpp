@@ -1,6 +1,7 @@
 #include "databaseswap.h"
 #include "dbsession.h"
 #include "salestotals.h"
+#include "schemaupgrade.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -60,8 +61,21 @@ std::optional<Swapped> checkHeader(const QString& path)
     return std::nullopt;
 }
 
-// A sound SQLite file that holds the books' tables.
-Swapped verify(const QString& path)
+// A book made by a newer program would be read by rules it was not made for.
+std::optional<Swapped> checkVersion(DbSession& conn)
+{
+    auto read = conn.query(QStringLiteral("PRAGMA user_version"));
+    if (!read)
+        return refused({}, read.error());
+    const int version = read->data().constFirst().constFirst().toInt();
+    if (version <= SchemaUpgrade::currentVersion())
+        return std::nullopt;
+    return refused({RestoreReason::NewerVersion, QString::number(version)},
+                   DbError{SQLITE_ERROR, QStringLiteral("数据库版本为 %1").arg(version)});
+}
+}
+
+DatabaseSwap::Swapped DatabaseSwap::check(const QString& path)
 {
     if (auto header = checkHeader(path))
         return *header;
@@ -92,8 +106,9 @@ Swapped verify(const QString& path)
     if (!missing.isEmpty())
         return refused({RestoreReason::MissingTable, missing.constFirst()},
                        DbError{SQLITE_NOTADB, QStringLiteral("缺少数据表 ") + missing.constFirst()});
+    if (auto newer = checkVersion(*conn))
+        return *newer;
     return {};
-}
 }
 
 QString DatabaseSwap::workFile(const QString& databaseFile)
@@ -103,7 +118,7 @@ QString DatabaseSwap::workFile(const QString& databaseFile)
 
 DatabaseSwap::Swapped DatabaseSwap::replace(const QString& candidate, const QString& databaseFile)
 {
-    if (Swapped sound = verify(candidate); !sound)
+    if (Swapped sound = check(candidate); !sound)
         return sound;
     QFile::setPermissions(candidate, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     // rename(2) replaces the target in one step: the old file stays whole

@@ -16,6 +16,9 @@ struct Swapped {
     RestoreReason reason; // why a candidate was refused
     explicit operator bool() const { return bool(status); }
 };
+// Whether candidate may hold the books: a sound SQLite file with the books'
+// tables, of a version this program knows.
+Swapped check(const QString& candidate);
 // Checks candidate and renames it over databaseFile; on failure both files
 // stay as they were.
 Swapped replace(const QString& candidate, const QString& databaseFile);

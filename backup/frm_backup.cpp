@@ -2,7 +2,7 @@
 #include "appstate.h"
 #include "backupfiles.h"
 #include "backuptime.h"
-#include "bookupgrade.h"
+#include "bookswindows.h"
 #include "busyform.h"
 #include "compact.h"
 #include "dialogrules.h"
@@ -32,13 +32,16 @@
 
 namespace {
 const QString formName = QStringLiteral("frm_backup");
+const QString closeWindowsFirst = QStringLiteral("请先关闭其他窗口，再恢复数据。");
 
-// A restored book is brought up to date before its success is told; a
-// failed upgrade tells its own reason.
-void tellRestored(QWidget* form, QWidget* boxParent, const RestoreResult& result)
+// A window of the books open over a restore would go on showing, and
+// changing, the books it opened with.
+bool refusedForOpenWindows(QWidget* boxParent)
 {
-    if (!result.restored || BookUpgrade::run(form))
-        MessageBox::show(boxParent, result.message());
+    if (!BooksWindows::anyOpen())
+        return false;
+    MessageBox::show(boxParent, closeWindowsFirst);
+    return true;
 }
 }
 
@@ -214,7 +217,11 @@ void frm_backup::Command5_Click()
         MessageBox::show(nullptr, QStringLiteral("请先选择备份数据库路径"));
         return;
     }
-    tellRestored(this, nullptr, restoreDatabase(chosen, appState().databasePath()));
+    if (refusedForOpenWindows(nullptr))
+        return;
+    // The timed backup may close the window while the outcome is shown.
+    const BusyForm busyForm(this);
+    MessageBox::show(nullptr, restoreDatabase(chosen, appState().databasePath()).message());
     close();
 }
 
@@ -246,6 +253,7 @@ void frm_backup::ComDel_Click()
 
 void frm_backup::ComCompress_Click()
 {
+    const BusyForm busyForm(this);
     if (const DbStatus compacted = compactDatabase(appState().databasePath()); !compacted) {
         MessageBox::show(this, compacted.error().text());
         return;
@@ -271,27 +279,38 @@ void frm_backup::followRestore(RestoreInFlight* run)
 
 void frm_backup::ComDown_Click()
 {
-    if (RestoreInFlight::current())
+    if (RestoreInFlight::current() || refusedForOpenWindows(this))
         return;
     // Events run while the blocks arrive: the window may be closed meanwhile.
-    const BusyForm busy(this);
-    RestoreInFlight run;
-    followRestore(&run);
+    const BusyForm busyForm(this);
     const QString transferFile = NetworkBackup::downloadFile();
-    const QString address = NetworkRestore::remoteAddress(NetworkBackup::httpHost(),
-                                                          NetworkBackup::remotePath(NetworkBackup::serial()));
-    const NetworkRestore::Download download = NetworkRestore::download(address, transferFile,
-                                                                       [&run](const QString& text) { run.setProgress(text); });
+    NetworkRestore::Download download;
+    std::optional<NetworkRestore::Restored> restored;
+    {
+        // Until the books are in place the program may not end.
+        const BooksBusy busy;
+        RestoreInFlight run;
+        followRestore(&run);
+        const QString address = NetworkRestore::remoteAddress(NetworkBackup::httpHost(),
+                                                              NetworkBackup::remotePath(NetworkBackup::serial()));
+        download = NetworkRestore::download(address, transferFile, [&run](const QString& text) { run.setProgress(text); });
+        // A window opened while the blocks arrived would hold the old books.
+        if (download.finished && !BooksWindows::anyOpen())
+            restored = NetworkRestore::restoreArchive(transferFile, appState().appPath);
+    }
     if (download.error)
         MessageBox::show(this, download.error->text());
-    else if (download.incomplete)
-        MessageBox::show(this, RestoreResult{false, RestoreReason::Incomplete}.message());
+    else if (download.refused)
+        MessageBox::show(this, RestoreResult{false, *download.refused}.message());
     else if (!download.notice.isEmpty())
         MessageBox::show(this, download.notice, MessageBox::NoticeTitle, QMessageBox::Information);
-    if (download.finished) {
-        const NetworkRestore::Restored restored = NetworkRestore::restoreArchive(transferFile, appState().appPath);
-        if (restored.leftOut)
-            MessageBox::show(this, restored.leftOut->text());
-        tellRestored(this, this, RestoreResult{restored.books, restored.reason});
+    if (!download.finished)
+        return;
+    if (!restored) {
+        MessageBox::show(this, closeWindowsFirst);
+        return;
     }
+    if (restored->leftOut)
+        MessageBox::show(this, restored->leftOut->text());
+    MessageBox::show(this, RestoreResult{restored->books, restored->reason}.message());
 }

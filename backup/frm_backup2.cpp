@@ -56,7 +56,9 @@ frm_backup2::frm_backup2(QWidget* parent)
 void frm_backup2::openWhenDue(QWidget* parent)
 {
     AppState& app = appState();
-    if (!BackupTime::isDue(app.backupTrigger, Clock::now().time()) || FormRegistry::openForm(formName))
+    // Inside an upgrade, a restore or a compaction the check does nothing:
+    // a minute that passes meanwhile is missed, as any minute not matched.
+    if (app.isBusy() || !BackupTime::isDue(app.backupTrigger, Clock::now().time()) || FormRegistry::openForm(formName))
         return;
     auto* countdown = new frm_backup2(parent);
     countdown->setAttribute(Qt::WA_DeleteOnClose);

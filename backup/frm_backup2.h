@@ -14,7 +14,8 @@ public:
     explicit frm_backup2(QWidget* parent = nullptr);
 
     // The tray's once-a-second check: opens the countdown modally when the
-    // armed trigger's time has come, unless it is open already.
+    // armed trigger's time has come, unless it is open already or the books
+    // are busy.
     static void openWhenDue(QWidget* parent);
 
     void done(int result) override;

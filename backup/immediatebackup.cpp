@@ -2,6 +2,7 @@
 #include "appstate.h"
 #include "backupfiles.h"
 #include "clock.h"
+#include "dbsession.h"
 #include "messagebox.h"
 
 #include <QFile>
@@ -9,9 +10,13 @@
 
 bool ImmediateBackup::copy(const QString& databaseFile, const QString& backupFile)
 {
-    // QFile::copy writes a temporary file beside the target and renames it
-    // without replacing, so neither a partial copy nor an overwrite can happen.
-    if (QFile::copy(databaseFile, backupFile))
+    // A read transaction keeps every writer out of the file while it is
+    // copied, so the copy never catches a write halfway. QFile::copy writes a
+    // temporary file beside the target and renames it without replacing, so
+    // neither a partial copy nor an overwrite can happen.
+    auto conn = Database::openFile(databaseFile);
+    if (conn && conn->exec(QStringLiteral("BEGIN")) && conn->query(QStringLiteral("select count(*) from sqlite_master"))
+        && QFile::copy(databaseFile, backupFile))
         QFile::setPermissions(backupFile, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     return QFileInfo(backupFile).isFile();
 }

@@ -1,12 +1,13 @@
 #include "networkrestore.h"
-#include "databaseswap.h"
 #include "httpget.h"
+#include "restorecandidate.h"
 #include "zipfile.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QStorageInfo>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cctype>
@@ -16,6 +17,19 @@
 
 namespace {
 const QString booksName = QStringLiteral("db_kcgl.mdb");
+// The hidden work folders of an unpacking, in the program folder.
+const QString workFolderPrefix = QStringLiteral(".restore-");
+const QString notResumable = QStringLiteral("不支持断点续传");
+
+// Why a file of total bytes cannot be fetched into transferFile, if it cannot.
+std::optional<RestoreReason> roomFor(qint64 total, const QString& transferFile)
+{
+    if (total > NetworkRestore::maxFileSize())
+        return RestoreReason::TooLarge;
+    if (total > QStorageInfo(QFileInfo(transferFile).absolutePath()).bytesAvailable())
+        return RestoreReason::NoSpace;
+    return std::nullopt;
+}
 
 // The whole number a text begins with (blanks skipped), 0 when none.
 qint64 leadingNumber(const QByteArray& text)
@@ -111,8 +125,10 @@ NetworkRestore::Download NetworkRestore::download(const QString& address, const 
     progress(QStringLiteral("开始下载：") + transferFile);
     qint64 first = 0;
     for (;;) {
-        const QByteArray range = "bytes=" + QByteArray::number(first) + '-' + QByteArray::number(first + blockSize);
-        const HttpAnswer answer = HttpGet::fetch(address, {{"Range", range}, {"Content-Type", "application/octet-stream"}});
+        const qint64 last = first + blockSize;
+        const QByteArray range = "bytes=" + QByteArray::number(first) + '-' + QByteArray::number(last);
+        const HttpAnswer answer = HttpGet::fetch(address, {{"Range", range}, {"Content-Type", "application/octet-stream"}},
+                                                 last - first + 1);
         if (answer.status == 416) {
             result.finished = true;
             break;
@@ -130,10 +146,10 @@ NetworkRestore::Download NetworkRestore::download(const QString& address, const 
             break;
         }
         if (answer.cutShort) {
-            result.incomplete = true;
+            result.refused = RestoreReason::Incomplete;
             break;
         }
-        if (answer.errorCode != 0) {
+        if (answer.errorCode != 0 && !answer.overrun) {
             result.error = DbError{answer.errorCode, answer.errorText};
             break;
         }
@@ -142,8 +158,10 @@ NetworkRestore::Download NetworkRestore::download(const QString& address, const 
                             + QString::number(answer.status) + QLatin1Char(')');
             break;
         }
-        if (answer.status != 206) {
-            result.notice = QStringLiteral("不支持断点续传");
+        // A body running past the range asked for was stopped there: the
+        // server does not keep to ranges.
+        if (answer.status != 206 || answer.overrun) {
+            result.notice = notResumable;
             break;
         }
         const QByteArray header = answer.header("Content-Range");
@@ -152,10 +170,22 @@ NetworkRestore::Download NetworkRestore::download(const QString& address, const 
             result.notice = QStringLiteral("无法获取文件大小！");
             break;
         }
+        // Another part than asked for, or a size that changed on the way,
+        // would put bytes where they do not belong.
+        if (got.first != first || got.last > last || (result.total != 0 && got.total != result.total)) {
+            result.notice = notResumable;
+            break;
+        }
+        if (result.total == 0) {
+            if (std::optional<RestoreReason> tooBig = roomFor(got.total, transferFile)) {
+                result.refused = tooBig;
+                break;
+            }
+        }
         // A body shorter than the range it claims would leave a gap of zeros.
         const qint64 claimed = got.last - got.first + 1;
         if (answer.body.size() < claimed) {
-            result.incomplete = true;
+            result.refused = RestoreReason::Incomplete;
             break;
         }
         if (!file.seek(first) || file.write(answer.body.left(claimed)) != claimed) {
@@ -172,7 +202,7 @@ NetworkRestore::Download NetworkRestore::download(const QString& address, const 
         // A server that sent less than asked is asked on from what it sent;
         // one that sends nothing new cannot resume.
         if (got.last <= first) {
-            result.notice = QStringLiteral("不支持断点续传");
+            result.notice = notResumable;
             break;
         }
         first = std::min(first + blockSize, got.last);
@@ -185,7 +215,8 @@ NetworkRestore::Download NetworkRestore::download(const QString& address, const 
 
 NetworkRestore::Restored NetworkRestore::restoreArchive(const QString& archive, const QString& appPath)
 {
-    QTemporaryDir work(appPath + QStringLiteral("/.restore-XXXXXX"));
+    removeLeftovers(appPath);
+    QTemporaryDir work(appPath + QLatin1Char('/') + workFolderPrefix + QStringLiteral("XXXXXX"));
     if (!work.isValid())
         return {};
     if (const ZipFile::Unpacked unpacked = ZipFile::unpack(archive, work.path()); !unpacked)
@@ -193,7 +224,18 @@ NetworkRestore::Restored NetworkRestore::restoreArchive(const QString& archive, 
     const QString books = work.filePath(booksName);
     if (!QFileInfo(books).isFile())
         return {false, RestoreReason::ForeignFile, std::nullopt};
-    if (const DatabaseSwap::Swapped swapped = DatabaseSwap::replace(books, appPath + QLatin1Char('/') + booksName); !swapped)
-        return {false, swapped.reason, std::nullopt};
+    const RestoreResult placed = RestoreCandidate::putInPlace(books, appPath + QLatin1Char('/') + booksName);
+    if (!placed.restored)
+        return {false, placed.reason, std::nullopt};
     return {true, {}, placeEntries(work.path(), appPath)};
 }
+
+void NetworkRestore::removeLeftovers(const QString& appPath)
+{
+    const QDir folder(appPath);
+    for (const QString& name :
+         folder.entryList({workFolderPrefix + QLatin1Char('*')}, QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot))
+        QDir(folder.filePath(name)).removeRecursively();
+}
+
+qint64 NetworkRestore::maxFileSize() { return qint64(ZipFile::Limits{}.totalSize); }

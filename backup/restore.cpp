@@ -1,5 +1,6 @@
 #include "restore.h"
 #include "databaseswap.h"
+#include "restorecandidate.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -25,10 +26,5 @@ RestoreResult restoreDatabase(const QString& chosenFile, const QString& database
         return {false, RestoreReason::NoSpace};
     if (!QFile::copy(chosenFile, work))
         return {false, {}};
-    const DatabaseSwap::Swapped swapped = DatabaseSwap::replace(work, databaseFile);
-    if (!swapped) {
-        QFile::remove(work);
-        return {false, swapped.reason};
-    }
-    return {true, {}};
+    return RestoreCandidate::putInPlace(work, databaseFile);
 }

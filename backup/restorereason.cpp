@@ -1,4 +1,5 @@
 #include "restorereason.h"
+#include "schemaupgrade.h"
 
 QString RestoreReason::text() const
 {
@@ -10,11 +11,19 @@ QString RestoreReason::text() const
     case Incomplete:
         return QStringLiteral("文件不完整");
     case MissingTable:
-        return QStringLiteral("缺少表 ") + table;
+        return QStringLiteral("缺少表 ") + detail;
     case EntryRefused:
         return QStringLiteral("压缩包条目被拒绝");
     case NoSpace:
         return QStringLiteral("磁盘空间不足");
+    case NewerVersion:
+        return QStringLiteral("备份文件来自较新版本的程序（数据库版本 %1，本程序只认识到版本 %2）")
+            .arg(detail)
+            .arg(SchemaUpgrade::currentVersion());
+    case UpgradeFailed:
+        return detail;
+    case TooLarge:
+        return QStringLiteral("文件过大");
     }
     return {};
 }

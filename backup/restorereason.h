@@ -6,20 +6,23 @@
 struct RestoreReason {
     enum Kind {
         Unknown,
-        ForeignFile,  // not a database of these books
-        Incomplete,   // cut off or damaged
-        MissingTable, // a database of the books without one of their tables
-        EntryRefused, // an archive entry outside the folder or past the limits
-        NoSpace,
+        ForeignFile,   // not a database of these books
+        Incomplete,    // cut off or damaged
+        MissingTable,  // a database of the books without one of their tables
+        EntryRefused,  // an archive entry outside the folder or past the limits
+        NoSpace,       // for the file, or for bringing it up to date
+        NewerVersion,  // made by a newer program: detail is the book's version
+        UpgradeFailed, // could not be brought up to date: detail says why
+        TooLarge,      // larger than any backup of the books can be
     };
-    RestoreReason(Kind kind = Unknown, QString table = {})
+    RestoreReason(Kind kind = Unknown, QString detail = {})
         : kind(kind)
-        , table(std::move(table))
+        , detail(std::move(detail))
     {
     }
 
     Kind kind;
-    QString table; // the missing table
+    QString detail; // the missing table, the book's version, the upgrade's failure
 
     QString text() const;
 };

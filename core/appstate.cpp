@@ -20,5 +20,6 @@ void AppState::reset()
     trayForm = nullptr;
     restoreInFlight = nullptr;
     recordsConditions.clear();
+    booksBusy = 0;
     ProgramState::instance().reset();
 }

@@ -35,6 +35,9 @@ public:
     QPointer<QObject> restoreInFlight;
     // The last query of each records window, by its name and mode.
     QHash<QString, RecordsCondition> recordsConditions;
+    // An upgrade, a restore or a compaction under way (see BooksBusy).
+    int booksBusy = 0;
+    bool isBusy() const { return booksBusy > 0; }
 
     bool isAdministrator() const;
     QString databasePath() const;
@@ -43,3 +46,13 @@ public:
 };
 
 inline AppState& appState() { return AppState::instance(); }
+
+// Marks the books busy while it lives: nothing else may start on them
+// meanwhile (the timed backup, closing the program).
+class BooksBusy {
+public:
+    BooksBusy() { ++appState().booksBusy; }
+    ~BooksBusy() { --appState().booksBusy; }
+    BooksBusy(const BooksBusy&) = delete;
+    BooksBusy& operator=(const BooksBusy&) = delete;
+};

@@ -99,6 +99,13 @@ DbResult<DbSession> Database::openFile(const QString& path)
     }
     sqlite3_extended_result_codes(db, 1);
     sqlite3_busy_timeout(db, 3000);
+    // Without it a REPLACE deletes the old row without its delete triggers,
+    // and the totals they keep would go stale.
+    if (sqlite3_exec(db, "PRAGMA recursive_triggers = ON", nullptr, nullptr, nullptr) != SQLITE_OK) {
+        DbError error = errorOf(db);
+        sqlite3_close_v2(db);
+        return error;
+    }
     return DbSession(db);
 }
 

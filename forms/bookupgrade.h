@@ -1,11 +1,20 @@
 #pragma once
+#include "dbresult.h"
+
+#include <QString>
 
 class QWidget;
 
-// Brings the shop's book to the current schema version, with a progress
-// window when it takes longer than a second. A failure is told and the book
-// stays as it was; a book that cannot be opened is left to whoever reads it
-// next. True when the book is current.
+// Brings a book to the current schema version, with a progress window when it
+// takes longer than a second. Nothing else runs meanwhile: the books are
+// marked busy and the window only repaints, so no timer, handler or deferred
+// deletion gets in while the upgrade holds its transaction.
 namespace BookUpgrade {
+// The book at path (a restore's candidate); the upgrade's outcome, which
+// leaves the file as it was on failure.
+DbStatus upgradeFile(const QString& path);
+// The shop's book at start: a failure is told and the book stays as it was;
+// a book that cannot be opened is left to whoever reads it next. True when
+// the book is current.
 bool run(QWidget* parent);
 }

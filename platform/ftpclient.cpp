@@ -94,6 +94,9 @@ void FtpClient::prepare(const QString& remotePath)
     // A transfer that stalls for a minute has failed.
     curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
     curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, 60L);
+    m_reply.clear();
+    curl_easy_setopt(curl, CURLOPT_HEADERFUNCTION, keepReply);
+    curl_easy_setopt(curl, CURLOPT_HEADERDATA, &m_reply);
 }
 
 bool FtpClient::finish(bool ended)
@@ -183,22 +186,47 @@ bool FtpClient::put(const QString& localFile, const QString& remoteFile)
     curl_easy_setopt(curl, CURLOPT_FTP_FILEMETHOD, long(CURLFTPMETHOD_MULTICWD));
     curl_easy_setopt(curl, CURLOPT_FTP_CREATE_MISSING_DIRS, long(CURLFTP_CREATE_DIR));
     curl_easy_setopt(curl, CURLOPT_FORBID_REUSE, 1L);
-    QString reply;
-    curl_easy_setopt(curl, CURLOPT_HEADERFUNCTION, keepReply);
-    curl_easy_setopt(curl, CURLOPT_HEADERDATA, &reply);
     const qint64 size = file.size();
-    const bool sent = finish(m_transfer->run(0, [this, size] { followUpload(size); }));
+    bool sent = finish(m_transfer->run(0, [this, size] { followUpload(size); }));
     followUpload(size);
     curl_easy_setopt(curl, CURLOPT_POSTQUOTE, nullptr);
+    // The file arrived whole, but the server will not rename onto a name in use.
+    if (!sent && m_code == CURLE_QUOTE_ERROR)
+        sent = replaceAside(remoteFile);
     if (!sent) {
         emit StateChanged(Failed);
         return false;
     }
     reachState(ResponseReceived);
     m_code = 0;
-    m_info = reply;
+    m_info = m_reply;
     emit StateChanged(ResponseCompleted);
     reachState(Disconnected);
+    return true;
+}
+
+// Puts remoteFile's upload in its place through a name aside, so the server
+// holds a whole copy at every step: the old copy moves aside, the new one
+// takes its name, and only then does the old one go. When the new one cannot
+// take the name, the old one gets it back.
+bool FtpClient::replaceAside(const QString& remoteFile)
+{
+    const QByteArray name = remoteFile.toUtf8();
+    const QByteArray part = name + partSuffix.toUtf8();
+    const QByteArray aside = name + ".old";
+    // "*": a leftover of an earlier attempt may or may not be there.
+    if (!command({"*DELE " + aside, "RNFR " + name, "RNTO " + aside}))
+        return false;
+    if (!command({"RNFR " + part, "RNTO " + name})) {
+        const int code = m_code;
+        const QString info = m_info;
+        command({"RNFR " + aside, "RNTO " + name});
+        m_code = code;
+        m_info = info;
+        return false;
+    }
+    // The new copy is in place; an old one that will not go is only clutter.
+    command({"DELE " + aside});
     return true;
 }
 

@@ -8,7 +8,8 @@ class CurlTransfer;
 
 // An account on an FTP server, reached through libcurl. Files travel in
 // binary; an upload creates the folders it needs and replaces the server's
-// file only once it arrived whole. The connection is kept between calls,
+// file only once it arrived whole (moving the old one aside first where the
+// server will not rename onto a name in use). The connection is kept between calls,
 // except after an upload, which disconnects.
 //
 // An upload reports its progress as the states of the old internet transfer
@@ -44,6 +45,7 @@ signals:
 private:
     void prepare(const QString& remotePath);
     bool command(const QList<QByteArray>& commands);
+    bool replaceAside(const QString& remoteFile);
     bool finish(bool ended);
     void reachState(int state);
     void followUpload(qint64 size);
@@ -55,4 +57,5 @@ private:
     int m_state = 0;
     int m_code = 0;
     QString m_info;
+    QString m_reply; // the server's last reply to the current transfer
 };

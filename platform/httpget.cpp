@@ -10,9 +10,22 @@ struct SlistDeleter {
     void operator()(curl_slist* list) const { curl_slist_free_all(list); }
 };
 
-size_t appendBody(char* data, size_t size, size_t count, void* answer)
+struct Receiving {
+    HttpAnswer* answer;
+    qint64 maxBody;
+};
+
+// A body past its bound is refused before it is kept: an answer that never
+// ends cannot fill the memory.
+size_t appendBody(char* data, size_t size, size_t count, void* target)
 {
-    static_cast<HttpAnswer*>(answer)->body.append(data, qsizetype(size) * qsizetype(count));
+    const auto* receiving = static_cast<Receiving*>(target);
+    const qsizetype length = qsizetype(size) * qsizetype(count);
+    if (receiving->answer->body.size() + length > receiving->maxBody) {
+        receiving->answer->overrun = true;
+        return 0;
+    }
+    receiving->answer->body.append(data, length);
     return size * count;
 }
 
@@ -34,9 +47,10 @@ size_t readHeaderLine(char* data, size_t size, size_t count, void* target)
 }
 }
 
-HttpAnswer HttpGet::fetch(const QString& url, const Headers& headers)
+HttpAnswer HttpGet::fetch(const QString& url, const Headers& headers, qint64 maxBody)
 {
     HttpAnswer answer;
+    Receiving receiving{&answer, maxBody};
     CurlTransfer transfer;
     CURL* curl = transfer.handle();
     std::unique_ptr<curl_slist, SlistDeleter> list;
@@ -51,7 +65,7 @@ HttpAnswer HttpGet::fetch(const QString& url, const Headers& headers)
     curl_easy_setopt(curl, CURLOPT_HEADERFUNCTION, readHeaderLine);
     curl_easy_setopt(curl, CURLOPT_HEADERDATA, &answer);
     curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, appendBody);
-    curl_easy_setopt(curl, CURLOPT_WRITEDATA, &answer);
+    curl_easy_setopt(curl, CURLOPT_WRITEDATA, &receiving);
     answer.complete = transfer.run(NetworkWait::looks());
     if (answer.complete && transfer.errorCode() != CURLE_OK) {
         answer.errorCode = transfer.errorCode();

@@ -264,6 +264,10 @@ bool MDIF_main::event(QEvent* event)
 
 void MDIF_main::closeEvent(QCloseEvent* event)
 {
+    if (ProgramEnd::refusedWhileBusy(this)) {
+        event->ignore();
+        return;
+    }
     QWidget* login = FormRegistry::openForm(QStringLiteral("frm_xtdl"));
     if (login && login->isVisible())
         login->close();

@@ -183,6 +183,8 @@ void TuoPan::SJGL_Click() { frm_backup::showOnce(); }
 
 void TuoPan::zhuxiao_Click()
 {
+    if (ProgramEnd::refusedWhileBusy(nullptr))
+        return;
     // From here until the next login nobody is logged in, and the windows
     // opened with the operator's rights go with him.
     appState().currentOperator.clear();

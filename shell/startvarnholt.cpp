@@ -1,8 +1,10 @@
 #include "startvarnholt.h"
+#include "appstate.h"
 #include "bookupgrade.h"
 #include "frm_xtdl.h"
 #include "messagebox.h"
 #include "startup.h"
+#include "networkrestore.h"
 
 StartupResult startVarnholt()
 {
@@ -14,6 +16,7 @@ StartupResult startVarnholt()
         MessageBox::show(nullptr, prepared.refusal, {}, QMessageBox::Critical);
         return {false, 1};
     }
+    NetworkRestore::removeLeftovers(appState().appPath);
     if (!BookUpgrade::run(nullptr))
         return {false, 1};
     if (!frm_xtdl::load())

@@ -65,17 +65,25 @@ NetServers::BusyboxHttpd::~BusyboxHttpd() { end(m_process); }
 
 QString NetServers::BusyboxHttpd::host() const { return hostText(m_port); }
 
-NetServers::PyFtpd::PyFtpd(const QString& folder, const QString& user, const QString& password, qint64 dropAfter)
+NetServers::PyFtpd::PyFtpd(const QString& folder, const QString& user, const QString& password, qint64 dropAfter, Renames renames)
 {
     static const QString script = QStringLiteral(R"(
-import logging, os, sys
+import errno, logging, os, sys
 from pyftpdlib.authorizers import DummyAuthorizer
+from pyftpdlib.filesystems import AbstractedFS
 from pyftpdlib.handlers import DTPHandler, FTPHandler
 from pyftpdlib.servers import FTPServer
 logging.basicConfig(level=logging.ERROR)
 authorizer = DummyAuthorizer()
 authorizer.add_user(sys.argv[1], sys.argv[2], sys.argv[3], perm="elradfmw")
 drop_after = int(sys.argv[4])
+renames = sys.argv[5]
+class RefusingFS(AbstractedFS):
+    def rename(self, src, dst):
+        if (renames == "onto-existing" and os.path.exists(dst)) or (renames == "from-part" and src.endswith(".part")):
+            raise OSError(errno.EEXIST, "rename refused")
+        return super().rename(src, dst)
+FTPHandler.abstracted_fs = RefusingFS
 class DroppingDTPHandler(DTPHandler):
     ac_in_buffer_size = 512
     def handle_read(self):
@@ -93,7 +101,10 @@ server.serve_forever()
 )");
     m_process.setProcessChannelMode(QProcess::SeparateChannels);
     m_process.start(QStringLiteral("/usr/bin/python3"),
-                    {QStringLiteral("-c"), script, user, password, folder, QString::number(dropAfter)});
+                    {QStringLiteral("-c"), script, user, password, folder, QString::number(dropAfter),
+                     renames == Renames::OntoExistingRefused ? QStringLiteral("onto-existing")
+                     : renames == Renames::FromPartRefused   ? QStringLiteral("from-part")
+                                                             : QStringLiteral("allowed")});
     if (!m_process.waitForStarted(3000))
         return;
     const QDeadlineTimer deadline(10000);
@@ -109,13 +120,13 @@ NetServers::PyFtpd::~PyFtpd() { end(m_process); }
 
 QString NetServers::PyFtpd::host() const { return hostText(m_port); }
 
-NetServers::ScriptedHttpd::ScriptedHttpd(Script script)
+NetServers::ScriptedHttpd::ScriptedHttpd(Script script, bool endless)
     : m_script(std::move(script))
 {
     m_server.listen(loopback, 0);
-    connect(&m_server, &QTcpServer::newConnection, this, [this] {
+    connect(&m_server, &QTcpServer::newConnection, this, [this, endless] {
         while (QTcpSocket* socket = m_server.nextPendingConnection()) {
-            connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
+            connect(socket, &QTcpSocket::readyRead, socket, [this, socket, endless] {
                 QByteArray request = socket->property("request").toByteArray() + socket->readAll();
                 socket->setProperty("request", request);
                 if (!request.contains("\r\n\r\n") || socket->property("answered").toBool())
@@ -131,7 +142,15 @@ NetServers::ScriptedHttpd::ScriptedHttpd(Script script)
                 if (reply.isEmpty())
                     return;
                 socket->write(reply);
-                socket->disconnectFromHost();
+                if (!endless) {
+                    socket->disconnectFromHost();
+                    return;
+                }
+                // Once what was written has gone, more follows, for as long as the client reads.
+                connect(socket, &QTcpSocket::bytesWritten, socket, [socket] {
+                    if (socket->bytesToWrite() == 0)
+                        socket->write(QByteArray(16384, 'x'));
+                });
             });
         }
     });

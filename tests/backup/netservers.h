@@ -26,10 +26,14 @@ private:
 
 // pyftpdlib (Debian's, under /usr/bin/python3) with one account whose home is
 // folder. With dropAfter, the server dies once an upload brought that many
-// bytes, dropping both connections halfway.
+// bytes, dropping both connections halfway. A refusing server will not rename
+// onto a name in use (OntoExisting), or will not rename any ".part" file
+// (FromPart).
 class PyFtpd {
 public:
-    PyFtpd(const QString& folder, const QString& user, const QString& password, qint64 dropAfter = 0);
+    enum class Renames { Allowed, OntoExistingRefused, FromPartRefused };
+    PyFtpd(const QString& folder, const QString& user, const QString& password, qint64 dropAfter = 0,
+           Renames renames = Renames::Allowed);
     ~PyFtpd();
     bool isRunning() const { return m_port != 0; }
     quint16 port() const { return m_port; }
@@ -42,11 +46,12 @@ private:
 
 // An HTTP server in this process answering each request as a script says.
 // The script gets the request's Range header and gives the raw answer; an
-// empty answer keeps the connection open and silent.
+// empty answer keeps the connection open and silent. An endless server, after
+// the answer, sends bytes on and on until the client hangs up.
 class ScriptedHttpd : public QObject {
 public:
     using Script = std::function<QByteArray(const QByteArray& range)>;
-    explicit ScriptedHttpd(Script script);
+    explicit ScriptedHttpd(Script script, bool endless = false);
     bool isRunning() const { return m_server.isListening(); }
     QString host() const;
     // The Range header of every request so far.

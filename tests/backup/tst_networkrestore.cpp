@@ -126,6 +126,8 @@ private slots:
                                              served + QLatin1Char('/') + remotePath);
         QVERIFY(!archive.isEmpty());
         QVERIFY(writeFile(appPath() + QStringLiteral("/data/a.txt"), "旧的附件，比新的长"));
+        // Left by an unpacking that a kill cut off.
+        QVERIFY(writeFile(appPath() + QStringLiteral("/.restore-a1B2c3/db_kcgl.mdb"), noise(1000)));
         NetServers::BusyboxHttpd server(served);
         QVERIFY(server.isRunning());
         prepare(server.host());
@@ -204,6 +206,17 @@ private slots:
         QTest::newRow("a connection closed early")
             << QByteArray(shortBody).replace("Content-Length: 100", "Content-Length: 20481")
             << QStringLiteral("数据恢复失败！\n文件不完整") << false;
+        // Answers that do not keep to the range asked for.
+        QTest::newRow("another range than asked")
+            << answer(206, "Partial Content", {"Content-Range: bytes 100-20580/48213"}, noise(20481))
+            << QStringLiteral("不支持断点续传") << true;
+        QTest::newRow("a body past its range")
+            << answer(206, "Partial Content", {"Content-Range: bytes 0-20480/48213"}, noise(30000))
+            << QStringLiteral("不支持断点续传") << true;
+        // A size no backup of the books can have is refused before anything is written.
+        QTest::newRow("a size past any backup")
+            << answer(206, "Partial Content", {"Content-Range: bytes 0-20480/1000000000000"}, noise(20481))
+            << QStringLiteral("数据恢复失败！\n文件过大") << false;
     }
 
     void answersThatEndTheRun()
@@ -233,7 +246,47 @@ private slots:
         QCOMPARE(box.title, notice ? QStringLiteral("提示") : QStringLiteral("Varnholt"));
         QCOMPARE(box.icon, notice ? QMessageBox::Information : QMessageBox::NoIcon);
         QCOMPARE(bytesOf(dbPath()), before);
+        QCOMPARE(QFileInfo(NetworkBackup::downloadFile()).size(), 0);
         QVERIFY(button->isEnabled());
+    }
+
+    // A block whose body never ends is stopped once it passes the bytes asked
+    // for, long before the wait for it runs out.
+    void aBlockThatNeverEndsIsStopped()
+    {
+        NetworkWait::setLooks(100);
+        NetServers::ScriptedHttpd server(
+            [](const QByteArray&) {
+                return QByteArray("HTTP/1.1 206 Partial Content\r\nContent-Range: bytes 0-20480/48213\r\n"
+                                  "Content-Length: 1000000000000\r\n\r\n");
+            },
+            true);
+        prepare(server.host());
+        const QByteArray before = bytesOf(dbPath());
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        runNetworkRestore();
+        QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("不支持断点续传")});
+        QCOMPARE(server.ranges(), QList<QByteArray>{"bytes=0-20480"});
+        QCOMPARE(QFileInfo(NetworkBackup::downloadFile()).size(), 0);
+        QCOMPARE(bytesOf(dbPath()), before);
+    }
+
+    // The size each block announces stays the one of the first block.
+    void aSizeThatGrowsOnTheWayIsRefused()
+    {
+        const QByteArray file = noise(48213);
+        NetServers::ScriptedHttpd server([&](const QByteArray& range) {
+            QByteArray reply = NetServers::rangeOf(file, range);
+            return range == "bytes=0-20480" ? reply : reply.replace("/48213", "/1000000000000");
+        });
+        prepare(server.host());
+        const QByteArray before = bytesOf(dbPath());
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        runNetworkRestore();
+        QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("不支持断点续传")});
+        QCOMPARE(server.ranges().size(), 2);
+        QCOMPARE(bytesOf(NetworkBackup::downloadFile()), file.left(20481));
+        QCOMPARE(bytesOf(dbPath()), before);
     }
 
     void noAnswerAtAllIsReported_data()

@@ -15,6 +15,8 @@
 using namespace BackupWorld;
 using namespace NetWorld;
 
+Q_DECLARE_METATYPE(NetServers::PyFtpd::Renames)
+
 namespace {
 const QString account = QStringLiteral("shop");
 const QString password = QStringLiteral("58kov3917");
@@ -135,6 +137,47 @@ private slots:
         QCOMPARE(pressBackup(prompt).constLast(), QStringLiteral("断开"));
         QCOMPARE(bytesOf(onServer), bytesOf(NetworkBackup::uploadFile()));
         QCOMPARE(QDir(QFileInfo(onServer).path()).entryList(QDir::Files), QStringList{QStringLiteral("update.dat")});
+        prompt->close();
+    }
+
+    // A server that will not rename onto a name in use: the old copy goes
+    // aside, the new one takes the name, then the old one goes. Where the new
+    // one cannot take it, the old one gets its name back.
+    void aServerThatWillNotReplaceKeepsAWholeCopy_data()
+    {
+        QTest::addColumn<NetServers::PyFtpd::Renames>("renames");
+        QTest::addColumn<bool>("replaced");
+        QTest::newRow("no rename onto a name in use") << NetServers::PyFtpd::Renames::OntoExistingRefused << true;
+        QTest::newRow("no rename of the new copy") << NetServers::PyFtpd::Renames::FromPartRefused << false;
+    }
+
+    void aServerThatWillNotReplaceKeepsAWholeCopy()
+    {
+        QFETCH(NetServers::PyFtpd::Renames, renames);
+        QFETCH(bool, replaced);
+        const QString onServer = ftpFolder() + QLatin1Char('/') + remotePath;
+        const QByteArray older = noise(3000);
+        QVERIFY(writeFile(onServer, older));
+        makeBackupFolder();
+        loadTrayForm();
+        NetServers::PyFtpd server(ftpFolder(), account, password, 0, renames);
+        QVERIFY(server.isRunning());
+        prepare(server.host());
+
+        QPointer<frmUnL> prompt = new frmUnL;
+        prompt->show();
+        const QStringList tips = pressBackup(prompt);
+        const QString shown = control<QLabel>(prompt, "LabTips")->text();
+        const QStringList left = QDir(QFileInfo(onServer).path()).entryList(QDir::Files);
+        if (replaced) {
+            QCOMPARE(tips.constLast(), QStringLiteral("断开"));
+            QCOMPARE(bytesOf(onServer), bytesOf(NetworkBackup::uploadFile()));
+            QCOMPARE(left, QStringList{QStringLiteral("update.dat")});
+        } else {
+            QVERIFY2(shown.endsWith(QStringLiteral("\n上传失败，服务器上原有的备份未改动。")), qPrintable(shown));
+            QCOMPARE(bytesOf(onServer), older);
+            QVERIFY2(!left.contains(QStringLiteral("update.dat.old")), qPrintable(left.join(QLatin1Char(' '))));
+        }
         prompt->close();
     }
 

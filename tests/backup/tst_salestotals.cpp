@@ -121,6 +121,24 @@ private slots:
         QCOMPARE(rowsOf(QStringLiteral("select 出库, 合计金额 from 出库单日计")), QStringList{QStringLiteral("1 | 30000")});
     }
 
+    // A statement that replaces a line or a slip takes the old one out of the
+    // totals before the new one goes in.
+    void replacingARowKeepsTheTotals()
+    {
+        execute(QStringLiteral("insert into 出库单明细 (日期, 年月, 商品名称, 类别, 客户, 业务员, 金额, 利润金额, 数量, 类别2) "
+                               "values ('2024-02-10', '2024-02', '可乐', '饮料', '王五', '小李', 3, 1, 1, '出库')"));
+        execute(QStringLiteral("insert into 出库单 (单号, 日期, 类别, 合计金额) values ('C0000001', '2024-02-10', '出库', 3)"));
+        execute(QStringLiteral(
+            "insert or replace into 出库单明细 (rowid, 日期, 年月, 商品名称, 类别, 客户, 业务员, 金额, 利润金额, "
+            "数量, 类别2) select rowid, 日期, 年月, 商品名称, 类别, 客户, 业务员, 5, 2, 1, 类别2 from 出库单明细"));
+        execute(QStringLiteral(
+            "replace into 出库单 (rowid, 单号, 日期, 类别, 合计金额) select rowid, 单号, 日期, 类别, 5 from 出库单"));
+        QCOMPARE(differences(), QStringList());
+        QCOMPARE(rowsOf(QStringLiteral("select 客户, 行数, 金额 from 客户月计")),
+                 QStringList{QStringLiteral("王五 | 1 | 50000")});
+        QCOMPARE(rowsOf(QStringLiteral("select 出库, 合计金额 from 出库单日计")), QStringList{QStringLiteral("1 | 50000")});
+    }
+
     // The check tells a total that no longer equals its lines, both ways.
     void verifyTellsAStrayTotal()
     {

@@ -6,6 +6,9 @@
 #include "startvarnholt.h"
 #include "uidriver.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <sqlite3.h>
 
 using namespace UiDriver;
@@ -45,6 +48,21 @@ private slots:
         QCOMPARE(
             firstValue(QStringLiteral("select count(*) from sqlite_master where name = 'ix_out_lines_customer_date'")).toInt(),
             1);
+    }
+
+    // An unpacking that a kill cut off leaves its hidden work folder; the next start removes it.
+    void leftoverUnpackingGoesAtStart()
+    {
+        const QString leftover = appPath() + QStringLiteral("/.restore-a1B2c3");
+        QVERIFY(QDir().mkpath(leftover + QStringLiteral("/data")));
+        QFile books(leftover + QStringLiteral("/db_kcgl.mdb"));
+        QVERIFY(books.open(QIODevice::WriteOnly));
+        books.write(QByteArray(4096, 'x'));
+        books.close();
+        QVERIFY(startVarnholt().runEventLoop);
+        QVERIFY(window(QStringLiteral("frm_xtdl")));
+        QVERIFY(!QFileInfo::exists(leftover));
+        QVERIFY(QFileInfo(dbPath()).isFile());
     }
 
     void secondCopyLeavesTheBookToTheFirst()

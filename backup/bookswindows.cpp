@@ -1,0 +1,19 @@
+#include "bookswindows.h"
+
+#include <QApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+bool BooksWindows::anyOpen()
+{
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        for (const QMdiArea* area : window->findChildren<QMdiArea*>()) {
+            for (const QMdiSubWindow* child : area->subWindowList()) {
+                const QWidget* form = child->widget();
+                if (!child->isHidden() && !(form && form->objectName() == QLatin1String("frm_backup")))
+                    return true;
+            }
+        }
+    }
+    return false;
+}

@@ -1,0 +1,167 @@
+#include "../backup/netservers.h"
+#include "../backup/networld.h"
+#include "MDIF_main.h"
+#include "TuoPan.h"
+#include "environment.h"
+#include "filedialogs.h"
+#include "fixture.h"
+#include "immediatebackup.h"
+#include "messagebox.h"
+#include "networkbackup.h"
+#include "uidriver.h"
+#include "zipfile.h"
+
+#include <QAction>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+
+using namespace UiDriver;
+using namespace NetWorld;
+using BackupWorld::bytesOf;
+using BackupWorld::categories;
+using BackupWorld::click;
+using BackupWorld::exec;
+
+namespace {
+QAction* trayItem(const QString& name)
+{
+    auto* tray = qobject_cast<TuoPan*>(appState().trayForm.data());
+    return tray ? tray->menu1()->findChild<QAction*>(name) : nullptr;
+}
+
+const QString waitText = QStringLiteral("正在恢复数据，请等待完成后再退出。");
+}
+
+// The books replaced or being replaced: no window of the old books stays
+// open over a restore, and the program does not end in the middle of one.
+class TestBusyBooks : public VarnholtTestCase {
+    Q_OBJECT
+
+    // A backup holding a category the live books lack.
+    QString backupWithACategory()
+    {
+        const QString backup = BackupWorld::makeBackupFolder() + QStringLiteral("/2024-03-01-1200.mdb");
+        if (!exec(QStringLiteral("insert into 商品类别 (编号, 名称) values ('LB001', '饮料')"))
+            || !ImmediateBackup::copy(dbPath(), backup) || !exec(QStringLiteral("delete from 商品类别")))
+            return {};
+        return backup;
+    }
+
+private slots:
+    void aWindowOfTheBooksOpenRefusesTheRestore()
+    {
+        auto* main = qobject_cast<MDIF_main*>(logIn(QStringLiteral("管理员"), QStringLiteral("admin")));
+        QVERIFY(main);
+        const QString backup = backupWithACategory();
+        QVERIFY(!backup.isEmpty());
+        main->findChild<QAction*>(QStringLiteral("S12"))->trigger(); // the sales records
+        QCOMPARE(childForms(main).size(), 1);
+        const QByteArray before = bytesOf(dbPath());
+
+        trayItem(QStringLiteral("SJGL"))->trigger();
+        QPointer<QWidget> form = window(QStringLiteral("frm_backup"));
+        QVERIFY(form);
+        FileDialogs::setNextAnswer(backup);
+        click(form, "Command1");
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        click(form, "Command5");
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        child<QPushButton>(form, QStringLiteral("ComDown"))->click(); // the hidden network restore
+        QCOMPARE(MessageBox::shownTexts(), QStringList(2, QStringLiteral("请先关闭其他窗口，再恢复数据。")));
+        QCOMPARE(bytesOf(dbPath()), before);
+        QVERIFY(form->isVisible());
+        QCOMPARE(childForms(main).size(), 1);
+
+        // With the window closed, the same restore goes through.
+        main->mdiArea()->subWindowList().constFirst()->close();
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        click(form, "Command5");
+        QCOMPARE(MessageBox::shownTexts().constLast(), QStringLiteral("成功恢复数据！"));
+        QCOMPARE(categories(), QStringList{QStringLiteral("饮料")});
+    }
+
+    // A window of the books opened while the blocks arrive: the books stay.
+    void aWindowOpenedMidDownloadKeepsTheBooks()
+    {
+        auto* main = qobject_cast<MDIF_main*>(logIn(QStringLiteral("管理员"), QStringLiteral("admin")));
+        QVERIFY(main);
+        const QString backup = backupWithACategory();
+        QVERIFY(!backup.isEmpty());
+        const QString archive = tempFolder() + QStringLiteral("/update.dat");
+        QVERIFY(ZipFile::write(archive, {{"db_kcgl.mdb", bytesOf(backup)}}));
+        const QByteArray served = bytesOf(archive);
+        NetServers::ScriptedHttpd server([&](const QByteArray& range) {
+            if (childForms(main).isEmpty())
+                main->findChild<QAction*>(QStringLiteral("S12"))->trigger();
+            return NetServers::rangeOf(served, range);
+        });
+        QVERIFY(runFromUsbStick(appPath()));
+        QVERIFY(setServer("http", server.host()));
+        const QByteArray before = bytesOf(dbPath());
+
+        trayItem(QStringLiteral("SJGL"))->trigger();
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        child<QPushButton>(window(QStringLiteral("frm_backup")), QStringLiteral("ComDown"))->click();
+        QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("请先关闭其他窗口，再恢复数据。")});
+        QCOMPARE(childForms(main).size(), 1);
+        QCOMPARE(bytesOf(dbPath()), before);
+        QVERIFY(categories().isEmpty());
+    }
+
+    // Each way of ending the program, tried while the network restore waits
+    // for a block: it says to wait, the restore runs to its end, and the
+    // program may end afterwards.
+    void endingMidDownloadWaitsForTheRestore_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::newRow("退出 of the tray") << QStringLiteral("tuichu");
+        QTest::newRow("注销 of the tray") << QStringLiteral("zhuxiao");
+        QTest::newRow("the main window closed") << QStringLiteral("close");
+    }
+
+    void endingMidDownloadWaitsForTheRestore()
+    {
+        QFETCH(QString, way);
+        auto* main = qobject_cast<MDIF_main*>(logIn(QStringLiteral("管理员"), QStringLiteral("admin")));
+        QVERIFY(main);
+        const QString backup = backupWithACategory();
+        QVERIFY(!backup.isEmpty());
+        const QString archive = tempFolder() + QStringLiteral("/update.dat");
+        QVERIFY(ZipFile::write(archive, {{"db_kcgl.mdb", bytesOf(backup)}}));
+        const QByteArray served = bytesOf(archive);
+        int requests = 0;
+        NetServers::ScriptedHttpd server([&](const QByteArray& range) {
+            if (++requests == 1) {
+                MessageBox::setNextAnswer(QMessageBox::Ok);
+                if (way == QLatin1String("close"))
+                    main->close();
+                else
+                    trayItem(way)->trigger();
+            }
+            return NetServers::rangeOf(served, range);
+        });
+        QVERIFY(runFromUsbStick(appPath()));
+        QVERIFY(setServer("http", server.host()));
+
+        trayItem(QStringLiteral("SJGL"))->trigger();
+        QWidget* form = window(QStringLiteral("frm_backup"));
+        QVERIFY(form);
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        child<QPushButton>(form, QStringLiteral("ComDown"))->click();
+
+        QCOMPARE(MessageBox::shownTexts(), (QStringList{waitText, QStringLiteral("成功恢复数据！")}));
+        QCOMPARE(EndRequest::count(), 0);
+        QCOMPARE(window(QStringLiteral("MDIF_main")), main);
+        QCOMPARE(appState().currentOperator, QStringLiteral("管理员"));
+        QCOMPARE(categories(), QStringList{QStringLiteral("饮料")});
+        QCOMPARE(bytesOf(NetworkBackup::downloadFile()), served);
+
+        trayItem(QStringLiteral("tuichu"))->trigger();
+        QCOMPARE(EndRequest::count(), 1);
+        QVERIFY(!window(QStringLiteral("MDIF_main")));
+    }
+};
+
+VARNHOLT_TEST(TestBusyBooks)
+#include "tst_busybooks.moc"

@@ -64,21 +64,6 @@ bool isModifierOrTab(int key)
     }
 }
 
-// Whether a line column shows a quantity or money.
-bool isFigure(LineField field)
-{
-    switch (field) {
-    case LineField::GoodsCode:
-    case LineField::GoodsName:
-    case LineField::Size:
-    case LineField::Unit:
-    case LineField::Category:
-        return false;
-    default:
-        return true;
-    }
-}
-
 void setTextColour(QLineEdit* box, const QColor& colour)
 {
     QPalette palette = box->palette();
@@ -206,15 +191,13 @@ void SlipEntryForm::buildControls()
     ListView1->setObjectName(QStringLiteral("ListView1"));
     ListView1->setModel(m_lines);
     QList<int> widths;
-    QList<bool> figures;
     for (const LineColumn& column : m_design.lineColumns) {
         const bool cost = column.field == LineField::UnitCost || column.field == LineField::CostAmount
                           || column.field == LineField::Profit;
         widths << (cost && !seesCosts ? 0 : column.widthTwips);
-        figures << isFigure(column.field);
     }
     SetUpRecordView(ListView1, widths);
-    FitColumnsToContents(ListView1, figures);
+    FitColumnsEachChange(ListView1);
 
     TextQtys = box(this, "TextQtys", ZeroMoney);
     TextMoneys = box(this, "TextMoneys", ZeroMoney);

@@ -18,6 +18,7 @@
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
@@ -106,7 +107,9 @@ MDIF_main::MDIF_main(QWidget* parent)
     m_timer1->setObjectName(QStringLiteral("Timer1"));
     connect(m_timer1, &ClockTimer::timeout, this, &MDIF_main::Timer1_Timer);
     m_timer1->start(60);
-    resize(std::max(1024, m_toolbar->sizeHint().width() + 24), 700);
+    // Never larger than the screen's room.
+    const QSize room = screen() ? screen()->availableGeometry().size() : QSize(1024, 768);
+    resize(QSize(std::max(1024, m_toolbar->sizeHint().width() + 24), 700).boundedTo(room));
     Form_Load();
 }
 

@@ -81,6 +81,17 @@ const QList<ToolButton>& toolButtons()
     return buttons;
 }
 
+// A picture at the toolbar's size, whatever sizes the style draws it in: one
+// the style has only smaller would stand smaller and higher than the others.
+QIcon atSize(const QIcon& icon, const QSize& size)
+{
+    QSize largest;
+    for (const QSize& available : icon.availableSizes())
+        largest = available.width() > largest.width() ? available : largest;
+    const QPixmap drawn = icon.pixmap(largest.isValid() ? largest : size);
+    return QIcon(drawn.size() == size ? drawn : drawn.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+}
+
 QString clockText(const QTime& time)
 {
     const auto twoDigits = [](int value) { return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0')); };
@@ -144,7 +155,8 @@ void MDIF_main::buildToolbar()
     for (int i = 0; i < buttons.size(); ++i) {
         if (i > 0)
             toolbar->addSeparator()->setObjectName(QStringLiteral("Toolbar1_%1").arg(2 * i));
-        QAction* action = toolbar->addAction(style()->standardIcon(buttons[i].picture), QString::fromUtf8(buttons[i].caption));
+        QAction* action = toolbar->addAction(atSize(style()->standardIcon(buttons[i].picture), toolbar->iconSize()),
+                                             QString::fromUtf8(buttons[i].caption));
         action->setObjectName(QStringLiteral("Toolbar1_%1").arg(2 * i + 1));
     }
 }

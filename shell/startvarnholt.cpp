@@ -1,6 +1,9 @@
 #include "startvarnholt.h"
 #include "bookupgrade.h"
 #include "frm_xtdl.h"
+#include "programicon.h"
+
+#include <QApplication>
 
 StartupResult startVarnholt()
 {
@@ -8,6 +11,8 @@ StartupResult startVarnholt()
     // write the book while the first one brings it up to date.
     if (!frm_xtdl::claimInstance())
         return {false, 0};
+    // Every window shows the tray's picture, not the toolkit's logo.
+    QApplication::setWindowIcon(ProgramIcon());
     const StartupResult prepared = prepareVarnholt();
     if (!prepared.runEventLoop)
         return prepared;

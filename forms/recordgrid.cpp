@@ -2,17 +2,52 @@
 #include "dbsession.h"
 #include "formparts.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMdiSubWindow>
+#include <QPainter>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QStyle>
+#include <QStyledItemDelegate>
 #include <algorithm>
 #include <utility>
 
 using FormParts::pixels;
 
 namespace {
+// Paints a cell as the style does, its text on one line without the layout
+// the style makes for wrapping and eliding: a fitted column never elides, and
+// a list repaints a page at each keystroke.
+class CellDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QStyleOptionViewItem cell = option;
+        initStyleOption(&cell, index);
+        const QString text = std::exchange(cell.text, QString());
+        const QWidget* view = cell.widget;
+        QStyle* style = view ? view->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &cell, painter, view);
+        if (text.isEmpty())
+            return;
+        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
+        const QRect room = style->subElementRect(QStyle::SE_ItemViewItemText, &cell, view).adjusted(margin, 0, -margin, 0);
+        const QPalette::ColorGroup group = !(cell.state & QStyle::State_Enabled) ? QPalette::Disabled
+                                           : (cell.state & QStyle::State_Active) ? QPalette::Normal
+                                                                                 : QPalette::Inactive;
+        painter->save();
+        painter->setPen(
+            cell.palette.color(group, (cell.state & QStyle::State_Selected) ? QPalette::HighlightedText : QPalette::Text));
+        painter->setFont(cell.font);
+        painter->drawText(room, int(cell.displayAlignment) | Qt::TextSingleLine, text);
+        painter->restore();
+    }
+};
+
 // What a window takes beside its list's columns: frames, margins, a scroll bar.
 constexpr int WindowChrome = 64;
 
@@ -90,6 +125,7 @@ RecordGrid::RecordGrid(QList<ListColumn> columns, QWidget* parent)
 {
     m_records = new RecordTableModel(std::move(columns), this);
     setModel(m_records);
+    setItemDelegate(new CellDelegate(this));
     QList<int> widths;
     for (const ListColumn& column : m_records->columns())
         widths << column.widthTwips;
@@ -124,18 +160,32 @@ int RecordGrid::headerWidth(int column) const
     return m_headerWidths.value(column);
 }
 
-void RecordGrid::fitColumn(int column, int width, bool widenOnly)
+void RecordGrid::widenColumn(int column, int width)
 {
-    if (isColumnHidden(column) || width == columnWidth(column) || (widenOnly && width < columnWidth(column)))
-        return;
-    setColumnWidth(column, width);
+    if (!isColumnHidden(column) && width > columnWidth(column))
+        setColumnWidth(column, width);
 }
 
 void RecordGrid::fitColumns()
 {
-    for (int c = 0; c < m_records->columnCount(); ++c) {
-        if (!isColumnHidden(c))
-            fitColumn(c, std::max(headerWidth(c), cellWidth(this, m_records->widestText(c))), false);
+    QList<int> widths;
+    for (int c = 0; c < m_records->columnCount(); ++c)
+        widths << (isColumnHidden(c) ? 0 : std::max(headerWidth(c), cellWidth(this, m_records->widestText(c))));
+    bool changed = false;
+    {
+        // Each resized column would repaint on its own after the view's
+        // repaint of the rows; the view is repainted once, below.
+        const QSignalBlocker quiet(header());
+        for (int c = 0; c < widths.size(); ++c) {
+            if (!isColumnHidden(c) && widths[c] != columnWidth(c)) {
+                setColumnWidth(c, widths[c]);
+                changed = true;
+            }
+        }
+    }
+    if (changed) {
+        updateGeometries();
+        viewport()->update();
     }
     widenWindow();
 }
@@ -144,7 +194,7 @@ void RecordGrid::widenRows(int firstRow, int lastRow)
 {
     for (int c = 0; c < m_records->columnCount(); ++c) {
         if (!isColumnHidden(c))
-            fitColumn(c, cellWidth(this, m_records->widestText(c, firstRow, lastRow)), true);
+            widenColumn(c, cellWidth(this, m_records->widestText(c, firstRow, lastRow)));
     }
     widenWindow();
 }

@@ -78,8 +78,7 @@ protected:
 private:
     void fitColumns();
     int headerWidth(int column) const;
-    // Sets a shown column to a width, or widens it only.
-    void fitColumn(int column, int width, bool widenOnly);
+    void widenColumn(int column, int width);
     void widenRows(int firstRow, int lastRow);
     void widenWindow();
 

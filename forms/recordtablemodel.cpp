@@ -234,21 +234,25 @@ QString RecordTableModel::widestText(int column, int firstRow, int lastRow) cons
         }
         if (source < 0)
             continue;
-        // A text is measured on its stored bytes, without making a string of it.
+        // A text is measured on its stored bytes, without making a string of
+        // it, and only when it has more bytes than the longest has room:
+        // no character takes more room than it has bytes.
         if (format == CellFormat::Text) {
             if (const QByteArrayView bytes = m_read.utf8(read, source); !bytes.isNull()) {
-                consider(row, textLength(bytes));
+                if (bytes.size() > widestLength)
+                    consider(row, textLength(bytes));
                 continue;
             }
         }
         const QVariant value = m_read.value(read, source);
-        if (value.isNull())
-            continue;
-        if (value.typeId() == QMetaType::QString) {
+        const int type = value.typeId();
+        if (type == QMetaType::QString) {
             // A figure stored as text.
             consider(row, textLength(text(row, column)));
             continue;
         }
+        if (type != QMetaType::Double && type != QMetaType::LongLong)
+            continue;
         const double number = value.toDouble();
         if (!growsWithSize(format, number)) {
             consider(row, textLength(text(row, column)));

@@ -40,6 +40,8 @@ public:
                                            : (cell.state & QStyle::State_Active) ? QPalette::Normal
                                                                                  : QPalette::Inactive;
         painter->save();
+        // A column the user narrowed cuts its text at its edge.
+        painter->setClipRect(room, Qt::IntersectClip);
         painter->setPen(
             cell.palette.color(group, (cell.state & QStyle::State_Selected) ? QPalette::HighlightedText : QPalette::Text));
         painter->setFont(cell.font);

@@ -1,5 +1,3 @@
-#include <QElapsedTimer>
-#include <cstdio>
 #include "waits.h"
 
 #include <QAbstractEventDispatcher>
@@ -38,9 +36,6 @@ void Waits::settle(QWidget* window)
     // layouts, posted updates and the paints of what changed have run. A
     // repaint of the whole window on top would time a paint nobody waits for.
     QAbstractEventDispatcher* loop = QAbstractEventDispatcher::instance(window->thread());
-    QElapsedTimer t;
-    t.start();
     for (int pass = 0; pass < 100 && loop->processEvents(QEventLoop::AllEvents); ++pass) {
     }
-    fprintf(stderr, "TIMING settle %.2f\n", t.nsecsElapsed() / 1e6);
 }

@@ -12,7 +12,6 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionFrame>
-#include <QTreeView>
 
 #include <algorithm>
 
@@ -64,13 +63,6 @@ void fitText(QLineEdit* box, const QString& text)
 }
 
 void fitWidestFigure(QLineEdit* box) { fitText(box, (-Amount::bookLimit()).toMoneyText()); }
-
-void fitColumnText(QTreeView* view, int column, const QString& text)
-{
-    // A cell keeps the focus frame's margin and a pixel each side of its text.
-    const int margin = view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
-    view->setColumnWidth(column, std::max(view->columnWidth(column), view->fontMetrics().horizontalAdvance(text) + 2 * margin));
-}
 
 void fitBarcode(QLineEdit* box) { fitText(box, QString(13, QLatin1Char('0'))); }
 

@@ -16,7 +16,6 @@ class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTreeView;
 class QWidget;
 
 namespace FormParts {
@@ -49,8 +48,6 @@ void fitText(QLineEdit* box, const QString& text);
 // The box is at least as wide as the widest figure the books hold, its
 // minus sign included, needs in its font.
 void fitWidestFigure(QLineEdit* box);
-// The column of a list is at least as wide as the text needs in the list's font.
-void fitColumnText(QTreeView* view, int column, const QString& text);
 // The box shows a whole 13-digit barcode, the longest goods code a scanner types.
 void fitBarcode(QLineEdit* box);
 // A date box showing "yyyy-MM-dd", picked from a calendar that drops down;

@@ -30,6 +30,8 @@ PickerForm::PickerForm(PickerDesign design, QWidget* opener)
     buildControls();
     TextName_Change();
     restoreOption();
+    // As wide as the listed columns, which the centring keeps on the screen.
+    resize(sizeHint());
     DialogRules::CenterForm(this);
 }
 
@@ -56,7 +58,7 @@ void PickerForm::buildControls()
     TextName->installEventFilter(this);
     ListView1 = named(new RecordGrid(m_design.columns, this), QStringLiteral("ListView1"));
     ListView1->setSelectsFirstRow(true);
-    ListView1->setMinimumWidth(ListView1->columnsWidth() + 24);
+    ListView1->fitEachFill();
     connect(ListView1, &RecordGrid::chosen, this, &PickerForm::choose);
 
     auto* layout = new QVBoxLayout(this);

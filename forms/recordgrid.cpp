@@ -1,17 +1,57 @@
 #include "recordgrid.h"
-#include "amount.h"
 #include "dbsession.h"
 #include "formparts.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMdiSubWindow>
+#include <QPainter>
+#include <QScreen>
+#include <QSignalBlocker>
 #include <QStyle>
+#include <QStyledItemDelegate>
+#include <algorithm>
+#include <utility>
 
 using FormParts::pixels;
 
 namespace {
-// The rows whose text a fit measures.
-constexpr int SampledRows = 100;
+// Paints a cell as the style does, its text on one line without the layout
+// the style makes for wrapping and eliding: a fitted column never elides, and
+// a list repaints a page at each keystroke.
+class CellDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QStyleOptionViewItem cell = option;
+        initStyleOption(&cell, index);
+        const QString text = std::exchange(cell.text, QString());
+        const QWidget* view = cell.widget;
+        QStyle* style = view ? view->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &cell, painter, view);
+        if (text.isEmpty())
+            return;
+        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
+        const QRect room = style->subElementRect(QStyle::SE_ItemViewItemText, &cell, view).adjusted(margin, 0, -margin, 0);
+        const QPalette::ColorGroup group = !(cell.state & QStyle::State_Enabled) ? QPalette::Disabled
+                                           : (cell.state & QStyle::State_Active) ? QPalette::Normal
+                                                                                 : QPalette::Inactive;
+        painter->save();
+        // A column the user narrowed cuts its text at its edge.
+        painter->setClipRect(room, Qt::IntersectClip);
+        painter->setPen(
+            cell.palette.color(group, (cell.state & QStyle::State_Selected) ? QPalette::HighlightedText : QPalette::Text));
+        painter->setFont(cell.font);
+        painter->drawText(room, int(cell.displayAlignment) | Qt::TextSingleLine, text);
+        painter->restore();
+    }
+};
+
+// What a window takes beside its list's columns: frames, margins, a scroll bar.
+constexpr int WindowChrome = 64;
 
 // The width a cell's text takes, with the margins the item delegate keeps each side.
 int cellWidth(const QTreeView* view, const QString& text)
@@ -20,14 +60,24 @@ int cellWidth(const QTreeView* view, const QString& text)
     return view->fontMetrics().horizontalAdvance(text) + 2 * margin;
 }
 
-// The width a column needs to show its header, and a figure column the
-// widest figure.
-int neededWidth(const QTreeView* view, int column, bool figure)
+// What a column's header needs; an empty one, such as a selector column's, nothing.
+int headerNeed(const QTreeView* view, int column)
 {
-    const int header = view->header()->sectionSizeHint(column);
-    if (!figure)
-        return header;
-    return std::max(header, cellWidth(view, (-Amount::bookLimit()).toMoneyText()));
+    return view->model()->headerData(column, Qt::Horizontal).toString().isEmpty() ? 0 : view->header()->sectionSizeHint(column);
+}
+
+void fitEveryColumn(QTreeView* view)
+{
+    const QAbstractItemModel* model = view->model();
+    for (int c = 0; c < model->columnCount(); ++c) {
+        if (view->isColumnHidden(c))
+            continue;
+        int needed = headerNeed(view, c);
+        for (int r = 0; r < model->rowCount(); ++r)
+            needed = std::max(needed, cellWidth(view, model->index(r, c).data().toString()));
+        if (view->columnWidth(c) != needed)
+            view->setColumnWidth(c, needed);
+    }
 }
 }
 
@@ -49,12 +99,15 @@ void SetUpRecordView(QTreeView* view, const QList<int>& widthsTwips)
     }
 }
 
-void FitColumnsToContents(QTreeView* view, const QList<bool>& figures)
+void FitColumnsEachChange(QTreeView* view)
 {
-    for (int c = 0; c < figures.size(); ++c) {
-        if (!view->isColumnHidden(c))
-            view->setColumnWidth(c, std::max(view->columnWidth(c), neededWidth(view, c, figures[c])));
-    }
+    QAbstractItemModel* model = view->model();
+    const auto fit = [view] { fitEveryColumn(view); };
+    fit();
+    QObject::connect(model, &QAbstractItemModel::modelReset, view, fit);
+    QObject::connect(model, &QAbstractItemModel::rowsInserted, view, fit);
+    QObject::connect(model, &QAbstractItemModel::rowsRemoved, view, fit);
+    QObject::connect(model, &QAbstractItemModel::dataChanged, view, fit);
 }
 
 int RecordView::columnsWidth() const { return header()->length(); }
@@ -74,6 +127,7 @@ RecordGrid::RecordGrid(QList<ListColumn> columns, QWidget* parent)
 {
     m_records = new RecordTableModel(std::move(columns), this);
     setModel(m_records);
+    setItemDelegate(new CellDelegate(this));
     QList<int> widths;
     for (const ListColumn& column : m_records->columns())
         widths << column.widthTwips;
@@ -81,42 +135,113 @@ RecordGrid::RecordGrid(QList<ListColumn> columns, QWidget* parent)
     connect(this, &QTreeView::doubleClicked, this, &RecordGrid::chosen);
 }
 
-int RecordGrid::neededWidth(int column, FigureRoom figures) const
+void RecordGrid::fitEachFill()
 {
-    const CellFormat format = m_records->columns()[column].format;
-    const bool figure = format == CellFormat::Money || format == CellFormat::Number;
-    int needed = ::neededWidth(this, column, figure && figures == FigureRoom::Widest);
-    // Money never passes the widest figure.
-    if (figures == FigureRoom::Widest && format == CellFormat::Money)
-        return needed;
-    const int rows = std::min(m_records->rowCount(), SampledRows);
-    for (int row = 0; row < rows; ++row)
-        needed = std::max(needed, cellWidth(this, text(row, column)));
-    return needed;
+    if (std::exchange(m_fitsEachFill, true))
+        return;
+    // A list starts at its twips where they leave its window on the screen,
+    // else at what its headers need.
+    if (const QScreen* shown = screen(); shown && columnsWidth() + WindowChrome > shown->availableGeometry().width())
+        fitColumns();
+    connect(m_records, &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex&, int first, int last) { widenRows(first, last); });
+    connect(m_records, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& from, const QModelIndex& to) { widenRows(from.row(), to.row()); });
+    connect(m_records, &QAbstractItemModel::headerDataChanged, this, [this] {
+        m_headerWidths.clear();
+        fitColumns();
+    });
 }
 
-void RecordGrid::fitColumnsToContents(FigureRoom figures)
+int RecordGrid::headerWidth(int column) const
+{
+    if (m_headerWidths.isEmpty()) {
+        for (int c = 0; c < m_records->columnCount(); ++c)
+            m_headerWidths << headerNeed(this, c);
+    }
+    return m_headerWidths.value(column);
+}
+
+void RecordGrid::widenColumn(int column, int width)
+{
+    if (!isColumnHidden(column) && width > columnWidth(column))
+        setColumnWidth(column, width);
+}
+
+void RecordGrid::fitColumns()
+{
+    QList<int> widths;
+    for (int c = 0; c < m_records->columnCount(); ++c)
+        widths << (isColumnHidden(c) ? 0 : std::max(headerWidth(c), cellWidth(this, m_records->widestText(c))));
+    bool changed = false;
+    {
+        // Each resized column would repaint on its own after the view's
+        // repaint of the rows; the view is repainted once, below.
+        const QSignalBlocker quiet(header());
+        for (int c = 0; c < widths.size(); ++c) {
+            if (!isColumnHidden(c) && widths[c] != columnWidth(c)) {
+                setColumnWidth(c, widths[c]);
+                changed = true;
+            }
+        }
+    }
+    if (changed) {
+        updateGeometries();
+        viewport()->update();
+    }
+    widenWindow();
+}
+
+void RecordGrid::widenRows(int firstRow, int lastRow)
 {
     for (int c = 0; c < m_records->columnCount(); ++c) {
         if (!isColumnHidden(c))
-            setColumnWidth(c, std::max(columnWidth(c), neededWidth(c, figures)));
+            widenColumn(c, cellWidth(this, m_records->widestText(c, firstRow, lastRow)));
     }
+    widenWindow();
 }
 
-void RecordGrid::sizeColumnsToContents()
+void RecordGrid::widenWindow()
 {
-    for (int c = 0; c < m_records->columnCount(); ++c) {
-        if (!isColumnHidden(c))
-            setColumnWidth(c, neededWidth(c, FigureRoom::Widest));
-    }
+    if (!isVisible())
+        return;
+    // The room the columns and a vertical scroll bar take beside what the view has.
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    const int missing = columnsWidth() + scrollBar + 2 * frameWidth() - width();
+    if (missing <= 0)
+        return;
+    // A child window of the main window's area, or a window of its own.
+    QWidget* frame = this;
+    while (!frame->isWindow() && !qobject_cast<QMdiSubWindow*>(frame))
+        frame = frame->parentWidget();
+    const QRect room = frame->isWindow() ? frame->screen()->availableGeometry() : frame->parentWidget()->rect();
+    const QRect now = frame->frameGeometry();
+    const int wider = std::min(now.width() + missing, room.width());
+    if (wider <= now.width())
+        return;
+    frame->resize(frame->width() + wider - now.width(), frame->height());
+    // Shifted left as far as the right edge would pass the room.
+    const int left = std::max(room.left(), std::min(now.left(), room.right() + 1 - wider));
+    if (left != now.left())
+        frame->move(frame->pos() + QPoint(left - now.left(), 0));
+}
+
+void RecordGrid::changeEvent(QEvent* event)
+{
+    // Another font or style measures the headers again.
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        m_headerWidths.clear();
+    RecordView::changeEvent(event);
 }
 
 DbStatus RecordGrid::fill(const QString& sql, const QVariantList& params)
 {
-    clear();
+    // The list is reset once, by the rows read: a failure leaves it empty.
     auto read = Database::read([&](DbSession& s) { return s.query(sql, params); });
-    if (!read)
+    if (!read) {
+        clear();
         return read.error();
+    }
     fill(std::move(*read));
     return {};
 }
@@ -127,8 +252,8 @@ void RecordGrid::fill(Rows rows)
     for (const ListColumn& column : m_records->columns())
         sources << rows.columnIndex(column.column);
     m_records->setRows(std::move(rows), sources);
-    if (m_fillFit)
-        fitColumnsToContents(*m_fillFit);
+    if (m_fitsEachFill)
+        fitColumns();
     if (m_selectsFirstRow && m_records->rowCount() > 0)
         selectRow(0);
 }

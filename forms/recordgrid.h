@@ -7,16 +7,16 @@
 #include "recordtablemodel.h"
 
 #include <QTreeView>
-#include <optional>
 
 // Makes a view a grid of records: uniform rows, whole rows selected one at a
 // time, nothing edited in place, each column as wide as its twips (0 hides it).
+// The twips are where a list starts: a fit replaces them.
 void SetUpRecordView(QTreeView* view, const QList<int>& widthsTwips);
 
-// Widens each shown column of a view that is narrower than its header, or,
-// where figures says it shows money or quantities, than the widest figure
-// the books hold: the designed twips are a floor.
-void FitColumnsToContents(QTreeView* view, const QList<bool>& figures);
+// Sets each shown column of a view to what its header and the widest text it
+// lists need in the view's font, reading every row: for short lists such as a
+// slip's lines. Then again at every change of the model.
+void FitColumnsEachChange(QTreeView* view);
 
 // A grid of records that asks for the width its shown columns take, so its
 // window opens showing every column.
@@ -45,22 +45,12 @@ public:
     // A cell as shown.
     QString text(int row, int column) const { return m_records->index(row, column).data().toString(); }
 
-    // What a fit gives a figure column beside its header and listed figures.
-    enum class FigureRoom {
-        Widest, // the widest figure the books hold
-        Listed, // only the figures listed
-    };
-    // Widens each shown column to what it needs: its header, the figures
-    // as told, and the text of its first rows (a sample: a long list costs
-    // no more than a short one). The designed twips, or the width a column
-    // has, are a floor.
-    void fitColumnsToContents(FigureRoom figures = FigureRoom::Widest);
-    // Sets each shown column to what it needs with room for the widest
-    // figure, narrower than its designed twips where they ask more, for a
-    // design whose twips pass the screen.
-    void sizeColumnsToContents();
-    // Each fill widens the columns to the rows it lists.
-    void fitEachFill(FigureRoom figures) { m_fillFit = figures; }
+    // Each fill sets every shown column to what its header and the widest
+    // value of the whole result need (the longest text, measured once), and a
+    // row written later widens them; the window widens to show them, as far
+    // as the screen allows. The list starts at its twips where they leave its
+    // window on the screen, else at what its headers need.
+    void fitEachFill();
 
     // Whether a fill leaves its first row selected.
     void setSelectsFirstRow(bool on) { m_selectsFirstRow = on; }
@@ -83,11 +73,17 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
-    int neededWidth(int column, FigureRoom figures) const;
+    void fitColumns();
+    int headerWidth(int column) const;
+    void widenColumn(int column, int width);
+    void widenRows(int firstRow, int lastRow);
+    void widenWindow();
 
     RecordTableModel* m_records = nullptr;
     bool m_selectsFirstRow = false;
-    std::optional<FigureRoom> m_fillFit;
+    bool m_fitsEachFill = false;
+    mutable QList<int> m_headerWidths; // by column, measured once; empty: not yet
 };

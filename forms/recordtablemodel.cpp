@@ -2,7 +2,47 @@
 #include "amount.h"
 #include "module2.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
+#include <utility>
+
+namespace {
+bool isBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+// The room a text takes, in halves of a Chinese character: a character of a
+// Latin script counts one, a wide one two. Blanks at either end, which a cell
+// trims, count nothing.
+int textLength(QByteArrayView utf8)
+{
+    qsizetype begin = 0;
+    qsizetype end = utf8.size();
+    while (begin < end && isBlank(utf8[begin]))
+        ++begin;
+    while (end > begin && isBlank(utf8[end - 1]))
+        --end;
+    // Each character's first byte counts one, and one more when it starts a
+    // three- or four-byte character (CJK among them); without branches, so
+    // a long list costs little.
+    int length = 0;
+    for (qsizetype i = begin; i < end; ++i) {
+        const auto byte = quint8(utf8[i]);
+        length += int((byte & 0xC0) != 0x80) + int(byte >= 0xE0);
+    }
+    return length;
+}
+
+int textLength(const QString& text) { return textLength(QByteArrayView(text.toUtf8())); }
+
+// A figure whose shown text grows with its size alone: money, whole numbers,
+// percentages, and the plain text of a whole number.
+bool growsWithSize(CellFormat format, double value)
+{
+    if (format == CellFormat::Money || format == CellFormat::Whole || format == CellFormat::Percent)
+        return true;
+    return std::abs(value) < 1e15 && value == std::trunc(value);
+}
+}
 
 RecordTableModel::RecordTableModel(QList<ListColumn> columns, QObject* parent)
     : QAbstractTableModel(parent)
@@ -10,7 +50,18 @@ RecordTableModel::RecordTableModel(QList<ListColumn> columns, QObject* parent)
 {
 }
 
-int RecordTableModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : int(m_rows.size()); }
+int RecordTableModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : shownCount(); }
+
+int RecordTableModel::shownCount() const { return m_edited ? int(m_rows.size()) : m_read.count(); }
+
+void RecordTableModel::editRows()
+{
+    if (std::exchange(m_edited, true))
+        return;
+    m_rows.reserve(m_read.count() + 1);
+    for (int r = 0; r < m_read.count(); ++r)
+        m_rows.append(ShownRow{r, {}});
+}
 int RecordTableModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : int(m_columns.size()); }
 
 ListColumn ListColumn::from(const QString& source) const
@@ -58,7 +109,7 @@ QString formatCell(const QVariant& value, CellFormat format)
 
 QVariant RecordTableModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || index.row() >= m_rows.size())
+    if (!index.isValid() || index.row() >= shownCount())
         return {};
     if (role == Qt::DisplayRole)
         return text(index.row(), index.column());
@@ -87,6 +138,7 @@ void RecordTableModel::setRows(QList<QVariantList> rows)
     beginResetModel();
     m_read = {};
     m_sources.clear();
+    m_edited = true;
     m_rows.clear();
     m_rows.reserve(rows.size());
     for (QVariantList& values : rows) {
@@ -101,16 +153,17 @@ void RecordTableModel::setRows(Rows read, QList<int> sources)
     beginResetModel();
     m_read = std::move(read);
     m_sources = std::move(sources);
+    // The result's rows are shown as they are; a list of them is made only
+    // when an editor writes one.
+    m_edited = false;
     m_rows.clear();
-    m_rows.reserve(m_read.count());
-    for (int r = 0; r < m_read.count(); ++r)
-        m_rows.append(ShownRow{r, {}});
     endResetModel();
 }
 
 void RecordTableModel::appendRow(QVariantList row)
 {
     row.resize(m_columns.size());
+    editRows();
     const int at = int(m_rows.size());
     beginInsertRows({}, at, at);
     m_rows.append(ShownRow{-1, std::move(row)});
@@ -119,17 +172,19 @@ void RecordTableModel::appendRow(QVariantList row)
 
 void RecordTableModel::setRow(int row, QVariantList values)
 {
-    if (row < 0 || row >= m_rows.size())
+    if (row < 0 || row >= shownCount())
         return;
     values.resize(m_columns.size());
+    editRows();
     m_rows[row] = ShownRow{-1, std::move(values)};
     emit dataChanged(index(row, 0), index(row, columnCount() - 1));
 }
 
 void RecordTableModel::removeRow(int row)
 {
-    if (row < 0 || row >= m_rows.size())
+    if (row < 0 || row >= shownCount())
         return;
+    editRows();
     beginRemoveRows({}, row, row);
     m_rows.removeAt(row);
     endRemoveRows();
@@ -137,21 +192,93 @@ void RecordTableModel::removeRow(int row)
 
 QVariant RecordTableModel::rawValue(int row, int column) const
 {
-    if (row < 0 || row >= m_rows.size() || column < 0 || column >= m_columns.size())
+    if (row < 0 || row >= shownCount() || column < 0 || column >= m_columns.size())
         return {};
-    const ShownRow& shown = m_rows[row];
-    return shown.read < 0 ? shown.values.value(column) : m_read.value(shown.read, m_sources.value(column, -1));
+    if (!m_edited)
+        return m_read.value(row, m_sources.value(column, -1));
+    const ShownRow& own = m_rows[row];
+    return own.read < 0 ? own.values.value(column) : m_read.value(own.read, m_sources.value(column, -1));
 }
 
 QVariantList RecordTableModel::rawRow(int row) const
 {
-    if (row < 0 || row >= m_rows.size())
+    if (row < 0 || row >= shownCount())
         return {};
     QVariantList values;
     values.reserve(m_columns.size());
     for (int c = 0; c < m_columns.size(); ++c)
         values << rawValue(row, c);
     return values;
+}
+
+QString RecordTableModel::widestText(int column) const { return widestText(column, 0, shownCount() - 1); }
+
+QString RecordTableModel::widestText(int column, int firstRow, int lastRow) const
+{
+    if (column < 0 || column >= m_columns.size())
+        return {};
+    const CellFormat format = m_columns[column].format;
+    const int source = m_sources.value(column, -1);
+    int widest = -1;
+    int widestLength = -1;
+    const auto consider = [&](int row, int length) {
+        if (row >= 0 && length > widestLength) {
+            widest = row;
+            widestLength = length;
+        }
+    };
+    // Figures that grow with their size are longest at the largest or the smallest.
+    int lowest = -1;
+    int highest = -1;
+    double low = std::numeric_limits<double>::infinity();
+    double high = -low;
+    const int last = std::min(lastRow, shownCount() - 1);
+    for (int row = std::max(firstRow, 0); row <= last; ++row) {
+        const int read = m_edited ? m_rows[row].read : row;
+        if (read < 0) {
+            consider(row, textLength(text(row, column)));
+            continue;
+        }
+        if (source < 0)
+            continue;
+        // A text is measured on its stored bytes, without making a string of
+        // it, and only when it has more bytes than the longest has room:
+        // no character takes more room than it has bytes.
+        if (format == CellFormat::Text) {
+            if (const QByteArrayView bytes = m_read.utf8(read, source); !bytes.isNull()) {
+                if (bytes.size() > widestLength)
+                    consider(row, textLength(bytes));
+                continue;
+            }
+        }
+        const QVariant value = m_read.value(read, source);
+        const int type = value.typeId();
+        if (type == QMetaType::QString) {
+            // A figure stored as text.
+            consider(row, textLength(text(row, column)));
+            continue;
+        }
+        if (type != QMetaType::Double && type != QMetaType::LongLong)
+            continue;
+        const double number = value.toDouble();
+        if (!growsWithSize(format, number)) {
+            consider(row, textLength(text(row, column)));
+            continue;
+        }
+        if (number < low) {
+            low = number;
+            lowest = row;
+        }
+        if (number > high) {
+            high = number;
+            highest = row;
+        }
+    }
+    for (int row : {lowest, highest}) {
+        if (row >= 0)
+            consider(row, textLength(text(row, column)));
+    }
+    return widest < 0 ? QString() : text(widest, column);
 }
 
 QString RecordTableModel::text(int row, int column) const

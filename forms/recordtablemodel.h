@@ -79,10 +79,19 @@ public:
 
     // The raw values of a row, for an editor that rewrites it.
     QVariantList rawRow(int row) const;
+    // The longest text a column shows over every row, found in one pass over
+    // the raw values: texts by their length, figures by their largest and
+    // smallest value; only the few candidates are formatted.
+    QString widestText(int column) const;
+    // The same among some rows, such as those an editor wrote.
+    QString widestText(int column, int firstRow, int lastRow) const;
 
 private:
     QVariant rawValue(int row, int column) const;
     QString text(int row, int column) const;
+    int shownCount() const;
+    // Makes the list of shown rows, before an editor changes it.
+    void editRows();
 
     // A row of the result by its index, or values of its own.
     struct ShownRow {
@@ -93,5 +102,8 @@ private:
     QList<ListColumn> m_columns;
     Rows m_read;
     QList<int> m_sources;
+    // The shown rows once an editor wrote one (or the rows were given as
+    // values); until then the result's rows, in order.
+    bool m_edited = true;
     QList<ShownRow> m_rows;
 };

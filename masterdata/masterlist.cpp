@@ -108,8 +108,8 @@ void MasterListPanel::buildControls()
     m_view = new RecordGrid(m_design.columns, this);
     m_view->setObjectName(names.list);
     m_model = m_view->records();
-    // The designed twips are a floor: a column widens to its header and what it lists.
-    m_view->fitEachFill(RecordGrid::FigureRoom::Listed);
+    // The designed twips are where the list starts: each fill fits the columns to what it lists.
+    m_view->fitEachFill();
     connect(m_view, &QTreeView::doubleClicked, this, [this] {
         if (m_design.doubleClickViews)
             openEditor(EditorMode::View);

@@ -33,8 +33,6 @@ using FormParts::named;
 
 namespace {
 
-constexpr int DateColumn = 2;
-
 // The list shows the table's columns under their names, after a narrow
 // selector column; amounts as money.
 QList<ListColumn> listColumns()
@@ -98,14 +96,11 @@ void frmpay::buildControls()
     LabelTips = label(this, QStringLiteral("LabelTips"), QStringLiteral("点击列表中的项目即可进行修改"));
     MSHFlexGrid1 = named(new RecordGrid(listColumns(), this), QStringLiteral("MSHFlexGrid1"));
     // The selector column is narrower than a header section would be by
-    // itself: as wide as its empty cells' margins.
+    // itself: as wide as its empty cells' margins. Each fill fits every
+    // column to its header and what it lists; the window opens as wide as
+    // that, within the screen.
     MSHFlexGrid1->header()->setMinimumSectionSize(1);
-    MSHFlexGrid1->setColumnWidth(0, FormParts::pixels(20));
-    FormParts::fitColumnText(MSHFlexGrid1, 0, {});
-    // Headers, amounts and dates whole; the window opens as wide as they
-    // need, within the screen.
-    MSHFlexGrid1->fitColumnsToContents();
-    FormParts::fitColumnText(MSHFlexGrid1, DateColumn, QStringLiteral("0000-00-00"));
+    MSHFlexGrid1->fitEachFill();
     MSHFlexGrid1->setMinimumHeight(FormParts::pixels(4000));
     connect(MSHFlexGrid1, &QAbstractItemView::clicked, this, &frmpay::MSHFlexGrid1_Click);
 

@@ -19,6 +19,7 @@
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
@@ -81,6 +82,17 @@ const QList<ToolButton>& toolButtons()
     return buttons;
 }
 
+// A picture at the toolbar's size, whatever sizes the style draws it in: one
+// the style has only smaller would stand smaller and higher than the others.
+QIcon atSize(const QIcon& icon, const QSize& size)
+{
+    QSize largest;
+    for (const QSize& available : icon.availableSizes())
+        largest = available.width() > largest.width() ? available : largest;
+    const QPixmap drawn = icon.pixmap(largest.isValid() ? largest : size);
+    return QIcon(drawn.size() == size ? drawn : drawn.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+}
+
 QString clockText(const QTime& time)
 {
     const auto twoDigits = [](int value) { return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0')); };
@@ -107,7 +119,9 @@ MDIF_main::MDIF_main(QWidget* parent)
     m_timer1->setObjectName(QStringLiteral("Timer1"));
     connect(m_timer1, &ClockTimer::timeout, this, &MDIF_main::Timer1_Timer);
     m_timer1->start(60);
-    resize(std::max(1024, m_toolbar->sizeHint().width() + 24), 700);
+    // Never larger than the screen's room.
+    const QSize room = screen() ? screen()->availableGeometry().size() : QSize(1024, 768);
+    resize(QSize(std::max(1024, m_toolbar->sizeHint().width() + 24), 700).boundedTo(room));
     Form_Load();
 }
 
@@ -142,7 +156,8 @@ void MDIF_main::buildToolbar()
     for (int i = 0; i < buttons.size(); ++i) {
         if (i > 0)
             toolbar->addSeparator()->setObjectName(QStringLiteral("Toolbar1_%1").arg(2 * i));
-        QAction* action = toolbar->addAction(style()->standardIcon(buttons[i].picture), QString::fromUtf8(buttons[i].caption));
+        QAction* action = toolbar->addAction(atSize(style()->standardIcon(buttons[i].picture), toolbar->iconSize()),
+                                             QString::fromUtf8(buttons[i].caption));
         action->setObjectName(QStringLiteral("Toolbar1_%1").arg(2 * i + 1));
     }
 }

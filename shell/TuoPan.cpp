@@ -13,6 +13,7 @@
 #include "messagebox.h"
 #include "programend.h"
 #include "unloadform.h"
+#include "programicon.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -20,28 +21,12 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
-#include <QPainter>
 #include <QScopedValueRollback>
 
 namespace {
 const QString formName = QStringLiteral("TuoPan");
 
 qint32 hiddenWindowProc(WindowId, qint32, qint32, qint32) { return 0; }
-
-QIcon trayIcon()
-{
-    QPixmap pixmap(32, 32);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setBrush(QColor(0x2e, 0x7d, 0x32));
-    painter.setPen(Qt::NoPen);
-    painter.drawRoundedRect(2, 2, 28, 28, 6, 6);
-    painter.setPen(Qt::white);
-    painter.setFont(QFont(QStringLiteral("WenQuanYi Zen Hei"), 14, QFont::Bold));
-    painter.drawText(pixmap.rect(), Qt::AlignCenter, QStringLiteral("库"));
-    return QIcon(pixmap);
-}
 
 bool& loggingOffFlag()
 {
@@ -77,7 +62,7 @@ TuoPan::TuoPan()
 {
     setObjectName(formName);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowIcon(trayIcon());
+    setWindowIcon(ProgramIcon());
     m_window = WindowMessages::createWindow(hiddenWindowProc);
     m_sysTray = new clsSysTray(this);
     m_sysTray->setParent(this);

@@ -5,6 +5,9 @@
 #include "messagebox.h"
 #include "startup.h"
 #include "networkrestore.h"
+#include "programicon.h"
+
+#include <QApplication>
 
 StartupResult startVarnholt()
 {
@@ -12,6 +15,8 @@ StartupResult startVarnholt()
     // write the book while the first one brings it up to date.
     if (!frm_xtdl::claimInstance())
         return {false, 0};
+    // Every window shows the tray's picture, not the toolkit's logo.
+    QApplication::setWindowIcon(ProgramIcon());
     if (const StartupOutcome prepared = prepareVarnholt(); !prepared.goesOn()) {
         MessageBox::show(nullptr, prepared.refusal, {}, QMessageBox::Critical);
         return {false, 1};

@@ -77,7 +77,7 @@ GoodsLookupList::GoodsLookupList(QWidget* form, const GoodsLookupDesign& design,
         m_barcode->installEventFilter(this);
     }
     m_list = new RecordGrid(lookupColumns(design.codeHeader), form);
-    m_list->fitColumnsToContents();
+    m_list->fitEachFill();
     m_list->setObjectName(QStringLiteral("ListView2"));
     m_list->setSelectsFirstRow(true);
     connect(m_list, &RecordGrid::chosen, this, &GoodsLookupList::pick);

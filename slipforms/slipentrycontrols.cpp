@@ -33,20 +33,6 @@ QLineEdit* box(QWidget* form, const char* name, const QString& text = {})
     return named(new QLineEdit(text, form), QString::fromLatin1(name));
 }
 
-// Whether a line column shows a quantity or money.
-bool isFigure(LineField field)
-{
-    switch (field) {
-    case LineField::GoodsCode:
-    case LineField::GoodsName:
-    case LineField::Size:
-    case LineField::Unit:
-    case LineField::Category:
-        return false;
-    default:
-        return true;
-    }
-}
 }
 
 void SlipEntryForm::buildControls()
@@ -140,15 +126,13 @@ void SlipEntryForm::buildControls()
     ListView1->setObjectName(QStringLiteral("ListView1"));
     ListView1->setModel(m_lines);
     QList<int> widths;
-    QList<bool> figures;
     for (const LineColumn& column : m_design.lineColumns) {
         const bool cost = column.field == LineField::UnitCost || column.field == LineField::CostAmount
                           || column.field == LineField::Profit;
         widths << (cost && !seesCosts ? 0 : column.widthTwips);
-        figures << isFigure(column.field);
     }
     SetUpRecordView(ListView1, widths);
-    FitColumnsToContents(ListView1, figures);
+    FitColumnsEachChange(ListView1);
 
     TextQtys = box(this, "TextQtys", ZeroMoney);
     TextMoneys = box(this, "TextMoneys", ZeroMoney);

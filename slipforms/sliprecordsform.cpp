@@ -63,12 +63,10 @@ void SlipRecordsForm::buildControls()
     ListView1 = named(new RecordGrid(m_design.slipColumns, this), QStringLiteral("ListView1"));
     ListView2 = named(new RecordGrid(m_design.lineColumns, this), QStringLiteral("ListView2"));
     // The designed twips of a slip's columns pass a 1024-pixel screen: each
-    // column takes what its header, its figures and the listed rows need, and
-    // the window opens as wide as that.
-    for (RecordGrid* list : {ListView1, ListView2}) {
-        list->sizeColumnsToContents();
-        list->fitEachFill(RecordGrid::FigureRoom::Widest);
-    }
+    // column takes what its header and the listed rows need, and the window
+    // opens as wide as that.
+    for (RecordGrid* list : {ListView1, ListView2})
+        list->fitEachFill();
     connect(ListView1->selectionModel(), &QItemSelectionModel::selectionChanged, this, &SlipRecordsForm::ListView1_ItemClick);
     connect(ListView1, &QAbstractItemView::clicked, this, &SlipRecordsForm::ListView1_ItemClick);
     connect(ListView1, &QAbstractItemView::doubleClicked, this, &SlipRecordsForm::ListView1_DblClick);

@@ -55,11 +55,10 @@ frmStock::frmStock(QWidget* parent)
     connect(ComRtn, &QPushButton::clicked, this, &frmStock::ComRtn_Click);
 
     ListView1 = named(new RecordGrid(stockColumns(), this), QStringLiteral("ListView1"));
-    // Ten columns at their twips and the widest figure pass a 1024-pixel
-    // screen: each takes what its header, its figures and the listed goods
-    // need. The list opens showing a useful page of goods.
-    ListView1->sizeColumnsToContents();
-    ListView1->fitEachFill(RecordGrid::FigureRoom::Widest);
+    // Ten columns at their twips pass a 1024-pixel screen: each takes what
+    // its header and the listed goods need. The list opens showing a useful
+    // page of goods.
+    ListView1->fitEachFill();
     ListView1->setShownRows(ShownRows);
     TextSum1 = figureBox(this, QStringLiteral("TextSum1"), QStringLiteral("0.00"));
     TextSum2 = figureBox(this, QStringLiteral("TextSum2"), QStringLiteral("0.00"));

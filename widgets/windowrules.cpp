@@ -5,6 +5,8 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <algorithm>
+
 namespace DialogRules {
 void CenterForm(QWidget* form)
 {
@@ -16,9 +18,16 @@ void CenterForm(QWidget* form)
     QScreen* screen = form->screen() ? form->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
+    // The form shows whole: never larger than the room the screen leaves,
+    // and moved into that room where the centre would put an edge outside.
+    const QRect room = screen->availableGeometry();
+    const QSize frame = form->frameGeometry().size() - form->size();
+    form->resize(form->size().boundedTo(room.size() - frame));
     const QRect area = screen->geometry();
     const QSize size = form->frameGeometry().size();
-    form->move(area.x() + (area.width() - size.width()) / 2, area.y() + (area.height() - size.height()) / 2);
+    const auto within = [](int at, int low, int high) { return std::max(low, std::min(at, high)); };
+    form->move(within(area.x() + (area.width() - size.width()) / 2, room.left(), room.right() + 1 - size.width()),
+               within(area.y() + (area.height() - size.height()) / 2, room.top(), room.bottom() + 1 - size.height()));
 }
 
 void SetTopmost(QWidget* form, bool on)

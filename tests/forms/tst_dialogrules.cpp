@@ -44,6 +44,17 @@ private slots:
         QCOMPARE(dialog.pos(), QPoint(screen.x() + (screen.width() - 300) / 2, screen.y() + (screen.height() - 200) / 2));
     }
 
+    // A form larger than the screen's room shows whole: made smaller and moved in.
+    void centerFormKeepsALargeFormWhole()
+    {
+        QDialog dialog;
+        const QRect room = dialog.screen()->availableGeometry();
+        dialog.resize(room.width() + 43, 200);
+        DialogRules::CenterForm(&dialog);
+        QVERIFY(room.contains(dialog.frameGeometry()));
+        QCOMPARE(dialog.height(), 200);
+    }
+
     void topmostDroppedInsideExecKeepsTheDialogUp()
     {
         QDialog dialog;

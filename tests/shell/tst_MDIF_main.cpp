@@ -1,4 +1,6 @@
 #include "MDIF_main.h"
+#include "TuoPan.h"
+#include "clssystray.h"
 #include "clock.h"
 #include "desktop.h"
 #include "dispatch.h"
@@ -9,6 +11,7 @@
 #include "uidriver.h"
 
 #include <QAction>
+#include <QImage>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -205,6 +208,26 @@ private slots:
             QWidget* widget = toolbar->widgetForAction(button);
             QTRY_VERIFY2(widget->isVisible(), qPrintable(button->text()));
             QVERIFY2(main->rect().contains(QRect(widget->mapTo(main, QPoint(0, 0)), widget->size())), qPrintable(button->text()));
+        }
+    }
+
+    // Every window shows the tray's picture, and the toolbar's pictures stand at one size.
+    void theWindowsShowTheTraysPictureAndTheToolbarOneSize()
+    {
+        auto* main = qobject_cast<MDIF_main*>(logIn(QStringLiteral("管理员"), QStringLiteral("admin")));
+        QVERIFY(main);
+        QVERIFY(TuoPan::loaded());
+        const QImage picture = TuoPan::loaded()->cSysTray()->IconHandle().pixmap(32).toImage();
+        QVERIFY(!picture.isNull());
+        QWidget* form = new QWidget;
+        QMdiSubWindow* child = main->showChild(form);
+        for (const QWidget* window : {static_cast<QWidget*>(main), static_cast<QWidget*>(child), form})
+            QCOMPARE(window->windowIcon().pixmap(32).toImage(), picture);
+
+        auto* toolbar = main->findChild<QToolBar*>(QStringLiteral("Toolbar1"));
+        for (QAction* button : toolbar->actions()) {
+            if (!button->isSeparator())
+                QVERIFY2(button->icon().actualSize(toolbar->iconSize()) == toolbar->iconSize(), qPrintable(button->text()));
         }
     }
 

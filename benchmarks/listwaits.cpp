@@ -36,14 +36,15 @@ void typeKey(QLineEdit* box, const QString& text)
     QApplication::sendEvent(box, &release);
 }
 
-void timeKeystrokes(benchmark::State& state, QWidget* window, QLineEdit* filterBox, const QString& key)
+void timeKeystrokes(benchmark::State& state, QWidget* window, QLineEdit* filterBox, const QString& key,
+                    const QAbstractItemModel& list, long long rows)
 {
     for (auto _ : state) {
         filterBox->clear();
         Waits::settle(window);
         Waits::timeOnce(state, [&] {
             typeKey(filterBox, key);
-            Waits::settle(window);
+            Waits::untilListed(state, list, rows);
         });
     }
 }

@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <QVariantList>
 
+class QAbstractItemModel;
 class QLineEdit;
 class QWidget;
 
@@ -16,8 +17,10 @@ namespace ListWaits {
 QString busiestLetter(long long* goodsListed);
 // One key of text typed into a box, as the keyboard delivers it.
 void typeKey(QLineEdit* box, const QString& text);
-// Times the key typed into the emptied filter box of a shown window, until it shows the list.
-void timeKeystrokes(benchmark::State& state, QWidget* window, QLineEdit* filterBox, const QString& key);
+// Times the key typed into the emptied filter box of a shown window, until
+// its list's model holds the rows the statement gives.
+void timeKeystrokes(benchmark::State& state, QWidget* window, QLineEdit* filterBox, const QString& key,
+                    const QAbstractItemModel& list, long long rows);
 // A list's statement read through the data layer, its rows let go outside the time.
 void databaseShare(benchmark::State& state, const QString& sql, const QVariantList& params);
 // The same statement through plain SQLite.

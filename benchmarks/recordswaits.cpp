@@ -6,6 +6,7 @@
 #include "frmInDetail.h"
 #include "frmOutDetail.h"
 #include "listwaits.h"
+#include "plainsqlite.h"
 #include "recordgrid.h"
 
 #include <QDateEdit>
@@ -88,7 +89,8 @@ void addWindowWaits(const BenchShop& shop, const std::string& name, const Create
     traced.reset();
     Clock::useRealClock();
 
-    addWithShares(name + "/Open", path, opening, onLastDay([create](benchmark::State& state) {
+    const long long openingRows = PlainSqlite::run(path, opening.sql, opening.params);
+    addWithShares(name + "/Open", path, opening, onLastDay([create, openingRows](benchmark::State& state) {
                       // The first window of a run also loads fonts and styles: not timed.
                       Waits::settle(shownRecords(create).get());
                       long long listed = 0;
@@ -96,14 +98,15 @@ void addWindowWaits(const BenchShop& shop, const std::string& name, const Create
                           std::unique_ptr<SlipRecordsForm> form;
                           Waits::timeOnce(state, [&] {
                               form = shownRecords(create);
-                              Waits::settle(form.get());
+                              Waits::untilListed(state, *form->slipList()->records(), openingRows);
                           });
                           listed = form->slipList()->rowCount();
                       }
                       state.counters["rows"] = double(listed);
                   }));
 
-    addWithShares(name + "/YearByNumber", path, yearly, onLastDay([create, yearBefore](benchmark::State& state) {
+    const long long yearRows = PlainSqlite::run(path, yearly.sql, yearly.params);
+    addWithShares(name + "/YearByNumber", path, yearly, onLastDay([create, yearBefore, yearRows](benchmark::State& state) {
                       const auto form = shownRecords(create);
                       form->findChild<QDateEdit*>(QStringLiteral("DTPicker1"))->setDate(yearBefore);
                       Waits::settle(form.get());
@@ -114,7 +117,7 @@ void addWindowWaits(const BenchShop& shop, const std::string& name, const Create
                           Waits::settle(form.get());
                           Waits::timeOnce(state, [&] {
                               form->runQuery(byNumber, QString());
-                              Waits::settle(form.get());
+                              Waits::untilListed(state, *form->slipList()->records(), yearRows);
                           });
                       }
                       state.counters["rows"] = double(form->slipList()->rowCount());

@@ -6,6 +6,8 @@
 #include "goodslookuplist.h"
 #include "listwaits.h"
 #include "mdlini.h"
+#include "plainsqlite.h"
+#include "recordgrid.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -63,9 +65,10 @@ void addSlipEntryWaits(const BenchShop& shop)
 
     Waits::add(
         "SlipEntry/Keystroke",
-        [letter](benchmark::State& state) {
+        [letter, filtered = PlainSqlite::run(path, statement, {letter})](benchmark::State& state) {
             const auto form = shownSlip();
-            ListWaits::timeKeystrokes(state, form.get(), form->lookup()->filterBox(), letter);
+            ListWaits::timeKeystrokes(state, form.get(), form->lookup()->filterBox(), letter, *form->lookup()->list()->records(),
+                                      filtered);
         },
         KeystrokeGoal);
     Waits::add(
@@ -80,7 +83,7 @@ void addSlipEntryWaits(const BenchShop& shop)
     // lists every goods again.
     Waits::add(
         "SlipEntry/LineRefill",
-        [letter](benchmark::State& state) {
+        [letter, everyGoods = PlainSqlite::run(path, statement, {QString()})](benchmark::State& state) {
             const auto form = shownSlip();
             for (auto _ : state) {
                 ListWaits::typeKey(form->lookup()->filterBox(), letter);
@@ -90,7 +93,7 @@ void addSlipEntryWaits(const BenchShop& shop)
                 Waits::settle(form.get());
                 Waits::timeOnce(state, [&] {
                     pressEnter(box(*form, "TextPrice"));
-                    Waits::settle(form.get());
+                    Waits::untilListed(state, *form->lookup()->list()->records(), everyGoods);
                 });
             }
             state.counters["lines"] = double(form->lines()->rowCount());
@@ -118,7 +121,7 @@ void addSlipEntryWaits(const BenchShop& shop)
                 box(*form, "TextName3")->setText(barcode);
                 Waits::timeOnce(state, [&] {
                     pressEnter(box(*form, "TextName3"));
-                    Waits::settle(form.get());
+                    Waits::untilListed(state, *form->lines(), 1);
                 });
             }
             if (form->lines()->rowCount() != 1)

@@ -2,6 +2,7 @@
 #include "benchshop.h"
 #include "frmStock.h"
 #include "listwaits.h"
+#include "plainsqlite.h"
 #include "stockquery.h"
 #include "waits.h"
 
@@ -20,9 +21,9 @@ std::unique_ptr<frmStock> shownStockQuery()
     return form;
 }
 
-double listedRows(const frmStock& form)
+const QAbstractItemModel& listed(const frmStock& form)
 {
-    return double(form.findChild<QTreeView*>(QStringLiteral("ListView1"))->model()->rowCount());
+    return *form.findChild<QTreeView*>(QStringLiteral("ListView1"))->model();
 }
 
 // A wait, its database share and plain SQLite running its statement.
@@ -44,24 +45,27 @@ void addWait(const std::string& name, const BenchShop& shop, std::function<void(
 
 void addStockQueryWaits(const BenchShop& shop)
 {
+    const QString path = shop.databasePath();
+    const long long openingRows = PlainSqlite::run(path, StockQuery::statement(StockQuery::View::Category), {QString()});
     addWait("StockQuery/Open", shop,
-            [](benchmark::State& state) {
+            [openingRows](benchmark::State& state) {
                 Waits::settle(shownStockQuery().get());
                 double rows = 0;
                 for (auto _ : state) {
                     std::unique_ptr<frmStock> form;
                     Waits::timeOnce(state, [&] {
                         form = shownStockQuery();
-                        Waits::settle(form.get());
+                        Waits::untilListed(state, listed(*form), openingRows);
                     });
-                    rows = listedRows(*form);
+                    rows = listed(*form).rowCount();
                 }
                 state.counters["rows"] = rows;
             },
             StockQuery::View::Category, {QString()});
 
+    const long long alarmRows = PlainSqlite::run(path, StockQuery::statement(StockQuery::View::BelowLowerLimit));
     addWait("StockQuery/LowerLimit", shop,
-            [](benchmark::State& state) {
+            [alarmRows](benchmark::State& state) {
                 double rows = 0;
                 for (auto _ : state) {
                     // Each time on a form just opened, as the user turns to the alarm.
@@ -70,9 +74,9 @@ void addStockQueryWaits(const BenchShop& shop)
                     auto* lowerLimit = form->findChild<QPushButton*>(QStringLiteral("ComF6"));
                     Waits::timeOnce(state, [&] {
                         lowerLimit->click();
-                        Waits::settle(form.get());
+                        Waits::untilListed(state, listed(*form), alarmRows);
                     });
-                    rows = listedRows(*form);
+                    rows = listed(*form).rowCount();
                 }
                 state.counters["rows"] = rows;
             },

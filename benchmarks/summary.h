@@ -6,8 +6,9 @@
 
 // The console report, followed by one line per measured wait: its median,
 // the median of its database share, of plain SQLite running the same
-// statement, and their ratio. A wait named "A/B" has its share in
-// "A/B/DbShare" and its yardstick in "A/B/PlainSqlite".
+// statement, their ratio, and the window's share: the whole wait, which ends
+// when the window holds its result, over its database share. A wait named
+// "A/B" has its share in "A/B/DbShare" and its yardstick in "A/B/PlainSqlite".
 class SummaryReporter : public benchmark::ConsoleReporter {
 public:
     // Colours only on a terminal.

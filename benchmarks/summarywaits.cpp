@@ -53,13 +53,15 @@ void addSummaryWaits(const BenchShop& shop)
         [](benchmark::State& state) {
             const auto form = shownSummary();
             auto* ok = form->findChild<QPushButton*>(QStringLiteral("ComOK"));
+            // 统计 empties its boxes first and fills them from a whole result.
+            const QLineEdit* profit = form->box(QStringLiteral("TextProfit"));
             for (auto _ : state) {
                 Waits::timeOnce(state, [&] {
                     ok->click();
-                    Waits::settle(form.get());
+                    Waits::untilHeld(state, [profit] { return !profit->text().isEmpty(); });
                 });
             }
-            state.counters["profit"] = form->box(QStringLiteral("TextProfit"))->text().toDouble();
+            state.counters["profit"] = profit->text().toDouble();
         },
         SummaryGoal);
     Waits::add(

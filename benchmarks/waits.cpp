@@ -1,7 +1,9 @@
 #include "waits.h"
 
 #include <QAbstractEventDispatcher>
+#include <QAbstractItemModel>
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QWidget>
 #include <map>
 
@@ -32,10 +34,26 @@ Waits::Goal Waits::goalOf(const std::string& name)
 
 void Waits::settle(QWidget* window)
 {
-    // The wait ends when the event loop has nothing left to do: delayed
-    // layouts, posted updates and the paints of what changed have run. A
-    // repaint of the whole window on top would time a paint nobody waits for.
+    // At rest when the event loop has nothing left to do: delayed layouts,
+    // posted updates and the paints of what changed have run.
     QAbstractEventDispatcher* loop = QAbstractEventDispatcher::instance(window->thread());
     for (int pass = 0; pass < 100 && loop->processEvents(QEventLoop::AllEvents); ++pass) {
     }
+}
+
+void Waits::untilHeld(benchmark::State& state, const std::function<bool()>& held)
+{
+    const QDeadlineTimer limit(10000);
+    while (!held()) {
+        if (limit.hasExpired()) {
+            state.SkipWithError("the window never held its result");
+            return;
+        }
+        QCoreApplication::processEvents();
+    }
+}
+
+void Waits::untilListed(benchmark::State& state, const QAbstractItemModel& model, long long rows)
+{
+    untilHeld(state, [&] { return model.rowCount() == rows; });
 }

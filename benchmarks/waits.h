@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+class QAbstractItemModel;
 class QWidget;
 
 // What a user waits for is timed by hand (the setting up around it is not),
@@ -35,6 +36,15 @@ void timeOnce(benchmark::State& state, Work&& work)
     state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
 }
 
-// Lets a shown window lay out and paint, as the user sees it.
+// Lets a shown window lay out and paint, as the user sees it, before a
+// timed wait: its paint is no part of the next one.
 void settle(QWidget* window);
+
+// Ends a timed wait when the window holds its result: the events of a fill
+// that runs later are run until then, and the paint that follows is not
+// waited for, as the statement's yardstick steps every row and stops. A
+// result not held within seconds fails the benchmark.
+void untilHeld(benchmark::State& state, const std::function<bool()>& held);
+// A list's result: its model holds every row of the statement.
+void untilListed(benchmark::State& state, const QAbstractItemModel& model, long long rows);
 }

@@ -42,6 +42,8 @@ void addGoodsListWaits(const BenchShop& shop)
                     Waits::untilListed(state, *form->list()->model(), goodsListed);
                 });
                 listed = form->list()->model()->rowCount();
+                // Painted outside the time, so the next window opens beside one at rest.
+                Waits::settle(form.get());
             }
             state.counters["rows"] = double(listed);
         },

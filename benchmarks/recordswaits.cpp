@@ -101,6 +101,8 @@ void addWindowWaits(const BenchShop& shop, const std::string& name, const Create
                               Waits::untilListed(state, *form->slipList()->records(), openingRows);
                           });
                           listed = form->slipList()->rowCount();
+                          // Painted outside the time, so the next window opens beside one at rest.
+                          Waits::settle(form.get());
                       }
                       state.counters["rows"] = double(listed);
                   }));

@@ -58,6 +58,8 @@ void addStockQueryWaits(const BenchShop& shop)
                         Waits::untilListed(state, listed(*form), openingRows);
                     });
                     rows = listed(*form).rowCount();
+                    // Painted outside the time, so the next window opens beside one at rest.
+                    Waits::settle(form.get());
                 }
                 state.counters["rows"] = rows;
             },

@@ -162,6 +162,16 @@ int RecordGrid::headerWidth(int column) const
     return m_headerWidths.value(column);
 }
 
+QList<int> RecordGrid::shownColumns() const
+{
+    QList<int> shown;
+    for (int c = 0; c < m_records->columnCount(); ++c) {
+        if (!isColumnHidden(c))
+            shown << c;
+    }
+    return shown;
+}
+
 void RecordGrid::widenColumn(int column, int width)
 {
     if (!isColumnHidden(column) && width > columnWidth(column))
@@ -170,9 +180,11 @@ void RecordGrid::widenColumn(int column, int width)
 
 void RecordGrid::fitColumns()
 {
-    QList<int> widths;
-    for (int c = 0; c < m_records->columnCount(); ++c)
-        widths << (isColumnHidden(c) ? 0 : std::max(headerWidth(c), cellWidth(this, m_records->widestText(c))));
+    const QList<int> shown = shownColumns();
+    const QStringList widest = m_records->widestTexts(shown);
+    QList<int> widths(m_records->columnCount(), 0);
+    for (qsizetype i = 0; i < shown.size(); ++i)
+        widths[shown[i]] = std::max(headerWidth(shown[i]), cellWidth(this, widest[i]));
     bool changed = false;
     {
         // Each resized column would repaint on its own after the view's
@@ -194,10 +206,10 @@ void RecordGrid::fitColumns()
 
 void RecordGrid::widenRows(int firstRow, int lastRow)
 {
-    for (int c = 0; c < m_records->columnCount(); ++c) {
-        if (!isColumnHidden(c))
-            widenColumn(c, cellWidth(this, m_records->widestText(c, firstRow, lastRow)));
-    }
+    const QList<int> shown = shownColumns();
+    const QStringList widest = m_records->widestTexts(shown, firstRow, lastRow);
+    for (qsizetype i = 0; i < shown.size(); ++i)
+        widenColumn(shown[i], cellWidth(this, widest[i]));
     widenWindow();
 }
 

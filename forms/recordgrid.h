@@ -78,6 +78,7 @@ protected:
 private:
     void fitColumns();
     int headerWidth(int column) const;
+    QList<int> shownColumns() const;
     void widenColumn(int column, int width);
     void widenRows(int firstRow, int lastRow);
     void widenWindow();

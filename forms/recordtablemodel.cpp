@@ -211,74 +211,88 @@ QVariantList RecordTableModel::rawRow(int row) const
     return values;
 }
 
-QString RecordTableModel::widestText(int column) const { return widestText(column, 0, shownCount() - 1); }
+QStringList RecordTableModel::widestTexts(const QList<int>& columns) const { return widestTexts(columns, 0, shownCount() - 1); }
 
-QString RecordTableModel::widestText(int column, int firstRow, int lastRow) const
+QStringList RecordTableModel::widestTexts(const QList<int>& columns, int firstRow, int lastRow) const
 {
-    if (column < 0 || column >= m_columns.size())
-        return {};
-    const CellFormat format = m_columns[column].format;
-    const int source = m_sources.value(column, -1);
-    int widest = -1;
-    int widestLength = -1;
-    const auto consider = [&](int row, int length) {
-        if (row >= 0 && length > widestLength) {
-            widest = row;
-            widestLength = length;
-        }
-    };
-    // Figures that grow with their size are longest at the largest or the smallest.
-    int lowest = -1;
-    int highest = -1;
-    double low = std::numeric_limits<double>::infinity();
-    double high = -low;
+    QList<Widest> widest(columns.size());
+    // Row by row: a long result is read through once, not once a column.
     const int last = std::min(lastRow, shownCount() - 1);
     for (int row = std::max(firstRow, 0); row <= last; ++row) {
-        const int read = m_edited ? m_rows[row].read : row;
-        if (read < 0) {
-            consider(row, textLength(text(row, column)));
-            continue;
+        for (qsizetype i = 0; i < columns.size(); ++i)
+            lookAt(widest[i], row, columns[i]);
+    }
+    QStringList texts;
+    texts.reserve(columns.size());
+    for (qsizetype i = 0; i < columns.size(); ++i)
+        texts << widestText(widest[i], columns[i]);
+    return texts;
+}
+
+void RecordTableModel::lookAt(Widest& widest, int row, int column) const
+{
+    if (column < 0 || column >= m_columns.size())
+        return;
+    const auto consider = [&](int length) {
+        if (length > widest.length) {
+            widest.row = row;
+            widest.length = length;
         }
-        if (source < 0)
-            continue;
-        // A text is measured on its stored bytes, without making a string of
-        // it, and only when it has more bytes than the longest has room:
-        // no character takes more room than it has bytes.
-        if (format == CellFormat::Text) {
-            if (const QByteArrayView bytes = m_read.utf8(read, source); !bytes.isNull()) {
-                if (bytes.size() > widestLength)
-                    consider(row, textLength(bytes));
-                continue;
-            }
-        }
-        const QVariant value = m_read.value(read, source);
-        const int type = value.typeId();
-        if (type == QMetaType::QString) {
-            // A figure stored as text.
-            consider(row, textLength(text(row, column)));
-            continue;
-        }
-        if (type != QMetaType::Double && type != QMetaType::LongLong)
-            continue;
-        const double number = value.toDouble();
-        if (!growsWithSize(format, number)) {
-            consider(row, textLength(text(row, column)));
-            continue;
-        }
-        if (number < low) {
-            low = number;
-            lowest = row;
-        }
-        if (number > high) {
-            high = number;
-            highest = row;
+    };
+    const int read = m_edited ? m_rows[row].read : row;
+    if (read < 0) {
+        consider(textLength(text(row, column)));
+        return;
+    }
+    const int source = m_sources.value(column, -1);
+    if (source < 0)
+        return;
+    const CellFormat format = m_columns[column].format;
+    // A text is measured on its stored bytes, without making a string of
+    // it, and only when it has more bytes than the longest has room: no
+    // character takes more room than it has bytes.
+    if (format == CellFormat::Text) {
+        if (const QByteArrayView bytes = m_read.utf8(read, source); !bytes.isNull()) {
+            if (bytes.size() > widest.length)
+                consider(textLength(bytes));
+            return;
         }
     }
-    for (int row : {lowest, highest}) {
-        if (row >= 0)
-            consider(row, textLength(text(row, column)));
+    const QVariant value = m_read.value(read, source);
+    const int type = value.typeId();
+    if (type == QMetaType::QString) {
+        // A figure stored as text.
+        consider(textLength(text(row, column)));
+        return;
     }
-    return widest < 0 ? QString() : text(widest, column);
+    if (type != QMetaType::Double && type != QMetaType::LongLong)
+        return;
+    const double number = value.toDouble();
+    if (!growsWithSize(format, number)) {
+        consider(textLength(text(row, column)));
+        return;
+    }
+    if (number < widest.low) {
+        widest.low = number;
+        widest.lowest = row;
+    }
+    if (number > widest.high) {
+        widest.high = number;
+        widest.highest = row;
+    }
+}
+
+QString RecordTableModel::widestText(Widest widest, int column) const
+{
+    for (int row : {widest.lowest, widest.highest}) {
+        if (row < 0)
+            continue;
+        if (const int length = textLength(text(row, column)); length > widest.length) {
+            widest.row = row;
+            widest.length = length;
+        }
+    }
+    return widest.row < 0 ? QString() : text(widest.row, column);
 }
 
 QString RecordTableModel::text(int row, int column) const

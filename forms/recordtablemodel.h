@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 #include <QVariant>
+#include <limits>
 
 // How a cell shows its raw value; a missing value (NULL) shows nothing.
 enum class CellFormat {
@@ -79,14 +80,28 @@ public:
 
     // The raw values of a row, for an editor that rewrites it.
     QVariantList rawRow(int row) const;
-    // The longest text a column shows over every row, found in one pass over
-    // the raw values: texts by their length, figures by their largest and
+    // The longest text each of some columns shows over every row, in their
+    // order, found in one pass over the raw values row by row, as a result
+    // stores them: texts by their length, figures by their largest and
     // smallest value; only the few candidates are formatted.
-    QString widestText(int column) const;
+    QStringList widestTexts(const QList<int>& columns) const;
     // The same among some rows, such as those an editor wrote.
-    QString widestText(int column, int firstRow, int lastRow) const;
+    QStringList widestTexts(const QList<int>& columns, int firstRow, int lastRow) const;
 
 private:
+    // What a column's longest text may be among the rows looked at so far.
+    struct Widest {
+        int row = -1; // the longest text's, measured
+        int length = -1;
+        // Figures that grow with their size are longest at the largest or the smallest.
+        int lowest = -1;
+        int highest = -1;
+        double low = std::numeric_limits<double>::infinity();
+        double high = -std::numeric_limits<double>::infinity();
+    };
+    void lookAt(Widest& widest, int row, int column) const;
+    QString widestText(Widest widest, int column) const;
+
     QVariant rawValue(int row, int column) const;
     QString text(int row, int column) const;
     int shownCount() const;

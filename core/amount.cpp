@@ -64,6 +64,19 @@ Amount scaled(Wide product, int productDecimals, int decimals)
     return checked(roundedQuotient(product, powerOfTen(productDecimals - decimals)) * powerOfTen(4 - decimals));
 }
 
+// Three factors exact, rounded once from productDecimals to decimals.
+Amount productOfThree(Amount a, Amount b, Amount c, int productDecimals, int decimals)
+{
+    if (anyOutOfRange({a, b, c}))
+        return OutOfRange;
+    // Three factors within the book limit can pass 128 bits: such a product
+    // is far past the limit anyway.
+    Wide units;
+    if (__builtin_mul_overflow(Wide(a.tenThousandths()) * b.tenThousandths(), Wide(c.tenThousandths()), &units))
+        return OutOfRange;
+    return scaled(units, productDecimals, decimals);
+}
+
 // The ten-thousandths of a number's shortest text as to_chars writes it
 // ("-12.675", "1e+05", "5e-05"), rounded half away from zero on its digits as
 // DecimalText::fixed rounds; none when it is too long for the quick reading.
@@ -226,27 +239,12 @@ Amount Amount::product(Amount a, Amount b, int decimals)
     return anyOutOfRange({a, b}) ? OutOfRange : scaled(Wide(a.m_units) * b.m_units, 8, decimals);
 }
 
-Amount Amount::product(Amount a, Amount b, Amount c, int decimals)
-{
-    if (anyOutOfRange({a, b, c}))
-        return OutOfRange;
-    // Three factors within the book limit can pass 128 bits: such a product
-    // is far past the limit anyway.
-    Wide units;
-    if (__builtin_mul_overflow(Wide(a.m_units) * b.m_units, Wide(c.m_units), &units))
-        return OutOfRange;
-    return scaled(units, 12, decimals);
-}
+Amount Amount::product(Amount a, Amount b, Amount c, int decimals) { return productOfThree(a, b, c, 12, decimals); }
 
 Amount Amount::percentOf(Amount a, Amount b, Amount percent, int decimals)
 {
-    if (anyOutOfRange({a, b, percent}))
-        return OutOfRange;
-    Wide units;
-    if (__builtin_mul_overflow(Wide(a.m_units) * b.m_units, Wide(percent.m_units), &units))
-        return OutOfRange;
     // Twelve decimals of the product, two more for the hundredth.
-    return scaled(units, 14, decimals);
+    return productOfThree(a, b, percent, 14, decimals);
 }
 
 Amount Amount::plusProduct(Amount base, Amount a, Amount b, int decimals)

@@ -4,7 +4,6 @@
 #include <QDateTime>
 #include <QString>
 #include <array>
-#include <optional>
 
 namespace Teskarn {
 // The process-wide state of the assistant; tests reset it between cases.
@@ -19,9 +18,9 @@ public:
     QString ShutdownHour;
     QString ShutdownMinute;
     QString ShutdownDaily;
-    // The moment of the power-off this run armed, kept beside its record,
-    // which an unwritable settings folder may lose.
-    std::optional<QDateTime> ShutdownArmed;
+    // The moment of the power-off this run armed (null when none), kept
+    // beside its record, which an unwritable settings folder may lose.
+    QDateTime ShutdownArmed;
 
     // SlotTarget1 … SlotTarget8: the quick-launch targets as last loaded by
     // the panel or its settings form; F1 opens the eighth.

@@ -57,16 +57,16 @@ QDateTime nextOccurrence(Time time, const QDateTime& now)
 }
 
 // In memory as well as in the file, which may not be writable.
-void remember(const std::optional<QDateTime>& armed)
+void remember(const QDateTime& armed)
 {
     State::instance().ShutdownArmed = armed;
-    UserSettings::save(recordFile, recordSection, momentKey, armed ? armed->toString(Qt::ISODate) : QString());
+    UserSettings::save(recordFile, recordSection, momentKey, armed.isValid() ? armed.toString(Qt::ISODate) : QString());
 }
 
 // The moment we armed, as this run knows it, else as recorded.
 std::optional<QDateTime> recorded()
 {
-    if (const std::optional<QDateTime>& armed = State::instance().ShutdownArmed)
+    if (const QDateTime& armed = State::instance().ShutdownArmed; armed.isValid())
         return armed;
     const QDateTime moment = QDateTime::fromString(UserSettings::get(recordFile, recordSection, momentKey), Qt::ISODate);
     return moment.isValid() ? std::optional(moment) : std::nullopt;
@@ -109,7 +109,7 @@ void cancelPending(const QString& why, const std::optional<QDateTime>& moment,
                                                   : why + QStringLiteral("；shutdown -c：") + cancel.failureText();
             return done({Cancel::Failed, failure, moment});
         }
-        remember(std::nullopt);
+        remember({});
         done({Cancel::Cancelled, {}, {}});
     });
 }
@@ -157,7 +157,7 @@ void cancelOurs(const std::function<void(const CancelResult&)>& done)
                               const std::optional<QDateTime> armed = recorded();
                               if (!armed || *armed <= now) {
                                   if (armed)
-                                      remember(std::nullopt);
+                                      remember({});
                                   return done({Cancel::NothingOfOurs, {}, {}});
                               }
                               return cancelPending(*why, *armed, done);

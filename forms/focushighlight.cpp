@@ -27,11 +27,12 @@ void FocusHighlight::focusMoved(QWidget* old, QWidget* now)
     // The focus came back from another window to where it was.
     if (now == m_lit)
         return;
-    // A box refused on leaving has the focus back, and is entered again. The
-    // focus coming back from another window elsewhere left no box: a figure
-    // past its limit, already told, waits for its box's next action.
-    const bool fromOtherWindow = !old || old->window() != now->window();
-    if (m_lit && !leave(std::exchange(m_lit, nullptr), !fromOtherWindow))
+    // A box refused on leaving gets the focus back once it has been told, and
+    // is entered again. The focus coming back from another window or form
+    // elsewhere left no box: a figure past its limit waits for its box's next
+    // Enter or the save.
+    const bool fromOtherForm = !old || formOf(old) != formOf(now);
+    if (m_lit && !leave(std::exchange(m_lit, nullptr), !fromOtherForm))
         return;
     if (auto* box = qobject_cast<QLineEdit*>(now); box && m_roles.contains(box))
         enter(box);
@@ -49,9 +50,9 @@ void FocusHighlight::enter(QLineEdit* box)
         money->enter();
 }
 
-bool FocusHighlight::leave(QLineEdit* box, bool withinWindow)
+bool FocusHighlight::leave(QLineEdit* box, bool withinForm)
 {
-    if (MoneyBox* money = MoneyBox::of(box); money && (withinWindow || money->value()) && !money->leave())
+    if (MoneyBox* money = MoneyBox::of(box); money && (withinForm || money->value()) && !money->leave())
         return false;
     const Role role = m_roles.value(box);
     if (role == Role::Plain || role == Role::Number)

@@ -2,9 +2,9 @@
 // The entry boxes of a slip form light up while they hold the focus; the
 // cash box keeps its colour after it is left, and a dialog's figure box
 // never lights up. A figure box is a money box that this highlight enters
-// and leaves: one refused on leaving keeps the focus, and stays lit. Only a
-// move of the focus within the form's window counts: another window taking
-// the activation (a message box) leaves the box as it is.
+// and leaves: one refused on leaving gets the focus back, and stays lit. Only a
+// move of the focus within the form counts: another window taking the
+// activation (a message box) or another child form leaves the box as it is.
 #include "focusleave.h"
 #include "moneybox.h"
 
@@ -37,7 +37,7 @@ private:
     void focusMoved(QWidget* old, QWidget* now);
     void enter(QLineEdit* box);
     // False when the box is refused and keeps the focus.
-    bool leave(QLineEdit* box, bool withinWindow);
+    bool leave(QLineEdit* box, bool withinForm);
 
     QHash<QLineEdit*, Role> m_roles;
     QPointer<QLineEdit> m_lit; // the box entered last and not left yet

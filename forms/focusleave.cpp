@@ -1,12 +1,21 @@
 #include "focusleave.h"
 
 #include <QApplication>
+#include <QMdiSubWindow>
 #include <QWidget>
+
+const QWidget* formOf(const QWidget* widget)
+{
+    const QWidget* form = widget;
+    while (form && !form->isWindow() && !qobject_cast<const QMdiSubWindow*>(form))
+        form = form->parentWidget();
+    return form;
+}
 
 FocusMoves::FocusMoves(const QWidget* within, Moved moved)
     : m_connection(QObject::connect(qApp, &QApplication::focusChanged, within,
                                     [within, moved = std::move(moved)](QWidget* old, QWidget* now) {
-                                        if (now && now->window() == within->window())
+                                        if (now && formOf(now) == formOf(within))
                                             moved(old, now);
                                     }))
 {

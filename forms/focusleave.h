@@ -1,14 +1,18 @@
 #pragma once
-// The focus moving within one window. Qt also reports a focus change when
-// another window takes the activation (a message box); that is no move
-// within the window, so only moves whose new widget is in the watched
-// widget's window are passed on. A watch ends with its object, never later:
+// The focus moving within one form. Qt also reports a focus change when
+// another window takes the activation (a message box), and the main window
+// holds every child form, so a move into another child or the main window's
+// own controls is no move within the form either: only moves whose new
+// widget is in the watched widget's form are passed on. A watch ends with its object, never later:
 // a form keeps it as a member, so it is gone before the form's widgets,
 // which give up the focus while they are destroyed.
 #include <QMetaObject>
 #include <functional>
 
 class QWidget;
+
+// The form a widget stands in: its child window inside the main window, else its window.
+const QWidget* formOf(const QWidget* widget);
 
 class FocusMoves {
 public:
@@ -24,7 +28,7 @@ private:
 };
 
 // Calls left() when the focus leaves the box for another widget of its
-// window, as Tab or a click moves it.
+// form, as Tab or a click moves it.
 class FocusLeave {
 public:
     FocusLeave(const QWidget* box, const std::function<void()>& left);

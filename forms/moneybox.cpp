@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
-#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -56,9 +55,7 @@ bool showsOnlyZeros(const QString& text)
     return zeros.match(text).hasMatch();
 }
 
-// Tells when the next action starts: a key or a click anywhere. A click
-// that moves the focus does so before the application sees its press: a
-// refusal on that move lets that press pass.
+// Tells when the next action starts: a key or a click anywhere.
 class NextAction : public QObject {
 public:
     NextAction(QObject* parent, std::function<void()> started)
@@ -66,19 +63,13 @@ public:
         , m_started(std::move(started))
     {
     }
-    void watch(bool duringClick)
-    {
-        m_pressPending = duringClick;
-        qApp->installEventFilter(this);
-    }
+    void watch() { qApp->installEventFilter(this); }
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override
     {
-        const bool press = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
-        if (press && std::exchange(m_pressPending, false))
-            return false;
-        if (press || event->type() == QEvent::KeyPress) {
+        if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick
+            || event->type() == QEvent::KeyPress) {
             qApp->removeEventFilter(this);
             m_started();
         }
@@ -87,15 +78,16 @@ protected:
 
 private:
     std::function<void()> m_started;
-    bool m_pressPending = false;
 };
 
-void refuse(QWidget* focus, const QString& caption, const Amount& limit)
+void refuse(QWidget* focus, const QString& caption, const QString& limit)
 {
-    MessageBox::show(focus->window(), QStringLiteral("%1不能大于[%2]。").arg(caption, limit.toMoneyText()),
-                     MessageBox::NoticeTitle);
     focus->setFocus(Qt::OtherFocusReason);
+    MessageBox::show(focus->window(), QStringLiteral("%1不能大于[%2]。").arg(caption, limit), MessageBox::NoticeTitle);
 }
+
+// The count of decimals a number's text carries: "1.00005" has five.
+int decimalsOf(const DecimalNumber& number) { return std::max(0, int(number.digits.size()) - number.point); }
 }
 
 MoneyBox::MoneyBox(QLineEdit* box, Design design, Focus focus)
@@ -103,6 +95,8 @@ MoneyBox::MoneyBox(QLineEdit* box, Design design, Focus focus)
     , m_box(box)
     , m_design(std::move(design))
 {
+    if (m_design.shape == Shape::Whole)
+        m_design.limit = Amount::whole(m_design.limit.tenThousandths() / Amount::Scale);
     box->installEventFilter(this);
     connect(box, &QLineEdit::textChanged, this, &MoneyBox::textChanged);
     if (focus == Focus::Own) {
@@ -164,15 +158,16 @@ void MoneyBox::textChanged(const QString& typed)
 
 std::optional<Amount> MoneyBox::value() const
 {
-    const Amount::Reading reading = Amount::read(m_box->text(), m_design.limit);
+    const Amount::Reading reading = Amount::read(m_box->text(), Amount::bookLimit());
     if (reading.state == Amount::Reading::State::TooLarge)
         return std::nullopt;
-    return reading.value;
+    const Amount figure = reading.value.rounded(m_design.shape == Shape::Whole ? 0 : m_design.readDecimals);
+    if (figure > m_design.limit || figure < -m_design.limit)
+        return std::nullopt;
+    return figure;
 }
 
-bool MoneyBox::refuses() { return refuses(false); }
-
-bool MoneyBox::refuses(bool leaving)
+bool MoneyBox::refuses()
 {
     if (value())
         return false;
@@ -180,14 +175,29 @@ bool MoneyBox::refuses(bool leaving)
         m_box->setFocus(Qt::OtherFocusReason);
         return true;
     }
-    refuse(m_box, m_design.caption, m_design.limit);
+    refuse(m_box, m_design.caption, m_design.shape == Shape::Whole ? m_design.limit.toWholeText() : m_design.limit.toMoneyText());
     // The rest of this action passes the refusal over: a click that leaves
-    // the box and then acts, or a second leaving as another window activates.
+    // the box and then acts, or a second check of the same figure.
     m_toldText = m_box->text();
     if (!m_nextAction)
         m_nextAction = new NextAction(this, [this] { m_toldText.reset(); });
-    static_cast<NextAction*>(m_nextAction)->watch(leaving && m_leftBy == Qt::MouseFocusReason);
+    static_cast<NextAction*>(m_nextAction)->watch();
     return true;
+}
+
+void MoneyBox::tellAfterTheMove()
+{
+    // Setting the focus inside a move of it would fight the move (a closing
+    // form hands its focus on): tell once the move is done, and only while
+    // the box is shown and the user is still in its form.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            const QWidget* focus = QApplication::focusWidget();
+            if (m_box->isVisible() && focus && formOf(focus) == formOf(m_box))
+                refuses();
+        },
+        Qt::QueuedConnection);
 }
 
 void MoneyBox::enter()
@@ -218,8 +228,10 @@ void MoneyBox::enter()
 
 bool MoneyBox::leave()
 {
-    if (refuses(true))
+    if (!value()) {
+        tellAfterTheMove();
         return false;
+    }
     m_minusPending = false;
     if (m_design.shape != Shape::AsTyped) {
         const QString shown = shaped(m_box->text());
@@ -229,7 +241,7 @@ bool MoneyBox::leave()
     return true;
 }
 
-void MoneyBox::refuseComputed(QWidget* focus) { refuse(focus, QStringLiteral("金额"), Amount::bookLimit()); }
+void MoneyBox::refuseComputed(QWidget* focus) { refuse(focus, QStringLiteral("金额"), Amount::bookLimit().toMoneyText()); }
 
 bool MoneyBox::negate()
 {
@@ -279,12 +291,48 @@ void MoneyBox::paste()
     const QString pasted = DecimalText::foldFullWidth(QApplication::clipboard()->text()).trimmed();
     DecimalNumber number;
     // A number pasted over a box that shows only zeros is the box's figure, whole.
-    if (DecimalText::readWholeNumber(pasted, number) && showsOnlyZeros(unselected(m_box))) {
-        m_box->setText(pasted);
-        m_box->setCursorPosition(int(m_box->text().size()));
-        return;
+    const bool whole = DecimalText::readWholeNumber(pasted, number) && showsOnlyZeros(unselected(m_box));
+    const int start = m_box->hasSelectedText() ? m_box->selectionStart() : m_box->cursorPosition();
+    QString text = whole ? pasted : unselected(m_box).insert(start, pasted);
+    int caret = whole ? int(text.size()) : start + int(pasted.size());
+    // Rounded once as it lands, to what the box holds.
+    if (DecimalText::readWholeNumber(text, number) && decimalsOf(number) > typedDecimals()) {
+        text = DecimalText::fixed(number, typedDecimals());
+        caret = int(text.size());
     }
-    m_box->insert(pasted);
+    replaceText(text, caret);
+}
+
+int MoneyBox::typedDecimals() const { return m_design.rewrite == Rewrite::OnEveryChange ? 2 : 4; }
+
+bool MoneyBox::typeDigit(const QString& digit)
+{
+    const int at = m_box->hasSelectedText() ? m_box->selectionStart() : m_box->cursorPosition();
+    QString text = unselected(m_box).insert(at, digit);
+    const qsizetype point = text.indexOf(Point);
+    if (point < 0 || at <= point || text.contains(QLatin1Char('e'), Qt::CaseInsensitive))
+        return false;
+    // A digit past the last decimal the box holds is not taken; one typed
+    // among the decimals pushes the last one out, never rounding the figure.
+    if (at - point > typedDecimals())
+        return true;
+    qsizetype end = point + 1;
+    while (end < text.size() && text.at(end).isDigit())
+        ++end;
+    if (end - point - 1 <= typedDecimals())
+        return false;
+    text.remove(point + 1 + typedDecimals(), end - point - 1 - typedDecimals());
+    replaceText(text, at + 1);
+    return true;
+}
+
+void MoneyBox::replaceText(const QString& text, int caret)
+{
+    m_rewriting = true;
+    m_box->setText(text);
+    m_box->setCursorPosition(caret);
+    m_rewriting = false;
+    textChanged(text);
 }
 
 bool MoneyBox::keyPressed(QKeyEvent* event)
@@ -332,6 +380,8 @@ bool MoneyBox::keyPressed(QKeyEvent* event)
             }
         }
     }
+    if (typed.size() == 1 && typed.at(0).isDigit() && typeDigit(typed))
+        return true;
     if (folded && !typed.isEmpty()) {
         m_box->insert(typed);
         return true;
@@ -346,9 +396,6 @@ bool MoneyBox::eventFilter(QObject* watched, QEvent* event)
     switch (event->type()) {
     case QEvent::KeyPress:
         return !m_box->isReadOnly() && keyPressed(static_cast<QKeyEvent*>(event));
-    case QEvent::FocusOut:
-        m_leftBy = static_cast<QFocusEvent*>(event)->reason();
-        return false;
     case QEvent::ContextMenu: {
         // The menu's paste reads the clipboard as a typed paste does.
         QMenu* menu = m_box->createStandardContextMenu();

@@ -12,10 +12,19 @@
 // number" text ("0.00", "0"), never another figure: a number written with an
 // exponent ("1e20") stands as typed until the box is left, and is read whole.
 //
-// A figure past the box's limit is refused as the box is left within its
-// window, or where Enter acts on it, with "<caption>不能大于[<limit>]。": the
-// box keeps the focus and its text. One action (a key or a click) tells it
-// once, however many checks it passes.
+// A box shows the figure it feeds. Typing takes no digit past the decimals
+// the box holds (four, the type's; two where the text is rewritten on every
+// change), and a paste is rounded once to them as it lands. A whole-number
+// box keeps what is typed while it has the focus; the whole number, rounded
+// half away from zero, is what it shows once left and what any use takes.
+//
+// A figure past the box's limit is refused with "<caption>不能大于[<limit>]。"
+// where Enter or a save acts on it, and after a move of the focus out of the
+// box to another control of its own form, once that move has finished and
+// while the user is still in the form: the box gets the focus back and keeps
+// its text. A form that closes, or the focus going to another form, tells
+// nothing; the figure waits for the box's next Enter or the save. One action
+// (a key or a click) tells it once, however many checks it passes.
 #include "amount.h"
 #include "focusleave.h"
 
@@ -47,8 +56,9 @@ public:
         Nothing,
     };
     struct Design {
-        QString caption = {}; // names the box in a refusal
-        Amount limit = Amount::boxLimit();
+        QString caption = {};              // names the box in a refusal
+        Amount limit = Amount::boxLimit(); // a whole-number box takes its whole part
+        int readDecimals = 4;              // a use takes the figure rounded once to these: 2 reads it at the cent
         Shape shape = Shape::Money;
         Rewrite rewrite = Rewrite::OnLeaving;
         Select select = Select::IntegerPart;
@@ -66,10 +76,11 @@ public:
     // The box's figure; none when it is past the limit.
     std::optional<Amount> value() const;
     // True when the figure is past the limit: told (once per action), and the
-    // focus is back in the box.
+    // focus is back in the box. Never from inside a move of the focus.
     bool refuses();
     void enter();
-    // Refuses, or rewrites the text; false when refused.
+    // Rewrites the text to its shape; false when the figure is past the
+    // limit, which is told once the move of the focus has finished.
     bool leave();
 
     // A figure the form computes from its boxes (a line's amount) past the
@@ -85,12 +96,17 @@ private:
     // The text the box shows for a text: its shape's form.
     QString shaped(const QString& text) const;
     bool keyPressed(QKeyEvent* event);
+    // The decimals a typed or pasted figure keeps.
+    int typedDecimals() const;
+    // A digit typed at the caret; false when the box takes it as it is.
+    bool typeDigit(const QString& digit);
+    // Puts a text the box takes as typed, then rewrites it as a change does.
+    void replaceText(const QString& text, int caret);
+    void tellAfterTheMove();
     // A "-" typed at the start; false when the caret stands elsewhere.
     bool negate();
     bool keepPoint(const QKeyEvent* event);
     void paste();
-    // Leaving: a refusal on a move of the focus.
-    bool refuses(bool leaving);
 
     QLineEdit* m_box;
     Design m_design;
@@ -99,6 +115,5 @@ private:
     bool m_entered = false;
     std::optional<QString> m_toldText; // refused in the current action
     QObject* m_nextAction = nullptr;   // watches for the action after it
-    Qt::FocusReason m_leftBy = Qt::OtherFocusReason;
     std::optional<FocusMoves> m_moves;
 };

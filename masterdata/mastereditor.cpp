@@ -53,10 +53,8 @@ QWidget* makeBox(const EditorField& field, QWidget* parent)
         break;
     case FieldKind::Whole: {
         auto* line = new QLineEdit(parent);
-        MoneyBox::install(line, {.caption = fieldName(field),
-                                 .shape = MoneyBox::Shape::Whole,
-                                 .rewrite = MoneyBox::Rewrite::OnEveryChange,
-                                 .select = MoneyBox::Select::Nothing});
+        MoneyBox::install(line,
+                          {.caption = fieldName(field), .shape = MoneyBox::Shape::Whole, .select = MoneyBox::Select::Nothing});
         box = line;
         break;
     }
@@ -395,12 +393,20 @@ void MasterEditor::ComSave_Click()
         return;
     // A figure past its limit is saved by no path: a click on the save button
     // leaves its box first, and is told once.
+    QList<MoneyBox*> figures;
     for (int i = 0; i < m_design.fields.size(); ++i) {
         auto* figure = qobject_cast<QLineEdit*>(m_boxes[i]);
         MoneyBox* money = figure ? MoneyBox::of(figure) : nullptr;
-        if (money && figure->isEnabled() && isWritten(i) && money->refuses())
+        if (!money || !figure->isEnabled() || !isWritten(i))
+            continue;
+        if (money->refuses())
             return;
+        figures << money;
     }
+    // What is saved is what each box shows once left (points typed 12.6 are 13),
+    // also when the save comes from a key that leaves no box.
+    for (MoneyBox* money : figures)
+        money->leave();
     for (int i = 0; i < m_design.fields.size(); ++i) {
         const EditorField& field = m_design.fields[i];
         if (field.rule == FieldRule::Untested || !boxText(m_boxes[i]).isEmpty())

@@ -90,6 +90,7 @@ void RepaymentDialog::buildControls()
     // limit (a payment); another window taking the focus leaves it as typed.
     MoneyBox::install(Text3, {.caption = QStringLiteral("现在还款金额"),
                               .limit = Amount::bookLimit(),
+                              .readDecimals = 2,
                               .select = MoneyBox::Select::Nothing});
 
     ComOK = button(this, QStringLiteral("ComOK"), m_design.confirmCaption);
@@ -148,8 +149,10 @@ void RepaymentDialog::ComOK_Click()
 {
     const QString typed = Text3->text();
     DecimalNumber number;
-    // A text that is no number would be "0.00" once the box is left.
-    if (typed == ZeroMoney || !DecimalText::readWholeNumber(typed, number)) {
+    // The amount is read once at the cent: a text that is no number, or one
+    // below half a cent, would be "0.00" once the box is left.
+    const std::optional<Amount> amount = MoneyBox::of(Text3)->value();
+    if (typed == ZeroMoney || !DecimalText::readWholeNumber(typed, number) || (amount && amount->isZero())) {
         MessageBox::show(this, QStringLiteral("请输入还款金额。"), MessageBox::NoticeTitle);
         return;
     }
@@ -160,15 +163,14 @@ void RepaymentDialog::ComOK_Click()
                          QMessageBox::Ok | QMessageBox::Cancel)
         != QMessageBox::Ok)
         return;
-    const Amount amount = Amount::fromText(typed);
     const QString operatorName = appState().currentOperator;
     const QDateTime when = Clock::now();
     const SlipOutcome outcome = writeSlip(
-        [&](DbSession& s) { return PaySlip(s, m_records.slipDesign(), sSlipNo, amount, operatorName, when); });
+        [&](DbSession& s) { return PaySlip(s, m_records.slipDesign(), sSlipNo, *amount, operatorName, when); });
     if (!showOutcome(this, outcome, AnswerTitle::Notice))
         return;
     ListView1->records()->appendRow(
-        {sSlipNo, amount.toDouble(), operatorName, SlipBook::dateText(when.date()), SlipBook::timeText(when.time())});
+        {sSlipNo, amount->toDouble(), operatorName, SlipBook::dateText(when.date()), SlipBook::timeText(when.time())});
     Text2->setText(outcome.balance.owed.toMoneyText());
     Text3->setText(ZeroMoney);
     emit slipChanged(sSlipNo);

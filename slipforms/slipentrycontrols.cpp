@@ -225,15 +225,13 @@ void SlipEntryForm::buildControls()
         if (plain)
             m_highlight->watch(plain, FocusHighlight::Role::Plain);
     }
-    // A whole discount shows a whole number after every change; else it
+    // A whole discount shows the whole number it feeds once left; else it
     // stands as typed.
     if (TextDiscount)
         m_highlight->watch(TextDiscount, FocusHighlight::Role::Plain,
                            MoneyBox::Design{.caption = QStringLiteral("折扣"),
                                             .shape = slipDesign().wholeDiscount ? MoneyBox::Shape::Whole
                                                                                 : MoneyBox::Shape::AsTyped,
-                                            .rewrite = slipDesign().wholeDiscount ? MoneyBox::Rewrite::OnEveryChange
-                                                                                  : MoneyBox::Rewrite::OnLeaving,
                                             .select = MoneyBox::Select::Nothing});
     m_highlight->watch(TextQty, FocusHighlight::Role::Number, MoneyBox::Design{.caption = quantityCaption});
     m_highlight->watch(TextPrice, FocusHighlight::Role::Number, MoneyBox::Design{.caption = PriceCaption});

@@ -147,6 +147,8 @@ void SlipEntryForm::chainEnter(const QList<EnterStep>& steps)
         QLineEdit* box = steps[i].box;
         QLineEdit* next = i + 1 < steps.size() ? steps[i + 1].box : nullptr;
         onEnter(box, [this, box, next, refusal = steps[i].emptyMessage] {
+            if (refusesFigure(box))
+                return;
             if (box->text().isEmpty() && !refusal.isEmpty())
                 prompt(refusal, box);
             else
@@ -155,12 +157,25 @@ void SlipEntryForm::chainEnter(const QList<EnterStep>& steps)
     }
 }
 
-bool SlipEntryForm::refusesFigure(QLineEdit* box) { return box && MoneyBox::of(box)->refuses(); }
+bool SlipEntryForm::refusesFigure(QLineEdit* box)
+{
+    MoneyBox* money = box ? MoneyBox::of(box) : nullptr;
+    return money && money->refuses();
+}
 
-Amount SlipEntryForm::discount() const { return TextDiscount ? valueOf(TextDiscount) : Amount::whole(100); }
+// The figure the discount box feeds (a whole discount: its whole number);
+// one past the limit is refused before any use.
+Amount SlipEntryForm::discount() const
+{
+    return TextDiscount ? MoneyBox::of(TextDiscount)->value().value_or(Amount::outOfRange()) : Amount::whole(100);
+}
+
+bool SlipEntryForm::discountIsZero() const { return TextDiscount && discount().isZero(); }
 
 void SlipEntryForm::TextQty_KeyDown()
 {
+    if (refusesFigure(TextQty))
+        return;
     if (TextQty->text() == ZeroMoney)
         prompt(QStringLiteral("请填上数量。"), TextQty);
     else
@@ -171,7 +186,7 @@ bool SlipEntryForm::TextPrice_KeyDown(QKeyEvent* event)
 {
     if (isModifierOrTab(event->key()))
         return false;
-    if (TextDiscount && m_design.priceNeedsDiscount && TextDiscount->text() == QStringLiteral("0")) {
+    if (m_design.priceNeedsDiscount && discountIsZero()) {
         MessageBox::show(this, QStringLiteral("请填上折扣。"), MessageBox::NoticeTitle);
         return true;
     }
@@ -443,7 +458,7 @@ void SlipEntryForm::ComPD_Click()
         if (named->text().isEmpty())
             named->setText(QStringLiteral("-"));
     }
-    if (TextDiscount && TextDiscount->text() == QStringLiteral("0")) {
+    if (discountIsZero()) {
         prompt(QStringLiteral("请填上折扣。"), TextDiscount);
         return;
     }

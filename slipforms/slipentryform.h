@@ -211,7 +211,9 @@ private:
     void prompt(const QString& text, QWidget* focus);
     // The discount lines take, per cent.
     Amount discount() const;
-    // Whether the figure box (where the form has it) is past its limit: told, the focus in it.
+    // "请填上折扣。": the discount box feeds 0 ("0.4" in a whole discount does).
+    bool discountIsZero() const;
+    // Whether the box (where the form has it) holds a figure past its limit: told, the focus in it.
     static bool refusesFigure(QLineEdit* box);
 
     SlipEntryDesign m_design;

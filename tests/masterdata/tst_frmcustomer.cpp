@@ -9,6 +9,7 @@
 #include "masterdrive.h"
 #include "masterlist.h"
 #include "messagebox.h"
+#include "typing.h"
 #include "openpyxl.h"
 
 #include <QDateEdit>
@@ -311,7 +312,6 @@ private slots:
         clickRow(list(form), 0);
         whenModal([](QDialog* editor) {
             replaceText(childOf<QLineEdit>(editor, "Text18"), QStringLiteral("30.4"));
-            QCOMPARE(lineText(editor, "Text18"), QStringLiteral("30"));
             MessageBox::setNextAnswer(QMessageBox::Ok);
             childOf<QPushButton>(editor, "ComSave")->click();
         });
@@ -320,57 +320,85 @@ private slots:
         QCOMPARE(shownRows(list(form)).at(0).at(1), QStringLiteral("30"));
     }
 
+    // What is typed stands while the box has the focus; once left the box
+    // shows the whole number, rounded half away from zero, and the save
+    // stores it.
     void pointsBoxHoldsAWholeNumber_data()
     {
         QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("whileTyped");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("decimals round") << "12.6"
-                                        << "13";
-        QTest::newRow("half away from zero") << "2.5"
-                                             << "3";
-        QTest::newRow("letters") << "abc"
-                                 << "0";
-        QTest::newRow("lone minus") << "-"
-                                    << "0";
-        QTest::newRow("emptied") << ""
-                                 << "0";
-        QTest::newRow("negative") << "-7.5"
-                                  << "-8";
+        const struct {
+            const char* name;
+            const char* typed;
+            const char* whileTyped;
+            const char* shown;
+        } rows[] = {{"decimals round", "12.6", "12.6", "13"},
+                    {"half away from zero", "2.5", "2.5", "3"},
+                    {"far below a half", "0.0049", "0.0049", "0"},
+                    {"below a half", "0.4", "0.4", "0"},
+                    {"half a cent", "0.005", "0.005", "0"},
+                    {"grouped", "1,234.5", "1,234.5", "1235"},
+                    {"a fifth decimal is not taken", "1.00005", "1.0000", "1"},
+                    {"letters", "abc", "abc", "0"},
+                    {"lone minus", "-", "-", "0"},
+                    {"emptied", "", "", "0"},
+                    {"negative", "-7.5", "-7.5", "-8"}};
+        for (const auto& row : rows)
+            QTest::newRow(row.name) << QString::fromUtf8(row.typed) << QString::fromUtf8(row.whileTyped)
+                                    << QString::fromUtf8(row.shown);
     }
 
     void pointsBoxHoldsAWholeNumber()
     {
         QFETCH(QString, typed);
+        QFETCH(QString, whileTyped);
         QFETCH(QString, shown);
-        frmCustomer* form = openList(QStringLiteral("张三"));
-        whenModal([typed, shown](QDialog* editor) {
+        frmCustomer* form = openList(QStringLiteral("管理员"));
+        whenModal([typed, whileTyped, shown](QDialog* editor) {
             QCOMPARE(childOf<QLabel>(editor, "Label16")->text(), QStringLiteral("初始积分"));
+            replaceText(childOf<QLineEdit>(editor, "Text2"), QStringLiteral("张三"));
             auto* points = childOf<QLineEdit>(editor, "Text18");
             QVERIFY(points->isEnabled());
             QVERIFY(points->font().bold());
             QCOMPARE(points->text(), QStringLiteral("0"));
-            replaceText(points, typed);
+            replaceText(points, QString());
+            typeText(points, typed);
+            QCOMPARE(points->text(), whileTyped);
+            QTest::keyClick(points, Qt::Key_Tab);
             QCOMPARE(points->text(), shown);
+            MessageBox::setNextAnswer(QMessageBox::Ok);
+            childOf<QPushButton>(editor, "ComSave")->click();
         });
         childOf<QPushButton>(form, "ComAdd")->click();
+        QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("新增成功。")});
+        QCOMPARE(stored(QStringLiteral("KH000001")).value(1).toDouble(), shown.toDouble());
     }
 
-    // Points past the box limit are refused as the box is left, by its
-    // label; a click on 保存 is told once, and nothing is saved.
+    // Points past the box's whole limit are refused as the box is left, by
+    // its label; a click on 保存 is told once, and nothing is saved.
+    void pointsPastTheBoxAreRefused_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("far past") << QStringLiteral("99999999999999");
+        QTest::newRow("rounds past the whole limit") << QStringLiteral("999999999.99");
+    }
     void pointsPastTheBoxAreRefused()
     {
+        QFETCH(QString, typed);
         frmCustomer* form = openList(QStringLiteral("管理员"));
-        whenModal([](QDialog* editor) {
+        whenModal([typed](QDialog* editor) {
             replaceText(childOf<QLineEdit>(editor, "Text2"), QStringLiteral("张三"));
             auto* points = childOf<QLineEdit>(editor, "Text18");
-            replaceText(points, QStringLiteral("99999999999999"));
-            QCOMPARE(points->text(), QStringLiteral("99999999999999"));
+            replaceText(points, typed);
+            QCOMPARE(points->text(), typed);
             MessageBox::setNextAnswer(QMessageBox::Ok);
             QTest::mouseClick(childOf<QPushButton>(editor, "ComSave"), Qt::LeftButton);
-            QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("初始积分不能大于[999999999.99]。")});
+            QCoreApplication::processEvents();
+            QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("初始积分不能大于[999999999]。")});
             QCOMPARE(MessageBox::shown().last().title, QStringLiteral("提示"));
             QCOMPARE(editor->focusWidget(), points);
-            QCOMPARE(points->text(), QStringLiteral("99999999999999"));
+            QCOMPARE(points->text(), typed);
             QVERIFY(editor->isVisible());
             childOf<QPushButton>(editor, "ComRtn")->click();
         });

@@ -211,6 +211,7 @@ private slots:
             typeInto(editor, "Text9", QStringLiteral("1e20"));
             MessageBox::setNextAnswer(QMessageBox::Ok);
             QTest::keyClick(retail, Qt::Key_Tab);
+            QCoreApplication::processEvents(); // told once the move is done
             QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("零售价不能大于[999999999.99]。")});
             QCOMPARE(MessageBox::shown().last().title, QStringLiteral("提示"));
             QCOMPARE(editor->focusWidget(), retail);

@@ -175,6 +175,7 @@ private slots:
         fill(form, "Text4", typed);
         MessageBox::setNextAnswer(QMessageBox::Ok);
         press(form, Qt::Key_Return);
+        QCoreApplication::processEvents(); // Enter moves on; the box is told once the move is done
         QCOMPARE(MessageBox::shownTexts(), QStringList{"铺租不能大于[999999999.99]。"});
         QCOMPARE(MessageBox::shown().last().title, QStringLiteral("提示"));
         QCOMPARE(focused(form)->objectName(), QStringLiteral("Text4"));
@@ -184,6 +185,7 @@ private slots:
         MessageBox::clear();
         MessageBox::setNextAnswer(QMessageBox::Ok);
         press(form, Qt::Key_Return);
+        QCoreApplication::processEvents();
         QCOMPARE(MessageBox::shownTexts(), QStringList{"税费不能大于[999999999.99]。"});
         QCOMPARE(focused(form)->objectName(), QStringLiteral("Text11"));
         QVERIFY(stored().isEmpty());
@@ -228,6 +230,7 @@ private slots:
         QCOMPARE(text(form, "Text9"), QStringLiteral("1e20"));
         MessageBox::setNextAnswer(QMessageBox::Ok);
         press(form, Qt::Key_Return);
+        QCoreApplication::processEvents();
         QCOMPARE(MessageBox::shownTexts(), QStringList{"人员工资不能大于[999999999.99]。"});
         QCOMPARE(focused(form)->objectName(), QStringLiteral("Text9"));
         QCOMPARE(text(form, "Text9"), QStringLiteral("1e20"));

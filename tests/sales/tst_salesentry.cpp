@@ -5,6 +5,7 @@
 #include "salesdrive.h"
 
 #include <QCheckBox>
+#include <QPushButton>
 #include <QMessageBox>
 
 using namespace SalesDrive;
@@ -188,11 +189,89 @@ private slots:
         QCOMPARE(mdlINI::ReadIni(QStringLiteral("check1"), QStringLiteral("name")), QStringLiteral("0"));
     }
 
+    // The discount keeps what is typed while it has the focus; once left it
+    // shows the whole number that prices the line. A discount of 0 is asked
+    // for at the save, from the discount box as from the button.
+    void theDiscountIsAWholeNumber_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("whileTyped");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("amount"); // of 2 at 12.5
+        QTest::newRow("decimals round") << "12.6"
+                                        << "12.6"
+                                        << "13"
+                                        << "3.25";
+        QTest::newRow("grouped") << "1,234.5"
+                                 << "1,234.5"
+                                 << "1235"
+                                 << "308.75";
+        QTest::newRow("a fifth decimal is not taken") << "1.00005"
+                                                      << "1.0000"
+                                                      << "1"
+                                                      << "0.25";
+        QTest::newRow("below a half") << "0.4"
+                                      << "0.4"
+                                      << "0"
+                                      << "0.00";
+        QTest::newRow("far below a half") << "0.0049"
+                                          << "0.0049"
+                                          << "0"
+                                          << "0.00";
+        QTest::newRow("half a cent") << "0.005"
+                                     << "0.005"
+                                     << "0"
+                                     << "0.00";
+    }
+    void theDiscountIsAWholeNumber()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, whileTyped);
+        QFETCH(QString, shown);
+        QFETCH(QString, amount);
+        putCola();
+        auto* form = openSales();
+        const QStringList before = SlipBooks::wholeBooks();
+        fill(control(form, "TextDiscount1"), typed);
+        QCOMPARE(text(form, "TextDiscount1"), whileTyped);
+        pickByFilter(form, QStringLiteral("KL"));
+        QCOMPARE(text(form, "TextDiscount1"), shown);
+        fillAndEnter(form, "TextQty", QStringLiteral("2"));
+        QTest::keyClick(control(form, "TextPrice"), Qt::Key_Return);
+        QVERIFY(MessageBox::shown().isEmpty());
+        QCOMPARE(salesFigures(form).value(0).section(QStringLiteral(" / "), 0, 2), QStringLiteral("2.00 / 12.5 / ") + amount);
+        if (shown != QLatin1String("0"))
+            return;
+        // Saved from the discount box before it is left, then by the button.
+        const QString noDiscount = QStringLiteral("请填上折扣。");
+        fill(control(form, "TextDiscount1"), typed);
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        press(form, Qt::Key_PageDown);
+        QCOMPARE(MessageBox::shownTexts(), QStringList{noDiscount});
+        QCOMPARE(focusedName(form), QStringLiteral("TextDiscount1"));
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        control<QPushButton>(form, "ComPD")->click();
+        QCOMPARE(MessageBox::shownTexts(), QStringList(2, noDiscount));
+        QCOMPARE(SlipBooks::wholeBooks(), before);
+    }
+
+    void aDiscountPastTheWholeLimitIsRefused()
+    {
+        auto* form = openSales();
+        fill(control(form, "TextDiscount1"), QStringLiteral("999999999.99"));
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        QTest::keyClick(control(form, "TextDiscount1"), Qt::Key_Tab);
+        QCoreApplication::processEvents();
+        QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("折扣不能大于[999999999]。")});
+        QCOMPARE(focusedName(form), QStringLiteral("TextDiscount1"));
+        QCOMPARE(text(form, "TextDiscount1"), QStringLiteral("999999999.99"));
+    }
+
     void enterWalksTheHeaderAndRefusesEmptyBoxes()
     {
         auto* form = openSales();
         fill(control(form, "TextDiscount1"), QStringLiteral("abc"));
-        QCOMPARE(text(form, "TextDiscount1"), QStringLiteral("0"));
+        QCOMPARE(text(form, "TextDiscount1"), QStringLiteral("abc"));
         fillAndEnter(form, "TextDiscount1", QStringLiteral("95"));
         QCOMPARE(focusedName(form), QStringLiteral("TextOperation"));
 

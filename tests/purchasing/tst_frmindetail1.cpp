@@ -127,6 +127,65 @@ private slots:
         QCOMPARE(listTotals(form), QStringLiteral("600.00 / -400.00"));
     }
 
+    // The amount is read once at the cent, half away from zero, as typed and
+    // paid with Enter; what rounds to nothing is no amount. The history, the
+    // slip and the dialog's balance hold the same cent.
+    void anAmountIsReadAtTheCent_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("whileTyped");
+        QTest::addColumn<QString>("paid"); // empty: no amount
+        QTest::addColumn<QString>("owed");
+        QTest::newRow("half a cent") << "0.005"
+                                     << "0.005"
+                                     << "0.01"
+                                     << "-499.99";
+        QTest::newRow("below half a cent") << "0.0049"
+                                           << "0.0049" << QString() << "-500.00";
+        QTest::newRow("a fifth decimal is not taken") << "1.00005"
+                                                      << "1.0000"
+                                                      << "1.00"
+                                                      << "-499.00";
+        QTest::newRow("decimals") << "12.6"
+                                  << "12.6"
+                                  << "12.60"
+                                  << "-487.40";
+        QTest::newRow("grouped") << "1,234.5"
+                                 << "1,234.5"
+                                 << "1234.50"
+                                 << "734.50";
+        QTest::newRow("under one") << "0.4"
+                                   << "0.4"
+                                   << "0.40"
+                                   << "-499.60";
+    }
+    void anAmountIsReadAtTheCent()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, whileTyped);
+        QFETCH(QString, paid);
+        QFETCH(QString, owed);
+        auto* form = openOnADebt();
+        const QStringList before = wholeBooks();
+        repay(form, [&](QDialog* dialog) {
+            fill(control(dialog, "Text3"), typed);
+            QCOMPARE(text(dialog, "Text3"), whileTyped);
+            MessageBox::setNextAnswer(QMessageBox::Ok);
+            QTest::keyClick(control(dialog, "Text3"), Qt::Key_Return);
+            QCOMPARE(MessageBox::shownTexts().value(0),
+                     paid.isEmpty() ? QStringLiteral("请输入还款金额。") : QStringLiteral("确认要还款吗？"));
+            QCOMPARE(text(dialog, "Text2"), owed);
+        });
+        if (paid.isEmpty()) {
+            QCOMPARE(wholeBooks(), before);
+            return;
+        }
+        QCOMPARE(SlipBooks::rowsOf(QStringLiteral("select 还款金额 from 入库单明细1")),
+                 QStringList{QString::number(paid.toDouble())});
+        QCOMPARE(stored(QStringLiteral("R0000001"), QStringLiteral("还款金额, 尚欠金额")),
+                 QString::number(paid.toDouble()) + QStringLiteral(" | ") + QString::number(owed.toDouble()));
+    }
+
     void anAmountThatIsNoNumberIsRefused()
     {
         auto* form = openOnADebt();

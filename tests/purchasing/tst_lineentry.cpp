@@ -308,6 +308,90 @@ private slots:
         QCOMPARE(SlipBooks::wholeBooks(), before);
     }
 
+    // A box kept as typed shows the figure it feeds: no digit past the
+    // fourth decimal is taken, and the line and the book hold what it shows.
+    void aFigureStandsAsTypedToTheFourthDecimal_data()
+    {
+        QTest::addColumn<QString>("discount");
+        QTest::addColumn<QString>("quantity");
+        QTest::addColumn<QString>("price");
+        QTest::addColumn<QString>("shown"); // the box, as the line takes it
+        QTest::addColumn<QString>("amount");
+        QTest::addColumn<QString>("stored"); // 单价 | 折扣 | 金额
+        QTest::newRow("decimals") << "100"
+                                  << "1000"
+                                  << "12.6"
+                                  << "12.6"
+                                  << "12600.00"
+                                  << "12.6 | 100 | 12600";
+        QTest::newRow("four decimals") << "100"
+                                       << "1000"
+                                       << "0.0049"
+                                       << "0.0049"
+                                       << "4.90"
+                                       << "0.0049 | 100 | 4.9";
+        QTest::newRow("half a cent") << "100"
+                                     << "1000"
+                                     << "0.005"
+                                     << "0.005"
+                                     << "5.00"
+                                     << "0.005 | 100 | 5";
+        QTest::newRow("a fifth decimal is not taken") << "100"
+                                                      << "1000"
+                                                      << "1.00005"
+                                                      << "1.0000"
+                                                      << "1000.00"
+                                                      << "1 | 100 | 1000";
+        QTest::newRow("grouped") << "100"
+                                 << "1000"
+                                 << "1,234.5"
+                                 << "1,234.5"
+                                 << "1234500.00"
+                                 << "1234.5 | 100 | 1234500";
+        QTest::newRow("under one") << "100"
+                                   << "1000"
+                                   << "0.4"
+                                   << "0.4"
+                                   << "400.00"
+                                   << "0.4 | 100 | 400";
+        QTest::newRow("at the box limit") << "100"
+                                          << "1"
+                                          << "999999999.99"
+                                          << "999999999.99"
+                                          << "999999999.99"
+                                          << "999999999.99 | 100 | 999999999.99";
+        QTest::newRow("a discount's fifth decimal is not taken") << "99.99999"
+                                                                 << "1000"
+                                                                 << "1000"
+                                                                 << "1000"
+                                                                 << "999999.00"
+                                                                 << "1000 | 99.9999 | 999999";
+    }
+    void aFigureStandsAsTypedToTheFourthDecimal()
+    {
+        QFETCH(QString, discount);
+        QFETCH(QString, quantity);
+        QFETCH(QString, price);
+        QFETCH(QString, shown);
+        QFETCH(QString, amount);
+        QFETCH(QString, stored);
+        auto* form = openWithGoods();
+        fill(control(form, "TextDiscount"), discount);
+        fillAndEnter(form, "TextName", QStringLiteral("SP000001"));
+        QCOMPARE(text(form, "TextDiscount"), discount == QLatin1String("99.99999") ? QStringLiteral("99.9999") : discount);
+        fillAndEnter(form, "TextQty", quantity);
+        fill(control(form, "TextPrice"), price);
+        QCOMPARE(text(form, "TextPrice"), shown);
+        QTest::keyClick(control(form, "TextPrice"), Qt::Key_Return);
+        QVERIFY(MessageBox::shown().isEmpty());
+        QCOMPARE(lineFigures(form), QStringList{quantity + QStringLiteral(".00 / ") + shown + QStringLiteral(" / ") + amount});
+        cmdMoneyAndEnter(form);
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        press(form, Qt::Key_PageDown);
+        QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("确认要保存该信息吗？")});
+        QCOMPARE(SlipBooks::rowsOf(QStringLiteral("select 单价, 折扣, 金额 from 入库单明细")), QStringList{stored});
+    }
+
     // Full-width figures fold as they are typed; a minus over a box of zeros starts a negative figure.
     void figuresFoldAndTakeASign()
     {

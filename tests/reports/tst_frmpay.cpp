@@ -135,6 +135,59 @@ private slots:
         QCOMPARE(text(form, "TextMoneys"), (Amount::fromText(shown) + Amount::whole(1)).toMoneyText());
     }
 
+    // An item is read once at the cent: a digit typed past the second
+    // decimal is not taken, so typing never rounds; what is stored is what
+    // the box shows, and an item that shows nothing is no expense.
+    void anItemIsReadAtTheCent_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("stored"); // empty: refused as no expense
+        QTest::newRow("decimals") << "12.6"
+                                  << "12.60"
+                                  << "12.6";
+        QTest::newRow("four decimals") << "0.0049"
+                                       << "0.00" << QString();
+        QTest::newRow("half a cent") << "0.005"
+                                     << "0.00" << QString();
+        QTest::newRow("a fifth decimal") << "1.00005"
+                                         << "1.00"
+                                         << "1";
+        QTest::newRow("grouped") << "1,234.5"
+                                 << "1234.50"
+                                 << "1234.5";
+        QTest::newRow("under one") << "0.4"
+                                   << "0.40"
+                                   << "0.4";
+        QTest::newRow("the box limit") << "999999999.99"
+                                       << "999999999.99"
+                                       << "999999999.99";
+        // The last decimal is pushed out, never rounded (0.519 is not 0.52).
+        QTest::newRow("a digit typed among the decimals") << "0.19⇤.5"
+                                                          << "0.51"
+                                                          << "0.51";
+    }
+    void anItemIsReadAtTheCent()
+    {
+        QFETCH(QString, keys);
+        QFETCH(QString, shown);
+        QFETCH(QString, stored);
+        auto* form = open<frmpay>();
+        fill(form, "Text4", keys);
+        QCOMPARE(text(form, "Text4"), shown);
+        QCOMPARE(text(form, "TextMoneys"), shown);
+        MessageBox::setNextAnswer(stored.isEmpty() ? QMessageBox::Ok : QMessageBox::Yes);
+        click(form, "ComPD");
+        if (stored.isEmpty()) {
+            QCOMPARE(MessageBox::shownTexts(), QStringList{"请填写项目费用"});
+            QVERIFY(::stored().isEmpty());
+            return;
+        }
+        QCOMPARE(MessageBox::shownTexts(), QStringList{"确定要添加该项记录？"});
+        QCOMPARE(::stored().value(0).value(3), stored);
+        QCOMPARE(::stored().value(0).value(10), stored);
+    }
+
     // A selection across the point, erased or typed over, keeps the point
     // where decimals follow it.
     void aSelectionKeepsThePoint_data()

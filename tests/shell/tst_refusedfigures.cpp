@@ -24,10 +24,7 @@ void settle()
     QCoreApplication::processEvents();
 }
 
-QMdiSubWindow* subWindowOf(const QWidget* form)
-{
-    return form ? qobject_cast<QMdiSubWindow*>(form->parentWidget()) : nullptr;
-}
+QMdiSubWindow* subWindowOf(const QWidget* form) { return form ? qobject_cast<QMdiSubWindow*>(form->parentWidget()) : nullptr; }
 }
 
 // A figure past its box's limit in a slip, then the user goes on in one of
@@ -57,15 +54,15 @@ private slots:
         const struct {
             const char* name;
             Way way;
-        } ways[] = {{"another box of the slip", Way::OtherBox}, {"a menu row", Way::MenuRow}, {"Esc", Way::Esc},
-                    {"the close button", Way::CloseButton},     {"another child", Way::OtherChild},
-                    {"the search box", Way::SearchBox}};
+        } ways[] = {
+            {"another box of the slip", Way::OtherBox}, {"a menu row", Way::MenuRow},       {"Esc", Way::Esc},
+            {"the close button", Way::CloseButton},     {"another child", Way::OtherChild}, {"the search box", Way::SearchBox}};
         for (const auto& slip : slips) {
             for (const auto& way : ways) {
                 for (const bool told : {true, false}) {
                     QTest::addRow("%s, %s, %s", slip.name, way.name, told ? "told" : "typed")
-                        << QString::fromLatin1(slip.item) << QString::fromLatin1(slip.box)
-                        << QString::fromUtf8(slip.caption) << told << int(way.way);
+                        << QString::fromLatin1(slip.item) << QString::fromLatin1(slip.box) << QString::fromUtf8(slip.caption)
+                        << told << int(way.way);
                 }
             }
         }

@@ -38,9 +38,18 @@ int main(int argc, char** argv)
     rows.reserve(count);
     for (int i = 0; i < count; ++i) {
         // 合计金额 of row i is i % 1000 + 0.25.
-        rows << QVariantList{QStringLiteral("C%1").arg(i, 7, 10, QLatin1Char('0')), i % 1000 + 0.25, 0.0, 0.0, 0.0,
-                             QStringLiteral("管理员"), QStringLiteral("2023-05-17"), QStringLiteral("10:21:05"),
-                             QStringLiteral("客户%1").arg(i % 500), QStringLiteral("小李"), QStringLiteral("-"), QString()};
+        rows << QVariantList{QStringLiteral("C%1").arg(i, 7, 10, QLatin1Char('0')),
+                             i % 1000 + 0.25,
+                             0.0,
+                             0.0,
+                             0.0,
+                             QStringLiteral("管理员"),
+                             QStringLiteral("2023-05-17"),
+                             QStringLiteral("10:21:05"),
+                             QStringLiteral("客户%1").arg(i % 500),
+                             QStringLiteral("小李"),
+                             QStringLiteral("-"),
+                             QString()};
     }
     list.setRows(std::move(rows));
     const qint64 before = peakKb();

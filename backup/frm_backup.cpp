@@ -11,6 +11,7 @@
 #include "formparts.h"
 #include "formregistry.h"
 #include "immediatebackup.h"
+#include "longwork.h"
 #include "messagebox.h"
 #include "networkbackup.h"
 #include "networkrestore.h"
@@ -33,6 +34,7 @@
 namespace {
 const QString formName = QStringLiteral("frm_backup");
 const QString closeWindowsFirst = QStringLiteral("请先关闭其他窗口，再恢复数据。");
+const QString restoring = QStringLiteral("正在恢复数据……");
 
 // A window of the books open over a restore would go on showing, and
 // changing, the books it opened with.
@@ -221,7 +223,12 @@ void frm_backup::Command5_Click()
         return;
     // The timed backup may close the window while the outcome is shown.
     const BusyForm busyForm(this);
-    MessageBox::show(nullptr, restoreDatabase(chosen, appState().databasePath()).message());
+    RestoreResult restored;
+    {
+        const LongWork work(restoring);
+        restored = restoreDatabase(chosen, appState().databasePath());
+    }
+    MessageBox::show(nullptr, restored.message());
     close();
 }
 
@@ -243,7 +250,12 @@ void frm_backup::ComDel_Click()
                              + QStringLiteral("前的数据吗？请确认这些单据已无欠款记录，删除这些数据不影响库存，但影响统计分析！");
     if (!MessageBox::askYesNo(this, question, MessageBox::NoticeTitle, QMessageBox::Information))
         return;
-    if (const DbStatus purged = purgeSlips(upTo); !purged) {
+    DbStatus purged;
+    {
+        const LongWork work(QStringLiteral("正在删除数据……"));
+        purged = purgeSlips(upTo);
+    }
+    if (!purged) {
         MessageBox::show(this, purged.error().text());
         return;
     }
@@ -254,7 +266,12 @@ void frm_backup::ComDel_Click()
 void frm_backup::ComCompress_Click()
 {
     const BusyForm busyForm(this);
-    if (const DbStatus compacted = compactDatabase(appState().databasePath()); !compacted) {
+    DbStatus compacted;
+    {
+        const LongWork work(QStringLiteral("正在压缩数据库……"));
+        compacted = compactDatabase(appState().databasePath());
+    }
+    if (!compacted) {
         MessageBox::show(this, compacted.error().text());
         return;
     }
@@ -295,8 +312,10 @@ void frm_backup::ComDown_Click()
                                                               NetworkBackup::remotePath(NetworkBackup::serial()));
         download = NetworkRestore::download(address, transferFile, [&run](const QString& text) { run.setProgress(text); });
         // A window opened while the blocks arrived would hold the old books.
-        if (download.finished && !BooksWindows::anyOpen())
+        if (download.finished && !BooksWindows::anyOpen()) {
+            const LongWork work(restoring);
             restored = NetworkRestore::restoreArchive(transferFile, appState().appPath);
+        }
     }
     if (download.error)
         MessageBox::show(this, download.error->text());

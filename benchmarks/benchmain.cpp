@@ -1,6 +1,7 @@
 #include "benchshop.h"
 #include "goodsanalysiswaits.h"
 #include "goodslistwaits.h"
+#include "longworkwaits.h"
 #include "messagebox.h"
 #include "personlinewaits.h"
 #include "recordswaits.h"
@@ -93,6 +94,7 @@ int main(int argc, char** argv)
     addGoodsAnalysisWaits(*shop);
     addPersonLineWaits(*shop);
     addStockQueryWaits(*shop);
+    addLongWorkWaits(*shop);
 
     SummaryReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);

@@ -5,8 +5,8 @@
 
 class QWidget;
 
-// Brings a book to the current schema version, with a progress window when it
-// takes longer than a second. Nothing else runs meanwhile: the books are
+// Brings a book to the current schema version, with the window of long work
+// once a step starts. Nothing else runs meanwhile: the books are
 // marked busy and the window only repaints, so no timer, handler or deferred
 // deletion gets in while the upgrade holds its transaction.
 namespace BookUpgrade {

@@ -3,6 +3,7 @@
 #include "cellrange.h"
 #include "clock.h"
 #include "desktop.h"
+#include "longwork.h"
 #include "messagebox.h"
 #include "paths.h"
 #include "workbook.h"
@@ -12,6 +13,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QUrl>
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -43,22 +45,37 @@ std::optional<Figure> figureOf(const QVariant& value, CellFormat format)
     }
 }
 
-void writeCells(Workbook& book, Worksheet& sheet, int row, int column, const ExportCells& cells)
+// Streams the rows into the sheet below their top-left cell; the figure
+// formats they need are made now, as the sheet is written after the styles.
+bool streamCells(Workbook& book, Worksheet& sheet, int row, int column, const ExportCells& cells, LongWork& work)
 {
-    for (qsizetype i = 0; i < cells.rows.size(); ++i) {
-        const QVariantList& values = cells.rows[i];
+    const ExportRows rows = cells.rowSource();
+    if (rows.count <= 0)
+        return true;
+    Worksheet::RowStream stream{row, column, rows.count, rows.columns, {}, {}};
+    for (qsizetype j = 0; j < cells.formats.size() && j < rows.columns; ++j) {
+        const auto sample = figureOf(0.0, cells.formats[j]);
+        if (!sample)
+            continue;
+        const int c = column + int(j);
+        for (int format : sheet.formatsIn(CellRange{row, c, row + rows.count - 1, c}))
+            stream.formats.insert(book.withNumberFormat(format, sample->numberFormat));
+    }
+    stream.row = [&book, &sheet, &work, rows, formats = cells.formats, row, column](int i, QVariantList& values,
+                                                                                    QList<int>& cellFormats) {
+        work.progress(i, rows.count);
+        values = rows.row(i);
         for (qsizetype j = 0; j < values.size(); ++j) {
-            const int r = row + int(i);
-            const int c = column + int(j);
-            const auto figure = j < cells.formats.size() ? figureOf(values[j], cells.formats[j]) : std::nullopt;
+            const auto figure = j < formats.size() ? figureOf(values[j], formats[j]) : std::nullopt;
             if (!figure) {
-                sheet.setValue(r, c, values[j]);
+                cellFormats << -1;
                 continue;
             }
-            sheet.setValue(r, c, figure->number);
-            sheet.setFormat(r, c, book.withNumberFormat(sheet.formatOf(r, c), figure->numberFormat));
+            values[j] = figure->number;
+            cellFormats << book.withNumberFormat(sheet.formatOf(row + i, column + int(j)), figure->numberFormat);
         }
-    }
+    };
+    return sheet.streamRows(std::move(stream));
 }
 
 // A new file of its own under the temporary folder, kept after the export:
@@ -95,16 +112,84 @@ void tellUnreadableTemplate(const QString& path)
 }
 }
 
-ExportOutcome ExportToExcel(const ExcelExport& request)
+ExportRows ExportCells::rowSource() const
 {
-    ExportOutcome outcome;
+    if (source.row)
+        return source;
+    int columns = 0;
+    for (const QVariantList& values : rows)
+        columns = std::max(columns, int(values.size()));
+    return {int(rows.size()), columns, [values = rows](int i) { return values[i]; }};
+}
+
+namespace {
+// The filled workbook, saved and handed to the desktop; what failed goes to outcome.
+void fill(const ExcelExport& request, Workbook& book, ExportOutcome& outcome)
+{
     // Notes the first failure; true when it ends the export.
     auto failed = [&](const QString& text) {
         if (outcome.error.isEmpty())
             outcome.error = text;
         return !request.skipFailures;
     };
+    LongWork work(QStringLiteral("正在导出……"));
+    Worksheet* sheet = book.worksheet(request.sheet);
+    if (!sheet && failed(QStringLiteral("模板 %1 中没有第 %2 张工作表").arg(request.templateName).arg(request.sheet)))
+        return;
+    QList<std::pair<CellRange, const ExportCells*>> starts;
+    if (sheet) {
+        for (const QString& text : request.clearRanges) {
+            const auto range = CellRange::parse(text);
+            if (range)
+                sheet->clear(*range);
+            else if (failed(QStringLiteral("无效的单元格区域：%1").arg(text)))
+                return;
+        }
+        for (qsizetype i = 0; i < request.headers.size(); ++i)
+            sheet->setValue(1, int(i) + 1, request.headers[i]);
+        for (const ExportCells& cells : request.data) {
+            const auto start = CellRange::parse(cells.topLeft);
+            if (!start) {
+                if (failed(QStringLiteral("无效的单元格：%1").arg(cells.topLeft)))
+                    return;
+                continue;
+            }
+            const int beyond = cells.rowSource().count - cells.areaRows;
+            if (cells.areaRows > 0 && beyond > 0
+                && !book.insertRowCopies(request.sheet, start->firstRow + cells.areaRows - 1, beyond)
+                && failed(QStringLiteral("无法在第 %1 张工作表中插入行").arg(request.sheet)))
+                return;
+            starts.append({*start, &cells});
+        }
+    }
+    // Before the rows come: they take the formats as wrapping is switched off.
+    book.switchWrapOff(book.activeWorksheet());
+    for (const auto& [start, cells] : starts) {
+        if (!streamCells(book, *sheet, start.firstRow, start.firstColumn, *cells, work)
+            && failed(QStringLiteral("无法写入单元格：%1").arg(cells->topLeft)))
+            return;
+    }
 
+    QString error;
+    const QString file = reserveExportFile(request.templateName, &error);
+    if (file.isEmpty()) {
+        failed(error);
+        return;
+    }
+    if (!book.save(file, &error)) {
+        QFile::remove(file);
+        failed(error);
+        return;
+    }
+    outcome.file = file;
+    if (!DesktopOpener::instance().openUrl(QUrl::fromLocalFile(file)))
+        failed(QStringLiteral("无法打开文件：%1").arg(file));
+}
+}
+
+ExportOutcome ExportToExcel(const ExcelExport& request)
+{
+    ExportOutcome outcome;
     const QString path = Paths::deliveredFile(AppState::instance().appPath, request.templateName);
     if (!QFileInfo::exists(path)) {
         outcome.error = QStringLiteral("找不到模板文件：%1").arg(request.templateName);
@@ -117,49 +202,6 @@ ExportOutcome ExportToExcel(const ExcelExport& request)
         tellUnreadableTemplate(path);
         return outcome;
     }
-
-    Worksheet* sheet = book->worksheet(request.sheet);
-    if (!sheet && failed(QStringLiteral("模板 %1 中没有第 %2 张工作表").arg(request.templateName).arg(request.sheet)))
-        return outcome;
-    if (sheet) {
-        for (const QString& text : request.clearRanges) {
-            const auto range = CellRange::parse(text);
-            if (range)
-                sheet->clear(*range);
-            else if (failed(QStringLiteral("无效的单元格区域：%1").arg(text)))
-                return outcome;
-        }
-        for (qsizetype i = 0; i < request.headers.size(); ++i)
-            sheet->setValue(1, int(i) + 1, request.headers[i]);
-        for (const ExportCells& cells : request.data) {
-            const auto start = CellRange::parse(cells.topLeft);
-            if (!start) {
-                if (failed(QStringLiteral("无效的单元格：%1").arg(cells.topLeft)))
-                    return outcome;
-                continue;
-            }
-            const int beyond = int(cells.rows.size()) - cells.areaRows;
-            if (cells.areaRows > 0 && beyond > 0
-                && !book->insertRowCopies(request.sheet, start->firstRow + cells.areaRows - 1, beyond)
-                && failed(QStringLiteral("无法在第 %1 张工作表中插入行").arg(request.sheet)))
-                return outcome;
-            writeCells(*book, *sheet, start->firstRow, start->firstColumn, cells);
-        }
-    }
-    book->switchWrapOff(book->activeWorksheet());
-
-    const QString file = reserveExportFile(request.templateName, &error);
-    if (file.isEmpty()) {
-        failed(error);
-        return outcome;
-    }
-    if (!book->save(file, &error)) {
-        QFile::remove(file);
-        failed(error);
-        return outcome;
-    }
-    outcome.file = file;
-    if (!DesktopOpener::instance().openUrl(QUrl::fromLocalFile(file)))
-        failed(QStringLiteral("无法打开文件：%1").arg(file));
+    fill(request, *book, outcome);
     return outcome;
 }

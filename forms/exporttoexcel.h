@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <functional>
 
 // A query's result as the data layer read it: column names and rows of values.
 struct ExportTable {
@@ -12,10 +13,18 @@ struct ExportTable {
     QList<QVariantList> rows;
 };
 
+// Rows read one at a time as the sheet is written, so that a list of any
+// length is never copied: how many, the widest, and row i (from 0).
+struct ExportRows {
+    int count = 0;
+    int columns = 0;
+    std::function<QVariantList(int)> row;
+};
+
 // Values written from a top-left cell, row by row, left to right.
 struct ExportCells {
     QString topLeft;
-    QList<QVariantList> rows;
+    QList<QVariantList> rows; // or, when it reads rows, source
     // The rows the template keeps for them, 0 for no bound: for each row
     // beyond, a copy of the area's last row is inserted below it, moving down
     // what stands under the area (totals, signatures), whose sums then cover
@@ -25,10 +34,13 @@ struct ExportCells {
     // (numbers or their shown texts) become number cells showing "0.00", "0"
     // or "0%". None: every value as it is, in its cell's own format.
     QList<CellFormat> formats = {};
+    ExportRows source = {};
 
     // A query's whole result from "a2" on, every column (names not written).
     static ExportCells query(const ExportTable& table) { return {QStringLiteral("a2"), table.rows}; }
     static ExportCells cell(const QString& reference, const QVariant& value) { return {reference, {{value}}}; }
+    // The rows, read from whichever of the two holds them.
+    ExportRows rowSource() const;
 };
 
 // How one form hands a list to the spreadsheet program.
@@ -52,7 +64,9 @@ struct ExportOutcome {
 
 // Fills a copy of the template (the shop's own in AppPath, else the delivered
 // one) and hands it to the desktop under a new name in the temporary folder.
-// The template is never written. A template that cannot be read as a workbook
+// The template is never written. The rows go into the sheet as it is written,
+// under the window of long work, so what the export holds stays near what
+// the list already holds, however long it is. A template that cannot be read as a workbook
 // is told to the user; forms that pass other failures over silently ignore the
 // outcome.
 ExportOutcome ExportToExcel(const ExcelExport& request);

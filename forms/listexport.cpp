@@ -1,7 +1,11 @@
 #include "listexport.h"
 #include "cellrange.h"
 
-ExcelExport ShownListExport(const QString& templateName, const RecordTableModel& list)
+#include <memory>
+
+namespace {
+ExcelExport shownColumnsOf(const QString& templateName, const RecordTableModel& list,
+                           const std::function<QVariantList(const QList<int>& shown, int row)>& read)
 {
     ExcelExport request;
     request.templateName = templateName;
@@ -15,16 +19,33 @@ ExcelExport ShownListExport(const QString& templateName, const RecordTableModel&
         request.headers << each.header;
         cells.formats << each.format;
     }
-    for (int row = 0; row < list.rowCount(); ++row) {
-        QVariantList values;
-        for (int column : std::as_const(shown))
-            values << list.index(row, column).data();
-        cells.rows << values;
-    }
+    cells.source = {list.rowCount(), int(shown.size()), [read, shown](int row) { return read(shown, row); }};
     if (!shown.isEmpty())
         request.clearRanges = {QStringLiteral("A1:") + CellRange::cellName(65536, int(shown.size()))};
     request.data = {cells};
     return request;
+}
+
+QVariantList shownRow(const RecordTableModel& list, const QList<int>& shown, int row)
+{
+    QVariantList values;
+    values.reserve(shown.size());
+    for (int column : shown)
+        values << list.index(row, column).data();
+    return values;
+}
+}
+
+ExcelExport ShownListExport(const QString& templateName, const RecordTableModel& list)
+{
+    return shownColumnsOf(templateName, list, [&list](const QList<int>& shown, int row) { return shownRow(list, shown, row); });
+}
+
+ExcelExport ShownListExport(const QString& templateName, std::shared_ptr<const RecordTableModel> list)
+{
+    const RecordTableModel& held = *list;
+    return shownColumnsOf(templateName, held,
+                          [list = std::move(list)](const QList<int>& shown, int row) { return shownRow(*list, shown, row); });
 }
 
 ExcelExport ShownListExport(const QString& templateName, const QList<ListColumn>& columns, Rows rows)
@@ -32,9 +53,9 @@ ExcelExport ShownListExport(const QString& templateName, const QList<ListColumn>
     QList<int> sources;
     for (const ListColumn& column : columns)
         sources << rows.columnIndex(column.column);
-    RecordTableModel list(columns);
-    list.setRows(std::move(rows), sources);
-    return ShownListExport(templateName, list);
+    auto list = std::make_shared<RecordTableModel>(columns);
+    list->setRows(std::move(rows), sources);
+    return ShownListExport(templateName, std::move(list));
 }
 
 QList<ListColumn> WholeFiguresInFull(QList<ListColumn> columns)

@@ -62,27 +62,6 @@ std::vector<const XmlNode*> formatsOf(const XmlNode& cellXfs)
     }
     return formats;
 }
-
-// A stored result was computed over the template's values. Spreadsheet
-// programs that show it instead of recalculating would show stale totals;
-// without one they compute the formula.
-QByteArray withoutFormulaResults(const QByteArray& sheet)
-{
-    auto part = XmlPart::parse(sheet);
-    XmlNode* data = part ? part->edit(QStringLiteral("sheetData")) : nullptr;
-    if (!data)
-        return sheet;
-    for (XmlNode& row : data->children) {
-        for (XmlNode& cell : row.children) {
-            if (!cell.child(QStringLiteral("f")))
-                continue;
-            std::erase_if(cell.children, [](const XmlNode& child) { return child.localName() == QLatin1String("v"); });
-            // The type told the stored result's kind (text, error, truth value).
-            cell.removeAttribute(QStringLiteral("t"));
-        }
-    }
-    return part->toByteArray();
-}
 }
 
 bool Workbook::isBinaryFormat(const QString& path)
@@ -323,11 +302,12 @@ bool Workbook::save(const QString& path, QString* error)
     if (sheetsChanged)
         markForRecalculation();
 
-    QHash<qsizetype, QByteArray> replaced;
+    QHash<qsizetype, Worksheet*> sheets;
     for (const auto& [part, sheet] : m_loaded) {
         if (sheet->isChanged())
-            replaced.insert(entryIndex(part), withoutFormulaResults(sheet->save()));
+            sheets.insert(entryIndex(part), sheet.get());
     }
+    QHash<qsizetype, QByteArray> replaced;
     const std::pair<const QString&, const std::optional<XmlPart>&> parts[] = {
         {m_workbookPart, m_workbook},
         {m_relationshipsPart, m_relationships},
@@ -342,11 +322,16 @@ bool Workbook::save(const QString& path, QString* error)
     for (const QString& part : m_removedParts)
         removed << entryIndex(part);
 
-    QList<ZipFile::Entry> out;
+    // A filled sheet is written as it is made, its rows never held whole.
+    QList<ZipFile::MadeEntry> out;
     for (qsizetype i = 0; i < m_entries.size(); ++i) {
         if (removed.contains(i))
             continue;
-        out.append({m_entries[i].name, replaced.value(i, m_entries[i].data)});
+        if (Worksheet* sheet = sheets.value(i)) {
+            out.append({m_entries[i].name, [sheet](const ZipFile::Sink& sink) { return sheet->save(sink); }});
+            continue;
+        }
+        out.append(ZipFile::MadeEntry::holding(m_entries[i].name, replaced.value(i, m_entries[i].data)));
     }
-    return ZipFile::write(path, out, error);
+    return ZipFile::writeMade(path, out, error);
 }

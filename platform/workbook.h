@@ -8,10 +8,11 @@
 #include <memory>
 #include <optional>
 
-// An Office Open XML workbook read whole into memory: its worksheets are
-// filled through Worksheet and the result saved as a new file. Parts that
-// nothing touched are written back byte for byte; the source file is only read.
-// A worksheet that was changed is saved without its formulas' stored results,
+// An Office Open XML workbook, its template read whole into memory: its
+// worksheets are filled through Worksheet and the result saved as a new file,
+// rows streamed into a sheet written as they are made. Parts that nothing
+// touched are written back byte for byte; the source file is only read. A
+// worksheet that was changed is saved without its formulas' stored results,
 // so the spreadsheet program computes every formula over the new values.
 class Workbook {
 public:

@@ -1,6 +1,7 @@
 #include "worksheet.h"
 #include "formulareferences.h"
 
+#include <QIODevice>
 #include <QLocale>
 #include <QXmlStreamWriter>
 #include <algorithm>
@@ -105,6 +106,28 @@ void clearContent(XmlNode& cell)
     });
 }
 
+// A cell's content becomes the value: a number cell, else an inline text.
+void putValue(XmlNode& cell, const QString& prefix, const QVariant& value)
+{
+    clearContent(cell);
+    XmlNode content;
+    if (const auto number = numberText(value)) {
+        content = XmlNode::element(prefix + QStringLiteral("v"));
+        content.children.push_back(XmlNode::textNode(*number));
+    } else {
+        const QString text = value.typeId() == QMetaType::QByteArray ? QString::fromUtf8(value.toByteArray()) : value.toString();
+        cell.setAttribute(QStringLiteral("t"), QStringLiteral("inlineStr"));
+        XmlNode textElement = XmlNode::element(prefix + QStringLiteral("t"));
+        if (text != text.trimmed())
+            textElement.setAttribute(QStringLiteral("xml:space"), QStringLiteral("preserve"));
+        textElement.children.push_back(XmlNode::textNode(storedText(text)));
+        content = XmlNode::element(prefix + QStringLiteral("is"));
+        content.children.push_back(std::move(textElement));
+    }
+    // The value comes before anything else a cell may hold (extLst).
+    cell.children.insert(cell.children.begin(), std::move(content));
+}
+
 // A cell's formula element, null when it holds none.
 XmlNode* formulaOf(XmlNode& cell) { return cell.child(QStringLiteral("f")); }
 
@@ -120,6 +143,63 @@ bool isBare(const XmlNode& cell)
     return cell.children.empty() && std::all_of(cell.attributes.begin(), cell.attributes.end(), [](const auto& attribute) {
                return attribute.first == QLatin1String("r");
            });
+}
+
+// Hands what the XML writer makes to a sink in pieces of a useful size.
+class SinkDevice : public QIODevice {
+public:
+    explicit SinkDevice(const std::function<bool(const char*, qsizetype)>& sink)
+        : m_sink(sink)
+    {
+        open(QIODevice::WriteOnly);
+    }
+    bool put(const QByteArray& data) { return write(data) == data.size(); }
+    bool flushAll()
+    {
+        m_ok = m_ok && (m_buffer.isEmpty() || m_sink(m_buffer.constData(), m_buffer.size()));
+        m_buffer.clear();
+        return m_ok;
+    }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 length) override
+    {
+        m_buffer.append(data, length);
+        if (m_buffer.size() >= pieceSize)
+            flushAll();
+        return m_ok ? length : -1;
+    }
+
+private:
+    static constexpr qsizetype pieceSize = 256 * 1024;
+    std::function<bool(const char*, qsizetype)> m_sink;
+    QByteArray m_buffer;
+    bool m_ok = true;
+};
+
+// Rows and cells are written with their references, so that none read
+// without one is misplaced next to what was added.
+void writeStart(QXmlStreamWriter& writer, const XmlNode& node, const QString& reference, const QString& leftOut = {})
+{
+    writer.writeStartElement(node.name);
+    writer.writeAttribute(QStringLiteral("r"), reference);
+    for (const auto& [key, value] : node.attributes) {
+        if (key != QLatin1String("r") && key != leftOut)
+            writer.writeAttribute(key, value);
+    }
+}
+
+void writeCell(QXmlStreamWriter& writer, int row, int column, const XmlNode& cell)
+{
+    // The type told the stored result's kind (text, error, truth value).
+    const bool formula = cell.child(QStringLiteral("f")) != nullptr;
+    writeStart(writer, cell, CellRange::cellName(row, column), formula ? QStringLiteral("t") : QString());
+    for (const XmlNode& child : cell.children) {
+        if (!(formula && child.localName() == QLatin1String("v")))
+            child.write(writer);
+    }
+    writer.writeEndElement();
 }
 }
 
@@ -243,24 +323,7 @@ void Worksheet::setValue(int row, int column, const QVariant& value)
         clear(CellRange{row, column, row, column});
         return;
     }
-    XmlNode& cell = cellAt(row, column);
-    clearContent(cell);
-    XmlNode content;
-    if (const auto number = numberText(value)) {
-        content = XmlNode::element(m_prefix + QStringLiteral("v"));
-        content.children.push_back(XmlNode::textNode(*number));
-    } else {
-        const QString text = value.typeId() == QMetaType::QByteArray ? QString::fromUtf8(value.toByteArray()) : value.toString();
-        cell.setAttribute(QStringLiteral("t"), QStringLiteral("inlineStr"));
-        XmlNode textElement = XmlNode::element(m_prefix + QStringLiteral("t"));
-        if (text != text.trimmed())
-            textElement.setAttribute(QStringLiteral("xml:space"), QStringLiteral("preserve"));
-        textElement.children.push_back(XmlNode::textNode(storedText(text)));
-        content = XmlNode::element(m_prefix + QStringLiteral("is"));
-        content.children.push_back(std::move(textElement));
-    }
-    // The value comes before anything else a cell may hold (extLst).
-    cell.children.insert(cell.children.begin(), std::move(content));
+    putValue(cellAt(row, column), m_prefix, value);
 }
 
 int Worksheet::formatOf(int row, int column) const
@@ -426,47 +489,150 @@ QString Worksheet::dimension() const
         used.firstColumn = std::min(used.firstColumn, row.cells.begin()->first);
         used.lastColumn = std::max(used.lastColumn, row.cells.rbegin()->first);
     }
+    for (const RowStream& stream : m_streams) {
+        if (stream.columns <= 0)
+            continue;
+        any = true;
+        used.firstRow = std::min(used.firstRow, stream.firstRow);
+        used.lastRow = std::max(used.lastRow, stream.firstRow + stream.count - 1);
+        used.firstColumn = std::min(used.firstColumn, stream.firstColumn);
+        used.lastColumn = std::max(used.lastColumn, stream.firstColumn + stream.columns - 1);
+    }
     return any ? used.toString() : QStringLiteral("A1");
 }
 
-// Rows and cells are written with their references, so that none read
-// without one is misplaced next to what was added.
-QString Worksheet::sheetDataXml() const
+bool Worksheet::streamRows(RowStream stream)
 {
-    QString out;
-    QXmlStreamWriter writer(&out);
-    auto start = [&](const XmlNode& node, const QString& reference, bool dropSpans) {
-        writer.writeStartElement(node.name);
-        writer.writeAttribute(QStringLiteral("r"), reference);
-        for (const auto& [key, value] : node.attributes) {
-            if (key != QLatin1String("r") && !(dropSpans && key == QLatin1String("spans")))
-                writer.writeAttribute(key, value);
-        }
+    if (stream.count <= 0)
+        return true;
+    if (stream.firstRow < 1 || stream.firstRow > CellRange::maxRow - stream.count + 1 || stream.firstColumn < 1
+        || stream.firstColumn > CellRange::maxColumn - std::max(stream.columns, 1) + 1)
+        return false;
+    const int last = stream.firstRow + stream.count - 1;
+    const auto meets = [&](const RowStream& other) {
+        return stream.firstRow <= other.firstRow + other.count - 1 && other.firstRow <= last;
     };
-    writer.writeStartElement(m_prefix + QStringLiteral("sheetData"));
-    for (const auto& [number, row] : m_rows) {
-        // The spans hint would no longer match a changed row's cells.
-        start(row.node, QString::number(number), row.changed);
-        for (const auto& [column, cell] : row.cells) {
-            start(cell, CellRange::cellName(number, column), false);
-            for (const XmlNode& child : cell.children)
-                child.write(writer);
-            writer.writeEndElement();
-        }
-        for (const XmlNode& child : row.rest)
-            child.write(writer);
-        writer.writeEndElement();
-    }
-    writer.writeEndElement();
-    return out;
+    if (std::any_of(m_streams.begin(), m_streams.end(), meets))
+        return false;
+    const auto at = std::find_if(m_streams.begin(), m_streams.end(),
+                                 [&](const RowStream& other) { return other.firstRow > stream.firstRow; });
+    m_streams.insert(at, std::move(stream));
+    m_changed = true;
+    return true;
 }
 
-QByteArray Worksheet::save()
+QSet<int> Worksheet::formatsIn(const CellRange& range) const
 {
-    if (m_changed) {
-        m_part->replace(QStringLiteral("sheetData"), sheetDataXml());
-        if (XmlNode* dimension = m_part->edit(QStringLiteral("dimension")))
-            dimension->setAttribute(QStringLiteral("ref"), this->dimension());
+    QSet<int> formats;
+    int held = 0;
+    for (auto row = m_rows.lower_bound(range.firstRow); row != m_rows.end() && row->first <= range.lastRow; ++row) {
+        ++held;
+        for (int column = range.firstColumn; column <= range.lastColumn; ++column)
+            formats.insert(formatOf(row->first, column));
     }
-    return m_part->toByteArray();
+    if (held < range.lastRow - range.firstRow + 1) {
+        for (int column = range.firstColumn; column <= range.lastColumn; ++column)
+            formats.insert(formatForNewCell(Row{}, column));
+    }
+    return formats;
+}
+
+void Worksheet::writeRow(QXmlStreamWriter& writer, int number, const Row& row) const
+{
+    // The spans hint would no longer match a changed row's cells.
+    writeStart(writer, row.node, QString::number(number), row.changed ? QStringLiteral("spans") : QString());
+    for (const auto& [column, cell] : row.cells)
+        writeCell(writer, number, column, cell);
+    for (const XmlNode& child : row.rest)
+        child.write(writer);
+    writer.writeEndElement();
+}
+
+void Worksheet::writeStreamedRow(QXmlStreamWriter& writer, int number, const Row* row, const QVariantList& values,
+                                 const QList<int>& formats, int firstColumn) const
+{
+    static const Row none;
+    const Row& held = row ? *row : none;
+    const int pastValues = firstColumn + int(values.size());
+    writeStart(writer, row ? held.node : XmlNode::element(m_prefix + QStringLiteral("row")), QString::number(number),
+               QStringLiteral("spans"));
+    auto cell = held.cells.begin();
+    for (; cell != held.cells.end() && cell->first < firstColumn; ++cell)
+        writeCell(writer, number, cell->first, cell->second);
+    for (qsizetype i = 0; i < values.size(); ++i) {
+        const int column = firstColumn + int(i);
+        XmlNode written;
+        if (cell != held.cells.end() && cell->first == column) {
+            written = cell->second;
+            ++cell;
+        } else {
+            written = XmlNode::element(m_prefix + cellTag);
+            if (const int format = formatForNewCell(held, column))
+                written.setAttribute(QStringLiteral("s"), QString::number(format));
+        }
+        const int format = i < formats.size() ? formats[i] : -1;
+        if (format > 0)
+            written.setAttribute(QStringLiteral("s"), QString::number(format));
+        else if (format == 0)
+            written.removeAttribute(QStringLiteral("s"));
+        if (isEmptyValue(values[i]))
+            clearContent(written);
+        else
+            putValue(written, m_prefix, values[i]);
+        if (!isBare(written))
+            writeCell(writer, number, column, written);
+    }
+    for (; cell != held.cells.end(); ++cell) {
+        if (cell->first >= pastValues)
+            writeCell(writer, number, cell->first, cell->second);
+    }
+    for (const XmlNode& child : held.rest)
+        child.write(writer);
+    writer.writeEndElement();
+}
+
+void Worksheet::writeSheetData(QXmlStreamWriter& writer) const
+{
+    writer.writeStartElement(m_prefix + QStringLiteral("sheetData"));
+    auto held = m_rows.begin();
+    QVariantList values;
+    QList<int> formats;
+    for (const RowStream& stream : m_streams) {
+        for (; held != m_rows.end() && held->first < stream.firstRow; ++held)
+            writeRow(writer, held->first, held->second);
+        for (int i = 0; i < stream.count; ++i) {
+            const int number = stream.firstRow + i;
+            const Row* row = held != m_rows.end() && held->first == number ? &(held++)->second : nullptr;
+            values.clear();
+            formats.clear();
+            stream.row(i, values, formats);
+            writeStreamedRow(writer, number, row, values, formats, stream.firstColumn);
+        }
+    }
+    for (; held != m_rows.end(); ++held)
+        writeRow(writer, held->first, held->second);
+    writer.writeEndElement();
+}
+
+bool Worksheet::save(const std::function<bool(const char*, qsizetype)>& sink)
+{
+    if (!m_changed) {
+        const QByteArray data = m_part->toByteArray();
+        return sink(data.constData(), data.size());
+    }
+    if (XmlNode* dimension = m_part->edit(QStringLiteral("dimension")))
+        dimension->setAttribute(QStringLiteral("ref"), this->dimension());
+    // The sheet's data goes where the marker stands; XML text never holds U+0001.
+    const QByteArray marker = QByteArrayLiteral("\x01sheetData\x01");
+    m_part->replace(QStringLiteral("sheetData"), QString::fromLatin1(marker));
+    const QByteArray around = m_part->toByteArray();
+    const qsizetype at = around.indexOf(marker);
+    if (at < 0)
+        return false;
+    SinkDevice device(sink);
+    QXmlStreamWriter writer(&device);
+    if (!device.put(around.left(at)))
+        return false;
+    writeSheetData(writer);
+    return !writer.hasError() && device.put(around.mid(at + marker.size())) && device.flushAll();
 }

@@ -213,14 +213,27 @@ std::optional<QList<ZipFile::Entry>> ZipFile::read(const QString& path, QString*
 
 bool ZipFile::write(const QString& path, const QList<Entry>& entries, QString* error)
 {
+    QList<MadeEntry> made;
+    for (const Entry& entry : entries)
+        made.append(MadeEntry::holding(entry.name, entry.data));
+    return writeMade(path, made, error);
+}
+
+bool ZipFile::writeMade(const QString& path, const QList<MadeEntry>& entries, QString* error)
+{
     ZipWriter archive(path);
     if (!archive.isOpen())
         return fail(error, QStringLiteral("无法写入文件：%1").arg(path));
     bool ok = true;
-    for (const Entry& entry : entries) {
-        ok = archive.begin(entry.name, quint64(entry.data.size()));
-        if (ok && !entry.data.isEmpty())
-            ok = archive.write(entry.data.constData(), int(entry.data.size()));
+    for (const MadeEntry& entry : entries) {
+        ok = archive.begin(entry.name, 0);
+        ok = ok && entry.make([&archive](const char* data, qsizetype length) {
+            for (qsizetype done = 0; done < length; done += chunkSize) {
+                if (!archive.write(data + done, int(std::min<qsizetype>(chunkSize, length - done))))
+                    return false;
+            }
+            return true;
+        });
         ok = archive.end() && ok;
         if (!ok)
             break;

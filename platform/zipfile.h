@@ -2,6 +2,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <functional>
 #include <optional>
 
 // Zip archives over minizip: whole archives held in memory for packages small
@@ -17,6 +18,21 @@ struct Entry {
 std::optional<QList<Entry>> read(const QString& path, QString* error = nullptr);
 // Writes a new archive (deflated entries, in the given order) over path.
 bool write(const QString& path, const QList<Entry>& entries, QString* error = nullptr);
+
+// Takes the next piece of an entry's content; false when it was not written.
+using Sink = std::function<bool(const char* data, qsizetype length)>;
+struct MadeEntry {
+    QByteArray name;
+    std::function<bool(const Sink&)> make; // false when the content could not be made
+
+    static MadeEntry holding(const QByteArray& name, const QByteArray& data)
+    {
+        return {name, [data](const Sink& sink) { return data.isEmpty() || sink(data.constData(), data.size()); }};
+    }
+};
+// The same for entries made as they are written, so that no entry is ever
+// held whole.
+bool writeMade(const QString& path, const QList<MadeEntry>& entries, QString* error = nullptr);
 
 // What an unpacking may take. An archive past them is refused before anything
 // is written: a damaged or hostile one could announce anything.

@@ -81,9 +81,9 @@ void showRows(RecordGrid* grid, QList<QVariantList> rows)
 // order, to a template: its headers, figures as numbers, points in full.
 ExcelExport gridExport(const QString& templateName, const RecordGrid* grid, QList<QVariantList> rows)
 {
-    RecordTableModel shown(WholeFiguresInFull(grid->records()->columns().mid(1)));
-    shown.setRows(std::move(rows));
-    return ShownListExport(templateName, shown);
+    auto shown = std::make_shared<RecordTableModel>(WholeFiguresInFull(grid->records()->columns().mid(1)));
+    shown->setRows(std::move(rows));
+    return ShownListExport(templateName, std::move(shown));
 }
 
 QVBoxLayout* column(std::initializer_list<QWidget*> widgets)

@@ -58,7 +58,7 @@ QList<QWidget*> upgradeWindows()
 {
     QList<QWidget*> shown;
     for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->objectName() == QLatin1String("BookUpgradeProgress") && window->isVisible())
+        if (window->objectName() == QLatin1String("LongWorkProgress") && window->isVisible())
             shown << window;
     }
     return shown;

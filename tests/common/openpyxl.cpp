@@ -68,6 +68,19 @@ with zipfile.ZipFile(path) as z:
 print(json.dumps(result))
 )";
 
+const char* const totalScript = R"(
+import json, sys, openpyxl
+with open(sys.argv[1], 'rb') as f:
+    wb = openpyxl.load_workbook(f, read_only=True)
+    rows, total = 0, 0.0
+    for values in wb.worksheets[0].iter_rows(min_row=2, values_only=True):
+        rows += 1
+        value = values[int(sys.argv[2])]
+        if isinstance(value, (int, float)):
+            total += value
+print(json.dumps({'rows': rows, 'sum': total}))
+)";
+
 bool runPython(const char* script, const QStringList& arguments, QByteArray* output)
 {
     QProcess python;
@@ -83,6 +96,17 @@ bool runPython(const char* script, const QStringList& arguments, QByteArray* out
 }
 
 bool Openpyxl::write(const QString& path, const QString& body) { return runPython(writeScript, {path, body}, nullptr); }
+
+bool Openpyxl::columnTotal(const QString& path, int column, int* rows, double* sum)
+{
+    QByteArray output;
+    if (!runPython(totalScript, {path, QString::number(column)}, &output))
+        return false;
+    const QJsonObject totals = QJsonDocument::fromJson(output).object();
+    *rows = totals.value(QStringLiteral("rows")).toInt(-1);
+    *sum = totals.value(QStringLiteral("sum")).toDouble();
+    return true;
+}
 
 bool Openpyxl::read(const QString& path, QJsonObject* book)
 {

@@ -22,6 +22,10 @@ bool write(const QString& path, const QString& body);
 // formula cell also has stored: the result the file keeps for it, null for none.
 bool read(const QString& path, QJsonObject* book);
 
+// The first sheet read row by row (for long lists): the rows below row 1 and
+// the sum of the numbers in one column (0-based) of them.
+bool columnTotal(const QString& path, int column, int* rows, double* sum);
+
 // A cell of a sheet in the read workbook (0-based sheet index); empty when absent.
 QJsonObject cell(const QJsonObject& book, int sheet, const QString& reference);
 }

@@ -2,6 +2,7 @@
 #include "desktop.h"
 #include "exporttoexcel.h"
 #include "fixture.h"
+#include "longworkshown.h"
 #include "openpyxl.h"
 #include "paths.h"
 #include "workbook.h"
@@ -11,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
+#include <QProcess>
 
 class TestExportToExcel : public VarnholtTestCase {
     Q_OBJECT
@@ -37,6 +39,55 @@ class TestExportToExcel : public VarnholtTestCase {
     }
 
 private slots:
+    // A list of 100,000 rows in a process of its own: what the export adds to
+    // the peak stays far below what holding the rows as cells takes (some
+    // kilobytes a row), and the workbook holds every row.
+    void aLongListStreamsWithinBoundedMemory()
+    {
+        QVERIFY(QFile::copy(Paths::deliveredDir() + QStringLiteral("/data2.xls"), appPath() + QStringLiteral("/data2.xls")));
+        QProcess child;
+        child.start(QStringLiteral(EXPORT_MEMORY_CHILD), {appPath(), QStringLiteral("100000")});
+        QVERIFY(child.waitForFinished(90000));
+        QCOMPARE(child.exitCode(), 0);
+        const QStringList printed = QString::fromUtf8(child.readAllStandardOutput()).trimmed().split(QLatin1Char(' '));
+        QCOMPARE(printed.size(), 3);
+        const qint64 addedKb = printed[1].toLongLong() - printed[0].toLongLong();
+        QVERIFY2(printed[0].toLongLong() > 0 && addedKb < 48 * 1024, qPrintable(printed.join(QLatin1Char(' '))));
+
+        int rows = 0;
+        double sum = 0;
+        QVERIFY(Openpyxl::columnTotal(printed[2], 1, &rows, &sum));
+        QCOMPARE(rows, 100000);
+        QCOMPARE(sum, 49975000.0);
+    }
+
+    // The export shows what it does until the workbook is handed on.
+    void anExportShowsWhatItDoes()
+    {
+        struct Watching : DesktopOpener {
+            QString shown = QStringLiteral("(not opened)");
+            bool openUrl(const QUrl&) override
+            {
+                shown = longWorkShown();
+                return true;
+            }
+            bool startProgram(const QString&, const QStringList&) override { return true; }
+        };
+        auto watching = std::make_unique<Watching>();
+        Watching* opener = watching.get();
+        DesktopOpener::install(std::move(watching));
+        ExcelExport request;
+        request.templateName = QStringLiteral("data2.xls");
+        request.data = {ExportCells::cell(QStringLiteral("A2"), QStringLiteral("C0000001"))};
+        const ExportOutcome outcome = ExportToExcel(request);
+        const QString shown = opener->shown;
+        DesktopOpener::installRecorder();
+        QCOMPARE(outcome.error, QString());
+        QCOMPARE(shown, QStringLiteral("正在导出……"));
+        QCOMPARE(longWorkShown(), QString());
+        QVERIFY(!QApplication::overrideCursor());
+    }
+
     // The customer export: the shop's own data.xls, the range "a1:m65536",
     // 13 list headers and a query of 14 columns copied from a2.
     void copiesAQueryUnderTheListHeaders()

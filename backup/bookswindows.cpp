@@ -1,4 +1,5 @@
 #include "bookswindows.h"
+#include "formregistry.h"
 
 #include <QApplication>
 #include <QMdiArea>
@@ -7,6 +8,8 @@
 bool BooksWindows::anyOpen()
 {
     for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (!window->isHidden() && FormRegistry::isBooksWindow(window))
+            return true;
         for (const QMdiArea* area : window->findChildren<QMdiArea*>()) {
             for (const QMdiSubWindow* child : area->subWindowList()) {
                 const QWidget* form = child->widget();

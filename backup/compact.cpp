@@ -4,8 +4,6 @@
 #include "dbsession.h"
 #include "salestotals.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <cerrno>
 #include <sqlite3.h>
 
@@ -47,13 +45,12 @@ DbStatus compactDatabase(const QString& databaseFile)
 {
     const BooksBusy busy;
     const QString work = DatabaseSwap::workFile(databaseFile);
-    // VACUUM INTO refuses an existing target: clear what an earlier attempt left.
-    if (QFileInfo::exists(work) && !QFile::remove(work))
+    // VACUUM INTO refuses an existing target, and a journal an earlier attempt
+    // left would be rolled into the fresh copy: clear both.
+    if (!DatabaseSwap::removeWithJournals(work))
         return DbError{EACCES, QStringLiteral("无法删除 ") + work};
     const DbStatus compacted = compactInto(databaseFile, work);
-    if (!compacted) {
-        QFile::remove(work);
-        QFile::remove(work + QStringLiteral("-journal"));
-    }
+    if (!compacted)
+        DatabaseSwap::removeWithJournals(work);
     return compacted;
 }

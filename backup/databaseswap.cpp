@@ -1,5 +1,6 @@
 #include "databaseswap.h"
 #include "dbsession.h"
+#include "filesync.h"
 #include "salestotals.h"
 #include "schemaupgrade.h"
 
@@ -45,8 +46,12 @@ quint64 bigEndian(const QByteArray& bytes, qsizetype at, int size)
 std::optional<Swapped> checkHeader(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return refused({}, DbError{int(file.error()), file.errorString()});
+    if (!file.open(QIODevice::ReadOnly)) {
+        const DbError error{int(file.error()), file.errorString()};
+        if (!file.exists())
+            return refused(RestoreReason::Missing, error);
+        return refused({RestoreReason::Failed, QStringLiteral("文件无法读取（") + error.message + QStringLiteral("）")}, error);
+    }
     const QByteArray header = file.read(100);
     static const QByteArray magic("SQLite format 3", 16); // with its closing zero
     if (!header.startsWith(magic))
@@ -66,7 +71,7 @@ std::optional<Swapped> checkVersion(DbSession& conn)
 {
     auto read = conn.query(QStringLiteral("PRAGMA user_version"));
     if (!read)
-        return refused({}, read.error());
+        return refused(RestoreReason::fromDb(read.error()), read.error());
     const int version = read->data().constFirst().constFirst().toInt();
     if (version <= SchemaUpgrade::currentVersion())
         return std::nullopt;
@@ -81,7 +86,7 @@ DatabaseSwap::Swapped DatabaseSwap::check(const QString& path)
         return *header;
     auto conn = Database::openFile(path);
     if (!conn)
-        return refused({}, conn.error());
+        return refused(RestoreReason::fromDb(conn.error()), conn.error());
     auto check = conn->query(QStringLiteral("PRAGMA integrity_check"));
     if (!check)
         return refused(check.error().code == SQLITE_NOTADB ? RestoreReason::ForeignFile : RestoreReason::Incomplete,
@@ -91,7 +96,7 @@ DatabaseSwap::Swapped DatabaseSwap::check(const QString& path)
         return refused(RestoreReason::Incomplete, DbError{SQLITE_CORRUPT, verdict});
     auto tables = conn->query(QStringLiteral("select name from sqlite_master where type='table'"));
     if (!tables)
-        return refused({}, tables.error());
+        return refused(RestoreReason::fromDb(tables.error()), tables.error());
     QSet<QString> present;
     for (int i = 0; i < tables->count(); ++i)
         present.insert(tables->text(i, QStringLiteral("name")));
@@ -116,19 +121,42 @@ QString DatabaseSwap::workFile(const QString& databaseFile)
     return QFileInfo(databaseFile).absolutePath() + QStringLiteral("/db_kcgl_temp.mdb");
 }
 
+bool DatabaseSwap::removeJournals(const QString& path)
+{
+    bool removed = true;
+    for (const char* suffix : {"-journal", "-wal", "-shm"}) {
+        const QString journal = path + QLatin1String(suffix);
+        removed = (!QFileInfo::exists(journal) || QFile::remove(journal)) && removed;
+    }
+    return removed;
+}
+
+bool DatabaseSwap::removeWithJournals(const QString& path)
+{
+    const bool file = !QFileInfo::exists(path) || QFile::remove(path);
+    return removeJournals(path) && file;
+}
+
 DatabaseSwap::Swapped DatabaseSwap::replace(const QString& candidate, const QString& databaseFile)
 {
     if (Swapped sound = check(candidate); !sound)
         return sound;
     QFile::setPermissions(candidate, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    // SQLite syncs only what a transaction wrote: a candidate that needed no
+    // upgrade may still sit in the cache.
+    if (const DbStatus synced = FileSync::file(candidate); !synced)
+        return refused(RestoreReason::fromSystem(synced.error().code), synced.error());
     // rename(2) replaces the target in one step: the old file stays whole
     // until the new one is in place.
     if (std::rename(QFile::encodeName(candidate).constData(), QFile::encodeName(databaseFile).constData()) != 0) {
         const int code = errno;
-        return refused({}, DbError{code, QString::fromLocal8Bit(std::strerror(code))});
+        return refused(RestoreReason::fromSystem(code), DbError{code, QString::fromLocal8Bit(std::strerror(code))});
     }
     // A journal left by a crash belongs to the old file; rolled into the new
     // one it would corrupt it.
-    QFile::remove(databaseFile + QStringLiteral("-journal"));
+    removeJournals(databaseFile);
+    // The new books are in place either way: a folder that cannot be synced
+    // leaves nothing to undo.
+    FileSync::folder(QFileInfo(databaseFile).absolutePath());
     return {};
 }

@@ -3,21 +3,19 @@
 #include "backupfiles.h"
 #include "clock.h"
 #include "dbsession.h"
+#include "filecopy.h"
 #include "messagebox.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 bool ImmediateBackup::copy(const QString& databaseFile, const QString& backupFile)
 {
     // A read transaction keeps every writer out of the file while it is
-    // copied, so the copy never catches a write halfway. QFile::copy writes a
-    // temporary file beside the target and renames it without replacing, so
-    // neither a partial copy nor an overwrite can happen.
+    // copied, so the copy never catches a write halfway. The copy takes its
+    // name only once whole and on disk, never replacing a file.
     auto conn = Database::openFile(databaseFile);
-    if (conn && conn->exec(QStringLiteral("BEGIN")) && conn->query(QStringLiteral("select count(*) from sqlite_master"))
-        && QFile::copy(databaseFile, backupFile))
-        QFile::setPermissions(backupFile, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    if (conn && conn->exec(QStringLiteral("BEGIN")) && conn->query(QStringLiteral("select count(*) from sqlite_master")))
+        FileCopy::toNewFileDurably(databaseFile, backupFile);
     return QFileInfo(backupFile).isFile();
 }
 

@@ -58,9 +58,9 @@ ContentRange parseContentRange(const QByteArray& header)
             slash < 0 ? 0 : leadingNumber(tail.mid(slash + 1))};
 }
 
-RestoreReason::Kind unpackReason(ZipFile::Unpacked::Problem problem)
+RestoreReason unpackReason(const ZipFile::Unpacked& unpacked)
 {
-    switch (problem) {
+    switch (unpacked.problem) {
     case ZipFile::Unpacked::NotAnArchive:
         return RestoreReason::ForeignFile;
     case ZipFile::Unpacked::Damaged:
@@ -73,7 +73,7 @@ RestoreReason::Kind unpackReason(ZipFile::Unpacked::Problem problem)
     case ZipFile::Unpacked::WriteFailed:
         break;
     }
-    return RestoreReason::Unknown;
+    return {RestoreReason::Failed, QStringLiteral("解压文件出错（") + unpacked.error + QStringLiteral("）")};
 }
 
 DbError fileError(const QFile& file) { return DbError{int(file.error()), file.errorString()}; }
@@ -218,9 +218,11 @@ NetworkRestore::Restored NetworkRestore::restoreArchive(const QString& archive, 
     removeLeftovers(appPath);
     QTemporaryDir work(appPath + QLatin1Char('/') + workFolderPrefix + QStringLiteral("XXXXXX"));
     if (!work.isValid())
-        return {};
+        return {false,
+                {RestoreReason::Failed, QStringLiteral("无法创建临时文件夹（") + work.errorString() + QStringLiteral("）")},
+                std::nullopt};
     if (const ZipFile::Unpacked unpacked = ZipFile::unpack(archive, work.path()); !unpacked)
-        return {false, unpackReason(unpacked.problem), std::nullopt};
+        return {false, unpackReason(unpacked), std::nullopt};
     const QString books = work.filePath(booksName);
     if (!QFileInfo(books).isFile())
         return {false, RestoreReason::ForeignFile, std::nullopt};

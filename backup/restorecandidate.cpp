@@ -4,7 +4,6 @@
 #include "databaseswap.h"
 #include "schemaupgrade.h"
 
-#include <QFile>
 #include <sqlite3.h>
 
 namespace {
@@ -17,8 +16,7 @@ RestoreReason upgradeReason(const DbError& error)
 
 RestoreResult refused(const QString& candidate, RestoreReason reason)
 {
-    QFile::remove(candidate);
-    QFile::remove(candidate + QStringLiteral("-journal"));
+    DatabaseSwap::removeWithJournals(candidate);
     return {false, std::move(reason)};
 }
 }
@@ -26,6 +24,10 @@ RestoreResult refused(const QString& candidate, RestoreReason reason)
 RestoreResult RestoreCandidate::putInPlace(const QString& candidate, const QString& databaseFile)
 {
     const BooksBusy busy;
+    // A journal beside the candidate belongs to another file (an unpacked
+    // archive may even carry one): rolled into the candidate it would spoil it.
+    if (!DatabaseSwap::removeJournals(candidate))
+        return refused(candidate, {RestoreReason::Failed, QStringLiteral("无法删除临时文件的日志 ") + candidate});
     if (const DatabaseSwap::Swapped sound = DatabaseSwap::check(candidate); !sound)
         return refused(candidate, sound.reason);
     if (const DbStatus upgraded = BookUpgrade::upgradeFile(candidate); !upgraded)

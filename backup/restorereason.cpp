@@ -1,5 +1,43 @@
 #include "restorereason.h"
+#include "dbreason.h"
 #include "schemaupgrade.h"
+
+#include <cerrno>
+#include <cstring>
+#include <sqlite3.h>
+
+RestoreReason RestoreReason::fromDb(const DbError& error)
+{
+    switch (error.code & 0xff) {
+    case SQLITE_FULL:
+        return NoSpace;
+    case SQLITE_CORRUPT:
+        return Incomplete;
+    case SQLITE_NOTADB:
+        return ForeignFile;
+    case SQLITE_READONLY:
+        return ReadOnly;
+    default:
+        return {Failed, DbReason::explain(error)};
+    }
+}
+
+RestoreReason RestoreReason::fromSystem(int code)
+{
+    switch (code) {
+    case ENOSPC:
+    case EDQUOT:
+        return NoSpace;
+    case ENOENT:
+        return Missing;
+    case EROFS:
+    case EACCES:
+    case EPERM:
+        return ReadOnly;
+    default:
+        return {Failed, QStringLiteral("读写文件出错（") + QString::fromLocal8Bit(std::strerror(code)) + QStringLiteral("）")};
+    }
+}
 
 QString RestoreReason::text() const
 {
@@ -24,6 +62,14 @@ QString RestoreReason::text() const
         return detail;
     case TooLarge:
         return QStringLiteral("文件过大");
+    case Missing:
+        return QStringLiteral("文件不存在");
+    case InUse:
+        return QStringLiteral("所选文件正被本程序使用");
+    case ReadOnly:
+        return QStringLiteral("文件只读");
+    case Failed:
+        return detail;
     }
     return {};
 }

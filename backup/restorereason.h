@@ -1,4 +1,6 @@
 #pragma once
+#include "dbresult.h"
+
 #include <QString>
 
 // Why a restore put nothing in place, in the shop's words. Unknown tells no
@@ -14,6 +16,10 @@ struct RestoreReason {
         NewerVersion,  // made by a newer program: detail is the book's version
         UpgradeFailed, // could not be brought up to date: detail says why
         TooLarge,      // larger than any backup of the books can be
+        Missing,       // no such file
+        InUse,         // the books themselves, or the work file beside them
+        ReadOnly,      // a file or disk that cannot be written
+        Failed,        // anything else: detail says what, in the shop's words
     };
     RestoreReason(Kind kind = Unknown, QString detail = {})
         : kind(kind)
@@ -21,8 +27,12 @@ struct RestoreReason {
     {
     }
 
+    // What a database error, or a system call's errno, means for a restore.
+    static RestoreReason fromDb(const DbError& error);
+    static RestoreReason fromSystem(int code);
+
     Kind kind;
-    QString detail; // the missing table, the book's version, the upgrade's failure
+    QString detail; // the missing table, the book's version, the upgrade's failure, what else failed
 
     QString text() const;
 };

@@ -1,4 +1,5 @@
 #include "schemaupgrade.h"
+#include "dbreason.h"
 #include "schemasteps.h"
 
 #include <sqlite3.h>
@@ -109,4 +110,4 @@ DbStatus SchemaUpgrade::upgrade(DbSession& session, const Progress& progress)
     });
 }
 
-QString SchemaUpgrade::failureText(const DbError& error) { return QStringLiteral("数据库升级失败：") + error.text(); }
+QString SchemaUpgrade::failureText(const DbError& error) { return QStringLiteral("数据库升级失败：") + DbReason::explain(error); }

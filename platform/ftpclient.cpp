@@ -226,7 +226,10 @@ bool FtpClient::replaceAside(const QString& remoteFile)
         return false;
     }
     // The new copy is in place; an old one that will not go is only clutter.
+    // The reply told is the one that put the upload in place, not the clean-up's.
+    const QString placed = m_reply;
     command({"DELE " + aside});
+    m_reply = placed;
     return true;
 }
 

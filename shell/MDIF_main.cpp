@@ -273,7 +273,8 @@ bool MDIF_main::event(QEvent* event)
     if (event->type() == QEvent::WindowActivate || event->type() == QEvent::Show)
         Form_Activate();
     if (event->type() == QEvent::Show && std::exchange(m_noticePending, false))
-        Dispatch::showOnce(QStringLiteral("jxcad"), [this] { return new jxcad(this); });
+        Dispatch::showOnce(
+            QStringLiteral("jxcad"), [this] { return new jxcad(this); }, FormRegistry::Kind::Other);
     return QMainWindow::event(event);
 }
 

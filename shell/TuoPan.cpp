@@ -161,7 +161,8 @@ void TuoPan::zhujiemian_Click()
         return;
     }
     if (!visibleForm(QStringLiteral("MDIF_main")))
-        Dispatch::showOnce(QStringLiteral("MDIF_main"), [] { return new MDIF_main; });
+        Dispatch::showOnce(
+            QStringLiteral("MDIF_main"), [] { return new MDIF_main; }, FormRegistry::Kind::Other);
 }
 
 void TuoPan::SJGL_Click() { frm_backup::showOnce(); }

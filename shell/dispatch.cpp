@@ -29,11 +29,13 @@
 #include <QAction>
 
 namespace {
-// A modeless dialog over the main window, shown once at a time.
+// A modeless dialog over the main window, shown once at a time; each of them
+// reads or writes the books.
 template <typename Form>
 void showDialog(MDIF_main& main, const char* name)
 {
-    Dispatch::showOnce(QString::fromLatin1(name), [&main] { return new Form(&main); });
+    Dispatch::showOnce(
+        QString::fromLatin1(name), [&main] { return new Form(&main); }, FormRegistry::Kind::BooksWindow);
 }
 
 // A slip form in its return mode, captioned after it is shown.
@@ -112,7 +114,7 @@ void Dispatch::wire(MDIF_main& main)
     }
 }
 
-QWidget* Dispatch::showOnce(const QString& name, const std::function<QWidget*()>& create)
+QWidget* Dispatch::showOnce(const QString& name, const std::function<QWidget*()>& create, FormRegistry::Kind kind)
 {
-    return FormRegistry::showOnce(name, create);
+    return FormRegistry::showOnce(name, create, kind);
 }

@@ -1,4 +1,6 @@
 #pragma once
+#include "formregistry.h"
+
 #include <QList>
 #include <QString>
 #include <functional>
@@ -22,6 +24,6 @@ void wire(MDIF_main& main);
 void run(MDIF_main& main, const DispatchRow& row);
 
 // A form shown once at a time: the open one is shown and raised, otherwise
-// create makes it and it is registered under name.
-QWidget* showOnce(const QString& name, const std::function<QWidget*()>& create);
+// create makes it and it is registered under name as a window of that kind.
+QWidget* showOnce(const QString& name, const std::function<QWidget*()>& create, FormRegistry::Kind kind);
 }

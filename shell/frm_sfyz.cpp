@@ -83,7 +83,8 @@ void frm_sfyz::Command1_Click()
     case Operators::IdentityOutcome::Confirmed:
         // Over the main window, never over this dialog, which goes now.
         QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
-        Dispatch::showOnce(QStringLiteral("frm_del_Data"), [owner] { return new frm_del_Data(owner); });
+        Dispatch::showOnce(
+            QStringLiteral("frm_del_Data"), [owner] { return new frm_del_Data(owner); }, FormRegistry::Kind::BooksWindow);
         Module2::UnloadForm(this);
         return;
     }

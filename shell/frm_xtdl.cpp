@@ -156,7 +156,8 @@ void frm_xtdl::Command1_Click()
     case Operators::IdentityOutcome::Confirmed:
         appState().currentOperator = name;
         TuoPan::loadOnce();
-        Dispatch::showOnce(QStringLiteral("MDIF_main"), [] { return new MDIF_main; });
+        Dispatch::showOnce(
+            QStringLiteral("MDIF_main"), [] { return new MDIF_main; }, FormRegistry::Kind::Other);
         close();
         return;
     }

@@ -1,6 +1,7 @@
 #include "startvarnholt.h"
 #include "appstate.h"
 #include "bookupgrade.h"
+#include "databaseswap.h"
 #include "frm_xtdl.h"
 #include "messagebox.h"
 #include "startup.h"
@@ -21,7 +22,10 @@ StartupResult startVarnholt()
         MessageBox::show(nullptr, prepared.refusal, {}, QMessageBox::Critical);
         return {false, 1};
     }
+    // Only now that the lock is held: another copy's restore or compaction
+    // may be using them.
     NetworkRestore::removeLeftovers(appState().appPath);
+    DatabaseSwap::removeWithJournals(DatabaseSwap::workFile(appState().databasePath()));
     if (!BookUpgrade::run(nullptr))
         return {false, 1};
     if (!frm_xtdl::load())

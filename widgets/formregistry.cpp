@@ -10,6 +10,9 @@ QHash<QString, QPointer<QWidget>>& forms()
     static QHash<QString, QPointer<QWidget>> byName;
     return byName;
 }
+
+// On the form itself, so the mark goes with it whoever holds it.
+const char* const booksWindowMark = "booksWindow";
 }
 
 QWidget* FormRegistry::openForm(const QString& name)
@@ -18,9 +21,16 @@ QWidget* FormRegistry::openForm(const QString& name)
     return it == forms().constEnd() ? nullptr : it.value().data();
 }
 
-void FormRegistry::registerForm(const QString& name, QWidget* form) { forms().insert(name, form); }
+void FormRegistry::registerForm(const QString& name, QWidget* form, Kind kind)
+{
+    forms().insert(name, form);
+    if (form && kind == Kind::BooksWindow)
+        form->setProperty(booksWindowMark, true);
+}
 
-QWidget* FormRegistry::showOnce(const QString& name, const std::function<QWidget*()>& create)
+bool FormRegistry::isBooksWindow(const QWidget* form) { return form && form->property(booksWindowMark).toBool(); }
+
+QWidget* FormRegistry::showOnce(const QString& name, const std::function<QWidget*()>& create, Kind kind)
 {
     QWidget* form = openForm(name);
     // These forms are shown while open: a hidden one was closed and only waits
@@ -29,7 +39,7 @@ QWidget* FormRegistry::showOnce(const QString& name, const std::function<QWidget
         form = nullptr;
     if (!form) {
         form = create();
-        registerForm(name, form);
+        registerForm(name, form, kind);
     }
     form->show();
     form->raise();

@@ -3,6 +3,7 @@
 #include "backupfiles.h"
 #include "clock.h"
 #include "dbsession.h"
+#include "filesync.h"
 #include "frm_backup.h"
 #include "frm_backup2.h"
 #include "testfiles.h"
@@ -15,6 +16,7 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <sqlite3.h>
 
 // What the backup tests share: the window opened by an operator, its
 // controls by name, the backup folder, the files and rows to compare.
@@ -75,6 +77,69 @@ inline QStringList categories()
         names << row.value(0).toString();
     return names;
 }
+
+// Leaves at journal the hot journal of another book, as a kill in the middle
+// of a transaction leaves it: its pages would be rolled into whatever file
+// bears the journal's name.
+inline bool leaveHotJournal(const QString& otherBook, const QString& journal)
+{
+    sqlite3* db = nullptr;
+    // A small cache spills the changed pages to the file, so the journal is
+    // written and synced before the transaction ends.
+    const bool written = sqlite3_open(QFile::encodeName(otherBook).constData(), &db) == SQLITE_OK
+                         && sqlite3_exec(db,
+                                         "PRAGMA cache_size = 10; CREATE TABLE notes (text BLOB);"
+                                         "WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i < 999) "
+                                         "INSERT INTO notes SELECT randomblob(500) FROM n;"
+                                         "BEGIN; UPDATE notes SET text = randomblob(500);",
+                                         nullptr, nullptr, nullptr)
+                                == SQLITE_OK;
+    const bool copied = written && QFile::copy(otherBook + QStringLiteral("-journal"), journal);
+    sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+    return copied;
+}
+
+// The leftovers of an interrupted restore or compaction beside the books:
+// the work file, a hot journal of another book, and WAL files.
+inline bool leaveWorkFiles(const QString& work, const QString& otherBook)
+{
+    for (const QString& name : {work, work + QStringLiteral("-wal"), work + QStringLiteral("-shm")}) {
+        QFile file(name);
+        if (!file.open(QIODevice::WriteOnly) || file.write("left by an earlier attempt") < 0)
+            return false;
+    }
+    return leaveHotJournal(otherBook, work + QStringLiteral("-journal"));
+}
+
+inline bool anyWorkFileLeft(const QString& work)
+{
+    for (const char* suffix : {"", "-journal", "-wal", "-shm"}) {
+        if (QFile::exists(work + QLatin1String(suffix)))
+            return true;
+    }
+    return false;
+}
+
+// The syncs asked for while it lives, each as "<kind> <path> <what probe
+// said at that moment>".
+class SyncLog {
+public:
+    explicit SyncLog(const std::function<QString()>& probe)
+    {
+        FileSync::setObserver([this, probe](const QString& kind, const QString& path) {
+            m_calls << kind + QLatin1Char(' ') + path + QLatin1Char(' ') + probe();
+        });
+    }
+    ~SyncLog() { FileSync::setObserver({}); }
+    SyncLog(const SyncLog&) = delete;
+    SyncLog& operator=(const SyncLog&) = delete;
+
+    QStringList calls() const { return m_calls; }
+
+private:
+    QStringList m_calls;
+};
 
 // Stands in for the tray's once-a-second check of the timed backup.
 inline std::unique_ptr<ClockTimer> trayCheck()

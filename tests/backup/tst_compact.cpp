@@ -35,11 +35,8 @@ private slots:
         QVERIFY(exec(QStringLiteral("delete from 日常支出 where 单号 > 'Z0000010'")));
         const auto before = allRows();
         const qint64 sizeBefore = QFileInfo(dbPath()).size();
-        {
-            QFile leftover(workFile(appPath()));
-            QVERIFY(leftover.open(QIODevice::WriteOnly));
-            leftover.write("left by an earlier attempt");
-        }
+        // A compaction killed midway left its copy with a hot journal of another book.
+        QVERIFY(leaveWorkFiles(workFile(appPath()), tempFolder() + QStringLiteral("/other.mdb")));
 
         QPointer<frm_backup> form = openWindow(QStringLiteral("张三"));
         MessageBox::setNextAnswer(QMessageBox::Ok);
@@ -48,7 +45,7 @@ private slots:
         QCOMPARE(allRows(), before);
         QCOMPARE(before.value(QStringLiteral("日常支出")).size(), 11);
         QVERIFY(QFileInfo(dbPath()).size() < sizeBefore);
-        QVERIFY(!QFile::exists(workFile(appPath())));
+        QVERIFY(!anyWorkFileLeft(workFile(appPath())));
         QCOMPARE(QFileInfo(dbPath()).permissions() & (QFileDevice::ReadGroup | QFileDevice::ReadOther),
                  QFileDevice::Permissions());
         settle();
@@ -76,6 +73,20 @@ private slots:
         QCOMPARE(differences(), QStringList());
         QCOMPARE(rowsOf(QStringLiteral("select 客户, 金额 from 客户月计")),
                  (QList<QVariantList>{{QStringLiteral("王五"), 30000}}));
+    }
+
+    // The compacted copy reaches the disk before it takes the books' name,
+    // and the folder holding that name after.
+    void theCompactedBooksAreOnDiskBeforeAndAfterTheRename()
+    {
+        const QString work = workFile(appPath());
+        const SyncLog syncs([work] { return QFile::exists(work) ? QStringLiteral("beside") : QStringLiteral("in place"); });
+        frm_backup* form = openWindow();
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        click(form, "ComCompress");
+        QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("压缩修复数据库完成")});
+        QCOMPARE(syncs.calls(), (QStringList{QStringLiteral("file ") + work + QStringLiteral(" beside"),
+                                             QStringLiteral("folder ") + appPath() + QStringLiteral(" in place")}));
     }
 
     void failedCompactLeavesTheDatabase()

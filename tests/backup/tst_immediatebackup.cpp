@@ -52,6 +52,26 @@ private slots:
         QVERIFY(form->isVisible());
     }
 
+    // The copy reaches the disk under a name of its own before it takes the
+    // backup's name, and the folder holding that name after.
+    void theBackupIsOnDiskBeforeAndAfterItTakesItsName()
+    {
+        const QString folder = makeBackupFolder();
+        Clock::setNow(QDateTime(QDate(2024, 3, 5), QTime(9, 5)));
+        const QString backup = folder + QStringLiteral("/2024-03-05-0905.mdb");
+        const SyncLog syncs([backup] { return QFile::exists(backup) ? QStringLiteral("named") : QStringLiteral("unnamed"); });
+        frm_backup* form = openWindow();
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        click(form, "Command4");
+        QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("成功备份数据")});
+        const QStringList calls = syncs.calls();
+        QCOMPARE(calls.size(), 2);
+        QVERIFY2(calls[0].startsWith(QStringLiteral("file ") + backup + QLatin1Char('.')), qPrintable(calls[0]));
+        QVERIFY2(calls[0].endsWith(QStringLiteral(" unnamed")), qPrintable(calls[0]));
+        QCOMPARE(calls[1], QStringLiteral("folder ") + folder + QStringLiteral(" named"));
+        QCOMPARE(backupFiles(), QStringList{QStringLiteral("2024-03-05-0905.mdb")});
+    }
+
     void backupFailsWithoutItsFolder_data()
     {
         QTest::addColumn<bool>("fileInTheWay");

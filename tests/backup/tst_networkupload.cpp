@@ -171,6 +171,10 @@ private slots:
         const QStringList left = QDir(QFileInfo(onServer).path()).entryList(QDir::Files);
         if (replaced) {
             QCOMPARE(tips.constLast(), QStringLiteral("断开"));
+            // The reply told is the rename that put the upload in place, not the old copy's removal.
+            const qsizetype received = tips.indexOf(QStringLiteral("收到答复"));
+            QVERIFY2(received >= 0, qPrintable(tips.join(QLatin1Char('|'))));
+            QCOMPARE(tips.value(received + 1), QStringLiteral("250 Renaming ok."));
             QCOMPARE(bytesOf(onServer), bytesOf(NetworkBackup::uploadFile()));
             QCOMPARE(left, QStringList{QStringLiteral("update.dat")});
         } else {

@@ -81,20 +81,19 @@ private slots:
         QVERIFY(form->isVisible());
     }
 
-    // The reason follows on a line of its own; a choice that is no backup file at all has none.
+    // The reason follows on a line of its own.
     void badChoiceLeavesTheBooks_data()
     {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("message");
-        const QString failed = QStringLiteral("数据恢复失败！");
-        QTest::newRow("the live database") << QStringLiteral("live") << failed;
-        QTest::newRow("a missing file") << QStringLiteral("missing") << failed;
+        QTest::newRow("the live database") << QStringLiteral("live") << QStringLiteral("数据恢复失败！\n所选文件正被本程序使用");
+        QTest::newRow("a missing file") << QStringLiteral("missing") << QStringLiteral("数据恢复失败！\n文件不存在");
         QTest::newRow("a text file") << QStringLiteral("text") << QStringLiteral("数据恢复失败！\n文件不是本店的数据库");
         QTest::newRow("another program's database")
             << QStringLiteral("foreign") << QStringLiteral("数据恢复失败！\n文件不是本店的数据库");
         QTest::newRow("a cut-off copy") << QStringLiteral("cut") << QStringLiteral("数据恢复失败！\n文件不完整");
         QTest::newRow("a copy without a table") << QStringLiteral("table") << QStringLiteral("数据恢复失败！\n缺少表 商品类别");
-        QTest::newRow("a folder") << QStringLiteral("folder") << failed;
+        QTest::newRow("a folder") << QStringLiteral("folder") << QStringLiteral("数据恢复失败！\n文件不是本店的数据库");
     }
 
     void badChoiceLeavesTheBooks()
@@ -132,6 +131,48 @@ private slots:
         QCOMPARE(bytesOf(dbPath()), before);
         QCOMPARE(categories(), QStringList{QStringLiteral("饮料")});
         QVERIFY(!QFile::exists(appPath() + QStringLiteral("/db_kcgl_temp.mdb")));
+    }
+
+    // A restore or compaction killed midway leaves its work file with a hot
+    // journal: nothing of them may find its way into the next restore.
+    void aWorkFileLeftWithItsJournalSpoilsNoRestore()
+    {
+        QVERIFY(exec(QStringLiteral("insert into 商品类别 (编号, 名称) values ('LB001', '饮料')")));
+        const QString backup = makeBackupFolder() + QStringLiteral("/2024-03-01-1200.mdb");
+        QVERIFY(ImmediateBackup::copy(dbPath(), backup));
+        QVERIFY(exec(QStringLiteral("delete from 商品类别")));
+        const QString work = appPath() + QStringLiteral("/db_kcgl_temp.mdb");
+        QVERIFY(leaveWorkFiles(work, tempFolder() + QStringLiteral("/other.mdb")));
+
+        frm_backup* form = openWindow();
+        FileDialogs::setNextAnswer(backup);
+        click(form, "Command1");
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        click(form, "Command5");
+        QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("成功恢复数据！")});
+        QCOMPARE(bytesOf(dbPath()), bytesOf(backup));
+        QCOMPARE(categories(), QStringList{QStringLiteral("饮料")});
+        QVERIFY(!anyWorkFileLeft(work));
+    }
+
+    // The candidate reaches the disk before it takes the books' name, and the
+    // folder holding that name after.
+    void theRestoredBooksAreOnDiskBeforeAndAfterTheRename()
+    {
+        const QString backup = makeBackupFolder() + QStringLiteral("/2024-03-01-1200.mdb");
+        QVERIFY(ImmediateBackup::copy(dbPath(), backup));
+        QVERIFY(exec(QStringLiteral("insert into 商品类别 (编号, 名称) values ('LB001', '饮料')")));
+        const QString work = appPath() + QStringLiteral("/db_kcgl_temp.mdb");
+        frm_backup* form = openWindow();
+        FileDialogs::setNextAnswer(backup);
+        click(form, "Command1");
+        const SyncLog syncs(
+            [this, backup] { return bytesOf(dbPath()) == bytesOf(backup) ? QStringLiteral("restored") : QStringLiteral("old"); });
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        click(form, "Command5");
+        QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("成功恢复数据！")});
+        QCOMPARE(syncs.calls(), (QStringList{QStringLiteral("file ") + work + QStringLiteral(" old"),
+                                             QStringLiteral("folder ") + appPath() + QStringLiteral(" restored")}));
     }
 };
 

@@ -103,7 +103,10 @@ private slots:
         const QString fails = QStringLiteral("CREATE INDEX ix_out_lines_customer_date");
         const QString done = QStringLiteral("成功恢复数据！");
         const QString noSpace = QStringLiteral("数据恢复失败！\n磁盘空间不足");
-        const QString broken = QStringLiteral("数据恢复失败！\n数据库升级失败：Error 1: no such column: 编号");
+        const QString broken = QStringLiteral(
+            "数据恢复失败！\n数据库升级失败：数据库与本程序不符（Error 1: no such column: 编号）");
+        const QString readOnly = QStringLiteral(
+            "数据恢复失败！\n数据库升级失败：文件只读（Error 8: attempt to write a readonly database）");
         const QString newer = QStringLiteral("数据恢复失败！\n备份文件来自较新版本的程序（数据库版本 99，本程序只认识到版本 %1）")
                                   .arg(SchemaUpgrade::currentVersion());
         for (const bool fromServer : {false, true}) {
@@ -111,6 +114,8 @@ private slots:
             QTest::addRow("%s", where) << fromServer << 0 << QString() << 0 << done;
             QTest::addRow("%s, no room for the upgrade", where) << fromServer << 0 << fails << SQLITE_FULL << noSpace;
             QTest::addRow("%s, the upgrade fails", where) << fromServer << 0 << fails << SQLITE_ERROR << broken;
+            QTest::addRow("%s, the upgrade meets a read-only file", where)
+                << fromServer << 0 << fails << SQLITE_READONLY << readOnly;
             QTest::addRow("%s, made by a newer program", where) << fromServer << 99 << QString() << 0 << newer;
         }
     }
@@ -125,8 +130,10 @@ private slots:
         const QString backup = makeBackupFolder() + QStringLiteral("/2024-03-01-1200.mdb");
         QVERIFY(writeBackupOfVersion(dbPath(), backup, version));
         const QByteArray before = bytesOf(dbPath());
-        failStatement(failing, DbError{errorCode, errorCode == SQLITE_FULL ? QStringLiteral("database or disk is full")
-                                                                           : QStringLiteral("no such column: 编号")});
+        const QHash<int, QString> engineTexts{{SQLITE_FULL, QStringLiteral("database or disk is full")},
+                                              {SQLITE_READONLY, QStringLiteral("attempt to write a readonly database")},
+                                              {SQLITE_ERROR, QStringLiteral("no such column: 编号")}};
+        failStatement(failing, DbError{errorCode, engineTexts.value(errorCode)});
 
         MessageBox::setNextAnswer(QMessageBox::Ok);
         if (fromServer)
@@ -144,6 +151,34 @@ private slots:
         QCOMPARE(addedIndexes(), (QStringList{QStringLiteral("ix_in_kind_no"), QStringLiteral("ix_out_lines_customer_date")}));
         QVERIFY(!QFile::exists(appPath() + QStringLiteral("/db_kcgl_temp.mdb")));
         QVERIFY(QDir(appPath()).entryList({QStringLiteral(".restore-*")}, QDir::AllEntries | QDir::Hidden).isEmpty());
+    }
+
+    // A backup on a CD or a read-only share: its work copy is the owner's and
+    // writable as it is made, so the upgrade can write it. Tests run as root,
+    // which a mode stops from nothing: the mode is read as the copy is opened.
+    void aReadOnlyOldBackupIsBroughtUpToDate()
+    {
+        const QString backup = makeBackupFolder() + QStringLiteral("/2024-03-01-1200.mdb");
+        QVERIFY(writeBackupOfVersion(dbPath(), backup, 0));
+        QVERIFY(QFile::setPermissions(backup, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+        const QString work = appPath() + QStringLiteral("/db_kcgl_temp.mdb");
+        const QFileDevice::Permissions modeBits = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
+                                                  | QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup
+                                                  | QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
+        std::optional<QFileDevice::Permissions> copyMode;
+        Database::setFailureHook([&](const QString&) -> std::optional<DbError> {
+            if (!copyMode && QFileInfo::exists(work))
+                copyMode = QFileInfo(work).permissions() & modeBits;
+            return std::nullopt;
+        });
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        restoreFromFile(backup);
+        Database::setFailureHook({});
+        QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("成功恢复数据！")});
+        QVERIFY(copyMode);
+        QCOMPARE(*copyMode, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        QCOMPARE(categories(), QStringList{QStringLiteral("饮料")});
+        QCOMPARE(bookVersion(), SchemaUpgrade::currentVersion());
     }
 
     // An upgrade that takes long: the daily minute comes and goes inside it,

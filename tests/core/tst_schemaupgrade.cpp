@@ -158,12 +158,14 @@ private slots:
         QTest::addColumn<QString>("failing");
         QTest::addColumn<QString>("reason");
         QTest::newRow("an index fails") << 0 << QStringLiteral("CREATE INDEX ix_out_lines_customer_date")
-                                        << QStringLiteral("数据库升级失败：Error 13: database or disk is full");
-        QTest::newRow("the new version fails") << 0 << QStringLiteral("PRAGMA user_version =")
-                                               << QStringLiteral("数据库升级失败：Error 13: database or disk is full");
-        QTest::newRow("a newer book") << 99 << QString()
-                                      << QStringLiteral("数据库升级失败：Error 1: 数据库版本为 99，本程序只认识到版本 %1")
-                                             .arg(SchemaUpgrade::currentVersion());
+                                        << QStringLiteral("数据库升级失败：磁盘空间不足（Error 13: database or disk is full）");
+        QTest::newRow("the new version fails")
+            << 0 << QStringLiteral("PRAGMA user_version =")
+            << QStringLiteral("数据库升级失败：磁盘空间不足（Error 13: database or disk is full）");
+        QTest::newRow("a newer book")
+            << 99 << QString()
+            << QStringLiteral("数据库升级失败：数据库与本程序不符（Error 1: 数据库版本为 99，本程序只认识到版本 %1）")
+                   .arg(SchemaUpgrade::currentVersion());
     }
 
     void failedUpgradeLeavesTheBookAsItWas()

@@ -1,3 +1,4 @@
+#include "../backup/backupworld.h"
 #include "dbsession.h"
 #include "fixture.h"
 #include "instancelock.h"
@@ -65,6 +66,32 @@ private slots:
         QVERIFY(QFileInfo(dbPath()).isFile());
     }
 
+    // The work file of a restore or compaction cut off, with its journals,
+    // goes at start, but only from the copy holding the instance lock: a
+    // second copy must not delete a running copy's work.
+    void leftoverWorkFilesGoOnlyOnceTheLockIsHeld_data()
+    {
+        QTest::addColumn<bool>("anotherCopyRuns");
+        QTest::newRow("the only copy") << false;
+        QTest::newRow("a second copy") << true;
+    }
+
+    void leftoverWorkFilesGoOnlyOnceTheLockIsHeld()
+    {
+        QFETCH(bool, anotherCopyRuns);
+        const QString work = appPath() + QStringLiteral("/db_kcgl_temp.mdb");
+        QVERIFY(BackupWorld::leaveWorkFiles(work, tempFolder() + QStringLiteral("/other.mdb")));
+        InstanceLock firstCopy(QStringLiteral("Varnholt"));
+        if (anotherCopyRuns) {
+            QVERIFY(firstCopy.acquire());
+            MessageBox::setNextAnswer(QMessageBox::Ok);
+        }
+        QCOMPARE(startVarnholt().runEventLoop, !anotherCopyRuns);
+        for (const char* suffix : {"", "-journal", "-wal", "-shm"})
+            QCOMPARE(QFile::exists(work + QLatin1String(suffix)), anotherCopyRuns);
+        QVERIFY(QFileInfo(dbPath()).isFile());
+    }
+
     void secondCopyLeavesTheBookToTheFirst()
     {
         QVERIFY(makeOlder(dbPath()));
@@ -89,7 +116,8 @@ private slots:
         Database::setFailureHook({});
         QVERIFY(!result.runEventLoop);
         QCOMPARE(result.exitCode, 1);
-        QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("数据库升级失败：Error 13: database or disk is full")});
+        QCOMPARE(MessageBox::shownTexts(),
+                 QStringList{QStringLiteral("数据库升级失败：磁盘空间不足（Error 13: database or disk is full）")});
         QVERIFY(!window(QStringLiteral("frm_xtdl")));
         QCOMPARE(firstValue(QStringLiteral("PRAGMA user_version")).toInt(), 0);
     }

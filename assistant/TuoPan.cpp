@@ -13,12 +13,14 @@
 #include "numbertext.h"
 #include "programstate.h"
 #include "search.h"
+#include "settingsnotice.h"
 #include "shutdown.h"
 #include "teskarnstate.h"
 #include "timedshutdown.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QLocale>
 #include <QMenu>
 #include <QPointer>
@@ -91,12 +93,20 @@ TuoPan::TuoPan()
 
 void TuoPan::Form_Load()
 {
+    // Told once: the bar's position and the record of an armed shutdown are
+    // written without asking, and would be lost without a word.
+    if (const std::optional<QString> why = UserSettings::unwritable())
+        MessageBox::show(nullptr,
+                         QStringLiteral("设置文件夹无法写入：%1\n%2\n工具条位置和定时关机记录不会保存。")
+                             .arg(QDir::toNativeSeparators(UserSettings::folder()), *why),
+                         {}, QMessageBox::Warning);
     search* bar = Forms::showModeless<search>();
     connectRequests(bar);
     // The bar's start-up refresh: each panel loads once and unloads unseen.
     Forms::refresh<UrlS>();
     Forms::refresh<UrlF>();
-    showShutdownArmed(false);
+    // An arm of an earlier run may still be pending: it can be cancelled.
+    showShutdownArmed(TimedShutdown::mayBePending());
 
     State& state = State::instance();
     state.ShutdownHour = ReadConfigValue(QStringLiteral("shi"), QStringLiteral("name"));
@@ -104,7 +114,13 @@ void TuoPan::Form_Load()
     state.ShutdownDaily = ReadConfigValue(QStringLiteral("sel"), QStringLiteral("name"));
     if (Module2::Val(state.ShutdownDaily) != 1 || state.ShutdownHour.isEmpty() || state.ShutdownMinute.isEmpty())
         return;
-    armShutdown(nullptr, state.ShutdownHour, state.ShutdownMinute);
+    const auto time = TimedShutdown::parse(state.ShutdownHour, state.ShutdownMinute);
+    if (!time) {
+        MessageBox::show(nullptr, QStringLiteral("config.ini 中的每天定时关机时间无效，未设置定时关机。"), {},
+                         QMessageBox::Warning);
+        return;
+    }
+    armShutdown(nullptr, *time);
 }
 
 void TuoPan::connectRequests(search* bar)
@@ -132,20 +148,16 @@ void TuoPan::showShutdownArmed(bool armed)
     }
 }
 
-void TuoPan::armShutdown(QWidget* parent, const QString& hour, const QString& minute, const std::function<void()>& armed)
+void TuoPan::armShutdown(QWidget* parent, TimedShutdown::Time time, const std::function<void()>& armed)
 {
-    const auto time = TimedShutdown::parse(hour, minute);
-    if (!time) {
-        MessageBox::show(parent, QStringLiteral("关机时间无效，请按24小时格式填写！"), {}, QMessageBox::Warning);
-        return;
-    }
-    TimedShutdown::arm(*time, [owner = QPointer<QWidget>(parent), armed, time](const TimedShutdown::ArmResult& result) {
+    TimedShutdown::arm(time, [owner = QPointer<QWidget>(parent), armed, time](const TimedShutdown::ArmResult& result) {
         if (result.failure) {
             QString text = QStringLiteral("定时关机设置失败：") + *result.failure;
             if (result.maybePending)
-                text += QStringLiteral("\n%1 的关机可能已经设置，可通过【菜单】的“取消关机”取消。").arg(time->text());
+                text += QStringLiteral("\n%1 的关机可能已经设置，可通过【菜单】的“取消关机”取消。").arg(time.text());
             MessageBox::show(owner, text, {}, QMessageBox::Warning);
-            showShutdownArmed(result.maybePending);
+            // Past its timeout it may have set the time; refused, an earlier arm stands.
+            showShutdownArmed(TimedShutdown::mayBePending());
             return;
         }
         showShutdownArmed(true);
@@ -160,13 +172,14 @@ namespace {
 QString cannotCancel(const TimedShutdown::CancelResult& result)
 {
     QString text = QStringLiteral("取消定时关机失败：") + result.failure;
-    if (result.maybePending)
+    if (result.moment)
         text += QStringLiteral("\n%1 的关机可能仍在计划中，请先保存资料，或在终端运行 shutdown -c 取消。")
-                    .arg(QLocale().toString(*result.maybePending, QStringLiteral("M月d日 HH:mm")));
-    if (WriteConfigValue(QStringLiteral("sel"), QStringLiteral("name"), QStringLiteral("0")))
+                    .arg(QLocale().toString(*result.moment, QStringLiteral("M月d日 HH:mm")));
+    QString reason;
+    if (configFile().write(QStringLiteral("sel"), QStringLiteral("name"), QStringLiteral("0"), &reason))
         text += QStringLiteral("\n每天定时关机已清除，下次启动不会再设置。");
     else
-        text += QStringLiteral("\n每天定时关机未能清除（设置保存失败：%1），下次启动仍会设置。").arg(configFilePath());
+        text += QStringLiteral("\n每天定时关机未能清除，下次启动仍会设置。\n") + settingsNotSaved(configFilePath(), reason);
     return text;
 }
 }
@@ -180,6 +193,11 @@ void TuoPan::cancelShutdown(QWidget* parent)
             break;
         case TimedShutdown::Cancel::NothingOfOurs:
             MessageBox::show(owner, QStringLiteral("没有要取消的定时关机"));
+            break;
+        case TimedShutdown::Cancel::Another:
+            MessageBox::show(owner, QStringLiteral(
+                                        "Teskarn没有设置定时关机；系统另有定时关机将在 %1 执行（不是Teskarn设置的，未取消）。")
+                                        .arg(result.moment->toString(QStringLiteral("HH:mm"))));
             break;
         case TimedShutdown::Cancel::Cancelled:
         case TimedShutdown::Cancel::NotPending:

@@ -1,4 +1,6 @@
 #pragma once
+#include "timedshutdown.h"
+
 #include <QWidget>
 #include <functional>
 
@@ -27,11 +29,11 @@ public:
     // The menu shows what the program believes of its shutdown: GJ while none
     // is armed, QXGJ while one is.
     static void showShutdownArmed(bool armed);
-    // Arms the shutdown at the time of the two texts and, once the command
-    // succeeded, shows it armed and calls armed; an invalid time or a failure
-    // is reported and stores nothing (a command past its timeout is shown
-    // armed, since it may have set the time).
-    static void armShutdown(QWidget* parent, const QString& hour, const QString& minute, const std::function<void()>& armed = {});
+    // Arms the shutdown at the time and, once the command succeeded, shows it
+    // armed and calls armed; a failure is reported, and the menu shows what
+    // may still be pending (this time, past the command's timeout; else an
+    // earlier arm).
+    static void armShutdown(QWidget* parent, TimedShutdown::Time time, const std::function<void()>& armed = {});
     // Cancels this program's shutdown and says what came of it; then 定时关机
     // is offered, whatever logind answered.
     static void cancelShutdown(QWidget* parent);

@@ -43,10 +43,9 @@ std::optional<QIcon> targetIcon(const QString& target)
 // file full of foreign paths is not a message per slot.
 void reportIconFailures(const QList<int>& failedSlots)
 {
-    static const QString ordinals = QStringLiteral("一二三四五六七八");
     QStringList names;
     for (int slot : failedSlots)
-        names << ordinals.at(slot - 1);
+        names << QuickSlots::ordinal(slot);
     MessageBox::show(nullptr, QStringLiteral("    提取文件图标出错\r\n\r\n    请更改第") + names.join(QStringLiteral("、"))
                                   + QStringLiteral("项路径"));
     Forms::showModeless<kuaijie>();

@@ -1,9 +1,13 @@
 #pragma once
+#include "inifile.h"
+
 #include <QString>
 
 namespace Teskarn {
 // The assistant's settings file: config.ini in its per-user settings folder.
 QString configFilePath();
+// The file as the old program may have left it: GBK or UTF-8.
+IniFile configFile();
 
 // The value of the key without its outer blanks; "" when the file, the
 // section or the key is missing or the file cannot be read.
@@ -16,6 +20,6 @@ struct ConfigKey {
     QString section;
     QString key;
     QString read() const { return ReadConfigValue(section, key); }
-    bool write(const QString& value) const { return WriteConfigValue(section, key, value); }
+    IniFile::Entry entry(const QString& value) const { return {section, key, value}; }
 };
 }

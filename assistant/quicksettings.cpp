@@ -2,6 +2,8 @@
 #include "forms.h"
 #include "messagebox.h"
 #include "pictures.h"
+#include "quickslots.h"
+#include "settingsnotice.h"
 #include "windowrules.h"
 
 #include <QCloseEvent>
@@ -54,13 +56,13 @@ QuickSettingsForm::QuickSettingsForm(const Design& design)
     const int boxes = design.nameKey ? 2 : 1;
     for (int index = 0; index < design.slotNumbers.size(); ++index) {
         const int slot = design.slotNumbers.at(index);
-        Row row{slot, box(design.targetBoxName.arg(slot), this), nullptr};
+        Row row{slot, index + 1, box(design.targetBoxName.arg(slot), this), nullptr};
         if (design.nameKey)
             row.name = box(design.nameBoxName.arg(slot), this);
         m_rows.append(row);
 
-        const int line = index + 1;
-        grid->addWidget(label(QStringLiteral("lbl_%1").arg(index), QStringLiteral("%1、").arg(index + 1), this), line, 0);
+        const int line = row.line; // below the headings
+        grid->addWidget(label(QStringLiteral("lbl_%1").arg(index), QStringLiteral("%1、").arg(row.line), this), line, 0);
         grid->addWidget(row.target, line, 1);
         if (row.name)
             grid->addWidget(row.name, line, 2);
@@ -118,14 +120,17 @@ void QuickSettingsForm::cmdC_Click(const Row& row)
 
 void QuickSettingsForm::cmdSave_Click()
 {
+    // Every row in one rewrite: a failure keeps no path under an old caption.
+    QList<SettingInput> inputs;
     for (const Row& row : m_rows) {
-        const bool written = m_design.targetKey(row.slot).write(row.target->text())
-                             && (!row.name || m_design.nameKey(row.slot).write(row.name->text()));
-        if (!written) {
-            MessageBox::show(this, QStringLiteral("设置保存失败：") + configFilePath(), {}, QMessageBox::Warning);
-            return;
-        }
+        // The row as the panel's messages name it: 第三项路径.
+        const QString number = QStringLiteral("第") + QuickSlots::ordinal(row.line);
+        inputs.append({m_design.targetKey(row.slot).entry(row.target->text()), number + QStringLiteral("项路径")});
+        if (row.name)
+            inputs.append({m_design.nameKey(row.slot).entry(row.name->text()), number + QStringLiteral("项名称")});
     }
+    if (!saveSettingsOrTell(configFile(), inputs, this))
+        return;
     // The message's and the refresh's loops may close the form.
     const QPointer<QuickSettingsForm> self(this);
     const auto refreshPanel = m_design.refreshPanel;

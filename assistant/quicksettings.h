@@ -11,7 +11,8 @@ namespace Teskarn {
 // slot (its number, a target box, for the folders a name box, a browse and a
 // clear button), the hint line, 保存 and 退出. The boxes are the working copy:
 // save writes them as typed, in row order, reports, refreshes the panel and
-// closes; exit writes nothing. A write that fails is reported and the form
+// closes; exit writes nothing. A box holding a line break is refused and a
+// write that fails is reported; either way nothing is written and the form
 // stays open with what was typed.
 class QuickSettingsForm : public QWidget {
     Q_OBJECT
@@ -43,6 +44,7 @@ protected:
     };
     struct Row {
         int slot = 0;
+        int line = 0; // the row's number on the screen
         QLineEdit* target = nullptr;
         QLineEdit* name = nullptr;
     };

@@ -26,5 +26,11 @@ ConfigKey launchTarget(int slot) { return slotKey("soft", slot); }
 ConfigKey folderTarget(int slot) { return slotKey("file", slot); }
 ConfigKey folderName(int slot) { return slotKey("name", slot); }
 
+QString ordinal(int number)
+{
+    static const QString ordinals = QStringLiteral("一二三四五六七八");
+    return ordinals.at(number - 1);
+}
+
 QString& SlotTarget(int slot) { return State::instance().SlotTarget.at(std::size_t(slot - 1)); }
 }

@@ -14,6 +14,9 @@ ConfigKey launchTarget(int slot); // [softN] soft
 ConfigKey folderTarget(int slot); // [fileN] file
 ConfigKey folderName(int slot);   // [nameN] name
 
+// The row or slot number as the forms' messages spell it: 一 … 八.
+QString ordinal(int number);
+
 // SlotTarget1 … SlotTarget8, the quick-launch targets as last loaded.
 QString& SlotTarget(int slot);
 }

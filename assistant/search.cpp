@@ -148,8 +148,9 @@ BarPlace::Position search::storedOrDefaultPosition() const
 
 void search::savePosition() const
 {
-    UserSettings::save(settingsApplication, settingsSection, QStringLiteral("top"), ::Module2::NumberText(Top()));
-    UserSettings::save(settingsApplication, settingsSection, QStringLiteral("left"), ::Module2::NumberText(Left()));
+    // Both in one rewrite: never a new top with an old left.
+    UserSettings::save(settingsApplication, {{settingsSection, QStringLiteral("top"), ::Module2::NumberText(Top())},
+                                             {settingsSection, QStringLiteral("left"), ::Module2::NumberText(Left())}});
 }
 
 void search::placeAt(const BarPlace::Position& position)

@@ -4,6 +4,8 @@
 #include "configvalue.h"
 #include "messagebox.h"
 #include "numbertext.h"
+#include "settingsnotice.h"
+#include "timedshutdown.h"
 #include "windowrules.h"
 
 #include <QCheckBox>
@@ -25,14 +27,16 @@ T* named(T* widget, const char* name)
     return widget;
 }
 
-// Writes [shi], [fen] and [sel] in that order; a failure is reported.
-void saveSettings(QWidget* parent, const QString& hour, const QString& minute, const QString& daily)
+// [shi], [fen] and [sel] in that order, with the captions of their boxes.
+QList<SettingInput> settingsOf(const QString& hour, const QString& minute, const QString& daily)
 {
-    if (WriteConfigValue(QStringLiteral("shi"), nameKey, hour) && WriteConfigValue(QStringLiteral("fen"), nameKey, minute)
-        && WriteConfigValue(QStringLiteral("sel"), nameKey, daily))
-        return;
-    MessageBox::show(parent, QStringLiteral("设置保存失败：") + configFilePath(), {}, QMessageBox::Warning);
+    return {{{QStringLiteral("shi"), nameKey, hour}, QStringLiteral("时")},
+            {{QStringLiteral("fen"), nameKey, minute}, QStringLiteral("分")},
+            {{QStringLiteral("sel"), nameKey, daily}, {}}};
 }
+
+// All three in one rewrite or none; a failure is reported.
+void saveSettings(QWidget* parent, const QList<SettingInput>& settings) { saveSettingsOrTell(configFile(), settings, parent); }
 
 QLineEdit* timeBox(QWidget* parent, const char* name)
 {
@@ -102,18 +106,25 @@ void shutdown::Command1_Click()
 {
     const QString hour = m_text1->text();
     const QString minute = m_text2->text();
-    const QString daily = m_chk->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
+    const QList<SettingInput> settings = settingsOf(hour, minute, m_chk->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    if (refusedLineBreak(settings, this))
+        return;
     if (hour.trimmed().isEmpty() || minute.trimmed().isEmpty()) {
         MessageBox::show(this, QStringLiteral("关机设置已清空！"));
         TuoPan::showShutdownArmed(false);
-        saveSettings(this, hour, minute, daily);
+        saveSettings(this, settings);
+        return;
+    }
+    const auto time = TimedShutdown::parse(hour, minute);
+    if (!time) {
+        MessageBox::show(this, QStringLiteral("关机时间无效，请按24小时格式填写！"), {}, QMessageBox::Warning);
         return;
     }
     // The time is told and stored only once the system took it.
-    TuoPan::armShutdown(this, hour, minute, [self = QPointer<QWidget>(this), hour, minute, daily] {
+    TuoPan::armShutdown(this, *time, [self = QPointer<QWidget>(this), hour, minute, settings] {
         MessageBox::show(self, QStringLiteral("关机时间是 ") + hour + QLatin1Char(':') + minute
                                    + QStringLiteral(" 请注意保存资料！可通过【菜单】或【清空设置】取消关机！"));
-        saveSettings(self, hour, minute, daily);
+        saveSettings(self, settings);
     });
 }
 
@@ -124,7 +135,7 @@ void shutdown::cmdDel_Click()
     m_text1->clear();
     m_text2->clear();
     m_chk->setChecked(false);
-    saveSettings(this, {}, {}, QStringLiteral("0"));
+    saveSettings(this, settingsOf({}, {}, QStringLiteral("0")));
     TuoPan::cancelShutdown(this);
 }
 

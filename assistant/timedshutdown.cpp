@@ -132,13 +132,24 @@ std::optional<Time> parse(const QString& hour, const QString& minute)
 void arm(Time time, const std::function<void(const ArmResult&)>& done)
 {
     const QDateTime moment = nextOccurrence(time, Clock::now());
-    CommandQueue::run(shutdownCommand, {QStringLiteral("-P"), time.text()}, nullptr, [moment, done](const CommandResult& result) {
-        if (result.ok() || result.timedOut)
-            remember(moment);
+    const QDateTime before = recorded().value_or(QDateTime());
+    // Recorded before the command runs: a quit while it runs (a password
+    // asked late may still set the time) leaves the record to cancel by.
+    remember(moment);
+    CommandQueue::run(shutdownCommand, {QStringLiteral("-P"), time.text()}, nullptr, [before, done](const CommandResult& result) {
         if (result.ok())
             return done({});
+        // Refused: logind keeps what it held, an earlier arm of ours or none.
+        if (!result.timedOut)
+            remember(before);
         done({result.failureText(), result.timedOut});
     });
+}
+
+bool mayBePending()
+{
+    const std::optional<QDateTime> armed = recorded();
+    return armed && *armed > Clock::now();
 }
 
 void cancelOurs(const std::function<void(const CancelResult&)>& done)
@@ -163,9 +174,13 @@ void cancelOurs(const std::function<void(const CancelResult&)>& done)
                               return cancelPending(*why, *armed, done);
                           }
                           const Pending pending = *parsePending(query.output);
-                          if (!isOurs(pending, *ours, now))
+                          if (isOurs(pending, *ours, now))
+                              return cancelPending({}, pending.moment, done);
+                          // Ours is not pending: what remains, if anything, is another's.
+                          remember({});
+                          if (pending.kind.isEmpty())
                               return done({Cancel::NotPending, {}, {}});
-                          cancelPending({}, pending.moment, done);
+                          done({Cancel::Another, {}, pending.moment});
                       });
 }
 }

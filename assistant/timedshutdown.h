@@ -26,29 +26,35 @@ struct ArmResult {
     // Failed, yet the power-off may be pending: it is recorded as ours.
     bool maybePending = false;
 };
-// Powers the machine off at the next occurrence of the time. The moment
-// armed is kept in memory and recorded for the next runs, also when the
-// command ran past its timeout, as a password asked late may still set it.
-// Called later, on the GUI
-// thread, once the command has ended.
+// Powers the machine off at the next occurrence of the time. The moment is
+// kept in memory and recorded for the next runs before the command runs, as
+// possibly pending (a failure to record does not stop the arm); a refusal
+// takes the record back to what it was, while a command past its timeout
+// keeps it, as a password asked late may still set the time. done is called
+// later, on the GUI thread, once the command has ended.
 void arm(Time time, const std::function<void(const ArmResult&)>& done);
+// Whether a power-off this program armed, in this run or an earlier one,
+// may still be pending.
+bool mayBePending();
 
 enum class Cancel {
     Cancelled,     // the shutdown command cancelled ours
-    NotPending,    // no power-off of ours is pending
+    NotPending,    // no shutdown is pending
+    Another,       // a shutdown is pending that this program did not set
     NothingOfOurs, // no time of ours is known, or, logind's answer unreadable, none armed that has not passed
     Failed,
 };
 struct CancelResult {
     Cancel outcome = Cancel::Failed;
     QString failure;
-    // After a failure: our power-off that may still be pending.
-    std::optional<QDateTime> maybePending;
+    // Failed: when our power-off may still come; Another: when that one comes.
+    std::optional<QDateTime> moment;
 };
 // Cancels the pending shutdown when it is ours: logind reports a power-off at
 // our time (as armed in this run or recorded, else as stored when the program
-// started) within a day from now. When logind's answer cannot be read, ours
-// is cancelled when this run or the record knows of one that has not passed.
+// started) within a day from now; when logind holds none of ours the record
+// is cleared. When logind's answer cannot be read, ours is cancelled when
+// this run or the record knows of one that has not passed.
 // After a failure the user is to learn what may still be pending.
 void cancelOurs(const std::function<void(const CancelResult&)>& done);
 }

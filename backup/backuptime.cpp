@@ -37,9 +37,10 @@ BackupTime::Texts BackupTime::storedOrDefault()
 
 bool BackupTime::store(const Texts& time)
 {
-    const IniFile file(UserSettings::filePath(application));
-    // One notice is enough when the first key already failed.
-    return saveSettingOrTell(file, section, hourKey, time.hour) && saveSettingOrTell(file, section, minuteKey, time.minute);
+    // Captions of the boxes, as the label beside them reads.
+    return saveSettingsOrTell(IniFile(UserSettings::filePath(application)),
+                              {{{section, hourKey, time.hour}, QStringLiteral("时")},
+                               {{section, minuteKey, time.minute}, QStringLiteral("分")}});
 }
 
 void BackupTime::arm(BackupTrigger& trigger, const Texts& time)

@@ -16,7 +16,8 @@ struct Texts {
 Texts stored();
 // As stored, with 16 and 55 for a missing hour or minute.
 Texts storedOrDefault();
-// A failed save tells the user and gives false.
+// Both in one rewrite or neither; a refused or failed save tells the user
+// and gives false.
 bool store(const Texts& time);
 
 // Sets the trigger to the numeric values of the texts (their leading number,

@@ -18,6 +18,6 @@ QString ReadIni(const QString& section, const QString& key) { return settingsFil
 
 bool WriteIni(const QString& section, const QString& key, const QString& value)
 {
-    return saveSettingOrTell(settingsFile(), section, key, value);
+    return saveSettingsOrTell(settingsFile(), {{{section, key, value}, {}}});
 }
 }

@@ -1,5 +1,6 @@
 #include "teskarndriver.h"
 #include "TuoPan.h"
+#include "commandqueue.h"
 #include "configvalue.h"
 #include "fixture.h"
 #include "forms.h"
@@ -70,6 +71,8 @@ bool restart()
         return false;
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     Teskarn::State::instance().reset();
+    // A new process: a command of the old one may still run, unheard.
+    CommandQueue::reset();
     return Teskarn::start().runEventLoop;
 }
 

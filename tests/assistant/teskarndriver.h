@@ -24,7 +24,8 @@ bool offered(const QString& name);
 bool armedShown();
 bool disarmedShown();
 
-// Ends the running assistant through its menu's 退出程序 and starts it again.
+// Ends the running assistant through its menu's 退出程序 and starts it again,
+// as a new process: without the old run's commands.
 bool restart();
 
 // Each command run so far as its program and arguments, joined by blanks.

@@ -130,10 +130,27 @@ private slots:
         storeShutdown(hour, minute, QStringLiteral("1"));
         MessageBox::setNextAnswer(QMessageBox::Ok);
         QVERIFY(Teskarn::start().runEventLoop);
-        QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("关机时间无效，请按24小时格式填写！")});
+        QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("config.ini 中的每天定时关机时间无效，未设置定时关机。")});
         QCOMPARE(commandsRun(), QStringList());
         QVERIFY(Forms::loaded<search>());
         QVERIFY(disarmedShown());
+    }
+
+    // The bar's position and the record of an armed shutdown are written
+    // without asking: a folder that takes no file is told once, at start.
+    void unwritableSettingsFolderIsToldOnceAtStart()
+    {
+        IniFile::setWriteFailure(QStringLiteral("Read-only file system"));
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        QVERIFY(Teskarn::start().runEventLoop);
+        QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("设置文件夹无法写入：") + root()
+                                                       + QStringLiteral("/config/Teskarn\nRead-only file system\n"
+                                                                        "工具条位置和定时关机记录不会保存。")});
+        QCOMPARE(MessageBox::shown().first().icon, QMessageBox::Warning);
+        // The bar's own saves say nothing more.
+        QVERIFY(menuEntry(QStringLiteral("GJ")));
+        Forms::loaded<TuoPan>()->TP()->hide();
+        QCOMPARE(MessageBox::shown().size(), 1);
     }
 
     void failedArmAtStartIsReportedAndLeavesTheMenu()
@@ -206,16 +223,27 @@ private slots:
     {
         QTest::addColumn<CommandResult>("answer");
         QTest::addColumn<bool>("cancelled");
-        QTest::newRow("ours at 22:30 today") << pendingShutdown(QStringLiteral("poweroff"), today(22, 30)) << true;
-        QTest::newRow("another at 23:00") << pendingShutdown(QStringLiteral("poweroff"), today(23, 0)) << false;
-        QTest::newRow("22:30 two days on") << pendingShutdown(QStringLiteral("poweroff"), today(22, 30).addDays(2)) << false;
-        QTest::newRow("a reboot at 22:30") << pendingShutdown(QStringLiteral("reboot"), today(22, 30)) << false;
-        QTest::newRow("none") << pendingShutdown(QString(), QDateTime()) << false;
+        QTest::addColumn<QString>("message");
+        const QString cancelledText = QStringLiteral("定时关机已取消");
+        const auto another = [](const char* time) {
+            return QStringLiteral("Teskarn没有设置定时关机；系统另有定时关机将在 %1 执行（不是Teskarn设置的，未取消）。")
+                .arg(QLatin1String(time));
+        };
+        QTest::newRow("ours at 22:30 today")
+            << pendingShutdown(QStringLiteral("poweroff"), today(22, 30)) << true << cancelledText;
+        QTest::newRow("another at 23:00") << pendingShutdown(QStringLiteral("poweroff"), today(23, 0)) << false
+                                          << another("23:00");
+        QTest::newRow("22:30 two days on") << pendingShutdown(QStringLiteral("poweroff"), today(22, 30).addDays(2)) << false
+                                           << another("22:30");
+        QTest::newRow("a reboot at 22:30") << pendingShutdown(QStringLiteral("reboot"), today(22, 30)) << false
+                                           << another("22:30");
+        QTest::newRow("none") << pendingShutdown(QString(), QDateTime()) << false << cancelledText;
     }
     void cancelTouchesOnlyOurPowerOff()
     {
         QFETCH(CommandResult, answer);
         QFETCH(bool, cancelled);
+        QFETCH(QString, message);
         storeShutdown(QStringLiteral("22"), QStringLiteral("30"), QStringLiteral("1"));
         const QByteArray settings = fileBytes(Teskarn::configFilePath());
         QVERIFY(Teskarn::start().runEventLoop);
@@ -228,11 +256,37 @@ private slots:
             expected << QStringLiteral("shutdown -c");
         QCOMPARE(commandsRun(), expected);
         QCOMPARE(MessageBox::shown().size(), 1);
-        QCOMPARE(MessageBox::shown().first().text, QStringLiteral("定时关机已取消"));
+        QCOMPARE(MessageBox::shown().first().text, message);
+        // Nothing of ours is pending any more: the record goes.
+        QCOMPARE(UserSettings::get(QStringLiteral("timedshutdown"), QStringLiteral("armed"), QStringLiteral("at")), QString());
         QCOMPARE(MessageBox::shown().first().icon, QMessageBox::NoIcon);
         QCOMPARE(MessageBox::shown().first().title, QStringLiteral("Teskarn"));
         QVERIFY(disarmedShown());
         QCOMPARE(fileBytes(Teskarn::configFilePath()), settings);
+    }
+
+    // A real query through a stand-in busctl: another program's power-off is
+    // named and left alone.
+    void anotherProgramsPowerOffIsNamedAndLeft()
+    {
+        const StandInCommands standIns(root() + QStringLiteral("/bin"));
+        const QByteArray log = (root() + QStringLiteral("/shutdown.log")).toLocal8Bit();
+        QVERIFY(standIns.add(QStringLiteral("shutdown"), "echo \"$*\" >> " + log));
+        QVERIFY(
+            standIns.add(QStringLiteral("busctl"),
+                         "echo '" + pendingShutdown(QStringLiteral("poweroff"), today(23, 0)).output.trimmed().toUtf8() + "'"));
+        CommandRunner::installReal();
+        storeShutdown(QStringLiteral("22"), QStringLiteral("30"), QStringLiteral("1"));
+        QVERIFY(Teskarn::start().runEventLoop);
+        QTRY_VERIFY_WITH_TIMEOUT(!CommandQueue::busy(), 5000);
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        QVERIFY(chooseFromMenu(QStringLiteral("QXGJ")));
+        QTRY_VERIFY_WITH_TIMEOUT(!CommandQueue::busy(), 5000);
+        QCOMPARE(MessageBox::shownTexts(),
+                 QStringList{
+                     QStringLiteral("Teskarn没有设置定时关机；系统另有定时关机将在 23:00 执行（不是Teskarn设置的，未取消）。")});
+        QCOMPARE(fileBytes(root() + QStringLiteral("/shutdown.log")), QByteArray("-P 22:30\n"));
+        QVERIFY(disarmedShown());
     }
 
     // Without a readable answer from logind, the power-off this run armed is

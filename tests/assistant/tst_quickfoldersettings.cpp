@@ -3,6 +3,7 @@
 #include "configvalue.h"
 #include "filedialogs.h"
 #include "fixture.h"
+#include "inifile.h"
 #include "kuaijie2.h"
 #include "messagebox.h"
 #include "quickdrive.h"
@@ -12,6 +13,7 @@
 #include "typing.h"
 
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -165,10 +167,39 @@ private slots:
         typeText(nameBox(form, 7), QStringLiteral("七"));
         MessageBox::setNextAnswer(QMessageBox::Ok);
         click(form, QStringLiteral("cmdSave"));
-        QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("设置保存失败：") + Teskarn::configFilePath()});
+        QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("设置未能保存：") + Teskarn::configFilePath()
+                                                       + QStringLiteral("\nFilename refers to a directory")});
         QCOMPARE(Forms::loaded<kuaijie2>(), form);
         QCOMPARE(targetBox(form, 7)->text(), QStringLiteral("/srv/七"));
         QCOMPARE(nameBox(form, 7)->text(), QStringLiteral("七"));
+    }
+
+    // A save whose second key fails: no new path under the old caption.
+    void aSaveThatFailsPartWayLeavesTheFileAsItWas()
+    {
+        const QByteArray before = "[file1]\r\nfile=/srv/一\r\n[name1]\r\nname=一\r\n";
+        QVERIFY(TestFiles::writeFile(Teskarn::configFilePath(), before));
+        kuaijie2* form = Forms::showModeless<kuaijie2>();
+        retype(targetBox(form, 1), QStringLiteral("/srv/新"));
+        retype(nameBox(form, 1), QStringLiteral("新"));
+        IniFile::setWriteFailure(QStringLiteral("No space left on device"), QStringLiteral("name1"));
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        click(form, QStringLiteral("cmdSave"));
+        QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("设置未能保存：") + Teskarn::configFilePath()
+                                                       + QStringLiteral("\nNo space left on device")});
+        QCOMPARE(TestFiles::bytesOf(Teskarn::configFilePath()), before);
+        QCOMPARE(Forms::loaded<kuaijie2>(), form);
+    }
+
+    // The fourth row on the screen edits slot 5: its boxes are named by the row.
+    void aNameWithALineBreakIsRefusedByItsRow()
+    {
+        kuaijie2* form = Forms::showModeless<kuaijie2>();
+        nameBox(form, 5)->setText(QStringLiteral("五\n[sel]\nname=1"));
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        click(form, QStringLiteral("cmdSave"));
+        QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("第四项名称不能包含换行符。")});
+        QVERIFY(!QFile::exists(Teskarn::configFilePath()));
     }
 
     void refreshingTheFoldersLeavesTheQuickLaunchAlone()

@@ -128,10 +128,28 @@ private slots:
         typeText(targetBox(form, 5), QStringLiteral("/opt/五"));
         MessageBox::setNextAnswer(QMessageBox::Ok);
         click(form, QStringLiteral("cmdSave"));
-        QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("设置保存失败：") + Teskarn::configFilePath()});
+        QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("设置未能保存：") + Teskarn::configFilePath()
+                                                       + QStringLiteral("\nFilename refers to a directory")});
         QCOMPARE(Forms::loaded<kuaijie>(), form);
         QVERIFY(form->isVisible());
         QCOMPARE(targetBox(form, 5)->text(), QStringLiteral("/opt/五"));
+    }
+
+    // A file name may hold a line break; stored, it would forge [sel] name=1
+    // and switch the daily shutdown on.
+    void aChosenFileWithALineBreakIsRefused()
+    {
+        const QByteArray before = "[soft1]\nsoft=/opt/a\n";
+        QVERIFY(TestFiles::writeFile(Teskarn::configFilePath(), before));
+        kuaijie* form = Forms::showModeless<kuaijie>();
+        FileDialogs::setNextAnswer(QStringLiteral("/home/u/evil\n[sel]\nname=1"));
+        click(form, QStringLiteral("cmd3"));
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        click(form, QStringLiteral("cmdSave"));
+        QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("第三项路径不能包含换行符。")});
+        QCOMPARE(MessageBox::shown().first().title, QStringLiteral("提示"));
+        QCOMPARE(Forms::loaded<kuaijie>(), form);
+        QCOMPARE(TestFiles::bytesOf(Teskarn::configFilePath()), before);
     }
 
     void savingWithThePanelOpenMakesF1OpenTheSavedTarget()

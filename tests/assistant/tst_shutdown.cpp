@@ -31,6 +31,13 @@ QWidget* shutdownForm()
     return found;
 }
 
+// Settings of 21:00, not daily, as the file holds them.
+QByteArray storedAt2100()
+{
+    storeShutdown(QStringLiteral("21"), QStringLiteral("00"), QStringLiteral("0"));
+    return fileBytes(Teskarn::configFilePath());
+}
+
 // Starts the assistant and opens the form through the menu's 定时关机.
 QWidget* openForm()
 {
@@ -59,6 +66,14 @@ void click(QWidget* form, const char* button)
     QTest::mouseClick(form->findChild<QPushButton*>(QString::fromLatin1(button)), Qt::LeftButton);
 }
 
+// 设置定时 with that time, its one message answered.
+void setTime(QWidget* form, const QString& hour, const QString& minute)
+{
+    fill(form, hour, minute, false);
+    MessageBox::setNextAnswer(QMessageBox::Ok);
+    click(form, "Command1");
+}
+
 // The settings as the file holds them, blanks and all.
 QByteArray storedShutdown(const QString& hour, const QString& minute, const QString& daily)
 {
@@ -70,6 +85,22 @@ QString commandLog() { return QDir::tempPath() + QStringLiteral("/shutdown.log")
 QStringList loggedCommands()
 {
     return QString::fromLocal8Bit(fileBytes(commandLog())).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+// A failed save: the file, then the reason.
+QString notSaved(const QString& reason)
+{
+    return QStringLiteral("设置未能保存：") + Teskarn::configFilePath() + QLatin1Char('\n') + reason;
+}
+
+// 取消关机 from the menu, once its commands have ended: the stand-in was
+// asked to set 22:30 and to cancel, and the cancel was told.
+bool cancelledThroughTheStandIn()
+{
+    MessageBox::setNextAnswer(QMessageBox::Ok);
+    return chooseFromMenu(QStringLiteral("QXGJ")) && QTest::qWaitFor([] { return !CommandQueue::busy(); }, 5000)
+           && loggedCommands() == QStringList{QStringLiteral("-P 22:30"), QStringLiteral("-c")}
+           && MessageBox::shownTexts() == QStringList{QStringLiteral("定时关机已取消")} && disarmedShown();
 }
 
 QString armedMessage(const QString& hour, const QString& minute)
@@ -202,8 +233,7 @@ private slots:
     {
         QFETCH(QString, hour);
         QFETCH(QString, minute);
-        storeShutdown(QStringLiteral("21"), QStringLiteral("00"), QStringLiteral("0"));
-        const QByteArray settings = fileBytes(Teskarn::configFilePath());
+        const QByteArray settings = storedAt2100();
         QWidget* form = openForm();
         QVERIFY(form);
         fill(form, hour, minute, true);
@@ -229,6 +259,27 @@ private slots:
         QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("定时关机设置失败：Access denied")});
         QVERIFY(!QFile::exists(Teskarn::configFilePath()));
         QVERIFY(disarmedShown());
+        // Recorded before the command ran, and taken back when it was refused.
+        QVERIFY(restart());
+        QVERIFY(disarmedShown());
+    }
+
+    // logind keeps the earlier power-off when a new time is refused: it is
+    // still known as ours and cancelled.
+    void aRefusedArmKeepsTheEarlierOneCancellable()
+    {
+        QWidget* form = openForm();
+        QVERIFY(form);
+        setTime(form, QStringLiteral("22"), QStringLiteral("30"));
+        CommandRunner::setNextResult({true, 1, {}, QStringLiteral("Access denied")});
+        setTime(form, QStringLiteral("21"), QStringLiteral("15"));
+        QVERIFY(armedShown());
+        MessageBox::clear();
+        CommandRunner::setNextResult(pendingShutdown(QStringLiteral("poweroff"), today(22, 30)));
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        QVERIFY(chooseFromMenu(QStringLiteral("QXGJ")));
+        QCOMPARE(commandsRun().last(), QStringLiteral("shutdown -c"));
+        QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("定时关机已取消")});
     }
 
     void failedSettingsWriteIsReportedWithThePath()
@@ -242,9 +293,53 @@ private slots:
         MessageBox::setNextAnswer(QMessageBox::Ok);
         click(form, "Command1");
         QCOMPARE(MessageBox::shownTexts(), (QStringList{armedMessage(QStringLiteral("22"), QStringLiteral("30")),
-                                                        QStringLiteral("设置保存失败：") + Teskarn::configFilePath()}));
+                                                        notSaved(QStringLiteral("Filename refers to a directory"))}));
         QCOMPARE(commandsRun(), QStringList{QStringLiteral("shutdown -P 22:30")});
         QVERIFY(armedShown());
+    }
+
+    // The new hour with the old minute would arm a time nobody chose.
+    void aSaveThatFailsPartWayLeavesTheFileAsItWas()
+    {
+        const QByteArray settings = storedAt2100();
+        QWidget* form = openForm();
+        QVERIFY(form);
+        IniFile::setWriteFailure(QStringLiteral("No space left on device"), QStringLiteral("fen"));
+        MessageBox::setNextAnswer(QMessageBox::Ok); // after the time's own message
+        setTime(form, QStringLiteral("07"), QStringLiteral("30"));
+        QCOMPARE(MessageBox::shownTexts(), (QStringList{armedMessage(QStringLiteral("07"), QStringLiteral("30")),
+                                                        notSaved(QStringLiteral("No space left on device"))}));
+        QCOMPARE(MessageBox::shown().last().icon, QMessageBox::Warning);
+        QCOMPARE(fileBytes(Teskarn::configFilePath()), settings);
+    }
+
+    // A line break would forge lines of its own, as [sel] name=1.
+    void aLineBreakIsRefusedBeforeAnythingHappens_data()
+    {
+        QTest::addColumn<QString>("hour");
+        QTest::addColumn<QString>("minute");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("hour, minute blank") << QStringLiteral("22\n[sel]\nname=1") << QString() << QStringLiteral("时");
+        QTest::newRow("minute") << QStringLiteral("22") << QStringLiteral("30\r\n[shi]") << QStringLiteral("分");
+    }
+    void aLineBreakIsRefusedBeforeAnythingHappens()
+    {
+        QFETCH(QString, hour);
+        QFETCH(QString, minute);
+        QFETCH(QString, caption);
+        const QByteArray settings = storedAt2100();
+        QWidget* form = openForm();
+        QVERIFY(form);
+        // A paste can bring what typing cannot.
+        box(form, "Text1")->setText(hour);
+        box(form, "Text2")->setText(minute);
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        click(form, "Command1");
+        QCOMPARE(MessageBox::shownTexts(), QStringList{caption + QStringLiteral("不能包含换行符。")});
+        QCOMPARE(MessageBox::shown().first().title, QStringLiteral("提示"));
+        QCOMPARE(commandsRun(), QStringList());
+        QCOMPARE(fileBytes(Teskarn::configFilePath()), settings);
+        QVERIFY(disarmedShown());
     }
 
     void clearCancelsOurShutdownAndEmptiesTheSettings_data()
@@ -286,19 +381,21 @@ private slots:
         storeShutdown(QStringLiteral("22"), QStringLiteral("30"), QStringLiteral("0"));
         QWidget* form = openForm();
         QVERIFY(form);
-        fill(form, QStringLiteral("21"), QStringLiteral("15"), false);
-        MessageBox::setNextAnswer(QMessageBox::Ok);
-        click(form, "Command1");
+        setTime(form, QStringLiteral("21"), QStringLiteral("15"));
         // logind holds one shutdown: a 22:30 pending now was set by another
         // hand after ours replaced it.
         CommandRunner::setNextResult(pendingShutdown(QStringLiteral("poweroff"), today(22, 30)));
         MessageBox::setNextAnswer(QMessageBox::Ok);
         click(form, "cmdDel");
         QCOMPARE(commandsRun().size(), 2);
+        QCOMPARE(MessageBox::shownTexts().last(),
+                 QStringLiteral("Teskarn没有设置定时关机；系统另有定时关机将在 22:30 执行（不是Teskarn设置的，未取消）。"));
+        setTime(form, QStringLiteral("21"), QStringLiteral("15"));
         CommandRunner::setNextResult(pendingShutdown(QStringLiteral("poweroff"), today(21, 15)));
         MessageBox::setNextAnswer(QMessageBox::Ok);
         click(form, "cmdDel");
         QCOMPARE(commandsRun().last(), QStringLiteral("shutdown -c"));
+        QCOMPARE(MessageBox::shownTexts().last(), QStringLiteral("定时关机已取消"));
     }
 
     void failedClearIsReportedAndStillClearsTheSettings()
@@ -392,12 +489,26 @@ private slots:
         // Possibly pending, so offered to be cancelled; busctl is missing.
         QVERIFY(armedShown());
         MessageBox::clear();
-        MessageBox::setNextAnswer(QMessageBox::Ok);
-        QVERIFY(chooseFromMenu(QStringLiteral("QXGJ")));
-        QTRY_VERIFY_WITH_TIMEOUT(!CommandQueue::busy(), 5000);
-        QCOMPARE(loggedCommands(), (QStringList{QStringLiteral("-P 22:30"), QStringLiteral("-c")}));
-        QCOMPARE(MessageBox::shownTexts(), QStringList{QStringLiteral("定时关机已取消")});
-        QVERIFY(disarmedShown());
+        QVERIFY(cancelledThroughTheStandIn());
+    }
+
+    // 退出程序 while the arm's command still runs (a password asked late may
+    // still set the time): the next run knows the power-off may be ours.
+    void aQuitWhileTheArmRunsLeavesARecordThatCancels()
+    {
+        const StandInCommands standIns(root() + QStringLiteral("/bin"));
+        QVERIFY(standIns.add(QStringLiteral("shutdown"),
+                             "echo \"$*\" >> " + commandLog().toLocal8Bit() + "\ncase \"$1\" in -P) exec /bin/sleep 3;; esac"));
+        CommandRunner::installReal();
+        QWidget* form = openForm();
+        QVERIFY(form);
+        fill(form, QStringLiteral("22"), QStringLiteral("30"), false);
+        click(form, "Command1");
+        QTRY_COMPARE_WITH_TIMEOUT(loggedCommands(), QStringList{QStringLiteral("-P 22:30")}, 5000);
+        QVERIFY(CommandQueue::busy());
+        QVERIFY(restart());
+        QVERIFY(armedShown());
+        QVERIFY(cancelledThroughTheStandIn());
     }
 
     // Whatever busctl does, the daily shutdown armed at start can be
@@ -447,6 +558,11 @@ private slots:
         QVERIFY(standIns.add(QStringLiteral("shutdown"), "echo \"$*\" >> " + commandLog().toLocal8Bit()));
         CommandRunner::installReal();
         IniFile::setWriteFailure(QStringLiteral("Read-only file system"));
+        // Told once, at start.
+        const QString folderNotWritable = QStringLiteral("设置文件夹无法写入：") + root()
+                                          + QStringLiteral("/config/Teskarn\nRead-only file system\n"
+                                                           "工具条位置和定时关机记录不会保存。");
+        MessageBox::setNextAnswer(QMessageBox::Ok);
         QWidget* form = openForm();
         QVERIFY(form);
         fill(form, QStringLiteral("22"), QStringLiteral("30"), false);
@@ -454,8 +570,9 @@ private slots:
         MessageBox::setNextAnswer(QMessageBox::Ok);
         click(form, "Command1");
         QTRY_VERIFY_WITH_TIMEOUT(!CommandQueue::busy(), 5000);
-        const QString notSaved = QStringLiteral("设置保存失败：") + Teskarn::configFilePath();
-        QCOMPARE(MessageBox::shownTexts(), (QStringList{armedMessage(QStringLiteral("22"), QStringLiteral("30")), notSaved}));
+        const QString notSavedHere = notSaved(QStringLiteral("Read-only file system"));
+        QCOMPARE(MessageBox::shownTexts(),
+                 (QStringList{folderNotWritable, armedMessage(QStringLiteral("22"), QStringLiteral("30")), notSavedHere}));
         QVERIFY(!QFile::exists(UserSettings::filePath(QStringLiteral("timedshutdown"))));
         MessageBox::clear();
         MessageBox::setNextAnswer(QMessageBox::Ok);
@@ -463,7 +580,7 @@ private slots:
         click(form, "cmdDel");
         QTRY_VERIFY_WITH_TIMEOUT(!CommandQueue::busy(), 5000);
         QCOMPARE(loggedCommands(), (QStringList{QStringLiteral("-P 22:30"), QStringLiteral("-c")}));
-        QCOMPARE(MessageBox::shownTexts(), (QStringList{notSaved, QStringLiteral("定时关机已取消")}));
+        QCOMPARE(MessageBox::shownTexts(), (QStringList{notSavedHere, QStringLiteral("定时关机已取消")}));
         QVERIFY(disarmedShown());
     }
 

@@ -77,6 +77,26 @@ private slots:
         QCOMPARE(storedTime("hour"), QString());
     }
 
+    // The hour and the minute are one rewrite: never a new hour with the old minute.
+    void aTimeSavedHalfWayKeepsTheOldTime()
+    {
+        QVERIFY(UserSettings::save(QStringLiteral("database"),
+                                   {{QStringLiteral("time"), QStringLiteral("hour"), QStringLiteral("16")},
+                                    {QStringLiteral("time"), QStringLiteral("minute"), QStringLiteral("55")}}));
+        frm_backup* form = openWindow();
+        typeInto(control<QComboBox>(form, "cboHour"), QStringLiteral("9"));
+        typeInto(control<QComboBox>(form, "cboMinute"), QStringLiteral("5"));
+        IniFile::setWriteFailure(QStringLiteral("No space left on device"), QStringLiteral("time"), QStringLiteral("minute"));
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        click(form, "Command2");
+        QCOMPARE(MessageBox::shownTexts(),
+                 QStringList{QStringLiteral("设置未能保存：") + UserSettings::filePath(QStringLiteral("database"))
+                             + QStringLiteral("\nNo space left on device")});
+        QCOMPARE(storedTime("hour"), QStringLiteral("16"));
+        QCOMPARE(storedTime("minute"), QStringLiteral("55"));
+        QVERIFY(!appState().backupTrigger.armed);
+    }
+
     void countdownOpensAtTheSetTime()
     {
         const auto tray = trayCheck();

@@ -31,4 +31,7 @@ QString DbReason::words(const DbError& error)
     }
 }
 
-QString DbReason::explain(const DbError& error) { return words(error) + QStringLiteral("（") + error.text() + QStringLiteral("）"); }
+QString DbReason::explain(const DbError& error)
+{
+    return words(error) + QStringLiteral("（") + error.text() + QStringLiteral("）");
+}

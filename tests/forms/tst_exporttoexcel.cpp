@@ -52,7 +52,12 @@ private slots:
         const QStringList printed = QString::fromUtf8(child.readAllStandardOutput()).trimmed().split(QLatin1Char(' '));
         QCOMPARE(printed.size(), 3);
         const qint64 addedKb = printed[1].toLongLong() - printed[0].toLongLong();
+#ifdef __SANITIZE_ADDRESS__
+        // The sanitizer's allocator keeps freed blocks aside: the peak measures it, not the export.
+        qInfo("the memory bound is not checked under AddressSanitizer (%lld kB added)", addedKb);
+#else
         QVERIFY2(printed[0].toLongLong() > 0 && addedKb < 48 * 1024, qPrintable(printed.join(QLatin1Char(' '))));
+#endif
 
         int rows = 0;
         double sum = 0;

@@ -150,7 +150,7 @@ private slots:
         // 报表 in GBK without its last byte: a GBK reading would drop it.
         QTest::newRow("GBK cut in half a character") << QByteArray("\xB1\xA8\xB1") << QStringLiteral("\uFFFD\uFFFD\uFFFD");
         QTest::newRow("UTF-16 of an odd length")
-            << QByteArray("\xFF\xFE[\0s\0]\0\n\0k\0=\0\x31\0\x32", 19) << QStringLiteral("12\uFFFD");
+            << QByteArray("\xFF\xFE[\0s\0]\0\n\0k\0=\0\x31\0\x32\0\x33", 19) << QStringLiteral("12\uFFFD");
     }
     void fileNoReadingDecodesIsNotRewritten()
     {

@@ -1,0 +1,37 @@
+#pragma once
+// Widths of texts as an item view's delegate draws them: the advance of the
+// whole text in the view's font (fractional, rounded up, as the delegate
+// elides at the fractional width), plus the style's text margin each side.
+// A table of each character's advance picks the widest of many texts fast;
+// the few it picks are then measured whole (kerning, fallback fonts).
+#include <QByteArrayView>
+#include <QFontMetricsF>
+#include <QHash>
+#include <QString>
+#include <vector>
+
+class QFont;
+class QWidget;
+
+// What a cell of a view needs to show a text whole, in pixels.
+int CellTextWidth(const QWidget* view, const QString& text);
+// The advance of a text in a font, rounded up to whole pixels.
+int TextAdvance(const QFont& font, const QString& text);
+
+class CharAdvances {
+public:
+    explicit CharAdvances(const QFont& font);
+
+    // The sum of the characters' advances, blanks at either end left out as
+    // a cell trims them: close to the drawn width, enough to rank texts.
+    double estimate(QByteArrayView utf8) const;
+    double estimate(const QString& text) const;
+
+private:
+    double advance(char32_t character) const;
+
+    QFontMetricsF m_metrics;
+    // By code point, measured at first use; negative: not yet.
+    mutable std::vector<float> m_basic;
+    mutable QHash<char32_t, float> m_other;
+};

@@ -240,14 +240,8 @@ QList<int> RecordGrid::widestCells(const QList<QStringList>& candidates) const
 {
     QList<int> widths;
     widths.reserve(candidates.size());
-    // An empty cell keeps its margins.
-    const int empty = CellTextWidth(this, {});
-    for (const QStringList& texts : candidates) {
-        int widest = empty;
-        for (const QString& text : texts)
-            widest = std::max(widest, CellTextWidth(this, text));
-        widths << widest;
-    }
+    for (const QStringList& texts : candidates)
+        widths << CellTextWidth(this, texts);
     return widths;
 }
 

@@ -212,8 +212,10 @@ void RecordTableModel::Widest::consider(int row, double width)
 {
     // Kerning takes a little off a text's characters, more in a longer one:
     // a text a little narrower by its characters may still be the widest drawn.
-    const auto slack = [](double best) { return best / 10 + 2; };
-    if (width < best - slack(best))
+    const auto slack = [](double best) { return best / 20 + 2; };
+    // Texts of the same advances (dates, numbers) are measured once.
+    if (width < best - slack(best)
+        || std::any_of(rows.cbegin(), rows.cend(), [width](const auto& r) { return r.second == width; }))
         return;
     if (width > best) {
         best = width;

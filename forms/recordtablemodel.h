@@ -95,7 +95,7 @@ public:
 private:
     // What may be a column's widest text among the rows looked at so far.
     struct Widest {
-        static constexpr qsizetype MaxRows = 8;
+        static constexpr qsizetype MaxRows = 4;
         // Texts near the widest by their characters' advances: row, advance.
         QList<std::pair<int, double>> rows;
         double best = -1;

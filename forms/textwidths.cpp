@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QStyle>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -33,21 +34,26 @@ char32_t decode(QByteArrayView bytes, qsizetype& i)
 }
 }
 
-int TextAdvance(const QFont& font, const QString& text)
-{
-    return int(std::ceil(QFontMetricsF(font).horizontalAdvance(text)));
-}
+int TextAdvance(const QFont& font, const QString& text) { return int(std::ceil(QFontMetricsF(font).horizontalAdvance(text))); }
 
-int CellTextWidth(const QWidget* view, const QString& text)
+int CellTextWidth(const QWidget* view, const QString& text) { return CellTextWidth(view, QStringList{text}); }
+
+int CellTextWidth(const QWidget* view, const QStringList& texts)
 {
+    const QFontMetricsF metrics(view->font());
+    qreal widest = 0;
+    for (const QString& text : texts)
+        widest = std::max(widest, metrics.horizontalAdvance(text));
     const int margin = view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
-    return TextAdvance(view->font(), text) + 2 * margin;
+    return int(std::ceil(widest)) + 2 * margin;
 }
 
 CharAdvances::CharAdvances(const QFont& font)
     : m_metrics(font)
     , m_basic(BasicPlane, -1.0F)
 {
+    for (char16_t c = 0; c < 0x80; ++c)
+        m_ascii[c] = float(m_metrics.horizontalAdvance(QChar(c)));
 }
 
 double CharAdvances::advance(char32_t character) const
@@ -66,17 +72,36 @@ double CharAdvances::advance(char32_t character) const
 
 double CharAdvances::estimate(QByteArrayView utf8) const
 {
-    qsizetype begin = 0;
-    qsizetype end = utf8.size();
-    while (begin < end && isBlank(char32_t(quint8(utf8[begin]))))
-        ++begin;
-    while (end > begin && isBlank(char32_t(quint8(utf8[end - 1]))))
-        --end;
-    const QByteArrayView text = utf8.sliced(begin, end - begin);
+    // Latin letters and digits by a small table, in one pass that leaves
+    // out the blanks at either end: a list of many goods costs little.
+    const qsizetype size = utf8.size();
+    qsizetype i = 0;
+    while (i < size && isBlank(char32_t(quint8(utf8[i]))))
+        ++i;
     double width = 0;
-    for (qsizetype i = 0; i < text.size();)
-        width += advance(decode(text, i));
-    return width;
+    double shown = 0; // up to the last character that is no blank
+    while (i < size) {
+        const auto byte = quint8(utf8[i]);
+        if (byte < 0x80) {
+            width += m_ascii[byte];
+            ++i;
+            if (!isBlank(byte))
+                shown = width;
+            continue;
+        }
+        // Chinese characters, three bytes each, without a call.
+        if ((byte & 0xF0) == 0xE0 && i + 2 < size && (quint8(utf8[i + 1]) & 0xC0) == 0x80
+            && (quint8(utf8[i + 2]) & 0xC0) == 0x80) {
+            const char32_t code = ((byte & 0x0F) << 12) | ((quint8(utf8[i + 1]) & 0x3F) << 6) | (quint8(utf8[i + 2]) & 0x3F);
+            const float known = m_basic[code];
+            width += known >= 0 ? known : advance(code);
+            i += 3;
+        } else {
+            width += advance(decode(utf8, i));
+        }
+        shown = width;
+    }
+    return shown;
 }
 
 double CharAdvances::estimate(const QString& text) const

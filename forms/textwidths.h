@@ -8,13 +8,17 @@
 #include <QFontMetricsF>
 #include <QHash>
 #include <QString>
+#include <QStringList>
+#include <array>
 #include <vector>
 
 class QFont;
 class QWidget;
 
-// What a cell of a view needs to show a text whole, in pixels.
+// What a cell of a view needs to show a text whole, in pixels; the widest
+// of some texts (none: the margins alone).
 int CellTextWidth(const QWidget* view, const QString& text);
+int CellTextWidth(const QWidget* view, const QStringList& texts);
 // The advance of a text in a font, rounded up to whole pixels.
 int TextAdvance(const QFont& font, const QString& text);
 
@@ -31,6 +35,7 @@ private:
     double advance(char32_t character) const;
 
     QFontMetricsF m_metrics;
+    std::array<float, 0x80> m_ascii{};
     // By code point, measured at first use; negative: not yet.
     mutable std::vector<float> m_basic;
     mutable QHash<char32_t, float> m_other;

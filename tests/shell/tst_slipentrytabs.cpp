@@ -60,25 +60,25 @@ private slots:
         QTest::addColumn<QString>("operatorName");
         QTest::addColumn<Opener>("open");
         QTest::addColumn<QStringList>("chain");
-        QTest::newRow("frmIn1") << QStringLiteral("管理员") << Opener([] { return new frmIn1; })
-                                << QStringList{"Textid",    "DTPicker0", "TextOperator", "TextBZ",    "TextDiscount",
-                                               "TextProvider", "TextName3", "TextName2", "TextName", "TextQty",
-                                               "TextPrice", "Option1",   "ComEnd",       "ListView2", "ListView1",
-                                               "Text3",     "cmdMoney",  "ComPD",        "ComDel",    "ComRtn"};
+        QTest::newRow("frmIn1") << QStringLiteral("管理员") << Opener([] {
+            return new frmIn1;
+        }) << QStringList{"Textid",    "DTPicker0", "TextOperator", "TextBZ",    "TextDiscount", "TextProvider", "TextName3",
+                          "TextName2", "TextName",  "TextQty",      "TextPrice", "Option1",      "ComEnd",       "ListView2",
+                          "ListView1", "Text3",     "cmdMoney",     "ComPD",     "ComDel",       "ComRtn"};
         QTest::newRow("frmOut1") << QStringLiteral("管理员") << Opener([] { return new frmOut1; })
-                                 << QStringList{"Textid",        "DTPicker0",    "TextOperator", "TextBZ",    "TextDiscount1",
+                                 << QStringList{"Textid",        "DTPicker0",    "TextOperator",  "TextBZ",    "TextDiscount1",
                                                 "TextOperation", "TextProvider", "TextProvider2", "TextName3", "TextName2",
-                                                "TextName",      "TextQty",      "TextPrice",    "Check1",    "Option1",
-                                                "ComEnd",        "ComEnd2",      "ComHome",      "ListView2", "ListView1",
-                                                "Text3",         "cmdMoney",     "ComPD",        "ComDel",    "ComRtn"};
-        QTest::newRow("frmCheck1") << QStringLiteral("管理员") << Opener([] { return new frmCheck1; })
-                                   << QStringList{"Textid",    "DTPicker0", "TextOperator", "TextBZ",   "TextName2",
-                                                  "TextName",  "TextQty2",  "TextPrice",    "Option1",  "ListView2",
-                                                  "ListView1", "ComPD",     "ComDel",       "ComRtn"};
+                                                "TextName",      "TextQty",      "TextPrice",     "Check1",    "Option1",
+                                                "ComEnd",        "ComEnd2",      "ComHome",       "ListView2", "ListView1",
+                                                "Text3",         "cmdMoney",     "ComPD",         "ComDel",    "ComRtn"};
+        QTest::newRow("frmCheck1") << QStringLiteral("管理员") << Opener([] {
+            return new frmCheck1;
+        }) << QStringList{"Textid",    "DTPicker0", "TextOperator", "TextBZ",    "TextName2", "TextName", "TextQty2",
+                          "TextPrice", "Option1",   "ListView2",    "ListView1", "ComPD",     "ComDel",   "ComRtn"};
         QTest::newRow("frmOther1 by a clerk")
             << QStringLiteral("小王") << Opener([] { return new frmOther1; })
-            << QStringList{"Textid",   "TextOperator", "TextBZ",  "TextDiscount", "TextName2", "TextName", "TextQty",
-                           "TextPrice", "Option1",     "ListView2", "ListView1",   "ComPD",     "ComDel",   "ComRtn"};
+            << QStringList{"Textid",    "TextOperator", "TextBZ",    "TextDiscount", "TextName2", "TextName", "TextQty",
+                           "TextPrice", "Option1",      "ListView2", "ListView1",    "ComPD",     "ComDel",   "ComRtn"};
     }
     void tabFollowsTheEnterChainThenTheReadingOrder()
     {

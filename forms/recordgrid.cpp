@@ -245,12 +245,7 @@ QList<int> RecordGrid::widestCells(const QList<QStringList>& candidates) const
     return widths;
 }
 
-const CharAdvances& RecordGrid::advances() const
-{
-    if (!m_advances)
-        m_advances = std::make_unique<CharAdvances>(font());
-    return *m_advances;
-}
+const CharAdvances& RecordGrid::advances() const { return CharAdvances::of(font()); }
 
 void RecordGrid::keepTextWidths()
 {
@@ -301,7 +296,6 @@ void RecordGrid::changeEvent(QEvent* event)
     // Another font or style measures the headers again.
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
         m_headerWidths.clear();
-        m_advances.reset();
     }
     RecordView::changeEvent(event);
 }

@@ -8,7 +8,6 @@
 #include "textwidths.h"
 
 #include <QTreeView>
-#include <memory>
 
 // Makes a view a grid of records: uniform rows, whole rows selected one at a
 // time, nothing edited in place, each column as wide as its twips (0 hides it).
@@ -102,6 +101,5 @@ private:
     RecordTableModel* m_records = nullptr;
     bool m_selectsFirstRow = false;
     bool m_fitsEachFill = false;
-    mutable QList<int> m_headerWidths;                // by column, measured once; empty: not yet
-    mutable std::unique_ptr<CharAdvances> m_advances; // in the grid's font; none: not yet
+    mutable QList<int> m_headerWidths; // by column, measured once; empty: not yet
 };

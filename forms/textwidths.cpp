@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 namespace {
 bool isBlank(char32_t c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
@@ -54,6 +55,15 @@ CharAdvances::CharAdvances(const QFont& font)
 {
     for (char16_t c = 0; c < 0x80; ++c)
         m_ascii[c] = float(m_metrics.horizontalAdvance(QChar(c)));
+}
+
+const CharAdvances& CharAdvances::of(const QFont& font)
+{
+    static QHash<QString, std::shared_ptr<CharAdvances>> tables;
+    std::shared_ptr<CharAdvances>& table = tables[font.key()];
+    if (!table)
+        table = std::make_shared<CharAdvances>(font);
+    return *table;
 }
 
 double CharAdvances::advance(char32_t character) const

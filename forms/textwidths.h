@@ -25,6 +25,9 @@ int TextAdvance(const QFont& font, const QString& text);
 class CharAdvances {
 public:
     explicit CharAdvances(const QFont& font);
+    // The table of a font, kept for the program's life: every list of that
+    // font measures each character once.
+    static const CharAdvances& of(const QFont& font);
 
     // The sum of the characters' advances, blanks at either end left out as
     // a cell trims them: close to the drawn width, enough to rank texts.

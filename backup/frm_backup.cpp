@@ -22,6 +22,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFontMetricsF>
 #include <QDateEdit>
 #include <QFrame>
 #include <QGridLayout>
@@ -30,6 +31,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <cmath>
 
 namespace {
 const QString formName = QStringLiteral("frm_backup");
@@ -140,20 +143,22 @@ void frm_backup::buildTimeBoxes(QWidget* row)
     const QString text = Label12->text();
     const QString hourUnit = text.left(1);
 
-    // Spread the letters until the blank holds a box.
+    // Letter spacing follows every character, "时" and each blank alike: it
+    // is chosen so that the blanks hold the minute box with a margin each
+    // side, "分" standing beside the box whatever the font.
     QFont font = Label12->font();
-    const QFontMetrics plain(font);
-    const int blank = plain.horizontalAdvance(text.chopped(1)) - plain.horizontalAdvance(hourUnit);
+    const QFontMetricsF plain(font);
     const int blanks = int(text.count(QLatin1Char(' ')));
-    if (blank < box.width() + 2 * margin)
-        font.setLetterSpacing(QFont::AbsoluteSpacing, qreal(box.width() + 2 * margin - blank) / blanks + 1);
+    const qreal blank = plain.horizontalAdvance(text.chopped(1)) - plain.horizontalAdvance(hourUnit);
+    font.setLetterSpacing(QFont::AbsoluteSpacing, (box.width() + 2 * margin - blank) / blanks);
     Label12->setFont(font);
-    const QFontMetrics spread(font);
+    const QFontMetricsF spread(font);
 
     cboHour->setGeometry(0, 0, box.width(), box.height());
     const int labelLeft = box.width() + margin;
-    Label12->setGeometry(labelLeft, 0, spread.horizontalAdvance(text) + margin, box.height());
-    cboMinute->setGeometry(labelLeft + spread.horizontalAdvance(hourUnit) + margin, 0, box.width(), box.height());
+    Label12->setGeometry(labelLeft, 0, int(std::ceil(spread.horizontalAdvance(text))) + margin, box.height());
+    cboMinute->setGeometry(labelLeft + int(std::round(spread.horizontalAdvance(hourUnit))) + margin, 0, box.width(),
+                           box.height());
     cboMinute->raise();
     row->setFixedSize(Label12->geometry().right() + 1, box.height());
 }

@@ -1,6 +1,7 @@
 #include "formparts.h"
 #include "amount.h"
 #include "dialogrules.h"
+#include "textwidths.h"
 #include "unloadform.h"
 
 #include <QDateEdit>
@@ -46,6 +47,7 @@ QLineEdit* figureBox(QWidget* parent, const QString& name, const QString& figure
     auto* box = named(new QLineEdit(figure, parent), name);
     box->setReadOnly(true);
     box->setAlignment(Qt::AlignRight);
+    fitWidestFigure(box);
     return box;
 }
 
@@ -54,8 +56,8 @@ void fitText(QLineEdit* box, const QString& text)
     // A line edit keeps a margin of two pixels each side of its text.
     constexpr int TextMargin = 2;
     const QMargins margins = box->textMargins() + box->contentsMargins();
-    const QFontMetrics metrics = box->fontMetrics();
-    const QSize size(metrics.horizontalAdvance(text) + 2 * TextMargin + margins.left() + margins.right(), metrics.height());
+    const QSize size(TextAdvance(box->font(), text) + 2 * TextMargin + margins.left() + margins.right(),
+                     box->fontMetrics().height());
     QStyleOptionFrame option;
     option.initFrom(box);
     option.lineWidth = box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box) : 0;

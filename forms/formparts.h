@@ -41,7 +41,7 @@ QLineEdit* labelledBox(QGridLayout* grid, int row, int column, const QString& la
 // The same with a box made elsewhere, such as a figure box.
 QLineEdit* labelledBox(QGridLayout* grid, int row, int column, const QString& labelName, const QString& caption, QLineEdit* box);
 // A box the program fills with a figure ("0.00" and the like): read-only,
-// right-aligned.
+// right-aligned, wide enough for the widest figure the books hold.
 QLineEdit* figureBox(QWidget* parent, const QString& name, const QString& figure = {});
 // The box is at least as wide as the text needs in its font.
 void fitText(QLineEdit* box, const QString& text);

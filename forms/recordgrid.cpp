@@ -6,11 +6,13 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMdiSubWindow>
+#include <QHelpEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QStyledItemDelegate>
+#include <QToolTip>
 #include <algorithm>
 #include <utility>
 
@@ -50,15 +52,28 @@ public:
     }
 };
 
+// Paints a cell as the style does, eliding a text longer than its column,
+// and shows such a text whole in a tool tip.
+class ElidingDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                   const QModelIndex& index) override
+    {
+        if (event->type() != QEvent::ToolTip)
+            return QStyledItemDelegate::helpEvent(event, view, option, index);
+        const QString text = index.data().toString();
+        if (CellTextWidth(view, text) > option.rect.width())
+            QToolTip::showText(event->globalPos(), text, view, option.rect);
+        else
+            QToolTip::hideText();
+        return true;
+    }
+};
+
 // What a window takes beside its list's columns: frames, margins, a scroll bar.
 constexpr int WindowChrome = 64;
-
-// The width a cell's text takes, with the margins the item delegate keeps each side.
-int cellWidth(const QTreeView* view, const QString& text)
-{
-    const int margin = view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
-    return view->fontMetrics().horizontalAdvance(text) + 2 * margin;
-}
 
 // What a column's header needs; an empty one, such as a selector column's, nothing.
 int headerNeed(const QTreeView* view, int column)
@@ -74,7 +89,7 @@ void fitEveryColumn(QTreeView* view)
             continue;
         int needed = headerNeed(view, c);
         for (int r = 0; r < model->rowCount(); ++r)
-            needed = std::max(needed, cellWidth(view, model->index(r, c).data().toString()));
+            needed = std::max(needed, CellTextWidth(view, model->index(r, c).data().toString()));
         if (view->columnWidth(c) != needed)
             view->setColumnWidth(c, needed);
     }
@@ -99,15 +114,24 @@ void SetUpRecordView(QTreeView* view, const QList<int>& widthsTwips)
     }
 }
 
-void FitColumnsEachChange(QTreeView* view)
+void FitColumnsEachChange(RecordView* view)
 {
     QAbstractItemModel* model = view->model();
-    const auto fit = [view] { fitEveryColumn(view); };
+    const auto fit = [view] {
+        fitEveryColumn(view);
+        view->widenWindow();
+    };
     fit();
     QObject::connect(model, &QAbstractItemModel::modelReset, view, fit);
     QObject::connect(model, &QAbstractItemModel::rowsInserted, view, fit);
     QObject::connect(model, &QAbstractItemModel::rowsRemoved, view, fit);
     QObject::connect(model, &QAbstractItemModel::dataChanged, view, fit);
+}
+
+RecordView::RecordView(QWidget* parent)
+    : QTreeView(parent)
+{
+    setItemDelegate(new CellDelegate(this));
 }
 
 int RecordView::columnsWidth() const { return header()->length(); }
@@ -127,7 +151,6 @@ RecordGrid::RecordGrid(QList<ListColumn> columns, QWidget* parent)
 {
     m_records = new RecordTableModel(std::move(columns), this);
     setModel(m_records);
-    setItemDelegate(new CellDelegate(this));
     QList<int> widths;
     for (const ListColumn& column : m_records->columns())
         widths << column.widthTwips;
@@ -181,10 +204,10 @@ void RecordGrid::widenColumn(int column, int width)
 void RecordGrid::fitColumns()
 {
     const QList<int> shown = shownColumns();
-    const QStringList widest = m_records->widestTexts(shown);
+    const QList<int> widest = widestCells(m_records->widestTexts(shown, advances()));
     QList<int> widths(m_records->columnCount(), 0);
     for (qsizetype i = 0; i < shown.size(); ++i)
-        widths[shown[i]] = std::max(headerWidth(shown[i]), cellWidth(this, widest[i]));
+        widths[shown[i]] = std::max(headerWidth(shown[i]), widest[i]);
     bool changed = false;
     {
         // Each resized column would repaint on its own after the view's
@@ -207,13 +230,43 @@ void RecordGrid::fitColumns()
 void RecordGrid::widenRows(int firstRow, int lastRow)
 {
     const QList<int> shown = shownColumns();
-    const QStringList widest = m_records->widestTexts(shown, firstRow, lastRow);
+    const QList<int> widest = widestCells(m_records->widestTexts(shown, advances(), firstRow, lastRow));
     for (qsizetype i = 0; i < shown.size(); ++i)
-        widenColumn(shown[i], cellWidth(this, widest[i]));
+        widenColumn(shown[i], widest[i]);
     widenWindow();
 }
 
-void RecordGrid::widenWindow()
+QList<int> RecordGrid::widestCells(const QList<QStringList>& candidates) const
+{
+    QList<int> widths;
+    widths.reserve(candidates.size());
+    for (const QStringList& texts : candidates)
+        widths << CellTextWidth(this, texts);
+    return widths;
+}
+
+const CharAdvances& RecordGrid::advances() const { return CharAdvances::of(font()); }
+
+void RecordGrid::keepTextWidths()
+{
+    setItemDelegate(new ElidingDelegate(this));
+    connect(m_records, &QAbstractItemModel::modelReset, this, &RecordGrid::fitFigures);
+}
+
+void RecordGrid::fitFigures()
+{
+    QList<int> figures;
+    for (int c : shownColumns()) {
+        if (m_records->columns()[c].format != CellFormat::Text)
+            figures << c;
+    }
+    const QList<int> widest = widestCells(m_records->widestTexts(figures, advances()));
+    for (qsizetype i = 0; i < figures.size(); ++i)
+        setColumnWidth(figures[i], std::max(pixels(m_records->columns()[figures[i]].widthTwips), widest[i]));
+    widenWindow();
+}
+
+void RecordView::widenWindow()
 {
     if (!isVisible())
         return;
@@ -241,8 +294,9 @@ void RecordGrid::widenWindow()
 void RecordGrid::changeEvent(QEvent* event)
 {
     // Another font or style measures the headers again.
-    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
         m_headerWidths.clear();
+    }
     RecordView::changeEvent(event);
 }
 

@@ -5,6 +5,7 @@
 // lists, pickers, lookup lists and records windows are made of it.
 #include "dbresult.h"
 #include "recordtablemodel.h"
+#include "textwidths.h"
 
 #include <QTreeView>
 
@@ -13,20 +14,27 @@
 // The twips are where a list starts: a fit replaces them.
 void SetUpRecordView(QTreeView* view, const QList<int>& widthsTwips);
 
+class RecordView;
+
 // Sets each shown column of a view to what its header and the widest text it
 // lists need in the view's font, reading every row: for short lists such as a
-// slip's lines. Then again at every change of the model.
-void FitColumnsEachChange(QTreeView* view);
+// slip's lines. Then again at every change of the model, widening the window
+// as far as the screen allows.
+void FitColumnsEachChange(RecordView* view);
 
 // A grid of records that asks for the width its shown columns take, so its
-// window opens showing every column.
+// window opens showing every column. Its cells are drawn on one line and
+// never elided: its columns are fitted to what they show.
 class RecordView : public QTreeView {
     Q_OBJECT
 public:
-    using QTreeView::QTreeView;
+    explicit RecordView(QWidget* parent = nullptr);
 
     // The width the shown columns take, in pixels.
     int columnsWidth() const;
+    // Widens the view's window (a child window in its area, or a window of
+    // its own on its screen) to show every column, as far as that room allows.
+    void widenWindow();
     // The rows the view asks room for when its window opens (0: Qt's default height).
     void setShownRows(int rows) { m_shownRows = rows; }
     QSize sizeHint() const override;
@@ -51,6 +59,10 @@ public:
     // as the screen allows. The list starts at its twips where they leave its
     // window on the screen, else at what its headers need.
     void fitEachFill();
+    // The Part's widths stay whatever a fill holds: a longer text ends in
+    // "…", whole in its tool tip, while figure columns widen at each fill to
+    // their widest figure, so no figure is cut.
+    void keepTextWidths();
 
     // Whether a fill leaves its first row selected.
     void setSelectsFirstRow(bool on) { m_selectsFirstRow = on; }
@@ -77,11 +89,14 @@ protected:
 
 private:
     void fitColumns();
+    void fitFigures();
     int headerWidth(int column) const;
     QList<int> shownColumns() const;
+    // What the widest of each shown column's candidates needs, in their order.
+    QList<int> widestCells(const QList<QStringList>& candidates) const;
+    const CharAdvances& advances() const;
     void widenColumn(int column, int width);
     void widenRows(int firstRow, int lastRow);
-    void widenWindow();
 
     RecordTableModel* m_records = nullptr;
     bool m_selectsFirstRow = false;

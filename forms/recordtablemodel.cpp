@@ -1,4 +1,5 @@
 #include "recordtablemodel.h"
+#include "textwidths.h"
 #include "amount.h"
 #include "module2.h"
 
@@ -8,32 +9,6 @@
 #include <utility>
 
 namespace {
-bool isBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
-
-// The room a text takes, in halves of a Chinese character: a character of a
-// Latin script counts one, a wide one two. Blanks at either end, which a cell
-// trims, count nothing.
-int textLength(QByteArrayView utf8)
-{
-    qsizetype begin = 0;
-    qsizetype end = utf8.size();
-    while (begin < end && isBlank(utf8[begin]))
-        ++begin;
-    while (end > begin && isBlank(utf8[end - 1]))
-        --end;
-    // Each character's first byte counts one, and one more when it starts a
-    // three- or four-byte character (CJK among them); without branches, so
-    // a long list costs little.
-    int length = 0;
-    for (qsizetype i = begin; i < end; ++i) {
-        const auto byte = quint8(utf8[i]);
-        length += int((byte & 0xC0) != 0x80) + int(byte >= 0xE0);
-    }
-    return length;
-}
-
-int textLength(const QString& text) { return textLength(QByteArrayView(text.toUtf8())); }
-
 // A figure whose shown text grows with its size alone: money, whole numbers,
 // percentages, and the plain text of a whole number.
 bool growsWithSize(CellFormat format, double value)
@@ -211,50 +186,63 @@ QVariantList RecordTableModel::rawRow(int row) const
     return values;
 }
 
-QStringList RecordTableModel::widestTexts(const QList<int>& columns) const { return widestTexts(columns, 0, shownCount() - 1); }
+QList<QStringList> RecordTableModel::widestTexts(const QList<int>& columns, const CharAdvances& advances) const
+{
+    return widestTexts(columns, advances, 0, shownCount() - 1);
+}
 
-QStringList RecordTableModel::widestTexts(const QList<int>& columns, int firstRow, int lastRow) const
+QList<QStringList> RecordTableModel::widestTexts(const QList<int>& columns, const CharAdvances& advances, int firstRow,
+                                                 int lastRow) const
 {
     QList<Widest> widest(columns.size());
     // Row by row: a long result is read through once, not once a column.
     const int last = std::min(lastRow, shownCount() - 1);
     for (int row = std::max(firstRow, 0); row <= last; ++row) {
         for (qsizetype i = 0; i < columns.size(); ++i)
-            lookAt(widest[i], row, columns[i]);
+            lookAt(widest[i], row, columns[i], advances);
     }
-    QStringList texts;
+    QList<QStringList> texts;
     texts.reserve(columns.size());
     for (qsizetype i = 0; i < columns.size(); ++i)
         texts << widestText(widest[i], columns[i]);
     return texts;
 }
 
-void RecordTableModel::lookAt(Widest& widest, int row, int column) const
+void RecordTableModel::Widest::consider(int row, double width)
+{
+    // Kerning takes a little off a text's characters, more in a longer one:
+    // a text a little narrower by its characters may still be the widest drawn.
+    const auto slack = [](double best) { return best / 20 + 2; };
+    // Texts of the same advances (dates, numbers) are measured once.
+    if (width < best - slack(best)
+        || std::any_of(rows.cbegin(), rows.cend(), [width](const auto& r) { return r.second == width; }))
+        return;
+    if (width > best) {
+        best = width;
+        rows.removeIf([floor = best - slack(best)](const auto& r) { return r.second < floor; });
+    }
+    rows.append({row, width});
+    if (rows.size() > MaxRows)
+        rows.erase(std::min_element(rows.begin(), rows.end(), [](const auto& a, const auto& b) { return a.second < b.second; }));
+}
+
+void RecordTableModel::lookAt(Widest& widest, int row, int column, const CharAdvances& advances) const
 {
     if (column < 0 || column >= m_columns.size())
         return;
-    const auto consider = [&](int length) {
-        if (length > widest.length) {
-            widest.row = row;
-            widest.length = length;
-        }
-    };
     const int read = m_edited ? m_rows[row].read : row;
     if (read < 0) {
-        consider(textLength(text(row, column)));
+        widest.consider(row, advances.estimate(text(row, column)));
         return;
     }
     const int source = m_sources.value(column, -1);
     if (source < 0)
         return;
     const CellFormat format = m_columns[column].format;
-    // A text is measured on its stored bytes, without making a string of
-    // it, and only when it has more bytes than the longest has room: no
-    // character takes more room than it has bytes.
+    // A text is measured on its stored bytes, without making a string of it.
     if (format == CellFormat::Text) {
         if (const QByteArrayView bytes = m_read.utf8(read, source); !bytes.isNull()) {
-            if (bytes.size() > widest.length)
-                consider(textLength(bytes));
+            widest.consider(row, advances.estimate(bytes));
             return;
         }
     }
@@ -262,14 +250,14 @@ void RecordTableModel::lookAt(Widest& widest, int row, int column) const
     const int type = value.typeId();
     if (type == QMetaType::QString) {
         // A figure stored as text.
-        consider(textLength(text(row, column)));
+        widest.consider(row, advances.estimate(text(row, column)));
         return;
     }
     if (type != QMetaType::Double && type != QMetaType::LongLong)
         return;
     const double number = value.toDouble();
     if (!growsWithSize(format, number)) {
-        consider(textLength(text(row, column)));
+        widest.consider(row, advances.estimate(text(row, column)));
         return;
     }
     if (number < widest.low) {
@@ -282,17 +270,16 @@ void RecordTableModel::lookAt(Widest& widest, int row, int column) const
     }
 }
 
-QString RecordTableModel::widestText(Widest widest, int column) const
+QStringList RecordTableModel::widestText(const Widest& widest, int column) const
 {
+    QStringList texts;
+    for (const auto& [row, width] : widest.rows)
+        texts << text(row, column);
     for (int row : {widest.lowest, widest.highest}) {
-        if (row < 0)
-            continue;
-        if (const int length = textLength(text(row, column)); length > widest.length) {
-            widest.row = row;
-            widest.length = length;
-        }
+        if (row >= 0)
+            texts << text(row, column);
     }
-    return widest.row < 0 ? QString() : text(widest.row, column);
+    return texts;
 }
 
 QString RecordTableModel::text(int row, int column) const

@@ -6,6 +6,9 @@
 #include <QString>
 #include <QVariant>
 #include <limits>
+#include <utility>
+
+class CharAdvances;
 
 // How a cell shows its raw value; a missing value (NULL) shows nothing.
 enum class CellFormat {
@@ -80,27 +83,32 @@ public:
 
     // The raw values of a row, for an editor that rewrites it.
     QVariantList rawRow(int row) const;
-    // The longest text each of some columns shows over every row, in their
-    // order, found in one pass over the raw values row by row, as a result
-    // stores them: texts by their length, figures by their largest and
-    // smallest value; only the few candidates are formatted.
-    QStringList widestTexts(const QList<int>& columns) const;
+    // The texts that may be the widest each of some columns shows over
+    // every row, in their order, for the view to measure whole: found in one
+    // pass over the raw values row by row, as a result stores them, texts by
+    // their characters' advances, figures by their largest and smallest
+    // value; only these few are formatted.
+    QList<QStringList> widestTexts(const QList<int>& columns, const CharAdvances& advances) const;
     // The same among some rows, such as those an editor wrote.
-    QStringList widestTexts(const QList<int>& columns, int firstRow, int lastRow) const;
+    QList<QStringList> widestTexts(const QList<int>& columns, const CharAdvances& advances, int firstRow, int lastRow) const;
 
 private:
-    // What a column's longest text may be among the rows looked at so far.
+    // What may be a column's widest text among the rows looked at so far.
     struct Widest {
-        int row = -1; // the longest text's, measured
-        int length = -1;
-        // Figures that grow with their size are longest at the largest or the smallest.
+        static constexpr qsizetype MaxRows = 4;
+        // Texts near the widest by their characters' advances: row, advance.
+        QList<std::pair<int, double>> rows;
+        double best = -1;
+        // Figures that grow with their size are widest at the largest or the smallest.
         int lowest = -1;
         int highest = -1;
         double low = std::numeric_limits<double>::infinity();
         double high = -std::numeric_limits<double>::infinity();
+
+        void consider(int row, double width);
     };
-    void lookAt(Widest& widest, int row, int column) const;
-    QString widestText(Widest widest, int column) const;
+    void lookAt(Widest& widest, int row, int column, const CharAdvances& advances) const;
+    QStringList widestText(const Widest& widest, int column) const;
 
     QVariant rawValue(int row, int column) const;
     QString text(int row, int column) const;

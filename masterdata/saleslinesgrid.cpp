@@ -14,6 +14,7 @@ SalesLinesGrid::SalesLinesGrid(QWidget* parent)
     // A whole date, whatever the font.
     setColumnWidth(0, qMax(columnWidth(0), fontMetrics().horizontalAdvance(QStringLiteral("0000-00-00")) + 12));
     setMinimumSize(pixels(5070), pixels(2115));
+    keepTextWidths();
 }
 
 void SalesLinesGrid::setLines(const SalesLines& lines)

@@ -92,11 +92,14 @@ void frmDataSum::buildControls()
 {
     // A figure, or a row's title, which reads from the left.
     const auto box = [this](const QString& name, const QString& title = {}) {
-        QLineEdit* b = FormParts::figureBox(this, name, title);
-        if (!title.isEmpty())
-            b->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        else
+        QLineEdit* b = nullptr;
+        if (title.isEmpty()) {
+            b = FormParts::figureBox(this, name);
             m_figures << b;
+        } else {
+            b = FormParts::named(new QLineEdit(title, this), name);
+            b->setReadOnly(true);
+        }
         m_boxes.insert(name, b);
         return b;
     };

@@ -60,21 +60,8 @@ RecordGrid* reportGrid(QWidget* parent, const char* name, QList<ListColumn> colu
     auto* grid = named(new RecordGrid(std::move(columns), parent), QString::fromLatin1(name));
     grid->header()->setMinimumSectionSize(pixels(30));
     grid->setMinimumSize(grid->columnsWidth() + 24, pixels(3600));
+    grid->keepTextWidths();
     return grid;
-}
-
-// Every fill sets the designed widths again.
-void formatGrid(RecordGrid* grid)
-{
-    const QList<ListColumn>& columns = grid->records()->columns();
-    for (int c = 0; c < columns.size(); ++c)
-        grid->setColumnWidth(c, pixels(columns[c].widthTwips));
-}
-
-void showRows(RecordGrid* grid, QList<QVariantList> rows)
-{
-    grid->records()->setRows(std::move(rows));
-    formatGrid(grid);
 }
 
 // A grid's columns after its selector, holding rows of values in their
@@ -265,7 +252,7 @@ void frmGoodsSum::ShowGroups(const SalesGrouping& grouping)
                      ReportSums::cell(group.profit),
                      margin ? ReportSums::cell(*margin) : QVariant()});
     }
-    showRows(MSHFlexGrid1, std::move(rows));
+    MSHFlexGrid1->records()->setRows(std::move(rows));
     Text4->setText(ReportSums::text(groups->sales));
     Text5->setText(ReportSums::text(groups->profit));
 }
@@ -278,7 +265,7 @@ void frmGoodsSum::ComOK3_Click()
     QList<QVariantList> rows;
     for (qsizetype m = 0; m < months.categories.size(); ++m)
         rows.append({{}, months.categories[m], months.series[0][m], months.series[1][m]});
-    showRows(MSHFlexGrid2, std::move(rows));
+    MSHFlexGrid2->records()->setRows(std::move(rows));
     DrawChart(MSChart1->chart(), TrendChart, months);
     if (!trend)
         MessageBox::show(this, trend.error().text());
@@ -293,7 +280,6 @@ void frmGoodsSum::CommOK7_Click()
         return;
     }
     MSHFlexGrid3->fill(std::move(*points));
-    formatGrid(MSHFlexGrid3);
 }
 
 // The export runs its own query, whatever the grid shows, into the grid's
@@ -314,7 +300,6 @@ void frmGoodsSum::CommOK9_Click()
         return;
     }
     MSHFlexGrid4->fill(std::move(*counts));
-    formatGrid(MSHFlexGrid4);
 }
 
 // The count grid as it stands under its headers; the first failure ends

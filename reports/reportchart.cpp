@@ -8,6 +8,7 @@
 #include <QFontMetricsF>
 #include <QLineSeries>
 #include <QPieSeries>
+#include <QScatterSeries>
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
@@ -83,13 +84,22 @@ QCategoryAxis* categoryAxis(QChart* chart, const QStringList& categories)
 
 QList<QAbstractSeries*> lines(const ChartDesign& design, const ReportSeries& values, qsizetype count)
 {
+    // A line of one point draws nothing: a single month is a marker.
+    constexpr qreal PointSize = 9;
     QList<QAbstractSeries*> lines;
     for (qsizetype s = 0; s < count; ++s) {
-        auto* line = new QLineSeries;
+        QXYSeries* line = nullptr;
+        if (values.series[s].size() == 1) {
+            auto* point = new QScatterSeries;
+            point->setMarkerSize(PointSize);
+            point->setBorderColor(design.series[s].color);
+            line = point;
+        } else {
+            line = new QLineSeries;
+            line->setPointsVisible(true);
+        }
         line->setName(design.series[s].name);
         line->setColor(design.series[s].color);
-        // A single month is a point, not a line.
-        line->setPointsVisible(true);
         for (qsizetype c = 0; c < values.series[s].size(); ++c)
             line->append(double(c), values.series[s][c]);
         lines << line;

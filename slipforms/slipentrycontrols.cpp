@@ -16,6 +16,8 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 // The slip-entry form's controls, their layout, and the wiring of their keys,
 // changes and focus.
 
@@ -31,6 +33,42 @@ QString bracketed(const QString& caption) { return QLatin1Char('[') + caption + 
 QLineEdit* box(QWidget* form, const char* name, const QString& text = {})
 {
     return named(new QLineEdit(text, form), QString::fromLatin1(name));
+}
+
+// The widgets of a layout in reading order: a grid row by row, left to right,
+// a nested layout where it stands.
+void collectWidgets(QLayout* layout, QList<QWidget*>& widgets)
+{
+    QList<std::pair<QPoint, QLayoutItem*>> items;
+    auto* grid = qobject_cast<QGridLayout*>(layout);
+    for (int i = 0; i < layout->count(); ++i) {
+        QPoint place(i, 0);
+        if (grid) {
+            int row = 0;
+            int column = 0;
+            int rows = 0;
+            int columns = 0;
+            grid->getItemPosition(i, &row, &column, &rows, &columns);
+            place = QPoint(row, column);
+        }
+        items.append({place, layout->itemAt(i)});
+    }
+    std::stable_sort(items.begin(), items.end(), [](const auto& a, const auto& b) {
+        return std::pair(a.first.x(), a.first.y()) < std::pair(b.first.x(), b.first.y());
+    });
+    for (const auto& [place, item] : items) {
+        if (QWidget* widget = item->widget())
+            widgets << widget;
+        else if (QLayout* nested = item->layout())
+            collectWidgets(nested, widgets);
+    }
+}
+
+// A box only the program fills: no Tab stop, though a click may still select its text.
+bool showsOnly(const QWidget* widget)
+{
+    const auto* box = qobject_cast<const QLineEdit*>(widget);
+    return box && box->isReadOnly();
 }
 
 }
@@ -122,7 +160,8 @@ void SlipEntryForm::buildControls()
         TextPrice2 = addCost(entry, "TextPrice2", QStringLiteral("[单位成本]"));
 
     m_lines = new SlipLinesModel(m_design.lineColumns, slipDesign().lineRule, this);
-    ListView1 = new RecordView(this);
+    auto* lineList = new RecordView(this);
+    ListView1 = lineList;
     ListView1->setObjectName(QStringLiteral("ListView1"));
     ListView1->setModel(m_lines);
     QList<int> widths;
@@ -132,7 +171,7 @@ void SlipEntryForm::buildControls()
         widths << (cost && !seesCosts ? 0 : column.widthTwips);
     }
     SetUpRecordView(ListView1, widths);
-    FitColumnsEachChange(ListView1);
+    FitColumnsEachChange(lineList);
 
     TextQtys = box(this, "TextQtys", ZeroMoney);
     TextMoneys = box(this, "TextMoneys", ZeroMoney);
@@ -190,6 +229,7 @@ void SlipEntryForm::buildControls()
         connect(cmdMoney, &QPushButton::clicked, this, &SlipEntryForm::cmdMoney_Click);
         buttons->addWidget(cmdMoney);
         pushButtons << cmdMoney;
+        m_buttons << cmdMoney;
     }
     ComPD = button(this, QStringLiteral("ComPD"), QStringLiteral("确认单据 PageDown"));
     auto* ComDel = button(this, QStringLiteral("ComDel"), QStringLiteral("删除 F4"));
@@ -200,6 +240,7 @@ void SlipEntryForm::buildControls()
     for (QPushButton* b : {ComPD, ComDel, ComRtn}) {
         buttons->addWidget(b);
         pushButtons << b;
+        m_buttons << b;
     }
     // Enter presses the focused button, as a click does.
     for (QPushButton* b : std::as_const(pushButtons))
@@ -239,4 +280,35 @@ void SlipEntryForm::buildControls()
     if (Text3)
         m_highlight->watch(Text3, FocusHighlight::Role::Cash,
                            MoneyBox::Design{.caption = CashCaption, .limit = Amount::bookLimit()});
+}
+
+void SlipEntryForm::orderTabs()
+{
+    // The header's Enter chain, and the goods boxes, quantity and price as
+    // Enter walks them; the header's other boxes before them in reading
+    // order; then the rest as it reads from the entry row down, the options
+    // and the header's picker buttons first.
+    QList<QWidget*> header;
+    collectWidgets(m_headerGrid, header);
+    QList<QWidget*> chain;
+    QList<QWidget*> pickers;
+    for (QWidget* widget : std::as_const(header)) {
+        if (qobject_cast<QPushButton*>(widget))
+            pickers << widget;
+        else if (!m_enterChain.contains(widget) && !showsOnly(widget) && widget->focusPolicy() != Qt::NoFocus)
+            chain << widget;
+    }
+    chain << m_enterChain << m_lookup->barcodeBox() << m_lookup->filterBox() << TextName << TextQty << TextPrice << Check1;
+    for (QRadioButton* option : m_lookup->options())
+        chain << option;
+    chain << pickers << m_lookup->list() << ListView1 << Text3;
+    for (QPushButton* b : std::as_const(m_buttons))
+        chain << b;
+    chain.removeAll(nullptr);
+    for (QLineEdit* box : findChildren<QLineEdit*>()) {
+        if (showsOnly(box))
+            box->setFocusPolicy(Qt::ClickFocus);
+    }
+    for (qsizetype i = 1; i < chain.size(); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
 }

@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QTreeView>
 
 namespace {
@@ -78,6 +79,13 @@ SlipEntryForm::SlipEntryForm(SlipEntryDesign design, QWidget* parent)
 }
 
 void SlipEntryForm::addKeys(const KeyPreview::Keys& keys) { m_preview->add(keys); }
+
+void SlipEntryForm::showEvent(QShowEvent* event)
+{
+    if (!std::exchange(m_tabsOrdered, true))
+        orderTabs();
+    QWidget::showEvent(event);
+}
 
 void SlipEntryForm::Form_Load()
 {
@@ -143,6 +151,9 @@ void SlipEntryForm::prompt(const QString& text, QWidget* focus)
 
 void SlipEntryForm::chainEnter(const QList<EnterStep>& steps)
 {
+    m_enterChain.clear();
+    for (const EnterStep& step : steps)
+        m_enterChain << step.box;
     for (qsizetype i = 0; i < steps.size(); ++i) {
         QLineEdit* box = steps[i].box;
         QLineEdit* next = i + 1 < steps.size() ? steps[i + 1].box : nullptr;

@@ -140,6 +140,7 @@ protected:
         QString emptyMessage;
     };
     // The header's Enter chain, in place of the family's (discount, partner).
+    // Tab follows it too.
     void chainEnter(const QList<EnterStep>& steps);
     // The header's grid (rows 0 and 1 hold the family's boxes) and the row
     // of the partner box and its picker button (none without a partner).
@@ -161,6 +162,7 @@ protected:
     virtual void clearHeader();
 
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     QLineEdit* Textid;
@@ -193,6 +195,10 @@ private:
 
     // The controls, their layout and wiring (slipentrycontrols.cpp).
     void buildControls();
+    // Tab goes the Enter chain's way through the header and the entry row,
+    // and in reading order through the rest; boxes the program fills take
+    // no Tab stop. Made once the member has added its controls.
+    void orderTabs();
     void Form_Load();
     void TextQty_KeyDown();
     bool TextPrice_KeyDown(QKeyEvent* event);
@@ -224,6 +230,9 @@ private:
     QGridLayout* m_headerGrid = nullptr;
     QHBoxLayout* m_partnerRow = nullptr;
     QHash<QObject*, std::function<bool(QKeyEvent*)>> m_keyHandlers;
+    QList<QWidget*> m_enterChain;  // the header boxes Enter walks, in order
+    QList<QPushButton*> m_buttons; // the row of buttons at the bottom
+    bool m_tabsOrdered = false;
     std::optional<GoodsItem> m_held; // the goods being entered (ss1 to ss10)
     Amount m_loadedStock;            // its stock, where the slip checks it
 };

@@ -5,6 +5,10 @@
 
 #include <QComboBox>
 #include <QDateEdit>
+#include <QFontMetricsF>
+#include <QLabel>
+
+#include <utility>
 
 using namespace BackupWorld;
 
@@ -46,6 +50,25 @@ private slots:
         QCOMPARE(cboMinute->count(), 60);
         QCOMPARE(cboMinute->itemText(5), QStringLiteral("5"));
         QCOMPARE(control<QDateEdit>(form, "DTPicker1")->date(), QDate(2013, 7, 26));
+    }
+
+    // "时" follows the hour box and "分" the minute box, each a few pixels
+    // away, whatever the font spreads the label's blanks to.
+    void theTimeUnitsStandBesideTheirBoxes()
+    {
+        frm_backup* form = openWindow();
+        auto* cboHour = control<QComboBox>(form, "cboHour");
+        auto* cboMinute = control<QComboBox>(form, "cboMinute");
+        auto* units = control<QLabel>(form, "Label12");
+        QVERIFY(cboHour && cboMinute && units);
+        const QFontMetricsF metrics(units->font());
+        const QString text = units->text();
+        const qreal hourUnit = units->x();
+        const qreal minuteUnit = units->x() + metrics.horizontalAdvance(text.chopped(1));
+        for (const auto& [box, unit] : {std::pair{cboHour, hourUnit}, std::pair{cboMinute, minuteUnit}}) {
+            const qreal gap = unit - (box->geometry().right() + 1);
+            QVERIFY2(gap >= 0 && gap <= 6, qPrintable(QStringLiteral("%1: %2").arg(box->objectName()).arg(gap)));
+        }
     }
 
     void administratorButtons_data()

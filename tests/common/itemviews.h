@@ -11,5 +11,9 @@ QList<QStringList> shownRows(const QAbstractItemView* view);
 // The column headers, as shown.
 QStringList shownHeaders(const QAbstractItemView* view);
 // Whether a column shows its header and every cell whole, in the view's font
-// with the margins its style keeps.
+// (its fractional advance, as the delegate elides) with the margins its style keeps.
 bool showsColumnWhole(const QTreeView* view, int column);
+// The text a view paints in a cell, as its delegate draws it (elided or not).
+QString paintedText(QAbstractItemView* view, const QModelIndex& index);
+// The tool tip a view shows over a cell, "" when none.
+QString toolTipOver(QAbstractItemView* view, const QModelIndex& index);

@@ -9,7 +9,8 @@
 #include <QFontMetricsF>
 #include <QGraphicsScene>
 #include <QGraphicsTextItem>
-#include <QLineSeries>
+#include <QImage>
+#include <QXYSeries>
 #include <QPieSeries>
 #include <QTextDocument>
 #include <QValueAxis>
@@ -26,7 +27,7 @@ QStringList drawn(const QChart& chart)
 {
     QStringList shown;
     for (QAbstractSeries* series : chart.series()) {
-        if (auto* line = qobject_cast<QLineSeries*>(series)) {
+        if (auto* line = qobject_cast<QXYSeries*>(series)) {
             QStringList values{line->name(), line->color().name()};
             for (const QPointF& point : line->points())
                 values << QStringLiteral("%1:%2").arg(point.x()).arg(point.y());
@@ -124,6 +125,30 @@ private slots:
         std::sort(shown.begin(), shown.end(), [](const QRectF& a, const QRectF& b) { return a.left() < b.left(); });
         for (qsizetype i = 1; i < shown.size(); ++i)
             QVERIFY2(shown[i - 1].right() <= shown[i].left(), qPrintable(QString::number(i)));
+    }
+
+    // A period inside one month is one point of each series: each shows as a
+    // mark of its colour, not a dot.
+    void aSeriesOfOnePointShowsItsPoint()
+    {
+        QChartView view(new QChart);
+        view.resize(400, 300);
+        DrawChart(view.chart(), {ChartKind::Line, Styles}, {{"2024-03"}, {{50}, {11}}});
+        QCOMPARE(drawn(*view.chart()), (QStringList{"销售额 #ff0000 0:50", "利润额 #00ff00 0:11"}));
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QCoreApplication::processEvents();
+        const QImage shown = view.grab().toImage();
+        const QRect plot = view.chart()->mapRectToScene(view.chart()->plotArea()).toRect();
+        // The legend shows the colours too: only the plot is looked at.
+        for (const QColor& colour : {QColor(Qt::red), QColor(Qt::green)}) {
+            int marked = 0;
+            for (int y = plot.top(); y <= plot.bottom(); ++y) {
+                for (int x = plot.left(); x <= plot.right(); ++x)
+                    marked += shown.pixelColor(x, y) == colour ? 1 : 0;
+            }
+            QVERIFY2(marked >= 20, qPrintable(QStringLiteral("%1: %2 pixels").arg(colour.name()).arg(marked)));
+        }
     }
 
     void theValueAxisTakesInZeroAndEveryValue()

@@ -211,15 +211,14 @@ QList<QStringList> RecordTableModel::widestTexts(const QList<int>& columns, cons
 void RecordTableModel::Widest::consider(int row, double width)
 {
     // Kerning takes a little off a text's characters, more in a longer one:
-    // a text a little narrower by its characters may still be the widest drawn.
-    const auto slack = [](double best) { return best / 20 + 2; };
-    // Texts of the same advances (dates, numbers) are measured once.
-    if (width < best - slack(best)
-        || std::any_of(rows.cbegin(), rows.cend(), [width](const auto& r) { return r.second == width; }))
+    // a text a little narrower by its characters may still be the widest
+    // drawn (the floor's slack). Texts of the same advances (dates, numbers)
+    // are measured once.
+    if (width < floor() || std::any_of(rows.cbegin(), rows.cend(), [width](const auto& r) { return r.second == width; }))
         return;
     if (width > best) {
         best = width;
-        rows.removeIf([floor = best - slack(best)](const auto& r) { return r.second < floor; });
+        rows.removeIf([least = floor()](const auto& r) { return r.second < least; });
     }
     rows.append({row, width});
     if (rows.size() > MaxRows)
@@ -242,7 +241,11 @@ void RecordTableModel::lookAt(Widest& widest, int row, int column, const CharAdv
     // A text is measured on its stored bytes, without making a string of it.
     if (format == CellFormat::Text) {
         if (const QByteArrayView bytes = m_read.utf8(read, source); !bytes.isNull()) {
-            widest.consider(row, advances.estimate(bytes));
+            // A text repeating the row before (a day, an operator) or too
+            // short to reach the widest known needs no adding up.
+            if (bytes != std::exchange(widest.previous, bytes)
+                && double(bytes.size()) * advances.widestPerByte() >= widest.floor())
+                widest.consider(row, advances.estimate(bytes));
             return;
         }
     }

@@ -104,8 +104,11 @@ private:
         int highest = -1;
         double low = std::numeric_limits<double>::infinity();
         double high = -std::numeric_limits<double>::infinity();
+        QByteArrayView previous; // the text of the row before, already considered
 
         void consider(int row, double width);
+        // Below this a text is no candidate.
+        double floor() const { return best - best / 20 - 2; }
     };
     void lookAt(Widest& widest, int row, int column, const CharAdvances& advances) const;
     QStringList widestText(const Widest& widest, int column) const;

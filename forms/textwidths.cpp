@@ -55,6 +55,7 @@ CharAdvances::CharAdvances(const QFont& font)
 {
     for (char16_t c = 0; c < 0x80; ++c)
         m_ascii[c] = float(m_metrics.horizontalAdvance(QChar(c)));
+    m_widestAscii = *std::max_element(m_ascii.begin(), m_ascii.end());
 }
 
 const CharAdvances& CharAdvances::of(const QFont& font)

@@ -33,12 +33,16 @@ public:
     // a cell trims them: close to the drawn width, enough to rank texts.
     double estimate(QByteArrayView utf8) const;
     double estimate(const QString& text) const;
+    // No text of n bytes has an estimate past n times this: the widest
+    // ASCII character, as no longer character is wider than that per byte.
+    double widestPerByte() const { return m_widestAscii; }
 
 private:
     double advance(char32_t character) const;
 
     QFontMetricsF m_metrics;
     std::array<float, 0x80> m_ascii{};
+    double m_widestAscii = 0;
     // By code point, measured at first use; negative: not yet.
     mutable std::vector<float> m_basic;
     mutable QHash<char32_t, float> m_other;

@@ -50,7 +50,7 @@ std::optional<Swapped> checkHeader(const QString& path)
         const DbError error{int(file.error()), file.errorString()};
         if (!file.exists())
             return refused(RestoreReason::Missing, error);
-        return refused({RestoreReason::Failed, QStringLiteral("文件无法读取（") + error.message + QStringLiteral("）")}, error);
+        return refused(RestoreReason::failed(QStringLiteral("文件无法读取"), error.message), error);
     }
     const QByteArray header = file.read(100);
     static const QByteArray magic("SQLite format 3", 16); // with its closing zero

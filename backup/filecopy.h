@@ -3,8 +3,13 @@
 
 #include <QString>
 
+class QFileDevice;
+
 // Copies of the books' files, made the owner's alone.
 namespace FileCopy {
+// A file's last error as the operations report one.
+DbError errorOf(const QFileDevice& file);
+
 // Copies source to target, which must not exist. The copy is writable as it
 // is made, whatever the source's mode: a backup from a read-only disk gives a
 // copy that can be brought up to date. A failed copy leaves no target.

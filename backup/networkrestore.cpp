@@ -1,4 +1,5 @@
 #include "networkrestore.h"
+#include "filecopy.h"
 #include "httpget.h"
 #include "restorecandidate.h"
 #include "zipfile.h"
@@ -73,10 +74,8 @@ RestoreReason unpackReason(const ZipFile::Unpacked& unpacked)
     case ZipFile::Unpacked::WriteFailed:
         break;
     }
-    return {RestoreReason::Failed, QStringLiteral("解压文件出错（") + unpacked.error + QStringLiteral("）")};
+    return RestoreReason::failed(QStringLiteral("解压文件出错"), unpacked.error);
 }
-
-DbError fileError(const QFile& file) { return DbError{int(file.error()), file.errorString()}; }
 
 // Moves what the work folder holds into the program folder; the books' own
 // files stay behind (the books are in place already).
@@ -119,7 +118,7 @@ NetworkRestore::Download NetworkRestore::download(const QString& address, const 
     Download result;
     QFile file(transferFile);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        result.error = fileError(file);
+        result.error = FileCopy::errorOf(file);
         return result;
     }
     progress(QStringLiteral("开始下载：") + transferFile);
@@ -189,7 +188,7 @@ NetworkRestore::Download NetworkRestore::download(const QString& address, const 
             break;
         }
         if (!file.seek(first) || file.write(answer.body.left(claimed)) != claimed) {
-            result.error = fileError(file);
+            result.error = FileCopy::errorOf(file);
             break;
         }
         result.total = got.total;
@@ -218,9 +217,7 @@ NetworkRestore::Restored NetworkRestore::restoreArchive(const QString& archive, 
     removeLeftovers(appPath);
     QTemporaryDir work(appPath + QLatin1Char('/') + workFolderPrefix + QStringLiteral("XXXXXX"));
     if (!work.isValid())
-        return {false,
-                {RestoreReason::Failed, QStringLiteral("无法创建临时文件夹（") + work.errorString() + QStringLiteral("）")},
-                std::nullopt};
+        return {false, RestoreReason::failed(QStringLiteral("无法创建临时文件夹"), work.errorString()), std::nullopt};
     if (const ZipFile::Unpacked unpacked = ZipFile::unpack(archive, work.path()); !unpacked)
         return {false, unpackReason(unpacked), std::nullopt};
     const QString books = work.filePath(booksName);

@@ -33,6 +33,6 @@ RestoreResult restoreDatabase(const QString& chosenFile, const QString& database
     if (QStorageInfo(QFileInfo(work).path()).bytesAvailable() < chosen.size())
         return {false, RestoreReason::NoSpace};
     if (const DbStatus copied = FileCopy::toNewFile(chosenFile, work); !copied)
-        return {false, {RestoreReason::Failed, QStringLiteral("文件复制失败（") + copied.error().message + QStringLiteral("）")}};
+        return {false, RestoreReason::failed(QStringLiteral("文件复制失败"), copied.error().message)};
     return RestoreCandidate::putInPlace(work, databaseFile);
 }

@@ -35,8 +35,13 @@ RestoreReason RestoreReason::fromSystem(int code)
     case EPERM:
         return ReadOnly;
     default:
-        return {Failed, QStringLiteral("读写文件出错（") + QString::fromLocal8Bit(std::strerror(code)) + QStringLiteral("）")};
+        return failed(QStringLiteral("读写文件出错"), QString::fromLocal8Bit(std::strerror(code)));
     }
+}
+
+RestoreReason RestoreReason::failed(const QString& words, const QString& cause)
+{
+    return {Failed, DbReason::withCause(words, cause)};
 }
 
 QString RestoreReason::text() const

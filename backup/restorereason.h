@@ -30,6 +30,8 @@ struct RestoreReason {
     // What a database error, or a system call's errno, means for a restore.
     static RestoreReason fromDb(const DbError& error);
     static RestoreReason fromSystem(int code);
+    // Anything else: what failed in the shop's words, then its cause.
+    static RestoreReason failed(const QString& words, const QString& cause);
 
     Kind kind;
     QString detail; // the missing table, the book's version, the upgrade's failure, what else failed

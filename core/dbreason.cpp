@@ -31,7 +31,9 @@ QString DbReason::words(const DbError& error)
     }
 }
 
-QString DbReason::explain(const DbError& error)
+QString DbReason::explain(const DbError& error) { return withCause(words(error), error.text()); }
+
+QString DbReason::withCause(const QString& words, const QString& cause)
 {
-    return words(error) + QStringLiteral("（") + error.text() + QStringLiteral("）");
+    return words + QStringLiteral("（") + cause + QStringLiteral("）");
 }

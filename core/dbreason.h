@@ -10,4 +10,6 @@ namespace DbReason {
 QString words(const DbError& error);
 // The words, then the engine's own text: "文件只读（Error 8: attempt to write a readonly database）".
 QString explain(const DbError& error);
+// Words in the shop's language, then the cause as the system gave it, in brackets.
+QString withCause(const QString& words, const QString& cause);
 }

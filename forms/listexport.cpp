@@ -4,8 +4,10 @@
 #include <memory>
 
 namespace {
+// The rows are read from list as the sheet is written; held, when given,
+// keeps a list the caller does not.
 ExcelExport shownColumnsOf(const QString& templateName, const RecordTableModel& list,
-                           const std::function<QVariantList(const QList<int>& shown, int row)>& read)
+                           std::shared_ptr<const RecordTableModel> held)
 {
     ExcelExport request;
     request.templateName = templateName;
@@ -19,33 +21,29 @@ ExcelExport shownColumnsOf(const QString& templateName, const RecordTableModel& 
         request.headers << each.header;
         cells.formats << each.format;
     }
-    cells.source = {list.rowCount(), int(shown.size()), [read, shown](int row) { return read(shown, row); }};
+    cells.source = {list.rowCount(), int(shown.size()), [&list, held = std::move(held), shown](int row) {
+                        QVariantList values;
+                        values.reserve(shown.size());
+                        for (int column : shown)
+                            values << list.index(row, column).data();
+                        return values;
+                    }};
     if (!shown.isEmpty())
         request.clearRanges = {QStringLiteral("A1:") + CellRange::cellName(65536, int(shown.size()))};
     request.data = {cells};
     return request;
 }
-
-QVariantList shownRow(const RecordTableModel& list, const QList<int>& shown, int row)
-{
-    QVariantList values;
-    values.reserve(shown.size());
-    for (int column : shown)
-        values << list.index(row, column).data();
-    return values;
-}
 }
 
 ExcelExport ShownListExport(const QString& templateName, const RecordTableModel& list)
 {
-    return shownColumnsOf(templateName, list, [&list](const QList<int>& shown, int row) { return shownRow(list, shown, row); });
+    return shownColumnsOf(templateName, list, nullptr);
 }
 
 ExcelExport ShownListExport(const QString& templateName, std::shared_ptr<const RecordTableModel> list)
 {
-    const RecordTableModel& held = *list;
-    return shownColumnsOf(templateName, held,
-                          [list = std::move(list)](const QList<int>& shown, int row) { return shownRow(*list, shown, row); });
+    const RecordTableModel& rows = *list;
+    return shownColumnsOf(templateName, rows, std::move(list));
 }
 
 ExcelExport ShownListExport(const QString& templateName, const QList<ListColumn>& columns, Rows rows)

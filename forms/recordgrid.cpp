@@ -294,9 +294,8 @@ void RecordView::widenWindow()
 void RecordGrid::changeEvent(QEvent* event)
 {
     // Another font or style measures the headers again.
-    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
         m_headerWidths.clear();
-    }
     RecordView::changeEvent(event);
 }
 

@@ -221,14 +221,10 @@ void SlipEntryForm::buildControls()
         buttons->addWidget(label(this, QStringLiteral("lblF8"), QStringLiteral("F8：修改进价")));
     }
     buttons->addStretch();
-    QList<QPushButton*> pushButtons;
-    if (ComEnd)
-        pushButtons << ComEnd;
     if (hasPayment()) {
         auto* cmdMoney = button(this, QStringLiteral("cmdMoney"), QStringLiteral("付款填写 F5"));
         connect(cmdMoney, &QPushButton::clicked, this, &SlipEntryForm::cmdMoney_Click);
         buttons->addWidget(cmdMoney);
-        pushButtons << cmdMoney;
         m_buttons << cmdMoney;
     }
     ComPD = button(this, QStringLiteral("ComPD"), QStringLiteral("确认单据 PageDown"));
@@ -239,12 +235,13 @@ void SlipEntryForm::buildControls()
     connect(ComRtn, &QPushButton::clicked, this, &SlipEntryForm::ComRtn_Click);
     for (QPushButton* b : {ComPD, ComDel, ComRtn}) {
         buttons->addWidget(b);
-        pushButtons << b;
         m_buttons << b;
     }
     // Enter presses the focused button, as a click does.
-    for (QPushButton* b : std::as_const(pushButtons))
-        onEnter(b, [b] { b->click(); });
+    for (QPushButton* b : m_buttons + QList<QPushButton*>{ComEnd}) {
+        if (b)
+            onEnter(b, [b] { b->click(); });
+    }
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(header);
